@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/workbench.h"
+
+namespace tessaro {
+
+// Proposed file names; the cells go in exactly as typed.
+
+// T + "mm " + W + "x" + H + "x" + D + suffix, from the main table.
+[[nodiscard]] std::string boxName(const Workbench& wb, std::string_view suffix);
+// "spiral R" + R + "mm Fi" + Fi + " step" + St + " rev" + N.
+[[nodiscard]] std::string spiralName(const Workbench& wb);
+
+}  // namespace tessaro

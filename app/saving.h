@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "app/file_type.h"
+#include "model/workbench.h"
+
+namespace tessaro {
+
+// The bytes of the current template in the given type; DXF rebuilds the DXF document.
+[[nodiscard]] std::string templateBytes(Workbench& wb, FileType type);
+
+// Saves the current template; a failure leaves the documents and the old file as they were.
+void saveTemplate(Workbench& wb, const std::string& path, FileType type);
+
+}  // namespace tessaro

@@ -1,0 +1,66 @@
+// The largest everyday drawing: the spiral at Fi 1 and N 1000, about 360 000 lines.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/commands.h"
+#include "app/saving.h"
+#include "output/dxf.h"
+
+namespace {
+
+using namespace tessaro;
+
+class NoMessages final : public MessageBox {
+public:
+    void show(std::string_view) override {}
+    void showError(std::string_view) override {}
+};
+
+struct BigSpiral {
+    SystemClock clock;
+    NoMessages messages;
+    Workbench wb{clock, messages};
+    BigSpiral() {
+        wb.ArhimedGrid.setCell(1, 2, "1");
+        wb.ArhimedGrid.setCell(1, 4, "1000");
+    }
+};
+
+void BM_SpiralGenerate(benchmark::State& state) {
+    BigSpiral s;
+    for (auto _ : state) {
+        ArhimedClick(s.wb);
+        benchmark::DoNotOptimize(s.wb.OUTeps.size());
+    }
+    state.counters["eps_lines"] = static_cast<double>(s.wb.OUTeps.size());
+    state.counters["eps_text_bytes"] = static_cast<double>(s.wb.OUTeps.textSize());
+}
+BENCHMARK(BM_SpiralGenerate)->Unit(benchmark::kMillisecond);
+
+void BM_SpiralToDxf(benchmark::State& state) {
+    BigSpiral s;
+    ArhimedClick(s.wb);
+    for (auto _ : state) {
+        dxfGENClick(s.wb.OUTeps, false, s.wb.MemoDXF);
+        benchmark::DoNotOptimize(s.wb.MemoDXF.size());
+    }
+    state.counters["dxf_lines"] = static_cast<double>(s.wb.MemoDXF.size());
+    state.counters["dxf_text_bytes"] = static_cast<double>(s.wb.MemoDXF.textSize());
+}
+BENCHMARK(BM_SpiralToDxf)->Unit(benchmark::kMillisecond);
+
+// The whole command as the user meets it: generate, convert, write the file.
+void BM_SpiralGenerateConvertSave(benchmark::State& state) {
+    BigSpiral s;
+    const auto path = std::filesystem::temp_directory_path() / "tessaro-bench-spiral.dxf";
+    for (auto _ : state) {
+        ArhimedClick(s.wb);
+        saveTemplate(s.wb, path.string(), FileType::Dxf);
+    }
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SpiralGenerateConvertSave)->Unit(benchmark::kMillisecond);
+
+}  // namespace

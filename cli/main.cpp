@@ -1,0 +1,140 @@
+// tessaro-cli: the template commands without a window.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/error_text.h"
+#include "app/saving.h"
+#include "app/table_keys.h"
+#include "output/text_file.h"
+
+namespace {
+
+using namespace tessaro;
+
+// The side panel's warning goes to standard error; the command goes on.
+class StderrMessages final : public MessageBox {
+public:
+    void show(std::string_view text) override { std::cerr << text << '\n'; }
+    void showError(std::string_view text) override { std::cerr << "tessaro-cli: " << text << '\n'; }
+};
+
+struct Arguments {
+    std::string command;
+    std::string output;
+    std::string format = "dxf";
+    std::vector<std::string> assignments;
+    std::string feet = "2";
+    bool relief = false;
+    bool screws = false;
+    bool oneTooth = false;
+    bool noJumper = false;
+    bool noLidCorners = false;
+    bool tabRelief = false;
+    bool openLast = false;
+    bool closedLast = false;
+    bool nameOnly = false;
+};
+
+std::vector<std::string> commandNames() {
+    std::vector<std::string> names;
+    for (const TemplateCommand& command : templateCommands()) {
+        names.emplace_back(command.name);
+    }
+    return names;
+}
+
+void defineOptions(CLI::App& app, Arguments& a) {
+    app.add_option("COMMAND", a.command, "The template to make")
+        ->required()
+        ->check(CLI::IsMember(commandNames()));
+    app.add_option("-o,--output", a.output,
+                   "Where to write; default: the proposed file name in the current folder; - for standard output");
+    app.add_option("-f,--format", a.format, "eps or dxf")->check(CLI::IsMember({"eps", "dxf"}));
+    app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
+    app.add_flag("--relief", a.relief, "Cut straight inside corners of the boxes");
+    app.add_flag("--screws", a.screws, "Screw slots and holes");
+    app.add_flag("--one-tooth", a.oneTooth, "One bottom-support tooth");
+    app.add_flag("--no-jumper", a.noJumper, "No bottom-support jumper");
+    app.add_flag("--no-lid-corners", a.noLidCorners, "Keep the lid's corners square");
+    app.add_flag("--tab-relief", a.tabRelief, "Cut straight inside corners of the tab-slot piece");
+    app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
+    auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
+    auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
+    open->excludes(closed);
+    app.add_flag("--name", a.nameOnly, "Print the proposed file name and exit");
+}
+
+void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
+    for (const std::string& assignment : a.assignments) {
+        assignTableValue(wb, assignment);
+    }
+    Options& o = wb.options;
+    o.ExtAngle = a.relief;
+    o.ScrewCheck = a.screws;
+    o.CheckBoxOneZub = a.oneTooth;
+    o.ShortOpora = !a.noJumper;
+    o.CAngle = !a.noLidCorners;
+    o.ExtAngle2 = a.tabRelief;
+    o.PinSel = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
+    wb.CloseLastOutline = command.tabClosesLastOutline.value_or(true);
+    if (a.openLast) {
+        wb.CloseLastOutline = false;
+    }
+    if (a.closedLast) {
+        wb.CloseLastOutline = true;
+    }
+}
+
+int run(const Arguments& a) {
+    SystemClock clock;
+    StderrMessages messages;
+    Workbench wb(clock, messages);
+    const TemplateCommand& command = *findCommand(a.command);
+    applyOptions(a, command, wb);
+    const FileType type = *fileTypeNamed(a.format);
+    if (a.nameOnly) {
+        std::cout << command.proposedName(wb) << '\n';
+        return 0;
+    }
+    command.run(wb);
+    if (a.output == "-") {
+        const std::string bytes = templateBytes(wb, type);
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        return 0;
+    }
+    const std::string path =
+        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+    saveTemplate(wb, path, type);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS or DXF in millimetres",
+                 "tessaro-cli"};
+    Arguments arguments;
+    defineOptions(app, arguments);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return 2;
+    }
+    try {
+        return run(arguments);
+    } catch (const UsageError& e) {
+        std::cerr << "tessaro-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "tessaro-cli: " << errorBoxText(e.what()) << '\n';
+        return 1;
+    }
+}

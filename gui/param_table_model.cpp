@@ -1,0 +1,53 @@
+#include "gui/param_table_model.h"
+
+#include <QBrush>
+#include <QPalette>
+
+namespace tessaro::gui {
+
+void ParamTableModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+int ParamTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.rowCount(); }
+
+int ParamTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.columnCount();
+}
+
+QVariant ParamTableModel::data(const QModelIndex& index, int role) const {
+    const bool fixed = index.row() == 0 || index.column() == 0;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return QString::fromStdString(table_.cell(index.column(), index.row()));
+    case Qt::BackgroundRole:
+        return fixed ? QVariant(QPalette().brush(QPalette::Button)) : QVariant();
+    case Qt::ForegroundRole:
+        return index.column() == 0 && blueRows_.count(index.row()) ? QVariant(QBrush(Qt::blue)) : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool ParamTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) {
+        return false;
+    }
+    table_.setCell(index.column(), index.row(), value.toString().toStdString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags ParamTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    if (index.row() == 0 || index.column() == 0) {
+        return Qt::ItemIsEnabled;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <set>
+
+#include "model/param_table.h"
+
+namespace tessaro::gui {
+
+// The Qt view of a core table: no second copy of the cells. Column 0 and row 0 are
+// fixed; the value cells are edited in place.
+class ParamTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ParamTableModel(ParamTable& table, QObject* parent = nullptr) : QAbstractTableModel(parent), table_(table) {}
+
+    // Caption cells drawn in blue (the main table's width, height and depth).
+    void setBlueCaptionRows(std::set<int> rows) { blueRows_ = std::move(rows); }
+    // Call after the core table changed behind the model's back.
+    void reload();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    ParamTable& table_;
+    std::set<int> blueRows_;
+};
+
+}  // namespace tessaro::gui

@@ -1,0 +1,54 @@
+#include "gui/qt_ports.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "model/about.h"
+
+namespace tessaro::gui {
+
+QtSaveDialog::QtSaveDialog(QWidget* parent, const QString& filter, int presetType)
+    : parent_(parent), lastType_(presetType) {
+    const QStringList parts = filter.split('|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
+        extensions_ << QString(parts[i + 1]).remove("*.");
+    }
+}
+
+// Names hold dots of their own ("spiral R10.0mm …"), so only a known extension counts.
+QString QtSaveDialog::withExtension(const QString& path) const {
+    for (const QString& extension : extensions_) {
+        if (path.endsWith("." + extension, Qt::CaseInsensitive)) {
+            return path;
+        }
+    }
+    return path + "." + extensions_.value(lastType_ - 1);
+}
+
+std::optional<SaveChoice> QtSaveDialog::ask(const std::string& proposedName) {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(nameFilters_);
+    dialog.selectNameFilter(nameFilters_.value(lastType_ - 1));
+    dialog.selectFile(QString::fromStdString(proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    lastType_ = static_cast<int>(nameFilters_.indexOf(dialog.selectedNameFilter())) + 1;
+    return SaveChoice{withExtension(dialog.selectedFiles().constFirst()).toStdString(),
+                      static_cast<FileType>(lastType_)};
+}
+
+void QtMessageBox::show(std::string_view text) {
+    QMessageBox::information(parent_, QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
+                             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtMessageBox::showError(std::string_view text) {
+    QMessageBox::critical(parent_, QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
+                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaro {
+
+// A grid of text cells: column 0 captions, column 1 values, row 0 the header.
+// Nothing is converted until a command reads a cell. Cells are addressed (column, row).
+class ParamTable {
+public:
+    struct Row {
+        std::string caption;
+        std::string value;
+    };
+
+    ParamTable(std::string headerCaption, std::string headerValue, std::vector<Row> rows);
+
+    [[nodiscard]] int rowCount() const { return static_cast<int>(cells_.size()); }
+    [[nodiscard]] int columnCount() const { return columns_; }
+
+    // An empty text for a cell outside the table.
+    [[nodiscard]] const std::string& cell(int column, int row) const;
+    // Grows the table when the cell lies outside it; the table never shrinks.
+    void setCell(int column, int row, std::string text);
+
+    [[nodiscard]] const std::string& caption(int row) const { return cell(0, row); }
+    [[nodiscard]] const std::string& text(int row) const { return cell(1, row); }
+    // The value cell of a row, converted by the number rule.
+    [[nodiscard]] double real(int row) const;
+    [[nodiscard]] int integer(int row) const;
+
+    friend bool operator==(const ParamTable&, const ParamTable&) = default;
+
+private:
+    std::vector<std::vector<std::string>> cells_;  // [row][column]
+    int columns_ = 2;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// The local time of day in the long time format, for the EPS header.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    [[nodiscard]] virtual std::string timeOfDay() const = 0;
+};
+
+// Modal boxes with one OK button; each returns when the user has closed it.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // A message of the program (a warning, a request).
+    virtual void show(std::string_view text) = 0;
+    // The standard error box for a command that failed.
+    virtual void showError(std::string_view text) = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    [[nodiscard]] std::string timeOfDay() const override;
+};
+
+}  // namespace tessaro

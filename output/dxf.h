@@ -1,0 +1,12 @@
+#pragma once
+
+#include "output/line_list.h"
+
+namespace tessaro {
+
+// Rebuilds the DXF document (AutoCAD R12 text, POLYLINE entities) from the EPS
+// document: every "moveto" starts a polyline, every "moveto"/"lineto" is a vertex.
+// All polylines are flagged closed except the last one when closeLastOutline is false.
+void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDXF);
+
+}  // namespace tessaro

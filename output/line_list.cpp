@@ -1,0 +1,48 @@
+#include "output/line_list.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace tessaro {
+
+void LineList::append(std::string_view line) {
+    if (text_.size() + line.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("The document is too large to hold");
+    }
+    text_.append(line);
+    ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+}
+
+void LineList::clear() {
+    text_.clear();
+    ends_.clear();
+}
+
+void LineList::reserve(std::size_t lines, std::size_t chars) {
+    ends_.reserve(lines);
+    text_.reserve(chars);
+}
+
+std::string_view LineList::operator[](std::size_t i) const {
+    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+    return std::string_view(text_).substr(begin, ends_[i] - begin);
+}
+
+void LineList::overwrite(std::size_t i, std::string_view sameLengthText) {
+    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+    if (ends_[i] - begin != sameLengthText.size()) {
+        throw std::logic_error("LineList::overwrite needs a text of the same length");
+    }
+    text_.replace(begin, sameLengthText.size(), sameLengthText);
+}
+
+std::vector<std::string> LineList::toVector() const {
+    std::vector<std::string> lines;
+    lines.reserve(size());
+    for (std::string_view line : *this) {
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+}  // namespace tessaro

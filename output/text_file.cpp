@@ -1,0 +1,166 @@
+#include "output/text_file.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace tessaro {
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
+        if (handle_ == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error(std::string("Text conversion is not available: ") + std::strerror(errno));
+        }
+    }
+    ~Converter() { iconv_close(handle_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts the whole text; each input character that cannot be converted becomes "?".
+    std::string convert(std::string_view input, std::size_t (*skipInvalid)(std::string_view)) {
+        std::string output;
+        output.reserve(input.size() * 2 + 4);
+        std::vector<char> chunk(input.size() * 4 + 16);
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        while (!input.empty()) {
+            char* in = const_cast<char*>(input.data());
+            std::size_t inLeft = input.size();
+            char* out = chunk.data();
+            std::size_t outLeft = chunk.size();
+            const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
+            output.append(chunk.data(), static_cast<std::size_t>(out - chunk.data()));
+            input.remove_prefix(input.size() - inLeft);
+            if (result == static_cast<std::size_t>(-1) && (errno == EILSEQ || errno == EINVAL)) {
+                output.push_back('?');
+                input.remove_prefix(std::min(input.size(), skipInvalid(input)));
+                iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+            } else if (result == static_cast<std::size_t>(-1)) {
+                throw std::runtime_error(std::string("Text conversion failed: ") + std::strerror(errno));
+            }
+        }
+        return output;
+    }
+
+private:
+    iconv_t handle_;
+};
+
+// Length of the UTF-8 sequence that starts the text (1 for a stray byte).
+std::size_t utf8SequenceLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    std::size_t length = 1;
+    if (lead >= 0xF0) {
+        length = 4;
+    } else if (lead >= 0xE0) {
+        length = 3;
+    } else if (lead >= 0xC0) {
+        length = 2;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            return i;
+        }
+    }
+    return length;
+}
+
+std::size_t oneByte(std::string_view) { return 1; }
+
+bool isAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string createMessage(const std::string& path, int error) {
+    return "Cannot create file \"" + path + "\". " + std::strerror(error);
+}
+
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string toWindows1251(std::string_view utf8) {
+    if (isAscii(utf8)) {
+        return std::string(utf8);
+    }
+    return Converter("WINDOWS-1251", "UTF-8").convert(utf8, utf8SequenceLength);
+}
+
+std::string fromWindows1251(std::string_view bytes) {
+    if (isAscii(bytes)) {
+        return std::string(bytes);
+    }
+    return Converter("UTF-8", "WINDOWS-1251").convert(bytes, oneByte);
+}
+
+std::string documentBytes(const LineList& lines) {
+    std::string bytes;
+    bytes.reserve(lines.textSize() + 2 * lines.size());
+    for (std::string_view line : lines) {
+        if (isAscii(line)) {
+            bytes.append(line);
+        } else {
+            bytes.append(toWindows1251(line));
+        }
+        bytes.append("\r\n");
+    }
+    return bytes;
+}
+
+void saveFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        throw FileError(createMessage(path, errno));
+    }
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw FileError(createMessage(path, error));
+    };
+    if (::fchmod(fd, newFileMode()) != 0) {
+        fail(errno);
+    }
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail(errno);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throw FileError(createMessage(path, error));
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throw FileError(createMessage(path, error));
+    }
+}
+
+void saveLines(const LineList& lines, const std::string& path) {
+    saveFileAtomically(path, documentBytes(lines));
+}
+
+}  // namespace tessaro

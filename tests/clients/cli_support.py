@@ -1,0 +1,77 @@
+"""Runs tessaro-cli and hands its files to real readers (ezdxf, Ghostscript)."""
+import os
+import subprocess
+import tempfile
+
+CLI = os.environ.get("TESSARO_CLI", "tessaro-cli")
+
+
+def run_cli(*args, cwd=None):
+    return subprocess.run([CLI, *args], cwd=cwd, capture_output=True, timeout=120)
+
+
+class Workdir:
+    def __init__(self):
+        self._dir = tempfile.TemporaryDirectory(prefix="tessaro-clients-")
+        self.path = self._dir.name
+
+    def file(self, name):
+        return os.path.join(self.path, name)
+
+    def cleanup(self):
+        self._dir.cleanup()
+
+
+def render_eps(path, png):
+    """Renders an EPS with Ghostscript on a 2880-point page with the origin in its
+    middle; returns (exit code, stderr). The EPS has no showpage of its own."""
+    result = subprocess.run(
+        ["gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=pnggray", "-r18",
+         "-g720x720", f"-sOutputFile={png}", "-c", "1440 1440 translate",
+         "-f", path, "-c", "showpage"],
+        capture_output=True, timeout=120)
+    return result.returncode, result.stderr.decode(errors="replace")
+
+
+def dark_pixels(png):
+    """Counts the pixels that are not white in an 8-bit grey PNG."""
+    import zlib
+    import struct
+    with open(png, "rb") as f:
+        data = f.read()
+    pos = 8
+    width = height = 0
+    raw = b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        chunk = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            width, height = struct.unpack(">II", chunk[:8])
+        elif kind == b"IDAT":
+            raw += chunk
+        pos += 12 + length
+    pixels = zlib.decompress(raw)
+    stride = width + 1
+    count = 0
+    previous = bytearray(width)
+    for row in range(height):
+        filter_type = pixels[row * stride]
+        line = bytearray(pixels[row * stride + 1:(row + 1) * stride])
+        for i in range(width):
+            left = line[i - 1] if i else 0
+            up = previous[i]
+            upleft = previous[i - 1] if i else 0
+            if filter_type == 1:
+                line[i] = (line[i] + left) & 0xFF
+            elif filter_type == 2:
+                line[i] = (line[i] + up) & 0xFF
+            elif filter_type == 3:
+                line[i] = (line[i] + (left + up) // 2) & 0xFF
+            elif filter_type == 4:
+                p = left + up - upleft
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - upleft)
+                pred = left if pa <= pb and pa <= pc else (up if pb <= pc else upleft)
+                line[i] = (line[i] + pred) & 0xFF
+        count += sum(1 for v in line if v < 128)
+        previous = line
+    return count

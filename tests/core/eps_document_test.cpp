@@ -1,0 +1,114 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "model/number_parse.h"
+#include "output/drawing_error.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::Bench;
+using testing::bodyOf;
+
+TEST(Pen, WritesAbsolutePositionsOfRelativeSteps) {
+    LineList doc;
+    Pen pen(doc);
+    pen.pMoveTo(0, 0);
+    pen.pLineTo(10, 0);
+    pen.pLineTo(10, 0);
+    pen.CurX = 12.5;
+    pen.CurY = -3;
+    pen.pMoveTo(0, 0);
+    EXPECT_THAT(doc.toVector(), ElementsAre("   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
+                                            "  20.000000    0.000000 lineto", "  12.500000   -3.000000 moveto"));
+}
+
+TEST(Pen, ResidueOfAClosedOutlineIsWrittenAsZero) {
+    LineList doc;
+    Pen pen(doc);
+    pen.pMoveTo(0.1, 0.2);
+    pen.pLineTo(0.2, 0.1);
+    pen.pLineTo(-0.3, -0.3);
+    EXPECT_EQ(doc.back(), "   0.000000    0.000000 lineto");
+}
+
+TEST(Pen, RefusesACoordinateThatIsNotFinite) {
+    LineList doc;
+    Pen pen(doc);
+    pen.pMoveTo(1e308, 0);
+    EXPECT_THROW(pen.pLineTo(1e308, 0), DrawingError);
+    EXPECT_EQ(doc.size(), 1U);
+}
+
+TEST(MainHeader, HasTwentyLinesWithBoundsTitlesAndTime) {
+    Bench b;
+    b.wb.tShablon = "facade";
+    ClearepsClick(b.wb);
+    const auto lines = b.wb.OUTeps.toVector();
+    ASSERT_EQ(lines.size(), 20U);
+    EXPECT_EQ(lines[0], "%!PS-Adobe-3.0 EPSF-3.0");
+    EXPECT_EQ(lines[1], "%%BoundingBox: -500.00000000 -500.00000000 1200.00000000 1280.00000000");
+    EXPECT_EQ(lines[2], "%%Creator: tessaro@tessaro.app");
+    EXPECT_EQ(lines[3], "%%Title: Contour data for Case ArtCAM");
+    EXPECT_EQ(lines[4], "%%Title: facade");
+    EXPECT_EQ(lines[5], "%%Title: Толщина материала 5");
+    EXPECT_EQ(lines[10], "%%Title: Припуск длины зуба (скругление фрезы) 0.2");
+    EXPECT_EQ(lines[11], "%%CreationDate: 12:34:56");
+    EXPECT_EQ(lines[12], "%%EndComments");
+    EXPECT_EQ(lines[17], " ");
+    EXPECT_EQ(lines[18], "%%Scaling factor from millimetres to PostScript units");
+    EXPECT_EQ(lines[19], "2.834646 2.834646 scale");
+}
+
+TEST(MainHeader, BoundsFollowTheMarginRule) {
+    Bench b;
+    b.wb.ParamGrid.setCell(1, 2, "200.3");
+    ClearepsClick(b.wb);
+    EXPECT_EQ(b.wb.OUTeps[1], "%%BoundingBox: -500.00000000 -500.00000000 1201.20000000 1280.00000000");
+}
+
+TEST(MainHeader, TitlesCopyCaptionsAndValuesAsTheyRead) {
+    Bench b;
+    b.wb.ParamGrid.setCell(0, 1, "Material thickness");
+    b.wb.ParamGrid.setCell(1, 1, " 5 ");
+    ClearepsClick(b.wb);
+    EXPECT_EQ(b.wb.OUTeps[5], "%%Title: Material thickness  5 ");
+}
+
+TEST(MainHeader, BadCellLeavesThePreviousDocument) {
+    Bench b;
+    b.wb.OUTeps.append("previous");
+    b.wb.ParamGrid.setCell(1, 3, "10O");
+    EXPECT_THROW(ClearepsClick(b.wb), ConversionError);
+    EXPECT_THAT(b.wb.OUTeps.toVector(), ElementsAre("previous"));
+}
+
+TEST(MainHeader, HugeSizeIsRefusedInsteadOfWritingInf) {
+    Bench b;
+    b.wb.OUTeps.append("previous");
+    b.wb.ParamGrid.setCell(1, 2, "1e308");
+    EXPECT_THROW(ClearepsClick(b.wb), DrawingError);
+    EXPECT_EQ(b.wb.OUTeps.size(), 1U);
+}
+
+TEST(SpiralHeader, HasSeventeenLinesAndCopiesTheSpiralTable) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 2, "not read");
+    HeaderSpiralClick(b.wb);
+    const auto lines = b.wb.OUTeps.toVector();
+    ASSERT_EQ(lines.size(), 17U);
+    EXPECT_EQ(lines[1], "%%BoundingBox: -500.00000000 -500.00000000 500.00000000 500.00000000");
+    EXPECT_EQ(lines[2], "%%Creator: RDQ");
+    EXPECT_EQ(lines[3], "%%Title: Arhimed spiral");
+    EXPECT_EQ(lines[4], "%%Title: Начальный радиус  R, мм 10");
+    EXPECT_EQ(lines[5], "%%Title: Шаг вектора, градусы  Fi (1,10,15,30) not read");
+    EXPECT_EQ(lines[8], "%%CreationDate: 12:34:56");
+    EXPECT_EQ(lines[14], " ");
+    EXPECT_EQ(lines[16], "2.834646 2.834646 scale");
+    EXPECT_TRUE(bodyOf(b.wb.OUTeps).empty());
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,129 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/commands.h"
+#include "model/number_parse.h"
+#include "output/drawing_error.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+using testing::Bench;
+using testing::bodyOf;
+using testing::pointsOf;
+
+std::string failureOf(Workbench& wb) {
+    try {
+        ArhimedClick(wb);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "drawn";
+}
+
+TEST(Spiral, DefaultTableGivesCentreLowestPointAnd193Steps) {
+    Bench b;
+    ArhimedClick(b.wb);
+    EXPECT_EQ(b.wb.tShablon, "Spiral");
+    EXPECT_EQ(b.wb.OUTeps.size(), 17U + 2 + 193 + 1);
+    const auto body = bodyOf(b.wb.OUTeps);
+    ASSERT_EQ(body.size(), 196U);
+    EXPECT_EQ(body[0], "   0.000000    0.000000 moveto");
+    EXPECT_EQ(body[1], "   0.000000  -10.000000 lineto");
+    EXPECT_EQ(body[2], "   2.617801  -10.000000 lineto");
+    EXPECT_EQ(body.back(), "stroke");
+}
+
+TEST(Spiral, StepsTurnCounterClockwiseAndGrowWithTheRadius) {
+    Bench b;
+    ArhimedClick(b.wb);
+    const auto points = pointsOf(b.wb.OUTeps);
+    double previousLength = 0;
+    for (std::size_t i = 2; i < points.size(); ++i) {
+        const double dx = points[i].x - points[i - 1].x;
+        const double dy = points[i].y - points[i - 1].y;
+        const double length = std::hypot(dx, dy);
+        EXPECT_GT(length, previousLength - 1e-5) << "step " << i;
+        previousLength = length;
+        if (i > 2) {
+            const double px = points[i - 1].x - points[i - 2].x;
+            const double py = points[i - 1].y - points[i - 2].y;
+            EXPECT_GT(px * dy - py * dx, 0) << "step " << i << " does not turn left";
+        }
+    }
+    // After eight turns of 5 mm the spiral stands roughly 40 mm further out than it began.
+    const double outer = std::hypot(points.back().x, points.back().y);
+    EXPECT_NEAR(outer, 10 + 8 * 5, 8);
+}
+
+TEST(Spiral, QuarterTurnsTakeTheStepBeyondTheLastTurn) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 2, "90");
+    b.wb.ArhimedGrid.setCell(1, 4, "1");
+    ArhimedClick(b.wb);
+    EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 2U + 6 + 1);
+}
+
+TEST(Spiral, NoTurnsDrawTwoStepsAndNegativeTurnsOnlyTheCentreLine) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 4, "0");
+    ArhimedClick(b.wb);
+    EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 2U + 2 + 1);
+    b.wb.ArhimedGrid.setCell(1, 4, "-2");
+    ArhimedClick(b.wb);
+    EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 2U + 1);
+}
+
+TEST(Spiral, ZeroStepAngleIsADivisionByZeroAfterTheHeader) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 2, "0");
+    EXPECT_EQ(failureOf(b.wb), "Floating point division by zero");
+    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+}
+
+TEST(Spiral, NegativeStepAngleIsRefusedBeforeDrawing) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 2, "-15");
+    EXPECT_EQ(failureOf(b.wb), "The vector step Fi must be greater than 0 degrees");
+    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+}
+
+TEST(Spiral, TooManyLinesAreRefusedBeforeDrawing) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 2, "0.0001");
+    b.wb.ArhimedGrid.setCell(1, 4, "100");
+    EXPECT_EQ(failureOf(b.wb),
+              "The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns");
+    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+    b.wb.ArhimedGrid.setCell(1, 2, "1e-300");
+    b.wb.ArhimedGrid.setCell(1, 4, "1");
+    EXPECT_THROW(ArhimedClick(b.wb), DrawingError);
+    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+}
+
+TEST(Spiral, HugeRadiusEndsWithAClearErrorInsteadOfInf) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 1, "1e308");
+    b.wb.ArhimedGrid.setCell(1, 3, "1e308");
+    EXPECT_THROW(ArhimedClick(b.wb), DrawingError);
+    for (std::string_view line : b.wb.OUTeps) {
+        EXPECT_EQ(line.find("inf"), std::string_view::npos);
+        EXPECT_EQ(line.find("nan"), std::string_view::npos);
+    }
+}
+
+TEST(Spiral, BadCellsGiveTheConversionMessages) {
+    Bench b;
+    b.wb.ArhimedGrid.setCell(1, 3, "5,5");
+    EXPECT_EQ(failureOf(b.wb), "'5,5' is not a valid floating point value");
+    b.wb.ArhimedGrid.setCell(1, 3, "5");
+    b.wb.ArhimedGrid.setCell(1, 4, "8.5");
+    EXPECT_EQ(failureOf(b.wb), "'8.5' is not a valid integer value");
+    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+}
+
+}  // namespace
+}  // namespace tessaro

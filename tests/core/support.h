@@ -1,0 +1,85 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/save_dialog.h"
+#include "model/workbench.h"
+#include "output/eps_body.h"
+#include "output/eps_header.h"
+#include "output/line_list.h"
+
+namespace tessaro::testing {
+
+class FixedClock final : public Clock {
+public:
+    [[nodiscard]] std::string timeOfDay() const override { return "12:34:56"; }
+};
+
+class RecordingMessages final : public MessageBox {
+public:
+    void show(std::string_view text) override { shown.emplace_back(text); }
+    void showError(std::string_view text) override { errors.emplace_back(text); }
+    std::vector<std::string> shown;
+    std::vector<std::string> errors;
+};
+
+class ScriptedDialog final : public SaveDialog {
+public:
+    std::optional<SaveChoice> answer;
+    std::vector<std::string> proposed;
+    std::optional<SaveChoice> ask(const std::string& proposedName) override {
+        proposed.push_back(proposedName);
+        return answer;
+    }
+};
+
+// A workbench with a fixed clock and a message box that records what it was shown.
+struct Bench {
+    FixedClock clock;
+    RecordingMessages messages;
+    Workbench wb{clock, messages};
+};
+
+// The lines after the header (the scaling line and the "scale" line excluded).
+inline std::vector<std::string> bodyOf(const LineList& document) {
+    std::vector<std::string> body;
+    bool inBody = false;
+    bool skipScale = false;
+    for (std::string_view line : document) {
+        if (skipScale) {
+            skipScale = false;
+            continue;
+        }
+        if (line == kEpsBodyMarker) {
+            inBody = true;
+            skipScale = true;
+            continue;
+        }
+        if (inBody) {
+            body.emplace_back(line);
+        }
+    }
+    return body;
+}
+
+struct Point {
+    double x = 0;
+    double y = 0;
+    bool move = false;
+};
+
+// Every point of the EPS body, read back as numbers.
+inline std::vector<Point> pointsOf(const LineList& document) {
+    std::vector<Point> points;
+    for (const std::string& line : bodyOf(document)) {
+        if (const auto p = parseEpsPoint(line)) {
+            points.push_back({std::stod(std::string(p->x)), std::stod(std::string(p->y)), p->startsOutline});
+        }
+    }
+    return points;
+}
+
+}  // namespace tessaro::testing

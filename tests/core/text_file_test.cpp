@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "output/text_file.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class TextFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("tessaro-text-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+    fs::path dir;
+};
+
+TEST_F(TextFile, EveryLineEndsWithCrLfAndCyrillicIsWindows1251) {
+    LineList lines;
+    lines.append("%%Title: Толщина 5");
+    lines.append("");
+    lines.append("EOF");
+    saveLines(lines, (dir / "a.eps").string());
+    const std::string bytes = readBytes(dir / "a.eps");
+    EXPECT_EQ(bytes, "%%Title: \xD2\xEE\xEB\xF9\xE8\xED\xE0 5\r\n\r\nEOF\r\n");
+}
+
+TEST_F(TextFile, CharacterWithoutWindows1251ByteBecomesQuestionMark) {
+    EXPECT_EQ(toWindows1251("a\xE2\x82\xAC" "b"), "a\x88" "b");  // the euro sign has a byte
+    EXPECT_EQ(toWindows1251("a\xE4\xB8\xAD" "b"), "a?b");         // a Chinese character has none
+    EXPECT_EQ(toWindows1251("a\xFF" "b"), "a?b");                 // a stray byte
+}
+
+TEST_F(TextFile, Windows1251ReadsBackAsUtf8) {
+    EXPECT_EQ(fromWindows1251("\xC7\xED\xE0\xF7\xE5\xED\xE8\xE5"), "Значение");
+    EXPECT_EQ(fromWindows1251(toWindows1251("По умолчанию")), "По умолчанию");
+}
+
+TEST_F(TextFile, ReplacesAnExistingFileAndLeavesNoTemporary) {
+    const fs::path target = dir / "b.dxf";
+    std::ofstream(target) << "old";
+    saveFileAtomically(target.string(), "new");
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(TextFile, MissingFolderGivesTheFileCreationMessage) {
+    const std::string target = (dir / "missing" / "c.dxf").string();
+    try {
+        saveFileAtomically(target, "x");
+        FAIL() << "saved into a missing folder";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + target + "\". No such file or directory");
+    }
+}
+
+TEST_F(TextFile, FailedSaveKeepsTheOldFile) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    const fs::path target = dir / "d.eps";
+    std::ofstream(target) << "precious";
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(saveFileAtomically(target.string(), "new"), FileError);
+    EXPECT_EQ(readBytes(target), "precious");
+}
+
+TEST_F(TextFile, TargetThatIsAFolderFailsAndIsLeftAlone) {
+    const fs::path target = dir / "folder.eps";
+    fs::create_directories(target / "inside");
+    EXPECT_THROW(saveFileAtomically(target.string(), "new"), FileError);
+    EXPECT_TRUE(fs::is_directory(target / "inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace tessaro

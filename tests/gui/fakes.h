@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/save_dialog.h"
+#include "model/ports.h"
+
+namespace tessaro::testing {
+
+// Answers the save dialog as scripted, remembering what it was offered.
+class FakeSaveDialog final : public SaveDialog {
+public:
+    std::optional<SaveChoice> answer;
+    std::vector<std::string> offered;
+    std::optional<SaveChoice> ask(const std::string& proposedName) override {
+        offered.push_back(proposedName);
+        return answer;
+    }
+};
+
+class FakeMessageBox final : public MessageBox {
+public:
+    std::vector<std::string> shown;
+    std::vector<std::string> errors;
+    void show(std::string_view text) override { shown.emplace_back(text); }
+    void showError(std::string_view text) override { errors.emplace_back(text); }
+};
+
+class FakeClock final : public Clock {
+public:
+    [[nodiscard]] std::string timeOfDay() const override { return "08:00:00"; }
+};
+
+}  // namespace tessaro::testing
