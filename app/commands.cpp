@@ -5,12 +5,14 @@
 #include "app/proposed_names.h"
 #include "app/saving.h"
 #include "folding/front_panel.h"
+#include "simple/side_panel.h"
 #include "templates/spiral.h"
 
 namespace tessaro {
 namespace {
 
 std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
+std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -21,6 +23,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"simple-side", Button6Click, sideName, kBoxTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -55,6 +58,12 @@ void CreateFasadClick(Workbench& wb) {
     startTemplate(wb, "facade");
     ClearepsClick(wb);
     BoxFasadClick(wb);
+}
+
+void Button6Click(Workbench& wb) {
+    startTemplate(wb, "Side");
+    ClearepsClick(wb);
+    SimpSideClick(wb);
 }
 
 void ArhimedClick(Workbench& wb) {

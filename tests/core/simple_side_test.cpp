@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include "app/commands.h"
+#include "assembly.h"
+#include "folding/feet_warning.h"
+#include "folding/front_panel.h"
+#include "model/number_parse.h"
+#include "simple/side_panel.h"
+
+namespace tessaro {
+namespace {
+
+// Points come back from six-decimal text.
+constexpr double kTol = 1e-6;
+
+using testing::Bench;
+using testing::Box;
+using testing::bodyOf;
+using testing::centreX;
+using testing::centreY;
+using testing::outlinesSized;
+using testing::Part;
+using testing::partsOf;
+using testing::runsOf;
+
+std::vector<std::string> simpleSide(Bench& b) {
+    Button6Click(b.wb);
+    return bodyOf(b.wb.OUTeps);
+}
+
+Part sidePart(Bench& b) {
+    Button6Click(b.wb);
+    const auto parts = partsOf(b.wb.OUTeps);
+    EXPECT_EQ(parts.size(), 1U);
+    return parts.front();
+}
+
+int moveLines(const std::vector<std::string>& body) {
+    int moves = 0;
+    for (const std::string& line : body) {
+        moves += line.ends_with("moveto") ? 1 : 0;
+    }
+    return moves;
+}
+
+// A table unlike the defaults in every row the side panel reads.
+void oddTable(Bench& b) {
+    for (const auto& [row, text] : {std::pair{1, "4"}, {2, "150"}, {3, "72"}, {4, "90"}, {5, "0.15"}, {6, "0.3"},
+                                    {7, "3"}, {8, "6"}, {9, "2"}}) {
+        b.wb.ParamGrid.setCell(1, row, text);
+    }
+}
+
+TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
+    Bench b;
+    const auto body = simpleSide(b);
+    EXPECT_EQ(b.wb.OUTeps[4], "%%Title: Side");
+    EXPECT_EQ(body[0], "  12.300000    0.000000 moveto");
+    EXPECT_EQ(body[1], "  12.300000   -5.100000 lineto");
+    EXPECT_EQ(body[2], "  37.700000   -5.100000 lineto");
+    EXPECT_EQ(body[5], "  62.300000    0.000000 moveto");
+    EXPECT_EQ(body[10], "  12.300000  110.000000 moveto");
+    EXPECT_EQ(body[11], "  12.300000  115.100000 lineto");
+    // Then the body: down the front strip, across, up, and on to the first tab.
+    EXPECT_EQ(body[20], "   0.000000    0.000000 moveto");
+    EXPECT_EQ(body[21], "   0.000000  -10.000000 lineto");
+    EXPECT_EQ(body[22], " 100.000000  -10.000000 lineto");
+    EXPECT_EQ(body[23], " 100.000000    0.000000 lineto");
+    EXPECT_EQ(body[24], " 100.000000    9.166667 lineto");
+    EXPECT_EQ(body[25], " 105.000000    9.166667 lineto");
+    EXPECT_EQ(body.back(), "stroke");
+    EXPECT_EQ(moveLines(body), 5);
+    // 4 slots of 4 lines, the body's 6 strip lines and two edges of 2 ends, 3 tabs of 3, 2 gaps.
+    EXPECT_EQ(body.size(), 4U * 5 + 1 + 6 + 2 * (2 + 3 * 3 + 2) + 1);
+    EXPECT_DOUBLE_EQ(b.wb.pen.CutterDiam, 3.175);
+    EXPECT_DOUBLE_EQ(b.wb.FrameAllow, 5);
+    EXPECT_TRUE(b.messages.shown.empty());
+}
+
+TEST(SimpleSide, OutlinesAreTheBodyWithSixTabsAndFourSlots) {
+    Bench b;
+    oddTable(b);
+    const Part part = sidePart(b);
+    ASSERT_EQ(part.outlines.size(), 5U);
+    const double M = 4, H = 72, D = 90, Ah = 0.15, Al = 0.3, F = 3, T = 6;
+    const auto& body = part.body();
+    EXPECT_TRUE(body.closed());
+    EXPECT_GT(body.signedArea(), 0);
+    EXPECT_NEAR(body.signedArea(), H * (D + 2 * (M + F)) + 6 * (D / 6) * T, 1e-6);
+    const Box box = body.box();
+    EXPECT_DOUBLE_EQ(box.left, -T);
+    EXPECT_DOUBLE_EQ(box.right, H + T);
+    EXPECT_DOUBLE_EQ(box.bottom, -(M + F));
+    EXPECT_DOUBLE_EQ(box.top, D + M + F);
+    const auto right = runsOf(body, [&](const auto& p) { return p.x > H + kTol; });
+    const auto left = runsOf(body, [&](const auto& p) { return p.x < -kTol; });
+    ASSERT_EQ(right.size(), 3U);
+    ASSERT_EQ(left.size(), 3U);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(right[k].bottom, D / 12 + k * D / 3, kTol) << k;
+        EXPECT_NEAR(right[k].top, D / 4 + k * D / 3, kTol) << k;
+        EXPECT_NEAR(left[2 - k].bottom, right[k].bottom, kTol) << k;
+        EXPECT_NEAR(left[2 - k].top, right[k].top, kTol) << k;
+    }
+    const auto slots = outlinesSized(part, H / 4 + 2 * Al, M + Ah);
+    ASSERT_EQ(slots.size(), 4U);
+    for (const Box& slot : slots) {
+        EXPECT_TRUE(slot.top <= kTol || slot.bottom >= D - kTol);
+    }
+    EXPECT_NEAR(slots[1].left - slots[0].left, H / 2, kTol);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_TRUE(part.outlines[i].closed()) << i;
+    }
+}
+
+TEST(SimpleSide, ScrewsAddTwoHolesAndASlotInEveryGap) {
+    Bench plain;
+    const auto without = simpleSide(plain);
+    Bench b;
+    b.wb.options.ScrewCheck = true;
+    const auto body = simpleSide(b);
+    EXPECT_EQ(moveLines(body), 9);
+    // The second slot of each row starts where it does without screws.
+    EXPECT_NE(std::find(body.begin(), body.end(), "  62.300000    0.000000 moveto"), body.end());
+    EXPECT_NE(std::find(body.begin(), body.end(), "  62.300000  110.000000 moveto"), body.end());
+    const auto parts = partsOf(b.wb.OUTeps);
+    const auto holes = outlinesSized(parts[0], 4, 4);
+    ASSERT_EQ(holes.size(), 2U);
+    EXPECT_NEAR(centreX(holes[0]), 50, kTol);
+    EXPECT_NEAR(centreY(holes[0]), -2.55, kTol);
+    EXPECT_NEAR(centreX(holes[1]), 50, kTol);
+    EXPECT_NEAR(centreY(holes[1]), 112.55, kTol);
+    const auto& outline = parts[0].body();
+    EXPECT_TRUE(outline.closed());
+    const auto intoRight = runsOf(outline, [](const auto& p) { return p.x < 100 - kTol && p.x > 50; });
+    const auto intoLeft = runsOf(outline, [](const auto& p) { return p.x > kTol && p.x < 50; });
+    ASSERT_EQ(intoRight.size(), 2U);
+    ASSERT_EQ(intoLeft.size(), 2U);
+    EXPECT_NEAR(centreY(intoRight[0]), 110.0 / 3, kTol);
+    EXPECT_NEAR(centreY(intoRight[1]), 220.0 / 3, kTol);
+    EXPECT_NEAR(centreY(intoLeft[0]), 220.0 / 3, kTol);
+    EXPECT_NEAR(centreY(intoLeft[1]), 110.0 / 3, kTol);
+    EXPECT_NEAR(intoRight[0].left, 100 - 19, kTol);  // L1 + L2 + L3 deep
+    EXPECT_EQ(body.size(), without.size() + 2 * 10 + 4 * 12);
+}
+
+TEST(SimpleSide, ReliefTakesTheGapsFromTheScrewsButNotTheHoles) {
+    Bench relief;
+    relief.wb.options.ExtAngle = true;
+    Bench both;
+    both.wb.options.ExtAngle = true;
+    both.wb.options.ScrewCheck = true;
+    const Part alone = sidePart(relief);
+    const Part withScrews = sidePart(both);
+    // Each hole is an outline and a move that starts nothing.
+    ASSERT_EQ(withScrews.outlines.size(), alone.outlines.size() + 4);
+    EXPECT_EQ(outlinesSized(withScrews, 4, 4).size(), 2U);
+    const auto& a = alone.body().points;
+    const auto& s = withScrews.body().points;
+    ASSERT_EQ(a.size(), s.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].x, s[i].x);
+        EXPECT_EQ(a[i].y, s[i].y);
+    }
+    // Notches go out of the slots and into the body, a cutter diameter by half of it.
+    const double notch = 3.175 * 3.175 / 2;
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(std::abs(alone.outlines[i].signedArea()), 25.4 * 5.1 + 4 * notch, 1e-6) << i;
+    }
+    EXPECT_GT(alone.outlines[0].signedArea(), 0);
+    EXPECT_LT(alone.outlines[2].signedArea(), 0);
+    EXPECT_NEAR(alone.body().signedArea(), 100 * 130 + 6 * (110.0 / 6) * 5 - 2 * 6 * notch, 1e-6);
+}
+
+TEST(SimpleSide, WarnsOnceWithoutFeetAndFrameAllowanceAndDrawsAnyway) {
+    Bench b;
+    b.wb.options.PinSel = Feet::None;
+    b.wb.ParamGrid.setCell(1, 7, "0");
+    const auto body = simpleSide(b);
+    EXPECT_EQ(b.messages.shown, std::vector<std::string>{std::string(kBottomFallsOut)});
+    EXPECT_EQ(kBottomFallsOut, "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками");
+    EXPECT_EQ(moveLines(body), 5);
+
+    Bench framed;
+    framed.wb.options.PinSel = Feet::None;
+    simpleSide(framed);
+    Bench footed;
+    footed.wb.ParamGrid.setCell(1, 7, "0");
+    simpleSide(footed);
+    EXPECT_TRUE(framed.messages.shown.empty());
+    EXPECT_TRUE(footed.messages.shown.empty());
+}
+
+TEST(SimpleSide, BadCellLeavesTheHeaderAloneAndWarnsNot) {
+    Bench b;
+    b.wb.options.PinSel = Feet::None;
+    b.wb.ParamGrid.setCell(1, 7, "0");
+    b.wb.ParamGrid.setCell(1, 9, "3,175");
+    testing::ScriptedDialog dialog;
+    EXPECT_THROW(performCommand(b.wb, *findCommand("simple-side"), dialog), ConversionError);
+    EXPECT_EQ(b.wb.OUTeps.size(), 20U);
+    EXPECT_TRUE(b.messages.shown.empty());
+    EXPECT_TRUE(dialog.proposed.empty());
+}
+
+TEST(SimpleSide, ProposesItsNameFromTheCellsAsTyped) {
+    Bench b;
+    testing::ScriptedDialog dialog;
+    b.wb.ParamGrid.setCell(1, 4, "110.0");
+    performCommand(b.wb, *findCommand("simple-side"), dialog);
+    EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110.0 side"});
+}
+
+// Front panel at the origin and a side panel, both from the same table.
+struct FrontAndSide {
+    Part front;
+    Part side;
+};
+
+FrontAndSide frontAndSide(Bench& b) {
+    ClearepsClick(b.wb);
+    BoxFasadClick(b.wb);
+    SimpSideClick(b.wb);
+    const auto parts = partsOf(b.wb.OUTeps);
+    EXPECT_EQ(parts.size(), 2U);
+    return {parts.at(0), parts.at(1)};
+}
+
+TEST(SimpleSideAssembly, FrontPanelSideTabsFitTheSlotRows) {
+    Bench b;
+    oddTable(b);
+    const double W = 150, H = 72, M = 4, Ah = 0.15, Al = 0.3;
+    const auto [front, side] = frontAndSide(b);
+    const auto tabs = runsOf(front.body(), [&](const auto& p) { return p.x > W + kTol; });
+    ASSERT_EQ(tabs.size(), 2U);
+    const auto slots = outlinesSized(side, H / 4 + 2 * Al, M + Ah);
+    ASSERT_EQ(slots.size(), 4U);
+    // Along the side panel's X lies the front panel's height: each tab finds a slot in
+    // both rows, Al longer at each end, wide enough for the material plus Ah.
+    for (const Box& tab : tabs) {
+        int fitting = 0;
+        for (const Box& slot : slots) {
+            if (std::abs(slot.left - (tab.bottom - Al)) < kTol && std::abs(slot.right - (tab.top + Al)) < kTol) {
+                ++fitting;
+                EXPECT_NEAR(slot.height() - M, Ah, kTol);
+            }
+        }
+        EXPECT_EQ(fitting, 2) << tab.bottom;
+    }
+}
+
+TEST(SimpleSideAssembly, FrontPanelScrewChannelsMeetTheHoleCentres) {
+    Bench b;
+    oddTable(b);
+    b.wb.options.ScrewCheck = true;
+    b.wb.GridScrewL.setCell(1, 4, "3");
+    const double W = 150, H = 72, Al = 0.3, M = 4, Ah = 0.15;
+    const auto [front, side] = frontAndSide(b);
+    const auto& outline = front.body();
+    // Channels run 19 deep into the side edges, between the bottom and the top edge.
+    const auto besideEdges = [&](const auto& p) { return p.y > kTol && p.y < H - kTol; };
+    auto channels = runsOf(outline, [&](const auto& p) { return besideEdges(p) && p.x < W - kTol && p.x > W - 25; });
+    const auto leftChannels = runsOf(outline, [&](const auto& p) { return besideEdges(p) && p.x > kTol && p.x < 25; });
+    channels.insert(channels.end(), leftChannels.begin(), leftChannels.end());
+    ASSERT_EQ(channels.size(), 2U);
+    const auto holes = outlinesSized(side, 3, 3);
+    ASSERT_EQ(holes.size(), 2U);
+    const auto slots = outlinesSized(side, H / 4 + 2 * Al, M + Ah);
+    ASSERT_EQ(slots.size(), 4U);
+    // Each hole lies on the middle line of its slot row, where the front panel stands,
+    // at the height of the channel; each channel meets a hole in both rows.
+    for (const Box& channel : channels) {
+        for (const Box& hole : holes) {
+            EXPECT_NEAR(centreX(hole), centreY(channel), kTol);
+        }
+    }
+    EXPECT_NEAR(centreY(holes[0]), centreY(slots[0]), kTol);
+    EXPECT_NEAR(centreY(holes[1]), centreY(slots[2]), kTol);
+}
+
+}  // namespace
+}  // namespace tessaro
