@@ -7,6 +7,7 @@
 #include "folding/front_panel.h"
 #include "simple/side_panel.h"
 #include "templates/spiral.h"
+#include "templates/tab_slot.h"
 
 namespace tessaro {
 namespace {
@@ -16,6 +17,7 @@ std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
+constexpr bool kTabSlotTab = false;
 constexpr bool kSpiralTab = false;
 
 constexpr std::array kCommands = {
@@ -24,6 +26,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-side", Button6Click, sideName, kBoxTab},
+    TemplateCommand{"tab-slot", ZubPazClick, tabSlotName, kTabSlotTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -64,6 +67,12 @@ void Button6Click(Workbench& wb) {
     startTemplate(wb, "Side");
     ClearepsClick(wb);
     SimpSideClick(wb);
+}
+
+void ZubPazClick(Workbench& wb) {
+    startTemplate(wb, "tab");
+    ClearepsClick(wb);
+    drawTabSlotPiece(wb);
 }
 
 void ArhimedClick(Workbench& wb) {

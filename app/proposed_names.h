@@ -11,6 +11,8 @@ namespace tessaro {
 
 // T + "mm " + W + "x" + H + "x" + D + suffix, from the main table.
 [[nodiscard]] std::string boxName(const Workbench& wb, std::string_view suffix);
+// T + "mm " + L + "x" + G + " tab", from the tab-slot table.
+[[nodiscard]] std::string tabSlotName(const Workbench& wb);
 // "spiral R" + R + "mm Fi" + Fi + " step" + St + " rev" + N.
 [[nodiscard]] std::string spiralName(const Workbench& wb);
 
