@@ -6,6 +6,7 @@
 #include "app/saving.h"
 #include "folding/front_panel.h"
 #include "simple/side_panel.h"
+#include "templates/bobbin.h"
 #include "templates/spiral.h"
 #include "templates/tab_slot.h"
 
@@ -19,6 +20,8 @@ std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 constexpr bool kBoxTab = true;
 constexpr bool kTabSlotTab = false;
 constexpr bool kSpiralTab = false;
+// Showing the transformer tab leaves the flag as the tab shown before it set it.
+constexpr std::optional<bool> kTransformerTab = std::nullopt;
 
 constexpr std::array kCommands = {
     TemplateCommand{"facade", CreateFasadClick, facadeName, kBoxTab},
@@ -28,6 +31,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"simple-side", Button6Click, sideName, kBoxTab},
     TemplateCommand{"tab-slot", ZubPazClick, tabSlotName, kTabSlotTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
+    TemplateCommand{"bobbin", FullTransClick, bobbinName, kTransformerTab},
 };
 
 }  // namespace
@@ -79,6 +83,15 @@ void ArhimedClick(Workbench& wb) {
     startTemplate(wb, "Spiral");
     HeaderSpiralClick(wb);
     drawArhimedSpiral(wb);
+}
+
+// The table is read before the label and the header, so a bad cell leaves the
+// previous template as it was.
+void FullTransClick(Workbench& wb) {
+    const BobbinSizes sizes = BobbinSizes::read(wb.TransGrid);
+    startTemplate(wb, kBobbinLabel);
+    ClearepsClick(wb);
+    drawBobbinFrame(wb.pen, sizes);
 }
 
 }  // namespace tessaro

@@ -34,5 +34,6 @@ void CreateFasadClick(Workbench& wb);
 void Button6Click(Workbench& wb);
 void ZubPazClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
+void FullTransClick(Workbench& wb);
 
 }  // namespace tessaro

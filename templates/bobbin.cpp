@@ -1,0 +1,104 @@
+#include "templates/bobbin.h"
+
+#include "output/outlines.h"
+#include "output/shapes.h"
+
+namespace tessaro {
+namespace {
+
+// A 3.5 by 4 mm octagon whatever the table holds, drawn from the lower-left corner of
+// its box; the pen ends 1 mm right of that corner.
+void smallHole(Pen& pen) {
+    pen.pMoveTo(1, 0);
+    traceHalfTurnOutline(pen, {{1.5, 0}, {1, 1}, {0, 2}, {-1, 1}});
+}
+
+// Three small holes, the first `first` from the pen, each next `next` on from where
+// the hole before left the pen.
+void holeRow(Pen& pen, Vec first, Vec next) {
+    pen.pMoveTo(first.x, first.y);
+    smallHole(pen);
+    for (int hole = 2; hole <= 3; ++hole) {
+        pen.pMoveTo(next.x, next.y);
+        smallHole(pen);
+    }
+}
+
+// Parts are placed by OrgX along the row; their first line is the move to their
+// lower-left corner.
+void startPart(Pen& pen, double x, double rowY) {
+    pen.CurX = 0;
+    pen.CurY = rowY;
+    pen.OrgX = x;
+    pen.pMoveTo(pen.OrgX, pen.OrgY);
+}
+
+// An end plate with corners cut 5 mm, the window for the tube and three holes above
+// and three below the window.
+void drawFlange(Pen& pen, const BobbinSizes& z, double rowY) {
+    startPart(pen, 0, rowY);
+    pen.pMoveTo(5, 0);
+    drawChamferedRectangle(pen, 2 * z.b + z.a, 2 * z.b + 2 * z.t + z.k, 5);
+    pen.pMoveTo(-5, 0);
+    pen.pMoveTo(z.b - z.g, z.b - z.g);
+    drawRectangle(pen, z.a + 2 * z.g, 2 * z.t + z.k + 2 * z.g);
+    holeRow(pen, {0, z.k + z.b / 4}, {z.a / 3, z.b / 4});
+    pen.CurX = 0;
+    pen.CurY = rowY;
+    pen.pMoveTo(0, 0);
+    holeRow(pen, {z.b - z.g, z.b - z.g - 4}, {z.a / 3, -z.b / 4});
+}
+
+// A strip with notches t deep in both long sides: near the ends where the flanges sit
+// (it is a wide there, to pass the window) and in the middle for the narrow walls' tabs.
+void drawWideWall(Pen& pen, const BobbinSizes& z, double rowY) {
+    const double t = z.t;
+    const double g = z.g;
+    const double L = z.L();
+    startPart(pen, 2 * z.b + z.a + 5, rowY);
+    traceHalfTurnOutline(pen, {{2 * t + z.a, 0}, {0, t}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, L - g}, {-t, 0},
+                               {0, L + 2 * g}, {t, 0}, {0, L - g}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, t}});
+}
+
+// A k by 3L plate with a tab t wide over the middle third of each long side.
+void drawNarrowWall(Pen& pen, const BobbinSizes& z, double rowY) {
+    const double L = z.L();
+    startPart(pen, 2 * z.b + 2 * z.a + 2 * z.t + 10, rowY);
+    pen.pLineTo(z.k, 0);
+    drawToothedEdge(pen, {{0, 1}, {1, 0}, L, L, 0, 1, z.t}, false);
+    pen.pLineTo(-z.k, 0);
+    drawToothedEdge(pen, {{0, -1}, {-1, 0}, L, L, 0, 1, z.t}, false);
+}
+
+}  // namespace
+
+BobbinSizes BobbinSizes::read(const ParamTable& TransGrid) {
+    BobbinSizes z;
+    z.t = TransGrid.real(1);
+    z.h = TransGrid.real(2);
+    z.b = TransGrid.real(3);
+    z.a = TransGrid.real(4);
+    z.k = TransGrid.real(5);
+    z.g = TransGrid.real(6);
+    return z;
+}
+
+double BobbinSizes::rowPitch() const {
+    const double flangeHeight = 2 * b + 2 * t + k;
+    return h + 4 * t >= flangeHeight ? h + 6 * t : flangeHeight + 5;
+}
+
+void drawBobbinFrame(Pen& pen, const BobbinSizes& sizes) {
+    pen.CurX = 0;
+    pen.CurY = 0;
+    pen.OrgX = 0;
+    pen.OrgY = 0;
+    for (double rowY : {0.0, -sizes.rowPitch()}) {
+        drawFlange(pen, sizes, rowY);
+        drawWideWall(pen, sizes, rowY);
+        drawNarrowWall(pen, sizes, rowY);
+    }
+    pen.stroke();
+}
+
+}  // namespace tessaro
