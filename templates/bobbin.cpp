@@ -73,14 +73,9 @@ void drawNarrowWall(Pen& pen, const BobbinSizes& z, double rowY) {
 }  // namespace
 
 BobbinSizes BobbinSizes::read(const ParamTable& TransGrid) {
-    BobbinSizes z;
-    z.t = TransGrid.real(1);
-    z.h = TransGrid.real(2);
-    z.b = TransGrid.real(3);
-    z.a = TransGrid.real(4);
-    z.k = TransGrid.real(5);
-    z.g = TransGrid.real(6);
-    return z;
+    // A braced list is evaluated in order, so the first bad cell is the one reported.
+    return {TransGrid.real(1), TransGrid.real(2), TransGrid.real(3),
+            TransGrid.real(4), TransGrid.real(5), TransGrid.real(6)};
 }
 
 double BobbinSizes::rowPitch() const {

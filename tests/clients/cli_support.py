@@ -22,6 +22,23 @@ class Workdir:
         self._dir.cleanup()
 
 
+def audited_polylines(test, command, *args):
+    """Writes COMMAND's DXF with tessaro-cli, has ezdxf audit it and returns its
+    polylines; fails TEST when the command or the audit does."""
+    import ezdxf
+    work = Workdir()
+    try:
+        path = work.file(command + ".dxf")
+        result = run_cli(command, *args, "-o", path)
+        test.assertEqual(result.returncode, 0, result.stderr)
+        doc = ezdxf.readfile(path)
+    finally:
+        work.cleanup()
+    auditor = doc.audit()
+    test.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
+    return list(doc.modelspace().query("POLYLINE"))
+
+
 def render_eps(path, png):
     """Renders an EPS with Ghostscript on a 2880-point page with the origin in its
     middle; returns (exit code, stderr). The EPS has no showpage of its own."""
@@ -75,3 +92,19 @@ def dark_pixels(png):
         count += sum(1 for v in line if v < 128)
         previous = line
     return count
+
+
+def rendered_dark_pixels(test, command, *args):
+    """Writes COMMAND's EPS with tessaro-cli, renders it with Ghostscript and counts
+    the dark pixels; fails TEST when the command or the rendering does."""
+    work = Workdir()
+    try:
+        path = work.file(command + ".eps")
+        result = run_cli(command, *args, "-f", "eps", "-o", path)
+        test.assertEqual(result.returncode, 0, result.stderr)
+        png = work.file(command + ".png")
+        code, errors = render_eps(path, png)
+        test.assertEqual(code, 0, errors)
+        return dark_pixels(png)
+    finally:
+        work.cleanup()

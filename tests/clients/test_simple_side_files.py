@@ -1,9 +1,7 @@
 import os
 import unittest
 
-import ezdxf
-
-from cli_support import Workdir, dark_pixels, render_eps, run_cli
+from cli_support import Workdir, audited_polylines, rendered_dark_pixels, run_cli
 
 WARNING = "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками".encode()
 
@@ -15,17 +13,8 @@ class SimpleSideFiles(unittest.TestCase):
     def tearDown(self):
         self.work.cleanup()
 
-    def read_dxf(self, *args):
-        path = self.work.file("s.dxf")
-        result = run_cli("simple-side", *args, "-o", path)
-        self.assertEqual(result.returncode, 0, result.stderr)
-        doc = ezdxf.readfile(path)
-        auditor = doc.audit()
-        self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
-        return list(doc.modelspace().query("POLYLINE"))
-
     def test_four_slots_and_the_body_all_closed(self):
-        polylines = self.read_dxf()
+        polylines = audited_polylines(self, "simple-side")
         self.assertEqual(len(polylines), 5)
         self.assertTrue(all(p.is_closed for p in polylines))
         body = polylines[-1]
@@ -34,7 +23,7 @@ class SimpleSideFiles(unittest.TestCase):
         self.assertEqual((min(xs), max(xs), min(ys), max(ys)), (-5, 105, -10, 120))
 
     def test_screws_add_two_holes(self):
-        polylines = self.read_dxf("--screws")
+        polylines = audited_polylines(self, "simple-side", "--screws")
         # Each hole is an octagon and a move that starts nothing.
         octagons = [p for p in polylines if len(list(p.vertices)) == 9]
         self.assertEqual(len(polylines), 9)
@@ -49,12 +38,7 @@ class SimpleSideFiles(unittest.TestCase):
             self.assertTrue(f.read().endswith(b"stroke\r\n"))
 
     def test_eps_renders_in_ghostscript(self):
-        path = self.work.file("s.eps")
-        self.assertEqual(run_cli("simple-side", "--screws", "-f", "eps", "-o", path).returncode, 0)
-        png = self.work.file("s.png")
-        code, errors = render_eps(path, png)
-        self.assertEqual(code, 0, errors)
-        self.assertGreater(dark_pixels(png), 100)
+        self.assertGreater(rendered_dark_pixels(self, "simple-side", "--screws"), 100)
 
     def test_proposed_name_and_a_bad_cell(self):
         self.assertEqual(run_cli("simple-side", "--name").stdout, b"5mm 200x100x110 side\n")

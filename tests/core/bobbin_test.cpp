@@ -140,15 +140,6 @@ TEST(Bobbin, WallsPassTheFlangeWindowWithTheClearance) {
     EXPECT_NEAR(narrowBox.width() - narrowBody[0].width(), 2 * t, kTol);
 }
 
-TEST(Bobbin, ProposesItsNameFromTheCellsAsTyped) {
-    Bench b;
-    testing::ScriptedDialog dialog;
-    performCommand(b.wb, *findCommand("bobbin"), dialog);
-    b.wb.TransGrid.setCell(1, 3, "15.0");
-    performCommand(b.wb, *findCommand("bobbin"), dialog);
-    EXPECT_EQ(dialog.proposed, (std::vector<std::string>{"1mm 30x15x20 trans", "1mm 30x15.0x20 trans"}));
-}
-
 TEST(Bobbin, BadCellLeavesThePreviousTemplateAndLabel) {
     Bench b;
     ZubPazClick(b.wb);

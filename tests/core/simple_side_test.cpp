@@ -203,14 +203,6 @@ TEST(SimpleSide, BadCellLeavesTheHeaderAloneAndWarnsNot) {
     EXPECT_TRUE(dialog.proposed.empty());
 }
 
-TEST(SimpleSide, ProposesItsNameFromTheCellsAsTyped) {
-    Bench b;
-    testing::ScriptedDialog dialog;
-    b.wb.ParamGrid.setCell(1, 4, "110.0");
-    performCommand(b.wb, *findCommand("simple-side"), dialog);
-    EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110.0 side"});
-}
-
 // Front panel at the origin and a side panel, both from the same table.
 struct FrontAndSide {
     Part front;

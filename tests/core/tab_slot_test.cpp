@@ -132,16 +132,6 @@ TEST(TabSlot, DxfLeavesTheToothedEdgeOpenAndTheSlotsClosed) {
     EXPECT_EQ(flags, (std::vector<std::string>{"  1", "  1", "  1", "  2"}));
 }
 
-TEST(TabSlot, ProposesItsNameFromTheCellsAsTyped) {
-    Bench b;
-    testing::ScriptedDialog dialog;
-    performCommand(b.wb, *findCommand("tab-slot"), dialog);
-    b.wb.ZubPazGrid.setCell(1, 1, "3.5");
-    b.wb.ZubPazGrid.setCell(1, 2, "25.0");
-    performCommand(b.wb, *findCommand("tab-slot"), dialog);
-    EXPECT_EQ(dialog.proposed, (std::vector<std::string>{"5mm 25x25 tab", "3.5mm 25.0x25 tab"}));
-}
-
 TEST(TabSlot, BadCellLeavesTheHeaderAlone) {
     Bench b;
     b.wb.ZubPazGrid.setCell(1, 3, "wide");
