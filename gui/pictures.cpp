@@ -212,13 +212,15 @@ QPixmap drawUnfoldedBox(QSize size, const std::array<std::string_view, 5>& comma
         QTransform place;
         place.translate(cell.place.center().x() - bounds.center().x(), cell.place.center().y() - bounds.center().y());
         paintPanel(p, transformed(cell.outlines, place), t);
-        label(p, t.map(cell.place.center()), cell.name);
+        // The lid's name stands below its width mark.
+        const QPointF nameAt = t.map(cell.place.center()) + QPointF(0, marks && &cell == &cells.front() ? 9 : 0);
+        label(p, nameAt, cell.name);
     }
     if (marks) {
         const QRectF lid = t.mapRect(cells[0].place);
         const QRectF rear = t.mapRect(cells[1].place);
-        dimension(p, lid.topLeft() + QPointF(0, 12), lid.topRight() + QPointF(0, 12), "ширина",
-                  lid.center() - QPointF(0, lid.height() / 4));
+        dimension(p, lid.topLeft() + QPointF(0, 7), lid.topRight() + QPointF(0, 7), "ширина",
+                  QPointF(lid.center().x(), lid.top() + 17));
         dimension(p, lid.topRight() + QPointF(12, 0), lid.bottomRight() + QPointF(12, 0), "глубина",
                   QPointF(lid.right() + 40, lid.center().y()));
         dimension(p, rear.topLeft() - QPointF(12, 0), rear.bottomLeft() - QPointF(12, 0), "высота",
