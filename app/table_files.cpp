@@ -1,6 +1,7 @@
 #include "app/table_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,10 +20,42 @@ std::string openMessage(const fs::path& path, int error) {
     return "Cannot open file \"" + path.string() + "\". " + std::strerror(error);
 }
 
+// A table file is a few hundred bytes of text; anything else is refused before it is read
+// whole, so a stray binary or endless file cannot stall the start.
+constexpr std::size_t kLargestTableFile = 1024 * 1024;
+
+std::string notTableMessage(const fs::path& path, std::string_view why) {
+    return "\"" + path.string() + "\" is not a table file (" + std::string(why) + "); it was not loaded";
+}
+
+// Text holds no control characters but TAB, CR and LF.
+bool isText(std::string_view bytes) {
+    for (char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string readBytes(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         throw FileError(openMessage(path, errno));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw FileError(openMessage(path, error));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode)) {
+            throw FileError(openMessage(path, EISDIR));
+        }
+        throw FileError(notTableMessage(path, "not a regular file"));
     }
     std::string bytes;
     char buffer[4096];
@@ -40,8 +73,15 @@ std::string readBytes(const fs::path& path) {
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > kLargestTableFile) {
+            ::close(fd);
+            throw FileError(notTableMessage(path, "larger than 1 MiB"));
+        }
     }
     ::close(fd);
+    if (!isText(bytes)) {
+        throw FileError(notTableMessage(path, "it holds binary bytes"));
+    }
     return bytes;
 }
 
@@ -64,9 +104,17 @@ bool existsAsFile(const fs::path& path) {
     return fs::exists(path, ignored);
 }
 
-void loadIfPresent(ParamTable& table, const fs::path& path) {
-    if (existsAsFile(path)) {
+// A file that fails is reported after the others have been tried: skipping them would
+// have the close step overwrite their saved values with the defaults.
+void loadIfPresent(ParamTable& table, const fs::path& path, std::string& failures) {
+    if (!existsAsFile(path)) {
+        return;
+    }
+    try {
         loadTableFile(table, path);
+    } catch (const FileError& e) {
+        failures += failures.empty() ? "" : "\n";
+        failures += e.what();
     }
 }
 
@@ -76,7 +124,10 @@ std::string tableFileText(const ParamTable& table) {
     std::string text;
     for (int row = 0; row < table.rowCount(); ++row) {
         for (int column = 0; column < table.columnCount(); ++column) {
-            text += table.cell(column, row);
+            // A TAB or line break inside a cell would split it on reading: it is kept as a blank.
+            for (char c : table.cell(column, row)) {
+                text += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+            }
             text += '\t';
         }
         text += "\r\n";
@@ -106,12 +157,16 @@ void saveTableFile(const ParamTable& table, const fs::path& path) {
 }
 
 void loadSavedTables(Workbench& wb, const fs::path& folder, const std::function<void()>& switchToEnglish) {
-    loadIfPresent(wb.ParamGrid, folder / kMainTableFile);
-    loadIfPresent(wb.ZubPazGrid, folder / kTabSlotTableFile);
+    std::string failures;
+    loadIfPresent(wb.ParamGrid, folder / kMainTableFile, failures);
+    loadIfPresent(wb.ZubPazGrid, folder / kTabSlotTableFile, failures);
     if (tablesAreEnglish(wb)) {
         switchToEnglish();
     }
-    loadIfPresent(wb.TransGrid, folder / kBobbinTableFile);
+    loadIfPresent(wb.TransGrid, folder / kBobbinTableFile, failures);
+    if (!failures.empty()) {
+        throw FileError(failures);
+    }
 }
 
 void saveTables(const Workbench& wb, const fs::path& folder) {

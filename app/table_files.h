@@ -17,7 +17,7 @@ inline constexpr std::string_view kTabSlotTableFile = "ParamZub.txt";   // ZubPa
 inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // TransGrid
 
 // The table's file text (UTF-8): one line per row from row 0, each cell followed by a
-// TAB, each line by CR LF. Cells are written as they are, without quoting.
+// TAB, each line by CR LF. A TAB, CR or LF inside a cell is written as a blank.
 [[nodiscard]] std::string tableFileText(const ParamTable& table);
 
 // Fills the table from a file text (UTF-8): line j goes to row j; a line's cells are the
@@ -25,8 +25,9 @@ inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // Trans
 // text does not mention keeps its text, and the table never shrinks.
 void readTableText(ParamTable& table, std::string_view text);
 
-// Reads a Windows-1251 table file into the table.
-// Failure: FileError "Cannot open file "NAME". REASON".
+// Reads a Windows-1251 table file into the table; the table is untouched on failure.
+// Failure: FileError "Cannot open file "NAME". REASON", or the refusal of a file that
+// is no table file.
 void loadTableFile(ParamTable& table, const std::filesystem::path& path);
 
 // Writes the table as a Windows-1251 file, replacing it only once the new one is complete.
@@ -35,8 +36,9 @@ void saveTableFile(const ParamTable& table, const std::filesystem::path& path);
 
 // The start-up loads from a folder, in the window's order: the main table, the tab-slot
 // table, then switchToEnglish if the main table's value header reads "Value", then the
-// transformer table. A missing file is skipped. A file that cannot be opened throws
-// FileError and the steps after it are skipped.
+// transformer table. A missing file is skipped. A file that cannot be opened, or that
+// is no table file (binary bytes, over 1 MiB), keeps its table's defaults; the others
+// are still loaded, and then FileError reports every failure, one per line.
 void loadSavedTables(Workbench& wb, const std::filesystem::path& folder,
                      const std::function<void()>& switchToEnglish);
 

@@ -109,7 +109,7 @@ TQuarnelForm::TQuarnelForm(FormPorts ports, QWidget* parent)
 TQuarnelForm::~TQuarnelForm() = default;
 
 // Loads the saved tables from the working folder; an English main table switches the
-// window to English. A file that cannot be opened is reported and ends the loading.
+// window to English. A file that cannot be loaded is reported; the others still load.
 void TQuarnelForm::FormCreate() {
     try {
         tables_.load([this] { toEngClick(); });
