@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tessaro::SystemClock clock;
-    tessaro::gui::QtSaveDialog saveDialog(nullptr, "*.eps|*.eps|*.dxf|*.dxf", 2);
+    tessaro::gui::QtSaveDialog saveDialog(nullptr, "*.eps|*.eps|*.dxf|*.dxf|*.svg|*.svg", 2);
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::TQuarnelForm form({saveDialog, messages, clock});
     form.move(form.screen()->availableGeometry().center() - form.rect().center());

@@ -17,6 +17,8 @@
 #include "app/error_text.h"
 #include "gui/line_list_model.h"
 #include "gui/param_table_model.h"
+#include "gui/preview_widget.h"
+#include "gui/previewing_save_dialog.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
@@ -105,6 +107,11 @@ QCheckBox* TQuarnelForm::addCheckBox(QWidget* parent, const char* name, const ch
 void TQuarnelForm::buildLeftColumn() {
     auto* grid = addGrid(this, wb_.ParamGrid, "ParamGrid", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
+    preview_ = new PreviewWidget(this);
+    preview_->setObjectName("Preview");
+    preview_->setGeometry(8, 235, 314, 362);
+    previewingDialog_ = std::make_unique<PreviewingSaveDialog>(ports_.saveDialog,
+                                                               [this] { preview_->showDocument(wb_.OUTeps); });
 }
 
 void TQuarnelForm::buildFoldingTab() {
@@ -233,8 +240,9 @@ void TQuarnelForm::ArhimedClick() { perform("spiral"); }
 
 void TQuarnelForm::perform(std::string_view command) {
     try {
-        performCommand(wb_, *findCommand(command), ports_.saveDialog);
+        performCommand(wb_, *findCommand(command), *previewingDialog_);
     } catch (const std::exception& e) {
+        preview_->showDocument(wb_.OUTeps);
         ports_.messages.showError(errorBoxText(e.what()));
     }
     showDocuments();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "app/save_dialog.h"
 #include "model/ports.h"
@@ -18,6 +19,8 @@ class QTableView;
 namespace tessaro::gui {
 
 class LineListModel;
+class PreviewWidget;
+class PreviewingSaveDialog;
 class ParamTableModel;
 
 // The platform pieces the window talks to; tests pass doubles.
@@ -94,6 +97,9 @@ private:
     QListView* MemoDXF = nullptr;
     LineListModel* epsModel_ = nullptr;
     LineListModel* dxfModel_ = nullptr;
+
+    PreviewWidget* preview_ = nullptr;
+    std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
 };
 
 }  // namespace tessaro::gui
