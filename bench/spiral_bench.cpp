@@ -6,6 +6,8 @@
 #include "app/commands.h"
 #include "app/saving.h"
 #include "output/dxf.h"
+#include "output/eps_reader.h"
+#include "output/svg_writer.h"
 
 namespace {
 
@@ -49,6 +51,28 @@ void BM_SpiralToDxf(benchmark::State& state) {
     state.counters["dxf_text_bytes"] = static_cast<double>(s.wb.MemoDXF.textSize());
 }
 BENCHMARK(BM_SpiralToDxf)->Unit(benchmark::kMillisecond);
+
+// What the preview and the SVG start from: the body read back as numbers.
+void BM_SpiralReadBack(benchmark::State& state) {
+    BigSpiral s;
+    ArhimedClick(s.wb);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readEpsDrawing(s.wb.OUTeps).pointCount());
+    }
+}
+BENCHMARK(BM_SpiralReadBack)->Unit(benchmark::kMillisecond);
+
+void BM_SpiralToSvg(benchmark::State& state) {
+    BigSpiral s;
+    ArhimedClick(s.wb);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = templateBytes(s.wb, FileType::Svg).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["svg_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SpiralToSvg)->Unit(benchmark::kMillisecond);
 
 // The whole command as the user meets it: generate, convert, write the file.
 void BM_SpiralGenerateConvertSave(benchmark::State& state) {
