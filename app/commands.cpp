@@ -4,13 +4,24 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
+#include "folding/front_panel.h"
 #include "templates/spiral.h"
 
 namespace tessaro {
 namespace {
 
+std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
+
+// Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
+constexpr bool kBoxTab = true;
+constexpr bool kSpiralTab = false;
+
 constexpr std::array kCommands = {
-    TemplateCommand{"spiral", ArhimedClick, spiralName, false},
+    TemplateCommand{"facade", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"rear", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
 }  // namespace
@@ -38,6 +49,12 @@ void startTemplate(Workbench& wb, std::string_view label) {
     wb.tShablon = label;
     wb.pen.OrgX = 0;
     wb.pen.OrgY = 0;
+}
+
+void CreateFasadClick(Workbench& wb) {
+    startTemplate(wb, "facade");
+    ClearepsClick(wb);
+    BoxFasadClick(wb);
 }
 
 void ArhimedClick(Workbench& wb) {

@@ -28,7 +28,9 @@ void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& d
 // The first steps shared by every command: name the template, reset the origin.
 void startTemplate(Workbench& wb, std::string_view label);
 
-// The commands of the single templates.
+// The commands: each names its template, resets the origin, writes the header and
+// runs its generators.
+void CreateFasadClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
 
 }  // namespace tessaro

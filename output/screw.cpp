@@ -1,0 +1,64 @@
+#include "output/screw.h"
+
+#include <array>
+
+#include "output/step.h"
+
+namespace tessaro {
+namespace {
+
+// How the slot pointing up turns into the slot of another direction.
+using Turn = Vec (*)(Vec);
+
+Vec pointUp(Vec v) { return v; }
+Vec pointDown(Vec v) { return {-v.x, -v.y}; }
+Vec pointLeft(Vec v) { return {-v.y, v.x}; }
+Vec pointRight(Vec v) { return {v.y, -v.x}; }
+
+// The slot between the two edge pieces, told for the slot pointing up.
+std::array<Vec, 11> upwardSlot(const ScrewSize& s) {
+    const double w = (s.L5 - s.L4) / 2;
+    return {{{0, s.L1}, {-w, 0}, {0, s.L2}, {w, 0}, {0, s.L3}, {s.L4, 0},
+             {0, -s.L3}, {w, 0}, {0, -s.L2}, {-w, 0}, {0, -s.L1}}};
+}
+
+void screwEdge(Pen& pen, const ScrewSize& size, Vec edgePiece, Turn turn) {
+    pen.pLineTo(edgePiece.x, edgePiece.y);
+    for (Vec step : upwardSlot(size)) {
+        const Vec turned = turn(step);
+        pen.pLineTo(turned.x, turned.y);
+    }
+    pen.pLineTo(edgePiece.x, edgePiece.y);
+}
+
+}  // namespace
+
+void pLineToScrewUP(Pen& pen, const ScrewSize& size, double dx, double) {
+    screwEdge(pen, size, {(dx - size.L4) / 2, 0}, pointUp);
+}
+
+void pLineToScrewDwn(Pen& pen, const ScrewSize& size, double dx, double) {
+    screwEdge(pen, size, {(dx + size.L4) / 2, 0}, pointDown);
+}
+
+void pLineToScrewLft(Pen& pen, const ScrewSize& size, double, double dy) {
+    screwEdge(pen, size, {0, (dy - size.L4) / 2}, pointLeft);
+}
+
+void pLineToScrewRgt(Pen& pen, const ScrewSize& size, double, double dy) {
+    screwEdge(pen, size, {0, (dy + size.L4) / 2}, pointRight);
+}
+
+void ScrewHole(Pen& pen, double L4, double dx, double dy) {
+    const double r = L4 / 2;
+    const double s = L4 / 3;
+    // The first move reaches the top side's left end in two additions to X.
+    pen.CurX += dx - r;
+    pen.pMoveTo(s, dy + r);
+    for (Vec side : std::array<Vec, 8>{{{s, 0}, {s, -s}, {0, -s}, {-s, -s}, {-s, 0}, {-s, s}, {0, s}, {s, s}}}) {
+        pen.pLineTo(side.x, side.y);
+    }
+    pen.pMoveTo(0, -(r + dy));
+}
+
+}  // namespace tessaro

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+
+#include "output/pen.h"
+#include "output/step.h"
+
+namespace tessaro {
+
+// The step drawn with `primitive` when relief is on, as a plain line otherwise.
+[[nodiscard]] EdgeStep reliefOr(bool relief, void (*primitive)(Pen&, double, double));
+
+// A straight edge that carries tabs: a corner piece, tabs separated by gaps, a corner
+// piece. The tabs stand out to the `out` side; the corners next to them are the
+// inside corners that get relief.
+struct ToothedEdge {
+    Vec along;          // unit direction of travel
+    Vec out;            // unit direction in which the tabs stand out
+    double end = 0;     // corner piece at each end
+    double tab = 0;     // length of a tab
+    double gap = 0;     // length of a gap between two tabs
+    int tabs = 0;
+    double height = 0;  // how far a tab stands out
+
+    // An edge of `length` with `tabs` tabs divided by the tab rule: tabs and gaps
+    // of (length / 2) / tabs, and half of that at each end.
+    static ToothedEdge divided(double length, int tabs, double height, Vec along, Vec out);
+};
+
+// Draws the edge from the current point. With relief on, the corner pieces carry a
+// notch at their tab end and the gaps at both ends; `gapStep` draws the gaps when
+// relief is off (a plain line, or a screw slot).
+void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep = plainStep);
+
+// The way a closed cut-out is traced (Y up); it decides the side of its relief notches,
+// which always go into the material around the cut-out.
+enum class Winding { CounterClockwise, Clockwise };
+
+// A rectangular slot traced from a corner: `across` its width, `along` its length,
+// back across and back along. Only the long sides carry relief notches.
+struct Slot {
+    Vec across;
+    Vec along;
+    Winding winding = Winding::CounterClockwise;
+    bool alongFirst = false;  // trace the long side first
+};
+
+void drawSlot(Pen& pen, const Slot& slot, bool relief);
+
+// Slots in a row, each begun at the corner where the last one began plus `pitch`.
+// `between` may draw something between two slots (a screw hole) from the corner
+// of the slot before; the move to the next corner follows it.
+struct SlotRow {
+    int count = 0;
+    Vec pitch;
+    bool moveAfterLast = false;  // some rows end with a move that starts nothing
+};
+
+void drawSlotRow(Pen& pen, const SlotRow& row, const std::function<void()>& drawSlotHere,
+                 const std::function<void()>& between = {});
+
+}  // namespace tessaro

@@ -1,0 +1,116 @@
+#pragma once
+
+// Reading a drawing back as geometry, so tests can check properties of the outlines
+// (closed, their area, what lies inside what) instead of restating the formulas.
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "support.h"
+
+namespace tessaro::testing {
+
+struct Box {
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
+    [[nodiscard]] double width() const { return right - left; }
+    [[nodiscard]] double height() const { return top - bottom; }
+};
+
+struct Outline {
+    std::vector<Point> points;  // the move point first
+
+    [[nodiscard]] bool closed(double tolerance = 1e-6) const {
+        return points.size() > 2 && std::abs(points.front().x - points.back().x) <= tolerance &&
+               std::abs(points.front().y - points.back().y) <= tolerance;
+    }
+    // Shoelace area; positive when traced counterclockwise.
+    [[nodiscard]] double signedArea() const {
+        double twice = 0;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            twice += points[i].x * points[i + 1].y - points[i + 1].x * points[i].y;
+        }
+        return twice / 2;
+    }
+    [[nodiscard]] Box box() const {
+        Box b{points.front().x, points.front().y, points.front().x, points.front().y};
+        for (const Point& p : points) {
+            b.left = std::min(b.left, p.x);
+            b.right = std::max(b.right, p.x);
+            b.bottom = std::min(b.bottom, p.y);
+            b.top = std::max(b.top, p.y);
+        }
+        return b;
+    }
+    // Even-odd rule; points on the boundary count as neither, so ask about interior points.
+    [[nodiscard]] bool contains(double x, double y) const {
+        bool inside = false;
+        for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+            const Point& a = points[i];
+            const Point& b = points[j];
+            if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
+                inside = !inside;
+            }
+        }
+        return inside;
+    }
+};
+
+// One part of a drawing (ended by "stroke"): its outlines in drawing order.
+struct Part {
+    std::vector<Outline> outlines;
+    [[nodiscard]] Box box() const {
+        Box b = outlines.front().box();
+        for (const Outline& o : outlines) {
+            const Box ob = o.box();
+            b = {std::min(b.left, ob.left), std::min(b.bottom, ob.bottom), std::max(b.right, ob.right),
+                 std::max(b.top, ob.top)};
+        }
+        return b;
+    }
+    // The outline with the largest extent: the body of a panel.
+    [[nodiscard]] const Outline& body() const {
+        return *std::max_element(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
+            return a.box().width() * a.box().height() < b.box().width() * b.box().height();
+        });
+    }
+};
+
+inline std::vector<Part> partsOf(const LineList& document) {
+    std::vector<Part> parts(1);
+    for (const std::string& line : bodyOf(document)) {
+        if (line == "stroke") {
+            parts.emplace_back();
+            continue;
+        }
+        const auto p = parseEpsPoint(line);
+        if (!p) {
+            continue;
+        }
+        Point point{std::stod(std::string(p->x)), std::stod(std::string(p->y)), p->startsOutline};
+        if (point.move) {
+            parts.back().outlines.emplace_back();
+        }
+        parts.back().outlines.back().points.push_back(point);
+    }
+    if (parts.back().outlines.empty()) {
+        parts.pop_back();
+    }
+    return parts;
+}
+
+// True when the rectangle `inner` lies within `outer` with at least the given margins
+// to spare along X and along Y (each side).
+inline bool fitsWithin(const Box& inner, const Box& outer, double marginX, double marginY, double tolerance = 1e-6) {
+    return inner.left - outer.left >= marginX - tolerance && outer.right - inner.right >= marginX - tolerance &&
+           inner.bottom - outer.bottom >= marginY - tolerance && outer.top - inner.top >= marginY - tolerance;
+}
+
+inline bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+}  // namespace tessaro::testing
