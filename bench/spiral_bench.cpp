@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/saving.h"
+#include "bench/big_spiral.h"
 #include "output/dxf.h"
 #include "output/eps_reader.h"
 #include "output/svg_writer.h"
@@ -12,22 +13,7 @@
 namespace {
 
 using namespace tessaro;
-
-class NoMessages final : public MessageBox {
-public:
-    void show(std::string_view) override {}
-    void showError(std::string_view) override {}
-};
-
-struct BigSpiral {
-    SystemClock clock;
-    NoMessages messages;
-    Workbench wb{clock, messages};
-    BigSpiral() {
-        wb.ArhimedGrid.setCell(1, 2, "1");
-        wb.ArhimedGrid.setCell(1, 4, "1000");
-    }
-};
+using tessaro::bench::BigSpiral;
 
 void BM_SpiralGenerate(benchmark::State& state) {
     BigSpiral s;

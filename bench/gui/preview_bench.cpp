@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/commands.h"
+#include "bench/big_spiral.h"
 #include "gui/drawing_canvas.h"
 #include "gui/drawing_painter.h"
 #include "gui/preview_widget.h"
@@ -19,27 +20,15 @@ namespace {
 using namespace tessaro;
 using namespace tessaro::gui;
 
-class NoMessages final : public MessageBox {
-public:
-    void show(std::string_view) override {}
-    void showError(std::string_view) override {}
-};
-
-struct BigSpiral {
-    SystemClock clock;
-    NoMessages messages;
-    Workbench wb{clock, messages};
-    BigSpiral() {
-        wb.ArhimedGrid.setCell(1, 2, "1");
-        wb.ArhimedGrid.setCell(1, 4, "1000");
-        ArhimedClick(wb);
-    }
+// The spiral drawn once: every benchmark here starts from its document.
+struct DrawnSpiral : tessaro::bench::BigSpiral {
+    DrawnSpiral() { ArhimedClick(wb); }
 };
 
 // What the user waits on between the command and the save dialog: the document read
 // back and the preview under the main table rendered.
 void BM_PreviewShowAndRender(benchmark::State& state) {
-    BigSpiral s;
+    DrawnSpiral s;
     PreviewWidget preview;
     preview.resize(314, 362);
     for (auto _ : state) {
@@ -52,7 +41,7 @@ BENCHMARK(BM_PreviewShowAndRender)->Unit(benchmark::kMillisecond);
 
 // The drawing alone, fitted into the preview's size.
 void BM_PreviewPaintFitted(benchmark::State& state) {
-    BigSpiral s;
+    DrawnSpiral s;
     const EpsDrawing drawing = readEpsDrawing(s.wb.OUTeps);
     const QRectF area(0, 0, 314, 362);
     const DrawingView view = DrawingView::fitting(drawing.extent(), area);
@@ -68,7 +57,7 @@ BENCHMARK(BM_PreviewPaintFitted)->Unit(benchmark::kMillisecond);
 
 // One frame of the large window, fitted (arg 1) or zoomed in eightfold (arg 8).
 void BM_LargeWindowFrame(benchmark::State& state) {
-    BigSpiral s;
+    DrawnSpiral s;
     PreviewWindow window;
     window.resize(1000, 720);
     window.setDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(s.wb.OUTeps)));

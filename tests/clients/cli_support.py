@@ -52,8 +52,8 @@ def render_svg(path, png):
 _CHANNELS = {0: 1, 2: 3, 4: 2, 6: 4}
 
 
-def dark_pixels(png):
-    """Counts the pixels whose first sample is dark in an 8-bit PNG."""
+def dark_pixels(png, below=128):
+    """Counts the pixels whose first sample is under `below` in an 8-bit PNG."""
     import zlib
     import struct
     with open(png, "rb") as f:
@@ -92,6 +92,6 @@ def dark_pixels(png):
                 pa, pb, pc = abs(p - left), abs(p - up), abs(p - upleft)
                 pred = left if pa <= pb and pa <= pc else (up if pb <= pc else upleft)
                 line[i] = (line[i] + pred) & 0xFF
-        count += sum(1 for i in range(0, len(line), channels) if line[i] < 128)
+        count += sum(1 for i in range(0, len(line), channels) if line[i] < below)
         previous = line
     return count
