@@ -1,6 +1,7 @@
 #include "gui/drawing_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace tessaro::gui {
