@@ -92,13 +92,14 @@ class PreviewTest : public QObject {
 
     testing::FakeMessageBox messages;
     testing::FakeClock clock;
+    testing::FakeFolders folders;
 
 private slots:
     void init() { messages = {}; }
 
     void previewShowsTheTemplateBeforeTheSaveDialog() {
         LookingDialog dialog;
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         QVERIFY(preview);
         QVERIFY(QRect(0, 0, 1317, 605).contains(preview->geometry()));
@@ -118,13 +119,17 @@ private slots:
         // Fitted: the drawing fills the width or the height of the space it has.
         QVERIFY(drawn.width() >= inside.width() - 16 || drawn.height() >= inside.height() - 16);
         QCOMPARE(extentText(preview->drawing().extent()), QString("94.45 × 96.94 мм"));
+
+        QTest::mouseClick(form.findChild<QPushButton*>("CreateFasad"), Qt::LeftButton);
+        QCOMPARE(dialog.outlinesSeen, readEpsDrawing(form.workbench().OUTeps).outlineCount());
+        QVERIFY(!darkBounds(dialog.seen, inside).isNull());
     }
 
     // The spiral fails after its header is written: the preview must not keep showing
     // the previous spiral as if it were still the document.
     void failedCommandShowsWhatTheDocumentHolds() {
         LookingDialog dialog;
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         dialog.preview = form.findChild<PreviewWidget*>("Preview");
         form.ArhimedClick();
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
