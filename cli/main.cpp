@@ -57,7 +57,7 @@ void defineOptions(CLI::App& app, Arguments& a) {
         ->check(CLI::IsMember(commandNames()));
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
-    app.add_option("-f,--format", a.format, "eps or dxf")->check(CLI::IsMember({"eps", "dxf"}));
+    app.add_option("-f,--format", a.format, "eps, dxf or svg")->check(CLI::IsMember({"eps", "dxf", "svg"}));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
@@ -125,7 +125,7 @@ int run(const Arguments& a) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS or DXF in millimetres",
+    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres",
                  "tessaro-cli"};
     Arguments arguments;
     defineOptions(app, arguments);

@@ -24,7 +24,7 @@ int screenshot(tessaro::gui::TQuarnelForm& form, const QString& path, const QStr
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tessaro::SystemClock clock;
-    tessaro::gui::QtSaveDialog saveDialog(nullptr, "*.eps|*.eps|*.dxf|*.dxf", 2);
+    tessaro::gui::QtSaveDialog saveDialog(nullptr, "*.eps|*.eps|*.dxf|*.dxf|*.svg|*.svg", 2);
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
     tessaro::gui::TQuarnelForm form({saveDialog, messages, clock, folders});

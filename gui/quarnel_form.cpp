@@ -22,6 +22,8 @@
 #include "gui/line_list_model.h"
 #include "gui/param_table_model.h"
 #include "gui/pictures.h"
+#include "gui/preview_widget.h"
+#include "gui/previewing_save_dialog.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
@@ -222,6 +224,11 @@ void TQuarnelForm::buildLeftColumn() {
     auto* grid = addGrid(this, wb_.ParamGrid, "ParamGrid", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
     grid->verticalHeader()->resizeSection(9, 21);
+    preview_ = new PreviewWidget(this);
+    preview_->setObjectName("Preview");
+    preview_->setGeometry(8, 235, 314, 362);
+    previewingDialog_ = std::make_unique<PreviewingSaveDialog>(ports_.saveDialog,
+                                                               [this] { preview_->showDocument(wb_.OUTeps); });
 }
 
 // The panel buttons are laid out as the unfolded box: lid, rear, bottom between the
@@ -457,8 +464,9 @@ void TQuarnelForm::perform(std::string_view name) {
         return;
     }
     try {
-        performCommand(wb_, *command, ports_.saveDialog);
+        performCommand(wb_, *command, *previewingDialog_);
     } catch (const std::exception& e) {
+        preview_->showDocument(wb_.OUTeps);
         ports_.messages.showError(errorBoxText(e.what()));
     }
     showDocuments();

@@ -23,6 +23,8 @@ class QTableView;
 namespace tessaro::gui {
 
 class LineListModel;
+class PreviewWidget;
+class PreviewingSaveDialog;
 class ParamTableModel;
 
 // The platform pieces the window talks to; tests pass doubles.
@@ -142,6 +144,9 @@ private:
     QListView* MemoDXF = nullptr;
     LineListModel* epsModel_ = nullptr;
     LineListModel* dxfModel_ = nullptr;
+
+    PreviewWidget* preview_ = nullptr;
+    std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
 };
 
 }  // namespace tessaro::gui
