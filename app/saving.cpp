@@ -1,6 +1,7 @@
 #include "app/saving.h"
 
 #include "output/dxf.h"
+#include "output/svg_writer.h"
 #include "output/text_file.h"
 
 namespace tessaro {
@@ -12,6 +13,8 @@ std::string templateBytes(Workbench& wb, FileType type) {
     case FileType::Dxf:
         dxfGENClick(wb.OUTeps, wb.CloseLastOutline, wb.MemoDXF);
         return documentBytes(wb.MemoDXF);
+    case FileType::Svg:
+        return svgDocument(readEpsDrawing(wb.OUTeps), wb.tShablon);
     }
     return {};
 }

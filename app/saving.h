@@ -7,7 +7,8 @@
 
 namespace tessaro {
 
-// The bytes of the current template in the given type; DXF rebuilds the DXF document.
+// The bytes of the current template in the given type; DXF rebuilds the DXF document,
+// SVG is read from the EPS document and written in UTF-8.
 [[nodiscard]] std::string templateBytes(Workbench& wb, FileType type);
 
 // Saves the current template; a failure leaves the documents and the old file as they were.

@@ -5,27 +5,15 @@
 
 #include "app/commands.h"
 #include "app/saving.h"
+#include "bench/big_spiral.h"
 #include "output/dxf.h"
+#include "output/eps_reader.h"
+#include "output/svg_writer.h"
 
 namespace {
 
 using namespace tessaro;
-
-class NoMessages final : public MessageBox {
-public:
-    void show(std::string_view) override {}
-    void showError(std::string_view) override {}
-};
-
-struct BigSpiral {
-    SystemClock clock;
-    NoMessages messages;
-    Workbench wb{clock, messages};
-    BigSpiral() {
-        wb.ArhimedGrid.setCell(1, 2, "1");
-        wb.ArhimedGrid.setCell(1, 4, "1000");
-    }
-};
+using tessaro::bench::BigSpiral;
 
 void BM_SpiralGenerate(benchmark::State& state) {
     BigSpiral s;
@@ -49,6 +37,28 @@ void BM_SpiralToDxf(benchmark::State& state) {
     state.counters["dxf_text_bytes"] = static_cast<double>(s.wb.MemoDXF.textSize());
 }
 BENCHMARK(BM_SpiralToDxf)->Unit(benchmark::kMillisecond);
+
+// What the preview and the SVG start from: the body read back as numbers.
+void BM_SpiralReadBack(benchmark::State& state) {
+    BigSpiral s;
+    ArhimedClick(s.wb);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readEpsDrawing(s.wb.OUTeps).pointCount());
+    }
+}
+BENCHMARK(BM_SpiralReadBack)->Unit(benchmark::kMillisecond);
+
+void BM_SpiralToSvg(benchmark::State& state) {
+    BigSpiral s;
+    ArhimedClick(s.wb);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = templateBytes(s.wb, FileType::Svg).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["svg_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SpiralToSvg)->Unit(benchmark::kMillisecond);
 
 // The whole command as the user meets it: generate, convert, write the file.
 void BM_SpiralGenerateConvertSave(benchmark::State& state) {

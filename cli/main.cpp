@@ -8,7 +8,9 @@
 
 #include "app/commands.h"
 #include "app/error_text.h"
+#include "app/language.h"
 #include "app/saving.h"
+#include "app/table_files.h"
 #include "app/table_keys.h"
 #include "output/text_file.h"
 
@@ -28,6 +30,7 @@ struct Arguments {
     std::string output;
     std::string format = "dxf";
     std::vector<std::string> assignments;
+    std::string tables;
     std::string feet = "2";
     bool relief = false;
     bool screws = false;
@@ -54,8 +57,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
         ->check(CLI::IsMember(commandNames()));
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
-    app.add_option("-f,--format", a.format, "eps or dxf")->check(CLI::IsMember({"eps", "dxf"}));
+    app.add_option("-f,--format", a.format, "eps, dxf or svg")->check(CLI::IsMember({"eps", "dxf", "svg"}));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
+    app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
+        ->check(CLI::ExistingDirectory);
     app.add_flag("--relief", a.relief, "Cut straight inside corners of the boxes");
     app.add_flag("--screws", a.screws, "Screw slots and holes");
     app.add_flag("--one-tooth", a.oneTooth, "One bottom-support tooth");
@@ -70,6 +75,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
 }
 
 void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
+    if (!a.tables.empty()) {
+        // As the window starts: an English main table makes the other tables' captions English too.
+        loadSavedTables(wb, a.tables, [&wb] { setEnglishTables(wb); });
+    }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
     }
@@ -116,7 +125,7 @@ int run(const Arguments& a) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS or DXF in millimetres",
+    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres",
                  "tessaro-cli"};
     Arguments arguments;
     defineOptions(app, arguments);

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "output/eps_body.h"
-#include "output/eps_header.h"
 
 namespace tessaro {
 namespace {
@@ -61,12 +60,8 @@ void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDX
     MemoDXF.clear();
     appendAll(MemoDXF, kPrologue);
 
-    std::size_t i = 0;
-    while (i < OUTeps.size() && OUTeps[i] != kEpsBodyMarker) {
-        ++i;
-    }
     bool polylineOpen = false;
-    for (; i < OUTeps.size(); ++i) {
+    for (std::size_t i = epsBodyStart(OUTeps); i < OUTeps.size(); ++i) {
         const auto point = parseEpsPoint(OUTeps[i]);
         if (!point) {
             continue;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "output/eps_header.h"
+
 namespace tessaro {
 namespace {
 
@@ -60,6 +62,14 @@ std::optional<EpsPoint> parseEpsPoint(std::string_view line) {
         return parseFixed(line);
     }
     return parseWide(line);
+}
+
+std::size_t epsBodyStart(const LineList& eps) {
+    std::size_t i = 0;
+    while (i < eps.size() && eps[i] != kEpsBodyMarker) {
+        ++i;
+    }
+    return i;
 }
 
 }  // namespace tessaro

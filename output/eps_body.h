@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "output/line_list.h"
+
 namespace tessaro {
 
 // One "X Y moveto" or "X Y lineto" line of the EPS body, its number texts as written.
@@ -16,5 +18,9 @@ struct EpsPoint {
 // (coordinates of 10000 mm or more, or -1000 or less) is split on blanks.
 // Anything else ("stroke", comments, blank lines) is no point.
 [[nodiscard]] std::optional<EpsPoint> parseEpsPoint(std::string_view line);
+
+// The index of the header's scaling comment, where the body's reading starts; the
+// document's size when there is none, so a document without a header has no body.
+[[nodiscard]] std::size_t epsBodyStart(const LineList& eps);
 
 }  // namespace tessaro

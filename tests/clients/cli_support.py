@@ -1,4 +1,4 @@
-"""Runs tessaro-cli and hands its files to real readers (ezdxf, Ghostscript)."""
+"""Runs tessaro-cli and hands its files to real readers (ezdxf, Ghostscript, rsvg-convert)."""
 import os
 import subprocess
 import tempfile
@@ -50,34 +50,54 @@ def render_eps(path, png):
     return result.returncode, result.stderr.decode(errors="replace")
 
 
-def dark_pixels(png):
-    """Counts the pixels that are not white in an 8-bit grey PNG."""
+def command_names():
+    """The template commands tessaro-cli knows, read from the COMMAND line of its help."""
+    import re
+    help_text = run_cli("--help").stdout.decode()
+    match = re.search(r"COMMAND\s+TEXT:\{([^}]*)\}", help_text)
+    return match.group(1).split(",") if match else []
+
+
+def render_svg(path, png):
+    """Renders an SVG with rsvg-convert, 400 pixels wide on white; returns (exit code, stderr)."""
+    result = subprocess.run(["rsvg-convert", "-w", "400", "-b", "white", "-o", png, path],
+                            capture_output=True, timeout=120)
+    return result.returncode, result.stderr.decode(errors="replace")
+
+
+# Samples per pixel of the PNG colour types: grey, RGB, grey+alpha, RGBA.
+_CHANNELS = {0: 1, 2: 3, 4: 2, 6: 4}
+
+
+def dark_pixels(png, below=128):
+    """Counts the pixels whose first sample is under `below` in an 8-bit PNG."""
     import zlib
     import struct
     with open(png, "rb") as f:
         data = f.read()
     pos = 8
-    width = height = 0
+    width = height = channels = 0
     raw = b""
     while pos < len(data):
         length, kind = struct.unpack(">I4s", data[pos:pos + 8])
         chunk = data[pos + 8:pos + 8 + length]
         if kind == b"IHDR":
             width, height = struct.unpack(">II", chunk[:8])
+            channels = _CHANNELS[chunk[9]]
         elif kind == b"IDAT":
             raw += chunk
         pos += 12 + length
     pixels = zlib.decompress(raw)
-    stride = width + 1
+    stride = width * channels + 1
     count = 0
-    previous = bytearray(width)
+    previous = bytearray(stride - 1)
     for row in range(height):
         filter_type = pixels[row * stride]
         line = bytearray(pixels[row * stride + 1:(row + 1) * stride])
-        for i in range(width):
-            left = line[i - 1] if i else 0
+        for i in range(len(line)):
+            left = line[i - channels] if i >= channels else 0
             up = previous[i]
-            upleft = previous[i - 1] if i else 0
+            upleft = previous[i - channels] if i >= channels else 0
             if filter_type == 1:
                 line[i] = (line[i] + left) & 0xFF
             elif filter_type == 2:
@@ -89,7 +109,7 @@ def dark_pixels(png):
                 pa, pb, pc = abs(p - left), abs(p - up), abs(p - upleft)
                 pred = left if pa <= pb and pa <= pc else (up if pb <= pc else upleft)
                 line[i] = (line[i] + pred) & 0xFF
-        count += sum(1 for v in line if v < 128)
+        count += sum(1 for i in range(0, len(line), channels) if line[i] < below)
         previous = line
     return count
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "gui/drawing_view.h"
+#include "output/eps_reader.h"
+
+namespace tessaro::gui {
+
+// The drawing under the user's hand: the wheel zooms around the cursor, a drag with
+// the left button pans, a double click fits. It reports the cursor in millimetres.
+class DrawingCanvas final : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingCanvas(QWidget* parent = nullptr);
+
+    // A new drawing is shown whole.
+    void setDrawing(std::shared_ptr<const EpsDrawing> drawing);
+    void fit();
+    [[nodiscard]] const DrawingView& view() const { return view_; }
+
+signals:
+    void cursorMoved(tessaro::DrawingPoint millimetres);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    std::shared_ptr<const EpsDrawing> drawing_;
+    DrawingView view_;
+    // Until the user zooms or pans, the view follows the window's size.
+    bool fitted_ = true;
+    bool dragging_ = false;
+    QPointF dragFrom_;
+};
+
+}  // namespace tessaro::gui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRectF>
+
+#include "gui/drawing_view.h"
+#include "output/eps_reader.h"
+
+class QPainter;
+
+namespace tessaro::gui {
+
+// Strokes every outline of the drawing through the view with the painter's pen.
+// Steps that stay inside one pixel, and runs of steps beyond one side of the visible
+// rectangle, are merged: the largest spiral costs what the screen shows, not its
+// hundreds of thousands of lines.
+void paintDrawing(QPainter& painter, const EpsDrawing& drawing, const DrawingView& view, const QRectF& visible);
+
+}  // namespace tessaro::gui

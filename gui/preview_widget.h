@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "gui/drawing_view.h"
+#include "output/eps_reader.h"
+#include "output/line_list.h"
+
+namespace tessaro::gui {
+
+class PreviewWindow;
+
+// The template as it will be cut: every outline of the EPS document to scale, fitted,
+// Y up, with the extent in millimetres below. A double click opens the large window.
+class PreviewWidget final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreviewWidget(QWidget* parent = nullptr);
+    ~PreviewWidget() override;
+
+    // Reads the document again and redraws; the large window, if open, follows.
+    void showDocument(const LineList& eps);
+    [[nodiscard]] const EpsDrawing& drawing() const { return *drawing_; }
+    [[nodiscard]] PreviewWindow* largeWindow() const;
+    // Where the drawing lands in the widget: the fitted view of its extent.
+    [[nodiscard]] DrawingView fittedView() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    [[nodiscard]] QRectF drawingArea() const;
+    void renderDrawing();
+
+    std::shared_ptr<const EpsDrawing> drawing_;
+    // The drawing rendered once per document and size: painting only copies it.
+    QImage rendered_;
+    QPointer<PreviewWindow> largeWindow_;
+};
+
+// The extent as the preview and the large window caption it: "200.00 × 110.00 мм".
+[[nodiscard]] QString extentText(const Extent& extent);
+
+}  // namespace tessaro::gui

@@ -1,0 +1,56 @@
+#include "gui/preview_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/drawing_canvas.h"
+#include "gui/preview_widget.h"
+
+namespace tessaro::gui {
+namespace {
+
+QString positionText(DrawingPoint p) { return QString("X %1   Y %2 мм").arg(p.x, 0, 'f', 2).arg(p.y, 0, 'f', 2); }
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("PreviewWindow");
+    setWindowTitle("Просмотр шаблона");
+    resize(1000, 720);
+
+    auto* fit = new QPushButton("Вписать", this);
+    fit->setObjectName("FitButton");
+    fit->setToolTip("Показать шаблон целиком (или двойной щелчок)");
+    extent_ = new QLabel(this);
+    extent_->setObjectName("ExtentLabel");
+    cursor_ = new QLabel(this);
+    cursor_->setObjectName("CursorLabel");
+    // Room for the widest position, so the label does not jump as the cursor moves.
+    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance(positionText({-99999.99, -99999.99})));
+    canvas_ = new DrawingCanvas(this);
+    canvas_->setObjectName("DrawingCanvas");
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(fit);
+    bar->addSpacing(12);
+    bar->addWidget(extent_);
+    bar->addStretch();
+    bar->addWidget(cursor_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(canvas_, 1);
+
+    connect(fit, &QPushButton::clicked, canvas_, &DrawingCanvas::fit);
+    connect(canvas_, &DrawingCanvas::cursorMoved, this, &PreviewWindow::showCursor);
+}
+
+void PreviewWindow::setDrawing(std::shared_ptr<const EpsDrawing> drawing) {
+    extent_->setText(extentText(drawing->extent()));
+    canvas_->setDrawing(std::move(drawing));
+}
+
+void PreviewWindow::showCursor(DrawingPoint millimetres) { cursor_->setText(positionText(millimetres)); }
+
+}  // namespace tessaro::gui

@@ -1,0 +1,120 @@
+import re
+import unittest
+import xml.etree.ElementTree as ET
+
+from cli_support import Workdir, command_names, dark_pixels, render_svg, run_cli
+
+SVG = "{http://www.w3.org/2000/svg}"
+# The EPS text keeps six decimals; a closed outline may end a rounding step off its start.
+SAME = 1.5e-6
+
+
+def eps_outlines(path):
+    """The outlines of an EPS file's body as lists of (x, y)."""
+    outlines = []
+    in_body = False
+    with open(path, "rb") as f:
+        for line in f.read().decode("cp1251").split("\r\n"):
+            if line == "%%Scaling factor from millimetres to PostScript units":
+                in_body = True
+                continue
+            words = line.split()
+            if in_body and len(words) == 3 and words[2] in ("moveto", "lineto"):
+                if words[2] == "moveto":
+                    outlines.append([])
+                outlines[-1].append((float(words[0]), float(words[1])))
+    return outlines
+
+
+def svg_outlines(root):
+    """The paths of an SVG as lists of (x, y) in the drawing's axes (Y up), and whether each is closed."""
+    outlines = []
+    for path in root.iter(SVG + "path"):
+        d = path.get("d")
+        numbers = [float(n) for n in re.findall(r"-?[0-9.]+", d)]
+        points = [(numbers[i], -numbers[i + 1]) for i in range(0, len(numbers), 2)]
+        outlines.append((points, d.endswith("Z")))
+    return outlines
+
+
+def millimetres(text):
+    assert text.endswith("mm"), text
+    return float(text[:-2])
+
+
+class SvgFiles(unittest.TestCase):
+    def setUp(self):
+        self.work = Workdir()
+
+    def tearDown(self):
+        self.work.cleanup()
+
+    def make(self, command, fmt, *extra):
+        path = self.work.file(f"{command}.{fmt}")
+        result = run_cli(command, "-f", fmt, "-o", path, *extra)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return path
+
+    def test_every_command_has_a_command_line_word(self):
+        self.assertIn("spiral", command_names())
+
+    def test_svg_and_eps_describe_the_same_points(self):
+        for command in command_names():
+            with self.subTest(command=command):
+                eps = eps_outlines(self.make(command, "eps"))
+                svg = svg_outlines(ET.parse(self.make(command, "svg")).getroot())
+                self.assertEqual(len(svg), len(eps))
+                self.assertGreater(len(eps), 0)
+                for eps_points, (svg_points, closed) in zip(eps, svg):
+                    first, last = eps_points[0], eps_points[-1]
+                    ends_on_start = len(eps_points) > 1 and all(abs(a - b) < SAME for a, b in zip(first, last))
+                    self.assertEqual(closed, ends_on_start)
+                    expected = eps_points[:-1] if closed else eps_points
+                    self.assertEqual(len(svg_points), len(expected))
+                    for (ex, ey), (sx, sy) in zip(expected, svg_points):
+                        self.assertAlmostEqual(sx, ex, places=6)
+                        self.assertAlmostEqual(sy, ey, places=6)
+
+    def test_declared_size_is_the_extent_in_millimetres(self):
+        for command in command_names():
+            with self.subTest(command=command):
+                points = [p for outline in eps_outlines(self.make(command, "eps")) for p in outline]
+                root = ET.parse(self.make(command, "svg")).getroot()
+                xs = [x for x, _ in points]
+                ys = [y for _, y in points]
+                width, height = max(xs) - min(xs), max(ys) - min(ys)
+                self.assertAlmostEqual(millimetres(root.get("width")), width, places=5)
+                self.assertAlmostEqual(millimetres(root.get("height")), height, places=5)
+                box = [float(n) for n in root.get("viewBox").split()]
+                for got, want in zip(box, [min(xs), -max(ys), width, height]):
+                    self.assertAlmostEqual(got, want, places=5)
+
+    def test_rsvg_renders_every_command(self):
+        for command in command_names():
+            with self.subTest(command=command):
+                png = self.work.file(f"{command}.png")
+                code, errors = render_svg(self.make(command, "svg"), png)
+                self.assertEqual(code, 0, errors)
+                self.assertEqual(errors, "")
+                # The 0.1 mm stroke is a fraction of a pixel here: count every pixel it touched.
+                self.assertGreater(dark_pixels(png, below=250), 400)
+
+    def test_title_default_name_and_standard_output(self):
+        result = run_cli("spiral", "-f", "svg", cwd=self.work.path)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        root = ET.parse(self.work.file("spiral R10mm Fi15 step5 rev8.svg")).getroot()
+        self.assertEqual(root.find(SVG + "title").text, "Spiral")
+        out = run_cli("spiral", "-f", "svg", "-o", "-").stdout
+        self.assertTrue(out.startswith(b'<?xml version="1.0" encoding="UTF-8"?>\n'))
+        self.assertNotIn(b"\r", out)
+
+    def test_bad_value_writes_no_svg(self):
+        path = self.work.file("s.svg")
+        result = run_cli("spiral", "-f", "svg", "--set", "spiral.St=x", "-o", path)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn(b"'x' is not a valid floating point value.", result.stderr)
+        self.assertEqual(__import__("os").listdir(self.work.path), [])
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,87 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/commands.h"
+#include "app/saving.h"
+#include "output/eps_header.h"
+#include "output/svg_writer.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+std::string svgOfBody(std::initializer_list<std::string_view> body, std::string_view title = "t") {
+    LineList eps;
+    eps.append(kEpsBodyMarker);
+    for (std::string_view line : body) {
+        eps.append(line);
+    }
+    return svgDocument(readEpsDrawing(eps), title);
+}
+
+std::vector<std::string> pathsOf(const std::string& svg) {
+    static const std::regex path("<path d=\"([^\"]*)\"/>");
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), path); it != std::sregex_iterator(); ++it) {
+        found.push_back((*it)[1]);
+    }
+    return found;
+}
+
+TEST(SvgWriter, SizedInMillimetresToTheExtentWithYFlipped) {
+    const std::string svg = svgOfBody({"  -5.250000   -2.000000 moveto", " 195.000000   -2.000000 lineto",
+                                       " 195.000000  108.125000 lineto", "stroke"});
+    EXPECT_THAT(svg, StartsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "));
+    EXPECT_THAT(svg, HasSubstr(" width=\"200.25mm\" height=\"110.125mm\" viewBox=\"-5.25 -108.125 200.25 110.125\""));
+    EXPECT_THAT(pathsOf(svg), ::testing::ElementsAre("M-5.25 2L195 2 195 -108.125"));
+    EXPECT_THAT(svg, HasSubstr("fill=\"none\""));
+    EXPECT_THAT(svg, HasSubstr("stroke-width=\"0.1\""));
+}
+
+TEST(SvgWriter, OnePathPerOutlineAndOneGroupPerPart) {
+    const std::string svg = svgOfBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
+                                       "  10.000000    5.000000 lineto", "  -0.000000    0.000001 lineto",
+                                       "   2.000000    1.000000 moveto", "   3.000000    1.500000 lineto", "stroke",
+                                       "  20.000000    0.000000 moveto", "  30.000000    0.000000 lineto", "stroke"});
+    // A closed outline ends in Z instead of repeating its first point; an open one has no Z.
+    EXPECT_THAT(pathsOf(svg), ::testing::ElementsAre("M0 0L10 0 10 -5Z", "M2 -1L3 -1.5", "M20 0L30 0"));
+    EXPECT_EQ(std::count(svg.begin(), svg.end(), '\n'), 13);
+    const std::regex group("<g>\n(<path[^\n]*\n)+</g>\n");
+    EXPECT_EQ(std::distance(std::sregex_iterator(svg.begin(), svg.end(), group), std::sregex_iterator()), 2);
+}
+
+TEST(SvgWriter, TitleIsTheLabelInUtf8WithMarkupEscaped) {
+    EXPECT_THAT(svgOfBody({}, "Шаблон"), HasSubstr("<title>Шаблон</title>"));
+    EXPECT_THAT(svgOfBody({}, "a<b & c>"), HasSubstr("<title>a&lt;b &amp; c&gt;</title>"));
+}
+
+TEST(SvgWriter, EmptyDrawingIsAValidEmptyDocument) {
+    const std::string svg = svgOfBody({"stroke"});
+    EXPECT_THAT(svg, HasSubstr(" width=\"0mm\" height=\"0mm\" viewBox=\"0 0 0 0\""));
+    EXPECT_TRUE(pathsOf(svg).empty());
+    EXPECT_THAT(svg, Not(HasSubstr("<g>")));
+    EXPECT_THAT(svg, ::testing::EndsWith("</svg>\n"));
+}
+
+TEST(SvgWriter, SavingAsTheThirdTypeWritesTheSvgOfTheCurrentTemplate) {
+    testing::Bench b;
+    ArhimedClick(b.wb);
+    const std::string svg = templateBytes(b.wb, FileType::Svg);
+    EXPECT_THAT(svg, HasSubstr("<title>Spiral</title>"));
+    const auto paths = pathsOf(svg);
+    ASSERT_EQ(paths.size(), 1U);
+    EXPECT_THAT(paths[0], StartsWith("M0 0L0 10 2.617801 "));
+    EXPECT_THAT(paths[0], Not(HasSubstr("Z")));
+    EXPECT_TRUE(b.wb.MemoDXF.empty());  // the DXF document is left as it was
+    EXPECT_EQ(extensionOf(FileType::Svg), "svg");
+    EXPECT_EQ(fileTypeNamed("svg"), FileType::Svg);
+}
+
+}  // namespace
+}  // namespace tessaro
