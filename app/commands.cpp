@@ -4,6 +4,7 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
+#include "folding/bottom_panel.h"
 #include "folding/front_panel.h"
 #include "templates/spiral.h"
 
@@ -11,6 +12,7 @@ namespace tessaro {
 namespace {
 
 std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
+std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -21,6 +23,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"bottom", CreateDownClick, bottomName, kBoxTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -55,6 +58,12 @@ void CreateFasadClick(Workbench& wb) {
     startTemplate(wb, "facade");
     ClearepsClick(wb);
     BoxFasadClick(wb);
+}
+
+void CreateDownClick(Workbench& wb) {
+    startTemplate(wb, "bottom");
+    ClearepsClick(wb);
+    BoxDownClick(wb);
 }
 
 void ArhimedClick(Workbench& wb) {

@@ -31,6 +31,7 @@ void startTemplate(Workbench& wb, std::string_view label);
 // The commands: each names its template, resets the origin, writes the header and
 // runs its generators.
 void CreateFasadClick(Workbench& wb);
+void CreateDownClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
 
 }  // namespace tessaro

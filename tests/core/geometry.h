@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <ostream>
 #include <vector>
 
 #include "support.h"
@@ -19,6 +21,17 @@ struct Box {
     [[nodiscard]] double width() const { return right - left; }
     [[nodiscard]] double height() const { return top - bottom; }
 };
+
+// Equal to the drawing's six decimals.
+inline bool operator==(const Box& a, const Box& b) {
+    constexpr double tolerance = 1.5e-6;
+    return std::abs(a.left - b.left) <= tolerance && std::abs(a.bottom - b.bottom) <= tolerance &&
+           std::abs(a.right - b.right) <= tolerance && std::abs(a.top - b.top) <= tolerance;
+}
+
+inline void PrintTo(const Box& b, std::ostream* os) {
+    *os << "x " << b.left << " to " << b.right << ", y " << b.bottom << " to " << b.top;
+}
 
 struct Outline {
     std::vector<Point> points;  // the move point first
@@ -61,7 +74,14 @@ struct Outline {
 
 // One part of a drawing (ended by "stroke"): its outlines in drawing order.
 struct Part {
-    std::vector<Outline> outlines;
+    std::vector<Outline> outlines;  // a move that starts nothing gives an outline of one point
+    // The outlines that draw something, in drawing order.
+    [[nodiscard]] std::vector<Outline> drawn() const {
+        std::vector<Outline> result;
+        std::copy_if(outlines.begin(), outlines.end(), std::back_inserter(result),
+                     [](const Outline& o) { return o.points.size() > 1; });
+        return result;
+    }
     [[nodiscard]] Box box() const {
         Box b = outlines.front().box();
         for (const Outline& o : outlines) {
