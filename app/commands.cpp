@@ -6,6 +6,7 @@
 #include "app/saving.h"
 #include "folding/bottom_panel.h"
 #include "folding/front_panel.h"
+#include "folding/side_panel.h"
 #include "templates/spiral.h"
 
 namespace tessaro {
@@ -13,6 +14,7 @@ namespace {
 
 std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
 std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
+std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -24,6 +26,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"bottom", CreateDownClick, bottomName, kBoxTab},
+    TemplateCommand{"side", CreateSideClick, sideName, kBoxTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -64,6 +67,12 @@ void CreateDownClick(Workbench& wb) {
     startTemplate(wb, "bottom");
     ClearepsClick(wb);
     BoxDownClick(wb);
+}
+
+void CreateSideClick(Workbench& wb) {
+    startTemplate(wb, "Side");
+    ClearepsClick(wb);
+    BoxSideClick(wb);
 }
 
 void ArhimedClick(Workbench& wb) {

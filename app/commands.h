@@ -32,6 +32,7 @@ void startTemplate(Workbench& wb, std::string_view label);
 // runs its generators.
 void CreateFasadClick(Workbench& wb);
 void CreateDownClick(Workbench& wb);
+void CreateSideClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
 
 }  // namespace tessaro
