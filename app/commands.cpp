@@ -6,6 +6,7 @@
 #include "app/saving.h"
 #include "folding/bottom_panel.h"
 #include "folding/front_panel.h"
+#include "folding/lid.h"
 #include "folding/side_panel.h"
 #include "templates/spiral.h"
 
@@ -15,6 +16,7 @@ namespace {
 std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
 std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
 std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
+std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -27,6 +29,9 @@ constexpr std::array kCommands = {
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"bottom", CreateDownClick, bottomName, kBoxTab},
     TemplateCommand{"side", CreateSideClick, sideName, kBoxTab},
+    TemplateCommand{"top", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"simple-top", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"simple-bottom", CreateTopClick, topName, kBoxTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -73,6 +78,12 @@ void CreateSideClick(Workbench& wb) {
     startTemplate(wb, "Side");
     ClearepsClick(wb);
     BoxSideClick(wb);
+}
+
+void CreateTopClick(Workbench& wb) {
+    startTemplate(wb, "Top");
+    ClearepsClick(wb);
+    BoxTopClick(wb);
 }
 
 void ArhimedClick(Workbench& wb) {

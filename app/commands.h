@@ -33,6 +33,7 @@ void startTemplate(Workbench& wb, std::string_view label);
 void CreateFasadClick(Workbench& wb);
 void CreateDownClick(Workbench& wb);
 void CreateSideClick(Workbench& wb);
+void CreateTopClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
 
 }  // namespace tessaro
