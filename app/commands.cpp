@@ -6,6 +6,7 @@
 #include "app/saving.h"
 #include "folding/bottom_panel.h"
 #include "folding/front_panel.h"
+#include "folding/full_case.h"
 #include "folding/lid.h"
 #include "folding/side_panel.h"
 #include "templates/spiral.h"
@@ -17,6 +18,12 @@ std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
 std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
 std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
+
+constexpr std::string_view kFullLabel = " full";
+// The label as the full set's command sets it, so the name is the same before it ran.
+std::string fullCaseName(const Workbench& wb) {
+    return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.PinSel));
+}
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -32,6 +39,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"top", CreateTopClick, topName, kBoxTab},
     TemplateCommand{"simple-top", CreateTopClick, topName, kBoxTab},
     TemplateCommand{"simple-bottom", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"full", FullCaseClick, fullCaseName, kBoxTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -84,6 +92,14 @@ void CreateTopClick(Workbench& wb) {
     startTemplate(wb, "Top");
     ClearepsClick(wb);
     BoxTopClick(wb);
+}
+
+void FullCaseClick(Workbench& wb) {
+    // A bad size leaves the previous document: read before the label and the header.
+    const SheetSizes sizes = readSheetSizes(wb.ParamGrid);
+    startTemplate(wb, kFullLabel);
+    ClearepsClick(wb);
+    drawFoldingBoxSet(wb, sizes);
 }
 
 void ArhimedClick(Workbench& wb) {

@@ -34,6 +34,7 @@ void CreateFasadClick(Workbench& wb);
 void CreateDownClick(Workbench& wb);
 void CreateSideClick(Workbench& wb);
 void CreateTopClick(Workbench& wb);
+void FullCaseClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
 
 }  // namespace tessaro
