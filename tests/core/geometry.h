@@ -122,6 +122,30 @@ inline std::vector<Part> partsOf(const LineList& document) {
     return parts;
 }
 
+struct Span {
+    double from = 0;
+    double to = 0;
+};
+
+// The pieces of an outline that run along the line x = value (`vertical`) or y = value,
+// as spans of the other coordinate, in increasing order: the tips of the tabs on an edge.
+inline std::vector<Span> spansOnLine(const Outline& o, bool vertical, double value, double tolerance = 1e-6) {
+    std::vector<Span> spans;
+    for (std::size_t i = 0; i + 1 < o.points.size(); ++i) {
+        const Point& a = o.points[i];
+        const Point& b = o.points[i + 1];
+        const double a1 = vertical ? a.x : a.y;
+        const double b1 = vertical ? b.x : b.y;
+        const double a2 = vertical ? a.y : a.x;
+        const double b2 = vertical ? b.y : b.x;
+        if (std::abs(a1 - value) <= tolerance && std::abs(b1 - value) <= tolerance && a2 != b2) {
+            spans.push_back({std::min(a2, b2), std::max(a2, b2)});
+        }
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span& l, const Span& r) { return l.from < r.from; });
+    return spans;
+}
+
 // True when the rectangle `inner` lies within `outer` with at least the given margins
 // to spare along X and along Y (each side).
 inline bool fitsWithin(const Box& inner, const Box& outer, double marginX, double marginY, double tolerance = 1e-6) {
