@@ -70,33 +70,20 @@ void startTemplate(Workbench& wb, std::string_view label) {
     wb.pen.OrgY = 0;
 }
 
-void CreateFasadClick(Workbench& wb) {
-    startTemplate(wb, "facade");
+void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&)) {
+    startTemplate(wb, label);
     ClearepsClick(wb);
-    BoxFasadClick(wb);
+    generator(wb);
 }
 
-void CreateDownClick(Workbench& wb) {
-    startTemplate(wb, "bottom");
-    ClearepsClick(wb);
-    BoxDownClick(wb);
-}
-
-void CreateSideClick(Workbench& wb) {
-    startTemplate(wb, "Side");
-    ClearepsClick(wb);
-    BoxSideClick(wb);
-}
-
-void CreateTopClick(Workbench& wb) {
-    startTemplate(wb, "Top");
-    ClearepsClick(wb);
-    BoxTopClick(wb);
-}
+void CreateFasadClick(Workbench& wb) { makeSinglePanel(wb, "facade", BoxFasadClick); }
+void CreateDownClick(Workbench& wb) { makeSinglePanel(wb, "bottom", BoxDownClick); }
+void CreateSideClick(Workbench& wb) { makeSinglePanel(wb, "Side", BoxSideClick); }
+void CreateTopClick(Workbench& wb) { makeSinglePanel(wb, "Top", BoxTopClick); }
 
 void FullCaseClick(Workbench& wb) {
     // A bad size leaves the previous document: read before the label and the header.
-    const SheetSizes sizes = readSheetSizes(wb.ParamGrid);
+    const PanelSizes sizes = readPanelSizes(wb, {1, 2, 3, 4});
     startTemplate(wb, kFullLabel);
     ClearepsClick(wb);
     drawFoldingBoxSet(wb, sizes);

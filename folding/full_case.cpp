@@ -7,16 +7,7 @@
 
 namespace tessaro {
 
-SheetSizes readSheetSizes(const ParamTable& ParamGrid) {
-    SheetSizes s;
-    s.M = ParamGrid.real(1);
-    s.W = ParamGrid.real(2);
-    s.H = ParamGrid.real(3);
-    s.D = ParamGrid.real(4);
-    return s;
-}
-
-void drawFoldingBoxSet(Workbench& wb, const SheetSizes& s) {
+void drawFoldingBoxSet(Workbench& wb, const PanelSizes& s) {
     struct Placement {
         void (*generator)(Workbench&);
         double OrgX;

@@ -1,42 +1,18 @@
 #include "folding/side_panel.h"
 
 #include "folding/bottom_warning.h"
-#include "folding/tab_slots.h"
+#include "folding/panel_sizes.h"
 #include "output/relief.h"
 #include "output/shapes.h"
 
 namespace tessaro {
 namespace {
 
-struct SideSizes {
-    double H = 0;  // inner height
-    double D = 0;  // inner depth
-    SlotFit fit;
-    double F = 0;  // frame allowance
-    double T = 0;  // tab height, also the depth of the holding teeth
-};
-
-SideSizes readSideSizes(Workbench& wb) {
-    const ParamTable& t = wb.ParamGrid;
-    SideSizes z;
-    z.fit.M = t.real(1);
-    z.H = t.real(3);
-    z.D = t.real(4);
-    z.fit.Ah = t.real(5);
-    z.fit.Al = t.real(6);
-    z.F = t.real(7);
-    z.T = t.real(8);
-    const double cutter = t.real(9);
-    wb.FrameAllow = z.F;
-    wb.pen.CutterDiam = cutter;
-    return z;
-}
-
 // From the origin round the far long side back to (0, D): down the front strip, across,
 // up the outer edge (recessed between two feet, straight for one long foot, nearer
 // without feet), back across and down the rear strip.
-void drawFeetSide(Pen& pen, const SideSizes& z, Feet feet) {
-    const double M = z.fit.M;
+void drawFeetSide(Pen& pen, const PanelSizes& z, Feet feet) {
+    const double M = z.M;
     const double F = z.F;
     const double D = z.D;
     const double width = feet == Feet::None ? z.H + M + F : z.H + 2 * M + F;
@@ -56,7 +32,7 @@ void drawFeetSide(Pen& pen, const SideSizes& z, Feet feet) {
 }
 
 // The lid edge from (0, D) down to the origin, its tabs standing out to x = -T.
-ToothedEdge lidEdge(const SideSizes& z, bool oneTooth) {
+ToothedEdge lidEdge(const PanelSizes& z, bool oneTooth) {
     const Vec down{0, -1};
     const Vec out{-1, 0};
     if (oneTooth) {
@@ -68,27 +44,27 @@ ToothedEdge lidEdge(const SideSizes& z, bool oneTooth) {
 // The long hole that takes the bottom's wing, counterclockwise from its inner front
 // corner. Teeth of the panel reach into it from its outer side and hook into the wing's
 // slots; the relief notches of its long sides go into the panel around it.
-void drawHoldingHole(Pen& pen, const SideSizes& z, bool oneTooth, bool relief) {
-    const double M = z.fit.M;
+void drawHoldingHole(Pen& pen, const PanelSizes& z, bool oneTooth, bool relief) {
+    const double M = z.M;
     const double D = z.D;
-    const double Al = z.fit.Al;
+    const double Al = z.Al;
     const double q = D / 4;
     const double s = D / 8;
     pen.pMoveTo(z.H - z.T, 2 * M - Al);
-    pen.pLineTo(M + z.fit.Ah + z.T, 0);
+    pen.pLineTo(M + z.Ah + z.T, 0);
     const Vec up{0, 1};
     const Vec in{-1, 0};
     const ToothedEdge teeth = oneTooth ? ToothedEdge{up, in, s + Al, 3 * D / 4 - 4 * M, 0, 1, z.T}
                                        : ToothedEdge{up, in, s + Al, q - 2 * M, q, 2, z.T};
     const EdgeStep side = reliefOr(relief, pOutExt_LineTo_Ext);
     drawToothedEdge(pen, teeth, {side, side, side});
-    pen.pLineTo(-(M + z.T + z.fit.Ah), 0);
+    pen.pLineTo(-(M + z.T + z.Ah), 0);
     side(pen, 0, -(D - 4 * M + 2 * Al));
 }
 
 // An opening across the middle of the holding hole for the bottom-support jumper.
-void drawJumperOpening(Pen& pen, const SideSizes& z) {
-    const double M = z.fit.M;
+void drawJumperOpening(Pen& pen, const PanelSizes& z) {
+    const double M = z.M;
     pen.pMoveTo(z.H + M + 2, z.D / 2 - M);
     const Vec along{0, 2 * M};
     const Vec across{-(2 * M + 4), 0};
@@ -98,12 +74,12 @@ void drawJumperOpening(Pen& pen, const SideSizes& z) {
 }  // namespace
 
 void BoxSideClick(Workbench& wb) {
-    const SideSizes z = readSideSizes(wb);
+    const PanelSizes z = readPanelSizes(wb, {1, 3, 4, 5, 6, 7, 8, 9});
     warnIfBottomFallsOut(wb);
     Pen& pen = wb.pen;
     const Options& o = wb.options;
 
-    drawEndSlotRows(pen, z.fit, {z.H, 2, z.D, false}, o.ExtAngle);
+    drawEndSlotRows(pen, z.fit(), {z.H, 2, z.D, false}, o.ExtAngle);
     pen.toOrigin();
     pen.pMoveTo(0, 0);
     drawFeetSide(pen, z, o.PinSel);

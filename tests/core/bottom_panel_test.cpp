@@ -3,7 +3,6 @@
 #include "app/commands.h"
 #include "folding/bottom_panel.h"
 #include "geometry.h"
-#include "model/number_parse.h"
 
 namespace tessaro {
 namespace {
@@ -14,15 +13,10 @@ using testing::Box;
 using testing::Outline;
 using testing::partsOf;
 
-std::vector<Outline> bottom(Bench& b) {
-    CreateDownClick(b.wb);
-    const auto parts = partsOf(b.wb.OUTeps);
-    EXPECT_EQ(parts.size(), 1U);
-    return parts.front().drawn();
-}
+std::vector<Outline> bottom(Bench& b) { return testing::drawnPart(b.wb, CreateDownClick); }
 
 constexpr double kCutter = 3.175;
-constexpr double kNotch = kCutter * kCutter / 2;
+constexpr double kNotch = testing::notchArea(kCutter);
 
 TEST(BottomPanel, DefaultTableDrawsSlotsPlateWingSlotsAndJumpers) {
     Bench b;
@@ -129,13 +123,6 @@ TEST(BottomPanel, OriginShiftsTheWholePart) {
         const Box box = a[i].box();
         EXPECT_EQ(s[i].box(), (Box{box.left - 30, box.bottom + 40, box.right - 30, box.top + 40})) << i;
     }
-}
-
-TEST(BottomPanel, BadCellEndsBeforeTheFirstLine) {
-    Bench b;
-    b.wb.ParamGrid.setCell(1, 9, "3,175");
-    EXPECT_THROW(BoxDownClick(b.wb), ConversionError);
-    EXPECT_TRUE(b.wb.OUTeps.empty());
 }
 
 TEST(BottomPanel, ProposesTheBottomName) {

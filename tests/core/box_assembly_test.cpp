@@ -10,6 +10,7 @@ namespace {
 
 using testing::Bench;
 using testing::Box;
+using testing::drawnPart;
 using testing::fitsWithin;
 using testing::Outline;
 using testing::Part;
@@ -31,11 +32,6 @@ void apply(Workbench& wb, const Table& t) {
     }
 }
 
-std::vector<Outline> drawn(Workbench& wb, void (*command)(Workbench&)) {
-    command(wb);
-    return partsOf(wb.OUTeps).front().drawn();
-}
-
 // A tab of thickness M in its slot: Al to spare at each end along the slot, the whole
 // slot allowance Ah to spare across it.
 void expectFits(const Box& tab, const Box& slot, bool alongX, const Table& t, const std::string& what) {
@@ -55,11 +51,11 @@ protected:
 };
 
 TEST_P(Assembly, FrontPanelTabsFitTheBottomAndLidSlots) {
-    const Outline front = drawn(b.wb, CreateFasadClick).front();
+    const Outline front = drawnPart(b.wb, CreateFasadClick).front();
     const auto bottomTabs = spansOnLine(front, false, -t.T);
     const auto topTabs = spansOnLine(front, false, t.H + t.T);
-    const auto bottom = drawn(b.wb, CreateDownClick);
-    const auto lid = drawn(b.wb, CreateTopClick);
+    const auto bottom = drawnPart(b.wb, CreateDownClick);
+    const auto lid = drawnPart(b.wb, CreateTopClick);
     ASSERT_EQ(bottomTabs.size(), 4U);
     ASSERT_EQ(topTabs.size(), 4U);
     for (std::size_t k = 0; k < 4; ++k) {
@@ -76,9 +72,9 @@ TEST_P(Assembly, FrontPanelTabsFitTheBottomAndLidSlots) {
 }
 
 TEST_P(Assembly, FrontPanelSideTabsFitTheSidePanelSlots) {
-    const Outline front = drawn(b.wb, CreateFasadClick).front();
+    const Outline front = drawnPart(b.wb, CreateFasadClick).front();
     const auto sideTabs = spansOnLine(front, true, t.W + t.T);
-    const auto side = drawn(b.wb, CreateSideClick);
+    const auto side = drawnPart(b.wb, CreateSideClick);
     ASSERT_EQ(sideTabs.size(), 2U);
     // The side panel's x runs from the lid (the front panel's top, y = H) down.
     for (std::size_t k = 0; k < 2; ++k) {
@@ -93,9 +89,9 @@ TEST_P(Assembly, FrontPanelSideTabsFitTheSidePanelSlots) {
 TEST_P(Assembly, SidePanelLidTabsFitTheLidSideSlots) {
     for (const bool oneTooth : {false, true}) {
         b.wb.options.CheckBoxOneZub = oneTooth;
-        const auto side = drawn(b.wb, CreateSideClick);
+        const auto side = drawnPart(b.wb, CreateSideClick);
         const auto lidTabs = spansOnLine(side[4], true, -t.T);
-        const auto lid = drawn(b.wb, CreateTopClick);
+        const auto lid = drawnPart(b.wb, CreateTopClick);
         const std::size_t n = oneTooth ? 1 : 3;
         ASSERT_EQ(lidTabs.size(), n);
         for (std::size_t k = 0; k < n; ++k) {
@@ -111,10 +107,10 @@ TEST_P(Assembly, SidePanelLidTabsFitTheLidSideSlots) {
 TEST_P(Assembly, HoldingTeethFitTheWingSlotsAndTheWingPassesTheHole) {
     for (const bool oneTooth : {false, true}) {
         b.wb.options.CheckBoxOneZub = oneTooth;
-        const auto side = drawn(b.wb, CreateSideClick);
+        const auto side = drawnPart(b.wb, CreateSideClick);
         const Outline& hole = side[5];
         const auto teeth = spansOnLine(hole, true, t.H + t.M + t.Ah - t.T);
-        const auto bottom = drawn(b.wb, CreateDownClick);
+        const auto bottom = drawnPart(b.wb, CreateDownClick);
         const std::size_t n = oneTooth ? 1 : 2;
         ASSERT_EQ(teeth.size(), n);
         const std::size_t leftSlots = 9;

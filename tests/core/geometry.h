@@ -122,6 +122,16 @@ inline std::vector<Part> partsOf(const LineList& document) {
     return parts;
 }
 
+// Runs a command that draws one part and returns that part's drawn outlines.
+inline std::vector<Outline> drawnPart(Workbench& wb, void (*command)(Workbench&)) {
+    command(wb);
+    const auto parts = partsOf(wb.OUTeps);
+    return parts.size() == 1 ? parts.front().drawn() : std::vector<Outline>{};
+}
+
+// The area of one relief notch: a cutter diameter long, half a diameter deep.
+constexpr double notchArea(double cutter) { return cutter * cutter / 2; }
+
 struct Span {
     double from = 0;
     double to = 0;

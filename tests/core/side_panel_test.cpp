@@ -3,7 +3,6 @@
 #include "app/commands.h"
 #include "folding/side_panel.h"
 #include "geometry.h"
-#include "model/number_parse.h"
 
 namespace tessaro {
 namespace {
@@ -13,14 +12,9 @@ using testing::Box;
 using testing::Outline;
 using testing::partsOf;
 
-std::vector<Outline> side(Bench& b) {
-    CreateSideClick(b.wb);
-    const auto parts = partsOf(b.wb.OUTeps);
-    EXPECT_EQ(parts.size(), 1U);
-    return parts.front().drawn();
-}
+std::vector<Outline> side(Bench& b) { return testing::drawnPart(b.wb, CreateSideClick); }
 
-constexpr double kNotch = 3.175 * 3.175 / 2;
+constexpr double kNotch = testing::notchArea(3.175);
 constexpr const char* kWarning = "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками";
 
 TEST(SidePanel, DefaultTableDrawsSlotsBodyHoleAndJumperOpening) {
@@ -161,16 +155,6 @@ TEST(SidePanel, ReliefNotchesGoIntoThePanel) {
     EXPECT_NEAR(r[5].signedArea(), p[5].signedArea() + 8 * kNotch, 1e-6);
     EXPECT_NEAR(p[5].signedArea(), 10.1 * 90.4 - 2 * 5 * 17.5, 1e-6);
     EXPECT_NEAR(r[6].signedArea(), p[6].signedArea(), 1e-9) << "the jumper opening gets none";
-}
-
-TEST(SidePanel, BadCellEndsBeforeTheWarningAndTheFirstLine) {
-    Bench b;
-    b.wb.options.PinSel = Feet::None;
-    b.wb.ParamGrid.setCell(1, 7, "0");
-    b.wb.ParamGrid.setCell(1, 8, "five");
-    EXPECT_THROW(BoxSideClick(b.wb), ConversionError);
-    EXPECT_TRUE(b.wb.OUTeps.empty());
-    EXPECT_TRUE(b.messages.shown.empty());
 }
 
 TEST(SidePanel, BothButtonsProposeTheSideName) {
