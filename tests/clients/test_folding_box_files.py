@@ -1,28 +1,17 @@
 import os
 import unittest
 
-import ezdxf
-
-from cli_support import Workdir, dark_pixels, render_eps, run_cli
+from cli_support import FilesTestCase, dark_pixels, render_eps, run_cli
 
 WARNING = "Дно будет выпадать!\n рекомендуется выбрать вариант с ножками\n".encode()
 
 
-class FoldingBoxFiles(unittest.TestCase):
-    def setUp(self):
-        self.work = Workdir()
-
-    def tearDown(self):
-        self.work.cleanup()
-
+class FoldingBoxFiles(FilesTestCase):
     def test_full_set_dxf_passes_the_audit_with_every_outline_closed(self):
         path = self.work.file("box.dxf")
         result = run_cli("full", "-o", path)
         self.assertEqual(result.returncode, 0, result.stderr)
-        doc = ezdxf.readfile(path)
-        auditor = doc.audit()
-        self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
-        polylines = list(doc.modelspace().query("POLYLINE"))
+        polylines = self.audited_polylines(path)
         # Front 1, bottom 17, sides 7 each, rear 1, lid 19: the moves that end
         # the slot rows count too.
         self.assertEqual(len(polylines), 52)
