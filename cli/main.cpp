@@ -9,7 +9,9 @@
 
 #include "app/commands.h"
 #include "app/error_text.h"
+#include "app/language.h"
 #include "app/saving.h"
+#include "app/table_files.h"
 #include "app/table_keys.h"
 #include "output/text_file.h"
 
@@ -34,6 +36,7 @@ struct Arguments {
     std::string output;
     std::string format = "dxf";
     std::vector<std::string> assignments;
+    std::string tables;
     std::string feet = "2";
     bool relief = false;
     bool screws = false;
@@ -62,6 +65,8 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
     app.add_option("-f,--format", a.format, "eps or dxf")->check(CLI::IsMember({"eps", "dxf"}));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
+    app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
+        ->check(CLI::ExistingDirectory);
     app.add_flag("--relief", a.relief, "Cut straight inside corners of the boxes");
     app.add_flag("--screws", a.screws, "Screw slots and holes");
     app.add_flag("--one-tooth", a.oneTooth, "One bottom-support tooth");
@@ -76,6 +81,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
 }
 
 void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
+    if (!a.tables.empty()) {
+        // As the window starts: an English main table makes the other tables' captions English too.
+        loadSavedTables(wb, a.tables, [&wb] { setEnglishTables(wb); });
+    }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
     }

@@ -1,5 +1,7 @@
 #include "gui/qt_ports.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -50,5 +52,11 @@ void QtMessageBox::showError(std::string_view text) {
     QMessageBox::critical(parent_, QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
+
+std::filesystem::path QtFolders::programFolder() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::filesystem::path QtFolders::workingFolder() const { return QDir::currentPath().toStdString(); }
 
 }  // namespace tessaro::gui

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/folders.h"
 #include "app/save_dialog.h"
 #include "model/ports.h"
 
@@ -36,6 +37,14 @@ public:
 
 private:
     QWidget* parent_;
+};
+
+// The program's folder (where the table files are written at close) and the current
+// working folder (where they are read at start).
+class QtFolders final : public Folders {
+public:
+    std::filesystem::path programFolder() const override;
+    std::filesystem::path workingFolder() const override;
 };
 
 }  // namespace tessaro::gui

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+#include <vector>
 
+#include "app/folders.h"
 #include "app/save_dialog.h"
+#include "app/table_files.h"
 #include "model/ports.h"
 #include "model/workbench.h"
 
+class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -25,10 +30,12 @@ struct FormPorts {
     SaveDialog& saveDialog;
     MessageBox& messages;
     const Clock& clock;
+    const Folders& folders;
 };
 
 // The main window. It owns the workbench, binds its widgets to it and forwards
-// every button to a command of the core.
+// every button to a command of the core. Creating it loads the saved tables
+// (FormCreate); closing it saves them (FormClose).
 class TQuarnelForm final : public QWidget {
     Q_OBJECT
 public:
@@ -38,14 +45,39 @@ public:
     [[nodiscard]] Workbench& workbench() { return wb_; }
 
 public slots:
+    // The template buttons (Part 1.1's command table).
+    void CreateFasadClick();
+    void CreateDownClick();
+    void CreateSideClick();
+    void CreateTopClick();
+    void FullCaseClick();
+    void Button6Click();
+    void AllSimpClick();
+    void ZubPazClick();
     void ArhimedClick();
+    void FullTransClick();
+
+    // The language buttons.
+    void toEngClick();
+    void toRusClick();
+
+    // The switches and tabs that keep pictures and flags in step.
+    void ExtAngleClick();
     void SimpChAglClick();
+    void ExtAngle2Click();
+    void ShortOporaClick();
     void TabSheet1Show();
     void TabSheet2Show();
     void TabSheet4Show();
     void TabSheet5Show();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void FormCreate();
+    void FormClose();
+
     void buildLeftColumn();
     void buildFoldingTab();
     void buildSimpleTab();
@@ -60,13 +92,21 @@ private:
     // Runs one template command from its button and shows a failure in the error box.
     void perform(std::string_view command);
     void showDocuments();
+    void reloadTables();
 
     QTableView* addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
                         int valueWidth);
     QCheckBox* addCheckBox(QWidget* parent, const char* name, const char* caption, QPoint position, bool checked);
+    QPushButton* addButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                           void (TQuarnelForm::*handler)());
+    QLabel* addPicture(QWidget* parent, const char* name, QPoint position);
+    QWidget* addTab(const char* name, const char* caption);
+    void setCaption(QWidget* control, const QString& caption);
 
     FormPorts ports_;
     Workbench wb_;
+    TableStore tables_;
+    std::vector<ParamTableModel*> tableModels_;
 
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
@@ -87,8 +127,16 @@ private:
     QCheckBox* SimpCAngl = nullptr;
     QCheckBox* ScrewCheck = nullptr;
     QCheckBox* ExtAngle2 = nullptr;
-    QPushButton* Arhimed = nullptr;
     QLabel* tShablon = nullptr;
+
+    QLabel* Image3 = nullptr;
+    QLabel* Image11 = nullptr;
+    QLabel* Image9 = nullptr;
+    QLabel* Image10 = nullptr;
+    QLabel* Image6 = nullptr;
+    QLabel* Image12 = nullptr;
+    QLabel* Image4 = nullptr;
+    QLabel* Image13 = nullptr;
 
     QListView* OUTeps = nullptr;
     QListView* MemoDXF = nullptr;

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+
+#include "app/folders.h"
 #include "app/save_dialog.h"
 #include "model/ports.h"
 
@@ -31,6 +34,25 @@ public:
 class FakeClock final : public Clock {
 public:
     [[nodiscard]] std::string timeOfDay() const override { return "08:00:00"; }
+};
+
+// A program folder and a working folder of their own, removed with the object, so
+// that no test reads or writes the table files of another.
+class FakeFolders final : public Folders {
+public:
+    FakeFolders() {
+        QDir(root.path()).mkpath("program");
+        QDir(root.path()).mkpath("working");
+    }
+    [[nodiscard]] std::filesystem::path programFolder() const override {
+        return root.filePath("program").toStdString();
+    }
+    [[nodiscard]] std::filesystem::path workingFolder() const override {
+        return root.filePath("working").toStdString();
+    }
+
+private:
+    QTemporaryDir root;
 };
 
 }  // namespace tessaro::testing

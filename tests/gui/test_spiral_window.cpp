@@ -19,6 +19,7 @@ class SpiralWindowTest : public QObject {
     testing::FakeSaveDialog dialog;
     testing::FakeMessageBox messages;
     testing::FakeClock clock;
+    testing::FakeFolders folders;
 
     static QByteArray readFile(const QString& path) {
         QFile file(path);
@@ -33,7 +34,7 @@ private slots:
     }
 
     void windowHasItsTablesAndTabs() {
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         QCOMPARE(form.size(), QSize(1317, 605));
         for (const char* grid : {"ParamGrid", "GridScrewL", "ZubPazGrid", "ArhimedGrid", "TransGrid"}) {
             QVERIFY2(form.findChild<QTableView*>(grid), grid);
@@ -53,7 +54,7 @@ private slots:
 
     void spiralButtonSavesTheChosenType() {
         QTemporaryDir dir;
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>("TabSheet5"));
         dialog.answer = SaveChoice{dir.filePath("s.dxf").toStdString(), FileType::Dxf};
         QTest::mouseClick(form.findChild<QPushButton*>("Arhimed"), Qt::LeftButton);
@@ -74,7 +75,7 @@ private slots:
     }
 
     void badCellShowsTheErrorBoxAndNoDialog() {
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         auto* grid = form.findChild<QTableView*>("ArhimedGrid");
         grid->model()->setData(grid->model()->index(2, 1), "15,5");
         QTest::mouseClick(form.findChild<QPushButton*>("Arhimed"), Qt::LeftButton);
@@ -83,7 +84,7 @@ private slots:
     }
 
     void captionCellsAreFixed() {
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         auto* model = form.findChild<QTableView*>("ParamGrid")->model();
         QVERIFY(!model->setData(model->index(1, 0), "changed"));
         QVERIFY(!model->setData(model->index(0, 1), "changed"));
@@ -92,7 +93,7 @@ private slots:
     }
 
     void tabsSetTheClosingFlag() {
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         auto* tabs = form.findChild<QTabWidget*>("PageControl1");
         tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet5"));
         QVERIFY(!form.workbench().CloseLastOutline);
@@ -107,7 +108,7 @@ private slots:
     }
 
     void reliefSwitchesStayInStep() {
-        TQuarnelForm form({dialog, messages, clock});
+        TQuarnelForm form({dialog, messages, clock, folders});
         auto* tabs = form.findChild<QTabWidget*>("PageControl1");
         form.findChild<QCheckBox*>("SimpChAgl")->setChecked(true);
         QVERIFY(form.findChild<QCheckBox*>("ExtAngle")->isChecked());

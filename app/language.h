@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "model/workbench.h"
+
+namespace tessaro {
+
+// A translatable control of the window and its English text. The window shows the
+// text as the control's hint (tooltip); the English switch makes it the caption.
+struct EnglishText {
+    std::string_view control;  // the control's form name, e.g. "CreateFasad"
+    std::string_view text;
+};
+
+// The 28 controls in the order in which the English switch sets them.
+[[nodiscard]] std::span<const EnglishText> englishControlTexts();
+// A control's English text (its hint); empty for a control that has none.
+[[nodiscard]] std::string_view englishTextOf(std::string_view control);
+
+// Step 1 of the English switch: the 11 English cells of the main table, the 8 of the
+// tab-slot table and the 6 of the spiral table. Values are not touched.
+void setEnglishTables(Workbench& wb);
+
+// Whether the main table's value header reads "Value", the header the English switch writes.
+[[nodiscard]] bool tablesAreEnglish(const Workbench& wb);
+
+// What the Russian switch asks of the user.
+inline constexpr std::string_view kRestartMessage = "Перезапустите программу!";
+
+}  // namespace tessaro

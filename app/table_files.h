@@ -1,0 +1,72 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/folders.h"
+#include "model/param_table.h"
+#include "model/workbench.h"
+
+namespace tessaro {
+
+// The three tables that survive a restart, and their files.
+inline constexpr std::string_view kMainTableFile = "ParamGrid.txt";     // ParamGrid
+inline constexpr std::string_view kTabSlotTableFile = "ParamZub.txt";   // ZubPazGrid
+inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // TransGrid
+
+// The table's file text (UTF-8): one line per row from row 0, each cell followed by a
+// TAB, each line by CR LF. A TAB, CR or LF inside a cell is written as a blank.
+[[nodiscard]] std::string tableFileText(const ParamTable& table);
+
+// Fills the table from a file text (UTF-8): line j goes to row j; a line's cells are the
+// texts before each TAB, column 0 first. Rows and columns are added as needed; what the
+// text does not mention keeps its text, and the table never shrinks.
+void readTableText(ParamTable& table, std::string_view text);
+
+// Reads a Windows-1251 table file into the table; the table is untouched on failure.
+// Failure: FileError "Cannot open file "NAME". REASON", or the refusal of a file that
+// is no table file.
+void loadTableFile(ParamTable& table, const std::filesystem::path& path);
+
+// Writes the table as a Windows-1251 file, replacing it only once the new one is complete.
+// Failure: FileError "Cannot create file "NAME". REASON".
+void saveTableFile(const ParamTable& table, const std::filesystem::path& path);
+
+// The start-up loads from a folder, in the window's order: the main table, the tab-slot
+// table, then switchToEnglish if the main table's value header reads "Value", then the
+// transformer table. A missing file is skipped. A file that cannot be opened, or that
+// is no table file (binary bytes, over 1 MiB), keeps its table's defaults; the others
+// are still loaded, and then FileError reports every failure, one per line.
+void loadSavedTables(Workbench& wb, const std::filesystem::path& folder,
+                     const std::function<void()>& switchToEnglish);
+
+// The close step: the main, tab-slot and transformer tables, in that order, into the
+// folder; the first failure throws FileError and the files after it are not written.
+void saveTables(const Workbench& wb, const std::filesystem::path& folder);
+
+// The saved tables of the window's run: read from the working folder at start, written
+// next to the program at close unless the Russian switch has asked for a restart.
+class TableStore {
+public:
+    TableStore(Workbench& wb, const Folders& folders) : wb_(wb), folders_(folders) {}
+
+    // FormCreate's loads (see loadSavedTables); clears the don't-save flag first.
+    void load(const std::function<void()>& switchToEnglish);
+    // FormClose's saves, unless the don't-save flag is set.
+    void save() const;
+    // The Russian switch: deletes the saved main and tab-slot tables in the working
+    // folder (a file that cannot be deleted stays, silently), asks for a restart and
+    // sets the don't-save flag.
+    void forgetAndAskForRestart();
+
+    [[nodiscard]] bool savingSuppressed() const { return dontSave_; }
+
+private:
+    Workbench& wb_;
+    const Folders& folders_;
+    bool dontSave_ = false;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,465 @@
+#include "gui/pictures.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <vector>
+
+#include "app/commands.h"
+#include "model/workbench.h"
+#include "output/eps_body.h"
+#include "output/shapes.h"
+
+namespace tessaro::gui {
+namespace {
+
+constexpr std::array<PictureSpec, 15> kPictures = {{
+    {"Image1", {256, 223}},  {"Image11", {129, 65}}, {"Image3", {133, 79}},  {"Image9", {137, 89}},
+    {"Image10", {137, 81}},  {"Image7", {217, 54}},  {"Image5", {169, 241}}, {"Image6", {126, 71}},
+    {"Image12", {121, 81}},  {"Image14", {171, 121}}, {"Image2", {301, 91}}, {"Image4", {122, 65}},
+    {"Image13", {129, 81}},  {"Image8", {585, 241}}, {"Image15", {969, 257}},
+}};
+
+const QColor kCut(30, 30, 30);
+const QColor kMaterial(222, 205, 170);  // plywood
+const QColor kHole(255, 255, 255);
+const QColor kMark(0, 0, 200);
+
+class SilentClock final : public Clock {
+public:
+    std::string timeOfDay() const override { return "00:00:00"; }
+};
+
+class SilentMessages final : public MessageBox {
+public:
+    void show(std::string_view) override {}
+    void showError(std::string_view) override {}
+};
+
+// The outlines of an EPS document: each "moveto" starts a new one.
+using Outlines = std::vector<QPolygonF>;
+
+Outlines outlinesOf(const LineList& eps) {
+    Outlines outlines;
+    for (std::string_view line : eps) {
+        const auto point = parseEpsPoint(line);
+        if (!point) {
+            continue;
+        }
+        const QPointF p(std::stod(std::string(point->x)), std::stod(std::string(point->y)));
+        if (point->startsOutline || outlines.empty()) {
+            outlines.emplace_back();
+        }
+        outlines.back() << p;
+    }
+    return outlines;
+}
+
+// Draws on a fresh workbench with the default tables, set up by `configure`.
+Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<void(Workbench&)>& configure = {}) {
+    SilentClock clock;
+    SilentMessages messages;
+    Workbench wb(clock, messages);
+    if (configure) {
+        configure(wb);
+    }
+    try {
+        draw(wb);
+    } catch (const std::exception&) {
+        return {};
+    }
+    return outlinesOf(wb.OUTeps);
+}
+
+// A template command's outlines, or nothing while this build has no such command.
+Outlines commandOutlines(std::string_view name, const std::function<void(Workbench&)>& configure = {}) {
+    const TemplateCommand* command = findCommand(name);
+    if (command == nullptr) {
+        return {};
+    }
+    return drawn(command->run, configure);
+}
+
+QRectF boundsOf(const Outlines& outlines) {
+    QRectF bounds;
+    for (const QPolygonF& outline : outlines) {
+        bounds = bounds.united(outline.boundingRect());
+    }
+    return bounds;
+}
+
+Outlines transformed(const Outlines& outlines, const QTransform& t) {
+    Outlines result;
+    for (const QPolygonF& outline : outlines) {
+        result.push_back(t.map(outline));
+    }
+    return result;
+}
+
+// A plain rectangle, the stand-in for a panel whose generator this build lacks.
+Outlines rectangle(double width, double height) { return {QPolygonF(QRectF(0, 0, width, height)).toList()}; }
+
+// Millimetres (Y up) into a pixel rectangle (Y down), keeping the proportions.
+QTransform fitting(const QRectF& mm, const QRectF& pixels) {
+    const double scale = std::min(pixels.width() / mm.width(), pixels.height() / mm.height());
+    QTransform t;
+    t.translate(pixels.center().x(), pixels.center().y());
+    t.scale(scale, -scale);
+    t.translate(-mm.center().x(), -mm.center().y());
+    return t;
+}
+
+// Fills a panel: its outer outline in the material colour, its cut-outs white.
+void paintPanel(QPainter& p, const Outlines& outlines, const QTransform& t, double lineWidth = 1.0) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const QPolygonF& outline : outlines) {
+        path.addPolygon(t.map(outline));
+        path.closeSubpath();
+    }
+    p.setPen(QPen(kCut, lineWidth));
+    p.setBrush(kMaterial);
+    p.drawPath(path);
+}
+
+QPixmap blank(QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    return pixmap;
+}
+
+void prepare(QPainter& p, int pointSize = 7) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(pointSize + 3);
+    p.setFont(font);
+}
+
+void label(QPainter& p, QPointF centre, const QString& text, QColor colour = kCut) {
+    const QRectF box(centre.x() - 100, centre.y() - 20, 200, 40);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+// A dimension line with arrow heads between two pixel points and its label beside it.
+void dimension(QPainter& p, QPointF a, QPointF b, const QString& text, QPointF labelAt) {
+    p.setPen(QPen(kMark, 1));
+    p.drawLine(a, b);
+    const QPointF d = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+    const QPointF n(-d.y(), d.x());
+    for (auto [tip, dir] : {std::pair{a, d}, std::pair{b, -d}}) {
+        p.setBrush(kMark);
+        p.drawPolygon(QPolygonF({tip, tip + 5 * dir + 2.5 * n, tip + 5 * dir - 2.5 * n}));
+    }
+    label(p, labelAt, text, kMark);
+}
+
+// One panel of an unfolded box: its outlines laid into a cell of the cross.
+struct Cell {
+    Outlines outlines;
+    QRectF place;  // millimetres, Y up
+    QString name;
+};
+
+Outlines panelOrStandIn(std::string_view command, double width, double height, bool upright = false) {
+    Outlines outlines = commandOutlines(command);
+    if (outlines.empty()) {
+        return rectangle(width, height);
+    }
+    const QRectF bounds = boundsOf(outlines);
+    if (upright != (bounds.height() > bounds.width())) {
+        outlines = transformed(outlines, QTransform().rotate(90));
+    }
+    return outlines;
+}
+
+// The unfolded box: lid at the top, rear, bottom between the sides, front at the bottom.
+// Returns the cells in that order, lid first, in millimetres with a gap between panels.
+std::vector<Cell> unfoldedBox(const std::array<std::string_view, 5>& commands) {
+    const double W = 200, H = 100, D = 110, gap = 14;  // the default tables
+    const double x0 = H + gap;
+    const double bottomY = H + gap, rearY = H + D + 2 * gap, lidY = 2 * H + D + 3 * gap;
+    return {
+        {panelOrStandIn(commands[0], W, D), {x0, lidY, W, D}, "крышка"},
+        {panelOrStandIn(commands[1], W, H), {x0, rearY, W, H}, "тыл"},
+        {panelOrStandIn(commands[2], W, D), {x0, bottomY, W, D}, "дно"},
+        {panelOrStandIn(commands[3], H, D, true), {0, bottomY, H, D}, "бок"},
+        {panelOrStandIn(commands[3], H, D, true), {x0 + W + gap, bottomY, H, D}, "бок"},
+        {panelOrStandIn(commands[4], W, H), {x0, 0, W, H}, "фасад"},
+    };
+}
+
+QPixmap drawUnfoldedBox(QSize size, const std::array<std::string_view, 5>& commands, bool marks) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    prepare(p, 6);
+    const std::vector<Cell> cells = unfoldedBox(commands);
+    QRectF all;
+    for (const Cell& cell : cells) {
+        all = all.united(cell.place.adjusted(-8, -8, 8, 8));
+    }
+    const double margin = marks ? 16 : 4;
+    const QTransform t = fitting(all, QRectF(margin, 4, size.width() - 2 * margin, size.height() - 8));
+    for (const Cell& cell : cells) {
+        const QRectF bounds = boundsOf(cell.outlines);
+        QTransform place;
+        place.translate(cell.place.center().x() - bounds.center().x(), cell.place.center().y() - bounds.center().y());
+        paintPanel(p, transformed(cell.outlines, place), t);
+        // The lid's name stands below its width mark.
+        const QPointF nameAt = t.map(cell.place.center()) + QPointF(0, marks && &cell == &cells.front() ? 9 : 0);
+        label(p, nameAt, cell.name);
+    }
+    if (marks) {
+        const QRectF lid = t.mapRect(cells[0].place);
+        const QRectF rear = t.mapRect(cells[1].place);
+        dimension(p, lid.topLeft() + QPointF(0, 7), lid.topRight() + QPointF(0, 7), "ширина",
+                  QPointF(lid.center().x(), lid.top() + 17));
+        dimension(p, lid.topRight() + QPointF(12, 0), lid.bottomRight() + QPointF(12, 0), "глубина",
+                  QPointF(lid.right() + 40, lid.center().y()));
+        dimension(p, rear.topLeft() - QPointF(12, 0), rear.bottomLeft() - QPointF(12, 0), "высота",
+                  QPointF(rear.left() - 40, rear.center().y()));
+    }
+    return pixmap;
+}
+
+// A rectangular cut-out 20 x 8 mm as the program traces a slot, with a square part in it.
+// Without relief the cutter rounds the inside corners, so the square part does not go in;
+// with relief the notches let the cutter reach the corner points.
+QPixmap drawCorners(QSize size, bool relief) {
+    const double length = 20, width = 8, cutter = 3.175;
+    const Outlines slot = drawn(
+        [&](Workbench& wb) {
+            wb.pen.CutterDiam = cutter;
+            wb.pen.pMoveTo(0, 0);
+            drawSlot(wb.pen, {{0, width}, {length, 0}, Winding::CounterClockwise, true}, relief);
+        },
+        {});
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    prepare(p);
+    const QRectF mm = QRectF(-4, -4, length + 8, width + 8);
+    const QTransform t = fitting(mm, QRectF(2, 2, size.width() - 4, size.height() - 4));
+    p.fillRect(t.mapRect(mm), kMaterial);
+    const double r = cutter / 2;
+    QPainterPath cut;
+    if (relief) {
+        cut.addPolygon(slot.empty() ? QPolygonF() : slot.front());
+        cut.closeSubpath();
+    } else {
+        cut.addRoundedRect(QRectF(0, 0, length, width), r, r);
+    }
+    p.setPen(QPen(kCut, 1));
+    p.setBrush(kHole);
+    p.drawPath(t.map(cut));
+    // The square part that is to fit, dashed, and the cutter in a corner.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kMark, 1, Qt::DashLine));
+    p.drawRect(t.mapRect(QRectF(0, 0, length, width)));
+    p.setPen(QPen(QColor(200, 0, 0), 1));
+    // Without relief the cutter touches both walls; with it, it sits in a notch and reaches the corner.
+    p.drawEllipse(t.map(relief ? QPointF(r, 0) : QPointF(r, r)), r * t.m11(), r * t.m11());
+    return pixmap;
+}
+
+// A side panel's lower edge joined to the bottom's wing, with or without the jumper
+// that bridges the long hole of the bottom support.
+QPixmap drawSupport(QSize size, bool jumper) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    prepare(p, 6);
+    const double w = size.width(), h = size.height();
+    // The side panel (upright), its long hole near the lower edge, the bottom passing through.
+    const QRectF side(w * 0.08, 6, w * 0.84, h * 0.70);
+    p.setPen(QPen(kCut, 1));
+    p.setBrush(kMaterial);
+    p.drawRect(side);
+    const QRectF hole(side.left() + 12, side.bottom() - 22, side.width() - 24, 9);
+    p.setBrush(kHole);
+    if (jumper) {
+        const double middle = hole.center().x();
+        p.drawRect(QRectF(hole.left(), hole.top(), middle - 6 - hole.left(), hole.height()));
+        p.drawRect(QRectF(middle + 6, hole.top(), hole.right() - middle - 6, hole.height()));
+    } else {
+        p.drawRect(hole);
+    }
+    p.setBrush(QColor(190, 160, 110));
+    p.drawRect(QRectF(hole.left() + 3, hole.top() + 2, hole.width() - 6, 5));
+    label(p, QPointF(side.center().x(), side.top() + 14), "боковина");
+    label(p, QPointF(w / 2, h - 10), jumper ? "с перемычкой" : "без перемычки", kMark);
+    return pixmap;
+}
+
+// Three side panels, one for each choice of feet.
+QPixmap drawFeet(QSize size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    prepare(p, 5);
+    const std::array<const char*, 3> names = {"No", "1", "2"};
+    const double cellWidth = size.width() / 3.0;
+    for (int choice = 0; choice < 3; ++choice) {
+        Outlines side = commandOutlines("side", [choice](Workbench& wb) { wb.options.PinSel = static_cast<Feet>(choice); });
+        if (side.empty()) {
+            // Stand-in: the side panel as a plain outline with the feet as steps below it.
+            QPolygonF outline;
+            const double foot = choice == 0 ? 0 : 8;
+            outline << QPointF(0, foot) << QPointF(0, 100) << QPointF(110, 100) << QPointF(110, foot);
+            if (choice == 1) {
+                outline << QPointF(110, 0) << QPointF(80, 0) << QPointF(80, foot) << QPointF(30, foot)
+                        << QPointF(30, 0) << QPointF(0, 0);
+            } else if (choice == 2) {
+                outline << QPointF(110, 0) << QPointF(95, 0) << QPointF(95, foot) << QPointF(15, foot)
+                        << QPointF(15, 0) << QPointF(0, 0);
+            }
+            side = {outline};
+        }
+        const QRectF cell(choice * cellWidth + 4, 2, cellWidth - 8, size.height() - 14);
+        paintPanel(p, side, fitting(boundsOf(side), cell), 0.8);
+        label(p, QPointF(cell.center().x(), size.height() - 6), names[static_cast<std::size_t>(choice)], kMark);
+    }
+    return pixmap;
+}
+
+// An edge with a tab and the gap beside it, cut from a sheet of the material.
+QPixmap drawTabAndGap(QSize size) {
+    const double tab = 25, gap = 25, thickness = 5, end = 12.5;
+    const Outlines edge = drawn([&](Workbench& wb) {
+        wb.pen.pMoveTo(0, 0);
+        drawToothedEdge(wb.pen, {{1, 0}, {0, 1}, end, tab, gap, 2, thickness}, false);
+        wb.pen.pLineTo(0, -14);
+        wb.pen.pLineTo(-(2 * end + 2 * tab + gap), 0);
+        wb.pen.pLineTo(0, 14);
+    });
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    prepare(p);
+    const QRectF mm(-6, -16, 2 * end + 2 * tab + gap + 12, thickness + 24);
+    const QTransform t = fitting(mm, QRectF(4, 4, size.width() - 8, size.height() - 8));
+    paintPanel(p, edge, t, 1.2);
+    const QPointF tabTop = t.map(QPointF(end + tab / 2, thickness));
+    label(p, t.map(QPointF(end + tab / 2, thickness / 2)) + QPointF(0, 0), "ЗУБ");
+    dimension(p, t.map(QPointF(end, thickness + 3)), t.map(QPointF(end + tab, thickness + 3)), "",
+              tabTop - QPointF(0, 30));
+    dimension(p, t.map(QPointF(end + tab, thickness + 3)), t.map(QPointF(end + tab + gap, thickness + 3)), "пропуск",
+              t.map(QPointF(end + tab + gap / 2, thickness + 7)));
+    dimension(p, t.map(QPointF(2 * end + 2 * tab + gap + 3, -14)), t.map(QPointF(2 * end + 2 * tab + gap + 3, 0)),
+              "", {});
+    label(p, t.map(QPointF(end + tab + gap / 2, -7)), "материал");
+    return pixmap;
+}
+
+// The spiral of straight steps as the program makes it, and the same spiral smoothed.
+QPixmap drawSpiral(QSize size) {
+    const Outlines steps = drawn([](Workbench& wb) {
+        wb.ArhimedGrid.setCell(1, 2, "30");
+        wb.ArhimedGrid.setCell(1, 4, "4");
+        ArhimedClick(wb);
+    });
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    prepare(p, 8);
+    if (steps.empty()) {
+        return pixmap;
+    }
+    const QPolygonF& path = steps.front();
+    const QRectF bounds = boundsOf(steps).adjusted(-3, -3, 3, 3);
+    const QTransform left = fitting(bounds, QRectF(10, 8, 240, 180));
+    const QTransform right = fitting(bounds, QRectF(335, 8, 240, 180));
+    p.setPen(QPen(kCut, 1.2));
+    p.drawPolyline(left.map(path));
+    for (const QPointF& point : left.map(path)) {
+        p.drawEllipse(point, 1.3, 1.3);
+    }
+    // Smoothed: a curve through the midpoints of the steps.
+    QPainterPath smooth;
+    const QPolygonF mapped = right.map(path);
+    smooth.moveTo(mapped.front());
+    for (qsizetype i = 1; i + 1 < mapped.size(); ++i) {
+        smooth.quadTo(mapped[i], (mapped[i] + mapped[i + 1]) / 2);
+    }
+    smooth.lineTo(mapped.back());
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(smooth);
+    // Marks: the start radius R, the step angle Fi, the turn step St.
+    const QPointF centre = left.map(QPointF(0, 0));
+    const QPointF start = left.map(path.size() > 1 ? path[1] : path.front());
+    dimension(p, centre, start, "", {});
+    label(p, (centre + start) / 2 + QPointF(10, 0), "R", kMark);
+    label(p, centre + QPointF(-14, -10), "Fi", kMark);
+    label(p, QPointF(left.map(bounds.topRight()).x() + 8, centre.y() - 30), "St", kMark);
+    // The arrow between the two.
+    p.setPen(QPen(kMark, 2));
+    p.drawLine(QPointF(262, 98), QPointF(318, 98));
+    p.setBrush(kMark);
+    p.drawPolygon(QPolygonF({QPointF(324, 98), QPointF(312, 92), QPointF(312, 104)}));
+    p.setPen(kCut);
+    p.drawText(QRectF(0, 192, size.width(), 48), Qt::AlignCenter | Qt::TextWordWrap,
+               "Сгладьте векторы в редакторе (ArtCAM: «Сгладить»).\n"
+               "Smooth the vectors in your editor (ArtCAM: \"Smooth\").");
+    return pixmap;
+}
+
+QPixmap jpegPicture(const QString& resource, QSize size) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QImage image = decodeJpeg(file.readAll());
+    if (image.isNull()) {
+        return {};
+    }
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage scaled = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    p.drawImage(QPointF((size.width() - scaled.width()) / 2.0, (size.height() - scaled.height()) / 2.0), scaled);
+    return pixmap;
+}
+
+}  // namespace
+
+std::span<const PictureSpec> pictureSpecs() { return kPictures; }
+
+QPixmap picture(std::string_view name) {
+    const auto spec = std::find_if(kPictures.begin(), kPictures.end(), [&](const PictureSpec& s) { return s.name == name; });
+    if (spec == kPictures.end()) {
+        return {};
+    }
+    const QSize size = spec->size;
+    if (name == "Image1") {
+        return drawUnfoldedBox(size, {"top", "rear", "bottom", "side", "facade"}, true);
+    }
+    if (name == "Image5") {
+        return drawUnfoldedBox(size, {"simple-top", "simple-rear", "simple-bottom", "simple-side", "simple-front"}, false);
+    }
+    if (name == "Image11" || name == "Image6" || name == "Image4") {
+        return drawCorners(size, false);
+    }
+    if (name == "Image3" || name == "Image12" || name == "Image13") {
+        return drawCorners(size, true);
+    }
+    if (name == "Image9" || name == "Image10") {
+        return drawSupport(size, name == "Image9");
+    }
+    if (name == "Image7") {
+        return drawFeet(size);
+    }
+    if (name == "Image2") {
+        return drawTabAndGap(size);
+    }
+    if (name == "Image8") {
+        return drawSpiral(size);
+    }
+    if (name == "Image14") {
+        return jpegPicture(":/pictures/screw_nut.jpg", size);
+    }
+    return jpegPicture(":/pictures/transformer.jpg", size);
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,132 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "output/drawing_error.h"
+#include "output/relief.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+using Primitive = void (*)(Pen&, double, double);
+using Points = std::vector<std::pair<double, double>>;
+
+// Draws one primitive from (0, 0) with the given cutter and returns the points it wrote.
+Points drawn(Primitive primitive, double dx, double dy, double cutter = 3.175) {
+    LineList doc;
+    Pen pen(doc);
+    pen.CutterDiam = cutter;
+    primitive(pen, dx, dy);
+    Points points;
+    for (std::string_view line : doc) {
+        EXPECT_TRUE(line.ends_with(" lineto")) << line;
+        const auto p = parseEpsPoint(line);
+        points.emplace_back(std::stod(std::string(p->x)), std::stod(std::string(p->y)));
+    }
+    return points;
+}
+
+MATCHER_P(PointsNear, expected, "") {
+    if (arg.size() != expected.size()) {
+        *result_listener << "has " << arg.size() << " points";
+        return false;
+    }
+    for (std::size_t i = 0; i < arg.size(); ++i) {
+        if (std::abs(arg[i].first - expected[i].first) > 1e-9 || std::abs(arg[i].second - expected[i].second) > 1e-9) {
+            *result_listener << "point " << i << " is (" << arg[i].first << ", " << arg[i].second << ")";
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(ReliefOneEnd, NotchAtTheStartLiesLeftOfTravel) {
+    EXPECT_THAT(drawn(pExt_LineTo, 20, 0),
+                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {20, 0}}));
+    EXPECT_THAT(drawn(pExt_LineTo, -20, 0),
+                PointsNear(Points{{0, -1.5875}, {-3.175, -1.5875}, {-3.175, 0}, {-20, 0}}));
+    EXPECT_THAT(drawn(pExt_LineTo, 0, 20),
+                PointsNear(Points{{-1.5875, 0}, {-1.5875, 3.175}, {0, 3.175}, {0, 20}}));
+    EXPECT_THAT(drawn(pExt_LineTo, 0, -20),
+                PointsNear(Points{{1.5875, 0}, {1.5875, -3.175}, {0, -3.175}, {0, -20}}));
+}
+
+TEST(ReliefOneEnd, NotchAtTheEndFollowsTheShortenedRun) {
+    EXPECT_THAT(drawn(pLineTo_Ext, 0, -20),
+                PointsNear(Points{{0, -16.825}, {1.5875, -16.825}, {1.5875, -20}, {0, -20}}));
+    EXPECT_THAT(drawn(pLineTo_Ext, 0, 20),
+                PointsNear(Points{{0, 16.825}, {-1.5875, 16.825}, {-1.5875, 20}, {0, 20}}));
+    EXPECT_THAT(drawn(pLineTo_Ext, 20, 0),
+                PointsNear(Points{{16.825, 0}, {16.825, 1.5875}, {20, 1.5875}, {20, 0}}));
+    EXPECT_THAT(drawn(pLineTo_Ext, -20, 0),
+                PointsNear(Points{{-16.825, 0}, {-16.825, -1.5875}, {-20, -1.5875}, {-20, 0}}));
+}
+
+TEST(ReliefOneEnd, ShortStepRunsBackAndZeroCutterRepeatsThePoint) {
+    EXPECT_THAT(drawn(pExt_LineTo, 2, 0),
+                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {2, 0}}));
+    EXPECT_THAT(drawn(pExt_LineTo, 10, 0, 0), PointsNear(Points{{0, 0}, {0, 0}, {0, 0}, {10, 0}}));
+    EXPECT_THAT(drawn(pLineTo_Ext, 10, 0, 0), PointsNear(Points{{10, 0}, {10, 0}, {10, 0}, {10, 0}}));
+}
+
+TEST(ReliefBothEnds, LeftAndRightNotchesMirrorAcrossTheEdge) {
+    EXPECT_THAT(drawn(pExt_LineTo_Ext, 30, 0),
+                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {26.825, 0}, {26.825, 1.5875},
+                                  {30, 1.5875}, {30, 0}}));
+    EXPECT_THAT(drawn(pOutExt_LineTo_Ext, 30, 0),
+                PointsNear(Points{{0, -1.5875}, {3.175, -1.5875}, {3.175, 0}, {26.825, 0}, {26.825, -1.5875},
+                                  {30, -1.5875}, {30, 0}}));
+    EXPECT_THAT(drawn(pOutExt_LineTo_Ext, 0, 20),
+                PointsNear(Points{{1.5875, 0}, {1.5875, 3.175}, {0, 3.175}, {0, 16.825}, {1.5875, 16.825},
+                                  {1.5875, 20}, {0, 20}}));
+    EXPECT_THAT(drawn(pExt_LineTo_Ext, 0, -20),
+                PointsNear(Points{{1.5875, 0}, {1.5875, -3.175}, {0, -3.175}, {0, -16.825}, {1.5875, -16.825},
+                                  {1.5875, -20}, {0, -20}}));
+    for (auto [dx, dy] : Points{{30, 0}, {-30, 0}, {0, 30}, {0, -30}}) {
+        const Points left = drawn(pExt_LineTo_Ext, dx, dy);
+        const Points right = drawn(pOutExt_LineTo_Ext, dx, dy);
+        ASSERT_EQ(left.size(), 7U);
+        for (std::size_t i = 0; i < left.size(); ++i) {
+            // Mirror images across the edge's line, which passes through the origin.
+            EXPECT_NEAR(left[i].first, dy == 0 ? right[i].first : -right[i].first, 1e-9);
+            EXPECT_NEAR(left[i].second, dx == 0 ? right[i].second : -right[i].second, 1e-9);
+        }
+    }
+}
+
+TEST(ReliefBothEnds, StepOfTwoDiametersWritesAZeroLengthRun) {
+    EXPECT_THAT(drawn(pExt_LineTo_Ext, 6.35, 0),
+                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {3.175, 0}, {3.175, 1.5875},
+                                  {6.35, 1.5875}, {6.35, 0}}));
+    const Points overlapping = drawn(pOutExt_LineTo_Ext, 0, -4);
+    ASSERT_EQ(overlapping.size(), 7U);
+    EXPECT_NEAR(overlapping.back().second, -4, 1e-12);
+}
+
+TEST(Relief, EveryPrimitiveCoversExactlyItsStep) {
+    for (Primitive p : {pExt_LineTo, pLineTo_Ext, pExt_LineTo_Ext, pOutExt_LineTo_Ext}) {
+        for (auto [dx, dy] : Points{{12.3, 0}, {-7.7, 0}, {0, 41.1}, {0, -0.5}}) {
+            const Points points = drawn(p, dx, dy);
+            EXPECT_NEAR(points.back().first, dx, 1e-12);
+            EXPECT_NEAR(points.back().second, dy, 1e-12);
+        }
+        EXPECT_TRUE(drawn(p, 0, 0).empty());
+    }
+}
+
+TEST(Relief, DiagonalStepIsRefusedWithoutWriting) {
+    for (Primitive p : {pExt_LineTo, pLineTo_Ext, pExt_LineTo_Ext, pOutExt_LineTo_Ext}) {
+        LineList doc;
+        Pen pen(doc);
+        pen.CutterDiam = 3;
+        EXPECT_THROW(p(pen, 10, 5), DrawingError);
+        EXPECT_TRUE(doc.empty());
+        EXPECT_EQ(pen.CurX, 0);
+        EXPECT_EQ(pen.CurY, 0);
+    }
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/language.h"
+#include "app/table_files.h"
+#include "output/text_file.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Bench;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class TempFolders final : public Folders {
+public:
+    fs::path program;
+    fs::path working;
+    fs::path programFolder() const override { return program; }
+    fs::path workingFolder() const override { return working; }
+};
+
+class TableFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("tessaro-tables-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        folders.program = dir / "program";
+        folders.working = dir / "working";
+        fs::create_directories(folders.program);
+        fs::create_directories(folders.working);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+    TempFolders folders;
+    Bench b;
+};
+
+TEST(TableFileText, EveryCellIsFollowedByATabAndEveryLineByCrLf) {
+    const std::string text = tableFileText(defaultMainTable());
+    EXPECT_TRUE(text.starts_with("Параметры корпуса\tЗначение\t\r\nТолщина материала\t5\t\r\n"));
+    EXPECT_TRUE(text.ends_with("Диаметр фрезы\t3.175\t\r\n"));
+}
+
+TEST(TableFileText, ReadingWhatWasWrittenGivesTheSameTable) {
+    for (const ParamTable& original : {defaultMainTable(), defaultTabSlotTable(), defaultBobbinTable()}) {
+        ParamTable read("", "", {});
+        readTableText(read, tableFileText(original));
+        EXPECT_EQ(read, original);
+    }
+}
+
+TEST(TableFileText, LinesEndAtCrLfLfOrCr) {
+    ParamTable table("", "", {});
+    readTableText(table, "a\tb\t\r\nc\td\t\ne\tf\t\rg\th\t");
+    ASSERT_EQ(table.rowCount(), 4);
+    EXPECT_EQ(table.cell(1, 0), "b");
+    EXPECT_EQ(table.cell(1, 1), "d");
+    EXPECT_EQ(table.cell(1, 2), "f");
+    EXPECT_EQ(table.cell(0, 3), "g");
+    EXPECT_EQ(table.cell(1, 3), "h");
+}
+
+TEST(TableFileText, CellsAreTheTextsBeforeEachTab) {
+    ParamTable table = defaultMainTable();
+    readTableText(table,
+                  "Header\r\n"        // no TAB: only column 0
+                  "\r\n"              // an empty line sets nothing
+                  "\t6\t\r\n"         // a leading TAB empties column 0
+                  "x\t7\textra\t\r\n"  // a third cell adds a column
+                  "y\t8");            // no trailing TAB: the last text is a cell all the same
+    EXPECT_EQ(table.cell(0, 0), "Header");
+    EXPECT_EQ(table.cell(1, 0), "Значение");
+    EXPECT_EQ(table.cell(0, 1), "Толщина материала");
+    EXPECT_EQ(table.cell(1, 1), "5");
+    EXPECT_EQ(table.cell(0, 2), "");
+    EXPECT_EQ(table.cell(1, 2), "6");
+    EXPECT_EQ(table.cell(2, 3), "extra");
+    EXPECT_EQ(table.columnCount(), 3);
+    EXPECT_EQ(table.cell(1, 4), "8");
+    EXPECT_EQ(table.cell(1, 9), "3.175");  // rows the text does not mention keep their text
+    EXPECT_EQ(table.rowCount(), 10);       // and the table never shrinks
+}
+
+TEST(TableFileText, TwelveLinesGrowTheTableToTwelveRows) {
+    ParamTable table = defaultMainTable();
+    std::string text;
+    for (int row = 0; row < 12; ++row) {
+        text += "c" + std::to_string(row) + "\tv" + std::to_string(row) + "\t\r\n";
+    }
+    readTableText(table, text);
+    EXPECT_EQ(table.rowCount(), 12);
+    EXPECT_EQ(table.columnCount(), 2);
+    EXPECT_EQ(table.cell(1, 11), "v11");
+    EXPECT_EQ(tableFileText(table), text);
+}
+
+TEST_F(TableFiles, FilesAreWindows1251AndReadBack) {
+    const fs::path path = dir / "ParamGrid.txt";
+    saveTableFile(b.wb.ParamGrid, path);
+    const std::string bytes = readBytes(path);
+    EXPECT_EQ(bytes, toWindows1251(tableFileText(b.wb.ParamGrid)));
+    EXPECT_TRUE(bytes.starts_with("\xCF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xFB"));  // "Параметры"
+
+    ParamTable read = defaultMainTable();
+    read.setCell(1, 2, "999");
+    loadTableFile(read, path);
+    EXPECT_EQ(read, b.wb.ParamGrid);
+}
+
+TEST_F(TableFiles, FirstStartWithoutFilesKeepsTheDefaultsAndCloseWritesThreeFilesNextToTheProgram) {
+    TableStore store(b.wb, folders);
+    bool english = false;
+    store.load([&] { english = true; });
+    EXPECT_FALSE(english);
+    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
+    b.wb.TransGrid.setCell(1, 2, "31");
+    store.save();
+    EXPECT_TRUE(fs::is_empty(folders.working));
+    ParamTable trans = defaultBobbinTable();
+    loadTableFile(trans, folders.program / "TransGrid.txt");
+    EXPECT_EQ(trans.text(2), "31");
+    EXPECT_TRUE(fs::exists(folders.program / "ParamGrid.txt"));
+    EXPECT_TRUE(fs::exists(folders.program / "ParamZub.txt"));
+}
+
+TEST_F(TableFiles, StartReadsTheWorkingFolderAndAnEnglishMainTableSwitchesBeforeTheTransformerLoads) {
+    Bench saved;
+    setEnglishTables(saved.wb);
+    saved.wb.ParamGrid.setCell(1, 2, "250");
+    saved.wb.TransGrid.setCell(1, 1, "2");
+    saveTables(saved.wb, folders.working);
+
+    TableStore store(b.wb, folders);
+    std::string transAtSwitch;
+    store.load([&] { transAtSwitch = b.wb.TransGrid.text(1); });
+    EXPECT_EQ(transAtSwitch, "1");  // the switch ran before the transformer table loaded
+    EXPECT_EQ(b.wb.TransGrid.text(1), "2");
+    EXPECT_EQ(b.wb.ParamGrid.text(2), "250");
+    EXPECT_EQ(b.wb.ParamGrid.caption(2), "Inner width");
+}
+
+TEST_F(TableFiles, AHandWrittenFileWithTwelveLinesEnlargesTheMainTable) {
+    std::string bytes = toWindows1251("Параметры корпуса\tЗначение\t\n");
+    for (int row = 1; row < 12; ++row) {
+        bytes += "r" + std::to_string(row) + "\t" + std::to_string(row) + "\t\n";
+    }
+    writeBytes(folders.working / "ParamGrid.txt", bytes);
+    TableStore store(b.wb, folders);
+    store.load([] {});
+    EXPECT_EQ(b.wb.ParamGrid.rowCount(), 12);
+    EXPECT_EQ(b.wb.ParamGrid.cell(0, 0), "Параметры корпуса");
+    EXPECT_EQ(b.wb.ParamGrid.text(11), "11");
+    store.save();
+    EXPECT_TRUE(readBytes(folders.program / "ParamGrid.txt").ends_with("r11\t11\t\r\n"));
+}
+
+TEST_F(TableFiles, AFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad) {
+    Bench saved;
+    saved.wb.ParamGrid.setCell(1, 1, "6");
+    saved.wb.TransGrid.setCell(1, 1, "2");
+    saveTables(saved.wb, folders.working);
+    const fs::path zub = folders.working / "ParamZub.txt";
+    fs::remove(zub);
+    fs::create_directory(zub);  // exists, but cannot be read (even by root)
+
+    TableStore store(b.wb, folders);
+    try {
+        store.load([] {});
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + zub.string() + "\". Is a directory");
+    }
+    EXPECT_EQ(b.wb.ParamGrid.text(1), "6");
+    EXPECT_EQ(b.wb.ZubPazGrid, defaultTabSlotTable());
+    // Loaded although an earlier file failed, so the close does not overwrite it with defaults.
+    EXPECT_EQ(b.wb.TransGrid.text(1), "2");
+}
+
+TEST_F(TableFiles, FilesThatAreNoTablesAreRefusedAndTheirTablesKeepTheDefaults) {
+    writeBytes(folders.working / "ParamGrid.txt", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + "junk\t1\t\r\n");
+    std::ofstream big(folders.working / "ParamZub.txt", std::ios::binary);
+    for (int i = 0; i < 70000; ++i) {
+        big << "Толщина\t5\t\r\n";
+    }
+    big.close();
+    writeBytes(folders.working / "TransGrid.txt", "x\t7\t\r\n");
+
+    TableStore store(b.wb, folders);
+    std::string message;
+    try {
+        store.load([] {});
+    } catch (const FileError& e) {
+        message = e.what();
+    }
+    EXPECT_EQ(message, "\"" + (folders.working / "ParamGrid.txt").string() +
+                           "\" is not a table file (it holds binary bytes); it was not loaded\n\"" +
+                           (folders.working / "ParamZub.txt").string() +
+                           "\" is not a table file (larger than 1 MiB); it was not loaded");
+    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
+    EXPECT_EQ(b.wb.ZubPazGrid, defaultTabSlotTable());
+    EXPECT_EQ(b.wb.TransGrid.text(0), "7");
+}
+
+TEST_F(TableFiles, AFifoIsRefusedWithoutWaitingForAWriter) {
+    const fs::path fifo = folders.working / "ParamGrid.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(loadTableFile(b.wb.ParamGrid, fifo), FileError);
+    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
+}
+
+TEST(TableFileText, TabsAndLineBreaksInsideACellAreWrittenAsBlanks) {
+    Bench b;
+    b.wb.TransGrid.setCell(1, 1, "1\t2\r\n3");
+    const std::string text = tableFileText(b.wb.TransGrid);
+    EXPECT_NE(text.find("Толщина материала\t1 2  3\t\r\n"), std::string::npos);
+    ParamTable reread = defaultBobbinTable();
+    readTableText(reread, text);
+    EXPECT_EQ(reread.text(1), "1 2  3");
+    EXPECT_EQ(reread.rowCount(), b.wb.TransGrid.rowCount());
+}
+
+TEST_F(TableFiles, ACloseThatCannotWriteStopsAtTheFirstFile) {
+    fs::create_directory(folders.program / "ParamGrid.txt");  // cannot be replaced by a file
+    TableStore store(b.wb, folders);
+    EXPECT_THROW(store.save(), FileError);
+    EXPECT_FALSE(fs::exists(folders.program / "ParamZub.txt"));
+    EXPECT_FALSE(fs::exists(folders.program / "TransGrid.txt"));
+}
+
+TEST_F(TableFiles, TheRussianSwitchDeletesTwoFilesAsksForARestartAndSuppressesTheSave) {
+    saveTables(b.wb, folders.working);
+    TableStore store(b.wb, folders);
+    store.forgetAndAskForRestart();
+    EXPECT_FALSE(fs::exists(folders.working / "ParamGrid.txt"));
+    EXPECT_FALSE(fs::exists(folders.working / "ParamZub.txt"));
+    EXPECT_TRUE(fs::exists(folders.working / "TransGrid.txt"));
+    EXPECT_EQ(b.messages.shown, std::vector<std::string>{"Перезапустите программу!"});
+    EXPECT_TRUE(store.savingSuppressed());
+    store.save();
+    EXPECT_TRUE(fs::is_empty(folders.program));
+
+    store.forgetAndAskForRestart();  // nothing to delete: the same all the same
+    EXPECT_EQ(b.messages.shown.size(), 2u);
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,112 @@
+// Every template button of Part 1.4: its place, caption and hint, and the command it runs.
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/commands.h"
+#include "gui/fakes.h"
+#include "gui/quarnel_form.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+struct ButtonSpec {
+    const char* name;
+    const char* tab;
+    QRect geometry;  // on its tab (the tab-slot button on its panel, the spiral's in its group box)
+    const char* caption;
+    const char* hint;
+    const char* command;
+    const char* nameEnding;  // of the proposed file name
+};
+
+const ButtonSpec kButtons[] = {
+    {"CreateTop", "TabSheet1", {310, 34, 70, 45}, "Крышка", "Lid", "top", " top"},
+    {"Button2", "TabSheet1", {310, 81, 70, 36}, "Тыл", "Rear", "facade", " facade"},
+    {"CreateDown", "TabSheet1", {311, 121, 70, 36}, "Дно", "Bottom", "bottom", " bottom"},
+    {"Button1", "TabSheet1", {240, 121, 70, 36}, "Боковина", "Side", "side", " side"},
+    {"CreateSide", "TabSheet1", {382, 121, 70, 36}, "Боковина", "Side", "side", " side"},
+    {"CreateFasad", "TabSheet1", {310, 160, 70, 49}, "Фасад", "Front", "facade", " facade"},
+    {"FullCase", "TabSheet1", {470, 111, 93, 54}, "Все элементы", "Make all", "full", " full leg 2"},
+    {"SimpTop", "TabSheet2", {314, 35, 70, 45}, "Крышка", "Lid", "top", " top"},
+    {"SimpBack", "TabSheet2", {314, 82, 70, 36}, "Тыл", "Rear", "facade", " facade"},
+    {"SimpDown", "TabSheet2", {315, 122, 70, 36}, "Дно", "Bottom", "top", " top"},
+    {"SimpSide", "TabSheet2", {244, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
+    {"SimpSide2", "TabSheet2", {386, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
+    {"SimpFront", "TabSheet2", {314, 161, 70, 49}, "Фасад", "Front", "facade", " facade"},
+    {"AllSimp", "TabSheet2", {475, 113, 89, 54}, "Все элементы", "Make all", "simple-full", " fullsimpl"},
+    {"ZubPaz", "TabSheet4", {309, 146, 164, 25}, "Создать шаблон Зуб - паз", "Make template", "tab-slot", " tab"},
+    {"Arhimed", "TabSheet5", {16, 24, 169, 73}, "Построить спираль", "Make Archimedean spiral", "spiral", " rev8"},
+    {"FullTrans", "TabSheet7", {290, 280, 119, 25}, "Создать каркас", "", "bobbin", " trans"},
+};
+
+}  // namespace
+
+class ButtonsWindowTest : public QObject {
+    Q_OBJECT
+
+    testing::FakeSaveDialog dialog;
+    testing::FakeMessageBox messages;
+    testing::FakeClock clock;
+    testing::FakeFolders folders;
+
+private slots:
+    void init() {
+        dialog = {};
+        messages = {};
+    }
+
+    void everyButtonHasItsPlaceCaptionAndHint() {
+        TQuarnelForm form({dialog, messages, clock, folders});
+        for (const ButtonSpec& spec : kButtons) {
+            auto* button = form.findChild<QPushButton*>(spec.name);
+            QVERIFY2(button, spec.name);
+            QVERIFY2(form.findChild<QWidget*>(spec.tab)->isAncestorOf(button), spec.name);
+            QCOMPARE(button->geometry(), spec.geometry);
+            QCOMPARE(button->text(), QString::fromUtf8(spec.caption));
+            QCOMPARE(button->toolTip(), QString::fromUtf8(spec.hint));
+            // The caption fits the button.
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(), spec.name);
+        }
+        QCOMPARE(form.findChild<QPushButton*>("toEng")->geometry(), QRect(63, 0, 57, 25));
+        QCOMPARE(form.findChild<QPushButton*>("toRus")->geometry(), QRect(122, 0, 57, 25));
+    }
+
+    // A button whose command this build has proposes the command's file name; one whose
+    // command is still missing says so in the error box and shows no dialog.
+    void everyButtonRunsItsCommand() {
+        TQuarnelForm form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("PageControl1");
+        for (const ButtonSpec& spec : kButtons) {
+            dialog = {};
+            messages = {};
+            tabs->setCurrentWidget(form.findChild<QWidget*>(spec.tab));
+            QTest::mouseClick(form.findChild<QPushButton*>(spec.name), Qt::LeftButton);
+            if (findCommand(spec.command) != nullptr) {
+                QVERIFY2(messages.errors.empty(), spec.name);
+                QCOMPARE(dialog.offered.size(), std::size_t{1});
+                QVERIFY2(QString::fromStdString(dialog.offered[0]).endsWith(spec.nameEnding), spec.name);
+            } else {
+                QVERIFY2(dialog.offered.empty(), spec.name);
+                QCOMPARE(messages.errors.size(), std::size_t{1});
+                QVERIFY2(QString::fromStdString(messages.errors[0]).contains(QString("\"%1\"").arg(spec.command)),
+                         spec.name);
+            }
+        }
+    }
+
+    void rearRunsTheFrontPanelCommand() {
+        if (findCommand("facade") == nullptr) {
+            QSKIP("no front panel in this build");
+        }
+        TQuarnelForm form({dialog, messages, clock, folders});
+        QTest::mouseClick(form.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QCOMPARE(dialog.offered, std::vector<std::string>{"5mm 200x100x110 facade"});
+        QCOMPARE(form.workbench().tShablon, std::string("facade"));
+    }
+};
+
+QTEST_MAIN(ButtonsWindowTest)
+#include "test_buttons_window.moc"
