@@ -4,13 +4,26 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
+#include "folding/bottom_panel.h"
 #include "folding/front_panel.h"
+#include "folding/full_case.h"
+#include "folding/lid.h"
+#include "folding/side_panel.h"
 #include "templates/spiral.h"
 
 namespace tessaro {
 namespace {
 
 std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
+std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
+std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
+std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
+
+constexpr std::string_view kFullLabel = " full";
+// The label as the full set's command sets it, so the name is the same before it ran.
+std::string fullCaseName(const Workbench& wb) {
+    return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.PinSel));
+}
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -21,6 +34,12 @@ constexpr std::array kCommands = {
     TemplateCommand{"rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"bottom", CreateDownClick, bottomName, kBoxTab},
+    TemplateCommand{"side", CreateSideClick, sideName, kBoxTab},
+    TemplateCommand{"top", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"simple-top", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"simple-bottom", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"full", FullCaseClick, fullCaseName, kBoxTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
 };
 
@@ -51,10 +70,23 @@ void startTemplate(Workbench& wb, std::string_view label) {
     wb.pen.OrgY = 0;
 }
 
-void CreateFasadClick(Workbench& wb) {
-    startTemplate(wb, "facade");
+void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&)) {
+    startTemplate(wb, label);
     ClearepsClick(wb);
-    BoxFasadClick(wb);
+    generator(wb);
+}
+
+void CreateFasadClick(Workbench& wb) { makeSinglePanel(wb, "facade", BoxFasadClick); }
+void CreateDownClick(Workbench& wb) { makeSinglePanel(wb, "bottom", BoxDownClick); }
+void CreateSideClick(Workbench& wb) { makeSinglePanel(wb, "Side", BoxSideClick); }
+void CreateTopClick(Workbench& wb) { makeSinglePanel(wb, "Top", BoxTopClick); }
+
+void FullCaseClick(Workbench& wb) {
+    // A bad size leaves the previous document: read before the label and the header.
+    const PanelSizes sizes = readPanelSizes(wb, {1, 2, 3, 4});
+    startTemplate(wb, kFullLabel);
+    ClearepsClick(wb);
+    drawFoldingBoxSet(wb, sizes);
 }
 
 void ArhimedClick(Workbench& wb) {

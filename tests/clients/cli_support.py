@@ -2,6 +2,9 @@
 import os
 import subprocess
 import tempfile
+import unittest
+
+import ezdxf
 
 CLI = os.environ.get("TESSARO_CLI", "tessaro-cli")
 
@@ -20,6 +23,23 @@ class Workdir:
 
     def cleanup(self):
         self._dir.cleanup()
+
+
+class FilesTestCase(unittest.TestCase):
+    """A test with a fresh folder for the files it writes."""
+
+    def setUp(self):
+        self.work = Workdir()
+
+    def tearDown(self):
+        self.work.cleanup()
+
+    def audited_polylines(self, path):
+        """Reads a DXF with ezdxf, fails on any audit error, returns its polylines."""
+        doc = ezdxf.readfile(path)
+        auditor = doc.audit()
+        self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
+        return list(doc.modelspace().query("POLYLINE"))
 
 
 def render_eps(path, png):
