@@ -4,7 +4,12 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
+#include "folding/bottom_panel.h"
 #include "folding/front_panel.h"
+#include "folding/full_case.h"
+#include "folding/lid.h"
+#include "folding/side_panel.h"
+#include "simple/full_set.h"
 #include "simple/side_panel.h"
 #include "templates/bobbin.h"
 #include "templates/spiral.h"
@@ -14,7 +19,16 @@ namespace tessaro {
 namespace {
 
 std::string facadeName(const Workbench& wb) { return boxName(wb, " facade"); }
+std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
 std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
+std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
+
+constexpr std::string_view kFullLabel = " full";
+// The label as the full set's command sets it, so the name is the same before it ran.
+std::string fullCaseName(const Workbench& wb) {
+    return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.PinSel));
+}
+std::string simpleSetName(const Workbench& wb) { return boxName(wb, std::string(kFullLabel) + "simpl"); }
 
 // Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
 constexpr bool kBoxTab = true;
@@ -28,11 +42,27 @@ constexpr std::array kCommands = {
     TemplateCommand{"rear", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
     TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
+    TemplateCommand{"bottom", CreateDownClick, bottomName, kBoxTab},
+    TemplateCommand{"side", CreateSideClick, sideName, kBoxTab},
+    TemplateCommand{"top", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"simple-top", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"simple-bottom", CreateTopClick, topName, kBoxTab},
+    TemplateCommand{"full", FullCaseClick, fullCaseName, kBoxTab},
     TemplateCommand{"simple-side", Button6Click, sideName, kBoxTab},
+    TemplateCommand{"simple-full", AllSimpClick, simpleSetName, kBoxTab},
     TemplateCommand{"tab-slot", ZubPazClick, tabSlotName, kTabSlotTab},
     TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
     TemplateCommand{"bobbin", FullTransClick, bobbinName, kTransformerTab},
 };
+
+// A full set of panels on one sheet. A bad size leaves the previous document: the sizes
+// the layout needs are read before the label and the header.
+void makeFullSet(Workbench& wb, void (*drawSet)(Workbench&, const PanelSizes&)) {
+    const PanelSizes sizes = readPanelSizes(wb, {1, 2, 3, 4});
+    startTemplate(wb, kFullLabel);
+    ClearepsClick(wb);
+    drawSet(wb, sizes);
+}
 
 }  // namespace
 
@@ -61,23 +91,21 @@ void startTemplate(Workbench& wb, std::string_view label) {
     wb.pen.OrgY = 0;
 }
 
-void CreateFasadClick(Workbench& wb) {
-    startTemplate(wb, "facade");
+void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&)) {
+    startTemplate(wb, label);
     ClearepsClick(wb);
-    BoxFasadClick(wb);
+    generator(wb);
 }
 
-void Button6Click(Workbench& wb) {
-    startTemplate(wb, "Side");
-    ClearepsClick(wb);
-    SimpSideClick(wb);
-}
+void CreateFasadClick(Workbench& wb) { makeSinglePanel(wb, "facade", BoxFasadClick); }
+void CreateDownClick(Workbench& wb) { makeSinglePanel(wb, "bottom", BoxDownClick); }
+void CreateSideClick(Workbench& wb) { makeSinglePanel(wb, "Side", BoxSideClick); }
+void CreateTopClick(Workbench& wb) { makeSinglePanel(wb, "Top", BoxTopClick); }
+void Button6Click(Workbench& wb) { makeSinglePanel(wb, "Side", SimpSideClick); }
+void ZubPazClick(Workbench& wb) { makeSinglePanel(wb, "tab", drawTabSlotPiece); }
 
-void ZubPazClick(Workbench& wb) {
-    startTemplate(wb, "tab");
-    ClearepsClick(wb);
-    drawTabSlotPiece(wb);
-}
+void FullCaseClick(Workbench& wb) { makeFullSet(wb, drawFoldingBoxSet); }
+void AllSimpClick(Workbench& wb) { makeFullSet(wb, drawSimpleBoxSet); }
 
 void ArhimedClick(Workbench& wb) {
     startTemplate(wb, "Spiral");

@@ -27,11 +27,18 @@ void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& d
 
 // The first steps shared by every command: name the template, reset the origin.
 void startTemplate(Workbench& wb, std::string_view label);
+// A command that draws one panel: label, origin, main header, the panel's generator.
+void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&));
 
 // The commands: each names its template, resets the origin, writes the header and
 // runs its generators.
 void CreateFasadClick(Workbench& wb);
+void CreateDownClick(Workbench& wb);
+void CreateSideClick(Workbench& wb);
+void CreateTopClick(Workbench& wb);
+void FullCaseClick(Workbench& wb);
 void Button6Click(Workbench& wb);
+void AllSimpClick(Workbench& wb);
 void ZubPazClick(Workbench& wb);
 void ArhimedClick(Workbench& wb);
 void FullTransClick(Workbench& wb);

@@ -1,6 +1,7 @@
 // tessaro-cli: the template commands without a window.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -18,10 +19,15 @@ namespace {
 
 using namespace tessaro;
 
-// The side panel's warning goes to standard error; the command goes on.
+// The side panel's warning goes to standard error; the command goes on. A message box
+// breaks its lines at a carriage return, which a terminal would not.
 class StderrMessages final : public MessageBox {
 public:
-    void show(std::string_view text) override { std::cerr << text << '\n'; }
+    void show(std::string_view text) override {
+        std::string lines(text);
+        std::replace(lines.begin(), lines.end(), '\r', '\n');
+        std::cerr << lines << '\n';
+    }
     void showError(std::string_view text) override { std::cerr << "tessaro-cli: " << text << '\n'; }
 };
 

@@ -17,4 +17,11 @@ EdgeStep panelGapStep(const Workbench& wb, ScrewEdge screwEdge) {
     return plainStep;
 }
 
+GapFeature screwHolesBetweenSlots(Workbench& wb) {
+    if (!wb.options.ScrewCheck) {
+        return {};
+    }
+    return [&wb](Vec toCentre) { ScrewHole(wb.pen, wb.GridScrewL.real(4), toCentre.x, toCentre.y); };
+}
+
 }  // namespace tessaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "folding/tab_slots.h"
 #include "model/workbench.h"
 #include "output/screw.h"
 #include "output/step.h"
@@ -11,5 +12,9 @@ using ScrewEdge = void (*)(Pen&, const ScrewSize&, double, double);
 // How the gaps between a panel's tabs are drawn: relief wins over screws, which win
 // over a plain line. A screw slot reads the screw table afresh for every gap.
 [[nodiscard]] EdgeStep panelGapStep(const Workbench& wb, ScrewEdge screwEdge);
+
+// The screw holes in the gaps between a panel's slots, which the screw option alone
+// asks for (relief or not); none without it. A hole reads the screw diameter afresh.
+[[nodiscard]] GapFeature screwHolesBetweenSlots(Workbench& wb);
 
 }  // namespace tessaro

@@ -43,15 +43,22 @@ std::optional<SaveChoice> QtSaveDialog::ask(const std::string& proposedName) {
                       static_cast<FileType>(lastType_)};
 }
 
-void QtMessageBox::show(std::string_view text) {
-    QMessageBox::information(parent_, QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
-                             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+namespace {
+
+// The program's messages break lines with a carriage return, which a Qt label ignores.
+QString boxText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+        .replace("\r\n", "\n")
+        .replace('\r', '\n');
 }
 
-void QtMessageBox::showError(std::string_view text) {
-    QMessageBox::critical(parent_, QString::fromUtf8(kProgramTitle.data(), kProgramTitle.size()),
-                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
+QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
+
+}  // namespace
+
+void QtMessageBox::show(std::string_view text) { QMessageBox::information(parent_, boxTitle(), boxText(text)); }
+
+void QtMessageBox::showError(std::string_view text) { QMessageBox::critical(parent_, boxTitle(), boxText(text)); }
 
 std::filesystem::path QtFolders::programFolder() const {
     return QCoreApplication::applicationDirPath().toStdString();

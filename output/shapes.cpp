@@ -26,17 +26,27 @@ ToothedEdge ToothedEdge::divided(double length, int tabs, double height, Vec alo
     return {along, out, q / 2, q, q, tabs, height};
 }
 
-void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep) {
-    stepBy(pen, reliefOr(relief, pLineTo_Ext), edge.end, edge.along);
+void drawToothedEdge(Pen& pen, const ToothedEdge& edge, const EdgeSteps& steps) {
+    stepBy(pen, steps.firstEnd, edge.end, edge.along);
     for (int tab = 1; tab <= edge.tabs; ++tab) {
         lineBy(pen, edge.height, edge.out);
         lineBy(pen, edge.tab, edge.along);
         lineBy(pen, edge.height, -edge.out);
         if (tab < edge.tabs) {
-            stepBy(pen, relief ? EdgeStep(pExt_LineTo_Ext) : gapStep, edge.gap, edge.along);
+            stepBy(pen, steps.gap, edge.gap, edge.along);
         }
     }
-    stepBy(pen, reliefOr(relief, pExt_LineTo), edge.end, edge.along);
+    stepBy(pen, steps.lastEnd, edge.end, edge.along);
+}
+
+void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep) {
+    drawToothedEdge(pen, edge,
+                    {reliefOr(relief, pLineTo_Ext), relief ? EdgeStep(pExt_LineTo_Ext) : gapStep,
+                     reliefOr(relief, pExt_LineTo)});
+}
+
+Winding windingOf(Vec first, Vec second) {
+    return first.x * second.y - first.y * second.x > 0 ? Winding::CounterClockwise : Winding::Clockwise;
 }
 
 void drawSlot(Pen& pen, const Slot& slot, bool relief) {

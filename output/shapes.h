@@ -27,7 +27,16 @@ struct ToothedEdge {
     static ToothedEdge divided(double length, int tabs, double height, Vec along, Vec out);
 };
 
-// Draws the edge from the current point. With relief on, the corner pieces carry a
+// The steps that draw an edge's straight pieces; the tabs' sides and tips are plain lines.
+struct EdgeSteps {
+    EdgeStep firstEnd;
+    EdgeStep gap;
+    EdgeStep lastEnd;
+};
+
+void drawToothedEdge(Pen& pen, const ToothedEdge& edge, const EdgeSteps& steps);
+
+// Draws a panel's edge from the current point. With relief on, the corner pieces carry a
 // notch at their tab end and the gaps at both ends; `gapStep` draws the gaps when
 // relief is off (a plain line, or a screw slot).
 void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep = plainStep);
@@ -35,6 +44,9 @@ void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeS
 // The way a closed cut-out is traced (Y up); it decides the side of its relief notches,
 // which always go into the material around the cut-out.
 enum class Winding { CounterClockwise, Clockwise };
+
+// The winding of a rectangle whose first two sides run along `first`, then `second`.
+[[nodiscard]] Winding windingOf(Vec first, Vec second);
 
 // A rectangular slot traced from a corner: `across` its width, `along` its length,
 // back across and back along. Only the long sides carry relief notches.

@@ -14,6 +14,7 @@ struct Vec {
 
 [[nodiscard]] inline Vec operator*(double k, Vec v) { return {k * v.x, k * v.y}; }
 [[nodiscard]] inline Vec operator-(Vec v) { return {-v.x, -v.y}; }
+[[nodiscard]] inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
 
 // One edge step drawn by some primitive: plain, with relief notches, with a screw slot.
 using EdgeStep = std::function<void(Pen&, double dx, double dy)>;

@@ -2,6 +2,9 @@
 import os
 import subprocess
 import tempfile
+import unittest
+
+import ezdxf
 
 CLI = os.environ.get("TESSARO_CLI", "tessaro-cli")
 
@@ -22,21 +25,40 @@ class Workdir:
         self._dir.cleanup()
 
 
-def audited_polylines(test, command, *args):
-    """Writes COMMAND's DXF with tessaro-cli, has ezdxf audit it and returns its
-    polylines; fails TEST when the command or the audit does."""
-    import ezdxf
-    work = Workdir()
-    try:
-        path = work.file(command + ".dxf")
-        result = run_cli(command, *args, "-o", path)
-        test.assertEqual(result.returncode, 0, result.stderr)
+class FilesTestCase(unittest.TestCase):
+    """A test with a fresh folder for the files it writes."""
+
+    def setUp(self):
+        self.work = Workdir()
+
+    def tearDown(self):
+        self.work.cleanup()
+
+    def audited_polylines(self, path):
+        """Reads a DXF with ezdxf, fails on any audit error, returns its polylines."""
         doc = ezdxf.readfile(path)
-    finally:
-        work.cleanup()
-    auditor = doc.audit()
-    test.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
-    return list(doc.modelspace().query("POLYLINE"))
+        auditor = doc.audit()
+        self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
+        return list(doc.modelspace().query("POLYLINE"))
+
+    def command_polylines(self, command, *args):
+        """Writes COMMAND's DXF into the work folder; returns its audited polylines."""
+        path = self.work.file(command + ".dxf")
+        result = run_cli(command, *args, "-o", path)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return self.audited_polylines(path)
+
+    def command_dark_pixels(self, command, *args):
+        """Writes COMMAND's EPS into the work folder, renders it with Ghostscript and
+        counts the dark pixels."""
+        path = self.work.file(command + ".eps")
+        result = run_cli(command, *args, "-f", "eps", "-o", path)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        png = self.work.file(command + ".png")
+        code, errors = render_eps(path, png)
+        self.assertEqual(code, 0, errors)
+        self.assertNotIn("Error", errors)
+        return dark_pixels(png)
 
 
 def render_eps(path, png):
@@ -112,19 +134,3 @@ def dark_pixels(png, below=128):
         count += sum(1 for i in range(0, len(line), channels) if line[i] < below)
         previous = line
     return count
-
-
-def rendered_dark_pixels(test, command, *args):
-    """Writes COMMAND's EPS with tessaro-cli, renders it with Ghostscript and counts
-    the dark pixels; fails TEST when the command or the rendering does."""
-    work = Workdir()
-    try:
-        path = work.file(command + ".eps")
-        result = run_cli(command, *args, "-f", "eps", "-o", path)
-        test.assertEqual(result.returncode, 0, result.stderr)
-        png = work.file(command + ".png")
-        code, errors = render_eps(path, png)
-        test.assertEqual(code, 0, errors)
-        return dark_pixels(png)
-    finally:
-        work.cleanup()

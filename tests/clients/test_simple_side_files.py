@@ -1,20 +1,14 @@
 import os
 import unittest
 
-from cli_support import Workdir, audited_polylines, rendered_dark_pixels, run_cli
+from cli_support import FilesTestCase, run_cli
 
-WARNING = "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками".encode()
+WARNING = "Дно будет выпадать!\n рекомендуется выбрать вариант с ножками\n".encode()
 
 
-class SimpleSideFiles(unittest.TestCase):
-    def setUp(self):
-        self.work = Workdir()
-
-    def tearDown(self):
-        self.work.cleanup()
-
+class SimpleSideFiles(FilesTestCase):
     def test_four_slots_and_the_body_all_closed(self):
-        polylines = audited_polylines(self, "simple-side")
+        polylines = self.command_polylines("simple-side")
         self.assertEqual(len(polylines), 5)
         self.assertTrue(all(p.is_closed for p in polylines))
         body = polylines[-1]
@@ -23,7 +17,7 @@ class SimpleSideFiles(unittest.TestCase):
         self.assertEqual((min(xs), max(xs), min(ys), max(ys)), (-5, 105, -10, 120))
 
     def test_screws_add_two_holes(self):
-        polylines = audited_polylines(self, "simple-side", "--screws")
+        polylines = self.command_polylines("simple-side", "--screws")
         # Each hole is an octagon and a move that starts nothing.
         octagons = [p for p in polylines if len(list(p.vertices)) == 9]
         self.assertEqual(len(polylines), 9)
@@ -38,7 +32,7 @@ class SimpleSideFiles(unittest.TestCase):
             self.assertTrue(f.read().endswith(b"stroke\r\n"))
 
     def test_eps_renders_in_ghostscript(self):
-        self.assertGreater(rendered_dark_pixels(self, "simple-side", "--screws"), 100)
+        self.assertGreater(self.command_dark_pixels("simple-side", "--screws"), 100)
 
     def test_proposed_name_and_a_bad_cell(self):
         self.assertEqual(run_cli("simple-side", "--name").stdout, b"5mm 200x100x110 side\n")

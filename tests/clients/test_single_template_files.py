@@ -1,37 +1,31 @@
 import os
 import unittest
 
-from cli_support import Workdir, audited_polylines, rendered_dark_pixels, run_cli
+from cli_support import FilesTestCase, run_cli
 
 
-class SingleTemplateFiles(unittest.TestCase):
-    def setUp(self):
-        self.work = Workdir()
-
-    def tearDown(self):
-        self.work.cleanup()
-
+class SingleTemplateFiles(FilesTestCase):
     def test_tab_slot_leaves_its_toothed_edge_open(self):
         for options, edge_vertices in (((), 10), (("--tab-relief",), 22)):
             with self.subTest(options=options):
-                polylines = audited_polylines(self, "tab-slot", *options)
+                polylines = self.command_polylines("tab-slot", *options)
                 self.assertEqual(len(polylines), 4)
                 self.assertEqual([p.is_closed for p in polylines], [True, True, True, False])
                 self.assertEqual(len(list(polylines[-1].vertices)), edge_vertices)
-        polylines = audited_polylines(self, "tab-slot", "--closed-last")
+        polylines = self.command_polylines("tab-slot", "--closed-last")
         self.assertTrue(polylines[-1].is_closed)
 
     def test_bobbin_is_closed_from_a_fresh_start(self):
-        polylines = audited_polylines(self, "bobbin")
+        polylines = self.command_polylines("bobbin")
         drawn = [p for p in polylines if len(list(p.vertices)) > 1]
         self.assertEqual(len(drawn), 20)
         self.assertTrue(all(p.is_closed for p in polylines))
-        self.assertFalse(audited_polylines(self, "bobbin", "--open-last")[-1].is_closed)
+        self.assertFalse(self.command_polylines("bobbin", "--open-last")[-1].is_closed)
 
     def test_eps_renders_in_ghostscript(self):
         for command, options in (("tab-slot", ["--tab-relief"]), ("bobbin", [])):
             with self.subTest(command=command):
-                self.assertGreater(rendered_dark_pixels(self, command, *options), 20)
+                self.assertGreater(self.command_dark_pixels(command, *options), 20)
 
     def test_proposed_names(self):
         self.assertEqual(run_cli("tab-slot", "--set", "tabslot.T=3.5", "--name").stdout, b"3.5mm 25x25 tab\n")

@@ -2,24 +2,15 @@ import unittest
 
 import ezdxf
 
-from cli_support import Workdir, dark_pixels, render_eps, run_cli
+from cli_support import FilesTestCase, dark_pixels, render_eps, run_cli
 
 
-class SpiralFiles(unittest.TestCase):
-    def setUp(self):
-        self.work = Workdir()
-
-    def tearDown(self):
-        self.work.cleanup()
-
+class SpiralFiles(FilesTestCase):
     def test_dxf_is_one_open_polyline_of_195_vertices(self):
         path = self.work.file("s.dxf")
         result = run_cli("spiral", "-o", path)
         self.assertEqual(result.returncode, 0, result.stderr)
-        doc = ezdxf.readfile(path)
-        auditor = doc.audit()
-        self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
-        polylines = list(doc.modelspace().query("POLYLINE"))
+        polylines = self.audited_polylines(path)
         self.assertEqual(len(polylines), 1)
         vertices = [v.dxf.location for v in polylines[0].vertices]
         self.assertEqual(len(vertices), 195)

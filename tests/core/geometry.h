@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <ostream>
 #include <vector>
 
 #include "support.h"
@@ -19,6 +21,17 @@ struct Box {
     [[nodiscard]] double width() const { return right - left; }
     [[nodiscard]] double height() const { return top - bottom; }
 };
+
+// Equal to the drawing's six decimals.
+inline bool operator==(const Box& a, const Box& b) {
+    constexpr double tolerance = 1.5e-6;
+    return std::abs(a.left - b.left) <= tolerance && std::abs(a.bottom - b.bottom) <= tolerance &&
+           std::abs(a.right - b.right) <= tolerance && std::abs(a.top - b.top) <= tolerance;
+}
+
+inline void PrintTo(const Box& b, std::ostream* os) {
+    *os << "x " << b.left << " to " << b.right << ", y " << b.bottom << " to " << b.top;
+}
 
 struct Outline {
     std::vector<Point> points;  // the move point first
@@ -61,7 +74,14 @@ struct Outline {
 
 // One part of a drawing (ended by "stroke"): its outlines in drawing order.
 struct Part {
-    std::vector<Outline> outlines;
+    std::vector<Outline> outlines;  // a move that starts nothing gives an outline of one point
+    // The outlines that draw something, in drawing order.
+    [[nodiscard]] std::vector<Outline> drawn() const {
+        std::vector<Outline> result;
+        std::copy_if(outlines.begin(), outlines.end(), std::back_inserter(result),
+                     [](const Outline& o) { return o.points.size() > 1; });
+        return result;
+    }
     [[nodiscard]] Box box() const {
         Box b = outlines.front().box();
         for (const Outline& o : outlines) {
@@ -100,6 +120,40 @@ inline std::vector<Part> partsOf(const LineList& document) {
         parts.pop_back();
     }
     return parts;
+}
+
+// Runs a command that draws one part and returns that part's drawn outlines.
+inline std::vector<Outline> drawnPart(Workbench& wb, void (*command)(Workbench&)) {
+    command(wb);
+    const auto parts = partsOf(wb.OUTeps);
+    return parts.size() == 1 ? parts.front().drawn() : std::vector<Outline>{};
+}
+
+// The area of one relief notch: a cutter diameter long, half a diameter deep.
+constexpr double notchArea(double cutter) { return cutter * cutter / 2; }
+
+struct Span {
+    double from = 0;
+    double to = 0;
+};
+
+// The pieces of an outline that run along the line x = value (`vertical`) or y = value,
+// as spans of the other coordinate, in increasing order: the tips of the tabs on an edge.
+inline std::vector<Span> spansOnLine(const Outline& o, bool vertical, double value, double tolerance = 1e-6) {
+    std::vector<Span> spans;
+    for (std::size_t i = 0; i + 1 < o.points.size(); ++i) {
+        const Point& a = o.points[i];
+        const Point& b = o.points[i + 1];
+        const double a1 = vertical ? a.x : a.y;
+        const double b1 = vertical ? b.x : b.y;
+        const double a2 = vertical ? a.y : a.x;
+        const double b2 = vertical ? b.y : b.x;
+        if (std::abs(a1 - value) <= tolerance && std::abs(b1 - value) <= tolerance && a2 != b2) {
+            spans.push_back({std::min(a2, b2), std::max(a2, b2)});
+        }
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span& l, const Span& r) { return l.from < r.from; });
+    return spans;
 }
 
 // True when the rectangle `inner` lies within `outer` with at least the given margins

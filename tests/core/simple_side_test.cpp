@@ -2,7 +2,7 @@
 
 #include "app/commands.h"
 #include "assembly.h"
-#include "folding/feet_warning.h"
+#include "folding/bottom_warning.h"
 #include "folding/front_panel.h"
 #include "model/number_parse.h"
 #include "simple/side_panel.h"
@@ -177,8 +177,8 @@ TEST(SimpleSide, WarnsOnceWithoutFeetAndFrameAllowanceAndDrawsAnyway) {
     b.wb.options.PinSel = Feet::None;
     b.wb.ParamGrid.setCell(1, 7, "0");
     const auto body = simpleSide(b);
-    EXPECT_EQ(b.messages.shown, std::vector<std::string>{std::string(kBottomFallsOut)});
-    EXPECT_EQ(kBottomFallsOut, "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками");
+    EXPECT_EQ(b.messages.shown, std::vector<std::string>{std::string(kBottomFallsOutWarning)});
+    EXPECT_EQ(std::string(kBottomFallsOutWarning), "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками");
     EXPECT_EQ(moveLines(body), 5);
 
     Bench framed;

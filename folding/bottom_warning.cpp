@@ -1,10 +1,10 @@
-#include "folding/feet_warning.h"
+#include "folding/bottom_warning.h"
 
 namespace tessaro {
 
 void warnIfBottomFallsOut(Workbench& wb) {
     if (wb.FrameAllow == 0 && wb.options.PinSel == Feet::None) {
-        wb.messages.show(kBottomFallsOut);
+        wb.messages.show(kBottomFallsOutWarning);
     }
 }
 

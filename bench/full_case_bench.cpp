@@ -1,0 +1,33 @@
+// The folding box's full set with every option that adds lines: six parts, relief and
+// screw holes, about 1 200 lines; the command a maker runs most.
+#include <benchmark/benchmark.h>
+
+#include "app/commands.h"
+#include "output/dxf.h"
+
+namespace {
+
+using namespace tessaro;
+
+class SilentMessages final : public MessageBox {
+public:
+    void show(std::string_view) override {}
+    void showError(std::string_view) override {}
+};
+
+void BM_FullCaseGenerateAndConvert(benchmark::State& state) {
+    SystemClock clock;
+    SilentMessages messages;
+    Workbench wb{clock, messages};
+    wb.options.ExtAngle = true;
+    wb.options.ScrewCheck = true;
+    for (auto _ : state) {
+        FullCaseClick(wb);
+        dxfGENClick(wb.OUTeps, true, wb.MemoDXF);
+        benchmark::DoNotOptimize(wb.MemoDXF.size());
+    }
+    state.counters["eps_lines"] = static_cast<double>(wb.OUTeps.size());
+}
+BENCHMARK(BM_FullCaseGenerateAndConvert)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include "folding/bottom_panel.h"
+
+#include <utility>
+
+#include "folding/panel_sizes.h"
+#include "output/relief.h"
+#include "output/shapes.h"
+
+namespace tessaro {
+namespace {
+
+// The plate with its wings, counterclockwise from its front-left corner: the front half,
+// then the same steps turned half round for the rear half.
+void drawWingedPlate(Pen& pen, const PanelSizes& z, bool relief) {
+    const double M = z.M;
+    const double E = M + z.F;
+    pen.pMoveTo(0, -E);
+    for (const double turn : {1.0, -1.0}) {
+        pen.pLineTo(turn * z.W, 0);
+        reliefOr(relief, pLineTo_Ext)(pen, 0, turn * (3 * M + z.F));
+        pen.pLineTo(turn * E, 0);
+        pen.pLineTo(0, turn * (z.D - 4 * M));
+        pen.pLineTo(-turn * E, 0);
+        reliefOr(relief, pExt_LineTo)(pen, 0, turn * (3 * M + z.F));
+    }
+}
+
+// A slot in a wing, from a corner on the wing's line: out across the wing, then along it.
+void drawWingSlot(Pen& pen, Vec corner, Vec across, double length, bool relief) {
+    pen.toOrigin(corner.x, 0);
+    pen.pMoveTo(0, corner.y);
+    const Vec along{0, length};
+    drawSlot(pen, {across, along, windingOf(across, along)}, relief);
+}
+
+// Two slots per wing, one under each of the side panel's two teeth; the rear slot is
+// drawn from its rear end.
+void drawTwoSlotsPerWing(Pen& pen, const PanelSizes& z, bool relief) {
+    const double M = z.M;
+    const double D = z.D;
+    const double length = D / 4 - 2 * M + 2 * z.Al;
+    const double frontEnd = 2 * M + D / 8 - z.Al;
+    const double rearEnd = D - 2 * M - D / 8 + z.Al;
+    for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{z.W, 1.0}}) {
+        drawWingSlot(pen, {wingX, frontEnd}, {out * z.fit().width(), 0}, length, relief);
+        drawWingSlot(pen, {wingX, rearEnd}, {out * z.fit().width(), 0}, -length, relief);
+    }
+}
+
+// One long slot per wing under the side panel's one tooth; the right one is drawn from
+// its outer edge, so both are traced alike.
+void drawOneSlotPerWing(Pen& pen, const PanelSizes& z, bool relief) {
+    const double M = z.M;
+    const double D = z.D;
+    const double length = 3 * D / 4 - 4 * M + 2 * z.Al;
+    const double frontEnd = 2 * M + D / 8 - z.Al;
+    for (const double x : {0.0, z.W + M + z.Ah}) {
+        drawWingSlot(pen, {x, frontEnd}, {-z.fit().width(), 0}, length, relief);
+    }
+}
+
+// A notch across the middle of each wing for the bottom-support jumper; it reaches past
+// the wing's edge.
+void drawJumperNotches(Pen& pen, const PanelSizes& z) {
+    const double M = z.M;
+    for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{z.W, 1.0}}) {
+        pen.toOrigin();
+        pen.pMoveTo(wingX, z.D / 2 - M - z.Al);
+        const Vec across{out * (2 * M + 2), 0};
+        const Vec along{0, 2 * M + 2 * z.Al};
+        drawSlot(pen, {across, along, windingOf(along, across), true}, false);
+    }
+}
+
+}  // namespace
+
+void BoxDownClick(Workbench& wb) {
+    const PanelSizes z = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
+    Pen& pen = wb.pen;
+    const Options& o = wb.options;
+
+    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.ExtAngle);
+    pen.toOrigin();
+    drawWingedPlate(pen, z, o.ExtAngle);
+    if (o.CheckBoxOneZub) {
+        drawOneSlotPerWing(pen, z, o.ExtAngle);
+    } else {
+        drawTwoSlotsPerWing(pen, z, o.ExtAngle);
+        if (o.ShortOpora) {
+            drawJumperNotches(pen, z);
+        }
+    }
+    pen.stroke();
+}
+
+}  // namespace tessaro

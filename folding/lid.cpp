@@ -1,0 +1,67 @@
+#include "folding/lid.h"
+
+#include "folding/panel_edges.h"
+#include "folding/panel_sizes.h"
+#include "output/outlines.h"
+#include "output/shapes.h"
+
+namespace tessaro {
+namespace {
+
+// The slots for the side panels' lid tabs: a column of three on each side, or one long
+// slot per side for the one-tab edge (no screw holes then).
+void drawSideSlots(Pen& pen, const PanelSizes& z, bool oneTab, bool relief, const GapFeature& screwHole) {
+    const Vec up{0, 1};
+    const Vec left{-1, 0};
+    const Vec right{1, 0};
+    if (!oneTab) {
+        pen.toOrigin();
+        drawTabSlotRow(pen, z.fit(), {z.D, 3, up, left, true}, relief, screwHole);
+        pen.toOrigin(z.W, 0);
+        drawTabSlotRow(pen, z.fit(), {z.D, 3, up, right, true}, relief, screwHole);
+        return;
+    }
+    const double q = z.D / 2 / 3;
+    const double s = q / 2;
+    const Vec along = (5 * q + 2 * z.Al) * up;
+    const Vec leftAcross = z.fit().width() * left;
+    const Vec rightAcross = z.fit().width() * right;
+    pen.toOrigin();
+    pen.pMoveTo(0, s - z.Al);
+    drawSlot(pen, {leftAcross, along, windingOf(leftAcross, along)}, relief);
+    pen.toOrigin(z.W, 0);
+    pen.pMoveTo(0, s - z.Al);
+    drawSlot(pen, {rightAcross, along, windingOf(along, rightAcross), true}, relief);
+}
+
+// The frame rectangle, counterclockwise from its front-left corner; chamfered, each
+// corner is cut off by a 45-degree line whose legs are one cutter diameter long.
+void drawLidOutline(Pen& pen, const PanelSizes& z, bool chamfered) {
+    const double E = z.M + z.F;
+    const double width = z.W + 2 * E;
+    const double depth = z.D + 2 * E;
+    if (chamfered) {
+        pen.pMoveTo(-(E - z.Cd), -E);
+        drawChamferedRectangle(pen, width, depth, z.Cd);
+    } else {
+        pen.pMoveTo(-E, -E);
+        drawRectangle(pen, width, depth);
+    }
+}
+
+}  // namespace
+
+void BoxTopClick(Workbench& wb) {
+    const PanelSizes z = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
+    Pen& pen = wb.pen;
+    const Options& o = wb.options;
+
+    const GapFeature screwHole = screwHolesBetweenSlots(wb);
+    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.ExtAngle, screwHole);
+    drawSideSlots(pen, z, o.CheckBoxOneZub, o.ExtAngle, screwHole);
+    pen.toOrigin();
+    drawLidOutline(pen, z, o.CAngle);
+    pen.stroke();
+}
+
+}  // namespace tessaro
