@@ -22,6 +22,7 @@ struct NameCase {
 TEST(ProposedNames, TakeTheCellsAsTyped) {
     const NameCase cases[] = {
         {"simple-side", &Workbench::ParamGrid, 4, "110.0", "5mm 200x100x110 side", "5mm 200x100x110.0 side"},
+        {"simple-full", &Workbench::ParamGrid, 2, "200.5", "5mm 200x100x110 fullsimpl", "5mm 200.5x100x110 fullsimpl"},
         {"tab-slot", &Workbench::ZubPazGrid, 1, "3.5", "5mm 25x25 tab", "3.5mm 25x25 tab"},
         {"tab-slot", &Workbench::ZubPazGrid, 2, "25.0", "5mm 25x25 tab", "5mm 25.0x25 tab"},
         {"bobbin", &Workbench::TransGrid, 3, "15.0", "1mm 30x15x20 trans", "1mm 30x15.0x20 trans"},
