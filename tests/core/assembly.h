@@ -9,6 +9,17 @@
 
 namespace tessaro::testing {
 
+// Points come back from six-decimal text.
+constexpr double kReadBack = 1e-6;
+
+// A main table unlike the defaults in every row the box panels read.
+inline void setOddMainTable(Workbench& wb) {
+    const char* values[] = {"4", "150", "72", "90", "0.15", "0.3", "3", "6", "2"};
+    for (int row = 1; row <= 9; ++row) {
+        wb.ParamGrid.setCell(1, row, values[row - 1]);
+    }
+}
+
 [[nodiscard]] inline double centreX(const Box& b) { return (b.left + b.right) / 2; }
 [[nodiscard]] inline double centreY(const Box& b) { return (b.bottom + b.top) / 2; }
 

@@ -10,25 +10,7 @@
 namespace tessaro {
 namespace {
 
-using testing::Bench;
-using testing::Box;
-using testing::bodyOf;
-using testing::centreX;
-using testing::centreY;
-using testing::outlinesSized;
-using testing::Part;
-using testing::partsOf;
-using testing::runsOf;
-
-constexpr double kTol = 1e-6;
-
-// A table unlike the defaults in every row the panels read.
-void oddTable(Bench& b) {
-    for (const auto& [row, text] : {std::pair{1, "4"}, {2, "150"}, {3, "72"}, {4, "90"}, {5, "0.15"}, {6, "0.3"},
-                                    {7, "3"}, {8, "6"}, {9, "2"}}) {
-        b.wb.ParamGrid.setCell(1, row, text);
-    }
-}
+using namespace testing;
 
 std::vector<std::string> partLines(const std::vector<std::string>& body, std::size_t part) {
     auto begin = body.begin();
@@ -71,7 +53,7 @@ TEST(SimpleBoxSet, PartsDoNotOverlap) {
     for (bool odd : {false, true}) {
         Bench b;
         if (odd) {
-            oddTable(b);
+            setOddMainTable(b.wb);
         }
         b.wb.options.ScrewCheck = true;
         AllSimpClick(b.wb);
@@ -93,18 +75,6 @@ TEST(SimpleBoxSet, WarnsOncePerSidePanel) {
     EXPECT_EQ(b.messages.shown.size(), 2U);
 }
 
-TEST(SimpleBoxSet, BadSizeLeavesThePreviousTemplate) {
-    Bench b;
-    FullTransClick(b.wb);
-    const auto before = bodyOf(b.wb.OUTeps);
-    b.wb.ParamGrid.setCell(1, 4, "");
-    testing::ScriptedDialog dialog;
-    EXPECT_THROW(performCommand(b.wb, *findCommand("simple-full"), dialog), ConversionError);
-    EXPECT_EQ(bodyOf(b.wb.OUTeps), before);
-    EXPECT_EQ(b.wb.tShablon, " trans");
-    EXPECT_TRUE(dialog.proposed.empty());
-}
-
 // Front panel, lid and side panel, each drawn from the origin, from one table.
 struct SimpleBox {
     Part front;
@@ -124,70 +94,97 @@ SimpleBox simpleBox(Bench& b) {
 
 constexpr double M = 4, W = 150, H = 72, D = 90, Ah = 0.15, Al = 0.3;
 
-TEST(SimpleBoxAssembly, SideTabsFitTheLidSideSlots) {
+// How many of the slots (all M + Ah wide) take a tab spanning `from` to `to` with Al to
+// spare at each end; `alongX` says which way the slots run.
+int slotsTaking(double from, double to, const std::vector<Box>& slots, bool alongX) {
+    return static_cast<int>(std::count_if(slots.begin(), slots.end(), [&](const Box& slot) {
+        const double start = alongX ? slot.left : slot.bottom;
+        const double end = alongX ? slot.right : slot.top;
+        return std::abs(start - (from - Al)) < kReadBack && std::abs(end - (to + Al)) < kReadBack;
+    }));
+}
+
+TEST(SimpleBoxAssembly, TabsFitTheSlotsOfTheirMates) {
     Bench b;
-    oddTable(b);
+    setOddMainTable(b.wb);
     const SimpleBox box = simpleBox(b);
+
     // The side panel's long sides run along the depth, as the lid's side columns do.
     const auto& side = box.side.body();
-    auto tabs = runsOf(side, [](const auto& p) { return p.x > H + kTol; });
-    const auto lidEdgeTabs = runsOf(side, [](const auto& p) { return p.x < -kTol; });
-    tabs.insert(tabs.end(), lidEdgeTabs.begin(), lidEdgeTabs.end());
-    ASSERT_EQ(tabs.size(), 6U);
-    const auto slots = outlinesSized(box.lid, M + Ah, D / 6 + 2 * Al);
-    ASSERT_EQ(slots.size(), 6U);
-    for (const Box& tab : tabs) {
-        int fitting = 0;
-        for (const Box& slot : slots) {
-            if (std::abs(slot.bottom - (tab.bottom - Al)) < kTol && std::abs(slot.top - (tab.top + Al)) < kTol) {
-                ++fitting;
-                EXPECT_NEAR(slot.width() - M, Ah, kTol);
-            }
-        }
-        EXPECT_EQ(fitting, 2) << tab.bottom;  // one in each column
+    auto sideTabs = runsOf(side, [](const auto& p) { return p.x > H + kReadBack; });
+    const auto otherSideTabs = runsOf(side, [](const auto& p) { return p.x < -kReadBack; });
+    sideTabs.insert(sideTabs.end(), otherSideTabs.begin(), otherSideTabs.end());
+    ASSERT_EQ(sideTabs.size(), 6U);
+    const auto lidSlots = outlinesSized(box.lid, M + Ah, D / 6 + 2 * Al);
+    ASSERT_EQ(lidSlots.size(), 6U);
+    for (const Box& tab : sideTabs) {
+        EXPECT_EQ(slotsTaking(tab.bottom, tab.top, lidSlots, false), 2) << tab.bottom;  // one in each column
+    }
+
+    // The front panel's side tabs: along the side panel's X lies the front panel's height.
+    const auto frontTabs = runsOf(box.front.body(), [](const auto& p) { return p.x > W + kReadBack; });
+    ASSERT_EQ(frontTabs.size(), 2U);
+    const auto sideSlots = outlinesSized(box.side, H / 4 + 2 * Al, M + Ah);
+    ASSERT_EQ(sideSlots.size(), 4U);
+    for (const Box& tab : frontTabs) {
+        EXPECT_EQ(slotsTaking(tab.bottom, tab.top, sideSlots, true), 2) << tab.bottom;  // one in each row
     }
 }
 
 // With screws on, every channel of a screw slot points at the centre of a hole in the
 // mate, on the middle line of the slots where the panel stands.
-TEST(SimpleBoxAssembly, ScrewChannelsMeetTheLidHoleCentres) {
+TEST(SimpleBoxAssembly, ScrewChannelsMeetTheHoleCentresOfTheirMates) {
     Bench b;
-    oddTable(b);
+    setOddMainTable(b.wb);
     b.wb.options.ScrewCheck = true;
     b.wb.GridScrewL.setCell(1, 4, "3");
     const SimpleBox box = simpleBox(b);
-    const auto holes = outlinesSized(box.lid, 3, 3);
-    ASSERT_EQ(holes.size(), 3U + 3 + 2 + 2);
-    const auto frontSlots = outlinesSized(box.lid, W / 8 + 2 * Al, M + Ah);
-    const auto sideSlots = outlinesSized(box.lid, M + Ah, D / 6 + 2 * Al);
-    ASSERT_EQ(frontSlots.size(), 8U);
-    ASSERT_EQ(sideSlots.size(), 6U);
-    const auto holeAt = [&](double x, double y) {
+    const auto holeAt = [](const Part& part, double x, double y) {
+        const auto holes = outlinesSized(part, 3, 3);
         return std::count_if(holes.begin(), holes.end(), [&](const Box& h) {
-            return std::abs(centreX(h) - x) < kTol && std::abs(centreY(h) - y) < kTol;
+            return std::abs(centreX(h) - x) < kReadBack && std::abs(centreY(h) - y) < kReadBack;
         });
     };
+    EXPECT_EQ(outlinesSized(box.lid, 3, 3).size(), 3U + 3 + 2 + 2);
+    EXPECT_EQ(outlinesSized(box.side, 3, 3).size(), 2U);
+    const auto lidRowSlots = outlinesSized(box.lid, W / 8 + 2 * Al, M + Ah);
+    const auto lidColumnSlots = outlinesSized(box.lid, M + Ah, D / 6 + 2 * Al);
+    const auto sideSlots = outlinesSized(box.side, H / 4 + 2 * Al, M + Ah);
+    ASSERT_EQ(lidRowSlots.size(), 8U);
+    ASSERT_EQ(lidColumnSlots.size(), 6U);
+    ASSERT_EQ(sideSlots.size(), 4U);
 
-    // The front panel's top and bottom edges: channels across the width.
+    // The front panel's top and bottom edges, into the lid's front and rear rows.
     const auto& front = box.front.body();
     const auto widthChannels = runsOf(front, [](const auto& p) {
-        return p.x > kTol && p.x < W - kTol && p.y > kTol && p.y < 72 - kTol && (p.y < 25 || p.y > 72 - 25);
+        return p.x > kReadBack && p.x < W - kReadBack && p.y > kReadBack && p.y < H - kReadBack &&
+               (p.y < 25 || p.y > H - 25);
     });
     ASSERT_EQ(widthChannels.size(), 6U);
     for (const Box& channel : widthChannels) {
-        EXPECT_EQ(holeAt(centreX(channel), centreY(frontSlots[0])), 1) << centreX(channel);
-        EXPECT_EQ(holeAt(centreX(channel), centreY(frontSlots[4])), 1) << centreX(channel);
+        EXPECT_EQ(holeAt(box.lid, centreX(channel), centreY(lidRowSlots[0])), 1) << centreX(channel);
+        EXPECT_EQ(holeAt(box.lid, centreX(channel), centreY(lidRowSlots[4])), 1) << centreX(channel);
     }
 
-    // The side panel's long sides: channels along the depth.
+    // Its side edges, into the side panel's front and rear rows.
+    const auto heightChannels = runsOf(front, [](const auto& p) {
+        return p.y > kReadBack && p.y < H - kReadBack && ((p.x > kReadBack && p.x < 25) || (p.x < W - kReadBack && p.x > W - 25));
+    });
+    ASSERT_EQ(heightChannels.size(), 2U);
+    for (const Box& channel : heightChannels) {
+        EXPECT_EQ(holeAt(box.side, centreY(channel), centreY(sideSlots[0])), 1) << centreY(channel);
+        EXPECT_EQ(holeAt(box.side, centreY(channel), centreY(sideSlots[2])), 1) << centreY(channel);
+    }
+
+    // The side panel's long sides, into the lid's side columns.
     const auto& side = box.side.body();
     const auto depthChannels = runsOf(side, [](const auto& p) {
-        return p.y > kTol && p.y < D - kTol && ((p.x > kTol && p.x < 25) || (p.x < H - kTol && p.x > H - 25));
+        return p.y > kReadBack && p.y < D - kReadBack && ((p.x > kReadBack && p.x < 25) || (p.x < H - kReadBack && p.x > H - 25));
     });
     ASSERT_EQ(depthChannels.size(), 4U);
     for (const Box& channel : depthChannels) {
-        EXPECT_EQ(holeAt(centreX(sideSlots[0]), centreY(channel)), 1) << centreY(channel);
-        EXPECT_EQ(holeAt(centreX(sideSlots[3]), centreY(channel)), 1) << centreY(channel);
+        EXPECT_EQ(holeAt(box.lid, centreX(lidColumnSlots[0]), centreY(channel)), 1) << centreY(channel);
+        EXPECT_EQ(holeAt(box.lid, centreX(lidColumnSlots[3]), centreY(channel)), 1) << centreY(channel);
     }
 }
 

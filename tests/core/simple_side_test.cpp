@@ -3,25 +3,12 @@
 #include "app/commands.h"
 #include "assembly.h"
 #include "folding/bottom_warning.h"
-#include "folding/front_panel.h"
 #include "model/number_parse.h"
-#include "simple/side_panel.h"
 
 namespace tessaro {
 namespace {
 
-// Points come back from six-decimal text.
-constexpr double kTol = 1e-6;
-
-using testing::Bench;
-using testing::Box;
-using testing::bodyOf;
-using testing::centreX;
-using testing::centreY;
-using testing::outlinesSized;
-using testing::Part;
-using testing::partsOf;
-using testing::runsOf;
+using namespace testing;
 
 std::vector<std::string> simpleSide(Bench& b) {
     Button6Click(b.wb);
@@ -41,14 +28,6 @@ int moveLines(const std::vector<std::string>& body) {
         moves += line.ends_with("moveto") ? 1 : 0;
     }
     return moves;
-}
-
-// A table unlike the defaults in every row the side panel reads.
-void oddTable(Bench& b) {
-    for (const auto& [row, text] : {std::pair{1, "4"}, {2, "150"}, {3, "72"}, {4, "90"}, {5, "0.15"}, {6, "0.3"},
-                                    {7, "3"}, {8, "6"}, {9, "2"}}) {
-        b.wb.ParamGrid.setCell(1, row, text);
-    }
 }
 
 TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
@@ -79,7 +58,7 @@ TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
 
 TEST(SimpleSide, OutlinesAreTheBodyWithSixTabsAndFourSlots) {
     Bench b;
-    oddTable(b);
+    setOddMainTable(b.wb);
     const Part part = sidePart(b);
     ASSERT_EQ(part.outlines.size(), 5U);
     const double M = 4, H = 72, D = 90, Ah = 0.15, Al = 0.3, F = 3, T = 6;
@@ -92,22 +71,22 @@ TEST(SimpleSide, OutlinesAreTheBodyWithSixTabsAndFourSlots) {
     EXPECT_DOUBLE_EQ(box.right, H + T);
     EXPECT_DOUBLE_EQ(box.bottom, -(M + F));
     EXPECT_DOUBLE_EQ(box.top, D + M + F);
-    const auto right = runsOf(body, [&](const auto& p) { return p.x > H + kTol; });
-    const auto left = runsOf(body, [&](const auto& p) { return p.x < -kTol; });
+    const auto right = runsOf(body, [&](const auto& p) { return p.x > H + kReadBack; });
+    const auto left = runsOf(body, [&](const auto& p) { return p.x < -kReadBack; });
     ASSERT_EQ(right.size(), 3U);
     ASSERT_EQ(left.size(), 3U);
     for (int k = 0; k < 3; ++k) {
-        EXPECT_NEAR(right[k].bottom, D / 12 + k * D / 3, kTol) << k;
-        EXPECT_NEAR(right[k].top, D / 4 + k * D / 3, kTol) << k;
-        EXPECT_NEAR(left[2 - k].bottom, right[k].bottom, kTol) << k;
-        EXPECT_NEAR(left[2 - k].top, right[k].top, kTol) << k;
+        EXPECT_NEAR(right[k].bottom, D / 12 + k * D / 3, kReadBack) << k;
+        EXPECT_NEAR(right[k].top, D / 4 + k * D / 3, kReadBack) << k;
+        EXPECT_NEAR(left[2 - k].bottom, right[k].bottom, kReadBack) << k;
+        EXPECT_NEAR(left[2 - k].top, right[k].top, kReadBack) << k;
     }
     const auto slots = outlinesSized(part, H / 4 + 2 * Al, M + Ah);
     ASSERT_EQ(slots.size(), 4U);
     for (const Box& slot : slots) {
-        EXPECT_TRUE(slot.top <= kTol || slot.bottom >= D - kTol);
+        EXPECT_TRUE(slot.top <= kReadBack || slot.bottom >= D - kReadBack);
     }
-    EXPECT_NEAR(slots[1].left - slots[0].left, H / 2, kTol);
+    EXPECT_NEAR(slots[1].left - slots[0].left, H / 2, kReadBack);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_TRUE(part.outlines[i].closed()) << i;
     }
@@ -126,21 +105,21 @@ TEST(SimpleSide, ScrewsAddTwoHolesAndASlotInEveryGap) {
     const auto parts = partsOf(b.wb.OUTeps);
     const auto holes = outlinesSized(parts[0], 4, 4);
     ASSERT_EQ(holes.size(), 2U);
-    EXPECT_NEAR(centreX(holes[0]), 50, kTol);
-    EXPECT_NEAR(centreY(holes[0]), -2.55, kTol);
-    EXPECT_NEAR(centreX(holes[1]), 50, kTol);
-    EXPECT_NEAR(centreY(holes[1]), 112.55, kTol);
+    EXPECT_NEAR(centreX(holes[0]), 50, kReadBack);
+    EXPECT_NEAR(centreY(holes[0]), -2.55, kReadBack);
+    EXPECT_NEAR(centreX(holes[1]), 50, kReadBack);
+    EXPECT_NEAR(centreY(holes[1]), 112.55, kReadBack);
     const auto& outline = parts[0].body();
     EXPECT_TRUE(outline.closed());
-    const auto intoRight = runsOf(outline, [](const auto& p) { return p.x < 100 - kTol && p.x > 50; });
-    const auto intoLeft = runsOf(outline, [](const auto& p) { return p.x > kTol && p.x < 50; });
+    const auto intoRight = runsOf(outline, [](const auto& p) { return p.x < 100 - kReadBack && p.x > 50; });
+    const auto intoLeft = runsOf(outline, [](const auto& p) { return p.x > kReadBack && p.x < 50; });
     ASSERT_EQ(intoRight.size(), 2U);
     ASSERT_EQ(intoLeft.size(), 2U);
-    EXPECT_NEAR(centreY(intoRight[0]), 110.0 / 3, kTol);
-    EXPECT_NEAR(centreY(intoRight[1]), 220.0 / 3, kTol);
-    EXPECT_NEAR(centreY(intoLeft[0]), 220.0 / 3, kTol);
-    EXPECT_NEAR(centreY(intoLeft[1]), 110.0 / 3, kTol);
-    EXPECT_NEAR(intoRight[0].left, 100 - 19, kTol);  // L1 + L2 + L3 deep
+    EXPECT_NEAR(centreY(intoRight[0]), 110.0 / 3, kReadBack);
+    EXPECT_NEAR(centreY(intoRight[1]), 220.0 / 3, kReadBack);
+    EXPECT_NEAR(centreY(intoLeft[0]), 220.0 / 3, kReadBack);
+    EXPECT_NEAR(centreY(intoLeft[1]), 110.0 / 3, kReadBack);
+    EXPECT_NEAR(intoRight[0].left, 100 - 19, kReadBack);  // L1 + L2 + L3 deep
     EXPECT_EQ(body.size(), without.size() + 2 * 10 + 4 * 12);
 }
 
@@ -201,73 +180,6 @@ TEST(SimpleSide, BadCellLeavesTheHeaderAloneAndWarnsNot) {
     EXPECT_EQ(b.wb.OUTeps.size(), 20U);
     EXPECT_TRUE(b.messages.shown.empty());
     EXPECT_TRUE(dialog.proposed.empty());
-}
-
-// Front panel at the origin and a side panel, both from the same table.
-struct FrontAndSide {
-    Part front;
-    Part side;
-};
-
-FrontAndSide frontAndSide(Bench& b) {
-    ClearepsClick(b.wb);
-    BoxFasadClick(b.wb);
-    SimpSideClick(b.wb);
-    const auto parts = partsOf(b.wb.OUTeps);
-    EXPECT_EQ(parts.size(), 2U);
-    return {parts.at(0), parts.at(1)};
-}
-
-TEST(SimpleSideAssembly, FrontPanelSideTabsFitTheSlotRows) {
-    Bench b;
-    oddTable(b);
-    const double W = 150, H = 72, M = 4, Ah = 0.15, Al = 0.3;
-    const auto [front, side] = frontAndSide(b);
-    const auto tabs = runsOf(front.body(), [&](const auto& p) { return p.x > W + kTol; });
-    ASSERT_EQ(tabs.size(), 2U);
-    const auto slots = outlinesSized(side, H / 4 + 2 * Al, M + Ah);
-    ASSERT_EQ(slots.size(), 4U);
-    // Along the side panel's X lies the front panel's height: each tab finds a slot in
-    // both rows, Al longer at each end, wide enough for the material plus Ah.
-    for (const Box& tab : tabs) {
-        int fitting = 0;
-        for (const Box& slot : slots) {
-            if (std::abs(slot.left - (tab.bottom - Al)) < kTol && std::abs(slot.right - (tab.top + Al)) < kTol) {
-                ++fitting;
-                EXPECT_NEAR(slot.height() - M, Ah, kTol);
-            }
-        }
-        EXPECT_EQ(fitting, 2) << tab.bottom;
-    }
-}
-
-TEST(SimpleSideAssembly, FrontPanelScrewChannelsMeetTheHoleCentres) {
-    Bench b;
-    oddTable(b);
-    b.wb.options.ScrewCheck = true;
-    b.wb.GridScrewL.setCell(1, 4, "3");
-    const double W = 150, H = 72, Al = 0.3, M = 4, Ah = 0.15;
-    const auto [front, side] = frontAndSide(b);
-    const auto& outline = front.body();
-    // Channels run 19 deep into the side edges, between the bottom and the top edge.
-    const auto besideEdges = [&](const auto& p) { return p.y > kTol && p.y < H - kTol; };
-    auto channels = runsOf(outline, [&](const auto& p) { return besideEdges(p) && p.x < W - kTol && p.x > W - 25; });
-    const auto leftChannels = runsOf(outline, [&](const auto& p) { return besideEdges(p) && p.x > kTol && p.x < 25; });
-    channels.insert(channels.end(), leftChannels.begin(), leftChannels.end());
-    ASSERT_EQ(channels.size(), 2U);
-    const auto holes = outlinesSized(side, 3, 3);
-    ASSERT_EQ(holes.size(), 2U);
-    const auto slots = outlinesSized(side, H / 4 + 2 * Al, M + Ah);
-    ASSERT_EQ(slots.size(), 4U);
-    // Each hole lies on the middle line of its slot row, where the front panel stands,
-    // at the height of the channel; each channel meets a hole in both rows.
-    for (const Box& channel : channels) {
-        for (const Box& hole : holes) {
-            EXPECT_NEAR(centreX(hole), centreY(channel), kTol);
-        }
-    }
-    EXPECT_NEAR(centreY(holes[0]), centreY(slots[0]), kTol);
-    EXPECT_NEAR(centreY(holes[1]), centreY(slots[2]), kTol);
 }
 
 }  // namespace

@@ -8,14 +8,7 @@
 namespace tessaro {
 namespace {
 
-using testing::Bench;
-using testing::Box;
-using testing::bodyOf;
-using testing::centreX;
-using testing::partsOf;
-using testing::runsOf;
-
-constexpr double kTol = 1e-6;
+using namespace testing;
 
 std::vector<std::string> tabSlot(Bench& b) {
     ZubPazClick(b.wb);
@@ -55,13 +48,13 @@ TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
     const double notch = 3.175 * 3.175 / 2;
     for (int k : {1, 2}) {
         EXPECT_TRUE(parts[0].outlines[k].closed());
-        EXPECT_NEAR(parts[0].outlines[k].signedArea(), 25.4 * 5.1 + 4 * notch, kTol);
+        EXPECT_NEAR(parts[0].outlines[k].signedArea(), 25.4 * 5.1 + 4 * notch, kReadBack);
     }
     // The strip's notches stand up from the gaps at the roots of the teeth.
     const auto& edge = parts[0].outlines[3];
     EXPECT_FALSE(edge.closed());
     EXPECT_DOUBLE_EQ(edge.box().top, 13 + 3.175 / 2);
-    EXPECT_EQ(runsOf(edge, [](const auto& p) { return p.y > 13 + kTol; }).size(), 4U);
+    EXPECT_EQ(runsOf(edge, [](const auto& p) { return p.y > 13 + kReadBack; }).size(), 4U);
 }
 
 TEST(TabSlot, TeethStandCentredOverTheirSlots) {
@@ -79,15 +72,15 @@ TEST(TabSlot, TeethStandCentredOverTheirSlots) {
         const double notch = relief ? 2.0 / 2 : 0;  // the slots' notches deepen their extent
         const auto& edge = parts[0].outlines[3];
         const double edgeY = edge.points.front().y;
-        const auto teeth = runsOf(edge, [&](const auto& p) { return p.y < edgeY - kTol; });
+        const auto teeth = runsOf(edge, [&](const auto& p) { return p.y < edgeY - kReadBack; });
         ASSERT_EQ(teeth.size(), 2U);
         for (int k = 0; k < 2; ++k) {
             EXPECT_TRUE(parts[0].outlines[k + 1].closed());
-            EXPECT_NEAR(centreX(teeth[k]), centreX(slots[k]), kTol) << relief;
-            EXPECT_NEAR(teeth[k].left - slots[k].left, B, kTol) << relief;
-            EXPECT_NEAR(slots[k].height() - 2 * notch - T, A, kTol) << relief;
-            EXPECT_NEAR(edgeY - teeth[k].bottom, T, kTol) << relief;
-            EXPECT_NEAR(teeth[k].bottom - (slots[k].top - notch), 3 - A, kTol) << relief;
+            EXPECT_NEAR(centreX(teeth[k]), centreX(slots[k]), kReadBack) << relief;
+            EXPECT_NEAR(teeth[k].left - slots[k].left, B, kReadBack) << relief;
+            EXPECT_NEAR(slots[k].height() - 2 * notch - T, A, kReadBack) << relief;
+            EXPECT_NEAR(edgeY - teeth[k].bottom, T, kReadBack) << relief;
+            EXPECT_NEAR(teeth[k].bottom - (slots[k].top - notch), 3 - A, kReadBack) << relief;
         }
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
+#include "model/number_parse.h"
 #include "support.h"
 
 namespace tessaro {
@@ -35,6 +36,26 @@ TEST(ProposedNames, TakeTheCellsAsTyped) {
         (b.wb.*c.table).setCell(1, c.row, c.typed);
         performCommand(b.wb, command, dialog);
         EXPECT_EQ(dialog.proposed, (std::vector<std::string>{c.byDefault, c.afterTyping})) << c.command;
+    }
+}
+
+// Commands that read their sizes before the label and the header: a bad cell leaves
+// the previous template, label included, and no dialog is shown.
+TEST(ReadBeforeTheHeader, BadCellLeavesThePreviousTemplate) {
+    const NameCase cases[] = {
+        {"simple-full", &Workbench::ParamGrid, 4, "", "", ""},
+        {"bobbin", &Workbench::TransGrid, 6, "0,1", "", ""},
+    };
+    for (const NameCase& c : cases) {
+        Bench b;
+        ZubPazClick(b.wb);
+        const auto before = testing::bodyOf(b.wb.OUTeps);
+        (b.wb.*c.table).setCell(1, c.row, c.typed);
+        testing::ScriptedDialog dialog;
+        EXPECT_THROW(performCommand(b.wb, *findCommand(c.command), dialog), ConversionError) << c.command;
+        EXPECT_EQ(testing::bodyOf(b.wb.OUTeps), before) << c.command;
+        EXPECT_EQ(b.wb.tShablon, "tab") << c.command;
+        EXPECT_TRUE(dialog.proposed.empty()) << c.command;
     }
 }
 
