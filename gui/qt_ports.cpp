@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "model/about.h"
@@ -10,7 +11,7 @@
 namespace tessaro::gui {
 
 QtSaveDialog::QtSaveDialog(QWidget* parent, const QString& filter, int presetType)
-    : parent_(parent), lastType_(presetType) {
+    : parent_(parent), lastType_(presetType), lastFolder_(QDir::homePath()) {
     const QStringList parts = filter.split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
@@ -34,11 +35,13 @@ std::optional<SaveChoice> QtSaveDialog::ask(const std::string& proposedName) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(nameFilters_);
     dialog.selectNameFilter(nameFilters_.value(lastType_ - 1));
+    dialog.setDirectory(lastFolder_);
     dialog.selectFile(QString::fromStdString(proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     lastType_ = static_cast<int>(nameFilters_.indexOf(dialog.selectedNameFilter())) + 1;
+    lastFolder_ = QFileInfo(dialog.selectedFiles().constFirst()).absolutePath();
     return SaveChoice{withExtension(dialog.selectedFiles().constFirst()).toStdString(),
                       static_cast<FileType>(lastType_)};
 }

@@ -27,6 +27,7 @@ private:
     QStringList nameFilters_;
     QStringList extensions_;
     int lastType_;
+    QString lastFolder_;  // where the last file went; the next dialog opens there
 };
 
 class QtMessageBox final : public MessageBox {
