@@ -20,7 +20,7 @@
 namespace tessaro::gui {
 namespace {
 
-constexpr std::array<PictureSpec, 15> kPictures = {{
+constexpr std::array<PictureInfo, 15> kPictures = {{
     {"Image1", {256, 223}},  {"Image11", {129, 65}}, {"Image3", {133, 79}},  {"Image9", {137, 89}},
     {"Image10", {137, 81}},  {"Image7", {217, 54}},  {"Image5", {169, 241}}, {"Image6", {126, 71}},
     {"Image12", {121, 81}},  {"Image14", {171, 121}}, {"Image2", {301, 91}}, {"Image4", {122, 65}},
@@ -424,14 +424,14 @@ QPixmap jpegPicture(const QString& resource, QSize size) {
 
 }  // namespace
 
-std::span<const PictureSpec> pictureSpecs() { return kPictures; }
+std::span<const PictureInfo> pictureTable() { return kPictures; }
 
 QPixmap picture(std::string_view name) {
-    const auto spec = std::find_if(kPictures.begin(), kPictures.end(), [&](const PictureSpec& s) { return s.name == name; });
-    if (spec == kPictures.end()) {
+    const auto info = std::find_if(kPictures.begin(), kPictures.end(), [&](const PictureInfo& s) { return s.name == name; });
+    if (info == kPictures.end()) {
         return {};
     }
-    const QSize size = spec->size;
+    const QSize size = info->size;
     if (name == "Image1") {
         return drawUnfoldedBox(size, {"top", "rear", "bottom", "side", "facade"}, true);
     }

@@ -9,13 +9,13 @@
 namespace tessaro::gui {
 
 // A picture of the main window: its control name and its size in pixels.
-struct PictureSpec {
+struct PictureInfo {
     std::string_view name;  // "Image1" … "Image15"
     QSize size;
 };
 
-// The fifteen pictures of Part 1.4.
-[[nodiscard]] std::span<const PictureSpec> pictureSpecs();
+// The fifteen pictures of the window.
+[[nodiscard]] std::span<const PictureInfo> pictureTable();
 
 // The picture drawn at its size. The boxes, corners, feet and the spiral are drawn
 // from the templates the program itself makes with the default tables; the screw and

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <stdexcept>
 
 #include "app/commands.h"
 #include "app/error_text.h"
@@ -457,13 +458,11 @@ void TQuarnelForm::ArhimedClick() { perform("spiral"); }
 void TQuarnelForm::FullTransClick() { perform("bobbin"); }
 
 void TQuarnelForm::perform(std::string_view name) {
-    const TemplateCommand* command = findCommand(name);
-    if (command == nullptr) {
-        ports_.messages.showError(
-            errorBoxText("This version of Tessaro cannot make the template \"" + std::string(name) + "\" yet"));
-        return;
-    }
     try {
+        const TemplateCommand* command = findCommand(name);
+        if (command == nullptr) {
+            throw std::logic_error("There is no template \"" + std::string(name) + "\"");
+        }
         performCommand(wb_, *command, *previewingDialog_);
     } catch (const std::exception& e) {
         preview_->showDocument(wb_.OUTeps);

@@ -47,7 +47,7 @@ public:
     [[nodiscard]] Workbench& workbench() { return wb_; }
 
 public slots:
-    // The template buttons (Part 1.1's command table).
+    // The template buttons; each runs one command of the core.
     void CreateFasadClick();
     void CreateDownClick();
     void CreateSideClick();

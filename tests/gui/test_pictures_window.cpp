@@ -38,17 +38,17 @@ class PicturesWindowTest : public QObject {
 
 private slots:
     void everyPictureIsDrawnAtItsSize() {
-        QCOMPARE(pictureSpecs().size(), std::size_t{15});
+        QCOMPARE(pictureTable().size(), std::size_t{15});
         TQuarnelForm form({dialog, messages, clock, folders});
-        for (const PictureSpec& spec : pictureSpecs()) {
-            const QString name = QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
-            const QPixmap pixmap = picture(spec.name);
+        for (const PictureInfo& info : pictureTable()) {
+            const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
+            const QPixmap pixmap = picture(info.name);
             QVERIFY2(!pixmap.isNull(), qPrintable(name));
-            QCOMPARE(pixmap.size(), spec.size);
+            QCOMPARE(pixmap.size(), info.size);
             QVERIFY2(colourCount(pixmap.toImage()) >= 3, qPrintable(name));  // something is drawn
             auto* label = form.findChild<QLabel*>(name);
             QVERIFY2(label, qPrintable(name));
-            QCOMPARE(label->size(), spec.size);
+            QCOMPARE(label->size(), info.size);
         }
     }
 
