@@ -1,7 +1,6 @@
 #include "output/pen.h"
 
 #include <cmath>
-#include <string>
 
 #include "output/drawing_error.h"
 #include "output/number_text.h"
@@ -14,14 +13,13 @@ void Pen::step(double dx, double dy, std::string_view keyword) {
     if (!std::isfinite(CurX) || !std::isfinite(CurY)) {
         throw DrawingError("A coordinate of the drawing is too large to be written; check the table values");
     }
-    std::string line;
-    line.reserve(32);
-    appendCoordinate(line, CurX);
-    line.push_back(' ');
-    appendCoordinate(line, CurY);
-    line.push_back(' ');
-    line.append(keyword);
-    document_.append(line);
+    line_.clear();
+    appendCoordinate(line_, CurX);
+    line_.push_back(' ');
+    appendCoordinate(line_, CurY);
+    line_.push_back(' ');
+    line_.append(keyword);
+    document_.append(line_);
 }
 
 }  // namespace tessaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "output/line_list.h"
@@ -35,6 +36,7 @@ private:
     void step(double dx, double dy, std::string_view keyword);
 
     LineList& document_;
+    std::string line_;  // reused, so a step allocates nothing
 };
 
 }  // namespace tessaro
