@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -93,6 +95,47 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+// Writes everything; returns 0 or the error number.
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// The file a name really stands for: a symbolic link is written through, not replaced.
+std::string resolvedTarget(const std::string& path) {
+    std::array<char, PATH_MAX> resolved{};
+    if (::realpath(path.c_str(), resolved.data()) != nullptr) {
+        return resolved.data();
+    }
+    return path;
+}
+
+// A device or a pipe (/dev/stdout, /dev/null) cannot be replaced by renaming, and must
+// not be: it is written as it is. A pipe without a reader fails at once rather than waits.
+void writeInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        throw FileError(createMessage(path, errno));
+    }
+    int error = ::fcntl(fd, F_SETFL, 0) == 0 ? writeAll(fd, bytes) : errno;
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        throw FileError(createMessage(path, error));
+    }
+}
+
+
 }  // namespace
 
 std::string toWindows1251(std::string_view utf8) {
@@ -124,36 +167,27 @@ std::string documentBytes(const LineList& lines) {
 }
 
 void saveFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".XXXXXX";
+    const std::string target = resolvedTarget(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+        writeInPlace(path, target, bytes);
+        return;
+    }
+    std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         throw FileError(createMessage(path, errno));
     }
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        throw FileError(createMessage(path, error));
-    };
-    if (::fchmod(fd, newFileMode()) != 0) {
-        fail(errno);
+    const mode_t mode = exists ? existing.st_mode & 07777 : newFileMode();
+    int error = ::fchmod(fd, mode) == 0 ? writeAll(fd, bytes) : errno;
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
     }
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            fail(errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
     }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw FileError(createMessage(path, error));
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
+    if (error != 0) {
         ::unlink(temporary.c_str());
         throw FileError(createMessage(path, error));
     }

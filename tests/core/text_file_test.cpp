@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
 
 #include <filesystem>
 #include <fstream>
@@ -91,6 +95,40 @@ TEST_F(TextFile, TargetThatIsAFolderFailsAndIsLeftAlone) {
     fs::create_directories(target / "inside");
     EXPECT_THROW(saveFileAtomically(target.string(), "new"), FileError);
     EXPECT_TRUE(fs::is_directory(target / "inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(TextFile, ASymbolicLinkIsWrittenThroughAndStaysALink) {
+    const fs::path target = dir / "real.dxf";
+    const fs::path link = dir / "link.dxf";
+    std::ofstream(target) << "old";
+    fs::create_symlink(target, link);
+    saveFileAtomically(link.string(), "new");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(target), "new");
+}
+
+TEST_F(TextFile, AReplacedFileKeepsItsPermissions) {
+    const fs::path target = dir / "private.eps";
+    std::ofstream(target) << "old";
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    saveFileAtomically(target.string(), "new");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(TextFile, APipeIsWrittenAsItIsAndNotReplaced) {
+    const fs::path pipe = dir / "pipe.dxf";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Without a reader the save fails at once instead of waiting.
+    EXPECT_THROW(saveFileAtomically(pipe.string(), "lost"), FileError);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    saveFileAtomically(pipe.string(), "through the pipe");
+    std::array<char, 64> buffer{};
+    const ssize_t got = ::read(reader, buffer.data(), buffer.size());
+    ::close(reader);
+    EXPECT_EQ(std::string(buffer.data(), static_cast<std::size_t>(std::max<ssize_t>(got, 0))), "through the pipe");
+    EXPECT_TRUE(fs::is_fifo(pipe));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
