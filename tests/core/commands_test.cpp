@@ -16,21 +16,12 @@ namespace fs = std::filesystem;
 using testing::Bench;
 using testing::ScriptedDialog;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::readFileBytes;
 
 class Commands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("tessaro-cmd-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    testing::ScratchFolder scratch;
+    const fs::path& dir = scratch.path;
     Bench b;
     ScriptedDialog dialog;
 };
@@ -54,12 +45,12 @@ TEST_F(Commands, CancelKeepsTheTemplateAndWritesNothing) {
 TEST_F(Commands, SavesTheChosenType) {
     dialog.answer = SaveChoice{(dir / "s.eps").string(), FileType::Eps};
     performCommand(b.wb, *findCommand("spiral"), dialog);
-    EXPECT_EQ(readBytes(dir / "s.eps").substr(0, 25), "%!PS-Adobe-3.0 EPSF-3.0\r\n");
+    EXPECT_EQ(readFileBytes(dir / "s.eps").substr(0, 25), "%!PS-Adobe-3.0 EPSF-3.0\r\n");
     EXPECT_TRUE(b.wb.MemoDXF.empty());
 
     dialog.answer = SaveChoice{(dir / "s.dxf").string(), FileType::Dxf};
     performCommand(b.wb, *findCommand("spiral"), dialog);
-    const std::string dxf = readBytes(dir / "s.dxf");
+    const std::string dxf = readFileBytes(dir / "s.dxf");
     EXPECT_EQ(dxf.substr(0, 14), "  0\r\nSECTION\r\n");
     EXPECT_EQ(dxf.substr(dxf.size() - 5), "EOF\r\n");
     EXPECT_EQ(b.wb.MemoDXF.size(), 55U + 10 + 195 * 8 + 5);

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -81,5 +88,33 @@ inline std::vector<Point> pointsOf(const LineList& document) {
     }
     return points;
 }
+
+inline std::string readFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// An empty folder of the running test's own, removed with everything in it afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        path = std::filesystem::temp_directory_path() /
+               ("tessaro-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" + test->name());
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::filesystem::path path;
+};
 
 }  // namespace tessaro::testing

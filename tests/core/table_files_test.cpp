@@ -18,12 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Bench;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::readFileBytes;
 
 void writeBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -40,17 +35,13 @@ public:
 class TableFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("tessaro-tables-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
         folders.program = dir / "program";
         folders.working = dir / "working";
         fs::create_directories(folders.program);
         fs::create_directories(folders.working);
     }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    testing::ScratchFolder scratch;
+    const fs::path& dir = scratch.path;
     TempFolders folders;
     Bench b;
 };
@@ -117,7 +108,7 @@ TEST(TableFileText, TwelveLinesGrowTheTableToTwelveRows) {
 TEST_F(TableFiles, FilesAreWindows1251AndReadBack) {
     const fs::path path = dir / "ParamGrid.txt";
     saveTableFile(b.wb.ParamGrid, path);
-    const std::string bytes = readBytes(path);
+    const std::string bytes = readFileBytes(path);
     EXPECT_EQ(bytes, toWindows1251(tableFileText(b.wb.ParamGrid)));
     EXPECT_TRUE(bytes.starts_with("\xCF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xFB"));  // "Параметры"
 
@@ -171,7 +162,7 @@ TEST_F(TableFiles, AHandWrittenFileWithTwelveLinesEnlargesTheMainTable) {
     EXPECT_EQ(b.wb.ParamGrid.cell(0, 0), "Параметры корпуса");
     EXPECT_EQ(b.wb.ParamGrid.text(11), "11");
     store.save();
-    EXPECT_TRUE(readBytes(folders.program / "ParamGrid.txt").ends_with("r11\t11\t\r\n"));
+    EXPECT_TRUE(readFileBytes(folders.program / "ParamGrid.txt").ends_with("r11\t11\t\r\n"));
 }
 
 TEST_F(TableFiles, AFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad) {

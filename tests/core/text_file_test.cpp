@@ -5,39 +5,24 @@
 #include <unistd.h>
 
 #include <array>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "output/text_file.h"
+#include "support.h"
 
 namespace tessaro {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::readFileBytes;
 
 class TextFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("tessaro-text-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all);
-        fs::remove_all(dir);
-    }
-    fs::path dir;
+    testing::ScratchFolder scratch;
+    const fs::path& dir = scratch.path;
 };
 
 TEST_F(TextFile, EveryLineEndsWithCrLfAndCyrillicIsWindows1251) {
@@ -46,7 +31,7 @@ TEST_F(TextFile, EveryLineEndsWithCrLfAndCyrillicIsWindows1251) {
     lines.append("");
     lines.append("EOF");
     saveLines(lines, (dir / "a.eps").string());
-    const std::string bytes = readBytes(dir / "a.eps");
+    const std::string bytes = readFileBytes(dir / "a.eps");
     EXPECT_EQ(bytes, "%%Title: \xD2\xEE\xEB\xF9\xE8\xED\xE0 5\r\n\r\nEOF\r\n");
 }
 
@@ -65,7 +50,7 @@ TEST_F(TextFile, ReplacesAnExistingFileAndLeavesNoTemporary) {
     const fs::path target = dir / "b.dxf";
     std::ofstream(target) << "old";
     saveFileAtomically(target.string(), "new");
-    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(readFileBytes(target), "new");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
@@ -87,7 +72,7 @@ TEST_F(TextFile, FailedSaveKeepsTheOldFile) {
     std::ofstream(target) << "precious";
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_THROW(saveFileAtomically(target.string(), "new"), FileError);
-    EXPECT_EQ(readBytes(target), "precious");
+    EXPECT_EQ(readFileBytes(target), "precious");
 }
 
 TEST_F(TextFile, TargetThatIsAFolderFailsAndIsLeftAlone) {
@@ -105,7 +90,7 @@ TEST_F(TextFile, ASymbolicLinkIsWrittenThroughAndStaysALink) {
     fs::create_symlink(target, link);
     saveFileAtomically(link.string(), "new");
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(readFileBytes(target), "new");
 }
 
 TEST_F(TextFile, AReplacedFileKeepsItsPermissions) {
