@@ -25,12 +25,14 @@ void drawWingedPlate(Pen& pen, const PanelSizes& z, bool relief) {
     }
 }
 
-// A slot in a wing, from a corner on the wing's line: out across the wing, then along it.
-void drawWingSlot(Pen& pen, Vec corner, Vec across, double length, bool relief) {
+// A slot in a wing, from a corner on the wing's line: across the wing towards `out`
+// (-1 or +1 along X), then along it towards `toward` (-1 or +1 along Y).
+void drawWingSlot(Pen& pen, Vec corner, double out, double width, double toward, double length, bool relief) {
     pen.toOrigin(corner.x, 0);
     pen.pMoveTo(0, corner.y);
-    const Vec along{0, length};
-    drawSlot(pen, {across, along, windingOf(across, along)}, relief);
+    const Vec across{out * width, 0};
+    const Vec along{0, toward * length};
+    drawSlot(pen, {across, along, windingOf({out, 0}, {0, toward})}, relief);
 }
 
 // Two slots per wing, one under each of the side panel's two teeth; the rear slot is
@@ -42,8 +44,8 @@ void drawTwoSlotsPerWing(Pen& pen, const PanelSizes& z, bool relief) {
     const double frontEnd = 2 * M + D / 8 - z.Al;
     const double rearEnd = D - 2 * M - D / 8 + z.Al;
     for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{z.W, 1.0}}) {
-        drawWingSlot(pen, {wingX, frontEnd}, {out * z.fit().width(), 0}, length, relief);
-        drawWingSlot(pen, {wingX, rearEnd}, {out * z.fit().width(), 0}, -length, relief);
+        drawWingSlot(pen, {wingX, frontEnd}, out, z.fit().width(), 1, length, relief);
+        drawWingSlot(pen, {wingX, rearEnd}, out, z.fit().width(), -1, length, relief);
     }
 }
 
@@ -55,7 +57,7 @@ void drawOneSlotPerWing(Pen& pen, const PanelSizes& z, bool relief) {
     const double length = 3 * D / 4 - 4 * M + 2 * z.Al;
     const double frontEnd = 2 * M + D / 8 - z.Al;
     for (const double x : {0.0, z.W + M + z.Ah}) {
-        drawWingSlot(pen, {x, frontEnd}, {-z.fit().width(), 0}, length, relief);
+        drawWingSlot(pen, {x, frontEnd}, -1, z.fit().width(), 1, length, relief);
     }
 }
 
@@ -68,7 +70,7 @@ void drawJumperNotches(Pen& pen, const PanelSizes& z) {
         pen.pMoveTo(wingX, z.D / 2 - M - z.Al);
         const Vec across{out * (2 * M + 2), 0};
         const Vec along{0, 2 * M + 2 * z.Al};
-        drawSlot(pen, {across, along, windingOf(along, across), true}, false);
+        drawSlot(pen, {across, along, windingOf({0, 1}, {out, 0}), true}, false);
     }
 }
 

@@ -28,10 +28,10 @@ void drawSideSlots(Pen& pen, const PanelSizes& z, bool oneTab, bool relief, cons
     const Vec rightAcross = z.fit().width() * right;
     pen.toOrigin();
     pen.pMoveTo(0, s - z.Al);
-    drawSlot(pen, {leftAcross, along, windingOf(leftAcross, along)}, relief);
+    drawSlot(pen, {leftAcross, along, windingOf(left, up)}, relief);
     pen.toOrigin(z.W, 0);
     pen.pMoveTo(0, s - z.Al);
-    drawSlot(pen, {rightAcross, along, windingOf(along, rightAcross), true}, relief);
+    drawSlot(pen, {rightAcross, along, windingOf(up, right), true}, relief);
 }
 
 // The frame rectangle, counterclockwise from its front-left corner; chamfered, each

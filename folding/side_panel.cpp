@@ -68,7 +68,7 @@ void drawJumperOpening(Pen& pen, const PanelSizes& z) {
     pen.pMoveTo(z.H + M + 2, z.D / 2 - M);
     const Vec along{0, 2 * M};
     const Vec across{-(2 * M + 4), 0};
-    drawSlot(pen, {across, along, windingOf(along, across), true}, false);
+    drawSlot(pen, {across, along, windingOf({0, 1}, {-1, 0}), true}, false);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, bool re
 
     const Vec across = fit.width() * row.out;
     const Vec along = (q + 2 * fit.Al) * row.along;
-    const Slot slot{across, along, windingOf(across, along)};
+    const Slot slot{across, along, windingOf(row.out, row.along)};
     const Vec toGapCentre = (fit.Al + q + s) * row.along + (fit.width() / 2) * row.out;
     std::function<void()> gapFeature;
     if (between) {

@@ -45,7 +45,9 @@ void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeS
 // which always go into the material around the cut-out.
 enum class Winding { CounterClockwise, Clockwise };
 
-// The winding of a rectangle whose first two sides run along `first`, then `second`.
+// The winding of a rectangle whose first two sides run in the unit directions `first`,
+// then `second`. Taken from the directions, not from the sizes, so a slot keeps its
+// notch side whatever values the table holds.
 [[nodiscard]] Winding windingOf(Vec first, Vec second);
 
 // A rectangular slot traced from a corner: `across` its width, `along` its length,

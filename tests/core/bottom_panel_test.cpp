@@ -109,6 +109,19 @@ TEST(BottomPanel, ReliefNotchesGoIntoTheMaterial) {
     EXPECT_NEAR(std::abs(outlines[13].signedArea()), 12 * 10.4, 1e-6);
 }
 
+TEST(BottomPanel, ASlotKeepsItsNotchSideWhenTheTableMakesItInsideOut) {
+    // A tab-length allowance of -20 turns the front slots' long sides round (25 - 40 < 0);
+    // the notches stay on the side the slot's tracing gives them, as for sound values.
+    Bench b;
+    b.wb.options.ExtAngle = true;
+    b.wb.ParamGrid.setCell(1, 6, "-20");
+    CreateDownClick(b.wb);
+    const auto body = bodyOf(b.wb.OUTeps);
+    EXPECT_EQ(body[0], "  32.500000    0.000000 moveto");
+    EXPECT_EQ(body[1], "  32.500000   -5.100000 lineto");
+    EXPECT_EQ(body[2], "  32.500000   -3.512500 lineto");
+}
+
 TEST(BottomPanel, OriginShiftsTheWholePart) {
     Bench at0;
     Bench shifted;
