@@ -49,7 +49,18 @@ void EpsDrawing::addPoint(DrawingPoint p, bool startsOutline) {
         outlineStarts_.push_back(points_.size());
     }
     points_.push_back(p);
-    extent_.include(p);
+}
+
+void EpsDrawing::measureDrawnOutlines() {
+    for (std::size_t i = 0; i < outlineCount(); ++i) {
+        const auto points = outline(i);
+        if (points.size() < 2) {
+            continue;
+        }
+        for (const DrawingPoint p : points) {
+            extent_.include(p);
+        }
+    }
 }
 
 void EpsDrawing::endPart() {
@@ -69,6 +80,7 @@ EpsDrawing readEpsDrawing(const LineList& eps) {
         }
     }
     drawing.endPart();
+    drawing.measureDrawnOutlines();
     return drawing;
 }
 

@@ -14,7 +14,7 @@ struct DrawingPoint {
     friend bool operator==(const DrawingPoint&, const DrawingPoint&) = default;
 };
 
-// The rectangle that holds every point; empty when the drawing has none.
+// The rectangle that holds every drawn point; empty when nothing is drawn.
 struct Extent {
     double minX = 0;
     double minY = 0;
@@ -47,6 +47,8 @@ private:
     void addPoint(DrawingPoint p, bool startsOutline);
     // Ends the open part; a "stroke" with no outline since the last one adds no part.
     void endPart();
+    // The extent of what is drawn: a lone move (some slot rows end with one) draws nothing.
+    void measureDrawnOutlines();
 
     std::vector<DrawingPoint> points_;
     std::vector<std::size_t> outlineStarts_;

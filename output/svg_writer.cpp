@@ -35,7 +35,12 @@ void appendPoint(std::string& out, DrawingPoint p) {
     appendNumber(out, -p.y);
 }
 
+// A lone move (the move that ends some slot rows) cuts nothing, and a laser program
+// could take a path of one point for a dot to burn: it is left out.
 void appendPath(std::string& out, std::span<const DrawingPoint> outline) {
+    if (outline.size() < 2) {
+        return;
+    }
     const bool closed = endsOnItsStart(outline);
     const std::size_t drawn = closed ? outline.size() - 1 : outline.size();
     out += "<path d=\"M";

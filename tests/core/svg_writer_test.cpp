@@ -56,6 +56,15 @@ TEST(SvgWriter, OnePathPerOutlineAndOneGroupPerPart) {
     EXPECT_EQ(std::distance(std::sregex_iterator(svg.begin(), svg.end(), group), std::sregex_iterator()), 2);
 }
 
+TEST(SvgWriter, ALoneMoveHasNoPathAndNoShareInTheSize) {
+    // The move that ends a slot row starts nothing: no dot for a laser, no margin on the sheet.
+    const std::string svg = svgOfBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
+                                       "  10.000000    5.000000 lineto", "   0.000000    0.000000 lineto",
+                                       "  40.000000   -2.000000 moveto", "stroke"});
+    EXPECT_EQ(pathsOf(svg), std::vector<std::string>{"M0 0L10 0 10 -5Z"});
+    EXPECT_THAT(svg, HasSubstr(" width=\"10mm\" height=\"5mm\" viewBox=\"0 -5 10 5\""));
+}
+
 TEST(SvgWriter, TitleIsTheLabelInUtf8WithMarkupEscaped) {
     EXPECT_THAT(svgOfBody({}, "Шаблон"), HasSubstr("<title>Шаблон</title>"));
     EXPECT_THAT(svgOfBody({}, "a<b & c>"), HasSubstr("<title>a&lt;b &amp; c&gt;</title>"));
