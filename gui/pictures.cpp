@@ -14,7 +14,8 @@
 
 #include "app/commands.h"
 #include "model/workbench.h"
-#include "output/eps_body.h"
+#include "output/eps_header.h"
+#include "output/eps_reader.h"
 #include "output/shapes.h"
 
 namespace tessaro::gui {
@@ -43,30 +44,29 @@ public:
     void showError(std::string_view) override {}
 };
 
-// The outlines of an EPS document: each "moveto" starts a new one.
+// The outlines of an EPS document, as the body reader finds them.
 using Outlines = std::vector<QPolygonF>;
 
 Outlines outlinesOf(const LineList& eps) {
+    const EpsDrawing drawing = readEpsDrawing(eps);
     Outlines outlines;
-    for (std::string_view line : eps) {
-        const auto point = parseEpsPoint(line);
-        if (!point) {
-            continue;
+    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
+        QPolygonF outline;
+        for (const DrawingPoint point : drawing.outline(i)) {
+            outline << QPointF(point.x, point.y);
         }
-        const QPointF p(std::stod(std::string(point->x)), std::stod(std::string(point->y)));
-        if (point->startsOutline || outlines.empty()) {
-            outlines.emplace_back();
-        }
-        outlines.back() << p;
+        outlines.push_back(outline);
     }
     return outlines;
 }
 
-// Draws on a fresh workbench with the default tables, set up by `configure`.
+// Draws on a fresh workbench with the default tables, set up by `configure`. A command
+// writes its own header; a shape drawn by itself follows the marker put in first.
 Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<void(Workbench&)>& configure = {}) {
     SilentClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
+    wb.OUTeps.append(kEpsBodyMarker);
     if (configure) {
         configure(wb);
     }
@@ -78,7 +78,7 @@ Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<
     return outlinesOf(wb.OUTeps);
 }
 
-// A template command's outlines, or nothing while this build has no such command.
+// A template command's outlines; an unknown name draws nothing.
 Outlines commandOutlines(std::string_view name, const std::function<void(Workbench&)>& configure = {}) {
     const TemplateCommand* command = findCommand(name);
     if (command == nullptr) {
@@ -102,9 +102,6 @@ Outlines transformed(const Outlines& outlines, const QTransform& t) {
     }
     return result;
 }
-
-// A plain rectangle, the stand-in for a panel whose generator this build lacks.
-Outlines rectangle(double width, double height) { return {QPolygonF(QRectF(0, 0, width, height)).toList()}; }
 
 // Millimetres (Y up) into a pixel rectangle (Y down), keeping the proportions.
 QTransform fitting(const QRectF& mm, const QRectF& pixels) {
@@ -168,11 +165,9 @@ struct Cell {
     QString name;
 };
 
-Outlines panelOrStandIn(std::string_view command, double width, double height, bool upright = false) {
+// A panel as its command draws it, turned to lie as the cross shows it.
+Outlines panel(std::string_view command, bool upright = false) {
     Outlines outlines = commandOutlines(command);
-    if (outlines.empty()) {
-        return rectangle(width, height);
-    }
     const QRectF bounds = boundsOf(outlines);
     if (upright != (bounds.height() > bounds.width())) {
         outlines = transformed(outlines, QTransform().rotate(90));
@@ -187,12 +182,12 @@ std::vector<Cell> unfoldedBox(const std::array<std::string_view, 5>& commands) {
     const double x0 = H + gap;
     const double bottomY = H + gap, rearY = H + D + 2 * gap, lidY = 2 * H + D + 3 * gap;
     return {
-        {panelOrStandIn(commands[0], W, D), {x0, lidY, W, D}, "крышка"},
-        {panelOrStandIn(commands[1], W, H), {x0, rearY, W, H}, "тыл"},
-        {panelOrStandIn(commands[2], W, D), {x0, bottomY, W, D}, "дно"},
-        {panelOrStandIn(commands[3], H, D, true), {0, bottomY, H, D}, "бок"},
-        {panelOrStandIn(commands[3], H, D, true), {x0 + W + gap, bottomY, H, D}, "бок"},
-        {panelOrStandIn(commands[4], W, H), {x0, 0, W, H}, "фасад"},
+        {panel(commands[0]), {x0, lidY, W, D}, "крышка"},
+        {panel(commands[1]), {x0, rearY, W, H}, "тыл"},
+        {panel(commands[2]), {x0, bottomY, W, D}, "дно"},
+        {panel(commands[3], true), {0, bottomY, H, D}, "бок"},
+        {panel(commands[3], true), {x0 + W + gap, bottomY, H, D}, "бок"},
+        {panel(commands[4]), {x0, 0, W, H}, "фасад"},
     };
 }
 
