@@ -18,11 +18,6 @@ void LineList::clear() {
     ends_.clear();
 }
 
-void LineList::reserve(std::size_t lines, std::size_t chars) {
-    ends_.reserve(lines);
-    text_.reserve(chars);
-}
-
 std::string_view LineList::operator[](std::size_t i) const {
     const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
     return std::string_view(text_).substr(begin, ends_[i] - begin);
@@ -34,15 +29,6 @@ void LineList::overwrite(std::size_t i, std::string_view sameLengthText) {
         throw std::logic_error("LineList::overwrite needs a text of the same length");
     }
     text_.replace(begin, sameLengthText.size(), sameLengthText);
-}
-
-std::vector<std::string> LineList::toVector() const {
-    std::vector<std::string> lines;
-    lines.reserve(size());
-    for (std::string_view line : *this) {
-        lines.emplace_back(line);
-    }
-    return lines;
 }
 
 }  // namespace tessaro

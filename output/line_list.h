@@ -14,7 +14,6 @@ class LineList {
 public:
     void append(std::string_view line);
     void clear();
-    void reserve(std::size_t lines, std::size_t chars);
 
     [[nodiscard]] std::size_t size() const { return ends_.size(); }
     [[nodiscard]] bool empty() const { return ends_.empty(); }
@@ -25,7 +24,6 @@ public:
     void overwrite(std::size_t i, std::string_view sameLengthText);
 
     [[nodiscard]] std::size_t textSize() const { return text_.size(); }
-    [[nodiscard]] std::vector<std::string> toVector() const;
 
     class const_iterator {
     public:

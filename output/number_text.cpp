@@ -36,12 +36,6 @@ void appendCoordinate(std::string& out, double value) {
     out.append(text);
 }
 
-std::string coordinateText(double value) {
-    std::string out;
-    appendCoordinate(out, value);
-    return out;
-}
-
 std::string fixedText(double value, int decimals) {
     std::array<char, kBufferSize> buffer{};
     return std::string(formatFixed(buffer, value, decimals));

@@ -193,8 +193,4 @@ void saveFileAtomically(const std::string& path, std::string_view bytes) {
     }
 }
 
-void saveLines(const LineList& lines, const std::string& path) {
-    saveFileAtomically(path, documentBytes(lines));
-}
-
 }  // namespace tessaro

@@ -28,6 +28,4 @@ public:
 // Failure: FileError "Cannot create file "NAME". REASON".
 void saveFileAtomically(const std::string& path, std::string_view bytes);
 
-void saveLines(const LineList& lines, const std::string& path);
-
 }  // namespace tessaro

@@ -5,6 +5,7 @@
 
 #include "output/dxf.h"
 #include "output/eps_header.h"
+#include "support.h"
 
 namespace tessaro {
 namespace {
@@ -25,7 +26,7 @@ LineList epsWithBody(std::initializer_list<std::string_view> body) {
 std::vector<std::string> convert(const LineList& eps, bool closeLast) {
     LineList dxf;
     dxfGENClick(eps, closeLast, dxf);
-    return dxf.toVector();
+    return testing::linesOf(dxf);
 }
 
 std::vector<std::string> entitiesOf(const std::vector<std::string>& dxf) {

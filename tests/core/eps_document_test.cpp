@@ -21,7 +21,7 @@ TEST(Pen, WritesAbsolutePositionsOfRelativeSteps) {
     pen.CurX = 12.5;
     pen.CurY = -3;
     pen.pMoveTo(0, 0);
-    EXPECT_THAT(doc.toVector(), ElementsAre("   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
+    EXPECT_THAT(testing::linesOf(doc), ElementsAre("   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
                                             "  20.000000    0.000000 lineto", "  12.500000   -3.000000 moveto"));
 }
 
@@ -46,7 +46,7 @@ TEST(MainHeader, HasTwentyLinesWithBoundsTitlesAndTime) {
     Bench b;
     b.wb.tShablon = "facade";
     ClearepsClick(b.wb);
-    const auto lines = b.wb.OUTeps.toVector();
+    const auto lines = testing::linesOf(b.wb.OUTeps);
     ASSERT_EQ(lines.size(), 20U);
     EXPECT_EQ(lines[0], "%!PS-Adobe-3.0 EPSF-3.0");
     EXPECT_EQ(lines[1], "%%BoundingBox: -500.00000000 -500.00000000 1200.00000000 1280.00000000");
@@ -82,7 +82,7 @@ TEST(MainHeader, BadCellLeavesThePreviousDocument) {
     b.wb.OUTeps.append("previous");
     b.wb.ParamGrid.setCell(1, 3, "10O");
     EXPECT_THROW(ClearepsClick(b.wb), ConversionError);
-    EXPECT_THAT(b.wb.OUTeps.toVector(), ElementsAre("previous"));
+    EXPECT_THAT(testing::linesOf(b.wb.OUTeps), ElementsAre("previous"));
 }
 
 TEST(MainHeader, HugeSizeIsRefusedInsteadOfWritingInf) {
@@ -97,7 +97,7 @@ TEST(SpiralHeader, HasSeventeenLinesAndCopiesTheSpiralTable) {
     Bench b;
     b.wb.ArhimedGrid.setCell(1, 2, "not read");
     HeaderSpiralClick(b.wb);
-    const auto lines = b.wb.OUTeps.toVector();
+    const auto lines = testing::linesOf(b.wb.OUTeps);
     ASSERT_EQ(lines.size(), 17U);
     EXPECT_EQ(lines[1], "%%BoundingBox: -500.00000000 -500.00000000 500.00000000 500.00000000");
     EXPECT_EQ(lines[2], "%%Creator: RDQ");

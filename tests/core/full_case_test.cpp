@@ -74,10 +74,10 @@ TEST(FullCase, WarnsOncePerSidePanelAndGoesOn) {
 TEST(FullCase, BadSizeLeavesThePreviousDocument) {
     Bench b;
     CreateFasadClick(b.wb);
-    const auto before = b.wb.OUTeps.toVector();
+    const auto before = testing::linesOf(b.wb.OUTeps);
     b.wb.ParamGrid.setCell(1, 1, "5mm");
     EXPECT_THROW(FullCaseClick(b.wb), ConversionError);
-    EXPECT_EQ(b.wb.OUTeps.toVector(), before);
+    EXPECT_EQ(testing::linesOf(b.wb.OUTeps), before);
     EXPECT_EQ(b.wb.tShablon, "facade");
 }
 

@@ -5,33 +5,39 @@
 namespace tessaro {
 namespace {
 
+std::string formatted(double value) {
+    std::string text;
+    appendCoordinate(text, value);
+    return text;
+}
+
 TEST(CoordinateText, IsElevenCharactersWideWithSixDecimals) {
-    EXPECT_EQ(coordinateText(0), "   0.000000");
-    EXPECT_EQ(coordinateText(12.5), "  12.500000");
-    EXPECT_EQ(coordinateText(-3), "  -3.000000");
-    EXPECT_EQ(coordinateText(200), " 200.000000");
-    EXPECT_EQ(coordinateText(9999.999999), "9999.999999");
-    EXPECT_EQ(coordinateText(-999.999999), "-999.999999");
+    EXPECT_EQ(formatted(0), "   0.000000");
+    EXPECT_EQ(formatted(12.5), "  12.500000");
+    EXPECT_EQ(formatted(-3), "  -3.000000");
+    EXPECT_EQ(formatted(200), " 200.000000");
+    EXPECT_EQ(formatted(9999.999999), "9999.999999");
+    EXPECT_EQ(formatted(-999.999999), "-999.999999");
 }
 
 TEST(CoordinateText, RoundsToSixDecimals) {
-    EXPECT_EQ(coordinateText(2.6178010471), "   2.617801");
-    EXPECT_EQ(coordinateText(1.5875), "   1.587500");
-    EXPECT_EQ(coordinateText(-4.3333333), "  -4.333333");
-    EXPECT_EQ(coordinateText(0.0000005000001), "   0.000001");
+    EXPECT_EQ(formatted(2.6178010471), "   2.617801");
+    EXPECT_EQ(formatted(1.5875), "   1.587500");
+    EXPECT_EQ(formatted(-4.3333333), "  -4.333333");
+    EXPECT_EQ(formatted(0.0000005000001), "   0.000001");
 }
 
 TEST(CoordinateText, ValueThatRoundsToZeroHasNoSign) {
-    EXPECT_EQ(coordinateText(-0.0), "   0.000000");
-    EXPECT_EQ(coordinateText(-0.0000004), "   0.000000");
-    EXPECT_EQ(coordinateText(-0.0000006), "  -0.000001");
-    EXPECT_EQ(coordinateText(-1e-300), "   0.000000");
+    EXPECT_EQ(formatted(-0.0), "   0.000000");
+    EXPECT_EQ(formatted(-0.0000004), "   0.000000");
+    EXPECT_EQ(formatted(-0.0000006), "  -0.000001");
+    EXPECT_EQ(formatted(-1e-300), "   0.000000");
 }
 
 TEST(CoordinateText, WidensForLargeValues) {
-    EXPECT_EQ(coordinateText(10000), "10000.000000");
-    EXPECT_EQ(coordinateText(-1000), "-1000.000000");
-    EXPECT_EQ(coordinateText(-999.9999996), "-1000.000000");
+    EXPECT_EQ(formatted(10000), "10000.000000");
+    EXPECT_EQ(formatted(-1000), "-1000.000000");
+    EXPECT_EQ(formatted(-999.9999996), "-1000.000000");
 }
 
 TEST(FixedText, WritesTheGivenDecimalsWithoutPadding) {

@@ -72,7 +72,7 @@ TEST(ScrewHole, IsAClosedOctagonAroundItsCentre) {
     LineList doc;
     Pen pen(doc);
     ScrewHole(pen, 4, 50, -5);
-    EXPECT_THAT(doc.toVector(),
+    EXPECT_THAT(testing::linesOf(doc),
                 ElementsAre("  49.333333   -3.000000 moveto", "  50.666667   -3.000000 lineto",
                             "  52.000000   -4.333333 lineto", "  52.000000   -5.666667 lineto",
                             "  50.666667   -7.000000 lineto", "  49.333333   -7.000000 lineto",

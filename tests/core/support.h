@@ -89,6 +89,10 @@ inline std::vector<Point> pointsOf(const LineList& document) {
     return points;
 }
 
+inline std::vector<std::string> linesOf(const LineList& document) {
+    return {document.begin(), document.end()};
+}
+
 inline std::string readFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;

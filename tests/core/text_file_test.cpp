@@ -30,7 +30,7 @@ TEST_F(TextFile, EveryLineEndsWithCrLfAndCyrillicIsWindows1251) {
     lines.append("%%Title: Толщина 5");
     lines.append("");
     lines.append("EOF");
-    saveLines(lines, (dir / "a.eps").string());
+    saveFileAtomically((dir / "a.eps").string(), documentBytes(lines));
     const std::string bytes = readFileBytes(dir / "a.eps");
     EXPECT_EQ(bytes, "%%Title: \xD2\xEE\xEB\xF9\xE8\xED\xE0 5\r\n\r\nEOF\r\n");
 }
