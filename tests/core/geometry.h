@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <iterator>
 #include <ostream>
 #include <vector>
@@ -165,6 +166,18 @@ inline bool fitsWithin(const Box& inner, const Box& outer, double marginX, doubl
 
 inline bool overlap(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+// The first two parts of a sheet whose extents overlap, as "i and j"; empty when none do.
+inline std::string overlappingParts(const std::vector<Part>& parts) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        for (std::size_t j = i + 1; j < parts.size(); ++j) {
+            if (overlap(parts[i].box(), parts[j].box())) {
+                return std::to_string(i) + " and " + std::to_string(j);
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace tessaro::testing
