@@ -1,15 +1,9 @@
 #include "output/text_file.h"
 
-#include <fcntl.h>
 #include <iconv.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <array>
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace tessaro {
@@ -85,57 +79,6 @@ bool isAscii(std::string_view text) {
     return true;
 }
 
-std::string createMessage(const std::string& path, int error) {
-    return "Cannot create file \"" + path + "\". " + std::strerror(error);
-}
-
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Writes everything; returns 0 or the error number.
-int writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
-// The file a name really stands for: a symbolic link is written through, not replaced.
-std::string resolvedTarget(const std::string& path) {
-    std::array<char, PATH_MAX> resolved{};
-    if (::realpath(path.c_str(), resolved.data()) != nullptr) {
-        return resolved.data();
-    }
-    return path;
-}
-
-// A device or a pipe (/dev/stdout, /dev/null) cannot be replaced by renaming, and must
-// not be: it is written as it is. A pipe without a reader fails at once rather than waits.
-void writeInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        throw FileError(createMessage(path, errno));
-    }
-    int error = ::fcntl(fd, F_SETFL, 0) == 0 ? writeAll(fd, bytes) : errno;
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        throw FileError(createMessage(path, error));
-    }
-}
-
-
 }  // namespace
 
 std::string toWindows1251(std::string_view utf8) {
@@ -164,33 +107,6 @@ std::string documentBytes(const LineList& lines) {
         bytes.append("\r\n");
     }
     return bytes;
-}
-
-void saveFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string target = resolvedTarget(path);
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
-        writeInPlace(path, target, bytes);
-        return;
-    }
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        throw FileError(createMessage(path, errno));
-    }
-    const mode_t mode = exists ? existing.st_mode & 07777 : newFileMode();
-    int error = ::fchmod(fd, mode) == 0 ? writeAll(fd, bytes) : errno;
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        throw FileError(createMessage(path, error));
-    }
 }
 
 }  // namespace tessaro

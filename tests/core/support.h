@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -98,6 +101,59 @@ inline std::string readFileBytes(const std::filesystem::path& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// Runs the work as the user "nobody" when the tests run as root, so that file
+// permissions hold as they do for a user; as any other user it runs as it is.
+// Returns the message of the exception the work threw, or nothing.
+inline std::optional<std::string> asUnprivilegedUser(const std::function<void()>& work) {
+    const auto attempt = [&work]() -> std::optional<std::string> {
+        try {
+            work();
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+        return std::nullopt;
+    };
+    if (::geteuid() != 0) {
+        return attempt();
+    }
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+            ::setresuid(kNobody, kNobody, kNobody) != 0) {
+            ::_exit(2);
+        }
+        const auto thrown = attempt();
+        if (thrown) {
+            [[maybe_unused]] const auto written = ::write(channel[1], thrown->data(), thrown->size());
+        }
+        ::_exit(thrown ? 1 : 0);
+    }
+    ::close(channel[1]);
+    std::string message;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
+        message.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 2) {
+        return "the unprivileged run did not finish";
+    }
+    return WEXITSTATUS(status) == 0 ? std::nullopt : std::optional<std::string>(message);
+}
+
+// Lets every user into a scratch folder, as the unprivileged runs need.
+inline void openToEveryone(const std::filesystem::path& folder) {
+    std::filesystem::permissions(folder, std::filesystem::perms::all);
 }
 
 // An empty folder of the running test's own, removed with everything in it afterwards.

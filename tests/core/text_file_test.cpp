@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +18,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::asUnprivilegedUser;
+using testing::openToEveryone;
 using testing::readFileBytes;
+
+std::string repeated(std::string_view text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
 
 class TextFile : public ::testing::Test {
 protected:
@@ -64,15 +75,129 @@ TEST_F(TextFile, MissingFolderGivesTheFileCreationMessage) {
     }
 }
 
-TEST_F(TextFile, FailedSaveKeepsTheOldFile) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
+std::string permissionDenied(const fs::path& target) {
+    return "Cannot create file \"" + target.string() + "\". Permission denied";
+}
+
+std::size_t entriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST_F(TextFile, AFileTheUserMayNotWriteIsNeitherReplacedNorTouched) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs a file of another user";
     }
-    const fs::path target = dir / "d.eps";
-    std::ofstream(target) << "precious";
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(saveFileAtomically(target.string(), "new"), FileError);
-    EXPECT_EQ(readFileBytes(target), "precious");
+    openToEveryone(dir);  // the folder is writable, so a rename could replace the file
+    const fs::path foreign = dir / "foreign.eps";
+    const fs::path readOnly = dir / "read-only.eps";
+    std::ofstream(foreign) << "precious";
+    std::ofstream(readOnly) << "precious too";
+    fs::permissions(foreign, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                 fs::perms::others_read);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    struct stat before {};
+    ::stat(foreign.c_str(), &before);
+
+    EXPECT_EQ(asUnprivilegedUser([&] { saveFileAtomically(foreign.string(), "new"); }), permissionDenied(foreign));
+    EXPECT_EQ(asUnprivilegedUser([&] { saveFileAtomically(readOnly.string(), "new"); }), permissionDenied(readOnly));
+    EXPECT_EQ(readFileBytes(foreign), "precious");
+    EXPECT_EQ(readFileBytes(readOnly), "precious too");
+    struct stat after {};
+    ::stat(foreign.c_str(), &after);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(entriesIn(dir), 2u);
+}
+
+TEST_F(TextFile, AWritableFileInAFolderTheUserMayNotWriteIsSavedInPlace) {
+    const fs::path shared = dir / "shared.dxf";
+    std::ofstream(shared) << "an older and longer text";
+    fs::permissions(shared, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+    struct stat before {};
+    ::stat(shared.c_str(), &before);
+    if (::geteuid() != 0) {
+        fs::permissions(dir, fs::perms::owner_write, fs::perm_options::remove);
+    }
+
+    EXPECT_EQ(asUnprivilegedUser([&] { saveFileAtomically(shared.string(), "new"); }), std::nullopt);
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(readFileBytes(shared), "new");
+    struct stat after {};
+    ::stat(shared.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(entriesIn(dir), 1u);
+}
+
+TEST_F(TextFile, AReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    const fs::path target = dir / "theirs.eps";
+    std::ofstream(target) << "old";
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    saveFileAtomically(target.string(), "new");
+    struct stat after {};
+    ::stat(target.c_str(), &after);
+    EXPECT_EQ(readFileBytes(target), "new");
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+}
+
+TEST_F(TextFile, TheLongestLegalNamesSaveAndLeaveNoTemporary) {
+    for (const std::size_t length : {249u, 255u}) {
+        const fs::path target = dir / (std::string(length - 4, 'n') + ".dxf");
+        saveFileAtomically(target.string(), "first");
+        saveFileAtomically(target.string(), "second");
+        EXPECT_EQ(readFileBytes(target), "second");
+    }
+    // Cyrillic names are two bytes a letter; the temporary name is never cut inside one.
+    const fs::path cyrillic = dir / (repeated("ф", 125) + ".eps");
+    saveFileAtomically(cyrillic.string(), "x");
+    EXPECT_EQ(readFileBytes(cyrillic), "x");
+    EXPECT_EQ(entriesIn(dir), 3u);
+}
+
+TEST_F(TextFile, ADanglingSymbolicLinkIsWrittenThroughToItsTarget) {
+    fs::create_directory(dir / "sheets");
+    const fs::path link = dir / "latest.dxf";
+    fs::create_symlink("sheets/box.dxf", link);  // relative to the link's folder, and missing
+    saveFileAtomically(link.string(), "new");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFileBytes(dir / "sheets" / "box.dxf"), "new");
+}
+
+TEST_F(TextFile, ALoopOfLinksIsRefused) {
+    fs::create_symlink("b.dxf", dir / "a.dxf");
+    fs::create_symlink("a.dxf", dir / "b.dxf");
+    EXPECT_THROW(saveFileAtomically((dir / "a.dxf").string(), "x"), FileError);
+}
+
+TEST_F(TextFile, TemporariesLeftByKilledSavesOfTheTargetAreRemoved) {
+    const fs::path target = dir / "box.dxf";
+    const std::string prefix = temporaryNamePrefix("box.dxf");
+    EXPECT_TRUE(prefix.starts_with(".box.dxf"));
+    EXPECT_NE(prefix.find("tessaro"), std::string::npos);
+    const fs::path killed = dir / (prefix + "aB3xZ9");
+    const fs::path running = dir / (prefix + "Qq1w2E");
+    const fs::path otherTarget = dir / (temporaryNamePrefix("lid.dxf") + "aB3xZ9");
+    for (const fs::path& path : {killed, running, otherTarget}) {
+        std::ofstream(path) << "half a file";
+    }
+    const int live = ::open(running.c_str(), O_RDONLY);  // a save in progress holds its lock
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    saveFileAtomically(target.string(), "whole");
+    ::close(live);
+    EXPECT_EQ(readFileBytes(target), "whole");
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_TRUE(fs::exists(otherTarget));
 }
 
 TEST_F(TextFile, TargetThatIsAFolderFailsAndIsLeftAlone) {
