@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <vector>
 
 #include "app/language.h"
 #include "output/text_file.h"
@@ -89,17 +92,59 @@ std::string readBytes(const fs::path& path) {
     return bytes;
 }
 
-// Fills one row from one line: each text before a TAB is a cell, column 0 first.
-void readRow(ParamTable& table, int row, std::string_view line) {
-    if (row >= table.rowCount()) {
-        table.setCell(0, row, {});
+// What a table can sensibly hold; the largest has a dozen rows of two cells. A text
+// beyond it is refused before the table is touched.
+constexpr std::size_t kMostTableLines = 1000;
+constexpr std::size_t kMostTableCells = 64;
+
+// A table text cut into cells: line j is row j, each text before a TAB is a cell,
+// column 0 first, and a last text without its TAB is a cell all the same.
+struct TableCells {
+    std::vector<std::vector<std::string_view>> rows;
+    std::string problem;  // why the text is no table; empty when it is one
+};
+
+std::vector<std::string_view> cellsOf(std::string_view line) {
+    std::vector<std::string_view> cells;
+    while (!line.empty()) {
+        const std::size_t tab = line.find('\t');
+        cells.push_back(line.substr(0, tab));
+        line.remove_prefix(tab == std::string_view::npos ? line.size() : tab + 1);
     }
-    std::string rest(line);
-    rest.push_back('\t');
-    for (int column = 0; rest.size() > 1; ++column) {
-        const std::size_t tab = rest.find('\t');
-        table.setCell(column, row, rest.substr(0, tab));
-        rest.erase(0, tab + 1);
+    return cells;
+}
+
+TableCells splitTableText(std::string_view text) {
+    TableCells table;
+    while (!text.empty()) {
+        if (table.rows.size() == kMostTableLines) {
+            table.problem = "more than " + std::to_string(kMostTableLines) + " lines";
+            return table;
+        }
+        const std::size_t end = text.find_first_of("\r\n");
+        table.rows.push_back(cellsOf(text.substr(0, end)));
+        if (table.rows.back().size() > kMostTableCells) {
+            table.problem = "a line of more than " + std::to_string(kMostTableCells) + " cells";
+            return table;
+        }
+        if (end == std::string_view::npos) {
+            break;
+        }
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
+    }
+    return table;
+}
+
+void fillTable(ParamTable& table, const TableCells& cells) {
+    for (std::size_t j = 0; j < cells.rows.size(); ++j) {
+        const int row = static_cast<int>(j);
+        if (row >= table.rowCount()) {
+            table.setCell(0, row, {});
+        }
+        for (std::size_t column = 0; column < cells.rows[j].size(); ++column) {
+            table.setCell(static_cast<int>(column), row, std::string(cells.rows[j][column]));
+        }
     }
 }
 
@@ -110,16 +155,59 @@ bool existsAsFile(const fs::path& path) {
 
 // A file that fails is reported after the others have been tried: skipping them would
 // have the close step overwrite their saved values with the defaults.
-void loadIfPresent(ParamTable& table, const fs::path& path, std::string& failures) {
+void loadIfPresent(ParamTable& table, const fs::path& path, std::vector<UnloadedTableFile>& unloaded) {
     if (!existsAsFile(path)) {
         return;
     }
     try {
         loadTableFile(table, path);
     } catch (const FileError& e) {
-        failures += failures.empty() ? "" : "\n";
-        failures += e.what();
+        unloaded.push_back({path, e.what()});
     }
+}
+
+bool isAmong(const fs::path& path, const std::vector<UnloadedTableFile>& files) {
+    return std::any_of(files.begin(), files.end(), [&path](const UnloadedTableFile& file) {
+        std::error_code ignored;
+        return fs::equivalent(path, file.path, ignored);
+    });
+}
+
+// Moves the file to the first free name of "NAME.refused.EXT", "NAME.refused-2.EXT", ...
+// beside it, never over another file; returns the new name.
+fs::path keepAside(const fs::path& path) {
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        throw FileError("Cannot create file \"" + path.string() + "\". " + std::strerror(errno));
+    }
+    for (int attempt = 1;; ++attempt) {
+        const std::string tag = attempt == 1 ? ".refused" : ".refused-" + std::to_string(attempt);
+        const fs::path kept = path.parent_path() / (path.stem().string() + tag + path.extension().string());
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, kept.c_str(), RENAME_NOREPLACE) == 0) {
+            return kept;
+        }
+        if (errno != EEXIST) {
+            throw FileError("Cannot create file \"" + path.string() + "\". It was not loaded at start and could not be "
+                            "kept under another name: " + std::strerror(errno));
+        }
+    }
+}
+
+std::string keptMessage(const fs::path& path, const fs::path& kept) {
+    std::string message = "\"";
+    message.append(path.string())
+        .append("\" was not loaded at start, so it was not overwritten: it is kept as \"")
+        .append(kept.string())
+        .append("\", and the table was saved in its place");
+    return message;
+}
+
+std::string joinedLines(const std::vector<std::string>& lines, char lineBreak) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += text.empty() ? "" : std::string(1, lineBreak);
+        text += line;
+    }
+    return text;
 }
 
 }  // namespace
@@ -140,53 +228,86 @@ std::string tableFileText(const ParamTable& table) {
 }
 
 void readTableText(ParamTable& table, std::string_view text) {
-    int row = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        readRow(table, row++, text.substr(0, end));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crLf ? 2 : 1));
+    const TableCells cells = splitTableText(text);
+    if (!cells.problem.empty()) {
+        throw FileError("The text is not a table (" + cells.problem + ")");
     }
+    fillTable(table, cells);
 }
 
 void loadTableFile(ParamTable& table, const fs::path& path) {
-    readTableText(table, fromWindows1251(readBytes(path)));
+    const std::string text = fromWindows1251(readBytes(path));
+    const TableCells cells = splitTableText(text);
+    if (!cells.problem.empty()) {
+        throw FileError(notTableMessage(path, cells.problem));
+    }
+    fillTable(table, cells);
 }
 
 void saveTableFile(const ParamTable& table, const fs::path& path) {
     saveFileAtomically(path.string(), toWindows1251(tableFileText(table)));
 }
 
-void loadSavedTables(Workbench& wb, const fs::path& folder, const std::function<void()>& switchToEnglish) {
-    std::string failures;
-    loadIfPresent(wb.ParamGrid, folder / kMainTableFile, failures);
-    loadIfPresent(wb.ZubPazGrid, folder / kTabSlotTableFile, failures);
+std::vector<UnloadedTableFile> loadSavedTables(Workbench& wb, const fs::path& folder,
+                                               const std::function<void()>& switchToEnglish) {
+    std::vector<UnloadedTableFile> unloaded;
+    loadIfPresent(wb.ParamGrid, folder / kMainTableFile, unloaded);
+    loadIfPresent(wb.ZubPazGrid, folder / kTabSlotTableFile, unloaded);
     if (tablesAreEnglish(wb)) {
         switchToEnglish();
     }
-    loadIfPresent(wb.TransGrid, folder / kBobbinTableFile, failures);
-    if (!failures.empty()) {
-        throw FileError(failures);
-    }
+    loadIfPresent(wb.TransGrid, folder / kBobbinTableFile, unloaded);
+    return unloaded;
 }
 
-void saveTables(const Workbench& wb, const fs::path& folder) {
-    saveTableFile(wb.ParamGrid, folder / kMainTableFile);
-    saveTableFile(wb.ZubPazGrid, folder / kTabSlotTableFile);
-    saveTableFile(wb.TransGrid, folder / kBobbinTableFile);
+std::string unloadedMessage(const std::vector<UnloadedTableFile>& unloaded) {
+    std::vector<std::string> messages;
+    for (const UnloadedTableFile& file : unloaded) {
+        messages.push_back(file.message);
+    }
+    return joinedLines(messages, '\n');
+}
+
+std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
+                                    const std::vector<UnloadedTableFile>& keep) {
+    std::vector<std::string> kept;
+    std::vector<std::string> failures;
+    const std::pair<const ParamTable*, std::string_view> files[] = {
+        {&wb.ParamGrid, kMainTableFile}, {&wb.ZubPazGrid, kTabSlotTableFile}, {&wb.TransGrid, kBobbinTableFile}};
+    for (const auto& [table, name] : files) {
+        const fs::path path = folder / name;
+        try {
+            if (isAmong(path, keep)) {
+                kept.push_back(keptMessage(path, keepAside(path)));
+            }
+            saveTableFile(*table, path);
+        } catch (const FileError& e) {
+            failures.emplace_back(e.what());
+        }
+    }
+    if (!failures.empty()) {
+        failures.insert(failures.end(), kept.begin(), kept.end());
+        throw FileError(joinedLines(failures, '\n'));
+    }
+    return kept;
 }
 
 void TableStore::load(const std::function<void()>& switchToEnglish) {
     dontSave_ = false;
-    loadSavedTables(wb_, folders_.workingFolder(), switchToEnglish);
+    unloaded_ = loadSavedTables(wb_, folders_.workingFolder(), switchToEnglish);
+    if (!unloaded_.empty()) {
+        throw FileError(unloadedMessage(unloaded_));
+    }
 }
 
 void TableStore::save() const {
-    if (!dontSave_) {
-        saveTables(wb_, folders_.programFolder());
+    if (dontSave_) {
+        return;
+    }
+    const std::vector<std::string> kept = saveTables(wb_, folders_.programFolder(), unloaded_);
+    if (!kept.empty()) {
+        // A message box breaks its lines at a carriage return.
+        wb_.messages.show(joinedLines(kept, '\r') + ".");
     }
 }
 

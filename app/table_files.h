@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/folders.h"
 #include "model/param_table.h"
@@ -22,7 +23,9 @@ inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // Trans
 
 // Fills the table from a file text (UTF-8): line j goes to row j; a line's cells are the
 // texts before each TAB, column 0 first. Rows and columns are added as needed; what the
-// text does not mention keeps its text, and the table never shrinks.
+// text does not mention keeps its text, and the table never shrinks. A text of more
+// than 1000 lines or with a line of more than 64 cells is refused (FileError) and the
+// table is untouched.
 void readTableText(ParamTable& table, std::string_view text);
 
 // Reads a Windows-1251 table file into the table; the table is untouched on failure.
@@ -34,17 +37,30 @@ void loadTableFile(ParamTable& table, const std::filesystem::path& path);
 // Failure: FileError "Cannot create file "NAME". REASON".
 void saveTableFile(const ParamTable& table, const std::filesystem::path& path);
 
+// A table file that exists but was not loaded, and the message that says why.
+struct UnloadedTableFile {
+    std::filesystem::path path;
+    std::string message;
+};
+
 // The start-up loads from a folder, in the window's order: the main table, the tab-slot
 // table, then switchToEnglish if the main table's value header reads "Value", then the
 // transformer table. A missing file is skipped. A file that cannot be opened, or that
-// is no table file (binary bytes, over 1 MiB), keeps its table's defaults; the others
-// are still loaded, and then FileError reports every failure, one per line.
-void loadSavedTables(Workbench& wb, const std::filesystem::path& folder,
-                     const std::function<void()>& switchToEnglish);
+// is no table file (binary bytes, over 1 MiB, too many lines), keeps its table's
+// defaults and is returned; the others are still loaded.
+[[nodiscard]] std::vector<UnloadedTableFile> loadSavedTables(Workbench& wb, const std::filesystem::path& folder,
+                                                             const std::function<void()>& switchToEnglish);
+
+// The messages of the files that were not loaded, one per line.
+[[nodiscard]] std::string unloadedMessage(const std::vector<UnloadedTableFile>& unloaded);
 
 // The close step: the main, tab-slot and transformer tables, in that order, into the
-// folder; the first failure throws FileError and the files after it are not written.
-void saveTables(const Workbench& wb, const std::filesystem::path& folder);
+// folder. Each is tried; then FileError reports every failure, one per line.
+// A file among `keep` (one that was not loaded at start) is never overwritten: it is
+// renamed to a free name beside it ("ParamGrid.refused.txt") before the table is
+// written. Returns a sentence for each file kept so.
+std::vector<std::string> saveTables(const Workbench& wb, const std::filesystem::path& folder,
+                                    const std::vector<UnloadedTableFile>& keep = {});
 
 // The saved tables of the window's run: read from the working folder at start, written
 // next to the program at close unless the Russian switch has asked for a restart.
@@ -53,8 +69,10 @@ public:
     TableStore(Workbench& wb, const Folders& folders) : wb_(wb), folders_(folders) {}
 
     // FormCreate's loads (see loadSavedTables); clears the don't-save flag first.
+    // Failure: FileError reporting every file that was not loaded.
     void load(const std::function<void()>& switchToEnglish);
-    // FormClose's saves, unless the don't-save flag is set.
+    // FormClose's saves, unless the don't-save flag is set. A file that was not loaded
+    // at start is kept under a new name, and the message box says so.
     void save() const;
     // The Russian switch: deletes the saved main and tab-slot tables in the working
     // folder (a file that cannot be deleted stays, silently), asks for a restart and
@@ -67,6 +85,7 @@ private:
     Workbench& wb_;
     const Folders& folders_;
     bool dontSave_ = false;
+    std::vector<UnloadedTableFile> unloaded_;
 };
 
 }  // namespace tessaro

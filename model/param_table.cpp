@@ -17,10 +17,11 @@ ParamTable::ParamTable(std::string headerCaption, std::string headerValue, std::
 
 const std::string& ParamTable::cell(int column, int row) const {
     static const std::string empty;
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) {
+    if (row < 0 || row >= rowCount() || column < 0) {
         return empty;
     }
-    return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    const auto& cells = cells_[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : empty;
 }
 
 void ParamTable::setCell(int column, int row, std::string text) {
@@ -31,10 +32,25 @@ void ParamTable::setCell(int column, int row, std::string text) {
     if (row >= rowCount()) {
         cells_.resize(static_cast<std::size_t>(row) + 1);
     }
-    for (auto& cells : cells_) {
-        cells.resize(static_cast<std::size_t>(columns_));
+    auto& cells = cells_[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(column) >= cells.size()) {
+        cells.resize(static_cast<std::size_t>(column) + 1);
     }
-    cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(text);
+    cells[static_cast<std::size_t>(column)] = std::move(text);
+}
+
+bool operator==(const ParamTable& a, const ParamTable& b) {
+    if (a.rowCount() != b.rowCount() || a.columnCount() != b.columnCount()) {
+        return false;
+    }
+    for (int row = 0; row < a.rowCount(); ++row) {
+        for (int column = 0; column < a.columnCount(); ++column) {
+            if (a.cell(column, row) != b.cell(column, row)) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 double ParamTable::real(int row) const { return parseReal(text(row)); }

@@ -22,7 +22,8 @@ public:
 
     // An empty text for a cell outside the table.
     [[nodiscard]] const std::string& cell(int column, int row) const;
-    // Grows the table when the cell lies outside it; the table never shrinks.
+    // Grows the table when the cell lies outside it; the table never shrinks. Only the
+    // cell's own row is widened, so filling a wide table costs no more than its cells.
     void setCell(int column, int row, std::string text);
 
     [[nodiscard]] const std::string& caption(int row) const { return cell(0, row); }
@@ -31,10 +32,11 @@ public:
     [[nodiscard]] double real(int row) const;
     [[nodiscard]] int integer(int row) const;
 
-    friend bool operator==(const ParamTable&, const ParamTable&) = default;
+    // Equal when every cell reads the same: a row's missing cells are empty ones.
+    friend bool operator==(const ParamTable& a, const ParamTable& b);
 
 private:
-    std::vector<std::vector<std::string>> cells_;  // [row][column]
+    std::vector<std::vector<std::string>> cells_;  // [row][column]; a row may be shorter than columns_
     int columns_ = 2;
 };
 

@@ -96,7 +96,8 @@ TEST(TableFileText, TwelveLinesGrowTheTableToTwelveRows) {
     ParamTable table = defaultMainTable();
     std::string text;
     for (int row = 0; row < 12; ++row) {
-        text += "c" + std::to_string(row) + "\tv" + std::to_string(row) + "\t\r\n";
+        const std::string number = std::to_string(row);
+        text.append("c").append(number).append("\tv").append(number).append("\t\r\n");
     }
     readTableText(table, text);
     EXPECT_EQ(table.rowCount(), 12);
@@ -219,6 +220,35 @@ TEST_F(TableFiles, AFifoIsRefusedWithoutWaitingForAWriter) {
     EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
 }
 
+TEST(TableFileText, TextsBeyondWhatATableCanHoldAreRefusedAndLeaveTheTableAsItWas) {
+    const std::string manyCells = std::string(16000, '\t') + std::string(16000, '\n');
+    const std::string manyLines(1024 * 1024, '\n');
+    for (const auto& [text, why] : {std::pair{manyCells, "a line of more than 64 cells"},
+                                    std::pair{manyLines, "more than 1000 lines"}}) {
+        ParamTable table = defaultMainTable();
+        try {
+            readTableText(table, text);
+            FAIL() << why;
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("The text is not a table (") + why + ")");
+        }
+        EXPECT_EQ(table, defaultMainTable());
+    }
+}
+
+TEST(TableFileText, TheLargestTableLoadsWhole) {
+    std::string text;
+    for (int row = 0; row < 1000; ++row) {
+        text.append(63, 'x').append(std::string(63, '\t')).append("\r\n");
+    }
+    ParamTable table = defaultMainTable();
+    readTableText(table, text);
+    EXPECT_EQ(table.rowCount(), 1000);
+    EXPECT_EQ(table.columnCount(), 63);
+    EXPECT_EQ(table.cell(0, 999), std::string(63, 'x'));
+    EXPECT_EQ(tableFileText(table), text);
+}
+
 TEST(TableFileText, TabsAndLineBreaksInsideACellAreWrittenAsBlanks) {
     Bench b;
     b.wb.TransGrid.setCell(1, 1, "1\t2\r\n3");
@@ -230,12 +260,86 @@ TEST(TableFileText, TabsAndLineBreaksInsideACellAreWrittenAsBlanks) {
     EXPECT_EQ(reread.rowCount(), b.wb.TransGrid.rowCount());
 }
 
-TEST_F(TableFiles, ACloseThatCannotWriteStopsAtTheFirstFile) {
+TEST_F(TableFiles, ACloseThatCannotWriteOneFileStillWritesTheOthers) {
     fs::create_directory(folders.program / "ParamGrid.txt");  // cannot be replaced by a file
+    b.wb.TransGrid.setCell(1, 2, "31");
     TableStore store(b.wb, folders);
-    EXPECT_THROW(store.save(), FileError);
-    EXPECT_FALSE(fs::exists(folders.program / "ParamZub.txt"));
-    EXPECT_FALSE(fs::exists(folders.program / "TransGrid.txt"));
+    try {
+        store.save();
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create file \"" + (folders.program / "ParamGrid.txt").string() + "\". Is a directory");
+    }
+    EXPECT_TRUE(fs::exists(folders.program / "ParamZub.txt"));
+    ParamTable trans = defaultBobbinTable();
+    loadTableFile(trans, folders.program / "TransGrid.txt");
+    EXPECT_EQ(trans.text(2), "31");
+}
+
+// The window's usual set-up: it reads and writes its tables in one folder.
+class TablesInOneFolder : public TableFiles {
+protected:
+    void SetUp() override {
+        TableFiles::SetUp();
+        folders.program = folders.working;
+    }
+};
+
+TEST_F(TablesInOneFolder, AFileRefusedAtStartIsKeptBesideAndTheValuesTypedAreSaved) {
+    const fs::path main = folders.working / "ParamGrid.txt";
+    const fs::path tabSlot = folders.working / "ParamZub.txt";
+    const std::string strayByte = toWindows1251(tableFileText(defaultMainTable())).insert(40, 1, '\x01');
+    const std::string tooLong(1024 * 1024 + 1, '\n');
+    writeBytes(main, strayByte);
+    writeBytes(tabSlot, tooLong);
+
+    TableStore store(b.wb, folders);
+    EXPECT_THROW(store.load([] {}), FileError);
+    b.wb.ParamGrid.setCell(1, 2, "250");  // typed during the run
+    store.save();
+
+    EXPECT_EQ(readFileBytes(folders.working / "ParamGrid.refused.txt"), strayByte);
+    EXPECT_EQ(readFileBytes(folders.working / "ParamZub.refused.txt"), tooLong);
+    ParamTable saved = defaultMainTable();
+    loadTableFile(saved, main);
+    EXPECT_EQ(saved.text(2), "250");
+    ASSERT_EQ(b.messages.shown.size(), 1u);
+    EXPECT_EQ(b.messages.shown[0], "\"" + main.string() + "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
+                                       (folders.working / "ParamGrid.refused.txt").string() +
+                                       "\", and the table was saved in its place\r\"" + tabSlot.string() +
+                                       "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
+                                       (folders.working / "ParamZub.refused.txt").string() +
+                                       "\", and the table was saved in its place.");
+
+    // The next refusal keeps the earlier one too.
+    writeBytes(main, strayByte);
+    TableStore next(b.wb, folders);
+    EXPECT_THROW(next.load([] {}), FileError);
+    next.save();
+    EXPECT_EQ(readFileBytes(folders.working / "ParamGrid.refused-2.txt"), strayByte);
+    EXPECT_TRUE(fs::exists(folders.working / "ParamGrid.refused.txt"));
+}
+
+TEST_F(TablesInOneFolder, AFileTheUserMayNotReadIsNeitherLoadedNorReplaced) {
+    testing::openToEveryone(dir);
+    testing::openToEveryone(folders.working);
+    const fs::path main = folders.working / "ParamGrid.txt";
+    writeBytes(main, "Header\t7\t\r\n");
+    fs::permissions(main, fs::perms::none);
+
+    const auto closeMessage = testing::asUnprivilegedUser([&] {
+        TableStore store(b.wb, folders);
+        try {
+            store.load([] {});
+        } catch (const FileError&) {
+            store.save();  // the close
+        }
+    });
+    EXPECT_EQ(closeMessage, "Cannot create file \"" + main.string() + "\". Permission denied");
+    fs::permissions(main, fs::perms::owner_read);
+    EXPECT_EQ(readFileBytes(main), "Header\t7\t\r\n");
+    EXPECT_FALSE(fs::exists(folders.working / "ParamGrid.refused.txt"));
 }
 
 TEST_F(TableFiles, TheRussianSwitchDeletesTwoFilesAsksForARestartAndSuppressesTheSave) {
