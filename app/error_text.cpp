@@ -1,5 +1,7 @@
 #include "app/error_text.h"
 
+#include <new>
+
 namespace tessaro {
 
 std::string errorBoxText(std::string_view message) {
@@ -8,6 +10,13 @@ std::string errorBoxText(std::string_view message) {
         text.push_back('.');
     }
     return text;
+}
+
+std::string errorBoxText(const std::exception& error) {
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
+        return "There is not enough memory for this template; nothing was written.";
+    }
+    return errorBoxText(error.what());
 }
 
 }  // namespace tessaro

@@ -7,7 +7,8 @@
 
 namespace tessaro {
 
-// Proposed file names; the cells go in exactly as typed.
+// Proposed file names; the cells go in as typed, but for a "/" or a control character,
+// which become blanks so that the name stays in its folder.
 
 // The bobbin's template label, which its name ends with.
 inline constexpr std::string_view kBobbinLabel = " trans";

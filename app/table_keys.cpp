@@ -1,5 +1,6 @@
 #include "app/table_keys.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
@@ -35,6 +36,15 @@ int rowOf(const TableKeys& keys, const ParamTable& table, std::string_view key) 
     return row;
 }
 
+// A line break or another control character in a cell would end up inside the
+// documents' header lines.
+bool holdsControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 }  // namespace
 
 void assignTableValue(Workbench& wb, std::string_view assignment) {
@@ -54,6 +64,10 @@ void assignTableValue(Workbench& wb, std::string_view assignment) {
         const int row = rowOf(keys, table, key);
         if (row == 0) {
             throw UsageError("The " + std::string(tableName) + " table has no row '" + std::string(key) + "'");
+        }
+        if (holdsControlCharacter(text)) {
+            throw UsageError("The value of " + std::string(tableName) + "." + std::string(key) +
+                             " holds a line break or another control character");
         }
         table.setCell(1, row, std::string(text));
         return;

@@ -1,20 +1,26 @@
 #include "output/svg_writer.h"
 
-#include <charconv>
+#include <cmath>
+
+#include "output/drawing_error.h"
+#include "output/number_text.h"
 
 namespace tessaro {
 namespace {
 
-// Six decimals, as the EPS text has them, without the trailing zeros.
+// Six decimals, as the EPS text has them, without the trailing zeros. A value that is
+// not finite (a sum of extremes in the size) has no such text and is refused.
 void appendNumber(std::string& out, double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0, std::chars_format::fixed, 6);
-    std::string_view text(buffer, result.ptr - buffer);
+    if (!std::isfinite(value)) {
+        throw DrawingError("The drawing is too large to be written as SVG");
+    }
+    const std::string fixed = fixedText(value, 6);
+    std::string_view text = fixed;
     text = text.substr(0, text.find_last_not_of('0') + 1);
     if (text.back() == '.') {
         text.remove_suffix(1);
     }
-    out += text == "-0" ? "0" : text;
+    out += text;
 }
 
 void appendEscaped(std::string& out, std::string_view text) {

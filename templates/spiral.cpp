@@ -1,5 +1,6 @@
 #include "templates/spiral.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "output/drawing_error.h"
@@ -12,18 +13,35 @@ constexpr long double kTwoPi = 6.283185307179586477L;
 // The degrees per radian of the steps' length rule: 57.3, not 180/pi.
 constexpr long double kDegreesPerRadian = 57.3L;
 
-void refuseEndlessSpiral(double Fi, double dt, double tmax) {
+// The characters of one "%11.6f" number: at least 11, more for a wide one.
+long double numberWidth(long double magnitude) {
+    const long double integerDigits = magnitude < 10 ? 1 : std::floor(std::log10(magnitude)) + 1;
+    return std::max(11.0L, integerDigits + 8);
+}
+
+// A step that is not a positive finite angle never ends, and a spiral of huge numbers
+// would fill the memory long before its lines do: both are refused before drawing.
+void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, double St) {
     if (Fi == 0) {
         throw DrawingError("Floating point division by zero");
     }
     if (Fi < 0) {
         throw DrawingError("The vector step Fi must be greater than 0 degrees");
     }
+    if (!(dt > 0) || !std::isfinite(dt) || !std::isfinite(K) || K == 0) {
+        throw DrawingError("The vector step Fi is too small to draw with; choose a larger vector step Fi");
+    }
     const long double bound = static_cast<long double>(tmax) + dt;
     const long double steps = bound < 0 ? 0 : std::floor(bound / dt) + 1;
-    if (steps + 2 > kMaxSpiralLines) {
+    if (!(steps + 2 <= kMaxSpiralLines)) {
         throw DrawingError("The spiral would have more than 10 000 000 lines; "
                            "choose a larger vector step Fi or fewer turns");
+    }
+    const long double outerRadius = std::fabs(R / static_cast<long double>(K) + (St / kTwoPi) * bound / K);
+    const long double widest = std::max({std::fabs(static_cast<long double>(R)), outerRadius, 1.0L});
+    const long double lineBytes = 2 * numberWidth(widest) + sizeof(" lineto\r\n");
+    if (!((steps + 2) * lineBytes <= kMaxSpiralBytes)) {
+        throw DrawingError("The spiral's numbers are too large to write; choose a smaller radius R or step St");
     }
 }
 
@@ -38,8 +56,8 @@ void drawArhimedSpiral(Workbench& wb) {
     double t = 0;
     const double dt = static_cast<double>(kTwoPi * Fi / 360);
     const double tmax = static_cast<double>((2 * static_cast<long long>(N)) * kPi);
-    refuseEndlessSpiral(Fi, dt, tmax);
     const double K = static_cast<double>(kDegreesPerRadian / Fi);
+    refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
 
     Pen& pen = wb.pen;
     pen.OrgX = 0;
