@@ -2,7 +2,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -83,7 +85,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
 void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
     if (!a.tables.empty()) {
         // As the window starts: an English main table makes the other tables' captions English too.
-        loadSavedTables(wb, a.tables, [&wb] { setEnglishTables(wb); });
+        const auto unloaded = loadSavedTables(wb, a.tables, [&wb] { setEnglishTables(wb); });
+        if (!unloaded.empty()) {
+            throw FileError(unloadedMessage(unloaded));
+        }
     }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
@@ -105,6 +110,15 @@ void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench&
     }
 }
 
+// A full disk or a closed pipe is a failed command, not a silent success.
+void writeToStandardOutput(std::string_view bytes) {
+    errno = 0;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    if (!written || std::fflush(stdout) != 0) {
+        throw FileError(std::string("Cannot write to standard output. ") + std::strerror(errno != 0 ? errno : EIO));
+    }
+}
+
 int run(const Arguments& a) {
     SystemClock clock;
     StderrMessages messages;
@@ -118,8 +132,7 @@ int run(const Arguments& a) {
     }
     command.run(wb);
     if (a.output == "-") {
-        const std::string bytes = templateBytes(wb, type);
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        writeToStandardOutput(templateBytes(wb, type));
         return 0;
     }
     const std::string path =
@@ -149,7 +162,7 @@ int main(int argc, char** argv) {
         std::cerr << "tessaro-cli: " << e.what() << '\n';
         return 2;
     } catch (const std::exception& e) {
-        std::cerr << "tessaro-cli: " << errorBoxText(e.what()) << '\n';
+        std::cerr << "tessaro-cli: " << errorBoxText(e) << '\n';
         return 1;
     }
 }

@@ -1,4 +1,4 @@
 # The Debian 12 packages the project builds and runs with.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libcli11-dev libjpeg-dev fonts-dejavu-core fonts-dejavu-extra)
 # What the tests and benchmarks need on top: the readers of our files and the test libraries.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf ghostscript librsvg2-bin xvfb xauth)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf ghostscript librsvg2-bin xvfb xauth strace)
