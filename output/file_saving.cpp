@@ -85,7 +85,12 @@ std::string followLinks(const std::string& path) {
             return current;
         }
         destination.resize(static_cast<std::size_t>(length));
-        current = (fs::path(current).parent_path() / destination).string();
+        const std::string next = (fs::path(current).parent_path() / destination).string();
+        struct stat resolved {};
+        if (::stat(current.c_str(), &resolved) == 0 && ::lstat(next.c_str(), &info) != 0) {
+            return current;  // /dev/stdout on a pipe: the kernel resolves it, its text names nothing
+        }
+        current = next;
     }
     throw FileError(createMessage(path, ELOOP));
 }

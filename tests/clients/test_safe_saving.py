@@ -43,6 +43,11 @@ class SafeSaving(FilesTestCase):
         self.assertEqual(result.stderr.decode(),
                          "tessaro-cli: Cannot write to standard output. No space left on device.\n")
 
+    def test_dev_stdout_on_a_pipe_is_written_through(self):
+        result = run_cli("facade", "-f", "eps", "-o", "/dev/stdout")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertTrue(result.stdout.startswith(b"%!PS-Adobe-3.0 EPSF-3.0\r\n"))
+
     def test_the_proposed_name_never_leaves_the_current_folder(self):
         inner = os.path.join(self.work.path, "a", "b")
         os.makedirs(inner)
