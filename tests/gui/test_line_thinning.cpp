@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <random>
 
 #include "gui/drawing_painter.h"
