@@ -17,31 +17,38 @@ bool samePixel(QPointF a, QPointF b) {
     return std::floor(a.x()) == std::floor(b.x()) && std::floor(a.y()) == std::floor(b.y());
 }
 
-// The outline as screen points with the merges described in the header. A segment
-// between two points beyond the same side cannot cross the visible rectangle, so a
-// run of them is drawn as one segment to the run's last point.
+// A step may be left out of the drawn line while nothing of it can be seen: the step
+// and the shortcut from the last point drawn to its end both lie beyond one side.
+bool unseenStep(QPointF from, QPointF to, QPointF lastDrawn, const QRectF& r) {
+    const int beyond = outsideBits(to, r);
+    return (outsideBits(from, r) & beyond) != 0 && (outsideBits(lastDrawn, r) & beyond) != 0;
+}
+
+// The outline as screen points with the merges described in the header. Unseen steps
+// are held back; the last of them is drawn as soon as a step may be seen, so a segment
+// that crosses the view is never lost. A step inside the pixel of the last point drawn
+// is merged.
 void thinOutline(std::span<const DrawingPoint> outline, const DrawingView& view, const QRectF& visible,
                  QPolygonF& out) {
     out.clear();
-    QPointF last = view.toScreen(outline.front());
-    out.append(last);
+    QPointF previous = view.toScreen(outline.front());
+    QPointF lastDrawn = previous;
+    out.append(lastDrawn);
     bool held = false;
-    QPointF heldPoint;
     for (std::size_t i = 1; i < outline.size(); ++i) {
         const QPointF p = view.toScreen(outline[i]);
-        if ((outsideBits(last, visible) & outsideBits(p, visible)) != 0) {
-            held = true;
-            heldPoint = p;
-            continue;
-        }
-        if (held) {
-            out.append(heldPoint);
+        if (held && !unseenStep(previous, p, lastDrawn, visible)) {
+            out.append(previous);
+            lastDrawn = previous;
             held = false;
-        } else if (samePixel(last, p)) {
-            continue;
         }
-        out.append(p);
-        last = p;
+        if (unseenStep(previous, p, lastDrawn, visible)) {
+            held = true;
+        } else if (!samePixel(lastDrawn, p)) {
+            out.append(p);
+            lastDrawn = p;
+        }
+        previous = p;
     }
     const QPointF end = view.toScreen(outline.back());
     if (out.size() == 1 || out.constLast() != end) {

@@ -5,46 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "model/about.h"
 
 namespace tessaro::gui {
-
-QtSaveDialog::QtSaveDialog(QWidget* parent, const QString& filter, int presetType)
-    : parent_(parent), lastType_(presetType), lastFolder_(QDir::homePath()) {
-    const QStringList parts = filter.split('|');
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
-        extensions_ << QString(parts[i + 1]).remove("*.");
-    }
-}
-
-// Names hold dots of their own ("spiral R10.0mm …"), so only a known extension counts.
-QString QtSaveDialog::withExtension(const QString& path) const {
-    for (const QString& extension : extensions_) {
-        if (path.endsWith("." + extension, Qt::CaseInsensitive)) {
-            return path;
-        }
-    }
-    return path + "." + extensions_.value(lastType_ - 1);
-}
-
-std::optional<SaveChoice> QtSaveDialog::ask(const std::string& proposedName) {
-    QFileDialog dialog(parent_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(nameFilters_);
-    dialog.selectNameFilter(nameFilters_.value(lastType_ - 1));
-    dialog.setDirectory(lastFolder_);
-    dialog.selectFile(QString::fromStdString(proposedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    lastType_ = static_cast<int>(nameFilters_.indexOf(dialog.selectedNameFilter())) + 1;
-    lastFolder_ = QFileInfo(dialog.selectedFiles().constFirst()).absolutePath();
-    return SaveChoice{withExtension(dialog.selectedFiles().constFirst()).toStdString(),
-                      static_cast<FileType>(lastType_)};
-}
 
 namespace {
 
@@ -57,7 +22,77 @@ QString boxText(std::string_view text) {
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
+std::optional<FileType> typeOfExtension(const QString& extension) {
+    return fileTypeNamed(extension.toLower().toStdString());
+}
+
+// Qt's own question and its translation, asked about the name that will be written.
+bool confirmReplacing(QWidget* parent, const QString& path) {
+    const QString question =
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
+    return QMessageBox::warning(parent, boxTitle(), question.arg(QDir::toNativeSeparators(path)),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace
+
+QtSaveDialog::QtSaveDialog(QWidget* parent, const QString& filter, int presetType)
+    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QDir::homePath()) {
+    const QStringList parts = filter.split('|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
+        const QString pattern = parts[i + 1];
+        filterTypes_.push_back(pattern.startsWith("*.") ? typeOfExtension(pattern.mid(2)) : std::nullopt);
+    }
+}
+
+// Names hold dots of their own ("spiral R10.0mm …"), so only one of our extensions counts.
+std::optional<SaveChoice> QtSaveDialog::choiceFor(const QString& path, const QString& nameFilter) const {
+    if (const auto typed = typeOfExtension(QFileInfo(path).suffix())) {
+        return SaveChoice{path.toStdString(), *typed};
+    }
+    const qsizetype chosen = nameFilters_.indexOf(nameFilter);
+    if (chosen < 0 || !filterTypes_[static_cast<std::size_t>(chosen)]) {
+        return std::nullopt;
+    }
+    const FileType type = *filterTypes_[static_cast<std::size_t>(chosen)];
+    const std::string_view extension = extensionOf(type);
+    return SaveChoice{path.toStdString() + "." + std::string(extension), type};
+}
+
+// Qt's own overwrite question is off: it would ask about the name before the extension
+// is added. "No" opens the dialog again, as Qt's question does.
+std::optional<SaveChoice> QtSaveDialog::ask(const std::string& proposedName) {
+    QString name = QString::fromStdString(proposedName);
+    for (;;) {
+        QFileDialog dialog(parent_);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setNameFilters(nameFilters_);
+        dialog.selectNameFilter(nameFilters_.value(presetFilter_));
+        dialog.setDirectory(lastFolder_);
+        dialog.selectFile(name);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        const QString path = dialog.selectedFiles().constFirst();
+        lastFolder_ = QFileInfo(path).absolutePath();
+        const auto choice = choiceFor(path, dialog.selectedNameFilter());
+        if (!choice) {
+            return std::nullopt;
+        }
+        const QString target = QString::fromStdString(choice->path);
+        if (QFileInfo::exists(target) && !confirmReplacing(parent_, target)) {
+            name = QFileInfo(target).fileName();
+            continue;
+        }
+        const auto saved = std::find(filterTypes_.begin(), filterTypes_.end(), choice->type);
+        if (saved != filterTypes_.end()) {
+            presetFilter_ = saved - filterTypes_.begin();
+        }
+        return choice;
+    }
+}
 
 void QtMessageBox::show(std::string_view text) { QMessageBox::information(parent_, boxTitle(), boxText(text)); }
 

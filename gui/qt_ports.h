@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 #include "app/folders.h"
 #include "app/save_dialog.h"
@@ -11,22 +13,26 @@ class QWidget;
 
 namespace tessaro::gui {
 
-// The common save dialog over QFileDialog. It keeps the last chosen type as the
-// preset of the next command, and adds the chosen type's extension to a name that
-// has none of the known ones.
+// The common save dialog over QFileDialog. A typed name that ends in one of our
+// extensions is saved as that type; any other name gets the chosen filter's extension.
+// Replacing an existing file is asked about that final name. The type saved last is
+// the preset of the next command.
 class QtSaveDialog final : public SaveDialog {
 public:
-    // filter: "description|pattern|description|pattern…", file type 1 first.
+    // filter: "description|pattern|description|pattern…"; presetType: the filter shown
+    // first, counted from 1.
     QtSaveDialog(QWidget* parent, const QString& filter, int presetType);
     std::optional<SaveChoice> ask(const std::string& proposedName) override;
 
 private:
-    [[nodiscard]] QString withExtension(const QString& path) const;
+    // The file and type for a name and filter chosen in the dialog; nothing when
+    // neither the name nor the filter tells a type.
+    [[nodiscard]] std::optional<SaveChoice> choiceFor(const QString& path, const QString& nameFilter) const;
 
     QWidget* parent_;
     QStringList nameFilters_;
-    QStringList extensions_;
-    int lastType_;
+    std::vector<std::optional<FileType>> filterTypes_;  // a filter such as "*" has none
+    qsizetype presetFilter_;
     QString lastFolder_;  // where the last file went; the next dialog opens there
 };
 

@@ -22,6 +22,7 @@
 #include "app/language.h"
 #include "gui/line_list_model.h"
 #include "gui/param_table_model.h"
+#include "gui/param_table_view.h"
 #include "gui/pictures.h"
 #include "gui/preview_widget.h"
 #include "gui/previewing_save_dialog.h"
@@ -109,7 +110,9 @@ TQuarnelForm::TQuarnelForm(FormPorts ports, QWidget* parent)
     TabSheet1Show();
 }
 
-TQuarnelForm::~TQuarnelForm() = default;
+// QWidget closes the window and deletes the tables' views after the workbench, a member,
+// is gone; an editor still open would then write into a table that no longer exists.
+TQuarnelForm::~TQuarnelForm() { commitOpenEditors(); }
 
 // Loads the saved tables from the working folder; an English main table switches the
 // window to English. A file that cannot be loaded is reported; the others still load.
@@ -133,6 +136,7 @@ void TQuarnelForm::FormClose() {
 }
 
 void TQuarnelForm::closeEvent(QCloseEvent* event) {
+    commitOpenEditors();
     FormClose();
     event->accept();
 }
@@ -141,7 +145,7 @@ QTableView* TQuarnelForm::addGrid(QWidget* parent, ParamTable& table, const char
                                   int captionWidth, int valueWidth) {
     auto* model = new ParamTableModel(table, this);
     tableModels_.push_back(model);
-    auto* view = new QTableView(parent);
+    auto* view = new ParamTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
     view->setGeometry(geometry);
@@ -155,7 +159,6 @@ QTableView* TQuarnelForm::addGrid(QWidget* parent, ParamTable& table, const char
     view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     view->setColumnWidth(0, captionWidth);
     view->setColumnWidth(1, valueWidth);
-    view->setEditTriggers(QAbstractItemView::AllEditTriggers);
     return view;
 }
 
@@ -377,6 +380,12 @@ void TQuarnelForm::bindSwitches() {
     ShortOporaClick();
 }
 
+void TQuarnelForm::commitOpenEditors() {
+    for (ParamTableView* view : findChildren<ParamTableView*>()) {
+        view->commitOpenEditor();
+    }
+}
+
 void TQuarnelForm::reloadTables() {
     for (ParamTableModel* model : tableModels_) {
         model->reload();
@@ -458,6 +467,7 @@ void TQuarnelForm::ArhimedClick() { perform("spiral"); }
 void TQuarnelForm::FullTransClick() { perform("bobbin"); }
 
 void TQuarnelForm::perform(std::string_view name) {
+    commitOpenEditors();
     try {
         const TemplateCommand* command = findCommand(name);
         if (command == nullptr) {

@@ -95,6 +95,8 @@ private:
     void perform(std::string_view command);
     void showDocuments();
     void reloadTables();
+    // Puts the text of an open cell editor into its table before the tables are read or saved.
+    void commitOpenEditors();
 
     QTableView* addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
                         int valueWidth);

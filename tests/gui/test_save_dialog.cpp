@@ -1,0 +1,194 @@
+// The save dialog over Qt's own file dialog, driven as the user drives it: the type
+// follows a typed extension, replacing a file is asked about the name that is written,
+// and a filter of no type writes nothing.
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <functional>
+
+#include "gui/qt_ports.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+const QString kFilter = "*.eps|*.eps|*.dxf|*.dxf|*.svg|*.svg";
+
+// Acts on the modal dialogs as they open, one step each, in order. A dialog that no
+// step expects is closed and counted, so a wrong dialog fails the test instead of
+// waiting for a user.
+class ModalScript {
+public:
+    // A step acts on the open modal widget and tells whether it was the one it expects.
+    using Step = std::function<bool(QWidget*)>;
+
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(20);
+    }
+
+    [[nodiscard]] bool finished() const { return steps_.empty() && unexpected_ == 0; }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        if (steps_.empty()) {
+            ++unexpected_;
+            modal->close();
+        } else if (steps_.front()(modal)) {
+            steps_.pop_front();
+        }
+    }
+
+    QTimer timer_;
+    std::deque<Step> steps_;
+    int unexpected_ = 0;
+};
+
+// Chooses the filter, then types the name and presses Save.
+ModalScript::Step save(const QString& filter, const QString& name) {
+    return [=](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            return false;
+        }
+        dialog->selectNameFilter(filter);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Save)->click();
+        return true;
+    };
+}
+
+// Presses Cancel, noting the filter the dialog was opened with.
+ModalScript::Step cancel(QString* presetFilter = nullptr) {
+    return [presetFilter](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            return false;
+        }
+        if (presetFilter != nullptr) {
+            *presetFilter = dialog->selectedNameFilter();
+        }
+        dialog->reject();
+        return true;
+    };
+}
+
+// Answers a question box that names the file; the default answer must be No.
+ModalScript::Step answer(QMessageBox::StandardButton button, const QString& naming, QStringList& asked) {
+    return [=, &asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            return false;
+        }
+        asked << box->text();
+        if (box->text().contains(naming) && box->defaultButton() == box->button(QMessageBox::No)) {
+            box->button(button)->click();
+        } else {
+            box->button(QMessageBox::No)->click();
+            asked << "unexpected question";
+        }
+        return true;
+    };
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class SaveDialogTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    std::optional<SaveChoice> askWith(QtSaveDialog& dialog, std::deque<ModalScript::Step> steps) {
+        ModalScript script(std::move(steps));
+        auto choice = dialog.ask("box");
+        [&] { QVERIFY2(script.finished(), "the dialogs did not open as expected"); }();
+        return choice;
+    }
+
+    QString at(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    // A known extension in the typed name decides the type, whatever the filter says;
+    // a name without one gets the chosen filter's extension (names hold dots of their own).
+    void typedExtensionDecidesTheType() {
+        QtSaveDialog dialog(nullptr, kFilter, 2);
+        const struct {
+            const char* filter;
+            const char* typed;
+            const char* written;
+            FileType type;
+        } cases[] = {
+            {"*.eps (*.eps)", "box.dxf", "box.dxf", FileType::Dxf},
+            {"*.dxf (*.dxf)", "box.SVG", "box.SVG", FileType::Svg},
+            {"*.svg (*.svg)", "box.eps", "box.eps", FileType::Eps},
+            {"*.eps (*.eps)", "box", "box.eps", FileType::Eps},
+            {"*.svg (*.svg)", "spiral R10.0mm rev8", "spiral R10.0mm rev8.svg", FileType::Svg},
+        };
+        for (const auto& c : cases) {
+            const auto choice = askWith(dialog, {save(c.filter, at(c.typed))});
+            QVERIFY2(choice, c.typed);
+            QCOMPARE(QString::fromStdString(choice->path), at(c.written));
+            QCOMPARE(choice->type, c.type);
+        }
+    }
+
+    // The next dialog opens with the type that was saved last.
+    void savedTypeIsTheNextPreset() {
+        QtSaveDialog dialog(nullptr, kFilter, 2);
+        QString preset;
+        QVERIFY(!askWith(dialog, {cancel(&preset)}));
+        QCOMPARE(preset, QString("*.dxf (*.dxf)"));
+        QVERIFY(askWith(dialog, {save("*.eps (*.eps)", at("a.svg"))}));
+        QVERIFY(!askWith(dialog, {cancel(&preset)}));
+        QCOMPARE(preset, QString("*.svg (*.svg)"));
+    }
+
+    // Replacing a file is asked about the name that will be written: "box" typed with
+    // the DXF filter replaces box.dxf. No goes back to the dialog; Yes replaces.
+    void replacingAsksAboutTheWrittenName() {
+        QtSaveDialog dialog(nullptr, kFilter, 2);
+        writeFile(at("box.dxf"), "old");
+        QStringList asked;
+        QVERIFY(!askWith(dialog, {save("*.dxf (*.dxf)", at("box")),
+                                  answer(QMessageBox::No, "box.dxf", asked), cancel()}));
+        QCOMPARE(asked.size(), 1);
+        const auto choice = askWith(dialog, {save("*.dxf (*.dxf)", at("box")),
+                                             answer(QMessageBox::Yes, "box.dxf", asked)});
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(choice);
+        QCOMPARE(QString::fromStdString(choice->path), at("box.dxf"));
+
+        // A new name asks nothing.
+        QVERIFY(askWith(dialog, {save("*.dxf (*.dxf)", at("new"))}));
+        QCOMPARE(asked.size(), 2);
+    }
+
+    // A filter that names no type of ours gives no choice; a typed extension still does.
+    void filterOfNoTypeGivesNoChoice() {
+        QtSaveDialog dialog(nullptr, kFilter + "|All files|*", 2);
+        QVERIFY(!askWith(dialog, {save("All files (*)", at("box"))}));
+        const auto choice = askWith(dialog, {save("All files (*)", at("box.svg"))});
+        QVERIFY(choice);
+        QCOMPARE(choice->type, FileType::Svg);
+    }
+};
+
+QTEST_MAIN(SaveDialogTest)
+#include "test_save_dialog.moc"

@@ -1,0 +1,156 @@
+// Typing into the tables: the value lands in the cell the user chose, and a value still
+// in its editor is in the table before anything reads or saves the tables.
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/table_files.h"
+#include "gui/fakes.h"
+#include "gui/quarnel_form.h"
+#include "model/default_tables.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+struct Grid {
+    const char* name;
+    const char* tab;
+};
+
+const Grid kGrids[] = {{"ParamGrid", "TabSheet1"},
+                       {"GridScrewL", "TabSheet2"},
+                       {"ZubPazGrid", "TabSheet4"},
+                       {"ArhimedGrid", "TabSheet5"},
+                       {"TransGrid", "TabSheet7"}};
+
+// Keys go where the user's keys go: to the widget that has the focus at that moment.
+void typeFast(const QString& text) {
+    for (const QChar c : text) {
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+}
+
+QStringList cellsOf(const QAbstractItemModel& model) {
+    QStringList cells;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+            cells << model.index(row, column).data().toString();
+        }
+    }
+    return cells;
+}
+
+void clickCell(QTableView* view, const QModelIndex& index) {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+// Shows the grid's tab and opens an editor on a value cell by typing into it.
+QTableView* startTyping(TQuarnelForm& form, const Grid& grid, int row, const QString& text) {
+    form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
+    auto* view = form.findChild<QTableView*>(grid.name);
+    clickCell(view, view->model()->index(row, 1));
+    typeFast(text);
+    return view;
+}
+
+}  // namespace
+
+class TableEditingTest : public QObject {
+    Q_OBJECT
+
+    testing::FakeSaveDialog dialog;
+    testing::FakeMessageBox messages;
+    testing::FakeClock clock;
+    testing::FakeFolders folders;
+
+private slots:
+    void init() {
+        dialog = {};
+        messages = {};
+    }
+
+    // Clicking a selected cell and typing at once must not let the view search for a
+    // row starting with the typed digit: the first value row's first character is
+    // typed into the last row of every table.
+    void fastTypingLandsInTheClickedCell() {
+        TQuarnelForm form({dialog, messages, clock, folders});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (const Grid& grid : kGrids) {
+            form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
+            auto* view = form.findChild<QTableView*>(grid.name);
+            QAbstractItemModel& model = *view->model();
+            const QModelIndex clicked = model.index(model.rowCount() - 1, 1);
+            const QString typed = model.index(1, 1).data().toString().left(1) + "9";
+            QVERIFY2(typed != clicked.data().toString(), grid.name);
+
+            // Selected with no editor open, as after an edit the user finished.
+            clickCell(view, clicked);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            QVERIFY2(view->selectionModel()->isSelected(clicked), grid.name);
+            QStringList expected = cellsOf(model);
+            expected[clicked.row() * model.columnCount() + 1] = typed;
+
+            clickCell(view, clicked);
+            typeFast(typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();  // the delegate commits on Return through the event loop
+            QCOMPARE(cellsOf(model), expected);
+            QCOMPARE(view->currentIndex(), clicked);
+
+            // On the header's value cell, which cannot be edited, the digits go nowhere.
+            const QModelIndex header = model.index(0, 1);
+            clickCell(view, header);
+            typeFast(typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();
+            QCOMPARE(cellsOf(model), expected);
+            QCOMPARE(view->currentIndex(), header);
+        }
+    }
+
+    // The value typed last is saved even when the window closes with its editor open.
+    void closingSavesTheValueStillBeingEdited() {
+        TQuarnelForm form({dialog, messages, clock, folders});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        startTyping(form, kGrids[0], 2, "250");
+        form.close();
+        QVERIFY(messages.errors.empty());
+        ParamTable saved = defaultMainTable();
+        loadTableFile(saved, folders.programFolder() / kMainTableFile);
+        QCOMPARE(QString::fromStdString(saved.text(2)), QString("250"));
+    }
+
+    // A template button that does not take the focus (activated by the keyboard) still
+    // reads the value in the open editor.
+    void templateButtonReadsTheValueStillBeingEdited() {
+        TQuarnelForm form({dialog, messages, clock, folders});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        startTyping(form, kGrids[3], 4, "12");
+        form.findChild<QPushButton*>("Arhimed")->click();
+        QCOMPARE(dialog.offered.size(), std::size_t{1});
+        QVERIFY2(QString::fromStdString(dialog.offered[0]).endsWith(" rev12"), dialog.offered[0].c_str());
+        QCOMPARE(QString::fromStdString(form.workbench().ArhimedGrid.text(4)), QString("12"));
+    }
+
+    // Destroying the window with an editor open in any table touches no table that is gone.
+    void destroyingTheWindowWithAnOpenEditor() {
+        for (const Grid& grid : kGrids) {
+            auto* form = new TQuarnelForm({dialog, messages, clock, folders});
+            form->show();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            QTableView* view = startTyping(*form, grid, 1, "7");
+            QVERIFY2(view->indexWidget(view->model()->index(1, 1)), grid.name);
+            delete form;
+        }
+    }
+};
+
+QTEST_MAIN(TableEditingTest)
+#include "test_table_editing.moc"
