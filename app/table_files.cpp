@@ -27,12 +27,8 @@ std::string openMessage(const fs::path& path, int error) {
 // whole, so a stray binary or endless file cannot stall the start.
 constexpr std::size_t kLargestTableFile = 1024 * 1024;
 
-// Appended piece by piece: GCC 12 at -O3 takes "literal" + std::string&& for an
-// overlapping copy (-Wrestrict) and the release build fails.
 std::string notTableMessage(const fs::path& path, std::string_view why) {
-    std::string message = "\"";
-    message.append(path.string()).append("\" is not a table file (").append(why).append("); it was not loaded");
-    return message;
+    return "\"" + path.string() + "\" is not a table file (" + std::string(why) + "); it was not loaded";
 }
 
 // Text holds no control characters but TAB, CR and LF.

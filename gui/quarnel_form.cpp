@@ -120,7 +120,7 @@ void TQuarnelForm::FormCreate() {
     try {
         tables_.load([this] { toEngClick(); });
     } catch (const std::exception& e) {
-        ports_.messages.showError(errorBoxText(e.what()));
+        ports_.messages.showError(errorBoxText(e));
     }
     reloadTables();
 }
@@ -131,7 +131,7 @@ void TQuarnelForm::FormClose() {
     try {
         tables_.save();
     } catch (const std::exception& e) {
-        ports_.messages.showError(errorBoxText(e.what()));
+        ports_.messages.showError(errorBoxText(e));
     }
 }
 
@@ -476,7 +476,7 @@ void TQuarnelForm::perform(std::string_view name) {
         performCommand(wb_, *command, *previewingDialog_);
     } catch (const std::exception& e) {
         preview_->showDocument(wb_.OUTeps);
-        ports_.messages.showError(errorBoxText(e.what()));
+        ports_.messages.showError(errorBoxText(e));
     }
     showDocuments();
 }
