@@ -36,8 +36,9 @@ bool refusedAs(std::string_view text, std::string_view kind, double (*parse)(std
     try {
         parse(text);
     } catch (const ConversionError& e) {
-        expect(e.what() == "'" + std::string(text) + "' is not a valid " + std::string(kind) + " value",
-               "a refusal quotes the text as typed");
+        const std::string message = "'" + std::string(text) + "' is not a valid " + std::string(kind) + " value";
+        // The message is a C string: a NUL byte typed into a cell ends it.
+        expect(std::string_view(e.what()) == std::string_view(message.c_str()), "a refusal quotes the text as typed");
         return true;
     }
     return false;

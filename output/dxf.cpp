@@ -66,7 +66,8 @@ void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDX
         if (!point) {
             continue;
         }
-        if (point->startsOutline) {
+        // A line before any move starts a polyline, as it starts an outline in the drawing.
+        if (point->startsOutline || !polylineOpen) {
             if (polylineOpen) {
                 MemoDXF.append("SEQEND");
                 MemoDXF.append("0");
