@@ -1,5 +1,5 @@
-// Replays saved inputs through one fuzz target without libFuzzer: every file of each
-// folder given, in name order, so that a crash once found stays fixed.
+// Replays saved inputs through one fuzz target without libFuzzer: each file given and
+// every file of each folder given, in name order, so that a crash once found stays fixed.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,9 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> filesIn(const fs::path& folder) {
+// A file stands for itself; a folder that does not exist holds no inputs (a target whose
+// fuzzing has found no crash has no crashes folder).
+std::vector<fs::path> inputsIn(const fs::path& place) {
+    if (fs::is_regular_file(place)) {
+        return {place};
+    }
     std::vector<fs::path> files;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    if (!fs::is_directory(place)) {
+        return files;
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(place)) {
         if (entry.is_regular_file()) {
             files.push_back(entry.path());
         }
@@ -37,11 +45,7 @@ std::string bytesOf(const fs::path& file) {
 int main(int argc, char** argv) {
     std::size_t replayed = 0;
     for (int i = 1; i < argc; ++i) {
-        // A target whose fuzzing has found no crash has no crashes folder.
-        if (!fs::is_directory(argv[i])) {
-            continue;
-        }
-        for (const fs::path& file : filesIn(argv[i])) {
+        for (const fs::path& file : inputsIn(argv[i])) {
             std::cout << file.string() << std::endl;  // names the input before a crash does
             const std::string bytes = bytesOf(file);
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -93,6 +93,14 @@ TEST(Dxf, ALineBeforeAnyMoveStartsAPolylineAsInTheDrawing) {
     EXPECT_EQ(std::count(entities.begin(), entities.end(), "VERTEX"), 4);
 }
 
+TEST(Dxf, OpenFlagFindsTheLastPolylineWhateverTheNumberTextsSay) {
+    // The number texts are copied as they stand; one that reads "POLYLINE" is no polyline.
+    const auto dxf = convert(epsWithBody({"   0.000000    0.000000 moveto", "POLYLINE 1 lineto"}), false);
+    const auto entities = entitiesOf(dxf);
+    EXPECT_EQ(entities[8], "  2");
+    EXPECT_EQ(entities[22], "POLYLINE");
+}
+
 TEST(Dxf, NothingBeforeTheScalingCommentIsRead) {
     LineList eps;
     eps.append("   5.000000    5.000000 moveto");
