@@ -102,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return -1;
     }
 
+    // The name the save dialog and the command line propose is made from the cells as typed.
     (void)command->proposedName(wb);
     if (!completes([&] { command->run(wb); })) {
         return 0;
