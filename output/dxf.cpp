@@ -45,15 +45,6 @@ void appendVertex(LineList& out, const EpsPoint& point) {
     out.append("  0");
 }
 
-void openLastPolyline(LineList& out) {
-    for (std::size_t i = out.size() - 1; i >= 1; --i) {
-        if (out[i] == "POLYLINE") {
-            out.overwrite(i + kClosedFlagOffset, "  2");
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDXF) {
@@ -61,16 +52,21 @@ void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDX
     appendAll(MemoDXF, kPrologue);
 
     bool polylineOpen = false;
+    // Where the last polyline begins; the vertices' texts are copied as they stand, so
+    // searching for it by its text could land on a vertex.
+    std::size_t lastPolyline = 0;
     for (std::size_t i = epsBodyStart(OUTeps); i < OUTeps.size(); ++i) {
         const auto point = parseEpsPoint(OUTeps[i]);
         if (!point) {
             continue;
         }
-        if (point->startsOutline) {
+        // A line before any move starts a polyline, as it starts an outline in the drawing.
+        if (point->startsOutline || !polylineOpen) {
             if (polylineOpen) {
                 MemoDXF.append("SEQEND");
                 MemoDXF.append("0");
             }
+            lastPolyline = MemoDXF.size();
             appendAll(MemoDXF, kPolylineHead);
             polylineOpen = true;
         }
@@ -78,8 +74,8 @@ void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDX
     }
     appendAll(MemoDXF, kEpilogue);
 
-    if (!CloseLastOutline) {
-        openLastPolyline(MemoDXF);
+    if (!CloseLastOutline && polylineOpen) {
+        MemoDXF.overwrite(lastPolyline + kClosedFlagOffset, "  2");
     }
 }
 

@@ -5,7 +5,8 @@
 namespace tessaro {
 
 // Rebuilds the DXF document (AutoCAD R12 text, POLYLINE entities) from the EPS
-// document: every "moveto" starts a polyline, every "moveto"/"lineto" is a vertex.
+// document: every "moveto" starts a polyline, every "moveto"/"lineto" is a vertex; a
+// "lineto" before any "moveto" starts one too.
 // All polylines are flagged closed except the last one when closeLastOutline is false.
 void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDXF);
 

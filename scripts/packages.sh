@@ -2,3 +2,5 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libcli11-dev libjpeg-dev fonts-dejavu-core fonts-dejavu-extra)
 # What the tests and benchmarks need on top: the readers of our files and the test libraries.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf ghostscript librsvg2-bin xvfb xauth strace)
+# What scripts/fuzz needs on top of the build: clang++ and its libFuzzer and sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)

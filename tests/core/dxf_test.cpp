@@ -5,6 +5,7 @@
 
 #include "output/dxf.h"
 #include "output/eps_header.h"
+#include "output/eps_reader.h"
 #include "support.h"
 
 namespace tessaro {
@@ -79,6 +80,25 @@ TEST(Dxf, OpenFlagTouchesOnlyTheLastPolyline) {
     EXPECT_EQ(entities[8], "  1");
     EXPECT_EQ(entities[20], "POLYLINE");
     EXPECT_EQ(entities[28], "  2");
+}
+
+TEST(Dxf, ALineBeforeAnyMoveStartsAPolylineAsInTheDrawing) {
+    // A vertex outside a polyline is no DXF; the drawing reader makes such a line an outline too.
+    const LineList eps = epsWithBody({"   1.000000    2.000000 lineto", "   3.000000    4.000000 lineto",
+                                      "   5.000000    6.000000 moveto", "   7.000000    8.000000 lineto"});
+    const auto entities = entitiesOf(convert(eps, true));
+    EXPECT_EQ(entities.front(), "POLYLINE");
+    EXPECT_EQ(std::count(entities.begin(), entities.end(), "POLYLINE"), 2);
+    EXPECT_EQ(readEpsDrawing(eps).outlineCount(), 2U);
+    EXPECT_EQ(std::count(entities.begin(), entities.end(), "VERTEX"), 4);
+}
+
+TEST(Dxf, OpenFlagFindsTheLastPolylineWhateverTheNumberTextsSay) {
+    // The number texts are copied as they stand; one that reads "POLYLINE" is no polyline.
+    const auto dxf = convert(epsWithBody({"   0.000000    0.000000 moveto", "POLYLINE 1 lineto"}), false);
+    const auto entities = entitiesOf(dxf);
+    EXPECT_EQ(entities[8], "  2");
+    EXPECT_EQ(entities[22], "POLYLINE");
 }
 
 TEST(Dxf, NothingBeforeTheScalingCommentIsRead) {

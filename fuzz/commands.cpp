@@ -1,0 +1,114 @@
+// Whole commands on tables of fuzzed cells, the way the command line runs them. The input
+// is text, one item a line:
+//   the command's word (spiral, full, tab-slot, ...);
+//   switch words (relief screws one-tooth no-jumper no-lid-corners tab-relief feet-none
+//   feet-1 feet-2 open-last closed-last);
+//   then TABLE.KEY=TEXT lines, as --set takes them.
+// Only the program's errors may stop a command or the writing of its EPS, DXF and SVG.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/saving.h"
+#include "app/table_keys.h"
+#include "fuzz_checks.h"
+#include "input_text.h"
+#include "templates/spiral.h"
+
+namespace {
+
+using namespace tessaro;
+using tessaro::fuzz::completes;
+
+class FixedClock final : public Clock {
+public:
+    [[nodiscard]] std::string timeOfDay() const override { return "12:00:00"; }
+};
+
+class SilentMessages final : public MessageBox {
+public:
+    void show(std::string_view) override {}
+    void showError(std::string_view) override {}
+};
+
+void setSwitches(Workbench& wb, std::string_view words) {
+    struct Switch {
+        std::string_view word;
+        void (*set)(Workbench&);
+    };
+    static const Switch kSwitches[] = {
+        {"relief", [](Workbench& w) { w.options.ExtAngle = true; }},
+        {"screws", [](Workbench& w) { w.options.ScrewCheck = true; }},
+        {"one-tooth", [](Workbench& w) { w.options.CheckBoxOneZub = true; }},
+        {"no-jumper", [](Workbench& w) { w.options.ShortOpora = false; }},
+        {"no-lid-corners", [](Workbench& w) { w.options.CAngle = false; }},
+        {"tab-relief", [](Workbench& w) { w.options.ExtAngle2 = true; }},
+        {"feet-none", [](Workbench& w) { w.options.PinSel = Feet::None; }},
+        {"feet-1", [](Workbench& w) { w.options.PinSel = Feet::One; }},
+        {"feet-2", [](Workbench& w) { w.options.PinSel = Feet::Two; }},
+        {"open-last", [](Workbench& w) { w.CloseLastOutline = false; }},
+        {"closed-last", [](Workbench& w) { w.CloseLastOutline = true; }},
+    };
+    for (const std::string_view word : fuzz::splitOn(words, ' ')) {
+        for (const Switch& s : kSwitches) {
+            if (s.word == word) {
+                s.set(wb);
+            }
+        }
+    }
+}
+
+// Spirals of up to 10 000 000 lines are legitimate, but one of millions of lines takes
+// seconds and gigabytes under the sanitizers. Those from 100 000 lines up to twice the
+// limit are skipped; larger ones still run, and the command must refuse them at once.
+bool spiralTooSlowToFuzz(const Workbench& wb) {
+    long double turns = 0;
+    long double stepDegrees = 0;
+    if (!completes([&] {
+            turns = wb.ArhimedGrid.integer(4);
+            stepDegrees = wb.ArhimedGrid.real(2);
+        })) {
+        return false;
+    }
+    const long double lines = std::fabs(turns) * 360 / std::fabs(stepDegrees);
+    return lines > 100'000 && lines < 2 * kMaxSpiralLines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string_view> lines = fuzz::linesOf(fuzz::textOf(data, size));
+    const TemplateCommand* command = lines.empty() ? nullptr : findCommand(lines[0]);
+    if (command == nullptr) {
+        return -1;
+    }
+    FixedClock clock;
+    SilentMessages messages;
+    Workbench wb(clock, messages);
+    wb.CloseLastOutline = command->tabClosesLastOutline.value_or(true);
+    if (lines.size() > 1) {
+        setSwitches(wb, lines[1]);
+    }
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        if (!completes([&] { assignTableValue(wb, lines[i]); })) {
+            return 0;  // the command line stops at a bad --set
+        }
+    }
+    if (command->run == ArhimedClick && spiralTooSlowToFuzz(wb)) {
+        return -1;
+    }
+
+    // The name the save dialog and the command line propose is made from the cells as typed.
+    (void)command->proposedName(wb);
+    if (!completes([&] { command->run(wb); })) {
+        return 0;
+    }
+    for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg}) {
+        completes([&] { (void)templateBytes(wb, type); });
+    }
+    return 0;
+}

@@ -1,0 +1,149 @@
+// EPS bodies of any bytes, after a real header: the body reader, the DXF conversion and
+// the SVG writer must not fail but with the program's errors, the DXF must hold the
+// reader's outlines, and the SVG must read back to the drawing's points.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz_checks.h"
+#include "input_text.h"
+#include "output/dxf.h"
+#include "output/eps_header.h"
+#include "output/eps_reader.h"
+#include "output/line_list.h"
+#include "output/svg_writer.h"
+#include "svg_paths.h"
+
+namespace {
+
+using namespace tessaro;
+using tessaro::fuzz::completes;
+using tessaro::fuzz::expect;
+
+// A header as the program writes it, then the input's lines as the body.
+LineList documentWithBody(std::string_view bytes) {
+    LineList eps;
+    writeSpiralHeader(eps, {}, "12:00:00");
+    for (const std::string_view line : fuzz::linesOf(bytes)) {
+        eps.append(line);
+    }
+    return eps;
+}
+
+bool startsEntity(std::string_view groupCode) {
+    const std::size_t digit = groupCode.find_first_not_of(' ');
+    return digit != std::string_view::npos && groupCode.substr(digit) == "0";
+}
+
+// The vertex count of each POLYLINE of the DXF, read as group code and value pairs.
+std::vector<std::size_t> polylineVertexCounts(const LineList& dxf) {
+    expect(dxf.size() % 2 == 0, "the DXF is made of group code and value pairs");
+    std::vector<std::size_t> counts;
+    bool inPolyline = false;
+    for (std::size_t i = 0; i < dxf.size(); i += 2) {
+        if (!startsEntity(dxf[i])) {
+            continue;
+        }
+        const std::string_view entity = dxf[i + 1];
+        if (entity == "POLYLINE") {
+            counts.push_back(0);
+            inPolyline = true;
+        } else if (entity == "VERTEX") {
+            expect(inPolyline, "every DXF vertex belongs to a polyline");
+            ++counts.back();
+        } else {
+            inPolyline = false;
+        }
+    }
+    return counts;
+}
+
+void checkDxf(const LineList& eps, const EpsDrawing& drawing, bool closeLast) {
+    LineList dxf;
+    if (!completes([&] { dxfGENClick(eps, closeLast, dxf); })) {
+        return;
+    }
+    const std::vector<std::size_t> counts = polylineVertexCounts(dxf);
+    expect(counts.size() == drawing.outlineCount(), "the DXF has a polyline for each outline");
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        expect(counts[i] == drawing.outline(i).size(), "each DXF polyline has its outline's points");
+    }
+}
+
+// Written with six decimals and read back: half a unit in the sixth decimal, and the
+// binary rounding of both numbers.
+bool sameAsWritten(double read, double drawn) {
+    return std::abs(read - drawn) <=
+           5e-7 * (1 + 1e-9) + 4 * std::numeric_limits<double>::epsilon() * std::abs(drawn);
+}
+
+bool samePoint(DrawingPoint read, DrawingPoint drawn) {
+    return sameAsWritten(read.x, drawn.x) && sameAsWritten(read.y, drawn.y);
+}
+
+void expectPathDrawsOutline(const fuzz::SvgPath& path, std::span<const DrawingPoint> outline) {
+    // Z stands for the last point, which is the first one again.
+    expect(!path.closed || endsOnItsStart(outline), "only an outline that ends on its start is closed with Z");
+    const std::size_t drawn = path.closed ? outline.size() - 1 : outline.size();
+    expect(path.points.size() == drawn, "an SVG path has its outline's points");
+    for (std::size_t i = 0; i < drawn; ++i) {
+        expect(samePoint(path.points[i], outline[i]), "an SVG point is the drawing's point to six decimals");
+    }
+}
+
+// The view box, in SVG's downward Y, holds every point written.
+void expectViewBoxHolds(const fuzz::SvgFigures& svg) {
+    const double* box = svg.viewBox;
+    expect(svg.width == box[2] && svg.height == box[3] && box[2] >= 0 && box[3] >= 0,
+           "the SVG's size in millimetres is its view box's");
+    const double slack = 1e-6 + 4 * std::numeric_limits<double>::epsilon() *
+                                    (std::abs(box[0]) + std::abs(box[1]) + box[2] + box[3]);
+    for (const fuzz::SvgPath& path : svg.paths) {
+        for (const DrawingPoint p : path.points) {
+            expect(p.x >= box[0] - slack && p.x <= box[0] + box[2] + slack && -p.y >= box[1] - slack &&
+                       -p.y <= box[1] + box[3] + slack,
+                   "the view box holds every point of the SVG");
+        }
+    }
+}
+
+void checkSvg(const EpsDrawing& drawing) {
+    std::string document;
+    if (!completes([&] { document = svgDocument(drawing, "fuzz"); })) {
+        return;
+    }
+    const auto svg = fuzz::readSvgFigures(document);
+    expect(svg.has_value(), "the SVG's size, view box and paths are SVG numbers and path data");
+    expect(svg->groups == drawing.partCount(), "the SVG has a group for each part");
+    expectViewBoxHolds(*svg);
+
+    // A lone move draws nothing and has no path.
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
+        const auto outline = drawing.outline(i);
+        if (outline.size() < 2) {
+            continue;
+        }
+        expect(next < svg->paths.size(), "the SVG has a path for each outline that draws");
+        expectPathDrawsOutline(svg->paths[next++], outline);
+    }
+    expect(next == svg->paths.size(), "the SVG has no path that the drawing does not have");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const LineList eps = documentWithBody(fuzz::textOf(data, size));
+    EpsDrawing drawing;
+    if (!completes([&] { drawing = readEpsDrawing(eps); })) {
+        return 0;
+    }
+    checkDxf(eps, drawing, true);
+    checkDxf(eps, drawing, false);
+    checkSvg(drawing);
+    return 0;
+}
