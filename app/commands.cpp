@@ -26,7 +26,7 @@ std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
 constexpr std::string_view kFullLabel = " full";
 // The label as the full set's command sets it, so the name is the same before it ran.
 std::string fullCaseName(const Workbench& wb) {
-    return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.PinSel));
+    return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.feet));
 }
 std::string simpleSetName(const Workbench& wb) { return boxName(wb, std::string(kFullLabel) + "simpl"); }
 
@@ -38,21 +38,21 @@ constexpr bool kSpiralTab = false;
 constexpr std::optional<bool> kTransformerTab = std::nullopt;
 
 constexpr std::array kCommands = {
-    TemplateCommand{"facade", CreateFasadClick, facadeName, kBoxTab},
-    TemplateCommand{"rear", CreateFasadClick, facadeName, kBoxTab},
-    TemplateCommand{"simple-front", CreateFasadClick, facadeName, kBoxTab},
-    TemplateCommand{"simple-rear", CreateFasadClick, facadeName, kBoxTab},
-    TemplateCommand{"bottom", CreateDownClick, bottomName, kBoxTab},
-    TemplateCommand{"side", CreateSideClick, sideName, kBoxTab},
-    TemplateCommand{"top", CreateTopClick, topName, kBoxTab},
-    TemplateCommand{"simple-top", CreateTopClick, topName, kBoxTab},
-    TemplateCommand{"simple-bottom", CreateTopClick, topName, kBoxTab},
-    TemplateCommand{"full", FullCaseClick, fullCaseName, kBoxTab},
-    TemplateCommand{"simple-side", Button6Click, sideName, kBoxTab},
-    TemplateCommand{"simple-full", AllSimpClick, simpleSetName, kBoxTab},
-    TemplateCommand{"tab-slot", ZubPazClick, tabSlotName, kTabSlotTab},
-    TemplateCommand{"spiral", ArhimedClick, spiralName, kSpiralTab},
-    TemplateCommand{"bobbin", FullTransClick, bobbinName, kTransformerTab},
+    TemplateCommand{"facade", makeFrontPanel, facadeName, kBoxTab},
+    TemplateCommand{"rear", makeFrontPanel, facadeName, kBoxTab},
+    TemplateCommand{"simple-front", makeFrontPanel, facadeName, kBoxTab},
+    TemplateCommand{"simple-rear", makeFrontPanel, facadeName, kBoxTab},
+    TemplateCommand{"bottom", makeBottomPanel, bottomName, kBoxTab},
+    TemplateCommand{"side", makeSidePanel, sideName, kBoxTab},
+    TemplateCommand{"top", makeLid, topName, kBoxTab},
+    TemplateCommand{"simple-top", makeLid, topName, kBoxTab},
+    TemplateCommand{"simple-bottom", makeLid, topName, kBoxTab},
+    TemplateCommand{"full", makeFoldingBoxSet, fullCaseName, kBoxTab},
+    TemplateCommand{"simple-side", makeSimpleSidePanel, sideName, kBoxTab},
+    TemplateCommand{"simple-full", makeSimpleBoxSet, simpleSetName, kBoxTab},
+    TemplateCommand{"tab-slot", makeTabSlotPiece, tabSlotName, kTabSlotTab},
+    TemplateCommand{"spiral", makeSpiral, spiralName, kSpiralTab},
+    TemplateCommand{"bobbin", makeBobbin, bobbinName, kTransformerTab},
 };
 
 // A full set of panels on one sheet. A bad size leaves the previous document: the sizes
@@ -60,7 +60,7 @@ constexpr std::array kCommands = {
 void makeFullSet(Workbench& wb, void (*drawSet)(Workbench&, const PanelSizes&)) {
     const PanelSizes sizes = readPanelSizes(wb, {1, 2, 3, 4});
     startTemplate(wb, kFullLabel);
-    ClearepsClick(wb);
+    startBoxDocument(wb);
     drawSet(wb, sizes);
 }
 
@@ -86,39 +86,39 @@ void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& d
 }
 
 void startTemplate(Workbench& wb, std::string_view label) {
-    wb.tShablon = label;
-    wb.pen.OrgX = 0;
-    wb.pen.OrgY = 0;
+    wb.templateLabel = label;
+    wb.pen.originX = 0;
+    wb.pen.originY = 0;
 }
 
 void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&)) {
     startTemplate(wb, label);
-    ClearepsClick(wb);
+    startBoxDocument(wb);
     generator(wb);
 }
 
-void CreateFasadClick(Workbench& wb) { makeSinglePanel(wb, "facade", BoxFasadClick); }
-void CreateDownClick(Workbench& wb) { makeSinglePanel(wb, "bottom", BoxDownClick); }
-void CreateSideClick(Workbench& wb) { makeSinglePanel(wb, "Side", BoxSideClick); }
-void CreateTopClick(Workbench& wb) { makeSinglePanel(wb, "Top", BoxTopClick); }
-void Button6Click(Workbench& wb) { makeSinglePanel(wb, "Side", SimpSideClick); }
-void ZubPazClick(Workbench& wb) { makeSinglePanel(wb, "tab", drawTabSlotPiece); }
+void makeFrontPanel(Workbench& wb) { makeSinglePanel(wb, "facade", drawFrontPanel); }
+void makeBottomPanel(Workbench& wb) { makeSinglePanel(wb, "bottom", drawBottomPanel); }
+void makeSidePanel(Workbench& wb) { makeSinglePanel(wb, "Side", drawSidePanel); }
+void makeLid(Workbench& wb) { makeSinglePanel(wb, "Top", drawLid); }
+void makeSimpleSidePanel(Workbench& wb) { makeSinglePanel(wb, "Side", drawSimpleSidePanel); }
+void makeTabSlotPiece(Workbench& wb) { makeSinglePanel(wb, "tab", drawTabSlotPiece); }
 
-void FullCaseClick(Workbench& wb) { makeFullSet(wb, drawFoldingBoxSet); }
-void AllSimpClick(Workbench& wb) { makeFullSet(wb, drawSimpleBoxSet); }
+void makeFoldingBoxSet(Workbench& wb) { makeFullSet(wb, drawFoldingBoxSet); }
+void makeSimpleBoxSet(Workbench& wb) { makeFullSet(wb, drawSimpleBoxSet); }
 
-void ArhimedClick(Workbench& wb) {
+void makeSpiral(Workbench& wb) {
     startTemplate(wb, "Spiral");
-    HeaderSpiralClick(wb);
-    drawArhimedSpiral(wb);
+    startSpiralDocument(wb);
+    drawArchimedeanSpiral(wb);
 }
 
 // The table is read before the label and the header, so a bad cell leaves the
 // previous template as it was.
-void FullTransClick(Workbench& wb) {
-    const BobbinSizes sizes = BobbinSizes::read(wb.TransGrid);
+void makeBobbin(Workbench& wb) {
+    const BobbinSizes sizes = BobbinSizes::read(wb.bobbinTable);
     startTemplate(wb, kBobbinLabel);
-    ClearepsClick(wb);
+    startBoxDocument(wb);
     drawBobbinFrame(wb.pen, sizes);
 }
 

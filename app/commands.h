@@ -15,7 +15,7 @@ struct TemplateCommand {
     std::string_view name;  // the command line's word, e.g. "spiral"
     void (*run)(Workbench&);  // label, origin, header and generators; never saves
     std::string (*proposedName)(const Workbench&);
-    // What showing the button's tab sets CloseLastOutline to; empty: the tab leaves it.
+    // What showing the button's tab sets closeLastOutline to; empty: the tab leaves it.
     std::optional<bool> tabClosesLastOutline;
 };
 
@@ -32,15 +32,15 @@ void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Wo
 
 // The commands: each names its template, resets the origin, writes the header and
 // runs its generators.
-void CreateFasadClick(Workbench& wb);
-void CreateDownClick(Workbench& wb);
-void CreateSideClick(Workbench& wb);
-void CreateTopClick(Workbench& wb);
-void FullCaseClick(Workbench& wb);
-void Button6Click(Workbench& wb);
-void AllSimpClick(Workbench& wb);
-void ZubPazClick(Workbench& wb);
-void ArhimedClick(Workbench& wb);
-void FullTransClick(Workbench& wb);
+void makeFrontPanel(Workbench& wb);
+void makeBottomPanel(Workbench& wb);
+void makeSidePanel(Workbench& wb);
+void makeLid(Workbench& wb);
+void makeFoldingBoxSet(Workbench& wb);
+void makeSimpleSidePanel(Workbench& wb);
+void makeSimpleBoxSet(Workbench& wb);
+void makeTabSlotPiece(Workbench& wb);
+void makeSpiral(Workbench& wb);
+void makeBobbin(Workbench& wb);
 
 }  // namespace tessaro

@@ -8,34 +8,34 @@ namespace tessaro {
 namespace {
 
 constexpr std::array<EnglishText, 28> kControls = {{
-    {"ExtAngle", "Cut straight inside corners"},
-    {"CreateTop", "Lid"},
-    {"Button2", "Rear"},
-    {"CreateDown", "Bottom"},
-    {"CreateFasad", "Front"},
-    {"Button1", "Side"},
-    {"CreateSide", "Side"},
-    {"FullCase", "Make all"},
-    {"CAngle", "Rounding corner lid"},
-    {"ShortOpora", "Jumper support"},
-    {"PinSel", "Feet on the sidewall"},
-    {"SimpTop", "Lid"},
-    {"SimpBack", "Rear"},
-    {"SimpFront", "Front"},
-    {"SimpSide", "Side"},
-    {"SimpDown", "Bottom"},
-    {"SimpSide2", "Side"},
-    {"SimpCAngl", "Rounding corner lid"},
-    {"SimpChAgl", "Cut straight inside corners"},
-    {"AllSimp", "Make all"},
-    {"ExtAngle2", "Cut straight inside corners"},
-    {"ZubPaz", "Make template"},
-    {"Arhimed", "Make Archimedean spiral"},
-    {"GroupBox1", "Archimedean spiral"},
-    {"TabSheet1", "Folding box"},
-    {"TabSheet2", "Simple box"},
-    {"TabSheet4", "Tab-slot"},
-    {"TabSheet5", "Archimedean spiral"},
+    {"cornerRelief", "Cut straight inside corners"},
+    {"foldingLidButton", "Lid"},
+    {"foldingRearButton", "Rear"},
+    {"foldingBottomButton", "Bottom"},
+    {"foldingFrontButton", "Front"},
+    {"foldingLeftSideButton", "Side"},
+    {"foldingRightSideButton", "Side"},
+    {"foldingSetButton", "Make all"},
+    {"roundedLidCorners", "Rounding corner lid"},
+    {"supportJumper", "Jumper support"},
+    {"feet", "Feet on the sidewall"},
+    {"simpleLidButton", "Lid"},
+    {"simpleRearButton", "Rear"},
+    {"simpleFrontButton", "Front"},
+    {"simpleLeftSideButton", "Side"},
+    {"simpleBottomButton", "Bottom"},
+    {"simpleRightSideButton", "Side"},
+    {"simpleRoundedLidCorners", "Rounding corner lid"},
+    {"simpleCornerRelief", "Cut straight inside corners"},
+    {"simpleSetButton", "Make all"},
+    {"tabSlotRelief", "Cut straight inside corners"},
+    {"tabSlotButton", "Make template"},
+    {"spiralButton", "Make Archimedean spiral"},
+    {"spiralGroup", "Archimedean spiral"},
+    {"foldingBoxTab", "Folding box"},
+    {"simpleBoxTab", "Simple box"},
+    {"tabSlotTab", "Tab-slot"},
+    {"spiralTab", "Archimedean spiral"},
 }};
 
 // Header cells first ((0, 0), then (1, 0)), then the caption of each row from row 1.
@@ -62,18 +62,18 @@ std::string_view englishTextOf(std::string_view control) {
 }
 
 void setEnglishTables(Workbench& wb) {
-    setCaptions(wb.ParamGrid, "Housing options",
+    setCaptions(wb.boxTable, "Housing options",
                 {"Material thickness", "Inner width", "Inner height", "Inner depth", "Tab thickness allowance",
                  "Allowance tab length", "Frame, usally=H material", "Tab height, usally=H material",
                  "Cutter diameter, мм"});
-    setCaptions(wb.ZubPazGrid, "Housing options",
+    setCaptions(wb.tabSlotTable, "Housing options",
                 {"Material thickness", "Tab length", "Slot length", "Tab thickness allowance",
                  "Allowance tab length", "Cutter diameter, мм"});
-    setCaptions(wb.ArhimedGrid, "Parametr",
+    setCaptions(wb.spiralTable, "Parametr",
                 {"Start Radius R,мм", "Step vectors, degress Fi(1,10,15,30)", "Step revolution St",
                  "Number revolution"});
 }
 
-bool tablesAreEnglish(const Workbench& wb) { return wb.ParamGrid.cell(1, 0) == "Value"; }
+bool tablesAreEnglish(const Workbench& wb) { return wb.boxTable.cell(1, 0) == "Value"; }
 
 }  // namespace tessaro

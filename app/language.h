@@ -10,7 +10,7 @@ namespace tessaro {
 // A translatable control of the window and its English text. The window shows the
 // text as the control's hint (tooltip); the English switch makes it the caption.
 struct EnglishText {
-    std::string_view control;  // the control's form name, e.g. "CreateFasad"
+    std::string_view control;  // the control's form name, e.g. "foldingFrontButton"
     std::string_view text;
 };
 

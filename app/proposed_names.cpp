@@ -19,22 +19,22 @@ std::string namePart(const ParamTable& table, int row) {
 }  // namespace
 
 std::string boxName(const Workbench& wb, std::string_view suffix) {
-    const ParamTable& t = wb.ParamGrid;
+    const ParamTable& t = wb.boxTable;
     return namePart(t, 1) + "mm " + namePart(t, 2) + "x" + namePart(t, 3) + "x" + namePart(t, 4) + std::string(suffix);
 }
 
 std::string tabSlotName(const Workbench& wb) {
-    const ParamTable& t = wb.ZubPazGrid;
+    const ParamTable& t = wb.tabSlotTable;
     return namePart(t, 1) + "mm " + namePart(t, 2) + "x" + namePart(t, 3) + " tab";
 }
 
 std::string bobbinName(const Workbench& wb) {
-    const ParamTable& t = wb.TransGrid;
+    const ParamTable& t = wb.bobbinTable;
     return namePart(t, 1) + "mm " + namePart(t, 2) + "x" + namePart(t, 3) + "x" + namePart(t, 4) + std::string(kBobbinLabel);
 }
 
 std::string spiralName(const Workbench& wb) {
-    const ParamTable& t = wb.ArhimedGrid;
+    const ParamTable& t = wb.spiralTable;
     return "spiral R" + namePart(t, 1) + "mm Fi" + namePart(t, 2) + " step" + namePart(t, 3) + " rev" + namePart(t, 4);
 }
 

@@ -9,12 +9,12 @@ namespace tessaro {
 std::string templateBytes(Workbench& wb, FileType type) {
     switch (type) {
     case FileType::Eps:
-        return documentBytes(wb.OUTeps);
+        return documentBytes(wb.epsDocument);
     case FileType::Dxf:
-        dxfGENClick(wb.OUTeps, wb.CloseLastOutline, wb.MemoDXF);
-        return documentBytes(wb.MemoDXF);
+        convertToDxf(wb.epsDocument, wb.closeLastOutline, wb.dxfDocument);
+        return documentBytes(wb.dxfDocument);
     case FileType::Svg:
-        return svgDocument(readEpsDrawing(wb.OUTeps), wb.tShablon);
+        return svgDocument(readEpsDrawing(wb.epsDocument), wb.templateLabel);
     }
     return {};
 }

@@ -247,12 +247,12 @@ void saveTableFile(const ParamTable& table, const fs::path& path) {
 std::vector<UnloadedTableFile> loadSavedTables(Workbench& wb, const fs::path& folder,
                                                const std::function<void()>& switchToEnglish) {
     std::vector<UnloadedTableFile> unloaded;
-    loadIfPresent(wb.ParamGrid, folder / kMainTableFile, unloaded);
-    loadIfPresent(wb.ZubPazGrid, folder / kTabSlotTableFile, unloaded);
+    loadIfPresent(wb.boxTable, folder / kMainTableFile, unloaded);
+    loadIfPresent(wb.tabSlotTable, folder / kTabSlotTableFile, unloaded);
     if (tablesAreEnglish(wb)) {
         switchToEnglish();
     }
-    loadIfPresent(wb.TransGrid, folder / kBobbinTableFile, unloaded);
+    loadIfPresent(wb.bobbinTable, folder / kBobbinTableFile, unloaded);
     return unloaded;
 }
 
@@ -269,7 +269,7 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
     std::vector<std::string> kept;
     std::vector<std::string> failures;
     const std::pair<const ParamTable*, std::string_view> files[] = {
-        {&wb.ParamGrid, kMainTableFile}, {&wb.ZubPazGrid, kTabSlotTableFile}, {&wb.TransGrid, kBobbinTableFile}};
+        {&wb.boxTable, kMainTableFile}, {&wb.tabSlotTable, kTabSlotTableFile}, {&wb.bobbinTable, kBobbinTableFile}};
     for (const auto& [table, name] : files) {
         const fs::path path = folder / name;
         try {

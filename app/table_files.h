@@ -13,9 +13,9 @@
 namespace tessaro {
 
 // The three tables that survive a restart, and their files.
-inline constexpr std::string_view kMainTableFile = "ParamGrid.txt";     // ParamGrid
-inline constexpr std::string_view kTabSlotTableFile = "ParamZub.txt";   // ZubPazGrid
-inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // TransGrid
+inline constexpr std::string_view kMainTableFile = "ParamGrid.txt";     // boxTable
+inline constexpr std::string_view kTabSlotTableFile = "ParamZub.txt";   // tabSlotTable
+inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // bobbinTable
 
 // The table's file text (UTF-8): one line per row from row 0, each cell followed by a
 // TAB, each line by CR LF. A TAB, CR or LF inside a cell is written as a blank.
@@ -68,10 +68,10 @@ class TableStore {
 public:
     TableStore(Workbench& wb, const Folders& folders) : wb_(wb), folders_(folders) {}
 
-    // FormCreate's loads (see loadSavedTables); clears the don't-save flag first.
+    // loadTablesAtStart's loads (see loadSavedTables); clears the don't-save flag first.
     // Failure: FileError reporting every file that was not loaded.
     void load(const std::function<void()>& switchToEnglish);
-    // FormClose's saves, unless the don't-save flag is set. A file that was not loaded
+    // saveTablesAtClose's saves, unless the don't-save flag is set. A file that was not loaded
     // at start is kept under a new name, and the message box says so.
     void save() const;
     // The Russian switch: deletes the saved main and tab-slot tables in the working

@@ -15,11 +15,11 @@ struct TableKeys {
 };
 
 const std::array<TableKeys, 5> kTables = {{
-    {"main", &Workbench::ParamGrid, {"M", "W", "H", "D", "Ah", "Al", "F", "T", "Cd"}},
-    {"screw", &Workbench::GridScrewL, {"L1", "L2", "L3", "L4", "L5"}},
-    {"tabslot", &Workbench::ZubPazGrid, {"T", "L", "G", "A", "B", "D"}},
-    {"spiral", &Workbench::ArhimedGrid, {"R", "Fi", "St", "N"}},
-    {"bobbin", &Workbench::TransGrid, {"t", "h", "b", "a", "k", "g"}},
+    {"main", &Workbench::boxTable, {"M", "W", "H", "D", "Ah", "Al", "F", "T", "Cd"}},
+    {"screw", &Workbench::screwTable, {"L1", "L2", "L3", "L4", "L5"}},
+    {"tabslot", &Workbench::tabSlotTable, {"T", "L", "G", "A", "B", "D"}},
+    {"spiral", &Workbench::spiralTable, {"R", "Fi", "St", "N"}},
+    {"bobbin", &Workbench::bobbinTable, {"t", "h", "b", "a", "k", "g"}},
 }};
 
 int rowOf(const TableKeys& keys, const ParamTable& table, std::string_view key) {

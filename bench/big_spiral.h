@@ -17,8 +17,8 @@ struct BigSpiral {
     NoMessages messages;
     Workbench wb{clock, messages};
     BigSpiral() {
-        wb.ArhimedGrid.setCell(1, 2, "1");
-        wb.ArhimedGrid.setCell(1, 4, "1000");
+        wb.spiralTable.setCell(1, 2, "1");
+        wb.spiralTable.setCell(1, 4, "1000");
     }
 };
 

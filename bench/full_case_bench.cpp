@@ -19,14 +19,14 @@ void BM_FullCaseGenerateAndConvert(benchmark::State& state) {
     SystemClock clock;
     SilentMessages messages;
     Workbench wb{clock, messages};
-    wb.options.ExtAngle = true;
-    wb.options.ScrewCheck = true;
+    wb.options.cornerRelief = true;
+    wb.options.screwJoints = true;
     for (auto _ : state) {
-        FullCaseClick(wb);
-        dxfGENClick(wb.OUTeps, true, wb.MemoDXF);
-        benchmark::DoNotOptimize(wb.MemoDXF.size());
+        makeFoldingBoxSet(wb);
+        convertToDxf(wb.epsDocument, true, wb.dxfDocument);
+        benchmark::DoNotOptimize(wb.dxfDocument.size());
     }
-    state.counters["eps_lines"] = static_cast<double>(wb.OUTeps.size());
+    state.counters["eps_lines"] = static_cast<double>(wb.epsDocument.size());
 }
 BENCHMARK(BM_FullCaseGenerateAndConvert)->Unit(benchmark::kMicrosecond);
 

@@ -18,39 +18,39 @@ using tessaro::bench::BigSpiral;
 void BM_SpiralGenerate(benchmark::State& state) {
     BigSpiral s;
     for (auto _ : state) {
-        ArhimedClick(s.wb);
-        benchmark::DoNotOptimize(s.wb.OUTeps.size());
+        makeSpiral(s.wb);
+        benchmark::DoNotOptimize(s.wb.epsDocument.size());
     }
-    state.counters["eps_lines"] = static_cast<double>(s.wb.OUTeps.size());
-    state.counters["eps_text_bytes"] = static_cast<double>(s.wb.OUTeps.textSize());
+    state.counters["eps_lines"] = static_cast<double>(s.wb.epsDocument.size());
+    state.counters["eps_text_bytes"] = static_cast<double>(s.wb.epsDocument.textSize());
 }
 BENCHMARK(BM_SpiralGenerate)->Unit(benchmark::kMillisecond);
 
 void BM_SpiralToDxf(benchmark::State& state) {
     BigSpiral s;
-    ArhimedClick(s.wb);
+    makeSpiral(s.wb);
     for (auto _ : state) {
-        dxfGENClick(s.wb.OUTeps, false, s.wb.MemoDXF);
-        benchmark::DoNotOptimize(s.wb.MemoDXF.size());
+        convertToDxf(s.wb.epsDocument, false, s.wb.dxfDocument);
+        benchmark::DoNotOptimize(s.wb.dxfDocument.size());
     }
-    state.counters["dxf_lines"] = static_cast<double>(s.wb.MemoDXF.size());
-    state.counters["dxf_text_bytes"] = static_cast<double>(s.wb.MemoDXF.textSize());
+    state.counters["dxf_lines"] = static_cast<double>(s.wb.dxfDocument.size());
+    state.counters["dxf_text_bytes"] = static_cast<double>(s.wb.dxfDocument.textSize());
 }
 BENCHMARK(BM_SpiralToDxf)->Unit(benchmark::kMillisecond);
 
 // What the preview and the SVG start from: the body read back as numbers.
 void BM_SpiralReadBack(benchmark::State& state) {
     BigSpiral s;
-    ArhimedClick(s.wb);
+    makeSpiral(s.wb);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readEpsDrawing(s.wb.OUTeps).pointCount());
+        benchmark::DoNotOptimize(readEpsDrawing(s.wb.epsDocument).pointCount());
     }
 }
 BENCHMARK(BM_SpiralReadBack)->Unit(benchmark::kMillisecond);
 
 void BM_SpiralToSvg(benchmark::State& state) {
     BigSpiral s;
-    ArhimedClick(s.wb);
+    makeSpiral(s.wb);
     std::size_t bytes = 0;
     for (auto _ : state) {
         bytes = templateBytes(s.wb, FileType::Svg).size();
@@ -65,7 +65,7 @@ void BM_SpiralGenerateConvertSave(benchmark::State& state) {
     BigSpiral s;
     const auto path = std::filesystem::temp_directory_path() / "tessaro-bench-spiral.dxf";
     for (auto _ : state) {
-        ArhimedClick(s.wb);
+        makeSpiral(s.wb);
         saveTemplate(s.wb, path.string(), FileType::Dxf);
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));

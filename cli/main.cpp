@@ -94,19 +94,19 @@ void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench&
         assignTableValue(wb, assignment);
     }
     Options& o = wb.options;
-    o.ExtAngle = a.relief;
-    o.ScrewCheck = a.screws;
-    o.CheckBoxOneZub = a.oneTooth;
-    o.ShortOpora = !a.noJumper;
-    o.CAngle = !a.noLidCorners;
-    o.ExtAngle2 = a.tabRelief;
-    o.PinSel = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
-    wb.CloseLastOutline = command.tabClosesLastOutline.value_or(true);
+    o.cornerRelief = a.relief;
+    o.screwJoints = a.screws;
+    o.singleSupportTooth = a.oneTooth;
+    o.supportJumper = !a.noJumper;
+    o.roundedLidCorners = !a.noLidCorners;
+    o.tabSlotRelief = a.tabRelief;
+    o.feet = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
+    wb.closeLastOutline = command.tabClosesLastOutline.value_or(true);
     if (a.openLast) {
-        wb.CloseLastOutline = false;
+        wb.closeLastOutline = false;
     }
     if (a.closedLast) {
-        wb.CloseLastOutline = true;
+        wb.closeLastOutline = true;
     }
 }
 

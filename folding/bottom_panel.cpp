@@ -14,14 +14,14 @@ namespace {
 void drawWingedPlate(Pen& pen, const PanelSizes& z, bool relief) {
     const double M = z.M;
     const double E = M + z.F;
-    pen.pMoveTo(0, -E);
+    pen.moveTo(0, -E);
     for (const double turn : {1.0, -1.0}) {
-        pen.pLineTo(turn * z.W, 0);
-        reliefOr(relief, pLineTo_Ext)(pen, 0, turn * (3 * M + z.F));
-        pen.pLineTo(turn * E, 0);
-        pen.pLineTo(0, turn * (z.D - 4 * M));
-        pen.pLineTo(-turn * E, 0);
-        reliefOr(relief, pExt_LineTo)(pen, 0, turn * (3 * M + z.F));
+        pen.lineTo(turn * z.W, 0);
+        reliefOr(relief, lineNotchedAtEnd)(pen, 0, turn * (3 * M + z.F));
+        pen.lineTo(turn * E, 0);
+        pen.lineTo(0, turn * (z.D - 4 * M));
+        pen.lineTo(-turn * E, 0);
+        reliefOr(relief, lineNotchedAtStart)(pen, 0, turn * (3 * M + z.F));
     }
 }
 
@@ -29,7 +29,7 @@ void drawWingedPlate(Pen& pen, const PanelSizes& z, bool relief) {
 // (-1 or +1 along X), then along it towards `toward` (-1 or +1 along Y).
 void drawWingSlot(Pen& pen, Vec corner, double out, double width, double toward, double length, bool relief) {
     pen.toOrigin(corner.x, 0);
-    pen.pMoveTo(0, corner.y);
+    pen.moveTo(0, corner.y);
     const Vec across{out * width, 0};
     const Vec along{0, toward * length};
     drawSlot(pen, {across, along, windingOf({out, 0}, {0, toward})}, relief);
@@ -67,7 +67,7 @@ void drawJumperNotches(Pen& pen, const PanelSizes& z) {
     const double M = z.M;
     for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{z.W, 1.0}}) {
         pen.toOrigin();
-        pen.pMoveTo(wingX, z.D / 2 - M - z.Al);
+        pen.moveTo(wingX, z.D / 2 - M - z.Al);
         const Vec across{out * (2 * M + 2), 0};
         const Vec along{0, 2 * M + 2 * z.Al};
         drawSlot(pen, {across, along, windingOf({0, 1}, {out, 0}), true}, false);
@@ -76,19 +76,19 @@ void drawJumperNotches(Pen& pen, const PanelSizes& z) {
 
 }  // namespace
 
-void BoxDownClick(Workbench& wb) {
+void drawBottomPanel(Workbench& wb) {
     const PanelSizes z = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
     Pen& pen = wb.pen;
     const Options& o = wb.options;
 
-    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.ExtAngle);
+    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.cornerRelief);
     pen.toOrigin();
-    drawWingedPlate(pen, z, o.ExtAngle);
-    if (o.CheckBoxOneZub) {
-        drawOneSlotPerWing(pen, z, o.ExtAngle);
+    drawWingedPlate(pen, z, o.cornerRelief);
+    if (o.singleSupportTooth) {
+        drawOneSlotPerWing(pen, z, o.cornerRelief);
     } else {
-        drawTwoSlotsPerWing(pen, z, o.ExtAngle);
-        if (o.ShortOpora) {
+        drawTwoSlotsPerWing(pen, z, o.cornerRelief);
+        if (o.supportJumper) {
             drawJumperNotches(pen, z);
         }
     }

@@ -3,7 +3,7 @@
 namespace tessaro {
 
 void warnIfBottomFallsOut(Workbench& wb) {
-    if (wb.FrameAllow == 0 && wb.options.PinSel == Feet::None) {
+    if (wb.frameAllowance == 0 && wb.options.feet == Feet::None) {
         wb.messages.show(kBottomFallsOutWarning);
     }
 }

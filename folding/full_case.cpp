@@ -11,12 +11,12 @@ namespace tessaro {
 void drawFoldingBoxSet(Workbench& wb, const PanelSizes& s) {
     // With tab height and frame allowance equal to the thickness every gap is 2M.
     const Placement layout[] = {
-        {BoxFasadClick, 0, -(5 * s.M + s.H)},     // front
-        {BoxDownClick, 0, 0},                     // bottom
-        {BoxSideClick, -(7 * s.M + s.H), 0},      // left side
-        {BoxSideClick, 5 * s.M + s.W, 0},         // right side
-        {BoxFasadClick, 0, 5 * s.M + s.D},        // rear
-        {BoxTopClick, 0, 10 * s.M + s.D + s.H},   // lid
+        {drawFrontPanel, 0, -(5 * s.M + s.H)},     // front
+        {drawBottomPanel, 0, 0},                     // bottom
+        {drawSidePanel, -(7 * s.M + s.H), 0},      // left side
+        {drawSidePanel, 5 * s.M + s.W, 0},         // right side
+        {drawFrontPanel, 0, 5 * s.M + s.D},        // rear
+        {drawLid, 0, 10 * s.M + s.D + s.H},   // lid
     };
     drawSheet(wb, layout);
 }

@@ -27,10 +27,10 @@ void drawSideSlots(Pen& pen, const PanelSizes& z, bool oneTab, bool relief, cons
     const Vec leftAcross = z.fit().width() * left;
     const Vec rightAcross = z.fit().width() * right;
     pen.toOrigin();
-    pen.pMoveTo(0, s - z.Al);
+    pen.moveTo(0, s - z.Al);
     drawSlot(pen, {leftAcross, along, windingOf(left, up)}, relief);
     pen.toOrigin(z.W, 0);
-    pen.pMoveTo(0, s - z.Al);
+    pen.moveTo(0, s - z.Al);
     drawSlot(pen, {rightAcross, along, windingOf(up, right), true}, relief);
 }
 
@@ -41,26 +41,26 @@ void drawLidOutline(Pen& pen, const PanelSizes& z, bool chamfered) {
     const double width = z.W + 2 * E;
     const double depth = z.D + 2 * E;
     if (chamfered) {
-        pen.pMoveTo(-(E - z.Cd), -E);
+        pen.moveTo(-(E - z.Cd), -E);
         drawChamferedRectangle(pen, width, depth, z.Cd);
     } else {
-        pen.pMoveTo(-E, -E);
+        pen.moveTo(-E, -E);
         drawRectangle(pen, width, depth);
     }
 }
 
 }  // namespace
 
-void BoxTopClick(Workbench& wb) {
+void drawLid(Workbench& wb) {
     const PanelSizes z = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
     Pen& pen = wb.pen;
     const Options& o = wb.options;
 
     const GapFeature screwHole = screwHolesBetweenSlots(wb);
-    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.ExtAngle, screwHole);
-    drawSideSlots(pen, z, o.CheckBoxOneZub, o.ExtAngle, screwHole);
+    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.cornerRelief, screwHole);
+    drawSideSlots(pen, z, o.singleSupportTooth, o.cornerRelief, screwHole);
     pen.toOrigin();
-    drawLidOutline(pen, z, o.CAngle);
+    drawLidOutline(pen, z, o.roundedLidCorners);
     pen.stroke();
 }
 

@@ -7,6 +7,6 @@ namespace tessaro {
 // The lid (and the simple box's bottom): the inner width and depth plus a frame margin
 // on every side, corners cut off when asked, with slots for the top tabs of the front
 // and rear panels and the lid tabs of the side panels, and screw holes between slots.
-void BoxTopClick(Workbench& wb);
+void drawLid(Workbench& wb);
 
 }  // namespace tessaro

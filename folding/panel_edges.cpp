@@ -6,22 +6,22 @@
 namespace tessaro {
 
 EdgeStep panelGapStep(const Workbench& wb, ScrewEdge screwEdge) {
-    if (wb.options.ExtAngle) {
-        return pExt_LineTo_Ext;
+    if (wb.options.cornerRelief) {
+        return lineNotchedAtBothEnds;
     }
-    if (wb.options.ScrewCheck) {
+    if (wb.options.screwJoints) {
         return [&wb, screwEdge](Pen& pen, double dx, double dy) {
-            screwEdge(pen, readScrewSize(wb.GridScrewL), dx, dy);
+            screwEdge(pen, readScrewSize(wb.screwTable), dx, dy);
         };
     }
     return plainStep;
 }
 
 GapFeature screwHolesBetweenSlots(Workbench& wb) {
-    if (!wb.options.ScrewCheck) {
+    if (!wb.options.screwJoints) {
         return {};
     }
-    return [&wb](Vec toCentre) { ScrewHole(wb.pen, wb.GridScrewL.real(4), toCentre.x, toCentre.y); };
+    return [&wb](Vec toCentre) { drawScrewHole(wb.pen, wb.screwTable.real(4), toCentre.x, toCentre.y); };
 }
 
 }  // namespace tessaro

@@ -8,16 +8,16 @@ namespace tessaro {
 PanelSizes readPanelSizes(Workbench& wb, std::initializer_list<int> rows) {
     std::array<double, 10> value{};
     for (const int row : rows) {
-        value.at(static_cast<std::size_t>(row)) = wb.ParamGrid.real(row);
+        value.at(static_cast<std::size_t>(row)) = wb.boxTable.real(row);
     }
     const PanelSizes z{value[1], value[2], value[3], value[4], value[5],
                        value[6], value[7], value[8], value[9]};
     const auto read = [&rows](int row) { return std::find(rows.begin(), rows.end(), row) != rows.end(); };
     if (read(7)) {
-        wb.FrameAllow = z.F;
+        wb.frameAllowance = z.F;
     }
     if (read(9)) {
-        wb.pen.CutterDiam = z.Cd;
+        wb.pen.cutterDiameter = z.Cd;
     }
     return z;
 }

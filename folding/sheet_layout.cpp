@@ -4,8 +4,8 @@ namespace tessaro {
 
 void drawSheet(Workbench& wb, std::span<const Placement> layout) {
     for (const Placement& part : layout) {
-        wb.pen.OrgX = part.OrgX;
-        wb.pen.OrgY = part.OrgY;
+        wb.pen.originX = part.originX;
+        wb.pen.originY = part.originY;
         part.generator(wb);
     }
 }

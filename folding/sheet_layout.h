@@ -9,8 +9,8 @@ namespace tessaro {
 // One part of a sheet: its generator and the origin it draws from.
 struct Placement {
     void (*generator)(Workbench&);
-    double OrgX;
-    double OrgY;
+    double originX;
+    double originY;
 };
 
 // Runs the generators in order, each from its own origin; they know nothing of the layout.

@@ -16,19 +16,19 @@ void drawFeetSide(Pen& pen, const PanelSizes& z, Feet feet) {
     const double F = z.F;
     const double D = z.D;
     const double width = feet == Feet::None ? z.H + M + F : z.H + 2 * M + F;
-    pen.pLineTo(0, -(M + F));
-    pen.pLineTo(width, 0);
+    pen.lineTo(0, -(M + F));
+    pen.lineTo(width, 0);
     if (feet == Feet::Two) {
-        pen.pLineTo(0, M + F + D / 4);
-        pen.pLineTo(-F, 0);
-        pen.pLineTo(0, D / 2);
-        pen.pLineTo(F, 0);
-        pen.pLineTo(0, D / 4 + M + F);
+        pen.lineTo(0, M + F + D / 4);
+        pen.lineTo(-F, 0);
+        pen.lineTo(0, D / 2);
+        pen.lineTo(F, 0);
+        pen.lineTo(0, D / 4 + M + F);
     } else {
-        pen.pLineTo(0, D + 2 * (M + F));
+        pen.lineTo(0, D + 2 * (M + F));
     }
-    pen.pLineTo(-width, 0);
-    pen.pLineTo(0, -(M + F));
+    pen.lineTo(-width, 0);
+    pen.lineTo(0, -(M + F));
 }
 
 // The lid edge from (0, D) down to the origin, its tabs standing out to x = -T.
@@ -50,22 +50,22 @@ void drawHoldingHole(Pen& pen, const PanelSizes& z, bool oneTooth, bool relief) 
     const double Al = z.Al;
     const double q = D / 4;
     const double s = D / 8;
-    pen.pMoveTo(z.H - z.T, 2 * M - Al);
-    pen.pLineTo(M + z.Ah + z.T, 0);
+    pen.moveTo(z.H - z.T, 2 * M - Al);
+    pen.lineTo(M + z.Ah + z.T, 0);
     const Vec up{0, 1};
     const Vec in{-1, 0};
     const ToothedEdge teeth = oneTooth ? ToothedEdge{up, in, s + Al, 3 * D / 4 - 4 * M, 0, 1, z.T}
                                        : ToothedEdge{up, in, s + Al, q - 2 * M, q, 2, z.T};
-    const EdgeStep side = reliefOr(relief, pOutExt_LineTo_Ext);
+    const EdgeStep side = reliefOr(relief, lineNotchedOutsideAtBothEnds);
     drawToothedEdge(pen, teeth, {side, side, side});
-    pen.pLineTo(-(M + z.T + z.Ah), 0);
+    pen.lineTo(-(M + z.T + z.Ah), 0);
     side(pen, 0, -(D - 4 * M + 2 * Al));
 }
 
 // An opening across the middle of the holding hole for the bottom-support jumper.
 void drawJumperOpening(Pen& pen, const PanelSizes& z) {
     const double M = z.M;
-    pen.pMoveTo(z.H + M + 2, z.D / 2 - M);
+    pen.moveTo(z.H + M + 2, z.D / 2 - M);
     const Vec along{0, 2 * M};
     const Vec across{-(2 * M + 4), 0};
     drawSlot(pen, {across, along, windingOf({0, 1}, {-1, 0}), true}, false);
@@ -73,20 +73,20 @@ void drawJumperOpening(Pen& pen, const PanelSizes& z) {
 
 }  // namespace
 
-void BoxSideClick(Workbench& wb) {
+void drawSidePanel(Workbench& wb) {
     const PanelSizes z = readPanelSizes(wb, {1, 3, 4, 5, 6, 7, 8, 9});
     warnIfBottomFallsOut(wb);
     Pen& pen = wb.pen;
     const Options& o = wb.options;
 
-    drawEndSlotRows(pen, z.fit(), {z.H, 2, z.D, false}, o.ExtAngle);
+    drawEndSlotRows(pen, z.fit(), {z.H, 2, z.D, false}, o.cornerRelief);
     pen.toOrigin();
-    pen.pMoveTo(0, 0);
-    drawFeetSide(pen, z, o.PinSel);
-    drawToothedEdge(pen, lidEdge(z, o.CheckBoxOneZub), o.ExtAngle);
+    pen.moveTo(0, 0);
+    drawFeetSide(pen, z, o.feet);
+    drawToothedEdge(pen, lidEdge(z, o.singleSupportTooth), o.cornerRelief);
     pen.toOrigin();
-    drawHoldingHole(pen, z, o.CheckBoxOneZub, o.ExtAngle);
-    if (!o.CheckBoxOneZub && o.ShortOpora) {
+    drawHoldingHole(pen, z, o.singleSupportTooth, o.cornerRelief);
+    if (!o.singleSupportTooth && o.supportJumper) {
         pen.toOrigin();
         drawJumperOpening(pen, z);
     }

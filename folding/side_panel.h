@@ -8,6 +8,6 @@ namespace tessaro {
 // depth: tabs for the lid along x = 0, a holding hole for the bottom's wing near the
 // other long side, feet beyond it, and slots for the front and rear panels' side tabs.
 // May show the warning that the bottom will fall out.
-void BoxSideClick(Workbench& wb);
+void drawSidePanel(Workbench& wb);
 
 }  // namespace tessaro

@@ -8,7 +8,7 @@ void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, bool re
     const double q = row.length / 2 / row.tabs;
     const double s = q / 2;
     const Vec start = (s - fit.Al) * row.along;
-    pen.pMoveTo(start.x, start.y);
+    pen.moveTo(start.x, start.y);
 
     const Vec across = fit.width() * row.out;
     const Vec along = (q + 2 * fit.Al) * row.along;

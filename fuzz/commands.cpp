@@ -41,17 +41,17 @@ void setSwitches(Workbench& wb, std::string_view words) {
         void (*set)(Workbench&);
     };
     static const Switch kSwitches[] = {
-        {"relief", [](Workbench& w) { w.options.ExtAngle = true; }},
-        {"screws", [](Workbench& w) { w.options.ScrewCheck = true; }},
-        {"one-tooth", [](Workbench& w) { w.options.CheckBoxOneZub = true; }},
-        {"no-jumper", [](Workbench& w) { w.options.ShortOpora = false; }},
-        {"no-lid-corners", [](Workbench& w) { w.options.CAngle = false; }},
-        {"tab-relief", [](Workbench& w) { w.options.ExtAngle2 = true; }},
-        {"feet-none", [](Workbench& w) { w.options.PinSel = Feet::None; }},
-        {"feet-1", [](Workbench& w) { w.options.PinSel = Feet::One; }},
-        {"feet-2", [](Workbench& w) { w.options.PinSel = Feet::Two; }},
-        {"open-last", [](Workbench& w) { w.CloseLastOutline = false; }},
-        {"closed-last", [](Workbench& w) { w.CloseLastOutline = true; }},
+        {"relief", [](Workbench& w) { w.options.cornerRelief = true; }},
+        {"screws", [](Workbench& w) { w.options.screwJoints = true; }},
+        {"one-tooth", [](Workbench& w) { w.options.singleSupportTooth = true; }},
+        {"no-jumper", [](Workbench& w) { w.options.supportJumper = false; }},
+        {"no-lid-corners", [](Workbench& w) { w.options.roundedLidCorners = false; }},
+        {"tab-relief", [](Workbench& w) { w.options.tabSlotRelief = true; }},
+        {"feet-none", [](Workbench& w) { w.options.feet = Feet::None; }},
+        {"feet-1", [](Workbench& w) { w.options.feet = Feet::One; }},
+        {"feet-2", [](Workbench& w) { w.options.feet = Feet::Two; }},
+        {"open-last", [](Workbench& w) { w.closeLastOutline = false; }},
+        {"closed-last", [](Workbench& w) { w.closeLastOutline = true; }},
     };
     for (const std::string_view word : fuzz::splitOn(words, ' ')) {
         for (const Switch& s : kSwitches) {
@@ -69,8 +69,8 @@ bool spiralTooSlowToFuzz(const Workbench& wb) {
     long double turns = 0;
     long double stepDegrees = 0;
     if (!completes([&] {
-            turns = wb.ArhimedGrid.integer(4);
-            stepDegrees = wb.ArhimedGrid.real(2);
+            turns = wb.spiralTable.integer(4);
+            stepDegrees = wb.spiralTable.real(2);
         })) {
         return false;
     }
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
-    wb.CloseLastOutline = command->tabClosesLastOutline.value_or(true);
+    wb.closeLastOutline = command->tabClosesLastOutline.value_or(true);
     if (lines.size() > 1) {
         setSwitches(wb, lines[1]);
     }
@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;  // the command line stops at a bad --set
         }
     }
-    if (command->run == ArhimedClick && spiralTooSlowToFuzz(wb)) {
+    if (command->run == makeSpiral && spiralTooSlowToFuzz(wb)) {
         return -1;
     }
 

@@ -64,7 +64,7 @@ std::vector<std::size_t> polylineVertexCounts(const LineList& dxf) {
 
 void checkDxf(const LineList& eps, const EpsDrawing& drawing, bool closeLast) {
     LineList dxf;
-    if (!completes([&] { dxfGENClick(eps, closeLast, dxf); })) {
+    if (!completes([&] { convertToDxf(eps, closeLast, dxf); })) {
         return;
     }
     const std::vector<std::size_t> counts = polylineVertexCounts(dxf);

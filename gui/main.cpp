@@ -3,15 +3,15 @@
 #include <QTabWidget>
 
 #include "gui/qt_ports.h"
-#include "gui/quarnel_form.h"
+#include "gui/main_window.h"
 
 namespace {
 
 // "--screenshot FILE [TAB]": shows the window with the given tab (its object name,
-// e.g. TabSheet2), writes a PNG of it and quits. scripts/screenshot uses it.
-int screenshot(tessaro::gui::TQuarnelForm& form, const QString& path, const QString& tab) {
+// e.g. simpleBoxTab), writes a PNG of it and quits. scripts/screenshot uses it.
+int screenshot(tessaro::gui::MainWindow& form, const QString& path, const QString& tab) {
     if (!tab.isEmpty()) {
-        auto* tabs = form.findChild<QTabWidget*>("PageControl1");
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
         tabs->setCurrentWidget(form.findChild<QWidget*>(tab));
     }
     form.show();
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     tessaro::gui::QtSaveDialog saveDialog(nullptr, "*.eps|*.eps|*.dxf|*.dxf|*.svg|*.svg", 2);
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
-    tessaro::gui::TQuarnelForm form({saveDialog, messages, clock, folders});
+    tessaro::gui::MainWindow form({saveDialog, messages, clock, folders});
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 3 && arguments[1] == "--screenshot") {
         return screenshot(form, arguments[2], arguments.value(3));

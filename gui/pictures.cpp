@@ -22,10 +22,10 @@ namespace tessaro::gui {
 namespace {
 
 constexpr std::array<PictureInfo, 15> kPictures = {{
-    {"Image1", {256, 223}},  {"Image11", {129, 65}}, {"Image3", {133, 79}},  {"Image9", {137, 89}},
-    {"Image10", {137, 81}},  {"Image7", {217, 54}},  {"Image5", {169, 241}}, {"Image6", {126, 71}},
-    {"Image12", {121, 81}},  {"Image14", {171, 121}}, {"Image2", {301, 91}}, {"Image4", {122, 65}},
-    {"Image13", {129, 81}},  {"Image8", {585, 241}}, {"Image15", {969, 257}},
+    {"foldingBoxPicture", {256, 223}},  {"foldingSquareCornersPicture", {129, 65}}, {"foldingReliefCornersPicture", {133, 79}},  {"jumperPicture", {137, 89}},
+    {"noJumperPicture", {137, 81}},  {"feetPicture", {217, 54}},  {"simpleBoxPicture", {169, 241}}, {"simpleSquareCornersPicture", {126, 71}},
+    {"simpleReliefCornersPicture", {121, 81}},  {"screwNutPicture", {171, 121}}, {"tabAndGapPicture", {301, 91}}, {"tabSlotSquareCornersPicture", {122, 65}},
+    {"tabSlotReliefCornersPicture", {129, 81}},  {"spiralPicture", {585, 241}}, {"bobbinPicture", {969, 257}},
 }};
 
 const QColor kCut(30, 30, 30);
@@ -66,7 +66,7 @@ Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<
     SilentClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
-    wb.OUTeps.append(kEpsBodyMarker);
+    wb.epsDocument.append(kEpsBodyMarker);
     if (configure) {
         configure(wb);
     }
@@ -75,7 +75,7 @@ Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<
     } catch (const std::exception&) {
         return {};
     }
-    return outlinesOf(wb.OUTeps);
+    return outlinesOf(wb.epsDocument);
 }
 
 // A template command's outlines; an unknown name draws nothing.
@@ -231,8 +231,8 @@ QPixmap drawCorners(QSize size, bool relief) {
     const double length = 20, width = 8, cutter = 3.175;
     const Outlines slot = drawn(
         [&](Workbench& wb) {
-            wb.pen.CutterDiam = cutter;
-            wb.pen.pMoveTo(0, 0);
+            wb.pen.cutterDiameter = cutter;
+            wb.pen.moveTo(0, 0);
             drawSlot(wb.pen, {{0, width}, {length, 0}, Winding::CounterClockwise, true}, relief);
         },
         {});
@@ -299,7 +299,7 @@ QPixmap drawFeet(QSize size) {
     const std::array<const char*, 3> names = {"No", "1", "2"};
     const double cellWidth = size.width() / 3.0;
     for (int choice = 0; choice < 3; ++choice) {
-        Outlines side = commandOutlines("side", [choice](Workbench& wb) { wb.options.PinSel = static_cast<Feet>(choice); });
+        Outlines side = commandOutlines("side", [choice](Workbench& wb) { wb.options.feet = static_cast<Feet>(choice); });
         if (side.empty()) {
             // Stand-in: the side panel as a plain outline with the feet as steps below it.
             QPolygonF outline;
@@ -325,11 +325,11 @@ QPixmap drawFeet(QSize size) {
 QPixmap drawTabAndGap(QSize size) {
     const double tab = 25, gap = 25, thickness = 5, end = 12.5;
     const Outlines edge = drawn([&](Workbench& wb) {
-        wb.pen.pMoveTo(0, 0);
+        wb.pen.moveTo(0, 0);
         drawToothedEdge(wb.pen, {{1, 0}, {0, 1}, end, tab, gap, 2, thickness}, false);
-        wb.pen.pLineTo(0, -14);
-        wb.pen.pLineTo(-(2 * end + 2 * tab + gap), 0);
-        wb.pen.pLineTo(0, 14);
+        wb.pen.lineTo(0, -14);
+        wb.pen.lineTo(-(2 * end + 2 * tab + gap), 0);
+        wb.pen.lineTo(0, 14);
     });
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -352,9 +352,9 @@ QPixmap drawTabAndGap(QSize size) {
 // The spiral of straight steps as the program makes it, and the same spiral smoothed.
 QPixmap drawSpiral(QSize size) {
     const Outlines steps = drawn([](Workbench& wb) {
-        wb.ArhimedGrid.setCell(1, 2, "30");
-        wb.ArhimedGrid.setCell(1, 4, "4");
-        ArhimedClick(wb);
+        wb.spiralTable.setCell(1, 2, "30");
+        wb.spiralTable.setCell(1, 4, "4");
+        makeSpiral(wb);
     });
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -427,31 +427,31 @@ QPixmap picture(std::string_view name) {
         return {};
     }
     const QSize size = info->size;
-    if (name == "Image1") {
+    if (name == "foldingBoxPicture") {
         return drawUnfoldedBox(size, {"top", "rear", "bottom", "side", "facade"}, true);
     }
-    if (name == "Image5") {
+    if (name == "simpleBoxPicture") {
         return drawUnfoldedBox(size, {"simple-top", "simple-rear", "simple-bottom", "simple-side", "simple-front"}, false);
     }
-    if (name == "Image11" || name == "Image6" || name == "Image4") {
+    if (name == "foldingSquareCornersPicture" || name == "simpleSquareCornersPicture" || name == "tabSlotSquareCornersPicture") {
         return drawCorners(size, false);
     }
-    if (name == "Image3" || name == "Image12" || name == "Image13") {
+    if (name == "foldingReliefCornersPicture" || name == "simpleReliefCornersPicture" || name == "tabSlotReliefCornersPicture") {
         return drawCorners(size, true);
     }
-    if (name == "Image9" || name == "Image10") {
-        return drawSupport(size, name == "Image9");
+    if (name == "jumperPicture" || name == "noJumperPicture") {
+        return drawSupport(size, name == "jumperPicture");
     }
-    if (name == "Image7") {
+    if (name == "feetPicture") {
         return drawFeet(size);
     }
-    if (name == "Image2") {
+    if (name == "tabAndGapPicture") {
         return drawTabAndGap(size);
     }
-    if (name == "Image8") {
+    if (name == "spiralPicture") {
         return drawSpiral(size);
     }
-    if (name == "Image14") {
+    if (name == "screwNutPicture") {
         return jpegPicture(":/pictures/screw_nut.jpg", size);
     }
     return jpegPicture(":/pictures/transformer.jpg", size);

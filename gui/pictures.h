@@ -10,7 +10,7 @@ namespace tessaro::gui {
 
 // A picture of the main window: its control name and its size in pixels.
 struct PictureInfo {
-    std::string_view name;  // "Image1" … "Image15"
+    std::string_view name;  // "foldingBoxPicture" … "bobbinPicture"
     QSize size;
 };
 

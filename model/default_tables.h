@@ -5,10 +5,10 @@
 namespace tessaro {
 
 // The five tables as the program starts, with their Russian captions.
-[[nodiscard]] ParamTable defaultMainTable();     // ParamGrid
-[[nodiscard]] ParamTable defaultScrewTable();    // GridScrewL
-[[nodiscard]] ParamTable defaultTabSlotTable();  // ZubPazGrid
-[[nodiscard]] ParamTable defaultSpiralTable();   // ArhimedGrid
-[[nodiscard]] ParamTable defaultBobbinTable();   // TransGrid
+[[nodiscard]] ParamTable defaultMainTable();     // boxTable
+[[nodiscard]] ParamTable defaultScrewTable();    // screwTable
+[[nodiscard]] ParamTable defaultTabSlotTable();  // tabSlotTable
+[[nodiscard]] ParamTable defaultSpiralTable();   // spiralTable
+[[nodiscard]] ParamTable defaultBobbinTable();   // bobbinTable
 
 }  // namespace tessaro

@@ -7,13 +7,13 @@ enum class Feet { None = 0, One = 1, Two = 2 };
 
 // The option switches that the generators read, with the window's defaults.
 struct Options {
-    bool ExtAngle = false;        // relief notches at the inside corners of the boxes
-    bool CAngle = true;           // lid corners cut off
-    bool ShortOpora = true;       // bottom-support jumper
-    bool CheckBoxOneZub = false;  // one bottom-support tooth
-    Feet PinSel = Feet::Two;      // feet on the side panel
-    bool ScrewCheck = false;      // screw slots and holes
-    bool ExtAngle2 = false;       // relief notches of the tab-slot test piece
+    bool cornerRelief = false;        // relief notches at the inside corners of the boxes
+    bool roundedLidCorners = true;           // lid corners cut off
+    bool supportJumper = true;       // bottom-support jumper
+    bool singleSupportTooth = false;  // one bottom-support tooth
+    Feet feet = Feet::Two;      // feet on the side panel
+    bool screwJoints = false;      // screw slots and holes
+    bool tabSlotRelief = false;       // relief notches of the tab-slot test piece
 };
 
 // The radio item's text ("No", "1", "2"), as the full set's file name shows it.

@@ -18,23 +18,23 @@ std::vector<TitleLine> titleLines(const ParamTable& table, int lastRow) {
 
 }  // namespace
 
-void ClearepsClick(Workbench& wb) {
+void startBoxDocument(Workbench& wb) {
     MainHeader header;
-    header.width = wb.ParamGrid.real(2);
-    header.height = wb.ParamGrid.real(3);
-    header.depth = wb.ParamGrid.real(4);
+    header.width = wb.boxTable.real(2);
+    header.height = wb.boxTable.real(3);
+    header.depth = wb.boxTable.real(4);
     header.creator = kContactAddress;
-    header.templateLabel = wb.tShablon;
-    const std::vector<TitleLine> titles = titleLines(wb.ParamGrid, 6);
+    header.templateLabel = wb.templateLabel;
+    const std::vector<TitleLine> titles = titleLines(wb.boxTable, 6);
     header.titles = titles;
     const std::string time = wb.clock.timeOfDay();
     header.timeOfDay = time;
-    writeMainHeader(wb.OUTeps, header);
+    writeMainHeader(wb.epsDocument, header);
 }
 
-void HeaderSpiralClick(Workbench& wb) {
-    const std::vector<TitleLine> titles = titleLines(wb.ArhimedGrid, 4);
-    writeSpiralHeader(wb.OUTeps, titles, wb.clock.timeOfDay());
+void startSpiralDocument(Workbench& wb) {
+    const std::vector<TitleLine> titles = titleLines(wb.spiralTable, 4);
+    writeSpiralHeader(wb.epsDocument, titles, wb.clock.timeOfDay());
 }
 
 }  // namespace tessaro

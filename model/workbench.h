@@ -20,20 +20,20 @@ public:
     Workbench(const Workbench&) = delete;
     Workbench& operator=(const Workbench&) = delete;
 
-    ParamTable ParamGrid = defaultMainTable();
-    ParamTable GridScrewL = defaultScrewTable();
-    ParamTable ZubPazGrid = defaultTabSlotTable();
-    ParamTable ArhimedGrid = defaultSpiralTable();
-    ParamTable TransGrid = defaultBobbinTable();
+    ParamTable boxTable = defaultMainTable();
+    ParamTable screwTable = defaultScrewTable();
+    ParamTable tabSlotTable = defaultTabSlotTable();
+    ParamTable spiralTable = defaultSpiralTable();
+    ParamTable bobbinTable = defaultBobbinTable();
     Options options;
 
-    std::string tShablon = "Шаблон";
-    LineList OUTeps;
-    LineList MemoDXF;
-    bool CloseLastOutline = true;
+    std::string templateLabel = "Шаблон";
+    LineList epsDocument;
+    LineList dxfDocument;
+    bool closeLastOutline = true;
 
-    Pen pen{OUTeps};
-    double FrameAllow = 0;
+    Pen pen{epsDocument};
+    double frameAllowance = 0;
 
     const Clock& clock;
     MessageBox& messages;
@@ -41,8 +41,8 @@ public:
 
 // Writes the 20-line header from the main table; converts W, H, D before it clears
 // the document, so a bad cell leaves the previous document as it was.
-void ClearepsClick(Workbench& wb);
+void startBoxDocument(Workbench& wb);
 // Writes the 17-line spiral header; takes the spiral table's cells as text.
-void HeaderSpiralClick(Workbench& wb);
+void startSpiralDocument(Workbench& wb);
 
 }  // namespace tessaro

@@ -47,35 +47,35 @@ void appendVertex(LineList& out, const EpsPoint& point) {
 
 }  // namespace
 
-void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDXF) {
-    MemoDXF.clear();
-    appendAll(MemoDXF, kPrologue);
+void convertToDxf(const LineList& epsDocument, bool closeLastOutline, LineList& dxfDocument) {
+    dxfDocument.clear();
+    appendAll(dxfDocument, kPrologue);
 
     bool polylineOpen = false;
     // Where the last polyline begins; the vertices' texts are copied as they stand, so
     // searching for it by its text could land on a vertex.
     std::size_t lastPolyline = 0;
-    for (std::size_t i = epsBodyStart(OUTeps); i < OUTeps.size(); ++i) {
-        const auto point = parseEpsPoint(OUTeps[i]);
+    for (std::size_t i = epsBodyStart(epsDocument); i < epsDocument.size(); ++i) {
+        const auto point = parseEpsPoint(epsDocument[i]);
         if (!point) {
             continue;
         }
         // A line before any move starts a polyline, as it starts an outline in the drawing.
         if (point->startsOutline || !polylineOpen) {
             if (polylineOpen) {
-                MemoDXF.append("SEQEND");
-                MemoDXF.append("0");
+                dxfDocument.append("SEQEND");
+                dxfDocument.append("0");
             }
-            lastPolyline = MemoDXF.size();
-            appendAll(MemoDXF, kPolylineHead);
+            lastPolyline = dxfDocument.size();
+            appendAll(dxfDocument, kPolylineHead);
             polylineOpen = true;
         }
-        appendVertex(MemoDXF, *point);
+        appendVertex(dxfDocument, *point);
     }
-    appendAll(MemoDXF, kEpilogue);
+    appendAll(dxfDocument, kEpilogue);
 
-    if (!CloseLastOutline && polylineOpen) {
-        MemoDXF.overwrite(lastPolyline + kClosedFlagOffset, "  2");
+    if (!closeLastOutline && polylineOpen) {
+        dxfDocument.overwrite(lastPolyline + kClosedFlagOffset, "  2");
     }
 }
 

@@ -8,6 +8,6 @@ namespace tessaro {
 // document: every "moveto" starts a polyline, every "moveto"/"lineto" is a vertex; a
 // "lineto" before any "moveto" starts one too.
 // All polylines are flagged closed except the last one when closeLastOutline is false.
-void dxfGENClick(const LineList& OUTeps, bool CloseLastOutline, LineList& MemoDXF);
+void convertToDxf(const LineList& epsDocument, bool closeLastOutline, LineList& dxfDocument);
 
 }  // namespace tessaro

@@ -4,10 +4,10 @@ namespace tessaro {
 
 void traceHalfTurnOutline(Pen& pen, std::initializer_list<Vec> firstHalf) {
     for (Vec step : firstHalf) {
-        pen.pLineTo(step.x, step.y);
+        pen.lineTo(step.x, step.y);
     }
     for (Vec step : firstHalf) {
-        pen.pLineTo(-step.x, -step.y);
+        pen.lineTo(-step.x, -step.y);
     }
 }
 

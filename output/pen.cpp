@@ -8,15 +8,15 @@
 namespace tessaro {
 
 void Pen::step(double dx, double dy, std::string_view keyword) {
-    CurX += dx;
-    CurY += dy;
-    if (!std::isfinite(CurX) || !std::isfinite(CurY)) {
+    currentX += dx;
+    currentY += dy;
+    if (!std::isfinite(currentX) || !std::isfinite(currentY)) {
         throw DrawingError("A coordinate of the drawing is too large to be written; check the table values");
     }
     line_.clear();
-    appendCoordinate(line_, CurX);
+    appendCoordinate(line_, currentX);
     line_.push_back(' ');
-    appendCoordinate(line_, CurY);
+    appendCoordinate(line_, currentY);
     line_.push_back(' ');
     line_.append(keyword);
     document_.append(line_);

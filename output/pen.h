@@ -8,26 +8,26 @@
 namespace tessaro {
 
 // The pen through which every template is drawn: relative steps in, absolute
-// "moveto"/"lineto" lines out. Generators set CurX/CurY directly to start a part.
+// "moveto"/"lineto" lines out. Generators set currentX/currentY directly to start a part.
 class Pen {
 public:
     explicit Pen(LineList& document) : document_(document) {}
     Pen(const Pen&) = delete;
     Pen& operator=(const Pen&) = delete;
 
-    double CurX = 0;
-    double CurY = 0;
-    double OrgX = 0;
-    double OrgY = 0;
-    double CutterDiam = 0;
+    double currentX = 0;
+    double currentY = 0;
+    double originX = 0;
+    double originY = 0;
+    double cutterDiameter = 0;
 
-    void pMoveTo(double dx, double dy) { step(dx, dy, "moveto"); }
-    void pLineTo(double dx, double dy) { step(dx, dy, "lineto"); }
+    void moveTo(double dx, double dy) { step(dx, dy, "moveto"); }
+    void lineTo(double dx, double dy) { step(dx, dy, "lineto"); }
 
     // Puts the current point on the origin without writing anything.
-    void toOrigin() { CurX = OrgX; CurY = OrgY; }
+    void toOrigin() { currentX = originX; currentY = originY; }
     // Puts the current point at an offset from the origin without writing anything.
-    void toOrigin(double dx, double dy) { CurX = OrgX + dx; CurY = OrgY + dy; }
+    void toOrigin(double dx, double dy) { currentX = originX + dx; currentY = originY + dy; }
 
     // Ends a part.
     void stroke() { document_.append("stroke"); }

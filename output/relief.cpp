@@ -29,16 +29,16 @@ bool travelOf(double dx, double dy, Side side, Travel& travel) {
 
 // Half a diameter out, one diameter along, half a diameter back.
 void notch(Pen& pen, const Travel& t) {
-    const double D = pen.CutterDiam;
-    pen.pLineTo(t.notch.x * (D / 2), t.notch.y * (D / 2));
-    pen.pLineTo(t.along.x * D, t.along.y * D);
-    pen.pLineTo(-t.notch.x * (D / 2), -t.notch.y * (D / 2));
+    const double D = pen.cutterDiameter;
+    pen.lineTo(t.notch.x * (D / 2), t.notch.y * (D / 2));
+    pen.lineTo(t.along.x * D, t.along.y * D);
+    pen.lineTo(-t.notch.x * (D / 2), -t.notch.y * (D / 2));
 }
 
 // The rest of the step once `notches` diameters of it are taken by notches.
 void run(Pen& pen, const Travel& t, double dx, double dy, double notches) {
-    const double taken = notches * pen.CutterDiam;
-    pen.pLineTo(dx - t.along.x * taken, dy - t.along.y * taken);
+    const double taken = notches * pen.cutterDiameter;
+    pen.lineTo(dx - t.along.x * taken, dy - t.along.y * taken);
 }
 
 void notchedEdge(Pen& pen, double dx, double dy, Side side, bool atStart, bool atEnd) {
@@ -57,12 +57,12 @@ void notchedEdge(Pen& pen, double dx, double dy, Side side, bool atStart, bool a
 
 }  // namespace
 
-void pExt_LineTo(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, true, false); }
+void lineNotchedAtStart(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, true, false); }
 
-void pLineTo_Ext(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, false, true); }
+void lineNotchedAtEnd(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, false, true); }
 
-void pExt_LineTo_Ext(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, true, true); }
+void lineNotchedAtBothEnds(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, true, true); }
 
-void pOutExt_LineTo_Ext(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Right, true, true); }
+void lineNotchedOutsideAtBothEnds(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Right, true, true); }
 
 }  // namespace tessaro

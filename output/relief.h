@@ -10,12 +10,12 @@ namespace tessaro {
 // with both components non-zero is refused (no notch side can be chosen for it).
 
 // Notch at the start, on the left of travel.
-void pExt_LineTo(Pen& pen, double dx, double dy);
+void lineNotchedAtStart(Pen& pen, double dx, double dy);
 // Notch at the end, on the left of travel.
-void pLineTo_Ext(Pen& pen, double dx, double dy);
+void lineNotchedAtEnd(Pen& pen, double dx, double dy);
 // Notches at both ends, on the left of travel.
-void pExt_LineTo_Ext(Pen& pen, double dx, double dy);
+void lineNotchedAtBothEnds(Pen& pen, double dx, double dy);
 // Notches at both ends, on the right of travel.
-void pOutExt_LineTo_Ext(Pen& pen, double dx, double dy);
+void lineNotchedOutsideAtBothEnds(Pen& pen, double dx, double dy);
 
 }  // namespace tessaro

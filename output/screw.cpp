@@ -23,42 +23,42 @@ std::array<Vec, 11> upwardSlot(const ScrewSize& s) {
 }
 
 void screwEdge(Pen& pen, const ScrewSize& size, Vec edgePiece, Turn turn) {
-    pen.pLineTo(edgePiece.x, edgePiece.y);
+    pen.lineTo(edgePiece.x, edgePiece.y);
     for (Vec step : upwardSlot(size)) {
         const Vec turned = turn(step);
-        pen.pLineTo(turned.x, turned.y);
+        pen.lineTo(turned.x, turned.y);
     }
-    pen.pLineTo(edgePiece.x, edgePiece.y);
+    pen.lineTo(edgePiece.x, edgePiece.y);
 }
 
 }  // namespace
 
-void pLineToScrewUP(Pen& pen, const ScrewSize& size, double dx, double) {
+void lineWithScrewSlotUp(Pen& pen, const ScrewSize& size, double dx, double) {
     screwEdge(pen, size, {(dx - size.L4) / 2, 0}, pointUp);
 }
 
-void pLineToScrewDwn(Pen& pen, const ScrewSize& size, double dx, double) {
+void lineWithScrewSlotDown(Pen& pen, const ScrewSize& size, double dx, double) {
     screwEdge(pen, size, {(dx + size.L4) / 2, 0}, pointDown);
 }
 
-void pLineToScrewLft(Pen& pen, const ScrewSize& size, double, double dy) {
+void lineWithScrewSlotLeft(Pen& pen, const ScrewSize& size, double, double dy) {
     screwEdge(pen, size, {0, (dy - size.L4) / 2}, pointLeft);
 }
 
-void pLineToScrewRgt(Pen& pen, const ScrewSize& size, double, double dy) {
+void lineWithScrewSlotRight(Pen& pen, const ScrewSize& size, double, double dy) {
     screwEdge(pen, size, {0, (dy + size.L4) / 2}, pointRight);
 }
 
-void ScrewHole(Pen& pen, double L4, double dx, double dy) {
+void drawScrewHole(Pen& pen, double L4, double dx, double dy) {
     const double r = L4 / 2;
     const double s = L4 / 3;
     // The first move reaches the top side's left end in two additions to X.
-    pen.CurX += dx - r;
-    pen.pMoveTo(s, dy + r);
+    pen.currentX += dx - r;
+    pen.moveTo(s, dy + r);
     for (Vec side : std::array<Vec, 8>{{{s, 0}, {s, -s}, {0, -s}, {-s, -s}, {-s, 0}, {-s, s}, {0, s}, {s, s}}}) {
-        pen.pLineTo(side.x, side.y);
+        pen.lineTo(side.x, side.y);
     }
-    pen.pMoveTo(0, -(r + dy));
+    pen.moveTo(0, -(r + dy));
 }
 
 }  // namespace tessaro

@@ -16,13 +16,13 @@ struct ScrewSize {
 // A straight edge step with a T-shaped screw slot centred on it, pointing into the
 // panel (+Y, -Y, -X, +X). The step is taken from dx (Up, Dwn) or dy (Lft, Rgt); the
 // other component is ignored. Each writes 13 lines and ends on the step's end.
-void pLineToScrewUP(Pen& pen, const ScrewSize& size, double dx, double dy);
-void pLineToScrewDwn(Pen& pen, const ScrewSize& size, double dx, double dy);
-void pLineToScrewLft(Pen& pen, const ScrewSize& size, double dx, double dy);
-void pLineToScrewRgt(Pen& pen, const ScrewSize& size, double dx, double dy);
+void lineWithScrewSlotUp(Pen& pen, const ScrewSize& size, double dx, double dy);
+void lineWithScrewSlotDown(Pen& pen, const ScrewSize& size, double dx, double dy);
+void lineWithScrewSlotLeft(Pen& pen, const ScrewSize& size, double dx, double dy);
+void lineWithScrewSlotRight(Pen& pen, const ScrewSize& size, double dx, double dy);
 
 // An octagonal hole of size L4 centred (dx, dy) from the current point, as an outline
 // of its own; the pen ends on the Y of the call point, L4/6 left of the centre's X.
-void ScrewHole(Pen& pen, double L4, double dx, double dy);
+void drawScrewHole(Pen& pen, double L4, double dx, double dy);
 
 }  // namespace tessaro

@@ -41,8 +41,8 @@ void drawToothedEdge(Pen& pen, const ToothedEdge& edge, const EdgeSteps& steps) 
 
 void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep) {
     drawToothedEdge(pen, edge,
-                    {reliefOr(relief, pLineTo_Ext), relief ? EdgeStep(pExt_LineTo_Ext) : gapStep,
-                     reliefOr(relief, pExt_LineTo)});
+                    {reliefOr(relief, lineNotchedAtEnd), relief ? EdgeStep(lineNotchedAtBothEnds) : gapStep,
+                     reliefOr(relief, lineNotchedAtStart)});
 }
 
 Winding windingOf(Vec first, Vec second) {
@@ -51,18 +51,18 @@ Winding windingOf(Vec first, Vec second) {
 
 void drawSlot(Pen& pen, const Slot& slot, bool relief) {
     const EdgeStep longSide =
-        reliefOr(relief, slot.winding == Winding::CounterClockwise ? pOutExt_LineTo_Ext : pExt_LineTo_Ext);
+        reliefOr(relief, slot.winding == Winding::CounterClockwise ? lineNotchedOutsideAtBothEnds : lineNotchedAtBothEnds);
     const Vec back = -slot.across;
     const Vec returning = -slot.along;
     if (slot.alongFirst) {
         longSide(pen, slot.along.x, slot.along.y);
-        pen.pLineTo(slot.across.x, slot.across.y);
+        pen.lineTo(slot.across.x, slot.across.y);
         longSide(pen, returning.x, returning.y);
-        pen.pLineTo(back.x, back.y);
+        pen.lineTo(back.x, back.y);
     } else {
-        pen.pLineTo(slot.across.x, slot.across.y);
+        pen.lineTo(slot.across.x, slot.across.y);
         longSide(pen, slot.along.x, slot.along.y);
-        pen.pLineTo(back.x, back.y);
+        pen.lineTo(back.x, back.y);
         longSide(pen, returning.x, returning.y);
     }
 }
@@ -70,8 +70,8 @@ void drawSlot(Pen& pen, const Slot& slot, bool relief) {
 void drawSlotRow(Pen& pen, const SlotRow& row, const std::function<void()>& drawSlotHere,
                  const std::function<void()>& between) {
     for (int k = 1; k <= row.count; ++k) {
-        const double cornerX = pen.CurX;
-        const double cornerY = pen.CurY;
+        const double cornerX = pen.currentX;
+        const double cornerY = pen.currentY;
         drawSlotHere();
         const bool last = k == row.count;
         if (last && !row.moveAfterLast) {
@@ -79,9 +79,9 @@ void drawSlotRow(Pen& pen, const SlotRow& row, const std::function<void()>& draw
         }
         if (between && !last) {
             between();
-            pen.pMoveTo(cornerX + row.pitch.x - pen.CurX, cornerY + row.pitch.y - pen.CurY);
+            pen.moveTo(cornerX + row.pitch.x - pen.currentX, cornerY + row.pitch.y - pen.currentY);
         } else {
-            pen.pMoveTo(row.pitch.x, row.pitch.y);
+            pen.moveTo(row.pitch.x, row.pitch.y);
         }
     }
 }

@@ -19,6 +19,6 @@ struct Vec {
 // One edge step drawn by some primitive: plain, with relief notches, with a screw slot.
 using EdgeStep = std::function<void(Pen&, double dx, double dy)>;
 
-inline void plainStep(Pen& pen, double dx, double dy) { pen.pLineTo(dx, dy); }
+inline void plainStep(Pen& pen, double dx, double dy) { pen.lineTo(dx, dy); }
 
 }  // namespace tessaro

@@ -10,12 +10,12 @@ namespace tessaro {
 void drawSimpleBoxSet(Workbench& wb, const PanelSizes& s) {
     // The sums run left to right as the layout was first written, to keep every digit.
     const Placement layout[] = {
-        {BoxFasadClick, 0, -(s.M * 5 + s.H)},                   // front
-        {BoxTopClick, 0, 0},                                    // lid
-        {SimpSideClick, -(s.M * 7 + s.H), 0},                   // left side
-        {SimpSideClick, s.M * 5 + s.W, 0},                      // right side
-        {BoxFasadClick, 0, s.M * 5 + s.D},                      // rear
-        {BoxTopClick, 0, s.M * 5 + s.D + s.H + s.M * 5},        // bottom
+        {drawFrontPanel, 0, -(s.M * 5 + s.H)},                   // front
+        {drawLid, 0, 0},                                    // lid
+        {drawSimpleSidePanel, -(s.M * 7 + s.H), 0},                   // left side
+        {drawSimpleSidePanel, s.M * 5 + s.W, 0},                      // right side
+        {drawFrontPanel, 0, s.M * 5 + s.D},                      // rear
+        {drawLid, 0, s.M * 5 + s.D + s.H + s.M * 5},        // bottom
     };
     drawSheet(wb, layout);
 }

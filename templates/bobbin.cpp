@@ -9,43 +9,43 @@ namespace {
 // A 3.5 by 4 mm octagon whatever the table holds, drawn from the lower-left corner of
 // its box; the pen ends 1 mm right of that corner.
 void smallHole(Pen& pen) {
-    pen.pMoveTo(1, 0);
+    pen.moveTo(1, 0);
     traceHalfTurnOutline(pen, {{1.5, 0}, {1, 1}, {0, 2}, {-1, 1}});
 }
 
 // Three small holes, the first `first` from the pen, each next `next` on from where
 // the hole before left the pen.
 void holeRow(Pen& pen, Vec first, Vec next) {
-    pen.pMoveTo(first.x, first.y);
+    pen.moveTo(first.x, first.y);
     smallHole(pen);
     for (int hole = 2; hole <= 3; ++hole) {
-        pen.pMoveTo(next.x, next.y);
+        pen.moveTo(next.x, next.y);
         smallHole(pen);
     }
 }
 
-// Parts are placed by OrgX along the row; their first line is the move to their
+// Parts are placed by originX along the row; their first line is the move to their
 // lower-left corner.
 void startPart(Pen& pen, double x, double rowY) {
-    pen.CurX = 0;
-    pen.CurY = rowY;
-    pen.OrgX = x;
-    pen.pMoveTo(pen.OrgX, pen.OrgY);
+    pen.currentX = 0;
+    pen.currentY = rowY;
+    pen.originX = x;
+    pen.moveTo(pen.originX, pen.originY);
 }
 
 // An end plate with corners cut 5 mm, the window for the tube and three holes above
 // and three below the window.
 void drawFlange(Pen& pen, const BobbinSizes& z, double rowY) {
     startPart(pen, 0, rowY);
-    pen.pMoveTo(5, 0);
+    pen.moveTo(5, 0);
     drawChamferedRectangle(pen, 2 * z.b + z.a, 2 * z.b + 2 * z.t + z.k, 5);
-    pen.pMoveTo(-5, 0);
-    pen.pMoveTo(z.b - z.g, z.b - z.g);
+    pen.moveTo(-5, 0);
+    pen.moveTo(z.b - z.g, z.b - z.g);
     drawRectangle(pen, z.a + 2 * z.g, 2 * z.t + z.k + 2 * z.g);
     holeRow(pen, {0, z.k + z.b / 4}, {z.a / 3, z.b / 4});
-    pen.CurX = 0;
-    pen.CurY = rowY;
-    pen.pMoveTo(0, 0);
+    pen.currentX = 0;
+    pen.currentY = rowY;
+    pen.moveTo(0, 0);
     holeRow(pen, {z.b - z.g, z.b - z.g - 4}, {z.a / 3, -z.b / 4});
 }
 
@@ -64,18 +64,18 @@ void drawWideWall(Pen& pen, const BobbinSizes& z, double rowY) {
 void drawNarrowWall(Pen& pen, const BobbinSizes& z, double rowY) {
     const double L = z.L();
     startPart(pen, 2 * z.b + 2 * z.a + 2 * z.t + 10, rowY);
-    pen.pLineTo(z.k, 0);
+    pen.lineTo(z.k, 0);
     drawToothedEdge(pen, {{0, 1}, {1, 0}, L, L, 0, 1, z.t}, false);
-    pen.pLineTo(-z.k, 0);
+    pen.lineTo(-z.k, 0);
     drawToothedEdge(pen, {{0, -1}, {-1, 0}, L, L, 0, 1, z.t}, false);
 }
 
 }  // namespace
 
-BobbinSizes BobbinSizes::read(const ParamTable& TransGrid) {
+BobbinSizes BobbinSizes::read(const ParamTable& bobbinTable) {
     // A braced list is evaluated in order, so the first bad cell is the one reported.
-    return {TransGrid.real(1), TransGrid.real(2), TransGrid.real(3),
-            TransGrid.real(4), TransGrid.real(5), TransGrid.real(6)};
+    return {bobbinTable.real(1), bobbinTable.real(2), bobbinTable.real(3),
+            bobbinTable.real(4), bobbinTable.real(5), bobbinTable.real(6)};
 }
 
 double BobbinSizes::rowPitch() const {
@@ -84,10 +84,10 @@ double BobbinSizes::rowPitch() const {
 }
 
 void drawBobbinFrame(Pen& pen, const BobbinSizes& sizes) {
-    pen.CurX = 0;
-    pen.CurY = 0;
-    pen.OrgX = 0;
-    pen.OrgY = 0;
+    pen.currentX = 0;
+    pen.currentY = 0;
+    pen.originX = 0;
+    pen.originY = 0;
     for (double rowY : {0.0, -sizes.rowPitch()}) {
         drawFlange(pen, sizes, rowY);
         drawWideWall(pen, sizes, rowY);

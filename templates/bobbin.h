@@ -15,7 +15,7 @@ struct BobbinSizes {
     double g = 0;  // clearance allowance
 
     // Reads rows 1 to 6 in order.
-    [[nodiscard]] static BobbinSizes read(const ParamTable& TransGrid);
+    [[nodiscard]] static BobbinSizes read(const ParamTable& bobbinTable);
 
     // A third of the narrow wall's length.
     [[nodiscard]] double L() const { return (h - 2 * t) / 3; }

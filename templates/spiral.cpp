@@ -47,11 +47,11 @@ void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, 
 
 }  // namespace
 
-void drawArhimedSpiral(Workbench& wb) {
-    const double R = wb.ArhimedGrid.real(1);
-    const double Fi = wb.ArhimedGrid.real(2);
-    const double St = wb.ArhimedGrid.real(3);
-    const int N = wb.ArhimedGrid.integer(4);
+void drawArchimedeanSpiral(Workbench& wb) {
+    const double R = wb.spiralTable.real(1);
+    const double Fi = wb.spiralTable.real(2);
+    const double St = wb.spiralTable.real(3);
+    const int N = wb.spiralTable.integer(4);
 
     double t = 0;
     const double dt = static_cast<double>(kTwoPi * Fi / 360);
@@ -60,18 +60,18 @@ void drawArhimedSpiral(Workbench& wb) {
     refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
 
     Pen& pen = wb.pen;
-    pen.OrgX = 0;
-    pen.OrgY = 0;
+    pen.originX = 0;
+    pen.originY = 0;
     pen.toOrigin();
-    pen.pMoveTo(0, 0);
-    pen.pLineTo(0, -R);
+    pen.moveTo(0, 0);
+    pen.lineTo(0, -R);
     const long double bound = static_cast<long double>(tmax) + dt;
     while (t <= bound) {
         const double rho = static_cast<double>(R / static_cast<long double>(K) + (St / kTwoPi) * t / K);
         long double sine = 0;
         long double cosine = 0;
         ::sincosl(t, &sine, &cosine);  // one call for both halves the cost of the hot loop
-        pen.pLineTo(static_cast<double>(cosine * rho), static_cast<double>(sine * rho));
+        pen.lineTo(static_cast<double>(cosine * rho), static_cast<double>(sine * rho));
         t += dt;
     }
     pen.stroke();

@@ -11,6 +11,6 @@ inline constexpr long double kMaxSpiralBytes = kMaxSpiralLines * 32;
 
 // The Archimedean spiral of the spiral table as one open path of tangent steps,
 // from the centre down to the start radius and then N turns counter-clockwise.
-void drawArhimedSpiral(Workbench& wb);
+void drawArchimedeanSpiral(Workbench& wb);
 
 }  // namespace tessaro

@@ -16,7 +16,7 @@ constexpr double kReadBack = 1e-6;
 inline void setOddMainTable(Workbench& wb) {
     const char* values[] = {"4", "150", "72", "90", "0.15", "0.3", "3", "6", "2"};
     for (int row = 1; row <= 9; ++row) {
-        wb.ParamGrid.setCell(1, row, values[row - 1]);
+        wb.boxTable.setCell(1, row, values[row - 1]);
     }
 }
 

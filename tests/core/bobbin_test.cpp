@@ -11,8 +11,8 @@ using namespace testing;
 
 // The outlines that draw something; the moves between them start outlines of one point.
 std::vector<Outline> drawnOutlines(Bench& b) {
-    FullTransClick(b.wb);
-    const auto parts = partsOf(b.wb.OUTeps);
+    makeBobbin(b.wb);
+    const auto parts = partsOf(b.wb.epsDocument);
     EXPECT_EQ(parts.size(), 1U);
     std::vector<Outline> drawn;
     for (const Outline& o : parts.at(0).outlines) {
@@ -53,20 +53,20 @@ TEST(Bobbin, DefaultTableLaysOutSixPartsInTwoRows) {
         expectBox(o[kWideWall].box(), 55, y, 77, y + 32.4);
         expectBox(o[kNarrowWall].box(), 81, y, 108, y + 28);
     }
-    const auto body = bodyOf(b.wb.OUTeps);
+    const auto body = bodyOf(b.wb.epsDocument);
     EXPECT_EQ(body.front(), "   0.000000    0.000000 moveto");
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 1);
     EXPECT_EQ(body.back(), "stroke");
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title:  trans");
-    EXPECT_DOUBLE_EQ(b.wb.pen.CurX, 82);
-    EXPECT_DOUBLE_EQ(b.wb.pen.CurY, -62);
-    EXPECT_DOUBLE_EQ(b.wb.pen.OrgX, 82);
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title:  trans");
+    EXPECT_DOUBLE_EQ(b.wb.pen.currentX, 82);
+    EXPECT_DOUBLE_EQ(b.wb.pen.currentY, -62);
+    EXPECT_DOUBLE_EQ(b.wb.pen.originX, 82);
 }
 
 TEST(Bobbin, EveryOutlineIsClosedAndCounterclockwise) {
     Bench b;
-    b.wb.TransGrid.setCell(1, 2, "44.5");
-    b.wb.TransGrid.setCell(1, 6, "0.15");
+    b.wb.bobbinTable.setCell(1, 2, "44.5");
+    b.wb.bobbinTable.setCell(1, 6, "0.15");
     // Closed to the last written digit.
     for (const Outline& o : drawnOutlines(b)) {
         EXPECT_TRUE(o.closed(0));
@@ -78,7 +78,7 @@ TEST(Bobbin, RowPitchFollowsTheTallerOfWallAndFlange) {
     // The flange is 57 high; walls of h + 4t reach it at h = 53.
     for (const auto& [h, pitch] : {std::pair{"60", 66.0}, {"53", 59.0}, {"52.9", 62.0}}) {
         Bench b;
-        b.wb.TransGrid.setCell(1, 2, h);
+        b.wb.bobbinTable.setCell(1, 2, h);
         const auto drawn = drawnOutlines(b);
         ASSERT_EQ(drawn.size(), 2 * kPerRow);
         EXPECT_NEAR(drawn[kPerRow].box().bottom, -pitch, kReadBack) << h;
@@ -89,7 +89,7 @@ TEST(Bobbin, RowPitchFollowsTheTallerOfWallAndFlange) {
 TEST(Bobbin, WallsPassTheFlangeWindowWithTheClearance) {
     Bench b;
     for (const auto& [row, text] : {std::pair{1, "1.5"}, {2, "40"}, {3, "12"}, {4, "18"}, {5, "22"}, {6, "0.2"}}) {
-        b.wb.TransGrid.setCell(1, row, text);
+        b.wb.bobbinTable.setCell(1, row, text);
     }
     const double t = 1.5, g = 0.2;
     const auto drawn = drawnOutlines(b);

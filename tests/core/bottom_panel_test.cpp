@@ -13,7 +13,7 @@ using testing::Box;
 using testing::Outline;
 using testing::partsOf;
 
-std::vector<Outline> bottom(Bench& b) { return testing::drawnPart(b.wb, CreateDownClick); }
+std::vector<Outline> bottom(Bench& b) { return testing::drawnPart(b.wb, makeBottomPanel); }
 
 constexpr double kCutter = 3.175;
 constexpr double kNotch = testing::notchArea(kCutter);
@@ -44,15 +44,15 @@ TEST(BottomPanel, DefaultTableDrawsSlotsPlateWingSlotsAndJumpers) {
     EXPECT_EQ(outlines[13].box(), (Box{-12, 49.8, 0, 60.2}));
     EXPECT_EQ(outlines[14].box(), (Box{200, 49.8, 212, 60.2}));
 
-    EXPECT_EQ(b.wb.FrameAllow, 5);
-    EXPECT_EQ(b.wb.pen.CutterDiam, kCutter);
-    EXPECT_EQ(b.wb.tShablon, "bottom");
+    EXPECT_EQ(b.wb.frameAllowance, 5);
+    EXPECT_EQ(b.wb.pen.cutterDiameter, kCutter);
+    EXPECT_EQ(b.wb.templateLabel, "bottom");
 }
 
 TEST(BottomPanel, EachSlotRowEndsWithAMoveThatStartsNothing) {
     Bench b;
-    CreateDownClick(b.wb);
-    const auto body = bodyOf(b.wb.OUTeps);
+    makeBottomPanel(b.wb);
+    const auto body = bodyOf(b.wb.epsDocument);
     ASSERT_GT(body.size(), 42U);
     EXPECT_EQ(body[0], "  12.300000    0.000000 moveto");
     EXPECT_EQ(body[1], "  12.300000   -5.100000 lineto");
@@ -65,7 +65,7 @@ TEST(BottomPanel, EachSlotRowEndsWithAMoveThatStartsNothing) {
 
 TEST(BottomPanel, OneToothGivesOneLongWingSlotAndNoJumper) {
     Bench b;
-    b.wb.options.CheckBoxOneZub = true;
+    b.wb.options.singleSupportTooth = true;
     const auto outlines = bottom(b);
     ASSERT_EQ(outlines.size(), 4U + 4 + 1 + 2);
     EXPECT_EQ(outlines[9].box(), (Box{-5.1, 23.55, 0, 86.45}));
@@ -79,7 +79,7 @@ TEST(BottomPanel, OneToothGivesOneLongWingSlotAndNoJumper) {
 TEST(BottomPanel, JumperSwitchOnlyAddsTheTwoNotches) {
     Bench with;
     Bench without;
-    without.wb.options.ShortOpora = false;
+    without.wb.options.supportJumper = false;
     const auto all = bottom(with);
     const auto some = bottom(without);
     ASSERT_EQ(some.size(), all.size() - 2);
@@ -90,7 +90,7 @@ TEST(BottomPanel, JumperSwitchOnlyAddsTheTwoNotches) {
 
 TEST(BottomPanel, ReliefNotchesGoIntoTheMaterial) {
     Bench b;
-    b.wb.options.ExtAngle = true;
+    b.wb.options.cornerRelief = true;
     const auto outlines = bottom(b);
     ASSERT_EQ(outlines.size(), 15U);
     // Every slot grows by four notches whatever its winding: the notches lie outside it.
@@ -113,10 +113,10 @@ TEST(BottomPanel, ASlotKeepsItsNotchSideWhenTheTableMakesItInsideOut) {
     // A tab-length allowance of -20 turns the front slots' long sides round (25 - 40 < 0);
     // the notches stay on the side the slot's tracing gives them, as for sound values.
     Bench b;
-    b.wb.options.ExtAngle = true;
-    b.wb.ParamGrid.setCell(1, 6, "-20");
-    CreateDownClick(b.wb);
-    const auto body = bodyOf(b.wb.OUTeps);
+    b.wb.options.cornerRelief = true;
+    b.wb.boxTable.setCell(1, 6, "-20");
+    makeBottomPanel(b.wb);
+    const auto body = bodyOf(b.wb.epsDocument);
     EXPECT_EQ(body[0], "  32.500000    0.000000 moveto");
     EXPECT_EQ(body[1], "  32.500000   -5.100000 lineto");
     EXPECT_EQ(body[2], "  32.500000   -3.512500 lineto");
@@ -125,12 +125,12 @@ TEST(BottomPanel, ASlotKeepsItsNotchSideWhenTheTableMakesItInsideOut) {
 TEST(BottomPanel, OriginShiftsTheWholePart) {
     Bench at0;
     Bench shifted;
-    shifted.wb.pen.OrgX = -30;
-    shifted.wb.pen.OrgY = 40;
-    BoxDownClick(at0.wb);
-    BoxDownClick(shifted.wb);
-    const auto a = partsOf(at0.wb.OUTeps).front().drawn();
-    const auto s = partsOf(shifted.wb.OUTeps).front().drawn();
+    shifted.wb.pen.originX = -30;
+    shifted.wb.pen.originY = 40;
+    drawBottomPanel(at0.wb);
+    drawBottomPanel(shifted.wb);
+    const auto a = partsOf(at0.wb.epsDocument).front().drawn();
+    const auto s = partsOf(shifted.wb.epsDocument).front().drawn();
     ASSERT_EQ(a.size(), s.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
         const Box box = a[i].box();
@@ -141,10 +141,10 @@ TEST(BottomPanel, OriginShiftsTheWholePart) {
 TEST(BottomPanel, ProposesTheBottomName) {
     Bench b;
     testing::ScriptedDialog dialog;
-    b.wb.ParamGrid.setCell(1, 4, "110.0");
+    b.wb.boxTable.setCell(1, 4, "110.0");
     performCommand(b.wb, *findCommand("bottom"), dialog);
     EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110.0 bottom"});
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title: bottom");
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: bottom");
 }
 
 }  // namespace

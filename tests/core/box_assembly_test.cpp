@@ -28,7 +28,7 @@ void PrintTo(const Table& t, std::ostream* os) { *os << t.name; }
 void apply(Workbench& wb, const Table& t) {
     const double values[] = {t.M, t.W, t.H, t.D, t.Ah, t.Al, t.F, t.T, t.Cd};
     for (int row = 1; row <= 9; ++row) {
-        wb.ParamGrid.setCell(1, row, std::to_string(values[row - 1]));
+        wb.boxTable.setCell(1, row, std::to_string(values[row - 1]));
     }
 }
 
@@ -51,11 +51,11 @@ protected:
 };
 
 TEST_P(Assembly, FrontPanelTabsFitTheBottomAndLidSlots) {
-    const Outline front = drawnPart(b.wb, CreateFasadClick).front();
+    const Outline front = drawnPart(b.wb, makeFrontPanel).front();
     const auto bottomTabs = spansOnLine(front, false, -t.T);
     const auto topTabs = spansOnLine(front, false, t.H + t.T);
-    const auto bottom = drawnPart(b.wb, CreateDownClick);
-    const auto lid = drawnPart(b.wb, CreateTopClick);
+    const auto bottom = drawnPart(b.wb, makeBottomPanel);
+    const auto lid = drawnPart(b.wb, makeLid);
     ASSERT_EQ(bottomTabs.size(), 4U);
     ASSERT_EQ(topTabs.size(), 4U);
     for (std::size_t k = 0; k < 4; ++k) {
@@ -72,9 +72,9 @@ TEST_P(Assembly, FrontPanelTabsFitTheBottomAndLidSlots) {
 }
 
 TEST_P(Assembly, FrontPanelSideTabsFitTheSidePanelSlots) {
-    const Outline front = drawnPart(b.wb, CreateFasadClick).front();
+    const Outline front = drawnPart(b.wb, makeFrontPanel).front();
     const auto sideTabs = spansOnLine(front, true, t.W + t.T);
-    const auto side = drawnPart(b.wb, CreateSideClick);
+    const auto side = drawnPart(b.wb, makeSidePanel);
     ASSERT_EQ(sideTabs.size(), 2U);
     // The side panel's x runs from the lid (the front panel's top, y = H) down.
     for (std::size_t k = 0; k < 2; ++k) {
@@ -88,10 +88,10 @@ TEST_P(Assembly, FrontPanelSideTabsFitTheSidePanelSlots) {
 
 TEST_P(Assembly, SidePanelLidTabsFitTheLidSideSlots) {
     for (const bool oneTooth : {false, true}) {
-        b.wb.options.CheckBoxOneZub = oneTooth;
-        const auto side = drawnPart(b.wb, CreateSideClick);
+        b.wb.options.singleSupportTooth = oneTooth;
+        const auto side = drawnPart(b.wb, makeSidePanel);
         const auto lidTabs = spansOnLine(side[4], true, -t.T);
-        const auto lid = drawnPart(b.wb, CreateTopClick);
+        const auto lid = drawnPart(b.wb, makeLid);
         const std::size_t n = oneTooth ? 1 : 3;
         ASSERT_EQ(lidTabs.size(), n);
         for (std::size_t k = 0; k < n; ++k) {
@@ -106,11 +106,11 @@ TEST_P(Assembly, SidePanelLidTabsFitTheLidSideSlots) {
 
 TEST_P(Assembly, HoldingTeethFitTheWingSlotsAndTheWingPassesTheHole) {
     for (const bool oneTooth : {false, true}) {
-        b.wb.options.CheckBoxOneZub = oneTooth;
-        const auto side = drawnPart(b.wb, CreateSideClick);
+        b.wb.options.singleSupportTooth = oneTooth;
+        const auto side = drawnPart(b.wb, makeSidePanel);
         const Outline& hole = side[5];
         const auto teeth = spansOnLine(hole, true, t.H + t.M + t.Ah - t.T);
-        const auto bottom = drawnPart(b.wb, CreateDownClick);
+        const auto bottom = drawnPart(b.wb, makeBottomPanel);
         const std::size_t n = oneTooth ? 1 : 2;
         ASSERT_EQ(teeth.size(), n);
         const std::size_t leftSlots = 9;
@@ -135,9 +135,9 @@ TEST_P(Assembly, HoldingTeethFitTheWingSlotsAndTheWingPassesTheHole) {
 
 TEST_P(Assembly, NoTwoPartsOfTheFullSetOverlap) {
     for (const Feet feet : {Feet::None, Feet::One, Feet::Two}) {
-        b.wb.options.PinSel = feet;
-        FullCaseClick(b.wb);
-        const auto parts = partsOf(b.wb.OUTeps);
+        b.wb.options.feet = feet;
+        makeFoldingBoxSet(b.wb);
+        const auto parts = partsOf(b.wb.epsDocument);
         ASSERT_EQ(parts.size(), 6U);
         EXPECT_EQ(testing::overlappingParts(parts), "") << "feet " << feetText(feet);
     }

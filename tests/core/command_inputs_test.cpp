@@ -22,11 +22,11 @@ struct NameCase {
 
 TEST(ProposedNames, TakeTheCellsAsTyped) {
     const NameCase cases[] = {
-        {"simple-side", &Workbench::ParamGrid, 4, "110.0", "5mm 200x100x110 side", "5mm 200x100x110.0 side"},
-        {"simple-full", &Workbench::ParamGrid, 2, "200.5", "5mm 200x100x110 fullsimpl", "5mm 200.5x100x110 fullsimpl"},
-        {"tab-slot", &Workbench::ZubPazGrid, 1, "3.5", "5mm 25x25 tab", "3.5mm 25x25 tab"},
-        {"tab-slot", &Workbench::ZubPazGrid, 2, "25.0", "5mm 25x25 tab", "5mm 25.0x25 tab"},
-        {"bobbin", &Workbench::TransGrid, 3, "15.0", "1mm 30x15x20 trans", "1mm 30x15.0x20 trans"},
+        {"simple-side", &Workbench::boxTable, 4, "110.0", "5mm 200x100x110 side", "5mm 200x100x110.0 side"},
+        {"simple-full", &Workbench::boxTable, 2, "200.5", "5mm 200x100x110 fullsimpl", "5mm 200.5x100x110 fullsimpl"},
+        {"tab-slot", &Workbench::tabSlotTable, 1, "3.5", "5mm 25x25 tab", "3.5mm 25x25 tab"},
+        {"tab-slot", &Workbench::tabSlotTable, 2, "25.0", "5mm 25x25 tab", "5mm 25.0x25 tab"},
+        {"bobbin", &Workbench::bobbinTable, 3, "15.0", "1mm 30x15x20 trans", "1mm 30x15.0x20 trans"},
     };
     for (const NameCase& c : cases) {
         Bench b;
@@ -43,18 +43,18 @@ TEST(ProposedNames, TakeTheCellsAsTyped) {
 // the previous template, label included, and no dialog is shown.
 TEST(ReadBeforeTheHeader, BadCellLeavesThePreviousTemplate) {
     const NameCase cases[] = {
-        {"simple-full", &Workbench::ParamGrid, 4, "", "", ""},
-        {"bobbin", &Workbench::TransGrid, 6, "0,1", "", ""},
+        {"simple-full", &Workbench::boxTable, 4, "", "", ""},
+        {"bobbin", &Workbench::bobbinTable, 6, "0,1", "", ""},
     };
     for (const NameCase& c : cases) {
         Bench b;
-        ZubPazClick(b.wb);
-        const auto before = testing::bodyOf(b.wb.OUTeps);
+        makeTabSlotPiece(b.wb);
+        const auto before = testing::bodyOf(b.wb.epsDocument);
         (b.wb.*c.table).setCell(1, c.row, c.typed);
         testing::ScriptedDialog dialog;
         EXPECT_THROW(performCommand(b.wb, *findCommand(c.command), dialog), ConversionError) << c.command;
-        EXPECT_EQ(testing::bodyOf(b.wb.OUTeps), before) << c.command;
-        EXPECT_EQ(b.wb.tShablon, "tab") << c.command;
+        EXPECT_EQ(testing::bodyOf(b.wb.epsDocument), before) << c.command;
+        EXPECT_EQ(b.wb.templateLabel, "tab") << c.command;
         EXPECT_TRUE(dialog.proposed.empty()) << c.command;
     }
 }

@@ -28,7 +28,7 @@ protected:
 
 TEST_F(Commands, SpiralProposesItsNameFromTheCellsAsTyped) {
     performCommand(b.wb, *findCommand("spiral"), dialog);
-    b.wb.ArhimedGrid.setCell(1, 1, "10.0");
+    b.wb.spiralTable.setCell(1, 1, "10.0");
     performCommand(b.wb, *findCommand("spiral"), dialog);
     ASSERT_EQ(dialog.proposed.size(), 2U);
     EXPECT_EQ(dialog.proposed[0], "spiral R10mm Fi15 step5 rev8");
@@ -37,8 +37,8 @@ TEST_F(Commands, SpiralProposesItsNameFromTheCellsAsTyped) {
 
 TEST_F(Commands, CancelKeepsTheTemplateAndWritesNothing) {
     performCommand(b.wb, *findCommand("spiral"), dialog);
-    EXPECT_EQ(b.wb.OUTeps.size(), 213U);
-    EXPECT_TRUE(b.wb.MemoDXF.empty());
+    EXPECT_EQ(b.wb.epsDocument.size(), 213U);
+    EXPECT_TRUE(b.wb.dxfDocument.empty());
     EXPECT_TRUE(fs::is_empty(dir));
 }
 
@@ -46,18 +46,18 @@ TEST_F(Commands, SavesTheChosenType) {
     dialog.answer = SaveChoice{(dir / "s.eps").string(), FileType::Eps};
     performCommand(b.wb, *findCommand("spiral"), dialog);
     EXPECT_EQ(readFileBytes(dir / "s.eps").substr(0, 25), "%!PS-Adobe-3.0 EPSF-3.0\r\n");
-    EXPECT_TRUE(b.wb.MemoDXF.empty());
+    EXPECT_TRUE(b.wb.dxfDocument.empty());
 
     dialog.answer = SaveChoice{(dir / "s.dxf").string(), FileType::Dxf};
     performCommand(b.wb, *findCommand("spiral"), dialog);
     const std::string dxf = readFileBytes(dir / "s.dxf");
     EXPECT_EQ(dxf.substr(0, 14), "  0\r\nSECTION\r\n");
     EXPECT_EQ(dxf.substr(dxf.size() - 5), "EOF\r\n");
-    EXPECT_EQ(b.wb.MemoDXF.size(), 55U + 10 + 195 * 8 + 5);
+    EXPECT_EQ(b.wb.dxfDocument.size(), 55U + 10 + 195 * 8 + 5);
 }
 
 TEST_F(Commands, FailedConversionShowsNoDialog) {
-    b.wb.ArhimedGrid.setCell(1, 1, "ten");
+    b.wb.spiralTable.setCell(1, 1, "ten");
     EXPECT_THROW(performCommand(b.wb, *findCommand("spiral"), dialog), std::exception);
     EXPECT_TRUE(dialog.proposed.empty());
 }
@@ -65,7 +65,7 @@ TEST_F(Commands, FailedConversionShowsNoDialog) {
 TEST_F(Commands, FileErrorLeavesTheDocumentsInMemory) {
     dialog.answer = SaveChoice{(dir / "no" / "s.dxf").string(), FileType::Dxf};
     EXPECT_THROW(performCommand(b.wb, *findCommand("spiral"), dialog), std::exception);
-    EXPECT_EQ(b.wb.OUTeps.size(), 213U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 213U);
 }
 
 TEST(ErrorBoxText, AddsTheFullStopOnce) {
@@ -81,11 +81,11 @@ TEST(TableKeys, SetsCellsByRowNumberOrSymbol) {
     assignTableValue(b.wb, "bobbin.t= 2");
     assignTableValue(b.wb, "screw.L5=12");
     assignTableValue(b.wb, "tabslot.D=2");
-    EXPECT_EQ(b.wb.ParamGrid.text(2), "250.5");
-    EXPECT_EQ(b.wb.ArhimedGrid.text(2), "30");
-    EXPECT_EQ(b.wb.TransGrid.text(1), " 2");
-    EXPECT_EQ(b.wb.GridScrewL.text(5), "12");
-    EXPECT_EQ(b.wb.ZubPazGrid.text(6), "2");
+    EXPECT_EQ(b.wb.boxTable.text(2), "250.5");
+    EXPECT_EQ(b.wb.spiralTable.text(2), "30");
+    EXPECT_EQ(b.wb.bobbinTable.text(1), " 2");
+    EXPECT_EQ(b.wb.screwTable.text(5), "12");
+    EXPECT_EQ(b.wb.tabSlotTable.text(6), "2");
 }
 
 TEST(TableKeys, RefusesUnknownTablesAndRows) {
@@ -95,7 +95,7 @@ TEST(TableKeys, RefusesUnknownTablesAndRows) {
     EXPECT_THROW(assignTableValue(b.wb, "main.0=1"), UsageError);
     EXPECT_THROW(assignTableValue(b.wb, "main.10=1"), UsageError);
     EXPECT_THROW(assignTableValue(b.wb, "main.W"), UsageError);
-    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
+    EXPECT_EQ(b.wb.boxTable, defaultMainTable());
 }
 
 }  // namespace

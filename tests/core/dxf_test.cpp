@@ -26,7 +26,7 @@ LineList epsWithBody(std::initializer_list<std::string_view> body) {
 
 std::vector<std::string> convert(const LineList& eps, bool closeLast) {
     LineList dxf;
-    dxfGENClick(eps, closeLast, dxf);
+    convertToDxf(eps, closeLast, dxf);
     return testing::linesOf(dxf);
 }
 
@@ -125,9 +125,9 @@ TEST(Dxf, ConvertingTwiceGivesTheSameDocument) {
     const LineList eps = epsWithBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto"});
     LineList first;
     LineList second;
-    dxfGENClick(eps, false, first);
+    convertToDxf(eps, false, first);
     second.append("typed by the user");
-    dxfGENClick(eps, false, second);
+    convertToDxf(eps, false, second);
     EXPECT_EQ(first, second);
 }
 

@@ -15,12 +15,12 @@ using testing::bodyOf;
 TEST(Pen, WritesAbsolutePositionsOfRelativeSteps) {
     LineList doc;
     Pen pen(doc);
-    pen.pMoveTo(0, 0);
-    pen.pLineTo(10, 0);
-    pen.pLineTo(10, 0);
-    pen.CurX = 12.5;
-    pen.CurY = -3;
-    pen.pMoveTo(0, 0);
+    pen.moveTo(0, 0);
+    pen.lineTo(10, 0);
+    pen.lineTo(10, 0);
+    pen.currentX = 12.5;
+    pen.currentY = -3;
+    pen.moveTo(0, 0);
     EXPECT_THAT(testing::linesOf(doc), ElementsAre("   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
                                             "  20.000000    0.000000 lineto", "  12.500000   -3.000000 moveto"));
 }
@@ -28,25 +28,25 @@ TEST(Pen, WritesAbsolutePositionsOfRelativeSteps) {
 TEST(Pen, ResidueOfAClosedOutlineIsWrittenAsZero) {
     LineList doc;
     Pen pen(doc);
-    pen.pMoveTo(0.1, 0.2);
-    pen.pLineTo(0.2, 0.1);
-    pen.pLineTo(-0.3, -0.3);
+    pen.moveTo(0.1, 0.2);
+    pen.lineTo(0.2, 0.1);
+    pen.lineTo(-0.3, -0.3);
     EXPECT_EQ(doc.back(), "   0.000000    0.000000 lineto");
 }
 
 TEST(Pen, RefusesACoordinateThatIsNotFinite) {
     LineList doc;
     Pen pen(doc);
-    pen.pMoveTo(1e308, 0);
-    EXPECT_THROW(pen.pLineTo(1e308, 0), DrawingError);
+    pen.moveTo(1e308, 0);
+    EXPECT_THROW(pen.lineTo(1e308, 0), DrawingError);
     EXPECT_EQ(doc.size(), 1U);
 }
 
 TEST(MainHeader, HasTwentyLinesWithBoundsTitlesAndTime) {
     Bench b;
-    b.wb.tShablon = "facade";
-    ClearepsClick(b.wb);
-    const auto lines = testing::linesOf(b.wb.OUTeps);
+    b.wb.templateLabel = "facade";
+    startBoxDocument(b.wb);
+    const auto lines = testing::linesOf(b.wb.epsDocument);
     ASSERT_EQ(lines.size(), 20U);
     EXPECT_EQ(lines[0], "%!PS-Adobe-3.0 EPSF-3.0");
     EXPECT_EQ(lines[1], "%%BoundingBox: -500.00000000 -500.00000000 1200.00000000 1280.00000000");
@@ -64,40 +64,40 @@ TEST(MainHeader, HasTwentyLinesWithBoundsTitlesAndTime) {
 
 TEST(MainHeader, BoundsFollowTheMarginRule) {
     Bench b;
-    b.wb.ParamGrid.setCell(1, 2, "200.3");
-    ClearepsClick(b.wb);
-    EXPECT_EQ(b.wb.OUTeps[1], "%%BoundingBox: -500.00000000 -500.00000000 1201.20000000 1280.00000000");
+    b.wb.boxTable.setCell(1, 2, "200.3");
+    startBoxDocument(b.wb);
+    EXPECT_EQ(b.wb.epsDocument[1], "%%BoundingBox: -500.00000000 -500.00000000 1201.20000000 1280.00000000");
 }
 
 TEST(MainHeader, TitlesCopyCaptionsAndValuesAsTheyRead) {
     Bench b;
-    b.wb.ParamGrid.setCell(0, 1, "Material thickness");
-    b.wb.ParamGrid.setCell(1, 1, " 5 ");
-    ClearepsClick(b.wb);
-    EXPECT_EQ(b.wb.OUTeps[5], "%%Title: Material thickness  5 ");
+    b.wb.boxTable.setCell(0, 1, "Material thickness");
+    b.wb.boxTable.setCell(1, 1, " 5 ");
+    startBoxDocument(b.wb);
+    EXPECT_EQ(b.wb.epsDocument[5], "%%Title: Material thickness  5 ");
 }
 
 TEST(MainHeader, BadCellLeavesThePreviousDocument) {
     Bench b;
-    b.wb.OUTeps.append("previous");
-    b.wb.ParamGrid.setCell(1, 3, "10O");
-    EXPECT_THROW(ClearepsClick(b.wb), ConversionError);
-    EXPECT_THAT(testing::linesOf(b.wb.OUTeps), ElementsAre("previous"));
+    b.wb.epsDocument.append("previous");
+    b.wb.boxTable.setCell(1, 3, "10O");
+    EXPECT_THROW(startBoxDocument(b.wb), ConversionError);
+    EXPECT_THAT(testing::linesOf(b.wb.epsDocument), ElementsAre("previous"));
 }
 
 TEST(MainHeader, HugeSizeIsRefusedInsteadOfWritingInf) {
     Bench b;
-    b.wb.OUTeps.append("previous");
-    b.wb.ParamGrid.setCell(1, 2, "1e308");
-    EXPECT_THROW(ClearepsClick(b.wb), DrawingError);
-    EXPECT_EQ(b.wb.OUTeps.size(), 1U);
+    b.wb.epsDocument.append("previous");
+    b.wb.boxTable.setCell(1, 2, "1e308");
+    EXPECT_THROW(startBoxDocument(b.wb), DrawingError);
+    EXPECT_EQ(b.wb.epsDocument.size(), 1U);
 }
 
 TEST(SpiralHeader, HasSeventeenLinesAndCopiesTheSpiralTable) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 2, "not read");
-    HeaderSpiralClick(b.wb);
-    const auto lines = testing::linesOf(b.wb.OUTeps);
+    b.wb.spiralTable.setCell(1, 2, "not read");
+    startSpiralDocument(b.wb);
+    const auto lines = testing::linesOf(b.wb.epsDocument);
     ASSERT_EQ(lines.size(), 17U);
     EXPECT_EQ(lines[1], "%%BoundingBox: -500.00000000 -500.00000000 500.00000000 500.00000000");
     EXPECT_EQ(lines[2], "%%Creator: RDQ");
@@ -107,7 +107,7 @@ TEST(SpiralHeader, HasSeventeenLinesAndCopiesTheSpiralTable) {
     EXPECT_EQ(lines[8], "%%CreationDate: 12:34:56");
     EXPECT_EQ(lines[14], " ");
     EXPECT_EQ(lines[16], "2.834646 2.834646 scale");
-    EXPECT_TRUE(bodyOf(b.wb.OUTeps).empty());
+    EXPECT_TRUE(bodyOf(b.wb.epsDocument).empty());
 }
 
 }  // namespace

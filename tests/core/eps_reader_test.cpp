@@ -87,9 +87,9 @@ TEST(EpsReader, AgreesWithTheDxfConversionOnEveryCommand) {
         SCOPED_TRACE(std::string(command.name));
         testing::Bench b;
         command.run(b.wb);
-        const EpsDrawing d = readEpsDrawing(b.wb.OUTeps);
+        const EpsDrawing d = readEpsDrawing(b.wb.epsDocument);
         LineList dxf;
-        dxfGENClick(b.wb.OUTeps, true, dxf);
+        convertToDxf(b.wb.epsDocument, true, dxf);
         std::vector<DrawingPoint> vertices;
         std::size_t polylines = 0;
         for (std::size_t i = 0; i < dxf.size(); ++i) {

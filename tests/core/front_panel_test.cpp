@@ -14,16 +14,16 @@ using testing::bodyOf;
 using testing::partsOf;
 
 std::vector<std::string> facade(Bench& b) {
-    CreateFasadClick(b.wb);
-    return bodyOf(b.wb.OUTeps);
+    makeFrontPanel(b.wb);
+    return bodyOf(b.wb.epsDocument);
 }
 
 TEST(FrontPanel, DefaultTableGivesFiftyFourLines) {
     Bench b;
     const auto body = facade(b);
     ASSERT_EQ(body.size(), 54U);
-    EXPECT_EQ(b.wb.tShablon, "facade");
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title: facade");
+    EXPECT_EQ(b.wb.templateLabel, "facade");
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: facade");
     EXPECT_EQ(body[0], "   0.000000    0.000000 moveto");
     EXPECT_EQ(body[1], "  12.500000    0.000000 lineto");
     EXPECT_EQ(body[2], "  12.500000   -5.000000 lineto");
@@ -34,16 +34,16 @@ TEST(FrontPanel, DefaultTableGivesFiftyFourLines) {
     EXPECT_EQ(body[18], " 200.000000   12.500000 lineto");
     EXPECT_EQ(body[52], "   0.000000    0.000000 lineto");
     EXPECT_EQ(body[53], "stroke");
-    EXPECT_DOUBLE_EQ(b.wb.pen.CutterDiam, 3.175);
+    EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
 }
 
 TEST(FrontPanel, OutlineIsTheBodyPlusTwelveTabs) {
     Bench b;
-    b.wb.ParamGrid.setCell(1, 2, "160");
-    b.wb.ParamGrid.setCell(1, 3, "72");
-    b.wb.ParamGrid.setCell(1, 8, "4");
+    b.wb.boxTable.setCell(1, 2, "160");
+    b.wb.boxTable.setCell(1, 3, "72");
+    b.wb.boxTable.setCell(1, 8, "4");
     facade(b);
-    const auto parts = partsOf(b.wb.OUTeps);
+    const auto parts = partsOf(b.wb.epsDocument);
     ASSERT_EQ(parts.size(), 1U);
     ASSERT_EQ(parts[0].outlines.size(), 1U);
     const auto& outline = parts[0].outlines[0];
@@ -72,7 +72,7 @@ TEST(FrontPanel, OutlineIsTheBodyPlusTwelveTabs) {
 
 TEST(FrontPanel, ReliefCutsNotchesIntoTheBodyAtTheFeetOfTheTabs) {
     Bench b;
-    b.wb.options.ExtAngle = true;
+    b.wb.options.cornerRelief = true;
     const auto body = facade(b);
     EXPECT_EQ(body[1], "   9.325000    0.000000 lineto");
     EXPECT_EQ(body[2], "   9.325000    1.587500 lineto");
@@ -81,7 +81,7 @@ TEST(FrontPanel, ReliefCutsNotchesIntoTheBodyAtTheFeetOfTheTabs) {
     EXPECT_EQ(body[5], "  12.500000   -5.000000 lineto");
     // Each edge: 2 corner pieces of 4 lines, n-1 gaps of 7, n tabs of 3.
     EXPECT_EQ(body.size(), 1U + 2 * (8 + 3 * 7 + 4 * 3) + 2 * (8 + 1 * 7 + 2 * 3) + 1);
-    const auto parts = partsOf(b.wb.OUTeps);
+    const auto parts = partsOf(b.wb.epsDocument);
     const auto& outline = parts[0].outlines[0];
     EXPECT_TRUE(outline.closed());
     // 8 notches per width edge and 4 per height edge, D x D/2 each, cut out of the body.
@@ -91,11 +91,11 @@ TEST(FrontPanel, ReliefCutsNotchesIntoTheBodyAtTheFeetOfTheTabs) {
 
 TEST(FrontPanel, ScrewSlotsSitInTheMiddleOfEveryGap) {
     Bench b;
-    b.wb.options.ScrewCheck = true;
+    b.wb.options.screwJoints = true;
     const auto body = facade(b);
     // 3 + 1 + 3 + 1 gaps each take 13 lines instead of 1.
     EXPECT_EQ(body.size(), 54U + 8 * 12);
-    const auto parts = partsOf(b.wb.OUTeps);
+    const auto parts = partsOf(b.wb.epsDocument);
     const auto& outline = parts[0].outlines[0];
     EXPECT_TRUE(outline.closed());
     // The channel runs L1 + L2 + L3 = 19 into the panel from the middle of each gap.
@@ -113,46 +113,46 @@ TEST(FrontPanel, ScrewSlotsSitInTheMiddleOfEveryGap) {
 
 TEST(FrontPanel, ReliefWinsOverScrews) {
     Bench relief;
-    relief.wb.options.ExtAngle = true;
+    relief.wb.options.cornerRelief = true;
     Bench both;
-    both.wb.options.ExtAngle = true;
-    both.wb.options.ScrewCheck = true;
+    both.wb.options.cornerRelief = true;
+    both.wb.options.screwJoints = true;
     EXPECT_EQ(facade(relief), facade(both));
 }
 
 TEST(FrontPanel, OriginShiftsEveryCoordinate) {
     Bench b;
-    b.wb.pen.OrgY = -125;
-    BoxFasadClick(b.wb);
-    EXPECT_EQ(b.wb.OUTeps[0], "   0.000000 -125.000000 moveto");
-    EXPECT_EQ(b.wb.OUTeps[1], "  12.500000 -125.000000 lineto");
-    EXPECT_EQ(b.wb.pen.CurY, -125);
+    b.wb.pen.originY = -125;
+    drawFrontPanel(b.wb);
+    EXPECT_EQ(b.wb.epsDocument[0], "   0.000000 -125.000000 moveto");
+    EXPECT_EQ(b.wb.epsDocument[1], "  12.500000 -125.000000 lineto");
+    EXPECT_EQ(b.wb.pen.currentY, -125);
 }
 
 TEST(FrontPanel, BadCellEndsBeforeTheFirstLine) {
     Bench b;
-    b.wb.ParamGrid.setCell(1, 8, "5 mm");
-    EXPECT_THROW(BoxFasadClick(b.wb), ConversionError);
-    EXPECT_TRUE(b.wb.OUTeps.empty());
+    b.wb.boxTable.setCell(1, 8, "5 mm");
+    EXPECT_THROW(drawFrontPanel(b.wb), ConversionError);
+    EXPECT_TRUE(b.wb.epsDocument.empty());
 }
 
 TEST(FrontPanel, BadScrewCellEndsTheCommandAtTheFirstSlot) {
     Bench b;
-    b.wb.options.ScrewCheck = true;
-    b.wb.GridScrewL.setCell(1, 5, "ten");
-    EXPECT_THROW(BoxFasadClick(b.wb), ConversionError);
+    b.wb.options.screwJoints = true;
+    b.wb.screwTable.setCell(1, 5, "ten");
+    EXPECT_THROW(drawFrontPanel(b.wb), ConversionError);
     // The move, the corner piece and the first tab stand; the slot wrote nothing.
-    EXPECT_EQ(b.wb.OUTeps.size(), 5U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 5U);
 }
 
 TEST(FrontPanel, AllFourButtonsProposeTheFacadeName) {
     for (const char* name : {"facade", "rear", "simple-front", "simple-rear"}) {
         Bench b;
         testing::ScriptedDialog dialog;
-        b.wb.ParamGrid.setCell(1, 1, " 5");
+        b.wb.boxTable.setCell(1, 1, " 5");
         performCommand(b.wb, *findCommand(name), dialog);
         EXPECT_EQ(dialog.proposed, std::vector<std::string>{" 5mm 200x100x110 facade"}) << name;
-        EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 54U) << name;
+        EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 54U) << name;
     }
 }
 

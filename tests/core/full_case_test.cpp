@@ -14,16 +14,16 @@ using testing::bodyOf;
 using testing::Box;
 using testing::partsOf;
 
-TEST(FullCase, SixPartsAroundTheBottom) {
+TEST(foldingSetButton, SixPartsAroundTheBottom) {
     Bench b;
-    FullCaseClick(b.wb);
-    EXPECT_EQ(b.wb.tShablon, " full");
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title:  full");
-    const auto body = bodyOf(b.wb.OUTeps);
+    makeFoldingBoxSet(b.wb);
+    EXPECT_EQ(b.wb.templateLabel, " full");
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title:  full");
+    const auto body = bodyOf(b.wb.epsDocument);
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 6);
     EXPECT_EQ(body.back(), "stroke");
 
-    const auto parts = partsOf(b.wb.OUTeps);
+    const auto parts = partsOf(b.wb.epsDocument);
     ASSERT_EQ(parts.size(), 6U);
     // Each part begins with its first move: the front panel at its origin, the others
     // at their first slot.
@@ -45,48 +45,48 @@ TEST(FullCase, SixPartsAroundTheBottom) {
     // The side panels lie level with the bottom plate.
     EXPECT_EQ(parts[2].body().box().bottom, -10);
     EXPECT_EQ(parts[3].body().box().top, 120);
-    EXPECT_EQ(b.wb.pen.OrgX, 0);
-    EXPECT_EQ(b.wb.pen.OrgY, 260);
+    EXPECT_EQ(b.wb.pen.originX, 0);
+    EXPECT_EQ(b.wb.pen.originY, 260);
 }
 
-TEST(FullCase, ProposedNameNamesTheFeet) {
+TEST(foldingSetButton, ProposedNameNamesTheFeet) {
     Bench b;
     testing::ScriptedDialog dialog;
     const TemplateCommand& full = *findCommand("full");
     performCommand(b.wb, full, dialog);
-    b.wb.ParamGrid.setCell(1, 1, "5.0");
+    b.wb.boxTable.setCell(1, 1, "5.0");
     performCommand(b.wb, full, dialog);
-    b.wb.options.PinSel = Feet::None;
+    b.wb.options.feet = Feet::None;
     EXPECT_EQ(full.proposedName(b.wb), "5.0mm 200x100x110 full leg No");
     EXPECT_EQ(dialog.proposed,
               (std::vector<std::string>{"5mm 200x100x110 full leg 2", "5.0mm 200x100x110 full leg 2"}));
 }
 
-TEST(FullCase, WarnsOncePerSidePanelAndGoesOn) {
+TEST(foldingSetButton, WarnsOncePerSidePanelAndGoesOn) {
     Bench b;
-    b.wb.options.PinSel = Feet::None;
-    b.wb.ParamGrid.setCell(1, 7, "0");
-    FullCaseClick(b.wb);
+    b.wb.options.feet = Feet::None;
+    b.wb.boxTable.setCell(1, 7, "0");
+    makeFoldingBoxSet(b.wb);
     EXPECT_EQ(b.messages.shown.size(), 2U);
-    EXPECT_EQ(partsOf(b.wb.OUTeps).size(), 6U);
+    EXPECT_EQ(partsOf(b.wb.epsDocument).size(), 6U);
 }
 
-TEST(FullCase, BadSizeLeavesThePreviousDocument) {
+TEST(foldingSetButton, BadSizeLeavesThePreviousDocument) {
     Bench b;
-    CreateFasadClick(b.wb);
-    const auto before = testing::linesOf(b.wb.OUTeps);
-    b.wb.ParamGrid.setCell(1, 1, "5mm");
-    EXPECT_THROW(FullCaseClick(b.wb), ConversionError);
-    EXPECT_EQ(testing::linesOf(b.wb.OUTeps), before);
-    EXPECT_EQ(b.wb.tShablon, "facade");
+    makeFrontPanel(b.wb);
+    const auto before = testing::linesOf(b.wb.epsDocument);
+    b.wb.boxTable.setCell(1, 1, "5mm");
+    EXPECT_THROW(makeFoldingBoxSet(b.wb), ConversionError);
+    EXPECT_EQ(testing::linesOf(b.wb.epsDocument), before);
+    EXPECT_EQ(b.wb.templateLabel, "facade");
 }
 
-TEST(FullCase, BadCellOfAGeneratorKeepsThePartsDrawnSoFar) {
+TEST(foldingSetButton, BadCellOfAGeneratorKeepsThePartsDrawnSoFar) {
     Bench b;
     testing::ScriptedDialog dialog;
-    b.wb.ParamGrid.setCell(1, 5, "0.1.");  // the front panel does not read it, the bottom does
+    b.wb.boxTable.setCell(1, 5, "0.1.");  // the front panel does not read it, the bottom does
     EXPECT_THROW(performCommand(b.wb, *findCommand("full"), dialog), ConversionError);
-    EXPECT_EQ(partsOf(b.wb.OUTeps).size(), 1U);
+    EXPECT_EQ(partsOf(b.wb.epsDocument).size(), 1U);
     EXPECT_TRUE(dialog.proposed.empty());
 }
 

@@ -126,7 +126,7 @@ inline std::vector<Part> partsOf(const LineList& document) {
 // Runs a command that draws one part and returns that part's drawn outlines.
 inline std::vector<Outline> drawnPart(Workbench& wb, void (*command)(Workbench&)) {
     command(wb);
-    const auto parts = partsOf(wb.OUTeps);
+    const auto parts = partsOf(wb.epsDocument);
     return parts.size() == 1 ? parts.front().drawn() : std::vector<Outline>{};
 }
 

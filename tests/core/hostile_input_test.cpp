@@ -60,11 +60,11 @@ LineList documentReaching(double v) {
     LineList eps;
     eps.append(kEpsBodyMarker);
     Pen pen(eps);
-    pen.CurX = 0;
-    pen.CurY = 0;
-    pen.pMoveTo(0, 0);
-    pen.pLineTo(v, -v);
-    pen.pLineTo(1, 0);
+    pen.currentX = 0;
+    pen.currentY = 0;
+    pen.moveTo(0, 0);
+    pen.lineTo(v, -v);
+    pen.lineTo(1, 0);
     pen.stroke();
     return eps;
 }
@@ -81,7 +81,7 @@ TEST(Writers, EveryFiniteValueIsWrittenExactlyByEps_Dxf_AndSvg) {
         expectOnlyPlainText(std::string(eps[2]), "EPS");
 
         LineList dxf;
-        dxfGENClick(eps, true, dxf);
+        convertToDxf(eps, true, dxf);
         std::string dxfText;  // the entities: the prologue's layer name is Cyrillic
         bool inEntities = false;
         for (std::string_view line : dxf) {
@@ -103,10 +103,10 @@ TEST(Writers, AnSvgWhoseSizeIsBeyondAnyNumberIsRefused) {
     LineList eps;
     eps.append(kEpsBodyMarker);
     Pen pen(eps);
-    pen.CurX = -DBL_MAX;
-    pen.pMoveTo(0, 0);
-    pen.CurX = DBL_MAX;  // from the far left to the far right: the width is no number
-    pen.pLineTo(0, 0);
+    pen.currentX = -DBL_MAX;
+    pen.moveTo(0, 0);
+    pen.currentX = DBL_MAX;  // from the far left to the far right: the width is no number
+    pen.lineTo(0, 0);
     EXPECT_THROW((void)svgDocument(readEpsDrawing(eps), "too wide"), DrawingError);
 }
 
@@ -122,14 +122,14 @@ TEST(Spiral, AStepThatUnderflowsOrNumbersTooWideAreRefusedBeforeDrawing) {
         for (const std::string& assignment : assignments) {
             assignTableValue(b.wb, assignment);
         }
-        EXPECT_THROW(ArhimedClick(b.wb), DrawingError) << assignments[0];
-        EXPECT_EQ(b.wb.OUTeps.size(), 17U) << assignments[0];
+        EXPECT_THROW(makeSpiral(b.wb), DrawingError) << assignments[0];
+        EXPECT_EQ(b.wb.epsDocument.size(), 17U) << assignments[0];
     }
     Bench b;
     assignTableValue(b.wb, "spiral.R=1e300");  // huge, but few lines: drawn, exactly
-    ArhimedClick(b.wb);
+    makeSpiral(b.wb);
     const std::string firstStep = "0.000000 " + exactText(-1e300) + " lineto";
-    EXPECT_TRUE(std::any_of(b.wb.OUTeps.begin(), b.wb.OUTeps.end(),
+    EXPECT_TRUE(std::any_of(b.wb.epsDocument.begin(), b.wb.epsDocument.end(),
                             [&](std::string_view line) { return line.ends_with(firstStep); }));
 }
 
@@ -138,14 +138,14 @@ TEST(TableKeys, AValueWithALineBreakOrAControlCharacterIsRefused) {
     for (const std::string& text : {"5\n%%EOF"s, "5\r"s, "5\0"s, "\x1b[2J"s, "5\x7f"s, "5\t6"s}) {
         Bench b;
         EXPECT_THROW(assignTableValue(b.wb, "main.M=" + text), UsageError);
-        EXPECT_EQ(b.wb.ParamGrid.text(1), "5");
+        EXPECT_EQ(b.wb.boxTable.text(1), "5");
     }
 }
 
 TEST(ProposedNames, NeverLeaveTheCurrentFolder) {
     for (const TemplateCommand& command : templateCommands()) {
         Bench b;
-        for (ParamTable* table : {&b.wb.ParamGrid, &b.wb.ZubPazGrid, &b.wb.TransGrid, &b.wb.ArhimedGrid}) {
+        for (ParamTable* table : {&b.wb.boxTable, &b.wb.tabSlotTable, &b.wb.bobbinTable, &b.wb.spiralTable}) {
             for (int row = 1; row <= 4; ++row) {
                 table->setCell(1, row, "../../x\n\r\x01/");
             }

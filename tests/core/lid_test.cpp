@@ -15,7 +15,7 @@ using testing::bodyOf;
 using testing::Box;
 using testing::Outline;
 
-std::vector<Outline> lid(Bench& b) { return testing::drawnPart(b.wb, CreateTopClick); }
+std::vector<Outline> lid(Bench& b) { return testing::drawnPart(b.wb, makeLid); }
 
 // The closed outlines of a given size: slots by their width, screw holes by theirs.
 std::vector<Box> boxesOf(const std::vector<Outline>& outlines, bool (*kind)(const Box&)) {
@@ -56,18 +56,18 @@ TEST(Lid, DefaultTableDrawsFourSlotRowsAndAChamferedFrame) {
     EXPECT_FALSE(frame.contains(-9, -9));
     EXPECT_TRUE(frame.contains(-9, -6));
 
-    const auto body = bodyOf(b.wb.OUTeps);
+    const auto body = bodyOf(b.wb.epsDocument);
     const auto start = std::find(body.begin(), body.end(), "  -6.825000  -10.000000 moveto");
     ASSERT_NE(start, body.end());
     EXPECT_EQ(start[1], " 206.825000  -10.000000 lineto");
     EXPECT_EQ(start[2], " 210.000000   -6.825000 lineto");
     EXPECT_EQ(body.back(), "stroke");
-    EXPECT_EQ(b.wb.tShablon, "Top");
+    EXPECT_EQ(b.wb.templateLabel, "Top");
 }
 
 TEST(Lid, SquareCornersWithoutTheCornerSwitch) {
     Bench b;
-    b.wb.options.CAngle = false;
+    b.wb.options.roundedLidCorners = false;
     const Outline frame = lid(b).back();
     EXPECT_EQ(frame.points.size(), 5U);
     EXPECT_EQ(frame.box(), (Box{-10, -10, 210, 120}));
@@ -77,7 +77,7 @@ TEST(Lid, SquareCornersWithoutTheCornerSwitch) {
 TEST(Lid, ScrewHolesSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
     Bench plain;
     Bench screws;
-    screws.wb.options.ScrewCheck = true;
+    screws.wb.options.screwJoints = true;
     const auto p = lid(plain);
     const auto s = lid(screws);
     EXPECT_EQ(boxesOf(s, isSlot), boxesOf(p, isSlot));
@@ -98,7 +98,7 @@ TEST(Lid, ScrewHolesSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
 
     // Without the holes (a move, eight lines, a move back) the drawing is the plain one
     // to the printed digit: every slot begins at the very same point.
-    auto withHoles = bodyOf(screws.wb.OUTeps);
+    auto withHoles = bodyOf(screws.wb.epsDocument);
     std::vector<std::string> withoutHoles;
     for (std::size_t i = 0; i < withHoles.size(); ++i) {
         const bool octagon = i + 9 < withHoles.size() && withHoles[i].ends_with("moveto") &&
@@ -111,13 +111,13 @@ TEST(Lid, ScrewHolesSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
         }
         withoutHoles.push_back(withHoles[i]);
     }
-    EXPECT_EQ(withoutHoles, bodyOf(plain.wb.OUTeps));
+    EXPECT_EQ(withoutHoles, bodyOf(plain.wb.epsDocument));
 }
 
 TEST(Lid, ScrewHolesStayWithRelief) {
     Bench b;
-    b.wb.options.ScrewCheck = true;
-    b.wb.options.ExtAngle = true;
+    b.wb.options.screwJoints = true;
+    b.wb.options.cornerRelief = true;
     const auto outlines = lid(b);
     EXPECT_EQ(boxesOf(outlines, isScrewHole).size(), 10U);
     for (const Outline& o : outlines) {
@@ -130,7 +130,7 @@ TEST(Lid, ScrewHolesStayWithRelief) {
 TEST(Lid, ReliefOnlyOnTheSlots) {
     Bench plain;
     Bench relief;
-    relief.wb.options.ExtAngle = true;
+    relief.wb.options.cornerRelief = true;
     const auto p = lid(plain);
     const auto r = lid(relief);
     ASSERT_EQ(r.size(), p.size());
@@ -142,8 +142,8 @@ TEST(Lid, ReliefOnlyOnTheSlots) {
 
 TEST(Lid, OneToothGivesOneLongSideSlotAndNoSideScrewHoles) {
     Bench b;
-    b.wb.options.CheckBoxOneZub = true;
-    b.wb.options.ScrewCheck = true;
+    b.wb.options.singleSupportTooth = true;
+    b.wb.options.screwJoints = true;
     const auto outlines = lid(b);
     const auto slots = boxesOf(outlines, [](const Box& box) { return box.height() > 80 && box.height() < 100; });
     ASSERT_EQ(slots.size(), 2U);
@@ -161,15 +161,15 @@ TEST(Lid, OneToothGivesOneLongSideSlotAndNoSideScrewHoles) {
 
 TEST(Lid, ScrewHolesReadOnlyTheScrewDiameter) {
     Bench b;
-    b.wb.options.ScrewCheck = true;
-    b.wb.GridScrewL.setCell(1, 5, "ten");
-    EXPECT_NO_THROW(BoxTopClick(b.wb));
+    b.wb.options.screwJoints = true;
+    b.wb.screwTable.setCell(1, 5, "ten");
+    EXPECT_NO_THROW(drawLid(b.wb));
 
     Bench bad;
-    bad.wb.options.ScrewCheck = true;
-    bad.wb.GridScrewL.setCell(1, 4, "four");
-    EXPECT_THROW(BoxTopClick(bad.wb), ConversionError);
-    EXPECT_EQ(bad.wb.OUTeps.size(), 5U) << "the first slot stands, the hole wrote nothing";
+    bad.wb.options.screwJoints = true;
+    bad.wb.screwTable.setCell(1, 4, "four");
+    EXPECT_THROW(drawLid(bad.wb), ConversionError);
+    EXPECT_EQ(bad.wb.epsDocument.size(), 5U) << "the first slot stands, the hole wrote nothing";
 }
 
 TEST(Lid, LidAndSimpleBoxTopAndBottomAreOneCommand) {
@@ -179,7 +179,7 @@ TEST(Lid, LidAndSimpleBoxTopAndBottomAreOneCommand) {
         testing::ScriptedDialog dialog;
         performCommand(b.wb, *findCommand(name), dialog);
         EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110 top"}) << name;
-        bodies.push_back(bodyOf(b.wb.OUTeps));
+        bodies.push_back(bodyOf(b.wb.epsDocument));
     }
     EXPECT_EQ(bodies[1], bodies[0]);
     EXPECT_EQ(bodies[2], bodies[0]);

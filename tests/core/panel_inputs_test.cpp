@@ -29,18 +29,18 @@ TEST_P(PanelInputs, BadCellsEndTheGeneratorBeforeItDraws) {
     const Generator& g = GetParam();
     for (int row = 1; row <= 9; ++row) {
         Bench b;
-        b.wb.options.PinSel = Feet::None;
-        b.wb.FrameAllow = -1;
-        b.wb.ParamGrid.setCell(1, 7, row == 7 ? "0,0" : "0");
+        b.wb.options.feet = Feet::None;
+        b.wb.frameAllowance = -1;
+        b.wb.boxTable.setCell(1, 7, row == 7 ? "0,0" : "0");
         if (row != 7) {
-            b.wb.ParamGrid.setCell(1, row, "1e999");
+            b.wb.boxTable.setCell(1, row, "1e999");
         }
         const bool read = std::find(g.rowsRead.begin(), g.rowsRead.end(), row) != g.rowsRead.end();
         if (read) {
             EXPECT_THROW(g.draw(b.wb), ConversionError) << "row " << row;
-            EXPECT_TRUE(b.wb.OUTeps.empty()) << "row " << row;
+            EXPECT_TRUE(b.wb.epsDocument.empty()) << "row " << row;
             EXPECT_TRUE(b.messages.shown.empty()) << "row " << row;
-            EXPECT_EQ(b.wb.FrameAllow, -1) << "row " << row;
+            EXPECT_EQ(b.wb.frameAllowance, -1) << "row " << row;
         } else {
             EXPECT_NO_THROW(g.draw(b.wb)) << "row " << row;
         }
@@ -48,9 +48,9 @@ TEST_P(PanelInputs, BadCellsEndTheGeneratorBeforeItDraws) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Generators, PanelInputs,
-                         ::testing::Values(Generator{"Bottom", BoxDownClick, {1, 2, 4, 5, 6, 7, 9}},
-                                           Generator{"Side", BoxSideClick, {1, 3, 4, 5, 6, 7, 8, 9}},
-                                           Generator{"Lid", BoxTopClick, {1, 2, 4, 5, 6, 7, 9}}),
+                         ::testing::Values(Generator{"Bottom", drawBottomPanel, {1, 2, 4, 5, 6, 7, 9}},
+                                           Generator{"Side", drawSidePanel, {1, 3, 4, 5, 6, 7, 8, 9}},
+                                           Generator{"Lid", drawLid, {1, 2, 4, 5, 6, 7, 9}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -17,7 +17,7 @@ using Points = std::vector<std::pair<double, double>>;
 Points drawn(Primitive primitive, double dx, double dy, double cutter = 3.175) {
     LineList doc;
     Pen pen(doc);
-    pen.CutterDiam = cutter;
+    pen.cutterDiameter = cutter;
     primitive(pen, dx, dy);
     Points points;
     for (std::string_view line : doc) {
@@ -43,50 +43,50 @@ MATCHER_P(PointsNear, expected, "") {
 }
 
 TEST(ReliefOneEnd, NotchAtTheStartLiesLeftOfTravel) {
-    EXPECT_THAT(drawn(pExt_LineTo, 20, 0),
+    EXPECT_THAT(drawn(lineNotchedAtStart, 20, 0),
                 PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {20, 0}}));
-    EXPECT_THAT(drawn(pExt_LineTo, -20, 0),
+    EXPECT_THAT(drawn(lineNotchedAtStart, -20, 0),
                 PointsNear(Points{{0, -1.5875}, {-3.175, -1.5875}, {-3.175, 0}, {-20, 0}}));
-    EXPECT_THAT(drawn(pExt_LineTo, 0, 20),
+    EXPECT_THAT(drawn(lineNotchedAtStart, 0, 20),
                 PointsNear(Points{{-1.5875, 0}, {-1.5875, 3.175}, {0, 3.175}, {0, 20}}));
-    EXPECT_THAT(drawn(pExt_LineTo, 0, -20),
+    EXPECT_THAT(drawn(lineNotchedAtStart, 0, -20),
                 PointsNear(Points{{1.5875, 0}, {1.5875, -3.175}, {0, -3.175}, {0, -20}}));
 }
 
 TEST(ReliefOneEnd, NotchAtTheEndFollowsTheShortenedRun) {
-    EXPECT_THAT(drawn(pLineTo_Ext, 0, -20),
+    EXPECT_THAT(drawn(lineNotchedAtEnd, 0, -20),
                 PointsNear(Points{{0, -16.825}, {1.5875, -16.825}, {1.5875, -20}, {0, -20}}));
-    EXPECT_THAT(drawn(pLineTo_Ext, 0, 20),
+    EXPECT_THAT(drawn(lineNotchedAtEnd, 0, 20),
                 PointsNear(Points{{0, 16.825}, {-1.5875, 16.825}, {-1.5875, 20}, {0, 20}}));
-    EXPECT_THAT(drawn(pLineTo_Ext, 20, 0),
+    EXPECT_THAT(drawn(lineNotchedAtEnd, 20, 0),
                 PointsNear(Points{{16.825, 0}, {16.825, 1.5875}, {20, 1.5875}, {20, 0}}));
-    EXPECT_THAT(drawn(pLineTo_Ext, -20, 0),
+    EXPECT_THAT(drawn(lineNotchedAtEnd, -20, 0),
                 PointsNear(Points{{-16.825, 0}, {-16.825, -1.5875}, {-20, -1.5875}, {-20, 0}}));
 }
 
 TEST(ReliefOneEnd, ShortStepRunsBackAndZeroCutterRepeatsThePoint) {
-    EXPECT_THAT(drawn(pExt_LineTo, 2, 0),
+    EXPECT_THAT(drawn(lineNotchedAtStart, 2, 0),
                 PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {2, 0}}));
-    EXPECT_THAT(drawn(pExt_LineTo, 10, 0, 0), PointsNear(Points{{0, 0}, {0, 0}, {0, 0}, {10, 0}}));
-    EXPECT_THAT(drawn(pLineTo_Ext, 10, 0, 0), PointsNear(Points{{10, 0}, {10, 0}, {10, 0}, {10, 0}}));
+    EXPECT_THAT(drawn(lineNotchedAtStart, 10, 0, 0), PointsNear(Points{{0, 0}, {0, 0}, {0, 0}, {10, 0}}));
+    EXPECT_THAT(drawn(lineNotchedAtEnd, 10, 0, 0), PointsNear(Points{{10, 0}, {10, 0}, {10, 0}, {10, 0}}));
 }
 
 TEST(ReliefBothEnds, LeftAndRightNotchesMirrorAcrossTheEdge) {
-    EXPECT_THAT(drawn(pExt_LineTo_Ext, 30, 0),
+    EXPECT_THAT(drawn(lineNotchedAtBothEnds, 30, 0),
                 PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {26.825, 0}, {26.825, 1.5875},
                                   {30, 1.5875}, {30, 0}}));
-    EXPECT_THAT(drawn(pOutExt_LineTo_Ext, 30, 0),
+    EXPECT_THAT(drawn(lineNotchedOutsideAtBothEnds, 30, 0),
                 PointsNear(Points{{0, -1.5875}, {3.175, -1.5875}, {3.175, 0}, {26.825, 0}, {26.825, -1.5875},
                                   {30, -1.5875}, {30, 0}}));
-    EXPECT_THAT(drawn(pOutExt_LineTo_Ext, 0, 20),
+    EXPECT_THAT(drawn(lineNotchedOutsideAtBothEnds, 0, 20),
                 PointsNear(Points{{1.5875, 0}, {1.5875, 3.175}, {0, 3.175}, {0, 16.825}, {1.5875, 16.825},
                                   {1.5875, 20}, {0, 20}}));
-    EXPECT_THAT(drawn(pExt_LineTo_Ext, 0, -20),
+    EXPECT_THAT(drawn(lineNotchedAtBothEnds, 0, -20),
                 PointsNear(Points{{1.5875, 0}, {1.5875, -3.175}, {0, -3.175}, {0, -16.825}, {1.5875, -16.825},
                                   {1.5875, -20}, {0, -20}}));
     for (auto [dx, dy] : Points{{30, 0}, {-30, 0}, {0, 30}, {0, -30}}) {
-        const Points left = drawn(pExt_LineTo_Ext, dx, dy);
-        const Points right = drawn(pOutExt_LineTo_Ext, dx, dy);
+        const Points left = drawn(lineNotchedAtBothEnds, dx, dy);
+        const Points right = drawn(lineNotchedOutsideAtBothEnds, dx, dy);
         ASSERT_EQ(left.size(), 7U);
         for (std::size_t i = 0; i < left.size(); ++i) {
             // Mirror images across the edge's line, which passes through the origin.
@@ -97,16 +97,16 @@ TEST(ReliefBothEnds, LeftAndRightNotchesMirrorAcrossTheEdge) {
 }
 
 TEST(ReliefBothEnds, StepOfTwoDiametersWritesAZeroLengthRun) {
-    EXPECT_THAT(drawn(pExt_LineTo_Ext, 6.35, 0),
+    EXPECT_THAT(drawn(lineNotchedAtBothEnds, 6.35, 0),
                 PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {3.175, 0}, {3.175, 1.5875},
                                   {6.35, 1.5875}, {6.35, 0}}));
-    const Points overlapping = drawn(pOutExt_LineTo_Ext, 0, -4);
+    const Points overlapping = drawn(lineNotchedOutsideAtBothEnds, 0, -4);
     ASSERT_EQ(overlapping.size(), 7U);
     EXPECT_NEAR(overlapping.back().second, -4, 1e-12);
 }
 
 TEST(Relief, EveryPrimitiveCoversExactlyItsStep) {
-    for (Primitive p : {pExt_LineTo, pLineTo_Ext, pExt_LineTo_Ext, pOutExt_LineTo_Ext}) {
+    for (Primitive p : {lineNotchedAtStart, lineNotchedAtEnd, lineNotchedAtBothEnds, lineNotchedOutsideAtBothEnds}) {
         for (auto [dx, dy] : Points{{12.3, 0}, {-7.7, 0}, {0, 41.1}, {0, -0.5}}) {
             const Points points = drawn(p, dx, dy);
             EXPECT_NEAR(points.back().first, dx, 1e-12);
@@ -117,14 +117,14 @@ TEST(Relief, EveryPrimitiveCoversExactlyItsStep) {
 }
 
 TEST(Relief, DiagonalStepIsRefusedWithoutWriting) {
-    for (Primitive p : {pExt_LineTo, pLineTo_Ext, pExt_LineTo_Ext, pOutExt_LineTo_Ext}) {
+    for (Primitive p : {lineNotchedAtStart, lineNotchedAtEnd, lineNotchedAtBothEnds, lineNotchedOutsideAtBothEnds}) {
         LineList doc;
         Pen pen(doc);
-        pen.CutterDiam = 3;
+        pen.cutterDiameter = 3;
         EXPECT_THROW(p(pen, 10, 5), DrawingError);
         EXPECT_TRUE(doc.empty());
-        EXPECT_EQ(pen.CurX, 0);
-        EXPECT_EQ(pen.CurY, 0);
+        EXPECT_EQ(pen.currentX, 0);
+        EXPECT_EQ(pen.currentY, 0);
     }
 }
 

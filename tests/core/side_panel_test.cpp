@@ -12,7 +12,7 @@ using testing::Box;
 using testing::Outline;
 using testing::partsOf;
 
-std::vector<Outline> side(Bench& b) { return testing::drawnPart(b.wb, CreateSideClick); }
+std::vector<Outline> side(Bench& b) { return testing::drawnPart(b.wb, makeSidePanel); }
 
 constexpr double kNotch = testing::notchArea(3.175);
 constexpr const char* kWarning = "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками";
@@ -58,18 +58,18 @@ TEST(SidePanel, DefaultTableDrawsSlotsBodyHoleAndJumperOpening) {
     }
     EXPECT_EQ(outlines[6].box(), (Box{93, 50, 107, 60}));
     EXPECT_TRUE(b.messages.shown.empty());
-    EXPECT_EQ(b.wb.tShablon, "Side");
+    EXPECT_EQ(b.wb.templateLabel, "Side");
 }
 
 TEST(SidePanel, FeetChoiceShapesTheOuterEdge) {
     Bench one;
-    one.wb.options.PinSel = Feet::One;
+    one.wb.options.feet = Feet::One;
     const Outline oneFoot = side(one)[4];
     EXPECT_EQ(oneFoot.box(), (Box{-5, -10, 115, 120}));
     EXPECT_TRUE(oneFoot.contains(112, 55));
 
     Bench none;
-    none.wb.options.PinSel = Feet::None;
+    none.wb.options.feet = Feet::None;
     const Outline noFeet = side(none)[4];
     EXPECT_EQ(noFeet.box(), (Box{-5, -10, 110, 120}));
     EXPECT_TRUE(noFeet.contains(109, 55));
@@ -90,14 +90,14 @@ TEST(SidePanel, WarnsBeforeDrawingWhenTheBottomWouldFallOutAndDrawsAllTheSame) {
     testing::FixedClock clock;
     MessageWatch watch;
     Workbench wb(clock, watch);
-    watch.document = &wb.OUTeps;
-    wb.options.PinSel = Feet::None;
-    wb.ParamGrid.setCell(1, 7, "0");
-    CreateSideClick(wb);
+    watch.document = &wb.epsDocument;
+    wb.options.feet = Feet::None;
+    wb.boxTable.setCell(1, 7, "0");
+    makeSidePanel(wb);
     ASSERT_EQ(watch.shown.size(), 1U);
     EXPECT_EQ(watch.shown[0].first, kWarning);
     EXPECT_EQ(watch.shown[0].second, 20U) << "only the header stood when the warning came";
-    const auto outlines = partsOf(wb.OUTeps).front().drawn();
+    const auto outlines = partsOf(wb.epsDocument).front().drawn();
     EXPECT_EQ(outlines.size(), 7U);
     // Without feet and frame the outer edge runs through the holding hole, as warned.
     EXPECT_EQ(outlines[4].box().right, 105);
@@ -106,12 +106,12 @@ TEST(SidePanel, WarnsBeforeDrawingWhenTheBottomWouldFallOutAndDrawsAllTheSame) {
 
 TEST(SidePanel, NoWarningWithFeetOrAFrame) {
     Bench feet;
-    feet.wb.ParamGrid.setCell(1, 7, "0");
-    feet.wb.options.PinSel = Feet::One;
+    feet.wb.boxTable.setCell(1, 7, "0");
+    feet.wb.options.feet = Feet::One;
     side(feet);
     Bench frame;
-    frame.wb.ParamGrid.setCell(1, 7, "0.5");
-    frame.wb.options.PinSel = Feet::None;
+    frame.wb.boxTable.setCell(1, 7, "0.5");
+    frame.wb.options.feet = Feet::None;
     side(frame);
     EXPECT_TRUE(feet.messages.shown.empty());
     EXPECT_TRUE(frame.messages.shown.empty());
@@ -119,8 +119,8 @@ TEST(SidePanel, NoWarningWithFeetOrAFrame) {
 
 TEST(SidePanel, OneToothGivesOneLidTabOneToothAndNoJumperOpening) {
     Bench b;
-    b.wb.options.CheckBoxOneZub = true;
-    ASSERT_TRUE(b.wb.options.ShortOpora);
+    b.wb.options.singleSupportTooth = true;
+    ASSERT_TRUE(b.wb.options.supportJumper);
     const auto outlines = side(b);
     ASSERT_EQ(outlines.size(), 6U);
     const Outline& body = outlines[4];
@@ -141,7 +141,7 @@ TEST(SidePanel, OneToothGivesOneLidTabOneToothAndNoJumperOpening) {
 TEST(SidePanel, ReliefNotchesGoIntoThePanel) {
     Bench plain;
     Bench relief;
-    relief.wb.options.ExtAngle = true;
+    relief.wb.options.cornerRelief = true;
     const auto p = side(plain);
     const auto r = side(relief);
     ASSERT_EQ(r.size(), p.size());
@@ -162,7 +162,7 @@ TEST(SidePanel, BothButtonsProposeTheSideName) {
     testing::ScriptedDialog dialog;
     performCommand(b.wb, *findCommand("side"), dialog);
     EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110 side"});
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title: Side");
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: Side");
 }
 
 }  // namespace

@@ -22,31 +22,31 @@ std::vector<std::string> partLines(const std::vector<std::string>& body, std::si
 
 TEST(SimpleBoxSet, IsTheSixGeneratorsFromTheirOrigins) {
     Bench set;
-    set.wb.options.ScrewCheck = true;
-    AllSimpClick(set.wb);
-    EXPECT_EQ(set.wb.OUTeps[4], "%%Title:  full");
-    const auto body = bodyOf(set.wb.OUTeps);
+    set.wb.options.screwJoints = true;
+    makeSimpleBoxSet(set.wb);
+    EXPECT_EQ(set.wb.epsDocument[4], "%%Title:  full");
+    const auto body = bodyOf(set.wb.epsDocument);
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 6);
     EXPECT_EQ(body.back(), "stroke");
     EXPECT_EQ(body.front(), "   0.000000 -125.000000 moveto");
     struct Expected {
         void (*generator)(Workbench&);
-        double OrgX;
-        double OrgY;
+        double originX;
+        double originY;
     };
-    const Expected order[] = {{BoxFasadClick, 0, -125}, {BoxTopClick, 0, 0},    {SimpSideClick, -135, 0},
-                              {SimpSideClick, 225, 0},  {BoxFasadClick, 0, 135}, {BoxTopClick, 0, 260}};
+    const Expected order[] = {{drawFrontPanel, 0, -125}, {drawLid, 0, 0},    {drawSimpleSidePanel, -135, 0},
+                              {drawSimpleSidePanel, 225, 0},  {drawFrontPanel, 0, 135}, {drawLid, 0, 260}};
     for (std::size_t k = 0; k < 6; ++k) {
         Bench alone;
-        alone.wb.options.ScrewCheck = true;
-        ClearepsClick(alone.wb);
-        alone.wb.pen.OrgX = order[k].OrgX;
-        alone.wb.pen.OrgY = order[k].OrgY;
+        alone.wb.options.screwJoints = true;
+        startBoxDocument(alone.wb);
+        alone.wb.pen.originX = order[k].originX;
+        alone.wb.pen.originY = order[k].originY;
         order[k].generator(alone.wb);
-        EXPECT_EQ(partLines(body, k), bodyOf(alone.wb.OUTeps)) << k;
+        EXPECT_EQ(partLines(body, k), bodyOf(alone.wb.epsDocument)) << k;
     }
-    EXPECT_DOUBLE_EQ(set.wb.pen.OrgX, 0);
-    EXPECT_DOUBLE_EQ(set.wb.pen.OrgY, 260);
+    EXPECT_DOUBLE_EQ(set.wb.pen.originX, 0);
+    EXPECT_DOUBLE_EQ(set.wb.pen.originY, 260);
 }
 
 TEST(SimpleBoxSet, PartsDoNotOverlap) {
@@ -55,9 +55,9 @@ TEST(SimpleBoxSet, PartsDoNotOverlap) {
         if (odd) {
             setOddMainTable(b.wb);
         }
-        b.wb.options.ScrewCheck = true;
-        AllSimpClick(b.wb);
-        const auto parts = partsOf(b.wb.OUTeps);
+        b.wb.options.screwJoints = true;
+        makeSimpleBoxSet(b.wb);
+        const auto parts = partsOf(b.wb.epsDocument);
         ASSERT_EQ(parts.size(), 6U);
         EXPECT_EQ(overlappingParts(parts), "") << "odd table: " << odd;
     }
@@ -65,9 +65,9 @@ TEST(SimpleBoxSet, PartsDoNotOverlap) {
 
 TEST(SimpleBoxSet, WarnsOncePerSidePanel) {
     Bench b;
-    b.wb.options.PinSel = Feet::None;
-    b.wb.ParamGrid.setCell(1, 7, "0");
-    AllSimpClick(b.wb);
+    b.wb.options.feet = Feet::None;
+    b.wb.boxTable.setCell(1, 7, "0");
+    makeSimpleBoxSet(b.wb);
     EXPECT_EQ(b.messages.shown.size(), 2U);
 }
 
@@ -79,11 +79,11 @@ struct SimpleBox {
 };
 
 SimpleBox simpleBox(Bench& b) {
-    ClearepsClick(b.wb);
-    BoxFasadClick(b.wb);
-    BoxTopClick(b.wb);
-    SimpSideClick(b.wb);
-    const auto parts = partsOf(b.wb.OUTeps);
+    startBoxDocument(b.wb);
+    drawFrontPanel(b.wb);
+    drawLid(b.wb);
+    drawSimpleSidePanel(b.wb);
+    const auto parts = partsOf(b.wb.epsDocument);
     EXPECT_EQ(parts.size(), 3U);
     return {parts.at(0), parts.at(1), parts.at(2)};
 }
@@ -132,8 +132,8 @@ TEST(SimpleBoxAssembly, TabsFitTheSlotsOfTheirMates) {
 TEST(SimpleBoxAssembly, ScrewChannelsMeetTheHoleCentresOfTheirMates) {
     Bench b;
     setOddMainTable(b.wb);
-    b.wb.options.ScrewCheck = true;
-    b.wb.GridScrewL.setCell(1, 4, "3");
+    b.wb.options.screwJoints = true;
+    b.wb.screwTable.setCell(1, 4, "3");
     const SimpleBox box = simpleBox(b);
     const auto holeAt = [](const Part& part, double x, double y) {
         const auto holes = outlinesSized(part, 3, 3);

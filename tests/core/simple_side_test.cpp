@@ -11,13 +11,13 @@ namespace {
 using namespace testing;
 
 std::vector<std::string> simpleSide(Bench& b) {
-    Button6Click(b.wb);
-    return bodyOf(b.wb.OUTeps);
+    makeSimpleSidePanel(b.wb);
+    return bodyOf(b.wb.epsDocument);
 }
 
 Part sidePart(Bench& b) {
-    Button6Click(b.wb);
-    const auto parts = partsOf(b.wb.OUTeps);
+    makeSimpleSidePanel(b.wb);
+    const auto parts = partsOf(b.wb.epsDocument);
     EXPECT_EQ(parts.size(), 1U);
     return parts.front();
 }
@@ -33,7 +33,7 @@ int moveLines(const std::vector<std::string>& body) {
 TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
     Bench b;
     const auto body = simpleSide(b);
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title: Side");
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: Side");
     EXPECT_EQ(body[0], "  12.300000    0.000000 moveto");
     EXPECT_EQ(body[1], "  12.300000   -5.100000 lineto");
     EXPECT_EQ(body[2], "  37.700000   -5.100000 lineto");
@@ -51,8 +51,8 @@ TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
     EXPECT_EQ(moveLines(body), 5);
     // 4 slots of 4 lines, the body's 6 strip lines and two edges of 2 ends, 3 tabs of 3, 2 gaps.
     EXPECT_EQ(body.size(), 4U * 5 + 1 + 6 + 2 * (2 + 3 * 3 + 2) + 1);
-    EXPECT_DOUBLE_EQ(b.wb.pen.CutterDiam, 3.175);
-    EXPECT_DOUBLE_EQ(b.wb.FrameAllow, 5);
+    EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
+    EXPECT_DOUBLE_EQ(b.wb.frameAllowance, 5);
     EXPECT_TRUE(b.messages.shown.empty());
 }
 
@@ -96,13 +96,13 @@ TEST(SimpleSide, ScrewsAddTwoHolesAndASlotInEveryGap) {
     Bench plain;
     const auto without = simpleSide(plain);
     Bench b;
-    b.wb.options.ScrewCheck = true;
+    b.wb.options.screwJoints = true;
     const auto body = simpleSide(b);
     EXPECT_EQ(moveLines(body), 9);
     // The second slot of each row starts where it does without screws.
     EXPECT_NE(std::find(body.begin(), body.end(), "  62.300000    0.000000 moveto"), body.end());
     EXPECT_NE(std::find(body.begin(), body.end(), "  62.300000  110.000000 moveto"), body.end());
-    const auto parts = partsOf(b.wb.OUTeps);
+    const auto parts = partsOf(b.wb.epsDocument);
     const auto holes = outlinesSized(parts[0], 4, 4);
     ASSERT_EQ(holes.size(), 2U);
     EXPECT_NEAR(centreX(holes[0]), 50, kReadBack);
@@ -125,10 +125,10 @@ TEST(SimpleSide, ScrewsAddTwoHolesAndASlotInEveryGap) {
 
 TEST(SimpleSide, ReliefTakesTheGapsFromTheScrewsButNotTheHoles) {
     Bench relief;
-    relief.wb.options.ExtAngle = true;
+    relief.wb.options.cornerRelief = true;
     Bench both;
-    both.wb.options.ExtAngle = true;
-    both.wb.options.ScrewCheck = true;
+    both.wb.options.cornerRelief = true;
+    both.wb.options.screwJoints = true;
     const Part alone = sidePart(relief);
     const Part withScrews = sidePart(both);
     // Each hole is an outline and a move that starts nothing.
@@ -153,18 +153,18 @@ TEST(SimpleSide, ReliefTakesTheGapsFromTheScrewsButNotTheHoles) {
 
 TEST(SimpleSide, WarnsOnceWithoutFeetAndFrameAllowanceAndDrawsAnyway) {
     Bench b;
-    b.wb.options.PinSel = Feet::None;
-    b.wb.ParamGrid.setCell(1, 7, "0");
+    b.wb.options.feet = Feet::None;
+    b.wb.boxTable.setCell(1, 7, "0");
     const auto body = simpleSide(b);
     EXPECT_EQ(b.messages.shown, std::vector<std::string>{std::string(kBottomFallsOutWarning)});
     EXPECT_EQ(std::string(kBottomFallsOutWarning), "Дно будет выпадать!\r рекомендуется выбрать вариант с ножками");
     EXPECT_EQ(moveLines(body), 5);
 
     Bench framed;
-    framed.wb.options.PinSel = Feet::None;
+    framed.wb.options.feet = Feet::None;
     simpleSide(framed);
     Bench footed;
-    footed.wb.ParamGrid.setCell(1, 7, "0");
+    footed.wb.boxTable.setCell(1, 7, "0");
     simpleSide(footed);
     EXPECT_TRUE(framed.messages.shown.empty());
     EXPECT_TRUE(footed.messages.shown.empty());
@@ -172,12 +172,12 @@ TEST(SimpleSide, WarnsOnceWithoutFeetAndFrameAllowanceAndDrawsAnyway) {
 
 TEST(SimpleSide, BadCellLeavesTheHeaderAloneAndWarnsNot) {
     Bench b;
-    b.wb.options.PinSel = Feet::None;
-    b.wb.ParamGrid.setCell(1, 7, "0");
-    b.wb.ParamGrid.setCell(1, 9, "3,175");
+    b.wb.options.feet = Feet::None;
+    b.wb.boxTable.setCell(1, 7, "0");
+    b.wb.boxTable.setCell(1, 9, "3,175");
     testing::ScriptedDialog dialog;
     EXPECT_THROW(performCommand(b.wb, *findCommand("simple-side"), dialog), ConversionError);
-    EXPECT_EQ(b.wb.OUTeps.size(), 20U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 20U);
     EXPECT_TRUE(b.messages.shown.empty());
     EXPECT_TRUE(dialog.proposed.empty());
 }

@@ -17,7 +17,7 @@ using testing::pointsOf;
 
 std::string failureOf(Workbench& wb) {
     try {
-        ArhimedClick(wb);
+        makeSpiral(wb);
     } catch (const std::exception& e) {
         return e.what();
     }
@@ -26,10 +26,10 @@ std::string failureOf(Workbench& wb) {
 
 TEST(Spiral, DefaultTableGivesCentreLowestPointAnd193Steps) {
     Bench b;
-    ArhimedClick(b.wb);
-    EXPECT_EQ(b.wb.tShablon, "Spiral");
-    EXPECT_EQ(b.wb.OUTeps.size(), 17U + 2 + 193 + 1);
-    const auto body = bodyOf(b.wb.OUTeps);
+    makeSpiral(b.wb);
+    EXPECT_EQ(b.wb.templateLabel, "Spiral");
+    EXPECT_EQ(b.wb.epsDocument.size(), 17U + 2 + 193 + 1);
+    const auto body = bodyOf(b.wb.epsDocument);
     ASSERT_EQ(body.size(), 196U);
     EXPECT_EQ(body[0], "   0.000000    0.000000 moveto");
     EXPECT_EQ(body[1], "   0.000000  -10.000000 lineto");
@@ -39,8 +39,8 @@ TEST(Spiral, DefaultTableGivesCentreLowestPointAnd193Steps) {
 
 TEST(Spiral, StepsTurnCounterClockwiseAndGrowWithTheRadius) {
     Bench b;
-    ArhimedClick(b.wb);
-    const auto points = pointsOf(b.wb.OUTeps);
+    makeSpiral(b.wb);
+    const auto points = pointsOf(b.wb.epsDocument);
     double previousLength = 0;
     for (std::size_t i = 2; i < points.size(); ++i) {
         const double dx = points[i].x - points[i - 1].x;
@@ -61,55 +61,55 @@ TEST(Spiral, StepsTurnCounterClockwiseAndGrowWithTheRadius) {
 
 TEST(Spiral, QuarterTurnsTakeTheStepBeyondTheLastTurn) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 2, "90");
-    b.wb.ArhimedGrid.setCell(1, 4, "1");
-    ArhimedClick(b.wb);
-    EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 2U + 6 + 1);
+    b.wb.spiralTable.setCell(1, 2, "90");
+    b.wb.spiralTable.setCell(1, 4, "1");
+    makeSpiral(b.wb);
+    EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 2U + 6 + 1);
 }
 
 TEST(Spiral, NoTurnsDrawTwoStepsAndNegativeTurnsOnlyTheCentreLine) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 4, "0");
-    ArhimedClick(b.wb);
-    EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 2U + 2 + 1);
-    b.wb.ArhimedGrid.setCell(1, 4, "-2");
-    ArhimedClick(b.wb);
-    EXPECT_EQ(bodyOf(b.wb.OUTeps).size(), 2U + 1);
+    b.wb.spiralTable.setCell(1, 4, "0");
+    makeSpiral(b.wb);
+    EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 2U + 2 + 1);
+    b.wb.spiralTable.setCell(1, 4, "-2");
+    makeSpiral(b.wb);
+    EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 2U + 1);
 }
 
 TEST(Spiral, ZeroStepAngleIsADivisionByZeroAfterTheHeader) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 2, "0");
+    b.wb.spiralTable.setCell(1, 2, "0");
     EXPECT_EQ(failureOf(b.wb), "Floating point division by zero");
-    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
 }
 
 TEST(Spiral, NegativeStepAngleIsRefusedBeforeDrawing) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 2, "-15");
+    b.wb.spiralTable.setCell(1, 2, "-15");
     EXPECT_EQ(failureOf(b.wb), "The vector step Fi must be greater than 0 degrees");
-    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
 }
 
 TEST(Spiral, TooManyLinesAreRefusedBeforeDrawing) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 2, "0.0001");
-    b.wb.ArhimedGrid.setCell(1, 4, "100");
+    b.wb.spiralTable.setCell(1, 2, "0.0001");
+    b.wb.spiralTable.setCell(1, 4, "100");
     EXPECT_EQ(failureOf(b.wb),
               "The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns");
-    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
-    b.wb.ArhimedGrid.setCell(1, 2, "1e-300");
-    b.wb.ArhimedGrid.setCell(1, 4, "1");
-    EXPECT_THROW(ArhimedClick(b.wb), DrawingError);
-    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
+    b.wb.spiralTable.setCell(1, 2, "1e-300");
+    b.wb.spiralTable.setCell(1, 4, "1");
+    EXPECT_THROW(makeSpiral(b.wb), DrawingError);
+    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
 }
 
 TEST(Spiral, HugeRadiusEndsWithAClearErrorInsteadOfInf) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 1, "1e308");
-    b.wb.ArhimedGrid.setCell(1, 3, "1e308");
-    EXPECT_THROW(ArhimedClick(b.wb), DrawingError);
-    for (std::string_view line : b.wb.OUTeps) {
+    b.wb.spiralTable.setCell(1, 1, "1e308");
+    b.wb.spiralTable.setCell(1, 3, "1e308");
+    EXPECT_THROW(makeSpiral(b.wb), DrawingError);
+    for (std::string_view line : b.wb.epsDocument) {
         EXPECT_EQ(line.find("inf"), std::string_view::npos);
         EXPECT_EQ(line.find("nan"), std::string_view::npos);
     }
@@ -117,12 +117,12 @@ TEST(Spiral, HugeRadiusEndsWithAClearErrorInsteadOfInf) {
 
 TEST(Spiral, BadCellsGiveTheConversionMessages) {
     Bench b;
-    b.wb.ArhimedGrid.setCell(1, 3, "5,5");
+    b.wb.spiralTable.setCell(1, 3, "5,5");
     EXPECT_EQ(failureOf(b.wb), "'5,5' is not a valid floating point value");
-    b.wb.ArhimedGrid.setCell(1, 3, "5");
-    b.wb.ArhimedGrid.setCell(1, 4, "8.5");
+    b.wb.spiralTable.setCell(1, 3, "5");
+    b.wb.spiralTable.setCell(1, 4, "8.5");
     EXPECT_EQ(failureOf(b.wb), "'8.5' is not a valid integer value");
-    EXPECT_EQ(b.wb.OUTeps.size(), 17U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
 }
 
 }  // namespace

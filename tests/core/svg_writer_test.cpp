@@ -80,14 +80,14 @@ TEST(SvgWriter, EmptyDrawingIsAValidEmptyDocument) {
 
 TEST(SvgWriter, SavingAsTheThirdTypeWritesTheSvgOfTheCurrentTemplate) {
     testing::Bench b;
-    ArhimedClick(b.wb);
+    makeSpiral(b.wb);
     const std::string svg = templateBytes(b.wb, FileType::Svg);
     EXPECT_THAT(svg, HasSubstr("<title>Spiral</title>"));
     const auto paths = pathsOf(svg);
     ASSERT_EQ(paths.size(), 1U);
     EXPECT_THAT(paths[0], StartsWith("M0 0L0 10 2.617801 "));
     EXPECT_THAT(paths[0], Not(HasSubstr("Z")));
-    EXPECT_TRUE(b.wb.MemoDXF.empty());  // the DXF document is left as it was
+    EXPECT_TRUE(b.wb.dxfDocument.empty());  // the DXF document is left as it was
     EXPECT_EQ(extensionOf(FileType::Svg), "svg");
     EXPECT_EQ(fileTypeNamed("svg"), FileType::Svg);
 }

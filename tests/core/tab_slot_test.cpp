@@ -11,8 +11,8 @@ namespace {
 using namespace testing;
 
 std::vector<std::string> tabSlot(Bench& b) {
-    ZubPazClick(b.wb);
-    return bodyOf(b.wb.OUTeps);
+    makeTabSlotPiece(b.wb);
+    return bodyOf(b.wb.epsDocument);
 }
 
 TEST(TabSlot, DefaultTableGivesTheTwentyTwoLinePath) {
@@ -27,13 +27,13 @@ TEST(TabSlot, DefaultTableGivesTheTwentyTwoLinePath) {
         " 125.200000    8.000000 lineto", " 125.200000   13.000000 lineto", " 137.700000   13.000000 lineto",
         "stroke"};
     EXPECT_EQ(tabSlot(b), expected);
-    EXPECT_EQ(b.wb.OUTeps[4], "%%Title: tab");
-    EXPECT_DOUBLE_EQ(b.wb.pen.CutterDiam, 3.175);
+    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: tab");
+    EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
 }
 
 TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
     Bench b;
-    b.wb.options.ExtAngle2 = true;
+    b.wb.options.tabSlotRelief = true;
     const auto body = tabSlot(b);
     ASSERT_EQ(body.size(), 58U);
     const std::vector<std::string> bottomEdge(body.begin() + 2, body.begin() + 9);
@@ -42,7 +42,7 @@ TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
                               "  53.175000    0.000000 lineto", "  72.225000    0.000000 lineto",
                               "  72.225000   -1.587500 lineto", "  75.400000   -1.587500 lineto",
                               "  75.400000    0.000000 lineto"}));
-    const auto parts = partsOf(b.wb.OUTeps);
+    const auto parts = partsOf(b.wb.epsDocument);
     ASSERT_EQ(parts.size(), 1U);
     ASSERT_EQ(parts[0].outlines.size(), 4U);
     const double notch = 3.175 * 3.175 / 2;
@@ -60,13 +60,13 @@ TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
 TEST(TabSlot, TeethStandCentredOverTheirSlots) {
     Bench b;
     for (const auto& [row, text] : {std::pair{1, "3"}, {2, "18"}, {3, "12"}, {4, "0.15"}, {5, "0.25"}, {6, "2"}}) {
-        b.wb.ZubPazGrid.setCell(1, row, text);
+        b.wb.tabSlotTable.setCell(1, row, text);
     }
     const double T = 3, A = 0.15, B = 0.25;
     for (bool relief : {false, true}) {
-        b.wb.options.ExtAngle2 = relief;
+        b.wb.options.tabSlotRelief = relief;
         tabSlot(b);
-        const auto parts = partsOf(b.wb.OUTeps);
+        const auto parts = partsOf(b.wb.epsDocument);
         ASSERT_EQ(parts.at(0).outlines.size(), 4U);
         const Box slots[] = {parts[0].outlines[1].box(), parts[0].outlines[2].box()};
         const double notch = relief ? 2.0 / 2 : 0;  // the slots' notches deepen their extent
@@ -87,7 +87,7 @@ TEST(TabSlot, TeethStandCentredOverTheirSlots) {
 
 TEST(TabSlot, ZeroGapWritesNoGapLinesWithReliefAndZeroLengthLinesWithout) {
     Bench plain;
-    plain.wb.ZubPazGrid.setCell(1, 3, "0");
+    plain.wb.tabSlotTable.setCell(1, 3, "0");
     const auto without = tabSlot(plain);
     EXPECT_EQ(without.size(), 22U);
     EXPECT_EQ(without[11], "  25.200000   13.000000 moveto");
@@ -95,8 +95,8 @@ TEST(TabSlot, ZeroGapWritesNoGapLinesWithReliefAndZeroLengthLinesWithout) {
     EXPECT_EQ(without[16], without[15]);
 
     Bench relief;
-    relief.wb.ZubPazGrid.setCell(1, 3, "0");
-    relief.wb.options.ExtAngle2 = true;
+    relief.wb.tabSlotTable.setCell(1, 3, "0");
+    relief.wb.options.tabSlotRelief = true;
     const auto with = tabSlot(relief);
     // Slots of 16 lines each; the edge keeps only its two teeth.
     EXPECT_EQ(with.size(), 1U + 2 * 17 + 1 + 2 * 3 + 1);
@@ -107,19 +107,19 @@ TEST(TabSlot, ZeroGapWritesNoGapLinesWithReliefAndZeroLengthLinesWithout) {
 TEST(TabSlot, OnlyItsOwnReliefSwitchCounts) {
     Bench plain;
     Bench boxRelief;
-    boxRelief.wb.options.ExtAngle = true;
+    boxRelief.wb.options.cornerRelief = true;
     EXPECT_EQ(tabSlot(plain), tabSlot(boxRelief));
 }
 
 TEST(TabSlot, DxfLeavesTheToothedEdgeOpenAndTheSlotsClosed) {
     Bench b;
-    b.wb.CloseLastOutline = *findCommand("tab-slot")->tabClosesLastOutline;
-    ZubPazClick(b.wb);
+    b.wb.closeLastOutline = *findCommand("tab-slot")->tabClosesLastOutline;
+    makeTabSlotPiece(b.wb);
     (void)templateBytes(b.wb, FileType::Dxf);
     std::vector<std::string> flags;
-    for (std::size_t i = 0; i + 8 < b.wb.MemoDXF.size(); ++i) {
-        if (b.wb.MemoDXF[i] == "POLYLINE") {
-            flags.emplace_back(b.wb.MemoDXF[i + 8]);
+    for (std::size_t i = 0; i + 8 < b.wb.dxfDocument.size(); ++i) {
+        if (b.wb.dxfDocument[i] == "POLYLINE") {
+            flags.emplace_back(b.wb.dxfDocument[i + 8]);
         }
     }
     EXPECT_EQ(flags, (std::vector<std::string>{"  1", "  1", "  1", "  2"}));
@@ -127,10 +127,10 @@ TEST(TabSlot, DxfLeavesTheToothedEdgeOpenAndTheSlotsClosed) {
 
 TEST(TabSlot, BadCellLeavesTheHeaderAlone) {
     Bench b;
-    b.wb.ZubPazGrid.setCell(1, 3, "wide");
+    b.wb.tabSlotTable.setCell(1, 3, "wide");
     testing::ScriptedDialog dialog;
     EXPECT_THROW(performCommand(b.wb, *findCommand("tab-slot"), dialog), ConversionError);
-    EXPECT_EQ(b.wb.OUTeps.size(), 20U);
+    EXPECT_EQ(b.wb.epsDocument.size(), 20U);
     EXPECT_TRUE(dialog.proposed.empty());
 }
 

@@ -108,15 +108,15 @@ TEST(TableFileText, TwelveLinesGrowTheTableToTwelveRows) {
 
 TEST_F(TableFiles, FilesAreWindows1251AndReadBack) {
     const fs::path path = dir / "ParamGrid.txt";
-    saveTableFile(b.wb.ParamGrid, path);
+    saveTableFile(b.wb.boxTable, path);
     const std::string bytes = readFileBytes(path);
-    EXPECT_EQ(bytes, toWindows1251(tableFileText(b.wb.ParamGrid)));
+    EXPECT_EQ(bytes, toWindows1251(tableFileText(b.wb.boxTable)));
     EXPECT_TRUE(bytes.starts_with("\xCF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xFB"));  // "Параметры"
 
     ParamTable read = defaultMainTable();
     read.setCell(1, 2, "999");
     loadTableFile(read, path);
-    EXPECT_EQ(read, b.wb.ParamGrid);
+    EXPECT_EQ(read, b.wb.boxTable);
 }
 
 TEST_F(TableFiles, FirstStartWithoutFilesKeepsTheDefaultsAndCloseWritesThreeFilesNextToTheProgram) {
@@ -124,8 +124,8 @@ TEST_F(TableFiles, FirstStartWithoutFilesKeepsTheDefaultsAndCloseWritesThreeFile
     bool english = false;
     store.load([&] { english = true; });
     EXPECT_FALSE(english);
-    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
-    b.wb.TransGrid.setCell(1, 2, "31");
+    EXPECT_EQ(b.wb.boxTable, defaultMainTable());
+    b.wb.bobbinTable.setCell(1, 2, "31");
     store.save();
     EXPECT_TRUE(fs::is_empty(folders.working));
     ParamTable trans = defaultBobbinTable();
@@ -138,17 +138,17 @@ TEST_F(TableFiles, FirstStartWithoutFilesKeepsTheDefaultsAndCloseWritesThreeFile
 TEST_F(TableFiles, StartReadsTheWorkingFolderAndAnEnglishMainTableSwitchesBeforeTheTransformerLoads) {
     Bench saved;
     setEnglishTables(saved.wb);
-    saved.wb.ParamGrid.setCell(1, 2, "250");
-    saved.wb.TransGrid.setCell(1, 1, "2");
+    saved.wb.boxTable.setCell(1, 2, "250");
+    saved.wb.bobbinTable.setCell(1, 1, "2");
     saveTables(saved.wb, folders.working);
 
     TableStore store(b.wb, folders);
     std::string transAtSwitch;
-    store.load([&] { transAtSwitch = b.wb.TransGrid.text(1); });
+    store.load([&] { transAtSwitch = b.wb.bobbinTable.text(1); });
     EXPECT_EQ(transAtSwitch, "1");  // the switch ran before the transformer table loaded
-    EXPECT_EQ(b.wb.TransGrid.text(1), "2");
-    EXPECT_EQ(b.wb.ParamGrid.text(2), "250");
-    EXPECT_EQ(b.wb.ParamGrid.caption(2), "Inner width");
+    EXPECT_EQ(b.wb.bobbinTable.text(1), "2");
+    EXPECT_EQ(b.wb.boxTable.text(2), "250");
+    EXPECT_EQ(b.wb.boxTable.caption(2), "Inner width");
 }
 
 TEST_F(TableFiles, AHandWrittenFileWithTwelveLinesEnlargesTheMainTable) {
@@ -159,17 +159,17 @@ TEST_F(TableFiles, AHandWrittenFileWithTwelveLinesEnlargesTheMainTable) {
     writeBytes(folders.working / "ParamGrid.txt", bytes);
     TableStore store(b.wb, folders);
     store.load([] {});
-    EXPECT_EQ(b.wb.ParamGrid.rowCount(), 12);
-    EXPECT_EQ(b.wb.ParamGrid.cell(0, 0), "Параметры корпуса");
-    EXPECT_EQ(b.wb.ParamGrid.text(11), "11");
+    EXPECT_EQ(b.wb.boxTable.rowCount(), 12);
+    EXPECT_EQ(b.wb.boxTable.cell(0, 0), "Параметры корпуса");
+    EXPECT_EQ(b.wb.boxTable.text(11), "11");
     store.save();
     EXPECT_TRUE(readFileBytes(folders.program / "ParamGrid.txt").ends_with("r11\t11\t\r\n"));
 }
 
 TEST_F(TableFiles, AFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad) {
     Bench saved;
-    saved.wb.ParamGrid.setCell(1, 1, "6");
-    saved.wb.TransGrid.setCell(1, 1, "2");
+    saved.wb.boxTable.setCell(1, 1, "6");
+    saved.wb.bobbinTable.setCell(1, 1, "2");
     saveTables(saved.wb, folders.working);
     const fs::path zub = folders.working / "ParamZub.txt";
     fs::remove(zub);
@@ -182,10 +182,10 @@ TEST_F(TableFiles, AFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad) {
     } catch (const FileError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + zub.string() + "\". Is a directory");
     }
-    EXPECT_EQ(b.wb.ParamGrid.text(1), "6");
-    EXPECT_EQ(b.wb.ZubPazGrid, defaultTabSlotTable());
+    EXPECT_EQ(b.wb.boxTable.text(1), "6");
+    EXPECT_EQ(b.wb.tabSlotTable, defaultTabSlotTable());
     // Loaded although an earlier file failed, so the close does not overwrite it with defaults.
-    EXPECT_EQ(b.wb.TransGrid.text(1), "2");
+    EXPECT_EQ(b.wb.bobbinTable.text(1), "2");
 }
 
 TEST_F(TableFiles, FilesThatAreNoTablesAreRefusedAndTheirTablesKeepTheDefaults) {
@@ -208,16 +208,16 @@ TEST_F(TableFiles, FilesThatAreNoTablesAreRefusedAndTheirTablesKeepTheDefaults) 
                            "\" is not a table file (it holds binary bytes); it was not loaded\n\"" +
                            (folders.working / "ParamZub.txt").string() +
                            "\" is not a table file (larger than 1 MiB); it was not loaded");
-    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
-    EXPECT_EQ(b.wb.ZubPazGrid, defaultTabSlotTable());
-    EXPECT_EQ(b.wb.TransGrid.text(0), "7");
+    EXPECT_EQ(b.wb.boxTable, defaultMainTable());
+    EXPECT_EQ(b.wb.tabSlotTable, defaultTabSlotTable());
+    EXPECT_EQ(b.wb.bobbinTable.text(0), "7");
 }
 
 TEST_F(TableFiles, AFifoIsRefusedWithoutWaitingForAWriter) {
     const fs::path fifo = folders.working / "ParamGrid.txt";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_THROW(loadTableFile(b.wb.ParamGrid, fifo), FileError);
-    EXPECT_EQ(b.wb.ParamGrid, defaultMainTable());
+    EXPECT_THROW(loadTableFile(b.wb.boxTable, fifo), FileError);
+    EXPECT_EQ(b.wb.boxTable, defaultMainTable());
 }
 
 TEST(TableFileText, TextsBeyondWhatATableCanHoldAreRefusedAndLeaveTheTableAsItWas) {
@@ -251,18 +251,18 @@ TEST(TableFileText, TheLargestTableLoadsWhole) {
 
 TEST(TableFileText, TabsAndLineBreaksInsideACellAreWrittenAsBlanks) {
     Bench b;
-    b.wb.TransGrid.setCell(1, 1, "1\t2\r\n3");
-    const std::string text = tableFileText(b.wb.TransGrid);
+    b.wb.bobbinTable.setCell(1, 1, "1\t2\r\n3");
+    const std::string text = tableFileText(b.wb.bobbinTable);
     EXPECT_NE(text.find("Толщина материала\t1 2  3\t\r\n"), std::string::npos);
     ParamTable reread = defaultBobbinTable();
     readTableText(reread, text);
     EXPECT_EQ(reread.text(1), "1 2  3");
-    EXPECT_EQ(reread.rowCount(), b.wb.TransGrid.rowCount());
+    EXPECT_EQ(reread.rowCount(), b.wb.bobbinTable.rowCount());
 }
 
 TEST_F(TableFiles, ACloseThatCannotWriteOneFileStillWritesTheOthers) {
     fs::create_directory(folders.program / "ParamGrid.txt");  // cannot be replaced by a file
-    b.wb.TransGrid.setCell(1, 2, "31");
+    b.wb.bobbinTable.setCell(1, 2, "31");
     TableStore store(b.wb, folders);
     try {
         store.save();
@@ -296,7 +296,7 @@ TEST_F(TablesInOneFolder, AFileRefusedAtStartIsKeptBesideAndTheValuesTypedAreSav
 
     TableStore store(b.wb, folders);
     EXPECT_THROW(store.load([] {}), FileError);
-    b.wb.ParamGrid.setCell(1, 2, "250");  // typed during the run
+    b.wb.boxTable.setCell(1, 2, "250");  // typed during the run
     store.save();
 
     EXPECT_EQ(readFileBytes(folders.working / "ParamGrid.refused.txt"), strayByte);

@@ -7,7 +7,7 @@
 
 #include "app/commands.h"
 #include "gui/fakes.h"
-#include "gui/quarnel_form.h"
+#include "gui/main_window.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -25,23 +25,23 @@ struct ButtonLayout {
 };
 
 const ButtonLayout kButtons[] = {
-    {"CreateTop", "TabSheet1", {310, 34, 70, 45}, "Крышка", "Lid", "top", " top"},
-    {"Button2", "TabSheet1", {310, 81, 70, 36}, "Тыл", "Rear", "facade", " facade"},
-    {"CreateDown", "TabSheet1", {311, 121, 70, 36}, "Дно", "Bottom", "bottom", " bottom"},
-    {"Button1", "TabSheet1", {240, 121, 70, 36}, "Боковина", "Side", "side", " side"},
-    {"CreateSide", "TabSheet1", {382, 121, 70, 36}, "Боковина", "Side", "side", " side"},
-    {"CreateFasad", "TabSheet1", {310, 160, 70, 49}, "Фасад", "Front", "facade", " facade"},
-    {"FullCase", "TabSheet1", {470, 111, 93, 54}, "Все элементы", "Make all", "full", " full leg 2"},
-    {"SimpTop", "TabSheet2", {314, 35, 70, 45}, "Крышка", "Lid", "top", " top"},
-    {"SimpBack", "TabSheet2", {314, 82, 70, 36}, "Тыл", "Rear", "facade", " facade"},
-    {"SimpDown", "TabSheet2", {315, 122, 70, 36}, "Дно", "Bottom", "top", " top"},
-    {"SimpSide", "TabSheet2", {244, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
-    {"SimpSide2", "TabSheet2", {386, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
-    {"SimpFront", "TabSheet2", {314, 161, 70, 49}, "Фасад", "Front", "facade", " facade"},
-    {"AllSimp", "TabSheet2", {475, 113, 89, 54}, "Все элементы", "Make all", "simple-full", " fullsimpl"},
-    {"ZubPaz", "TabSheet4", {309, 146, 164, 25}, "Создать шаблон Зуб - паз", "Make template", "tab-slot", " tab"},
-    {"Arhimed", "TabSheet5", {16, 24, 169, 73}, "Построить спираль", "Make Archimedean spiral", "spiral", " rev8"},
-    {"FullTrans", "TabSheet7", {290, 280, 119, 25}, "Создать каркас", "", "bobbin", " trans"},
+    {"foldingLidButton", "foldingBoxTab", {310, 34, 70, 45}, "Крышка", "Lid", "top", " top"},
+    {"foldingRearButton", "foldingBoxTab", {310, 81, 70, 36}, "Тыл", "Rear", "facade", " facade"},
+    {"foldingBottomButton", "foldingBoxTab", {311, 121, 70, 36}, "Дно", "Bottom", "bottom", " bottom"},
+    {"foldingLeftSideButton", "foldingBoxTab", {240, 121, 70, 36}, "Боковина", "Side", "side", " side"},
+    {"foldingRightSideButton", "foldingBoxTab", {382, 121, 70, 36}, "Боковина", "Side", "side", " side"},
+    {"foldingFrontButton", "foldingBoxTab", {310, 160, 70, 49}, "Фасад", "Front", "facade", " facade"},
+    {"foldingSetButton", "foldingBoxTab", {470, 111, 93, 54}, "Все элементы", "Make all", "full", " full leg 2"},
+    {"simpleLidButton", "simpleBoxTab", {314, 35, 70, 45}, "Крышка", "Lid", "top", " top"},
+    {"simpleRearButton", "simpleBoxTab", {314, 82, 70, 36}, "Тыл", "Rear", "facade", " facade"},
+    {"simpleBottomButton", "simpleBoxTab", {315, 122, 70, 36}, "Дно", "Bottom", "top", " top"},
+    {"simpleLeftSideButton", "simpleBoxTab", {244, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
+    {"simpleRightSideButton", "simpleBoxTab", {386, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
+    {"simpleFrontButton", "simpleBoxTab", {314, 161, 70, 49}, "Фасад", "Front", "facade", " facade"},
+    {"simpleSetButton", "simpleBoxTab", {475, 113, 89, 54}, "Все элементы", "Make all", "simple-full", " fullsimpl"},
+    {"tabSlotButton", "tabSlotTab", {309, 146, 164, 25}, "Создать шаблон Зуб - паз", "Make template", "tab-slot", " tab"},
+    {"spiralButton", "spiralTab", {16, 24, 169, 73}, "Построить спираль", "Make Archimedean spiral", "spiral", " rev8"},
+    {"bobbinButton", "bobbinTab", {290, 280, 119, 25}, "Создать каркас", "", "bobbin", " trans"},
 };
 
 }  // namespace
@@ -61,7 +61,7 @@ private slots:
     }
 
     void everyButtonHasItsPlaceCaptionAndHint() {
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         for (const ButtonLayout& expected : kButtons) {
             auto* button = form.findChild<QPushButton*>(expected.name);
             QVERIFY2(button, expected.name);
@@ -72,15 +72,15 @@ private slots:
             // The caption fits the button.
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(), expected.name);
         }
-        QCOMPARE(form.findChild<QPushButton*>("toEng")->geometry(), QRect(63, 0, 57, 25));
-        QCOMPARE(form.findChild<QPushButton*>("toRus")->geometry(), QRect(122, 0, 57, 25));
+        QCOMPARE(form.findChild<QPushButton*>("englishButton")->geometry(), QRect(63, 0, 57, 25));
+        QCOMPARE(form.findChild<QPushButton*>("russianButton")->geometry(), QRect(122, 0, 57, 25));
     }
 
     // Every button runs its command: it proposes the command's file name and saves the file.
     void everyButtonRunsItsCommand() {
         QTemporaryDir dir;
-        TQuarnelForm form({dialog, messages, clock, folders});
-        auto* tabs = form.findChild<QTabWidget*>("PageControl1");
+        MainWindow form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
         for (const ButtonLayout& expected : kButtons) {
             dialog = {};
             messages = {};
@@ -99,10 +99,10 @@ private slots:
         if (findCommand("facade") == nullptr) {
             QSKIP("no front panel in this build");
         }
-        TQuarnelForm form({dialog, messages, clock, folders});
-        QTest::mouseClick(form.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        MainWindow form({dialog, messages, clock, folders});
+        QTest::mouseClick(form.findChild<QPushButton*>("foldingRearButton"), Qt::LeftButton);
         QCOMPARE(dialog.offered, std::vector<std::string>{"5mm 200x100x110 facade"});
-        QCOMPARE(form.workbench().tShablon, std::string("facade"));
+        QCOMPARE(form.workbench().templateLabel, std::string("facade"));
     }
 };
 

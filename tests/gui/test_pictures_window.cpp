@@ -8,7 +8,7 @@
 
 #include "gui/fakes.h"
 #include "gui/pictures.h"
-#include "gui/quarnel_form.h"
+#include "gui/main_window.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -21,7 +21,7 @@ class PicturesWindowTest : public QObject {
     testing::FakeClock clock;
     testing::FakeFolders folders;
 
-    static bool shown(TQuarnelForm& form, const char* picture) {
+    static bool shown(MainWindow& form, const char* picture) {
         auto* label = form.findChild<QLabel*>(picture);
         return !label->isHidden();
     }
@@ -39,7 +39,7 @@ class PicturesWindowTest : public QObject {
 private slots:
     void everyPictureIsDrawnAtItsSize() {
         QCOMPARE(pictureTable().size(), std::size_t{15});
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         for (const PictureInfo& info : pictureTable()) {
             const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
             const QPixmap pixmap = picture(info.name);
@@ -70,34 +70,34 @@ private slots:
     }
 
     void atStartThePicturesFollowTheDefaultSwitches() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        for (const char* on : {"Image11", "Image9", "Image6", "Image4", "Image1", "Image7", "Image14"}) {
+        MainWindow form({dialog, messages, clock, folders});
+        for (const char* on : {"foldingSquareCornersPicture", "jumperPicture", "simpleSquareCornersPicture", "tabSlotSquareCornersPicture", "foldingBoxPicture", "feetPicture", "screwNutPicture"}) {
             QVERIFY2(shown(form, on), on);
         }
-        for (const char* off : {"Image3", "Image10", "Image12", "Image13"}) {
+        for (const char* off : {"foldingReliefCornersPicture", "noJumperPicture", "simpleReliefCornersPicture", "tabSlotReliefCornersPicture"}) {
             QVERIFY2(!shown(form, off), off);
         }
     }
 
     void reliefOnTheSimpleTabShowsReliefOnBothBoxTabs() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>("TabSheet2"));
-        form.findChild<QCheckBox*>("SimpChAgl")->click();
-        QVERIFY(form.findChild<QCheckBox*>("ExtAngle")->isChecked());
-        QVERIFY(shown(form, "Image12") && !shown(form, "Image6"));
-        QVERIFY(shown(form, "Image3") && !shown(form, "Image11"));
-        QVERIFY(!shown(form, "Image13"));  // the tab-slot switch is its own
+        MainWindow form({dialog, messages, clock, folders});
+        form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("simpleBoxTab"));
+        form.findChild<QCheckBox*>("simpleCornerRelief")->click();
+        QVERIFY(form.findChild<QCheckBox*>("cornerRelief")->isChecked());
+        QVERIFY(shown(form, "simpleReliefCornersPicture") && !shown(form, "simpleSquareCornersPicture"));
+        QVERIFY(shown(form, "foldingReliefCornersPicture") && !shown(form, "foldingSquareCornersPicture"));
+        QVERIFY(!shown(form, "tabSlotReliefCornersPicture"));  // the tab-slot switch is its own
     }
 
     void theJumperAndTabSlotSwitchesSwapTheirPictures() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        form.findChild<QCheckBox*>("ShortOpora")->click();
-        QVERIFY(!form.workbench().options.ShortOpora);
-        QVERIFY(shown(form, "Image10") && !shown(form, "Image9"));
-        form.findChild<QCheckBox*>("ExtAngle2")->click();
-        QVERIFY(form.workbench().options.ExtAngle2);
-        QVERIFY(shown(form, "Image13") && !shown(form, "Image4"));
-        QVERIFY(!form.workbench().options.ExtAngle);
+        MainWindow form({dialog, messages, clock, folders});
+        form.findChild<QCheckBox*>("supportJumper")->click();
+        QVERIFY(!form.workbench().options.supportJumper);
+        QVERIFY(shown(form, "noJumperPicture") && !shown(form, "jumperPicture"));
+        form.findChild<QCheckBox*>("tabSlotRelief")->click();
+        QVERIFY(form.workbench().options.tabSlotRelief);
+        QVERIFY(shown(form, "tabSlotReliefCornersPicture") && !shown(form, "tabSlotSquareCornersPicture"));
+        QVERIFY(!form.workbench().options.cornerRelief);
     }
 };
 

@@ -10,7 +10,7 @@
 #include "gui/fakes.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
-#include "gui/quarnel_form.h"
+#include "gui/main_window.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -99,15 +99,15 @@ private slots:
 
     void previewShowsTheTemplateBeforeTheSaveDialog() {
         LookingDialog dialog;
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         QVERIFY(preview);
         QVERIFY(QRect(0, 0, 1317, 605).contains(preview->geometry()));
-        QVERIFY(!preview->geometry().intersects(form.findChild<QTableView*>("ParamGrid")->geometry()));
+        QVERIFY(!preview->geometry().intersects(form.findChild<QTableView*>("boxTable")->geometry()));
         dialog.preview = preview;
         QVERIFY(darkBounds(preview->grab().toImage(), preview->rect().adjusted(2, 2, -2, -2)).isNull());
 
-        form.ArhimedClick();
+        form.makeSpiral();
         QCOMPARE(dialog.outlinesSeen, std::size_t{1});
         const QRect inside = dialog.seen.rect().adjusted(2, 2, -2, -24);  // within the frame, above the caption
         const QRect drawn = darkBounds(dialog.seen, inside);
@@ -120,8 +120,8 @@ private slots:
         QVERIFY(drawn.width() >= inside.width() - 16 || drawn.height() >= inside.height() - 16);
         QCOMPARE(extentText(preview->drawing().extent()), QString("94.45 × 96.94 мм"));
 
-        QTest::mouseClick(form.findChild<QPushButton*>("CreateFasad"), Qt::LeftButton);
-        QCOMPARE(dialog.outlinesSeen, readEpsDrawing(form.workbench().OUTeps).outlineCount());
+        QTest::mouseClick(form.findChild<QPushButton*>("foldingFrontButton"), Qt::LeftButton);
+        QCOMPARE(dialog.outlinesSeen, readEpsDrawing(form.workbench().epsDocument).outlineCount());
         QVERIFY(!darkBounds(dialog.seen, inside).isNull());
     }
 
@@ -129,15 +129,15 @@ private slots:
     // the previous spiral as if it were still the document.
     void failedCommandShowsWhatTheDocumentHolds() {
         LookingDialog dialog;
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         dialog.preview = form.findChild<PreviewWidget*>("Preview");
-        form.ArhimedClick();
+        form.makeSpiral();
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
-        auto* grid = form.findChild<QTableView*>("ArhimedGrid");
+        auto* grid = form.findChild<QTableView*>("spiralTable");
         grid->model()->setData(grid->model()->index(2, 1), "x");
-        form.ArhimedClick();
+        form.makeSpiral();
         QCOMPARE(messages.errors.size(), std::size_t{1});
-        QCOMPARE(form.workbench().OUTeps.size(), std::size_t{17});
+        QCOMPARE(form.workbench().epsDocument.size(), std::size_t{17});
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{0});
     }
 
@@ -147,8 +147,8 @@ private slots:
         testing::FakeClock headerClock;
         testing::FakeMessageBox box;
         Workbench wb(headerClock, box);
-        tessaro::ArhimedClick(wb);
-        preview.showDocument(wb.OUTeps);
+        tessaro::makeSpiral(wb);
+        preview.showDocument(wb.epsDocument);
         preview.show();
         QTest::mouseDClick(&preview, Qt::LeftButton, {}, QPoint(150, 150));
         PreviewWindow* window = preview.largeWindow();
@@ -185,9 +185,9 @@ private slots:
         QCOMPARE(canvas->view().scale(), fittedScale);
 
         // A new template in the main window shows whole in the open large window.
-        wb.ArhimedGrid.setCell(1, 1, "40");
-        tessaro::ArhimedClick(wb);
-        preview.showDocument(wb.OUTeps);
+        wb.spiralTable.setCell(1, 1, "40");
+        tessaro::makeSpiral(wb);
+        preview.showDocument(wb.epsDocument);
         QVERIFY(canvas->view().scale() < fittedScale);
     }
 
@@ -196,10 +196,10 @@ private slots:
     void thinnedDrawingLooksLikeEveryLine() {
         testing::FakeMessageBox box;
         Workbench wb(clock, box);
-        wb.ArhimedGrid.setCell(1, 2, "1");
-        wb.ArhimedGrid.setCell(1, 4, "60");
-        tessaro::ArhimedClick(wb);
-        const EpsDrawing drawing = readEpsDrawing(wb.OUTeps);
+        wb.spiralTable.setCell(1, 2, "1");
+        wb.spiralTable.setCell(1, 4, "60");
+        tessaro::makeSpiral(wb);
+        const EpsDrawing drawing = readEpsDrawing(wb.epsDocument);
         const QSize size(300, 300);
         DrawingView zoomed = DrawingView::fitting(drawing.extent(), QRectF(0, 0, 300, 300));
         zoomed.zoomAround({250, 60}, 12);

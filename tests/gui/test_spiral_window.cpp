@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "gui/fakes.h"
-#include "gui/quarnel_form.h"
+#include "gui/main_window.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -34,12 +34,12 @@ private slots:
     }
 
     void windowHasItsTablesAndTabs() {
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         QCOMPARE(form.size(), QSize(1317, 605));
-        for (const char* grid : {"ParamGrid", "GridScrewL", "ZubPazGrid", "ArhimedGrid", "TransGrid"}) {
+        for (const char* grid : {"boxTable", "screwTable", "tabSlotTable", "spiralTable", "bobbinTable"}) {
             QVERIFY2(form.findChild<QTableView*>(grid), grid);
         }
-        auto* tabs = form.findChild<QTabWidget*>("PageControl1");
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
         QStringList captions;
         for (int i = 0; i < tabs->count(); ++i) {
             if (tabs->isTabVisible(i)) {
@@ -48,77 +48,77 @@ private slots:
         }
         QCOMPARE(captions, QStringList({"Разборный корпус", "Простой корпус", "Зуб-Паз", "Спираль Архимеда",
                                         "Трансформатор", "dxf"}));
-        QCOMPARE(tabs->currentWidget()->objectName(), QString("TabSheet1"));
-        QVERIFY(form.workbench().CloseLastOutline);
+        QCOMPARE(tabs->currentWidget()->objectName(), QString("foldingBoxTab"));
+        QVERIFY(form.workbench().closeLastOutline);
     }
 
     void spiralButtonSavesTheChosenType() {
         QTemporaryDir dir;
-        TQuarnelForm form({dialog, messages, clock, folders});
-        form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>("TabSheet5"));
+        MainWindow form({dialog, messages, clock, folders});
+        form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
         dialog.answer = SaveChoice{dir.filePath("s.dxf").toStdString(), FileType::Dxf};
-        QTest::mouseClick(form.findChild<QPushButton*>("Arhimed"), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
 
         QCOMPARE(dialog.offered, std::vector<std::string>{"spiral R10mm Fi15 step5 rev8"});
         const QByteArray dxf = readFile(dir.filePath("s.dxf"));
         QVERIFY(dxf.startsWith("  0\r\nSECTION\r\n"));
         QCOMPARE(dxf.count("VERTEX\r\n"), 195);
         QVERIFY(dxf.contains(" 70\r\n  2\r\n"));  // the spiral tab leaves the last polyline open
-        QCOMPARE(form.findChild<QLabel*>("tShablon")->text(), QString("Spiral"));
-        QCOMPARE(form.findChild<QListView*>("OUTeps")->model()->rowCount(), 213);
-        QCOMPARE(form.findChild<QListView*>("MemoDXF")->model()->rowCount(), 55 + 10 + 195 * 8 + 5);
+        QCOMPARE(form.findChild<QLabel*>("templateLabel")->text(), QString("Spiral"));
+        QCOMPARE(form.findChild<QListView*>("epsDocument")->model()->rowCount(), 213);
+        QCOMPARE(form.findChild<QListView*>("dxfDocument")->model()->rowCount(), 55 + 10 + 195 * 8 + 5);
 
         dialog.answer = SaveChoice{dir.filePath("s.eps").toStdString(), FileType::Eps};
-        QTest::mouseClick(form.findChild<QPushButton*>("Arhimed"), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
         QVERIFY(readFile(dir.filePath("s.eps")).startsWith("%!PS-Adobe-3.0 EPSF-3.0\r\n"));
         QVERIFY(messages.errors.empty());
     }
 
     void badCellShowsTheErrorBoxAndNoDialog() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        auto* grid = form.findChild<QTableView*>("ArhimedGrid");
+        MainWindow form({dialog, messages, clock, folders});
+        auto* grid = form.findChild<QTableView*>("spiralTable");
         grid->model()->setData(grid->model()->index(2, 1), "15,5");
-        QTest::mouseClick(form.findChild<QPushButton*>("Arhimed"), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
         QCOMPARE(messages.errors, std::vector<std::string>{"'15,5' is not a valid floating point value."});
         QVERIFY(dialog.offered.empty());
     }
 
     void captionCellsAreFixed() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        auto* model = form.findChild<QTableView*>("ParamGrid")->model();
+        MainWindow form({dialog, messages, clock, folders});
+        auto* model = form.findChild<QTableView*>("boxTable")->model();
         QVERIFY(!model->setData(model->index(1, 0), "changed"));
         QVERIFY(!model->setData(model->index(0, 1), "changed"));
         QVERIFY(model->setData(model->index(1, 1), "6"));
-        QCOMPARE(form.workbench().ParamGrid.text(1), std::string("6"));
+        QCOMPARE(form.workbench().boxTable.text(1), std::string("6"));
     }
 
     void tabsSetTheClosingFlag() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        auto* tabs = form.findChild<QTabWidget*>("PageControl1");
-        tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet5"));
-        QVERIFY(!form.workbench().CloseLastOutline);
-        tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet7"));
-        QVERIFY(!form.workbench().CloseLastOutline);
-        tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet2"));
-        QVERIFY(form.workbench().CloseLastOutline);
-        tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet4"));
-        QVERIFY(!form.workbench().CloseLastOutline);
-        tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet1"));
-        QVERIFY(form.workbench().CloseLastOutline);
+        MainWindow form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        QVERIFY(!form.workbench().closeLastOutline);
+        tabs->setCurrentWidget(form.findChild<QWidget*>("bobbinTab"));
+        QVERIFY(!form.workbench().closeLastOutline);
+        tabs->setCurrentWidget(form.findChild<QWidget*>("simpleBoxTab"));
+        QVERIFY(form.workbench().closeLastOutline);
+        tabs->setCurrentWidget(form.findChild<QWidget*>("tabSlotTab"));
+        QVERIFY(!form.workbench().closeLastOutline);
+        tabs->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
+        QVERIFY(form.workbench().closeLastOutline);
     }
 
     void reliefSwitchesStayInStep() {
-        TQuarnelForm form({dialog, messages, clock, folders});
-        auto* tabs = form.findChild<QTabWidget*>("PageControl1");
-        form.findChild<QCheckBox*>("SimpChAgl")->setChecked(true);
-        QVERIFY(form.findChild<QCheckBox*>("ExtAngle")->isChecked());
-        QVERIFY(form.workbench().options.ExtAngle);
-        form.findChild<QCheckBox*>("ExtAngle")->setChecked(false);
-        tabs->setCurrentWidget(form.findChild<QWidget*>("TabSheet2"));
-        QVERIFY(!form.findChild<QCheckBox*>("SimpChAgl")->isChecked());
-        form.findChild<QCheckBox*>("ExtAngle2")->setChecked(true);
-        QVERIFY(!form.workbench().options.ExtAngle);
-        QVERIFY(form.workbench().options.ExtAngle2);
+        MainWindow form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        form.findChild<QCheckBox*>("simpleCornerRelief")->setChecked(true);
+        QVERIFY(form.findChild<QCheckBox*>("cornerRelief")->isChecked());
+        QVERIFY(form.workbench().options.cornerRelief);
+        form.findChild<QCheckBox*>("cornerRelief")->setChecked(false);
+        tabs->setCurrentWidget(form.findChild<QWidget*>("simpleBoxTab"));
+        QVERIFY(!form.findChild<QCheckBox*>("simpleCornerRelief")->isChecked());
+        form.findChild<QCheckBox*>("tabSlotRelief")->setChecked(true);
+        QVERIFY(!form.workbench().options.cornerRelief);
+        QVERIFY(form.workbench().options.tabSlotRelief);
     }
 };
 

@@ -7,7 +7,7 @@
 
 #include "app/table_files.h"
 #include "gui/fakes.h"
-#include "gui/quarnel_form.h"
+#include "gui/main_window.h"
 #include "model/default_tables.h"
 
 using namespace tessaro;
@@ -20,11 +20,11 @@ struct Grid {
     const char* tab;
 };
 
-const Grid kGrids[] = {{"ParamGrid", "TabSheet1"},
-                       {"GridScrewL", "TabSheet2"},
-                       {"ZubPazGrid", "TabSheet4"},
-                       {"ArhimedGrid", "TabSheet5"},
-                       {"TransGrid", "TabSheet7"}};
+const Grid kGrids[] = {{"boxTable", "foldingBoxTab"},
+                       {"screwTable", "simpleBoxTab"},
+                       {"tabSlotTable", "tabSlotTab"},
+                       {"spiralTable", "spiralTab"},
+                       {"bobbinTable", "bobbinTab"}};
 
 // Keys go where the user's keys go: to the widget that has the focus at that moment.
 void typeFast(const QString& text) {
@@ -48,8 +48,8 @@ void clickCell(QTableView* view, const QModelIndex& index) {
 }
 
 // Shows the grid's tab and opens an editor on a value cell by typing into it.
-QTableView* startTyping(TQuarnelForm& form, const Grid& grid, int row, const QString& text) {
-    form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
+QTableView* startTyping(MainWindow& form, const Grid& grid, int row, const QString& text) {
+    form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
     auto* view = form.findChild<QTableView*>(grid.name);
     clickCell(view, view->model()->index(row, 1));
     typeFast(text);
@@ -76,11 +76,11 @@ private slots:
     // row starting with the typed digit: the first value row's first character is
     // typed into the last row of every table.
     void fastTypingLandsInTheClickedCell() {
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         for (const Grid& grid : kGrids) {
-            form.findChild<QTabWidget*>("PageControl1")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
+            form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
             auto* view = form.findChild<QTableView*>(grid.name);
             QAbstractItemModel& model = *view->model();
             const QModelIndex clicked = model.index(model.rowCount() - 1, 1);
@@ -115,7 +115,7 @@ private slots:
 
     // The value typed last is saved even when the window closes with its editor open.
     void closingSavesTheValueStillBeingEdited() {
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         startTyping(form, kGrids[0], 2, "250");
@@ -129,20 +129,20 @@ private slots:
     // A template button that does not take the focus (activated by the keyboard) still
     // reads the value in the open editor.
     void templateButtonReadsTheValueStillBeingEdited() {
-        TQuarnelForm form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders});
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         startTyping(form, kGrids[3], 4, "12");
-        form.findChild<QPushButton*>("Arhimed")->click();
+        form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(dialog.offered.size(), std::size_t{1});
         QVERIFY2(QString::fromStdString(dialog.offered[0]).endsWith(" rev12"), dialog.offered[0].c_str());
-        QCOMPARE(QString::fromStdString(form.workbench().ArhimedGrid.text(4)), QString("12"));
+        QCOMPARE(QString::fromStdString(form.workbench().spiralTable.text(4)), QString("12"));
     }
 
     // Destroying the window with an editor open in any table touches no table that is gone.
     void destroyingTheWindowWithAnOpenEditor() {
         for (const Grid& grid : kGrids) {
-            auto* form = new TQuarnelForm({dialog, messages, clock, folders});
+            auto* form = new MainWindow({dialog, messages, clock, folders});
             form->show();
             QVERIFY(QTest::qWaitForWindowActive(form));
             QTableView* view = startTyping(*form, grid, 1, "7");

@@ -28,7 +28,7 @@ class PreviewingSaveDialog;
 class ParamTableModel;
 
 // The platform pieces the window talks to; tests pass doubles.
-struct FormPorts {
+struct WindowPorts {
     SaveDialog& saveDialog;
     MessageBox& messages;
     const Clock& clock;
@@ -37,48 +37,48 @@ struct FormPorts {
 
 // The main window. It owns the workbench, binds its widgets to it and forwards
 // every button to a command of the core. Creating it loads the saved tables
-// (FormCreate); closing it saves them (FormClose).
-class TQuarnelForm final : public QWidget {
+// (loadTablesAtStart); closing it saves them (saveTablesAtClose).
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit TQuarnelForm(FormPorts ports, QWidget* parent = nullptr);
-    ~TQuarnelForm() override;
+    explicit MainWindow(WindowPorts ports, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     [[nodiscard]] Workbench& workbench() { return wb_; }
 
 public slots:
     // The template buttons; each runs one command of the core.
-    void CreateFasadClick();
-    void CreateDownClick();
-    void CreateSideClick();
-    void CreateTopClick();
-    void FullCaseClick();
-    void Button6Click();
-    void AllSimpClick();
-    void ZubPazClick();
-    void ArhimedClick();
-    void FullTransClick();
+    void makeFrontPanel();
+    void makeBottomPanel();
+    void makeSidePanel();
+    void makeLid();
+    void makeFoldingBoxSet();
+    void makeSimpleSidePanel();
+    void makeSimpleBoxSet();
+    void makeTabSlotPiece();
+    void makeSpiral();
+    void makeBobbin();
 
     // The language buttons.
-    void toEngClick();
-    void toRusClick();
+    void englishClicked();
+    void russianClicked();
 
     // The switches and tabs that keep pictures and flags in step.
-    void ExtAngleClick();
-    void SimpChAglClick();
-    void ExtAngle2Click();
-    void ShortOporaClick();
-    void TabSheet1Show();
-    void TabSheet2Show();
-    void TabSheet4Show();
-    void TabSheet5Show();
+    void cornerReliefToggled();
+    void simpleCornerReliefToggled();
+    void tabSlotReliefToggled();
+    void supportJumperToggled();
+    void foldingBoxTabShown();
+    void simpleBoxTabShown();
+    void tabSlotTabShown();
+    void spiralTabShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormClose();
+    void loadTablesAtStart();
+    void saveTablesAtClose();
 
     void buildLeftColumn();
     void buildFoldingTab();
@@ -102,48 +102,48 @@ private:
                         int valueWidth);
     QCheckBox* addCheckBox(QWidget* parent, const char* name, const char* caption, QPoint position, bool checked);
     QPushButton* addButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                           void (TQuarnelForm::*handler)());
+                           void (MainWindow::*handler)());
     QLabel* addPicture(QWidget* parent, const char* name, QPoint position);
     QWidget* addTab(const char* name, const char* caption);
     void setCaption(QWidget* control, const QString& caption);
 
-    FormPorts ports_;
+    WindowPorts ports_;
     Workbench wb_;
     TableStore tables_;
     std::vector<ParamTableModel*> tableModels_;
 
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    QWidget* TabSheet4 = nullptr;
-    QWidget* TabSheet5 = nullptr;
-    QWidget* TabSheet6 = nullptr;
-    QWidget* TabSheet7 = nullptr;
-    QWidget* TabSheet3 = nullptr;
+    QTabWidget* tabs = nullptr;
+    QWidget* foldingBoxTab = nullptr;
+    QWidget* simpleBoxTab = nullptr;
+    QWidget* tabSlotTab = nullptr;
+    QWidget* spiralTab = nullptr;
+    QWidget* epsTab = nullptr;
+    QWidget* bobbinTab = nullptr;
+    QWidget* dxfTab = nullptr;
 
-    QCheckBox* ExtAngle = nullptr;
-    QCheckBox* CAngle = nullptr;
-    QCheckBox* ShortOpora = nullptr;
-    QCheckBox* CheckBoxOneZub = nullptr;
-    QGroupBox* PinSel = nullptr;
-    QButtonGroup* pinSelButtons_ = nullptr;
-    QCheckBox* SimpChAgl = nullptr;
-    QCheckBox* SimpCAngl = nullptr;
-    QCheckBox* ScrewCheck = nullptr;
-    QCheckBox* ExtAngle2 = nullptr;
-    QLabel* tShablon = nullptr;
+    QCheckBox* cornerRelief = nullptr;
+    QCheckBox* roundedLidCorners = nullptr;
+    QCheckBox* supportJumper = nullptr;
+    QCheckBox* singleSupportTooth = nullptr;
+    QGroupBox* feet = nullptr;
+    QButtonGroup* feetButtons_ = nullptr;
+    QCheckBox* simpleCornerRelief = nullptr;
+    QCheckBox* simpleRoundedLidCorners = nullptr;
+    QCheckBox* screwJoints = nullptr;
+    QCheckBox* tabSlotRelief = nullptr;
+    QLabel* templateLabel = nullptr;
 
-    QLabel* Image3 = nullptr;
-    QLabel* Image11 = nullptr;
-    QLabel* Image9 = nullptr;
-    QLabel* Image10 = nullptr;
-    QLabel* Image6 = nullptr;
-    QLabel* Image12 = nullptr;
-    QLabel* Image4 = nullptr;
-    QLabel* Image13 = nullptr;
+    QLabel* foldingReliefCornersPicture = nullptr;
+    QLabel* foldingSquareCornersPicture = nullptr;
+    QLabel* jumperPicture = nullptr;
+    QLabel* noJumperPicture = nullptr;
+    QLabel* simpleSquareCornersPicture = nullptr;
+    QLabel* simpleReliefCornersPicture = nullptr;
+    QLabel* tabSlotSquareCornersPicture = nullptr;
+    QLabel* tabSlotReliefCornersPicture = nullptr;
 
-    QListView* OUTeps = nullptr;
-    QListView* MemoDXF = nullptr;
+    QListView* epsDocument = nullptr;
+    QListView* dxfDocument = nullptr;
     LineListModel* epsModel_ = nullptr;
     LineListModel* dxfModel_ = nullptr;
 

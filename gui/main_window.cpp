@@ -1,0 +1,490 @@
+#include "gui/main_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/commands.h"
+#include "app/error_text.h"
+#include "app/language.h"
+#include "gui/line_list_model.h"
+#include "gui/param_table_model.h"
+#include "gui/param_table_view.h"
+#include "gui/pictures.h"
+#include "gui/preview_widget.h"
+#include "gui/previewing_save_dialog.h"
+#include "model/about.h"
+
+namespace tessaro::gui {
+namespace {
+
+constexpr int kClientWidth = 1317;
+constexpr int kClientHeight = 605;
+constexpr int kRowHeight = 18;
+constexpr int kGridFontPixels = 10;
+
+// The check boxes whose captions wrap to a width: cornerRelief (126 x 33 on the form) and
+// simpleCornerRelief, which would run into the screw-slot table.
+int wrapWidth(const QWidget* control) {
+    const QString name = control->objectName();
+    return name == "cornerRelief" ? 126 : name == "simpleCornerRelief" ? 140 : 0;
+}
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QListView* addDocumentView(QWidget* parent, LineListModel* model, const char* name) {
+    auto* view = new QListView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setUniformItemSizes(true);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view->setFont(QFont("Monospace"));
+    auto* layout = new QVBoxLayout(parent);
+    layout->addWidget(view);
+    return view;
+}
+
+// Breaks a caption into lines that fit the width, word by word.
+QString wrapped(const QString& caption, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& word : caption.split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + ' ' + word) <= width) {
+            lines.back() += ' ' + word;
+        } else {
+            lines << word;
+        }
+    }
+    return lines.join('\n');
+}
+
+// Where a control's English text is shown as a tooltip (the rest keep it as a hint only).
+bool showsHint(const QWidget* control) {
+    const QString name = control->objectName();
+    return name != "spiralGroup" && !name.startsWith("TabSheet");
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
+    : QWidget(parent), ports_(ports), wb_(ports.clock, ports.messages), tables_(wb_, ports.folders) {
+    setObjectName("mainWindow");
+    setWindowTitle(text(kProgramTitle) + "  " + text(kContactAddress));
+    setFixedSize(kClientWidth, kClientHeight);
+    // MS Sans Serif 8 pt where it exists; elsewhere a narrow sans serif of the same size,
+    // so that the captions fit the controls' fixed sizes.
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "DejaVu Sans Condensed", "Liberation Sans Narrow", "DejaVu Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    setFont(font);
+
+    buildLeftColumn();
+    tabs = new QTabWidget(this);
+    tabs->setObjectName("tabs");
+    tabs->setGeometry(324, 1, 989, 600);
+    buildFoldingTab();
+    buildSimpleTab();
+    buildTabSlotTab();
+    buildSpiralTab();
+    buildHiddenTab();
+    buildBobbinTab();
+    buildDxfTab();
+    bindSwitches();
+
+    loadTablesAtStart();
+    connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
+    tabs->setCurrentWidget(foldingBoxTab);
+    foldingBoxTabShown();
+}
+
+// QWidget closes the window and deletes the tables' views after the workbench, a member,
+// is gone; an editor still open would then write into a table that no longer exists.
+MainWindow::~MainWindow() { commitOpenEditors(); }
+
+// Loads the saved tables from the working folder; an English main table switches the
+// window to English. A file that cannot be loaded is reported; the others still load.
+void MainWindow::loadTablesAtStart() {
+    try {
+        tables_.load([this] { englishClicked(); });
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+    reloadTables();
+}
+
+// Saves the tables next to the program unless the Russian switch asked for a restart.
+// A file that cannot be written is reported; the window closes all the same.
+void MainWindow::saveTablesAtClose() {
+    try {
+        tables_.save();
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    commitOpenEditors();
+    saveTablesAtClose();
+    event->accept();
+}
+
+QTableView* MainWindow::addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry,
+                                  int captionWidth, int valueWidth) {
+    auto* model = new ParamTableModel(table, this);
+    tableModels_.push_back(model);
+    auto* view = new ParamTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setGeometry(geometry);
+    QFont font = view->font();
+    font.setPixelSize(kGridFontPixels);
+    view->setFont(font);
+    view->setTextElideMode(Qt::ElideNone);  // a caption a pixel too wide shows whole rather than elided
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    view->setColumnWidth(0, captionWidth);
+    view->setColumnWidth(1, valueWidth);
+    return view;
+}
+
+QCheckBox* MainWindow::addCheckBox(QWidget* parent, const char* name, const char* caption, QPoint position,
+                                     bool checked) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->move(position);
+    box->setChecked(checked);
+    setCaption(box, QString::fromUtf8(caption));
+    return box;
+}
+
+QPushButton* MainWindow::addButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                                     void (MainWindow::*handler)()) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+QLabel* MainWindow::addPicture(QWidget* parent, const char* name, QPoint position) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    const QPixmap pixmap = picture(name);
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(position, pixmap.size()));
+    return label;
+}
+
+QWidget* MainWindow::addTab(const char* name, const char* caption) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    const int index = tabs->addTab(page, QString::fromUtf8(caption));
+    if (name == std::string_view("simpleBoxTab") || name == std::string_view("spiralTab")) {
+        tabs->setTabToolTip(index, text(englishTextOf(name)));
+    }
+    return page;
+}
+
+// Sets a control's caption the way its kind shows one. The wrapped check box breaks
+// its caption into lines that fit its width.
+void MainWindow::setCaption(QWidget* control, const QString& caption) {
+    if (const int width = wrapWidth(control); width > 0) {
+        auto* box = static_cast<QCheckBox*>(control);
+        box->setText(wrapped(caption, box->fontMetrics(), width - 22));
+        box->resize(width, std::max(33, box->sizeHint().height()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(caption);
+        if (qobject_cast<QCheckBox*>(control)) {
+            button->adjustSize();
+        }
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        group->setTitle(caption);
+    } else if (const int tab = tabs->indexOf(control); tab >= 0) {
+        tabs->setTabText(tab, caption);
+    }
+}
+
+void MainWindow::buildLeftColumn() {
+    auto* label = new QLabel("Language", this);
+    label->setObjectName("languageLabel");
+    label->move(8, 8);
+    addButton(this, "englishButton", "English", {63, 0, 57, 25}, &MainWindow::englishClicked);
+    addButton(this, "russianButton", "Russian", {122, 0, 57, 25}, &MainWindow::russianClicked);
+    auto* grid = addGrid(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
+    static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
+    grid->verticalHeader()->resizeSection(9, 21);
+    preview_ = new PreviewWidget(this);
+    preview_->setObjectName("Preview");
+    preview_->setGeometry(8, 235, 314, 362);
+    previewingDialog_ = std::make_unique<PreviewingSaveDialog>(ports_.saveDialog,
+                                                               [this] { preview_->showDocument(wb_.epsDocument); });
+}
+
+// The panel buttons are laid out as the unfolded box: lid, rear, bottom between the
+// sides, front; the picture of the box stands beside them.
+void MainWindow::buildFoldingTab() {
+    foldingBoxTab = addTab("foldingBoxTab", "Разборный корпус");
+    auto* panel = new QFrame(foldingBoxTab);
+    panel->setObjectName("foldingBoxPanel");
+    panel->setToolTip("demountable box");
+    panel->setGeometry(0, 0, 600, 215);
+    panel->lower();
+
+    addButton(foldingBoxTab, "foldingLidButton", "Крышка", {310, 34, 70, 45}, &MainWindow::makeLid);
+    addButton(foldingBoxTab, "foldingRearButton", "Тыл", {310, 81, 70, 36}, &MainWindow::makeFrontPanel);
+    addButton(foldingBoxTab, "foldingBottomButton", "Дно", {311, 121, 70, 36}, &MainWindow::makeBottomPanel);
+    addButton(foldingBoxTab, "foldingLeftSideButton", "Боковина", {240, 121, 70, 36}, &MainWindow::makeSidePanel);
+    addButton(foldingBoxTab, "foldingRightSideButton", "Боковина", {382, 121, 70, 36}, &MainWindow::makeSidePanel);
+    addButton(foldingBoxTab, "foldingFrontButton", "Фасад", {310, 160, 70, 49}, &MainWindow::makeFrontPanel);
+    addButton(foldingBoxTab, "foldingSetButton", "Все элементы", {470, 111, 93, 54}, &MainWindow::makeFoldingBoxSet);
+
+    const Options& o = wb_.options;
+    roundedLidCorners = addCheckBox(foldingBoxTab, "roundedLidCorners", "Скругление углов крышки", {403, 46}, o.roundedLidCorners);
+    singleSupportTooth = addCheckBox(foldingBoxTab, "singleSupportTooth", "Один зуб опоры дна", {174, 214}, o.singleSupportTooth);
+    supportJumper = addCheckBox(foldingBoxTab, "supportJumper", "Перемычка опоры дна", {4, 230}, o.supportJumper);
+    cornerRelief = addCheckBox(foldingBoxTab, "cornerRelief", "Прорезать прямые внутренние углы", {175, 242}, o.cornerRelief);
+
+    feet = new QGroupBox("Ножки на боковине", foldingBoxTab);
+    feet->setObjectName("feet");
+    feet->setGeometry(363, 252, 220, 41);
+    auto* row = new QHBoxLayout(feet);
+    row->setContentsMargins(6, 0, 6, 0);
+    row->setDirection(QBoxLayout::RightToLeft);
+    feetButtons_ = new QButtonGroup(this);
+    for (int item = 0; item < 3; ++item) {
+        auto* radio = new QRadioButton(feetText(static_cast<Feet>(item)), feet);
+        radio->setObjectName(QString("feet%1").arg(item));
+        feetButtons_->addButton(radio, item);
+        row->addWidget(radio);
+    }
+    feetButtons_->button(static_cast<int>(o.feet))->setChecked(true);
+
+    addPicture(foldingBoxTab, "foldingBoxPicture", {600, 4});
+    foldingSquareCornersPicture = addPicture(foldingBoxTab, "foldingSquareCornersPicture", {175, 290});
+    foldingReliefCornersPicture = addPicture(foldingBoxTab, "foldingReliefCornersPicture", {175, 290});
+    jumperPicture = addPicture(foldingBoxTab, "jumperPicture", {4, 256});
+    noJumperPicture = addPicture(foldingBoxTab, "noJumperPicture", {4, 256});
+    addPicture(foldingBoxTab, "feetPicture", {363, 300});
+}
+
+void MainWindow::buildSimpleTab() {
+    simpleBoxTab = addTab("simpleBoxTab", "Простой корпус");
+    addButton(simpleBoxTab, "simpleLidButton", "Крышка", {314, 35, 70, 45}, &MainWindow::makeLid);
+    addButton(simpleBoxTab, "simpleRearButton", "Тыл", {314, 82, 70, 36}, &MainWindow::makeFrontPanel);
+    addButton(simpleBoxTab, "simpleBottomButton", "Дно", {315, 122, 70, 36}, &MainWindow::makeLid);
+    addButton(simpleBoxTab, "simpleLeftSideButton", "Боковина", {244, 122, 70, 36}, &MainWindow::makeSimpleSidePanel);
+    addButton(simpleBoxTab, "simpleRightSideButton", "Боковина", {386, 122, 70, 36}, &MainWindow::makeSimpleSidePanel);
+    addButton(simpleBoxTab, "simpleFrontButton", "Фасад", {314, 161, 70, 49}, &MainWindow::makeFrontPanel);
+    addButton(simpleBoxTab, "simpleSetButton", "Все элементы", {475, 113, 89, 54}, &MainWindow::makeSimpleBoxSet);
+
+    simpleRoundedLidCorners = addCheckBox(simpleBoxTab, "simpleRoundedLidCorners", "Скругление углов крышки", {405, 48}, true);
+    simpleCornerRelief = addCheckBox(simpleBoxTab, "simpleCornerRelief", "Прорезать прямые внутренние углы", {62, 242}, false);
+    screwJoints = addCheckBox(simpleBoxTab, "screwJoints", "пазы под винты", {352, 224}, wb_.options.screwJoints);
+    addGrid(simpleBoxTab, wb_.screwTable, "screwTable", {206, 245, 204, 118}, 146, 52);
+
+    addPicture(simpleBoxTab, "simpleBoxPicture", {600, 4});
+    simpleSquareCornersPicture = addPicture(simpleBoxTab, "simpleSquareCornersPicture", {62, 300});
+    simpleReliefCornersPicture = addPicture(simpleBoxTab, "simpleReliefCornersPicture", {62, 300});
+    addPicture(simpleBoxTab, "screwNutPicture", {416, 245});
+}
+
+void MainWindow::buildTabSlotTab() {
+    tabSlotTab = addTab("tabSlotTab", "Зуб-Паз");
+    auto* panel = new QFrame(tabSlotTab);
+    panel->setObjectName("tabSlotPanel");
+    panel->setToolTip("Tab-slot");
+    panel->setGeometry(0, 0, 590, 180);
+    addPicture(panel, "tabAndGapPicture", {4, 30});
+    addGrid(panel, wb_.tabSlotTable, "tabSlotTable", {308, 2, 273, 144}, 214, 53);
+    addButton(panel, "tabSlotButton", "Создать шаблон Зуб - паз", {309, 146, 164, 25}, &MainWindow::makeTabSlotPiece);
+    tabSlotRelief = addCheckBox(tabSlotTab, "tabSlotRelief", "Прорезать прямые внутренние углы", {35, 192},
+                            wb_.options.tabSlotRelief);
+    tabSlotSquareCornersPicture = addPicture(tabSlotTab, "tabSlotSquareCornersPicture", {35, 218});
+    tabSlotReliefCornersPicture = addPicture(tabSlotTab, "tabSlotReliefCornersPicture", {35, 218});
+}
+
+void MainWindow::buildSpiralTab() {
+    spiralTab = addTab("spiralTab", "Спираль Архимеда");
+    auto* group = new QGroupBox("Спираль Архимеда", spiralTab);
+    group->setObjectName("spiralGroup");
+    group->setGeometry(8, 8, 600, 125);
+    addButton(group, "spiralButton", "Построить спираль", {16, 24, 169, 73}, &MainWindow::makeSpiral);
+    addGrid(group, wb_.spiralTable, "spiralTable", {216, 10, 362, 99}, 300, 55);
+    addPicture(spiralTab, "spiralPicture", {8, 140});
+}
+
+void MainWindow::buildHiddenTab() {
+    epsTab = addTab("epsTab", "Выходной шаблон eps");
+    tabs->setTabVisible(tabs->indexOf(epsTab), false);
+    epsModel_ = new LineListModel(wb_.epsDocument, this);
+    epsDocument = addDocumentView(epsTab, epsModel_, "epsDocument");
+    templateLabel = new QLabel(text(wb_.templateLabel), epsTab);
+    templateLabel->setObjectName("templateLabel");
+    static_cast<QVBoxLayout*>(epsTab->layout())->insertWidget(0, templateLabel);
+}
+
+void MainWindow::buildBobbinTab() {
+    bobbinTab = addTab("bobbinTab", "Трансформатор");
+    addPicture(bobbinTab, "bobbinPicture", {8, 8});
+    addGrid(bobbinTab, wb_.bobbinTable, "bobbinTable", {12, 282, 273, 138}, 214, 53);
+    addButton(bobbinTab, "bobbinButton", "Создать каркас", {290, 280, 119, 25}, &MainWindow::makeBobbin);
+}
+
+void MainWindow::buildDxfTab() {
+    dxfTab = addTab("dxfTab", "dxf");
+    dxfModel_ = new LineListModel(wb_.dxfDocument, this);
+    dxfDocument = addDocumentView(dxfTab, dxfModel_, "dxfDocument");
+}
+
+void MainWindow::bindSwitches() {
+    Options& o = wb_.options;
+    connect(cornerRelief, &QCheckBox::toggled, this, &MainWindow::cornerReliefToggled);
+    connect(simpleCornerRelief, &QCheckBox::toggled, this, &MainWindow::simpleCornerReliefToggled);
+    connect(tabSlotRelief, &QCheckBox::toggled, this, &MainWindow::tabSlotReliefToggled);
+    connect(supportJumper, &QCheckBox::toggled, this, &MainWindow::supportJumperToggled);
+    connect(roundedLidCorners, &QCheckBox::toggled, this, [&o](bool on) { o.roundedLidCorners = on; });
+    connect(singleSupportTooth, &QCheckBox::toggled, this, [&o](bool on) { o.singleSupportTooth = on; });
+    connect(screwJoints, &QCheckBox::toggled, this, [&o](bool on) { o.screwJoints = on; });
+    connect(feetButtons_, &QButtonGroup::idToggled, this, [&o](int id, bool on) {
+        if (on) {
+            o.feet = static_cast<Feet>(id);
+        }
+    });
+
+    // The English texts are the hints; tooltips where the control shows them.
+    for (const EnglishText& entry : englishControlTexts()) {
+        auto* control = findChild<QWidget*>(text(entry.control));
+        if (control && showsHint(control)) {
+            control->setToolTip(text(entry.text));
+        }
+    }
+    // The pictures start as the switch defaults say.
+    cornerReliefToggled();
+    simpleCornerReliefToggled();
+    tabSlotReliefToggled();
+    supportJumperToggled();
+}
+
+void MainWindow::commitOpenEditors() {
+    for (ParamTableView* view : findChildren<ParamTableView*>()) {
+        view->commitOpenEditor();
+    }
+}
+
+void MainWindow::reloadTables() {
+    for (ParamTableModel* model : tableModels_) {
+        model->reload();
+    }
+}
+
+void MainWindow::onTabShown(int index) {
+    QWidget* shown = tabs->widget(index);
+    if (shown == foldingBoxTab) {
+        foldingBoxTabShown();
+    } else if (shown == simpleBoxTab) {
+        simpleBoxTabShown();
+    } else if (shown == tabSlotTab) {
+        tabSlotTabShown();
+    } else if (shown == spiralTab) {
+        spiralTabShown();
+    }
+}
+
+void MainWindow::cornerReliefToggled() {
+    wb_.options.cornerRelief = cornerRelief->isChecked();
+    foldingReliefCornersPicture->setVisible(cornerRelief->isChecked());
+    foldingSquareCornersPicture->setVisible(!cornerRelief->isChecked());
+}
+
+void MainWindow::simpleCornerReliefToggled() {
+    cornerRelief->setChecked(simpleCornerRelief->isChecked());
+    simpleReliefCornersPicture->setVisible(simpleCornerRelief->isChecked());
+    simpleSquareCornersPicture->setVisible(!simpleCornerRelief->isChecked());
+}
+
+void MainWindow::tabSlotReliefToggled() {
+    wb_.options.tabSlotRelief = tabSlotRelief->isChecked();
+    tabSlotReliefCornersPicture->setVisible(tabSlotRelief->isChecked());
+    tabSlotSquareCornersPicture->setVisible(!tabSlotRelief->isChecked());
+}
+
+void MainWindow::supportJumperToggled() {
+    wb_.options.supportJumper = supportJumper->isChecked();
+    jumperPicture->setVisible(supportJumper->isChecked());
+    noJumperPicture->setVisible(!supportJumper->isChecked());
+}
+
+void MainWindow::foldingBoxTabShown() { wb_.closeLastOutline = true; }
+
+void MainWindow::simpleBoxTabShown() {
+    simpleCornerRelief->setChecked(cornerRelief->isChecked());
+    wb_.closeLastOutline = true;
+}
+
+void MainWindow::tabSlotTabShown() { wb_.closeLastOutline = false; }
+
+void MainWindow::spiralTabShown() { wb_.closeLastOutline = false; }
+
+// English at once: the tables' captions, then each translatable control's hint
+// becomes its caption.
+void MainWindow::englishClicked() {
+    setEnglishTables(wb_);
+    reloadTables();
+    for (const EnglishText& entry : englishControlTexts()) {
+        if (auto* control = findChild<QWidget*>(text(entry.control))) {
+            setCaption(control, text(entry.text));
+        }
+    }
+}
+
+// Russian needs a restart: the saved English tables are deleted and not written again.
+void MainWindow::russianClicked() { tables_.forgetAndAskForRestart(); }
+
+void MainWindow::makeFrontPanel() { perform("facade"); }
+void MainWindow::makeBottomPanel() { perform("bottom"); }
+void MainWindow::makeSidePanel() { perform("side"); }
+void MainWindow::makeLid() { perform("top"); }
+void MainWindow::makeFoldingBoxSet() { perform("full"); }
+void MainWindow::makeSimpleSidePanel() { perform("simple-side"); }
+void MainWindow::makeSimpleBoxSet() { perform("simple-full"); }
+void MainWindow::makeTabSlotPiece() { perform("tab-slot"); }
+void MainWindow::makeSpiral() { perform("spiral"); }
+void MainWindow::makeBobbin() { perform("bobbin"); }
+
+void MainWindow::perform(std::string_view name) {
+    commitOpenEditors();
+    try {
+        const TemplateCommand* command = findCommand(name);
+        if (command == nullptr) {
+            throw std::logic_error("There is no template \"" + std::string(name) + "\"");
+        }
+        performCommand(wb_, *command, *previewingDialog_);
+    } catch (const std::exception& e) {
+        preview_->showDocument(wb_.epsDocument);
+        ports_.messages.showError(errorBoxText(e));
+    }
+    showDocuments();
+}
+
+void MainWindow::showDocuments() {
+    templateLabel->setText(text(wb_.templateLabel));
+    epsModel_->reload();
+    dxfModel_->reload();
+}
+
+}  // namespace tessaro::gui
