@@ -4,16 +4,6 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
-#include "folding/bottom_panel.h"
-#include "folding/front_panel.h"
-#include "folding/full_case.h"
-#include "folding/lid.h"
-#include "folding/side_panel.h"
-#include "simple/full_set.h"
-#include "simple/side_panel.h"
-#include "templates/bobbin.h"
-#include "templates/spiral.h"
-#include "templates/tab_slot.h"
 
 namespace tessaro {
 namespace {
@@ -23,7 +13,6 @@ std::string bottomName(const Workbench& wb) { return boxName(wb, " bottom"); }
 std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
 
-constexpr std::string_view kFullLabel = " full";
 // The label as the full set's command sets it, so the name is the same before it ran.
 std::string fullCaseName(const Workbench& wb) {
     return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.feet));
@@ -55,15 +44,6 @@ constexpr std::array kCommands = {
     TemplateCommand{"bobbin", makeBobbin, bobbinName, kTransformerTab},
 };
 
-// A full set of panels on one sheet. A bad size leaves the previous document: the sizes
-// the layout needs are read before the label and the header.
-void makeFullSet(Workbench& wb, void (*drawSet)(Workbench&, const PanelSizes&)) {
-    const PanelSizes sizes = readPanelSizes(wb, {1, 2, 3, 4});
-    startTemplate(wb, kFullLabel);
-    startBoxDocument(wb);
-    drawSet(wb, sizes);
-}
-
 }  // namespace
 
 std::span<const TemplateCommand> templateCommands() { return kCommands; }
@@ -83,43 +63,6 @@ void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& d
     if (choice) {
         saveTemplate(wb, choice->path, choice->type);
     }
-}
-
-void startTemplate(Workbench& wb, std::string_view label) {
-    wb.templateLabel = label;
-    wb.pen.originX = 0;
-    wb.pen.originY = 0;
-}
-
-void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&)) {
-    startTemplate(wb, label);
-    startBoxDocument(wb);
-    generator(wb);
-}
-
-void makeFrontPanel(Workbench& wb) { makeSinglePanel(wb, "facade", drawFrontPanel); }
-void makeBottomPanel(Workbench& wb) { makeSinglePanel(wb, "bottom", drawBottomPanel); }
-void makeSidePanel(Workbench& wb) { makeSinglePanel(wb, "Side", drawSidePanel); }
-void makeLid(Workbench& wb) { makeSinglePanel(wb, "Top", drawLid); }
-void makeSimpleSidePanel(Workbench& wb) { makeSinglePanel(wb, "Side", drawSimpleSidePanel); }
-void makeTabSlotPiece(Workbench& wb) { makeSinglePanel(wb, "tab", drawTabSlotPiece); }
-
-void makeFoldingBoxSet(Workbench& wb) { makeFullSet(wb, drawFoldingBoxSet); }
-void makeSimpleBoxSet(Workbench& wb) { makeFullSet(wb, drawSimpleBoxSet); }
-
-void makeSpiral(Workbench& wb) {
-    startTemplate(wb, "Spiral");
-    startSpiralDocument(wb);
-    drawArchimedeanSpiral(wb);
-}
-
-// The table is read before the label and the header, so a bad cell leaves the
-// previous template as it was.
-void makeBobbin(Workbench& wb) {
-    const BobbinSizes sizes = BobbinSizes::read(wb.bobbinTable);
-    startTemplate(wb, kBobbinLabel);
-    startBoxDocument(wb);
-    drawBobbinFrame(wb.pen, sizes);
 }
 
 }  // namespace tessaro

@@ -10,6 +10,8 @@ namespace tessaro {
 // Proposed file names; the cells go in as typed, but for a "/" or a control character,
 // which become blanks so that the name stays in its folder.
 
+// The full sets' template label, which their names carry.
+inline constexpr std::string_view kFullLabel = " full";
 // The bobbin's template label, which its name ends with.
 inline constexpr std::string_view kBobbinLabel = " trans";
 
