@@ -1,5 +1,6 @@
 #include "app/commands.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/proposed_names.h"
@@ -19,29 +20,61 @@ std::string fullCaseName(const Workbench& wb) {
 }
 std::string simpleSetName(const Workbench& wb) { return boxName(wb, std::string(kFullLabel) + "simpl"); }
 
-// Both box tabs close the last outline; the tab-slot and spiral tabs leave it open.
-constexpr bool kBoxTab = true;
-constexpr bool kTabSlotTab = false;
-constexpr bool kSpiralTab = false;
-// Showing the transformer tab leaves the flag as the tab shown before it set it.
-constexpr std::optional<bool> kTransformerTab = std::nullopt;
+// Both box tabs close the last outline and the tab-slot and spiral tabs leave it open;
+// the transformer tab keeps what the tab shown before it set.
+constexpr std::array kTabs = {
+    TabRule{TemplateTab::FoldingBox, "foldingBoxTab", LastOutline::Closed},
+    TabRule{TemplateTab::SimpleBox, "simpleBoxTab", LastOutline::Closed},
+    TabRule{TemplateTab::TabSlot, "tabSlotTab", LastOutline::Open},
+    TabRule{TemplateTab::Spiral, "spiralTab", LastOutline::Open},
+    TabRule{TemplateTab::Transformer, "bobbinTab", LastOutline::AsBefore},
+};
 
+// The buttons are laid out as the unfolded box: lid, rear, bottom between the sides,
+// front; the full set beside them. The tab-slot button stands on its tab's panel, the
+// spiral's in its group box.
+constexpr TemplateButton kFoldingFront[] = {{"foldingFrontButton", "Фасад", "Front", {310, 160, 70, 49}}};
+constexpr TemplateButton kFoldingRear[] = {{"foldingRearButton", "Тыл", "Rear", {310, 81, 70, 36}}};
+constexpr TemplateButton kFoldingBottom[] = {{"foldingBottomButton", "Дно", "Bottom", {311, 121, 70, 36}}};
+constexpr TemplateButton kFoldingSides[] = {
+    {"foldingLeftSideButton", "Боковина", "Side", {240, 121, 70, 36}},
+    {"foldingRightSideButton", "Боковина", "Side", {382, 121, 70, 36}},
+};
+constexpr TemplateButton kFoldingLid[] = {{"foldingLidButton", "Крышка", "Lid", {310, 34, 70, 45}}};
+constexpr TemplateButton kFoldingSet[] = {{"foldingSetButton", "Все элементы", "Make all", {470, 111, 93, 54}}};
+constexpr TemplateButton kSimpleFront[] = {{"simpleFrontButton", "Фасад", "Front", {314, 161, 70, 49}}};
+constexpr TemplateButton kSimpleRear[] = {{"simpleRearButton", "Тыл", "Rear", {314, 82, 70, 36}}};
+constexpr TemplateButton kSimpleLid[] = {{"simpleLidButton", "Крышка", "Lid", {314, 35, 70, 45}}};
+constexpr TemplateButton kSimpleBottom[] = {{"simpleBottomButton", "Дно", "Bottom", {315, 122, 70, 36}}};
+constexpr TemplateButton kSimpleSides[] = {
+    {"simpleLeftSideButton", "Боковина", "Side", {244, 122, 70, 36}},
+    {"simpleRightSideButton", "Боковина", "Side", {386, 122, 70, 36}},
+};
+constexpr TemplateButton kSimpleSet[] = {{"simpleSetButton", "Все элементы", "Make all", {475, 113, 89, 54}}};
+constexpr TemplateButton kTabSlot[] = {{"tabSlotButton", "Создать шаблон Зуб - паз", "Make template", {309, 146, 164, 25}}};
+constexpr TemplateButton kSpiral[] = {{"spiralButton", "Построить спираль", "Make Archimedean spiral", {16, 24, 169, 73}}};
+// The transformer's button has no English text: it stays Russian.
+constexpr TemplateButton kBobbin[] = {{"bobbinButton", "Создать каркас", "", {290, 280, 119, 25}}};
+
+using enum TemplateTab;
+
+// The simple box's front, rear and bottom are the folding box's front panel and lid.
 constexpr std::array kCommands = {
-    TemplateCommand{"facade", makeFrontPanel, facadeName, kBoxTab},
-    TemplateCommand{"rear", makeFrontPanel, facadeName, kBoxTab},
-    TemplateCommand{"simple-front", makeFrontPanel, facadeName, kBoxTab},
-    TemplateCommand{"simple-rear", makeFrontPanel, facadeName, kBoxTab},
-    TemplateCommand{"bottom", makeBottomPanel, bottomName, kBoxTab},
-    TemplateCommand{"side", makeSidePanel, sideName, kBoxTab},
-    TemplateCommand{"top", makeLid, topName, kBoxTab},
-    TemplateCommand{"simple-top", makeLid, topName, kBoxTab},
-    TemplateCommand{"simple-bottom", makeLid, topName, kBoxTab},
-    TemplateCommand{"full", makeFoldingBoxSet, fullCaseName, kBoxTab},
-    TemplateCommand{"simple-side", makeSimpleSidePanel, sideName, kBoxTab},
-    TemplateCommand{"simple-full", makeSimpleBoxSet, simpleSetName, kBoxTab},
-    TemplateCommand{"tab-slot", makeTabSlotPiece, tabSlotName, kTabSlotTab},
-    TemplateCommand{"spiral", makeSpiral, spiralName, kSpiralTab},
-    TemplateCommand{"bobbin", makeBobbin, bobbinName, kTransformerTab},
+    TemplateCommand{"facade", "the folding box's front panel", "facade", FoldingBox, kFoldingFront, makeFrontPanel, facadeName},
+    TemplateCommand{"rear", "the folding box's rear panel, drawn as the front", "facade", FoldingBox, kFoldingRear, makeFrontPanel, facadeName},
+    TemplateCommand{"simple-front", "the simple box's front panel", "facade", SimpleBox, kSimpleFront, makeFrontPanel, facadeName},
+    TemplateCommand{"simple-rear", "the simple box's rear panel, drawn as the front", "facade", SimpleBox, kSimpleRear, makeFrontPanel, facadeName},
+    TemplateCommand{"bottom", "the folding box's bottom", "bottom", FoldingBox, kFoldingBottom, makeBottomPanel, bottomName},
+    TemplateCommand{"side", "a side panel of the folding box", "Side", FoldingBox, kFoldingSides, makeSidePanel, sideName},
+    TemplateCommand{"top", "the folding box's lid", "Top", FoldingBox, kFoldingLid, makeLid, topName},
+    TemplateCommand{"simple-top", "the simple box's lid", "Top", SimpleBox, kSimpleLid, makeLid, topName},
+    TemplateCommand{"simple-bottom", "the simple box's bottom, drawn as the lid", "Top", SimpleBox, kSimpleBottom, makeLid, topName},
+    TemplateCommand{"full", "the folding box's six panels on one sheet", kFullLabel, FoldingBox, kFoldingSet, makeFoldingBoxSet, fullCaseName},
+    TemplateCommand{"simple-side", "a side panel of the simple box", "Side", SimpleBox, kSimpleSides, makeSimpleSidePanel, sideName},
+    TemplateCommand{"simple-full", "the simple box's six panels on one sheet", kFullLabel, SimpleBox, kSimpleSet, makeSimpleBoxSet, simpleSetName},
+    TemplateCommand{"tab-slot", "a test piece of a material: two slots and a toothed edge", "tab", TabSlot, kTabSlot, makeTabSlotPiece, tabSlotName},
+    TemplateCommand{"spiral", "an Archimedean spiral of straight steps", "Spiral", Spiral, kSpiral, makeSpiral, spiralName},
+    TemplateCommand{"bobbin", "a transformer bobbin's six flat parts", kBobbinLabel, Transformer, kBobbin, makeBobbin, bobbinName},
 };
 
 }  // namespace
@@ -49,12 +82,25 @@ constexpr std::array kCommands = {
 std::span<const TemplateCommand> templateCommands() { return kCommands; }
 
 const TemplateCommand* findCommand(std::string_view name) {
-    for (const TemplateCommand& command : kCommands) {
-        if (command.name == name) {
-            return &command;
-        }
+    const auto found = std::ranges::find(kCommands, name, &TemplateCommand::name);
+    return found == kCommands.end() ? nullptr : &*found;
+}
+
+std::span<const TabRule> templateTabs() { return kTabs; }
+
+const TabRule& tabRule(TemplateTab tab) { return *std::ranges::find(kTabs, tab, &TabRule::tab); }
+
+void showTab(Workbench& wb, TemplateTab tab) {
+    switch (tabRule(tab).lastOutline) {
+        case LastOutline::Closed:
+            wb.closeLastOutline = true;
+            break;
+        case LastOutline::Open:
+            wb.closeLastOutline = false;
+            break;
+        case LastOutline::AsBefore:
+            break;
     }
-    return nullptr;
 }
 
 void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog) {

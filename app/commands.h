@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,17 +10,54 @@
 
 namespace tessaro {
 
-// One template button: what it draws and what file name it proposes.
+// The window's tabs that hold template buttons.
+enum class TemplateTab { FoldingBox, SimpleBox, TabSlot, Spiral, Transformer };
+
+// What showing a tab does to how the last DXF polyline is flagged (Workbench::closeLastOutline).
+enum class LastOutline { Closed, Open, AsBefore };
+
+struct TabRule {
+    TemplateTab tab;
+    std::string_view objectName;  // the tab page's, e.g. "foldingBoxTab"
+    LastOutline lastOutline;
+};
+
+// A button's place in pixels on the control that holds it: its tab page, or the
+// panel or group box the window puts there.
+struct ButtonGeometry {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+struct TemplateButton {
+    std::string_view objectName;  // e.g. "foldingFrontButton"
+    std::string_view caption;     // as the window starts, in Russian
+    std::string_view hint;        // English: the tooltip, and the caption after the English switch; empty: none
+    ButtonGeometry geometry;
+};
+
+// One template: its command line verb, its window button(s) and tab, what it draws and
+// what file name it proposes. One command may serve several verbs (the rear panel is
+// drawn as the front one).
 struct TemplateCommand {
-    std::string_view name;  // the command line's word, e.g. "spiral"
-    void (*run)(Workbench&);  // label, origin, header and generators; never saves
+    std::string_view name;   // the command line's verb, e.g. "spiral"
+    std::string_view help;   // one line for the command line's help
+    std::string_view label;  // what the command names its template (Workbench::templateLabel)
+    TemplateTab tab;
+    std::span<const TemplateButton> buttons;  // in the order the window creates them; none: command line only
+    void (*run)(Workbench&);                  // label, origin, header and generators; never saves
     std::string (*proposedName)(const Workbench&);
-    // What showing the button's tab sets closeLastOutline to; empty: the tab leaves it.
-    std::optional<bool> tabClosesLastOutline;
 };
 
 [[nodiscard]] std::span<const TemplateCommand> templateCommands();
 [[nodiscard]] const TemplateCommand* findCommand(std::string_view name);
+
+[[nodiscard]] std::span<const TabRule> templateTabs();
+[[nodiscard]] const TabRule& tabRule(TemplateTab tab);
+// Flags the last outline as showing the tab does; the command line starts each verb so.
+void showTab(Workbench& wb, TemplateTab tab);
 
 // The whole road of a button: draw, propose the name, ask for a file, save it.
 void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog);

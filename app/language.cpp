@@ -7,30 +7,14 @@
 namespace tessaro {
 namespace {
 
-constexpr std::array<EnglishText, 28> kControls = {{
+constexpr std::array<EnglishText, 12> kControls = {{
     {"cornerRelief", "Cut straight inside corners"},
-    {"foldingLidButton", "Lid"},
-    {"foldingRearButton", "Rear"},
-    {"foldingBottomButton", "Bottom"},
-    {"foldingFrontButton", "Front"},
-    {"foldingLeftSideButton", "Side"},
-    {"foldingRightSideButton", "Side"},
-    {"foldingSetButton", "Make all"},
     {"roundedLidCorners", "Rounding corner lid"},
     {"supportJumper", "Jumper support"},
     {"feet", "Feet on the sidewall"},
-    {"simpleLidButton", "Lid"},
-    {"simpleRearButton", "Rear"},
-    {"simpleFrontButton", "Front"},
-    {"simpleLeftSideButton", "Side"},
-    {"simpleBottomButton", "Bottom"},
-    {"simpleRightSideButton", "Side"},
     {"simpleRoundedLidCorners", "Rounding corner lid"},
     {"simpleCornerRelief", "Cut straight inside corners"},
-    {"simpleSetButton", "Make all"},
     {"tabSlotRelief", "Cut straight inside corners"},
-    {"tabSlotButton", "Make template"},
-    {"spiralButton", "Make Archimedean spiral"},
     {"spiralGroup", "Archimedean spiral"},
     {"foldingBoxTab", "Folding box"},
     {"simpleBoxTab", "Simple box"},

@@ -10,11 +10,12 @@ namespace tessaro {
 // A translatable control of the window and its English text. The window shows the
 // text as the control's hint (tooltip); the English switch makes it the caption.
 struct EnglishText {
-    std::string_view control;  // the control's form name, e.g. "foldingFrontButton"
+    std::string_view control;  // the control's object name, e.g. "cornerRelief"
     std::string_view text;
 };
 
-// The 28 controls in the order in which the English switch sets them.
+// The 12 translatable controls besides the template buttons, whose English texts are
+// the hints of the command table (app/commands.h).
 [[nodiscard]] std::span<const EnglishText> englishControlTexts();
 // A control's English text (its hint); empty for a control that has none.
 [[nodiscard]] std::string_view englishTextOf(std::string_view control);

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iomanip>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,10 +61,21 @@ std::vector<std::string> commandNames() {
     return names;
 }
 
+// Each verb and its line of help, for the end of --help.
+std::string commandList() {
+    std::ostringstream list;
+    list << "Commands:\n";
+    for (const TemplateCommand& command : templateCommands()) {
+        list << "  " << std::left << std::setw(16) << command.name << command.help << '\n';
+    }
+    return list.str();
+}
+
 void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("COMMAND", a.command, "The template to make")
         ->required()
         ->check(CLI::IsMember(commandNames()));
+    app.footer(commandList());
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
     app.add_option("-f,--format", a.format, "eps, dxf or svg")->check(CLI::IsMember({"eps", "dxf", "svg"}));
@@ -101,7 +114,8 @@ void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench&
     o.roundedLidCorners = !a.noLidCorners;
     o.tabSlotRelief = a.tabRelief;
     o.feet = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
-    wb.closeLastOutline = command.tabClosesLastOutline.value_or(true);
+    // As the window flags it when the verb's tab is shown.
+    showTab(wb, command.tab);
     if (a.openLast) {
         wb.closeLastOutline = false;
     }

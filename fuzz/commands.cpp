@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
-    wb.closeLastOutline = command->tabClosesLastOutline.value_or(true);
+    showTab(wb, command->tab);
     if (lines.size() > 1) {
         setSwitches(wb, lines[1]);
     }

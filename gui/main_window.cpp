@@ -15,9 +15,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <stdexcept>
 
-#include "app/commands.h"
 #include "app/error_text.h"
 #include "app/language.h"
 #include "gui/line_list_model.h"
@@ -70,11 +68,7 @@ QString wrapped(const QString& caption, const QFontMetrics& metrics, int width) 
     return lines.join('\n');
 }
 
-// Where a control's English text is shown as a tooltip (the rest keep it as a hint only).
-bool showsHint(const QWidget* control) {
-    const QString name = control->objectName();
-    return name != "spiralGroup" && !name.startsWith("TabSheet");
-}
+QRect rectOf(ButtonGeometry g) { return {g.x, g.y, g.width, g.height}; }
 
 }  // namespace
 
@@ -107,7 +101,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     loadTablesAtStart();
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
     tabs->setCurrentWidget(foldingBoxTab);
-    foldingBoxTabShown();
+    onTabShown(tabs->currentIndex());
 }
 
 // QWidget closes the window and deletes the tables' views after the workbench, a member,
@@ -118,7 +112,7 @@ MainWindow::~MainWindow() { commitOpenEditors(); }
 // window to English. A file that cannot be loaded is reported; the others still load.
 void MainWindow::loadTablesAtStart() {
     try {
-        tables_.load([this] { englishClicked(); });
+        tables_.load([this] { switchToEnglish(); });
     } catch (const std::exception& e) {
         ports_.messages.showError(errorBoxText(e));
     }
@@ -172,13 +166,25 @@ QCheckBox* MainWindow::addCheckBox(QWidget* parent, const char* name, const char
     return box;
 }
 
-QPushButton* MainWindow::addButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                                     void (MainWindow::*handler)()) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(name);
+QPushButton* MainWindow::addButton(QWidget* parent, std::string_view name, std::string_view caption, QRect geometry) {
+    auto* button = new QPushButton(text(caption), parent);
+    button->setObjectName(text(name));
     button->setGeometry(geometry);
-    connect(button, &QPushButton::clicked, this, handler);
     return button;
+}
+
+void MainWindow::addTemplateButtons(TemplateTab tab, QWidget* parent) {
+    for (const TemplateCommand& command : templateCommands()) {
+        if (command.tab != tab) {
+            continue;
+        }
+        for (const TemplateButton& entry : command.buttons) {
+            QPushButton* button = addButton(parent, entry.objectName, entry.caption, rectOf(entry.geometry));
+            button->setToolTip(text(entry.hint));
+            connect(button, &QPushButton::clicked, this, [this, &command] { perform(command); });
+            templateButtons_.emplace_back(button, &entry);
+        }
+    }
 }
 
 QLabel* MainWindow::addPicture(QWidget* parent, const char* name, QPoint position) {
@@ -190,13 +196,19 @@ QLabel* MainWindow::addPicture(QWidget* parent, const char* name, QPoint positio
     return label;
 }
 
-QWidget* MainWindow::addTab(const char* name, const char* caption) {
+QWidget* MainWindow::addTab(std::string_view name, const char* caption) {
     auto* page = new QWidget;
-    page->setObjectName(name);
+    page->setObjectName(text(name));
     const int index = tabs->addTab(page, QString::fromUtf8(caption));
-    if (name == std::string_view("simpleBoxTab") || name == std::string_view("spiralTab")) {
+    if (name == "simpleBoxTab" || name == "spiralTab") {
         tabs->setTabToolTip(index, text(englishTextOf(name)));
     }
+    return page;
+}
+
+QWidget* MainWindow::addTemplateTab(TemplateTab tab, const char* caption) {
+    QWidget* page = addTab(tabRule(tab).objectName, caption);
+    templatePages_.emplace_back(page, tab);
     return page;
 }
 
@@ -223,8 +235,10 @@ void MainWindow::buildLeftColumn() {
     auto* label = new QLabel("Language", this);
     label->setObjectName("languageLabel");
     label->move(8, 8);
-    addButton(this, "englishButton", "English", {63, 0, 57, 25}, &MainWindow::englishClicked);
-    addButton(this, "russianButton", "Russian", {122, 0, 57, 25}, &MainWindow::russianClicked);
+    connect(addButton(this, "englishButton", "English", {63, 0, 57, 25}), &QPushButton::clicked, this,
+            &MainWindow::switchToEnglish);
+    connect(addButton(this, "russianButton", "Russian", {122, 0, 57, 25}), &QPushButton::clicked, this,
+            &MainWindow::switchToRussian);
     auto* grid = addGrid(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
     grid->verticalHeader()->resizeSection(9, 21);
@@ -235,23 +249,16 @@ void MainWindow::buildLeftColumn() {
                                                                [this] { preview_->showDocument(wb_.epsDocument); });
 }
 
-// The panel buttons are laid out as the unfolded box: lid, rear, bottom between the
-// sides, front; the picture of the box stands beside them.
+// The panel buttons are laid out as the unfolded box; the picture of the box stands beside them.
 void MainWindow::buildFoldingTab() {
-    foldingBoxTab = addTab("foldingBoxTab", "Разборный корпус");
+    foldingBoxTab = addTemplateTab(TemplateTab::FoldingBox, "Разборный корпус");
     auto* panel = new QFrame(foldingBoxTab);
     panel->setObjectName("foldingBoxPanel");
     panel->setToolTip("demountable box");
     panel->setGeometry(0, 0, 600, 215);
     panel->lower();
 
-    addButton(foldingBoxTab, "foldingLidButton", "Крышка", {310, 34, 70, 45}, &MainWindow::makeLid);
-    addButton(foldingBoxTab, "foldingRearButton", "Тыл", {310, 81, 70, 36}, &MainWindow::makeFrontPanel);
-    addButton(foldingBoxTab, "foldingBottomButton", "Дно", {311, 121, 70, 36}, &MainWindow::makeBottomPanel);
-    addButton(foldingBoxTab, "foldingLeftSideButton", "Боковина", {240, 121, 70, 36}, &MainWindow::makeSidePanel);
-    addButton(foldingBoxTab, "foldingRightSideButton", "Боковина", {382, 121, 70, 36}, &MainWindow::makeSidePanel);
-    addButton(foldingBoxTab, "foldingFrontButton", "Фасад", {310, 160, 70, 49}, &MainWindow::makeFrontPanel);
-    addButton(foldingBoxTab, "foldingSetButton", "Все элементы", {470, 111, 93, 54}, &MainWindow::makeFoldingBoxSet);
+    addTemplateButtons(TemplateTab::FoldingBox, foldingBoxTab);
 
     const Options& o = wb_.options;
     roundedLidCorners = addCheckBox(foldingBoxTab, "roundedLidCorners", "Скругление углов крышки", {403, 46}, o.roundedLidCorners);
@@ -283,14 +290,8 @@ void MainWindow::buildFoldingTab() {
 }
 
 void MainWindow::buildSimpleTab() {
-    simpleBoxTab = addTab("simpleBoxTab", "Простой корпус");
-    addButton(simpleBoxTab, "simpleLidButton", "Крышка", {314, 35, 70, 45}, &MainWindow::makeLid);
-    addButton(simpleBoxTab, "simpleRearButton", "Тыл", {314, 82, 70, 36}, &MainWindow::makeFrontPanel);
-    addButton(simpleBoxTab, "simpleBottomButton", "Дно", {315, 122, 70, 36}, &MainWindow::makeLid);
-    addButton(simpleBoxTab, "simpleLeftSideButton", "Боковина", {244, 122, 70, 36}, &MainWindow::makeSimpleSidePanel);
-    addButton(simpleBoxTab, "simpleRightSideButton", "Боковина", {386, 122, 70, 36}, &MainWindow::makeSimpleSidePanel);
-    addButton(simpleBoxTab, "simpleFrontButton", "Фасад", {314, 161, 70, 49}, &MainWindow::makeFrontPanel);
-    addButton(simpleBoxTab, "simpleSetButton", "Все элементы", {475, 113, 89, 54}, &MainWindow::makeSimpleBoxSet);
+    simpleBoxTab = addTemplateTab(TemplateTab::SimpleBox, "Простой корпус");
+    addTemplateButtons(TemplateTab::SimpleBox, simpleBoxTab);
 
     simpleRoundedLidCorners = addCheckBox(simpleBoxTab, "simpleRoundedLidCorners", "Скругление углов крышки", {405, 48}, true);
     simpleCornerRelief = addCheckBox(simpleBoxTab, "simpleCornerRelief", "Прорезать прямые внутренние углы", {62, 242}, false);
@@ -304,14 +305,14 @@ void MainWindow::buildSimpleTab() {
 }
 
 void MainWindow::buildTabSlotTab() {
-    tabSlotTab = addTab("tabSlotTab", "Зуб-Паз");
+    tabSlotTab = addTemplateTab(TemplateTab::TabSlot, "Зуб-Паз");
     auto* panel = new QFrame(tabSlotTab);
     panel->setObjectName("tabSlotPanel");
     panel->setToolTip("Tab-slot");
     panel->setGeometry(0, 0, 590, 180);
     addPicture(panel, "tabAndGapPicture", {4, 30});
     addGrid(panel, wb_.tabSlotTable, "tabSlotTable", {308, 2, 273, 144}, 214, 53);
-    addButton(panel, "tabSlotButton", "Создать шаблон Зуб - паз", {309, 146, 164, 25}, &MainWindow::makeTabSlotPiece);
+    addTemplateButtons(TemplateTab::TabSlot, panel);
     tabSlotRelief = addCheckBox(tabSlotTab, "tabSlotRelief", "Прорезать прямые внутренние углы", {35, 192},
                             wb_.options.tabSlotRelief);
     tabSlotSquareCornersPicture = addPicture(tabSlotTab, "tabSlotSquareCornersPicture", {35, 218});
@@ -319,11 +320,11 @@ void MainWindow::buildTabSlotTab() {
 }
 
 void MainWindow::buildSpiralTab() {
-    spiralTab = addTab("spiralTab", "Спираль Архимеда");
+    spiralTab = addTemplateTab(TemplateTab::Spiral, "Спираль Архимеда");
     auto* group = new QGroupBox("Спираль Архимеда", spiralTab);
     group->setObjectName("spiralGroup");
     group->setGeometry(8, 8, 600, 125);
-    addButton(group, "spiralButton", "Построить спираль", {16, 24, 169, 73}, &MainWindow::makeSpiral);
+    addTemplateButtons(TemplateTab::Spiral, group);
     addGrid(group, wb_.spiralTable, "spiralTable", {216, 10, 362, 99}, 300, 55);
     addPicture(spiralTab, "spiralPicture", {8, 140});
 }
@@ -339,10 +340,10 @@ void MainWindow::buildHiddenTab() {
 }
 
 void MainWindow::buildBobbinTab() {
-    bobbinTab = addTab("bobbinTab", "Трансформатор");
+    bobbinTab = addTemplateTab(TemplateTab::Transformer, "Трансформатор");
     addPicture(bobbinTab, "bobbinPicture", {8, 8});
     addGrid(bobbinTab, wb_.bobbinTable, "bobbinTable", {12, 282, 273, 138}, 214, 53);
-    addButton(bobbinTab, "bobbinButton", "Создать каркас", {290, 280, 119, 25}, &MainWindow::makeBobbin);
+    addTemplateButtons(TemplateTab::Transformer, bobbinTab);
 }
 
 void MainWindow::buildDxfTab() {
@@ -366,10 +367,11 @@ void MainWindow::bindSwitches() {
         }
     });
 
-    // The English texts are the hints; tooltips where the control shows them.
+    // The English texts are the hints: tooltips, but on the spiral's group box and on the
+    // tab pages, whose tabs carry their own.
     for (const EnglishText& entry : englishControlTexts()) {
         auto* control = findChild<QWidget*>(text(entry.control));
-        if (control && showsHint(control)) {
+        if (control && entry.control != "spiralGroup" && tabs->indexOf(control) < 0) {
             control->setToolTip(text(entry.text));
         }
     }
@@ -392,16 +394,17 @@ void MainWindow::reloadTables() {
     }
 }
 
+// The simple box tab shows the relief switch the folding box tab set; every template
+// tab flags the last outline as the command table says.
 void MainWindow::onTabShown(int index) {
     QWidget* shown = tabs->widget(index);
-    if (shown == foldingBoxTab) {
-        foldingBoxTabShown();
-    } else if (shown == simpleBoxTab) {
-        simpleBoxTabShown();
-    } else if (shown == tabSlotTab) {
-        tabSlotTabShown();
-    } else if (shown == spiralTab) {
-        spiralTabShown();
+    if (shown == simpleBoxTab) {
+        simpleCornerRelief->setChecked(cornerRelief->isChecked());
+    }
+    for (const auto& [page, tab] : templatePages_) {
+        if (page == shown) {
+            showTab(wb_, tab);
+        }
     }
 }
 
@@ -429,20 +432,9 @@ void MainWindow::supportJumperToggled() {
     noJumperPicture->setVisible(!supportJumper->isChecked());
 }
 
-void MainWindow::foldingBoxTabShown() { wb_.closeLastOutline = true; }
-
-void MainWindow::simpleBoxTabShown() {
-    simpleCornerRelief->setChecked(cornerRelief->isChecked());
-    wb_.closeLastOutline = true;
-}
-
-void MainWindow::tabSlotTabShown() { wb_.closeLastOutline = false; }
-
-void MainWindow::spiralTabShown() { wb_.closeLastOutline = false; }
-
 // English at once: the tables' captions, then each translatable control's hint
-// becomes its caption.
-void MainWindow::englishClicked() {
+// becomes its caption; a template button without one stays Russian.
+void MainWindow::switchToEnglish() {
     setEnglishTables(wb_);
     reloadTables();
     for (const EnglishText& entry : englishControlTexts()) {
@@ -450,30 +442,20 @@ void MainWindow::englishClicked() {
             setCaption(control, text(entry.text));
         }
     }
+    for (const auto& [button, entry] : templateButtons_) {
+        if (!entry->hint.empty()) {
+            button->setText(text(entry->hint));
+        }
+    }
 }
 
 // Russian needs a restart: the saved English tables are deleted and not written again.
-void MainWindow::russianClicked() { tables_.forgetAndAskForRestart(); }
+void MainWindow::switchToRussian() { tables_.forgetAndAskForRestart(); }
 
-void MainWindow::makeFrontPanel() { perform("facade"); }
-void MainWindow::makeBottomPanel() { perform("bottom"); }
-void MainWindow::makeSidePanel() { perform("side"); }
-void MainWindow::makeLid() { perform("top"); }
-void MainWindow::makeFoldingBoxSet() { perform("full"); }
-void MainWindow::makeSimpleSidePanel() { perform("simple-side"); }
-void MainWindow::makeSimpleBoxSet() { perform("simple-full"); }
-void MainWindow::makeTabSlotPiece() { perform("tab-slot"); }
-void MainWindow::makeSpiral() { perform("spiral"); }
-void MainWindow::makeBobbin() { perform("bobbin"); }
-
-void MainWindow::perform(std::string_view name) {
+void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     try {
-        const TemplateCommand* command = findCommand(name);
-        if (command == nullptr) {
-            throw std::logic_error("There is no template \"" + std::string(name) + "\"");
-        }
-        performCommand(wb_, *command, *previewingDialog_);
+        performCommand(wb_, command, *previewingDialog_);
     } catch (const std::exception& e) {
         preview_->showDocument(wb_.epsDocument);
         ports_.messages.showError(errorBoxText(e));

@@ -2,8 +2,11 @@
 
 #include <QWidget>
 #include <memory>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/folders.h"
 #include "app/save_dialog.h"
 #include "app/table_files.h"
@@ -46,33 +49,6 @@ public:
 
     [[nodiscard]] Workbench& workbench() { return wb_; }
 
-public slots:
-    // The template buttons; each runs one command of the core.
-    void makeFrontPanel();
-    void makeBottomPanel();
-    void makeSidePanel();
-    void makeLid();
-    void makeFoldingBoxSet();
-    void makeSimpleSidePanel();
-    void makeSimpleBoxSet();
-    void makeTabSlotPiece();
-    void makeSpiral();
-    void makeBobbin();
-
-    // The language buttons.
-    void englishClicked();
-    void russianClicked();
-
-    // The switches and tabs that keep pictures and flags in step.
-    void cornerReliefToggled();
-    void simpleCornerReliefToggled();
-    void tabSlotReliefToggled();
-    void supportJumperToggled();
-    void foldingBoxTabShown();
-    void simpleBoxTabShown();
-    void tabSlotTabShown();
-    void spiralTabShown();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -91,8 +67,18 @@ private:
     void bindSwitches();
     void onTabShown(int index);
 
+    // The language buttons.
+    void switchToEnglish();
+    void switchToRussian();
+
+    // The switches that keep their pictures and flags in step.
+    void cornerReliefToggled();
+    void simpleCornerReliefToggled();
+    void tabSlotReliefToggled();
+    void supportJumperToggled();
+
     // Runs one template command from its button and shows a failure in the error box.
-    void perform(std::string_view command);
+    void perform(const TemplateCommand& command);
     void showDocuments();
     void reloadTables();
     // Puts the text of an open cell editor into its table before the tables are read or saved.
@@ -101,16 +87,22 @@ private:
     QTableView* addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
                         int valueWidth);
     QCheckBox* addCheckBox(QWidget* parent, const char* name, const char* caption, QPoint position, bool checked);
-    QPushButton* addButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                           void (MainWindow::*handler)());
+    QPushButton* addButton(QWidget* parent, std::string_view name, std::string_view caption, QRect geometry);
+    // The tab's buttons as the command table has them, each connected to its command.
+    void addTemplateButtons(TemplateTab tab, QWidget* parent);
     QLabel* addPicture(QWidget* parent, const char* name, QPoint position);
-    QWidget* addTab(const char* name, const char* caption);
+    QWidget* addTab(std::string_view name, const char* caption);
+    QWidget* addTemplateTab(TemplateTab tab, const char* caption);
     void setCaption(QWidget* control, const QString& caption);
 
     WindowPorts ports_;
     Workbench wb_;
     TableStore tables_;
     std::vector<ParamTableModel*> tableModels_;
+
+    // The template buttons and their entries, for the English switch.
+    std::vector<std::pair<QPushButton*, const TemplateButton*>> templateButtons_;
+    std::vector<std::pair<QWidget*, TemplateTab>> templatePages_;
 
     QTabWidget* tabs = nullptr;
     QWidget* foldingBoxTab = nullptr;

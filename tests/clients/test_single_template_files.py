@@ -1,7 +1,7 @@
 import os
 import unittest
 
-from cli_support import FilesTestCase, run_cli
+from cli_support import FilesTestCase, command_names, run_cli
 
 
 class SingleTemplateFiles(FilesTestCase):
@@ -26,6 +26,12 @@ class SingleTemplateFiles(FilesTestCase):
         for command, options in (("tab-slot", ["--tab-relief"]), ("bobbin", [])):
             with self.subTest(command=command):
                 self.assertGreater(self.command_dark_pixels(command, *options), 20)
+
+    def test_help_gives_every_command_a_line_of_its_own(self):
+        commands = run_cli("--help").stdout.decode().split("Commands:\n", 1)[1]
+        listed = [line for line in commands.splitlines() if line.strip()]
+        self.assertEqual([line.split()[0] for line in listed], command_names())
+        self.assertTrue(all(len(line.split(None, 1)) == 2 for line in listed), listed)
 
     def test_proposed_names(self):
         self.assertEqual(run_cli("tab-slot", "--set", "tabslot.T=3.5", "--name").stdout, b"3.5mm 25x25 tab\n")

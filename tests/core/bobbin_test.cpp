@@ -134,9 +134,16 @@ TEST(Bobbin, WallsPassTheFlangeWindowWithTheClearance) {
 }
 
 TEST(Bobbin, TabLeavesTheClosingFlagAsItStands) {
-    EXPECT_FALSE(findCommand("bobbin")->tabClosesLastOutline.has_value());
-    EXPECT_EQ(findCommand("tab-slot")->tabClosesLastOutline, false);
-    EXPECT_EQ(findCommand("simple-side")->tabClosesLastOutline, true);
+    for (const bool before : {false, true}) {
+        Bench b;
+        b.wb.closeLastOutline = before;
+        showTab(b.wb, findCommand("bobbin")->tab);
+        EXPECT_EQ(b.wb.closeLastOutline, before);
+        showTab(b.wb, findCommand("tab-slot")->tab);
+        EXPECT_FALSE(b.wb.closeLastOutline);
+        showTab(b.wb, findCommand("simple-side")->tab);
+        EXPECT_TRUE(b.wb.closeLastOutline);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "app/commands.h"
@@ -66,6 +68,61 @@ TEST_F(Commands, FileErrorLeavesTheDocumentsInMemory) {
     dialog.answer = SaveChoice{(dir / "no" / "s.dxf").string(), FileType::Dxf};
     EXPECT_THROW(performCommand(b.wb, *findCommand("spiral"), dialog), std::exception);
     EXPECT_EQ(b.wb.epsDocument.size(), 213U);
+}
+
+// The command table: fifteen verbs, each button once, each template tab with one rule.
+TEST(CommandTable, VerbsButtonsAndTabsAreEachListedOnce) {
+    std::set<std::string_view> verbs;
+    std::set<std::string_view> buttons;
+    std::size_t buttonCount = 0;
+    for (const TemplateCommand& command : templateCommands()) {
+        verbs.insert(command.name);
+        EXPECT_EQ(findCommand(command.name), &command);
+        EXPECT_FALSE(command.help.empty()) << command.name;
+        EXPECT_EQ(command.help.find('\n'), std::string_view::npos) << command.name;
+        for (const TemplateButton& button : command.buttons) {
+            buttons.insert(button.objectName);
+            ++buttonCount;
+            EXPECT_FALSE(button.caption.empty()) << button.objectName;
+            EXPECT_GT(button.geometry.width, 0) << button.objectName;
+            EXPECT_GT(button.geometry.height, 0) << button.objectName;
+        }
+    }
+    EXPECT_EQ(verbs.size(), 15U);
+    EXPECT_EQ(buttons.size(), buttonCount);
+    EXPECT_EQ(buttonCount, 17U);
+    EXPECT_EQ(findCommand("Spiral"), nullptr);
+
+    std::set<TemplateTab> tabs;
+    std::set<std::string_view> pages;
+    for (const TabRule& rule : templateTabs()) {
+        tabs.insert(rule.tab);
+        pages.insert(rule.objectName);
+        EXPECT_EQ(&tabRule(rule.tab), &rule);
+    }
+    EXPECT_EQ(tabs.size(), 5U);
+    EXPECT_EQ(pages.size(), 5U);
+}
+
+TEST(CommandTable, EveryCommandLabelsItsTemplateAndProposesItsName) {
+    const std::map<std::string_view, std::string> names = {
+        {"facade", "5mm 200x100x110 facade"},     {"rear", "5mm 200x100x110 facade"},
+        {"simple-front", "5mm 200x100x110 facade"}, {"simple-rear", "5mm 200x100x110 facade"},
+        {"bottom", "5mm 200x100x110 bottom"},     {"side", "5mm 200x100x110 side"},
+        {"top", "5mm 200x100x110 top"},           {"simple-top", "5mm 200x100x110 top"},
+        {"simple-bottom", "5mm 200x100x110 top"}, {"full", "5mm 200x100x110 full leg 2"},
+        {"simple-side", "5mm 200x100x110 side"},  {"simple-full", "5mm 200x100x110 fullsimpl"},
+        {"tab-slot", "5mm 25x25 tab"},            {"spiral", "spiral R10mm Fi15 step5 rev8"},
+        {"bobbin", "1mm 30x15x20 trans"},
+    };
+    ASSERT_EQ(names.size(), templateCommands().size());
+    for (const TemplateCommand& command : templateCommands()) {
+        Bench b;
+        EXPECT_EQ(command.proposedName(b.wb), names.at(command.name)) << command.name;
+        command.run(b.wb);
+        EXPECT_EQ(b.wb.templateLabel, command.label) << command.name;
+        EXPECT_EQ(command.proposedName(b.wb), names.at(command.name)) << command.name;
+    }
 }
 
 TEST(ErrorBoxText, AddsTheFullStopOnce) {

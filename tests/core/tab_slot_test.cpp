@@ -113,7 +113,7 @@ TEST(TabSlot, OnlyItsOwnReliefSwitchCounts) {
 
 TEST(TabSlot, DxfLeavesTheToothedEdgeOpenAndTheSlotsClosed) {
     Bench b;
-    b.wb.closeLastOutline = *findCommand("tab-slot")->tabClosesLastOutline;
+    showTab(b.wb, findCommand("tab-slot")->tab);
     makeTabSlotPiece(b.wb);
     (void)templateBytes(b.wb, FileType::Dxf);
     std::vector<std::string> flags;

@@ -1,11 +1,14 @@
-// Every template button: its place, caption and hint, and the command it runs.
+// Every template button as the command table has it: its tab, place, caption and hint,
+// and the command it runs; and the closing rule of every template tab.
+#include <QFile>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QFileInfo>
 #include <QtTest>
 
 #include "app/commands.h"
+#include "app/saving.h"
 #include "gui/fakes.h"
 #include "gui/main_window.h"
 
@@ -14,35 +17,9 @@ using namespace tessaro::gui;
 
 namespace {
 
-struct ButtonLayout {
-    const char* name;
-    const char* tab;
-    QRect geometry;  // on its tab (the tab-slot button on its panel, the spiral's in its group box)
-    const char* caption;
-    const char* hint;
-    const char* command;
-    const char* nameEnding;  // of the proposed file name
-};
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const ButtonLayout kButtons[] = {
-    {"foldingLidButton", "foldingBoxTab", {310, 34, 70, 45}, "Крышка", "Lid", "top", " top"},
-    {"foldingRearButton", "foldingBoxTab", {310, 81, 70, 36}, "Тыл", "Rear", "facade", " facade"},
-    {"foldingBottomButton", "foldingBoxTab", {311, 121, 70, 36}, "Дно", "Bottom", "bottom", " bottom"},
-    {"foldingLeftSideButton", "foldingBoxTab", {240, 121, 70, 36}, "Боковина", "Side", "side", " side"},
-    {"foldingRightSideButton", "foldingBoxTab", {382, 121, 70, 36}, "Боковина", "Side", "side", " side"},
-    {"foldingFrontButton", "foldingBoxTab", {310, 160, 70, 49}, "Фасад", "Front", "facade", " facade"},
-    {"foldingSetButton", "foldingBoxTab", {470, 111, 93, 54}, "Все элементы", "Make all", "full", " full leg 2"},
-    {"simpleLidButton", "simpleBoxTab", {314, 35, 70, 45}, "Крышка", "Lid", "top", " top"},
-    {"simpleRearButton", "simpleBoxTab", {314, 82, 70, 36}, "Тыл", "Rear", "facade", " facade"},
-    {"simpleBottomButton", "simpleBoxTab", {315, 122, 70, 36}, "Дно", "Bottom", "top", " top"},
-    {"simpleLeftSideButton", "simpleBoxTab", {244, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
-    {"simpleRightSideButton", "simpleBoxTab", {386, 122, 70, 36}, "Боковина", "Side", "simple-side", " side"},
-    {"simpleFrontButton", "simpleBoxTab", {314, 161, 70, 49}, "Фасад", "Front", "facade", " facade"},
-    {"simpleSetButton", "simpleBoxTab", {475, 113, 89, 54}, "Все элементы", "Make all", "simple-full", " fullsimpl"},
-    {"tabSlotButton", "tabSlotTab", {309, 146, 164, 25}, "Создать шаблон Зуб - паз", "Make template", "tab-slot", " tab"},
-    {"spiralButton", "spiralTab", {16, 24, 169, 73}, "Построить спираль", "Make Archimedean spiral", "spiral", " rev8"},
-    {"bobbinButton", "bobbinTab", {290, 280, 119, 25}, "Создать каркас", "", "bobbin", " trans"},
-};
+QWidget* tabPage(MainWindow& form, TemplateTab tab) { return form.findChild<QWidget*>(text(tabRule(tab).objectName)); }
 
 }  // namespace
 
@@ -60,49 +37,98 @@ private slots:
         messages = {};
     }
 
-    void everyButtonHasItsPlaceCaptionAndHint() {
+    void everyButtonHasItsTabPlaceCaptionAndHint() {
         MainWindow form({dialog, messages, clock, folders});
-        for (const ButtonLayout& expected : kButtons) {
-            auto* button = form.findChild<QPushButton*>(expected.name);
-            QVERIFY2(button, expected.name);
-            QVERIFY2(form.findChild<QWidget*>(expected.tab)->isAncestorOf(button), expected.name);
-            QCOMPARE(button->geometry(), expected.geometry);
-            QCOMPARE(button->text(), QString::fromUtf8(expected.caption));
-            QCOMPARE(button->toolTip(), QString::fromUtf8(expected.hint));
-            // The caption fits the button.
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(), expected.name);
+        QSet<QString> names;
+        for (const TemplateCommand& command : templateCommands()) {
+            for (const TemplateButton& entry : command.buttons) {
+                const QString name = text(entry.objectName);
+                names.insert(name);
+                auto* button = form.findChild<QPushButton*>(name);
+                QVERIFY2(button, qPrintable(name));
+                QVERIFY2(tabPage(form, command.tab)->isAncestorOf(button), qPrintable(name));
+                const ButtonGeometry g = entry.geometry;
+                QCOMPARE(button->geometry(), QRect(g.x, g.y, g.width, g.height));
+                QCOMPARE(button->text(), text(entry.caption));
+                QCOMPARE(button->toolTip(), text(entry.hint));
+                // The caption fits the button.
+                QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(), qPrintable(name));
+            }
+        }
+        QCOMPARE(names.size(), 17);
+        // Every button on a template tab comes from the table.
+        for (const TabRule& tab : templateTabs()) {
+            for (const QPushButton* button : tabPage(form, tab.tab)->findChildren<QPushButton*>()) {
+                QVERIFY2(names.contains(button->objectName()), qPrintable(button->objectName()));
+            }
         }
         QCOMPARE(form.findChild<QPushButton*>("englishButton")->geometry(), QRect(63, 0, 57, 25));
         QCOMPARE(form.findChild<QPushButton*>("russianButton")->geometry(), QRect(122, 0, 57, 25));
     }
 
-    // Every button runs its command: it proposes the command's file name and saves the file.
+    // A tab page shows no hint of its own: the box and spiral tabs carry theirs on the tab.
+    void tabPagesHaveNoTooltip() {
+        MainWindow form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        for (int i = 0; i < tabs->count(); ++i) {
+            QVERIFY2(tabs->widget(i)->toolTip().isEmpty(), qPrintable(tabs->widget(i)->objectName()));
+        }
+        QCOMPARE(tabs->tabToolTip(tabs->indexOf(form.findChild<QWidget*>("simpleBoxTab"))), QString("Simple box"));
+        QCOMPARE(tabs->tabToolTip(tabs->indexOf(form.findChild<QWidget*>("foldingBoxTab"))), QString());
+        QCOMPARE(form.findChild<QWidget*>("cornerRelief")->toolTip(), QString("Cut straight inside corners"));
+    }
+
+    // Every button runs its command: it labels the template as the table says, proposes the
+    // command's file name and saves what the command makes, byte for byte.
     void everyButtonRunsItsCommand() {
         QTemporaryDir dir;
         MainWindow form({dialog, messages, clock, folders});
         auto* tabs = form.findChild<QTabWidget*>("tabs");
-        for (const ButtonLayout& expected : kButtons) {
-            dialog = {};
-            messages = {};
-            const QString path = dir.filePath(QString(expected.name) + ".dxf");
-            dialog.answer = SaveChoice{path.toStdString(), FileType::Dxf};
-            tabs->setCurrentWidget(form.findChild<QWidget*>(expected.tab));
-            QTest::mouseClick(form.findChild<QPushButton*>(expected.name), Qt::LeftButton);
-            QVERIFY2(messages.errors.empty(), expected.name);
-            QCOMPARE(dialog.offered.size(), std::size_t{1});
-            QVERIFY2(QString::fromStdString(dialog.offered[0]).endsWith(expected.nameEnding), expected.name);
-            QVERIFY2(QFileInfo(path).size() > 0, expected.name);
+        for (const TemplateCommand& command : templateCommands()) {
+            for (const TemplateButton& entry : command.buttons) {
+                const QString name = text(entry.objectName);
+                dialog = {};
+                messages = {};
+                const QString path = dir.filePath(name + ".dxf");
+                dialog.answer = SaveChoice{path.toStdString(), FileType::Dxf};
+                tabs->setCurrentWidget(tabPage(form, command.tab));
+                QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton);
+                QVERIFY2(messages.errors.empty(), qPrintable(name));
+                QCOMPARE(form.workbench().templateLabel, std::string(command.label));
+                QCOMPARE(dialog.offered, std::vector<std::string>{command.proposedName(form.workbench())});
+
+                Workbench fresh(clock, messages);
+                fresh.closeLastOutline = form.workbench().closeLastOutline;
+                command.run(fresh);
+                QFile saved(path);
+                QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(name));
+                QVERIFY2(saved.readAll().toStdString() == templateBytes(fresh, FileType::Dxf), qPrintable(name));
+            }
         }
     }
 
     void rearRunsTheFrontPanelCommand() {
-        if (findCommand("facade") == nullptr) {
-            QSKIP("no front panel in this build");
-        }
         MainWindow form({dialog, messages, clock, folders});
         QTest::mouseClick(form.findChild<QPushButton*>("foldingRearButton"), Qt::LeftButton);
         QCOMPARE(dialog.offered, std::vector<std::string>{"5mm 200x100x110 facade"});
         QCOMPARE(form.workbench().templateLabel, std::string("facade"));
+    }
+
+    // Showing a template tab flags the last outline as its rule says, whatever it was before.
+    void everyTabFlagsTheLastOutlineByItsRule() {
+        MainWindow form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        for (const TabRule& rule : templateTabs()) {
+            for (const TemplateTab before : {TemplateTab::FoldingBox, TemplateTab::Spiral}) {
+                tabs->setCurrentWidget(tabPage(form, before));
+                const bool flagBefore = form.workbench().closeLastOutline;
+                QCOMPARE(flagBefore, before == TemplateTab::FoldingBox);
+                tabs->setCurrentWidget(tabPage(form, rule.tab));
+                const bool expected = rule.lastOutline == LastOutline::AsBefore ? flagBefore
+                                                                                : rule.lastOutline == LastOutline::Closed;
+                QCOMPARE(form.workbench().closeLastOutline, expected);
+            }
+        }
     }
 };
 

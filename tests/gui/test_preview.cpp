@@ -107,7 +107,7 @@ private slots:
         dialog.preview = preview;
         QVERIFY(darkBounds(preview->grab().toImage(), preview->rect().adjusted(2, 2, -2, -2)).isNull());
 
-        form.makeSpiral();
+        form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(dialog.outlinesSeen, std::size_t{1});
         const QRect inside = dialog.seen.rect().adjusted(2, 2, -2, -24);  // within the frame, above the caption
         const QRect drawn = darkBounds(dialog.seen, inside);
@@ -131,11 +131,11 @@ private slots:
         LookingDialog dialog;
         MainWindow form({dialog, messages, clock, folders});
         dialog.preview = form.findChild<PreviewWidget*>("Preview");
-        form.makeSpiral();
+        form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
         auto* grid = form.findChild<QTableView*>("spiralTable");
         grid->model()->setData(grid->model()->index(2, 1), "x");
-        form.makeSpiral();
+        form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(messages.errors.size(), std::size_t{1});
         QCOMPARE(form.workbench().epsDocument.size(), std::size_t{17});
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{0});

@@ -72,10 +72,10 @@ private slots:
         messages = {};
     }
 
-    // Clicking a selected cell and typing at once must not let the view search for a
+    // A click on a selected cell and typing at once must not let the view search for a
     // row starting with the typed digit: the first value row's first character is
     // typed into the last row of every table.
-    void fastTypingLandsInTheClickedCell() {
+    void fastTypingLandsInTheChosenCell() {
         MainWindow form({dialog, messages, clock, folders});
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
