@@ -1,12 +1,14 @@
-// JPEG decoding through libjpeg, for the two photographs of the window.
-#include <QByteArray>
-#include <QImage>
+// The two photographs of the window: JPEG resources decoded through libjpeg.
+#include "gui/photographs.h"
+
+#include <QFile>
+#include <QPainter>
 #include <csetjmp>
 #include <cstdio>
 
 #include <jpeglib.h>
 
-#include "gui/pictures.h"
+#include "gui/drawing_kit.h"
 
 namespace tessaro::gui {
 namespace {
@@ -58,6 +60,23 @@ QImage decodeJpeg(const QByteArray& bytes) {
         return {};
     }
     return image;
+}
+
+QPixmap photograph(const QString& resource, QSize size) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QImage image = decodeJpeg(file.readAll());
+    if (image.isNull()) {
+        return {};
+    }
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage scaled = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    p.drawImage(QPointF((size.width() - scaled.width()) / 2.0, (size.height() - scaled.height()) / 2.0), scaled);
+    return pixmap;
 }
 
 }  // namespace tessaro::gui

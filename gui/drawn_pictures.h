@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+namespace tessaro::gui {
+
+// The window's drawn pictures, each at the size it is shown at. The boxes, corners, feet,
+// tab and spiral are the program's own templates with the default tables.
+
+// The folding box unfolded (lid, rear, bottom between the sides, front), with its width,
+// depth and height marked.
+[[nodiscard]] QPixmap drawFoldingBox(QSize size);
+// The simple box unfolded, without marks.
+[[nodiscard]] QPixmap drawSimpleBox(QSize size);
+// A slot with a square part in it: without relief the cutter rounds the inside corners.
+[[nodiscard]] QPixmap drawCorners(QSize size, bool relief);
+// A side panel joined to the bottom's wing, with or without the support's jumper.
+[[nodiscard]] QPixmap drawSupport(QSize size, bool jumper);
+// Three side panels: no feet, one, two.
+[[nodiscard]] QPixmap drawFeet(QSize size);
+// An edge with a tab and the gap beside it.
+[[nodiscard]] QPixmap drawTabAndGap(QSize size);
+// The spiral of straight steps and the same spiral smoothed.
+[[nodiscard]] QPixmap drawSpiral(QSize size);
+
+}  // namespace tessaro::gui
