@@ -1,6 +1,9 @@
-# The Debian 12 packages the project builds and runs with.
+# The Debian 12 packages the project builds and runs with; scripts/build installs each
+# kind of build's share.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libcli11-dev libjpeg-dev fonts-dejavu-core fonts-dejavu-extra)
-# What the tests and benchmarks need on top: the readers of our files and the test libraries.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf ghostscript librsvg2-bin xvfb xauth strace)
+# What the tests need on top: the readers of our files and the test libraries.
+TEST_PACKAGES=(libgtest-dev libgmock-dev python3-ezdxf ghostscript librsvg2-bin xvfb xauth strace)
+# What the benchmarks (TESSARO_BENCH=ON) need on top.
+BENCH_PACKAGES=(libbenchmark-dev)
 # What scripts/fuzz needs on top of the build: clang++ and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
