@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "app/commands.h"
 #include "app/table_files.h"
 #include "gui/fakes.h"
 #include "gui/main_window.h"
@@ -59,6 +60,14 @@ private slots:
         QCOMPARE(text(form, "foldingRearButton"), QString("Rear"));
         QCOMPARE(text(form, "foldingSetButton"), QString("Make all"));
         QCOMPARE(text(form, "bobbinButton"), QString("Создать каркас"));
+        // Every template button shows its English hint; one without a hint keeps its caption.
+        const auto qstring = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
+        for (const TemplateCommand& command : templateCommands()) {
+            for (const TemplateButton& entry : command.buttons) {
+                QCOMPARE(form.findChild<QPushButton*>(qstring(entry.objectName))->text(),
+                         qstring(entry.hint.empty() ? entry.caption : entry.hint));
+            }
+        }
         QCOMPARE(form.findChild<QGroupBox*>("feet")->title(), QString("Feet on the sidewall"));
         QCOMPARE(form.findChild<QGroupBox*>("spiralGroup")->title(), QString("Archimedean spiral"));
         QCOMPARE(form.findChild<QCheckBox*>("screwJoints")->text(), QString("пазы под винты"));
