@@ -8,15 +8,15 @@
 
 namespace tessaro {
 
-void drawFoldingBoxSet(Workbench& wb, const PanelSizes& s) {
+void drawFoldingBoxSet(Workbench& wb, const PanelSizes& box) {
     // With tab height and frame allowance equal to the thickness every gap is 2M.
     const Placement layout[] = {
-        {drawFrontPanel, 0, -(5 * s.M + s.H)},     // front
+        {drawFrontPanel, 0, -(5 * box.thickness + box.height)},     // front
         {drawBottomPanel, 0, 0},                     // bottom
-        {drawSidePanel, -(7 * s.M + s.H), 0},      // left side
-        {drawSidePanel, 5 * s.M + s.W, 0},         // right side
-        {drawFrontPanel, 0, 5 * s.M + s.D},        // rear
-        {drawLid, 0, 10 * s.M + s.D + s.H},   // lid
+        {drawSidePanel, -(7 * box.thickness + box.height), 0},      // left side
+        {drawSidePanel, 5 * box.thickness + box.width, 0},         // right side
+        {drawFrontPanel, 0, 5 * box.thickness + box.depth},        // rear
+        {drawLid, 0, 10 * box.thickness + box.depth + box.height},   // lid
     };
     drawSheet(wb, layout);
 }

@@ -10,39 +10,39 @@ namespace {
 
 // The slots for the side panels' lid tabs: a column of three on each side, or one long
 // slot per side for the one-tab edge (no screw holes then).
-void drawSideSlots(Pen& pen, const PanelSizes& z, bool oneTab, bool relief, const GapFeature& screwHole) {
+void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, bool relief, const GapFeature& screwHole) {
     const Vec up{0, 1};
     const Vec left{-1, 0};
     const Vec right{1, 0};
     if (!oneTab) {
         pen.toOrigin();
-        drawTabSlotRow(pen, z.fit(), {z.D, 3, up, left, true}, relief, screwHole);
-        pen.toOrigin(z.W, 0);
-        drawTabSlotRow(pen, z.fit(), {z.D, 3, up, right, true}, relief, screwHole);
+        drawTabSlotRow(pen, box.fit(), {box.depth, 3, up, left, true}, relief, screwHole);
+        pen.toOrigin(box.width, 0);
+        drawTabSlotRow(pen, box.fit(), {box.depth, 3, up, right, true}, relief, screwHole);
         return;
     }
-    const double q = z.D / 2 / 3;
+    const double q = box.depth / 2 / 3;
     const double s = q / 2;
-    const Vec along = (5 * q + 2 * z.Al) * up;
-    const Vec leftAcross = z.fit().width() * left;
-    const Vec rightAcross = z.fit().width() * right;
+    const Vec along = (5 * q + 2 * box.tabLengthAllowance) * up;
+    const Vec leftAcross = box.fit().width() * left;
+    const Vec rightAcross = box.fit().width() * right;
     pen.toOrigin();
-    pen.moveTo(0, s - z.Al);
+    pen.moveTo(0, s - box.tabLengthAllowance);
     drawSlot(pen, {leftAcross, along, windingOf(left, up)}, relief);
-    pen.toOrigin(z.W, 0);
-    pen.moveTo(0, s - z.Al);
+    pen.toOrigin(box.width, 0);
+    pen.moveTo(0, s - box.tabLengthAllowance);
     drawSlot(pen, {rightAcross, along, windingOf(up, right), true}, relief);
 }
 
 // The frame rectangle, counterclockwise from its front-left corner; chamfered, each
 // corner is cut off by a 45-degree line whose legs are one cutter diameter long.
-void drawLidOutline(Pen& pen, const PanelSizes& z, bool chamfered) {
-    const double E = z.M + z.F;
-    const double width = z.W + 2 * E;
-    const double depth = z.D + 2 * E;
+void drawLidOutline(Pen& pen, const PanelSizes& box, bool chamfered) {
+    const double E = box.thickness + box.frameAllowance;
+    const double width = box.width + 2 * E;
+    const double depth = box.depth + 2 * E;
     if (chamfered) {
-        pen.moveTo(-(E - z.Cd), -E);
-        drawChamferedRectangle(pen, width, depth, z.Cd);
+        pen.moveTo(-(E - box.cutterDiameter), -E);
+        drawChamferedRectangle(pen, width, depth, box.cutterDiameter);
     } else {
         pen.moveTo(-E, -E);
         drawRectangle(pen, width, depth);
@@ -52,15 +52,15 @@ void drawLidOutline(Pen& pen, const PanelSizes& z, bool chamfered) {
 }  // namespace
 
 void drawLid(Workbench& wb) {
-    const PanelSizes z = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
+    const PanelSizes box = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
     Pen& pen = wb.pen;
     const Options& o = wb.options;
 
     const GapFeature screwHole = screwHolesBetweenSlots(wb);
-    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.cornerRelief, screwHole);
-    drawSideSlots(pen, z, o.singleSupportTooth, o.cornerRelief, screwHole);
+    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, o.cornerRelief, screwHole);
+    drawSideSlots(pen, box, o.singleSupportTooth, o.cornerRelief, screwHole);
     pen.toOrigin();
-    drawLidOutline(pen, z, o.roundedLidCorners);
+    drawLidOutline(pen, box, o.roundedLidCorners);
     pen.stroke();
 }
 

@@ -7,15 +7,15 @@
 
 namespace tessaro {
 
-void drawSimpleBoxSet(Workbench& wb, const PanelSizes& s) {
+void drawSimpleBoxSet(Workbench& wb, const PanelSizes& box) {
     // The sums run left to right as the layout was first written, to keep every digit.
     const Placement layout[] = {
-        {drawFrontPanel, 0, -(s.M * 5 + s.H)},                   // front
+        {drawFrontPanel, 0, -(box.thickness * 5 + box.height)},                   // front
         {drawLid, 0, 0},                                    // lid
-        {drawSimpleSidePanel, -(s.M * 7 + s.H), 0},                   // left side
-        {drawSimpleSidePanel, s.M * 5 + s.W, 0},                      // right side
-        {drawFrontPanel, 0, s.M * 5 + s.D},                      // rear
-        {drawLid, 0, s.M * 5 + s.D + s.H + s.M * 5},        // bottom
+        {drawSimpleSidePanel, -(box.thickness * 7 + box.height), 0},                   // left side
+        {drawSimpleSidePanel, box.thickness * 5 + box.width, 0},                      // right side
+        {drawFrontPanel, 0, box.thickness * 5 + box.depth},                      // rear
+        {drawLid, 0, box.thickness * 5 + box.depth + box.height + box.thickness * 5},        // bottom
     };
     drawSheet(wb, layout);
 }
