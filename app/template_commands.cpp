@@ -2,9 +2,9 @@
 
 #include "app/proposed_names.h"
 #include "folding/bottom_panel.h"
-#include "folding/front_panel.h"
-#include "folding/full_case.h"
-#include "folding/lid.h"
+#include "box/front_panel.h"
+#include "folding/full_set.h"
+#include "box/lid.h"
 #include "folding/side_panel.h"
 #include "simple/full_set.h"
 #include "simple/side_panel.h"

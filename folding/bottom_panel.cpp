@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "folding/panel_sizes.h"
+#include "box/panel_sizes.h"
 #include "output/relief.h"
 #include "output/shapes.h"
 

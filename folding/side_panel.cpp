@@ -1,7 +1,7 @@
 #include "folding/side_panel.h"
 
-#include "folding/bottom_warning.h"
-#include "folding/panel_sizes.h"
+#include "box/bottom_warning.h"
+#include "box/panel_sizes.h"
 #include "output/relief.h"
 #include "output/shapes.h"
 

@@ -1,8 +1,8 @@
 #include "simple/full_set.h"
 
-#include "folding/front_panel.h"
-#include "folding/lid.h"
-#include "folding/sheet_layout.h"
+#include "box/front_panel.h"
+#include "box/lid.h"
+#include "box/sheet_layout.h"
 #include "simple/side_panel.h"
 
 namespace tessaro {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "folding/panel_sizes.h"
+#include "box/panel_sizes.h"
 #include "model/workbench.h"
 
 namespace tessaro {

@@ -1,8 +1,8 @@
 #include "simple/side_panel.h"
 
-#include "folding/bottom_warning.h"
-#include "folding/panel_edges.h"
-#include "folding/panel_sizes.h"
+#include "box/bottom_warning.h"
+#include "box/panel_edges.h"
+#include "box/panel_sizes.h"
 #include "output/shapes.h"
 
 namespace tessaro {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
-#include "folding/front_panel.h"
+#include "box/front_panel.h"
 #include "geometry.h"
 #include "model/number_parse.h"
 

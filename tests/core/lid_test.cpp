@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/commands.h"
-#include "folding/lid.h"
+#include "box/lid.h"
 #include "geometry.h"
 #include "model/number_parse.h"
 

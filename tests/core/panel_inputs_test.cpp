@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "folding/bottom_panel.h"
-#include "folding/lid.h"
+#include "box/lid.h"
 #include "folding/side_panel.h"
 #include "model/number_parse.h"
 #include "support.h"

@@ -2,8 +2,8 @@
 
 #include "app/commands.h"
 #include "assembly.h"
-#include "folding/front_panel.h"
-#include "folding/lid.h"
+#include "box/front_panel.h"
+#include "box/lid.h"
 #include "model/number_parse.h"
 #include "simple/side_panel.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/commands.h"
 #include "assembly.h"
-#include "folding/bottom_warning.h"
+#include "box/bottom_warning.h"
 #include "model/number_parse.h"
 
 namespace tessaro {

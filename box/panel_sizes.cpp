@@ -1,4 +1,4 @@
-#include "folding/panel_sizes.h"
+#include "box/panel_sizes.h"
 
 #include <algorithm>
 #include <array>

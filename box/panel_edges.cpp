@@ -1,4 +1,4 @@
-#include "folding/panel_edges.h"
+#include "box/panel_edges.h"
 
 #include "model/screw_table.h"
 #include "output/relief.h"

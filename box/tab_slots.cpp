@@ -1,4 +1,4 @@
-#include "folding/tab_slots.h"
+#include "box/tab_slots.h"
 
 #include "output/shapes.h"
 

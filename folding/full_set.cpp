@@ -1,9 +1,9 @@
-#include "folding/full_case.h"
+#include "folding/full_set.h"
 
 #include "folding/bottom_panel.h"
-#include "folding/front_panel.h"
-#include "folding/lid.h"
-#include "folding/sheet_layout.h"
+#include "box/front_panel.h"
+#include "box/lid.h"
+#include "box/sheet_layout.h"
 #include "folding/side_panel.h"
 
 namespace tessaro {

@@ -1,4 +1,4 @@
-#include "folding/sheet_layout.h"
+#include "box/sheet_layout.h"
 
 namespace tessaro {
 

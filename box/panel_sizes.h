@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "folding/tab_slots.h"
+#include "box/tab_slots.h"
 #include "model/workbench.h"
 
 namespace tessaro {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "folding/tab_slots.h"
+#include "box/tab_slots.h"
 #include "model/workbench.h"
 #include "output/screw.h"
 #include "output/step.h"

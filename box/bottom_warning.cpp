@@ -1,4 +1,4 @@
-#include "folding/bottom_warning.h"
+#include "box/bottom_warning.h"
 
 namespace tessaro {
 

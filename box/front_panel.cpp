@@ -1,7 +1,7 @@
-#include "folding/front_panel.h"
+#include "box/front_panel.h"
 
-#include "folding/panel_edges.h"
-#include "folding/panel_sizes.h"
+#include "box/panel_edges.h"
+#include "box/panel_sizes.h"
 #include "output/shapes.h"
 
 namespace tessaro {

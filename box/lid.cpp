@@ -1,7 +1,7 @@
-#include "folding/lid.h"
+#include "box/lid.h"
 
-#include "folding/panel_edges.h"
-#include "folding/panel_sizes.h"
+#include "box/panel_edges.h"
+#include "box/panel_sizes.h"
 #include "output/outlines.h"
 #include "output/shapes.h"
 
