@@ -2,9 +2,9 @@
 
 namespace tessaro {
 
-void warnIfBottomFallsOut(Workbench& wb) {
-    if (wb.frameAllowance == 0 && wb.options.feet == Feet::None) {
-        wb.messages.show(kBottomFallsOutWarning);
+void warnIfBottomFallsOut(MessageBox& messages, const PanelSizes& box, Feet feet) {
+    if (box.frameAllowance == 0 && feet == Feet::None) {
+        messages.show(kBottomFallsOutWarning);
     }
 }
 

@@ -1,22 +1,24 @@
 #include "box/front_panel.h"
 
 #include "box/panel_edges.h"
-#include "box/panel_sizes.h"
 #include "output/shapes.h"
 
 namespace tessaro {
 
-void drawFrontPanel(Workbench& wb) {
-    const PanelSizes box = readPanelSizes(wb, {2, 3, 8, 9});
-    Pen& pen = wb.pen;
-    const bool relief = wb.options.cornerRelief;
+void drawFrontPanel(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    const auto gap = [&](ScrewEdge screwEdge) { return panelGapStep(switches, screwTable, screwEdge); };
+    const double W = box.width;
+    const double H = box.height;
+    const double T = box.tabHeight;
 
     pen.toOrigin();
     pen.moveTo(0, 0);
-    drawToothedEdge(pen, ToothedEdge::divided(box.width, 4, box.tabHeight, {1, 0}, {0, -1}), relief, panelGapStep(wb, lineWithScrewSlotUp));
-    drawToothedEdge(pen, ToothedEdge::divided(box.height, 2, box.tabHeight, {0, 1}, {1, 0}), relief, panelGapStep(wb, lineWithScrewSlotLeft));
-    drawToothedEdge(pen, ToothedEdge::divided(box.width, 4, box.tabHeight, {-1, 0}, {0, 1}), relief, panelGapStep(wb, lineWithScrewSlotDown));
-    drawToothedEdge(pen, ToothedEdge::divided(box.height, 2, box.tabHeight, {0, -1}, {-1, 0}), relief, panelGapStep(wb, lineWithScrewSlotRight));
+    drawToothedEdge(pen, ToothedEdge::divided(W, 4, T, {1, 0}, {0, -1}), relief, gap(lineWithScrewSlotUp));
+    drawToothedEdge(pen, ToothedEdge::divided(H, 2, T, {0, 1}, {1, 0}), relief, gap(lineWithScrewSlotLeft));
+    drawToothedEdge(pen, ToothedEdge::divided(W, 4, T, {-1, 0}, {0, 1}), relief, gap(lineWithScrewSlotDown));
+    drawToothedEdge(pen, ToothedEdge::divided(H, 2, T, {0, -1}, {-1, 0}), relief, gap(lineWithScrewSlotRight));
     pen.stroke();
 }
 

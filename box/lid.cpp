@@ -1,7 +1,6 @@
 #include "box/lid.h"
 
 #include "box/panel_edges.h"
-#include "box/panel_sizes.h"
 #include "output/outlines.h"
 #include "output/shapes.h"
 
@@ -51,16 +50,14 @@ void drawLidOutline(Pen& pen, const PanelSizes& box, bool chamfered) {
 
 }  // namespace
 
-void drawLid(Workbench& wb) {
-    const PanelSizes box = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
-    Pen& pen = wb.pen;
-    const Options& o = wb.options;
-
-    const GapFeature screwHole = screwHolesBetweenSlots(wb);
-    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, o.cornerRelief, screwHole);
-    drawSideSlots(pen, box, o.singleSupportTooth, o.cornerRelief, screwHole);
+void drawLid(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    const GapFeature screwHole = screwHolesBetweenSlots(pen, switches, screwTable);
+    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief, screwHole);
+    drawSideSlots(pen, box, switches.singleSupportTooth, relief, screwHole);
     pen.toOrigin();
-    drawLidOutline(pen, box, o.roundedLidCorners);
+    drawLidOutline(pen, box, switches.roundedLidCorners);
     pen.stroke();
 }
 

@@ -5,23 +5,23 @@
 
 namespace tessaro {
 
-EdgeStep panelGapStep(const Workbench& wb, ScrewEdge screwEdge) {
-    if (wb.options.cornerRelief) {
+EdgeStep panelGapStep(const Options& switches, const ParamTable& screwTable, ScrewEdge screwEdge) {
+    if (switches.cornerRelief) {
         return lineNotchedAtBothEnds;
     }
-    if (wb.options.screwJoints) {
-        return [&wb, screwEdge](Pen& pen, double dx, double dy) {
-            screwEdge(pen, readScrewSize(wb.screwTable), dx, dy);
+    if (switches.screwJoints) {
+        return [&screwTable, screwEdge](Pen& pen, double dx, double dy) {
+            screwEdge(pen, readScrewSize(screwTable), dx, dy);
         };
     }
     return plainStep;
 }
 
-GapFeature screwHolesBetweenSlots(Workbench& wb) {
-    if (!wb.options.screwJoints) {
+GapFeature screwHolesBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable) {
+    if (!switches.screwJoints) {
         return {};
     }
-    return [&wb](Vec toCentre) { drawScrewHole(wb.pen, wb.screwTable.real(4), toCentre.x, toCentre.y); };
+    return [&pen, &screwTable](Vec toCentre) { drawScrewHole(pen, screwTable.real(4), toCentre.x, toCentre.y); };
 }
 
 }  // namespace tessaro

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <initializer_list>
+#include <span>
 
 #include "box/tab_slots.h"
-#include "model/workbench.h"
+#include "model/param_table.h"
 
 namespace tessaro {
 
-// The main table's sizes as a panel generator reads them; rows it does not read stay 0.
+// The box table's sizes as a panel generator takes them; rows it does not read stay 0.
 struct PanelSizes {
     double thickness = 0;           // row 1, material thickness
     double width = 0;               // row 2, inner width
@@ -22,8 +22,8 @@ struct PanelSizes {
     [[nodiscard]] SlotFit fit() const { return {thickness, slotAllowance, tabLengthAllowance}; }
 };
 
-// Reads the given rows in the given order, before anything is drawn; a frame allowance
-// and a cutter diameter it read are stored where the drawing reads them.
-[[nodiscard]] PanelSizes readPanelSizes(Workbench& wb, std::initializer_list<int> rows);
+// Reads the given rows in the given order, so the first bad cell in that order is the
+// one reported.
+[[nodiscard]] PanelSizes readPanelSizes(const ParamTable& boxTable, std::span<const int> rows);
 
 }  // namespace tessaro

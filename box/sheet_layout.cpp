@@ -2,11 +2,11 @@
 
 namespace tessaro {
 
-void drawSheet(Workbench& wb, std::span<const Placement> layout) {
+void drawSheet(Pen& pen, std::span<const Placement> layout) {
     for (const Placement& part : layout) {
-        wb.pen.originX = part.originX;
-        wb.pen.originY = part.originY;
-        part.generator(wb);
+        pen.originX = part.originX;
+        pen.originY = part.originY;
+        part.draw(pen);
     }
 }
 

@@ -1,19 +1,23 @@
 #pragma once
 
+#include <functional>
 #include <span>
 
-#include "model/workbench.h"
+#include "output/pen.h"
 
 namespace tessaro {
 
-// One part of a sheet: its generator and the origin it draws from.
+// Draws one part from the pen's origin.
+using PartDrawing = std::function<void(Pen&)>;
+
+// One part of a sheet: how it is drawn and the origin it draws from.
 struct Placement {
-    void (*generator)(Workbench&);
+    PartDrawing draw;
     double originX;
     double originY;
 };
 
-// Runs the generators in order, each from its own origin; they know nothing of the layout.
-void drawSheet(Workbench& wb, std::span<const Placement> layout);
+// Draws the parts in order, each from its own origin; they know nothing of the layout.
+void drawSheet(Pen& pen, std::span<const Placement> layout);
 
 }  // namespace tessaro

@@ -76,19 +76,17 @@ void drawJumperNotches(Pen& pen, const PanelSizes& box) {
 
 }  // namespace
 
-void drawBottomPanel(Workbench& wb) {
-    const PanelSizes box = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
-    Pen& pen = wb.pen;
-    const Options& o = wb.options;
-
-    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, o.cornerRelief);
+void drawBottomPanel(Pen& pen, const PanelSizes& box, const Options& switches) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief);
     pen.toOrigin();
-    drawWingedPlate(pen, box, o.cornerRelief);
-    if (o.singleSupportTooth) {
-        drawOneSlotPerWing(pen, box, o.cornerRelief);
+    drawWingedPlate(pen, box, relief);
+    if (switches.singleSupportTooth) {
+        drawOneSlotPerWing(pen, box, relief);
     } else {
-        drawTwoSlotsPerWing(pen, box, o.cornerRelief);
-        if (o.supportJumper) {
+        drawTwoSlotsPerWing(pen, box, relief);
+        if (switches.supportJumper) {
             drawJumperNotches(pen, box);
         }
     }

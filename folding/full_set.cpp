@@ -1,24 +1,19 @@
 #include "folding/full_set.h"
 
-#include "folding/bottom_panel.h"
-#include "box/front_panel.h"
-#include "box/lid.h"
-#include "box/sheet_layout.h"
-#include "folding/side_panel.h"
-
 namespace tessaro {
 
-void drawFoldingBoxSet(Workbench& wb, const PanelSizes& box) {
+void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts) {
+    const double M = box.thickness;
     // With tab height and frame allowance equal to the thickness every gap is 2M.
     const Placement layout[] = {
-        {drawFrontPanel, 0, -(5 * box.thickness + box.height)},     // front
-        {drawBottomPanel, 0, 0},                     // bottom
-        {drawSidePanel, -(7 * box.thickness + box.height), 0},      // left side
-        {drawSidePanel, 5 * box.thickness + box.width, 0},         // right side
-        {drawFrontPanel, 0, 5 * box.thickness + box.depth},        // rear
-        {drawLid, 0, 10 * box.thickness + box.depth + box.height},   // lid
+        {parts.front, 0, -(5 * M + box.height)},                    // front
+        {parts.bottom, 0, 0},                                       // bottom
+        {parts.side, -(7 * M + box.height), 0},                     // left side
+        {parts.side, 5 * M + box.width, 0},                         // right side
+        {parts.front, 0, 5 * M + box.depth},                        // rear
+        {parts.lid, 0, 10 * M + box.depth + box.height},            // lid
     };
-    drawSheet(wb, layout);
+    drawSheet(pen, layout);
 }
 
 }  // namespace tessaro

@@ -1,6 +1,5 @@
 #include "folding/side_panel.h"
 
-#include "box/bottom_warning.h"
 #include "box/panel_sizes.h"
 #include "output/relief.h"
 #include "output/shapes.h"
@@ -73,20 +72,18 @@ void drawJumperOpening(Pen& pen, const PanelSizes& box) {
 
 }  // namespace
 
-void drawSidePanel(Workbench& wb) {
-    const PanelSizes box = readPanelSizes(wb, {1, 3, 4, 5, 6, 7, 8, 9});
-    warnIfBottomFallsOut(wb);
-    Pen& pen = wb.pen;
-    const Options& o = wb.options;
-
-    drawEndSlotRows(pen, box.fit(), {box.height, 2, box.depth, false}, o.cornerRelief);
+void drawSidePanel(Pen& pen, const PanelSizes& box, const Options& switches) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    const bool oneTooth = switches.singleSupportTooth;
+    drawEndSlotRows(pen, box.fit(), {box.height, 2, box.depth, false}, relief);
     pen.toOrigin();
     pen.moveTo(0, 0);
-    drawFeetSide(pen, box, o.feet);
-    drawToothedEdge(pen, lidEdge(box, o.singleSupportTooth), o.cornerRelief);
+    drawFeetSide(pen, box, switches.feet);
+    drawToothedEdge(pen, lidEdge(box, oneTooth), relief);
     pen.toOrigin();
-    drawHoldingHole(pen, box, o.singleSupportTooth, o.cornerRelief);
-    if (!o.singleSupportTooth && o.supportJumper) {
+    drawHoldingHole(pen, box, oneTooth, relief);
+    if (!oneTooth && switches.supportJumper) {
         pen.toOrigin();
         drawJumperOpening(pen, box);
     }
