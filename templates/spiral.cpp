@@ -48,12 +48,8 @@ void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, 
 }  // namespace
 
 SpiralSizes SpiralSizes::read(const ParamTable& spiralTable) {
-    SpiralSizes sizes;
-    sizes.startRadius = spiralTable.real(1);
-    sizes.stepAngle = spiralTable.real(2);
-    sizes.turnPitch = spiralTable.real(3);
-    sizes.turns = spiralTable.integer(4);
-    return sizes;
+    // A braced list is evaluated in order, so the first bad cell is the one reported.
+    return {spiralTable.real(1), spiralTable.real(2), spiralTable.real(3), spiralTable.integer(4)};
 }
 
 void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {

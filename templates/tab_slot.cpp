@@ -5,14 +5,9 @@
 namespace tessaro {
 
 TabSlotSizes TabSlotSizes::read(const ParamTable& tabSlotTable) {
-    TabSlotSizes sizes;
-    sizes.thickness = tabSlotTable.real(1);
-    sizes.slotAllowance = tabSlotTable.real(4);
-    sizes.tabLengthAllowance = tabSlotTable.real(5);
-    sizes.cutterDiameter = tabSlotTable.real(6);
-    sizes.tabLength = tabSlotTable.real(2);
-    sizes.gap = tabSlotTable.real(3);
-    return sizes;
+    // A braced list is evaluated in order, so the first bad cell is the one reported.
+    const ParamTable& t = tabSlotTable;
+    return {t.real(1), t.real(4), t.real(5), t.real(6), t.real(2), t.real(3)};
 }
 
 void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool relief) {
