@@ -1,7 +1,6 @@
 #include "app/table_files.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "output/files.h"
 #include "output/text_file.h"
 
 namespace tessaro {
@@ -19,13 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string openMessage(const fs::path& path, int error) {
-    return "Cannot open file \"" + path.string() + "\". " + std::strerror(error);
-}
-
 // A table file is a few hundred bytes of text; anything else is refused before it is read
 // whole, so a stray binary or endless file cannot stall the start.
-constexpr std::size_t kLargestTableFile = 1024 * 1024;
+constexpr std::size_t kLargestTableFileMebibytes = 1;
 
 std::string notTableMessage(const fs::path& path, std::string_view why) {
     return "\"" + path.string() + "\" is not a table file (" + std::string(why) + "); it was not loaded";
@@ -42,46 +38,14 @@ bool isText(std::string_view bytes) {
     return true;
 }
 
-std::string readBytes(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        throw FileError(openMessage(path, errno));
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        const int error = errno;
-        ::close(fd);
-        throw FileError(openMessage(path, error));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        if (S_ISDIR(info.st_mode)) {
-            throw FileError(openMessage(path, EISDIR));
-        }
-        throw FileError(notTableMessage(path, "not a regular file"));
-    }
+// The bytes of a table file: a regular text file of at most 1 MiB.
+std::string readTableBytes(const fs::path& path) {
     std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw FileError(openMessage(path, error));
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        if (bytes.size() > kLargestTableFile) {
-            ::close(fd);
-            throw FileError(notTableMessage(path, "larger than 1 MiB"));
-        }
+    try {
+        bytes = readRegularFile(path, kLargestTableFileMebibytes);
+    } catch (const FileRefused& refused) {
+        throw FileError(notTableMessage(path, refused.what()));
     }
-    ::close(fd);
     if (!isText(bytes)) {
         throw FileError(notTableMessage(path, "it holds binary bytes"));
     }
@@ -232,7 +196,7 @@ void readTableText(ParamTable& table, std::string_view text) {
 }
 
 void loadTableFile(ParamTable& table, const fs::path& path) {
-    const std::string text = fromWindows1251(readBytes(path));
+    const std::string text = fromWindows1251(readTableBytes(path));
     const TableCells cells = splitTableText(text);
     if (!cells.problem.empty()) {
         throw FileError(notTableMessage(path, cells.problem));

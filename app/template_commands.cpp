@@ -1,10 +1,13 @@
 #include "app/template_commands.h"
 
+#include <array>
+
 #include "app/proposed_names.h"
+#include "box/bottom_warning.h"
+#include "box/front_panel.h"
+#include "box/lid.h"
 #include "folding/bottom_panel.h"
-#include "folding/front_panel.h"
-#include "folding/full_case.h"
-#include "folding/lid.h"
+#include "folding/full_set.h"
 #include "folding/side_panel.h"
 #include "simple/full_set.h"
 #include "simple/side_panel.h"
@@ -15,13 +18,67 @@
 namespace tessaro {
 namespace {
 
-// A full set of panels on one sheet. A bad size leaves the previous document: the sizes
-// the layout needs are read before the label and the header.
-void makeFullSet(Workbench& wb, void (*drawSet)(Workbench&, const PanelSizes&)) {
-    const PanelSizes sizes = readPanelSizes(wb, {1, 2, 3, 4});
+// The box table's rows each part reads, in the order it reads them: the order decides
+// which bad cell is reported.
+constexpr std::array kFrontPanelRows{2, 3, 8, 9};
+constexpr std::array kBottomPanelRows{1, 2, 4, 5, 6, 7, 9};
+constexpr std::array kSidePanelRows{1, 3, 4, 5, 6, 7, 8, 9};
+constexpr std::array kLidRows{1, 2, 4, 5, 6, 7, 9};
+constexpr std::array kSheetLayoutRows{1, 2, 3, 4};
+
+// A part reads its sizes from the tables, shows its warning and draws from the pen's
+// origin.
+using Part = void (*)(const Workbench&, Pen&);
+
+void frontPanel(const Workbench& wb, Pen& pen) {
+    drawFrontPanel(pen, readPanelSizes(wb.boxTable, kFrontPanelRows), wb.options, wb.screwTable);
+}
+
+void bottomPanel(const Workbench& wb, Pen& pen) {
+    drawBottomPanel(pen, readPanelSizes(wb.boxTable, kBottomPanelRows), wb.options);
+}
+
+void sidePanel(const Workbench& wb, Pen& pen) {
+    const PanelSizes box = readPanelSizes(wb.boxTable, kSidePanelRows);
+    warnIfBottomFallsOut(wb.messages, box, wb.options.feet);
+    drawSidePanel(pen, box, wb.options);
+}
+
+void lid(const Workbench& wb, Pen& pen) {
+    drawLid(pen, readPanelSizes(wb.boxTable, kLidRows), wb.options, wb.screwTable);
+}
+
+void simpleSidePanel(const Workbench& wb, Pen& pen) {
+    const PanelSizes box = readPanelSizes(wb.boxTable, kSidePanelRows);
+    warnIfBottomFallsOut(wb.messages, box, wb.options.feet);
+    drawSimpleSidePanel(pen, box, wb.options, wb.screwTable);
+}
+
+void tabSlotPiece(const Workbench& wb, Pen& pen) {
+    drawTabSlotPiece(pen, TabSlotSizes::read(wb.tabSlotTable), wb.options.tabSlotRelief);
+}
+
+// A command that draws one part: label, origin, main header, then the part, whose sizes
+// are read after the header as they always were.
+void makeSinglePart(Workbench& wb, std::string_view label, Part part) {
+    startTemplate(wb, label);
+    startBoxDocument(wb);
+    part(wb, wb.pen);
+}
+
+PartDrawing placed(const Workbench& wb, Part part) {
+    return [&wb, part](Pen& pen) { part(wb, pen); };
+}
+
+// The start of a full set of panels on one sheet: reads the sizes of the layout, then
+// names the template and writes the header. A bad size of the layout leaves the previous
+// document. Each part reads its own rows when its turn comes, so a bad cell that only a
+// later part reads keeps the parts drawn before it.
+PanelSizes startFullSet(Workbench& wb) {
+    const PanelSizes box = readPanelSizes(wb.boxTable, kSheetLayoutRows);
     startTemplate(wb, kFullLabel);
     startBoxDocument(wb);
-    drawSet(wb, sizes);
+    return box;
 }
 
 }  // namespace
@@ -32,26 +89,28 @@ void startTemplate(Workbench& wb, std::string_view label) {
     wb.pen.originY = 0;
 }
 
-void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&)) {
-    startTemplate(wb, label);
-    startBoxDocument(wb);
-    generator(wb);
+void makeFrontPanel(Workbench& wb) { makeSinglePart(wb, "facade", frontPanel); }
+void makeBottomPanel(Workbench& wb) { makeSinglePart(wb, "bottom", bottomPanel); }
+void makeSidePanel(Workbench& wb) { makeSinglePart(wb, "Side", sidePanel); }
+void makeLid(Workbench& wb) { makeSinglePart(wb, "Top", lid); }
+void makeSimpleSidePanel(Workbench& wb) { makeSinglePart(wb, "Side", simpleSidePanel); }
+void makeTabSlotPiece(Workbench& wb) { makeSinglePart(wb, "tab", tabSlotPiece); }
+
+void makeFoldingBoxSet(Workbench& wb) {
+    const PanelSizes box = startFullSet(wb);
+    drawFoldingBoxSet(wb.pen, box,
+                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)});
 }
 
-void makeFrontPanel(Workbench& wb) { makeSinglePanel(wb, "facade", drawFrontPanel); }
-void makeBottomPanel(Workbench& wb) { makeSinglePanel(wb, "bottom", drawBottomPanel); }
-void makeSidePanel(Workbench& wb) { makeSinglePanel(wb, "Side", drawSidePanel); }
-void makeLid(Workbench& wb) { makeSinglePanel(wb, "Top", drawLid); }
-void makeSimpleSidePanel(Workbench& wb) { makeSinglePanel(wb, "Side", drawSimpleSidePanel); }
-void makeTabSlotPiece(Workbench& wb) { makeSinglePanel(wb, "tab", drawTabSlotPiece); }
-
-void makeFoldingBoxSet(Workbench& wb) { makeFullSet(wb, drawFoldingBoxSet); }
-void makeSimpleBoxSet(Workbench& wb) { makeFullSet(wb, drawSimpleBoxSet); }
+void makeSimpleBoxSet(Workbench& wb) {
+    const PanelSizes box = startFullSet(wb);
+    drawSimpleBoxSet(wb.pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
+}
 
 void makeSpiral(Workbench& wb) {
     startTemplate(wb, "Spiral");
     startSpiralDocument(wb);
-    drawArchimedeanSpiral(wb);
+    drawArchimedeanSpiral(wb.pen, SpiralSizes::read(wb.spiralTable));
 }
 
 // The table is read before the label and the header, so a bad cell leaves the

@@ -8,11 +8,9 @@ namespace tessaro {
 
 // The first steps shared by every command: name the template, reset the origin.
 void startTemplate(Workbench& wb, std::string_view label);
-// A command that draws one panel: label, origin, main header, the panel's generator.
-void makeSinglePanel(Workbench& wb, std::string_view label, void (*generator)(Workbench&));
 
-// The commands: each names its template, resets the origin, writes the header and
-// runs its generators.
+// The commands: each names its template, resets the origin, writes the header, reads the
+// sizes its generators take from the tables and runs the generators with them.
 void makeFrontPanel(Workbench& wb);
 void makeBottomPanel(Workbench& wb);
 void makeSidePanel(Workbench& wb);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "folding/panel_sizes.h"
+#include "box/panel_sizes.h"
 #include "output/relief.h"
 #include "output/shapes.h"
 
@@ -11,17 +11,17 @@ namespace {
 
 // The plate with its wings, counterclockwise from its front-left corner: the front half,
 // then the same steps turned half round for the rear half.
-void drawWingedPlate(Pen& pen, const PanelSizes& z, bool relief) {
-    const double M = z.M;
-    const double E = M + z.F;
+void drawWingedPlate(Pen& pen, const PanelSizes& box, bool relief) {
+    const double M = box.thickness;
+    const double E = M + box.frameAllowance;
     pen.moveTo(0, -E);
     for (const double turn : {1.0, -1.0}) {
-        pen.lineTo(turn * z.W, 0);
-        reliefOr(relief, lineNotchedAtEnd)(pen, 0, turn * (3 * M + z.F));
+        pen.lineTo(turn * box.width, 0);
+        reliefOr(relief, lineNotchedAtEnd)(pen, 0, turn * (3 * M + box.frameAllowance));
         pen.lineTo(turn * E, 0);
-        pen.lineTo(0, turn * (z.D - 4 * M));
+        pen.lineTo(0, turn * (box.depth - 4 * M));
         pen.lineTo(-turn * E, 0);
-        reliefOr(relief, lineNotchedAtStart)(pen, 0, turn * (3 * M + z.F));
+        reliefOr(relief, lineNotchedAtStart)(pen, 0, turn * (3 * M + box.frameAllowance));
     }
 }
 
@@ -37,59 +37,57 @@ void drawWingSlot(Pen& pen, Vec corner, double out, double width, double toward,
 
 // Two slots per wing, one under each of the side panel's two teeth; the rear slot is
 // drawn from its rear end.
-void drawTwoSlotsPerWing(Pen& pen, const PanelSizes& z, bool relief) {
-    const double M = z.M;
-    const double D = z.D;
-    const double length = D / 4 - 2 * M + 2 * z.Al;
-    const double frontEnd = 2 * M + D / 8 - z.Al;
-    const double rearEnd = D - 2 * M - D / 8 + z.Al;
-    for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{z.W, 1.0}}) {
-        drawWingSlot(pen, {wingX, frontEnd}, out, z.fit().width(), 1, length, relief);
-        drawWingSlot(pen, {wingX, rearEnd}, out, z.fit().width(), -1, length, relief);
+void drawTwoSlotsPerWing(Pen& pen, const PanelSizes& box, bool relief) {
+    const double M = box.thickness;
+    const double D = box.depth;
+    const double length = D / 4 - 2 * M + 2 * box.tabLengthAllowance;
+    const double frontEnd = 2 * M + D / 8 - box.tabLengthAllowance;
+    const double rearEnd = D - 2 * M - D / 8 + box.tabLengthAllowance;
+    for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{box.width, 1.0}}) {
+        drawWingSlot(pen, {wingX, frontEnd}, out, box.fit().width(), 1, length, relief);
+        drawWingSlot(pen, {wingX, rearEnd}, out, box.fit().width(), -1, length, relief);
     }
 }
 
 // One long slot per wing under the side panel's one tooth; the right one is drawn from
 // its outer edge, so both are traced alike.
-void drawOneSlotPerWing(Pen& pen, const PanelSizes& z, bool relief) {
-    const double M = z.M;
-    const double D = z.D;
-    const double length = 3 * D / 4 - 4 * M + 2 * z.Al;
-    const double frontEnd = 2 * M + D / 8 - z.Al;
-    for (const double x : {0.0, z.W + M + z.Ah}) {
-        drawWingSlot(pen, {x, frontEnd}, -1, z.fit().width(), 1, length, relief);
+void drawOneSlotPerWing(Pen& pen, const PanelSizes& box, bool relief) {
+    const double M = box.thickness;
+    const double D = box.depth;
+    const double length = 3 * D / 4 - 4 * M + 2 * box.tabLengthAllowance;
+    const double frontEnd = 2 * M + D / 8 - box.tabLengthAllowance;
+    for (const double x : {0.0, box.width + M + box.slotAllowance}) {
+        drawWingSlot(pen, {x, frontEnd}, -1, box.fit().width(), 1, length, relief);
     }
 }
 
 // A notch across the middle of each wing for the bottom-support jumper; it reaches past
 // the wing's edge.
-void drawJumperNotches(Pen& pen, const PanelSizes& z) {
-    const double M = z.M;
-    for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{z.W, 1.0}}) {
+void drawJumperNotches(Pen& pen, const PanelSizes& box) {
+    const double M = box.thickness;
+    for (const auto& [wingX, out] : {std::pair{0.0, -1.0}, std::pair{box.width, 1.0}}) {
         pen.toOrigin();
-        pen.moveTo(wingX, z.D / 2 - M - z.Al);
+        pen.moveTo(wingX, box.depth / 2 - M - box.tabLengthAllowance);
         const Vec across{out * (2 * M + 2), 0};
-        const Vec along{0, 2 * M + 2 * z.Al};
+        const Vec along{0, 2 * M + 2 * box.tabLengthAllowance};
         drawSlot(pen, {across, along, windingOf({0, 1}, {out, 0}), true}, false);
     }
 }
 
 }  // namespace
 
-void drawBottomPanel(Workbench& wb) {
-    const PanelSizes z = readPanelSizes(wb, {1, 2, 4, 5, 6, 7, 9});
-    Pen& pen = wb.pen;
-    const Options& o = wb.options;
-
-    drawEndSlotRows(pen, z.fit(), {z.W, 4, z.D, true}, o.cornerRelief);
+void drawBottomPanel(Pen& pen, const PanelSizes& box, const Options& switches) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief);
     pen.toOrigin();
-    drawWingedPlate(pen, z, o.cornerRelief);
-    if (o.singleSupportTooth) {
-        drawOneSlotPerWing(pen, z, o.cornerRelief);
+    drawWingedPlate(pen, box, relief);
+    if (switches.singleSupportTooth) {
+        drawOneSlotPerWing(pen, box, relief);
     } else {
-        drawTwoSlotsPerWing(pen, z, o.cornerRelief);
-        if (o.supportJumper) {
-            drawJumperNotches(pen, z);
+        drawTwoSlotsPerWing(pen, box, relief);
+        if (switches.supportJumper) {
+            drawJumperNotches(pen, box);
         }
     }
     pen.stroke();

@@ -1,7 +1,6 @@
 #include "folding/side_panel.h"
 
-#include "folding/bottom_warning.h"
-#include "folding/panel_sizes.h"
+#include "box/panel_sizes.h"
 #include "output/relief.h"
 #include "output/shapes.h"
 
@@ -11,11 +10,11 @@ namespace {
 // From the origin round the far long side back to (0, D): down the front strip, across,
 // up the outer edge (recessed between two feet, straight for one long foot, nearer
 // without feet), back across and down the rear strip.
-void drawFeetSide(Pen& pen, const PanelSizes& z, Feet feet) {
-    const double M = z.M;
-    const double F = z.F;
-    const double D = z.D;
-    const double width = feet == Feet::None ? z.H + M + F : z.H + 2 * M + F;
+void drawFeetSide(Pen& pen, const PanelSizes& box, Feet feet) {
+    const double M = box.thickness;
+    const double F = box.frameAllowance;
+    const double D = box.depth;
+    const double width = feet == Feet::None ? box.height + M + F : box.height + 2 * M + F;
     pen.lineTo(0, -(M + F));
     pen.lineTo(width, 0);
     if (feet == Feet::Two) {
@@ -32,40 +31,40 @@ void drawFeetSide(Pen& pen, const PanelSizes& z, Feet feet) {
 }
 
 // The lid edge from (0, D) down to the origin, its tabs standing out to x = -T.
-ToothedEdge lidEdge(const PanelSizes& z, bool oneTooth) {
+ToothedEdge lidEdge(const PanelSizes& box, bool oneTooth) {
     const Vec down{0, -1};
     const Vec out{-1, 0};
     if (oneTooth) {
-        return {down, out, z.D / 12, 5 * z.D / 6, 0, 1, z.T};
+        return {down, out, box.depth / 12, 5 * box.depth / 6, 0, 1, box.tabHeight};
     }
-    return ToothedEdge::divided(z.D, 3, z.T, down, out);
+    return ToothedEdge::divided(box.depth, 3, box.tabHeight, down, out);
 }
 
 // The long hole that takes the bottom's wing, counterclockwise from its inner front
 // corner. Teeth of the panel reach into it from its outer side and hook into the wing's
 // slots; the relief notches of its long sides go into the panel around it.
-void drawHoldingHole(Pen& pen, const PanelSizes& z, bool oneTooth, bool relief) {
-    const double M = z.M;
-    const double D = z.D;
-    const double Al = z.Al;
+void drawHoldingHole(Pen& pen, const PanelSizes& box, bool oneTooth, bool relief) {
+    const double M = box.thickness;
+    const double D = box.depth;
+    const double Al = box.tabLengthAllowance;
     const double q = D / 4;
     const double s = D / 8;
-    pen.moveTo(z.H - z.T, 2 * M - Al);
-    pen.lineTo(M + z.Ah + z.T, 0);
+    pen.moveTo(box.height - box.tabHeight, 2 * M - Al);
+    pen.lineTo(M + box.slotAllowance + box.tabHeight, 0);
     const Vec up{0, 1};
     const Vec in{-1, 0};
-    const ToothedEdge teeth = oneTooth ? ToothedEdge{up, in, s + Al, 3 * D / 4 - 4 * M, 0, 1, z.T}
-                                       : ToothedEdge{up, in, s + Al, q - 2 * M, q, 2, z.T};
+    const ToothedEdge teeth = oneTooth ? ToothedEdge{up, in, s + Al, 3 * D / 4 - 4 * M, 0, 1, box.tabHeight}
+                                       : ToothedEdge{up, in, s + Al, q - 2 * M, q, 2, box.tabHeight};
     const EdgeStep side = reliefOr(relief, lineNotchedOutsideAtBothEnds);
     drawToothedEdge(pen, teeth, {side, side, side});
-    pen.lineTo(-(M + z.T + z.Ah), 0);
+    pen.lineTo(-(M + box.tabHeight + box.slotAllowance), 0);
     side(pen, 0, -(D - 4 * M + 2 * Al));
 }
 
 // An opening across the middle of the holding hole for the bottom-support jumper.
-void drawJumperOpening(Pen& pen, const PanelSizes& z) {
-    const double M = z.M;
-    pen.moveTo(z.H + M + 2, z.D / 2 - M);
+void drawJumperOpening(Pen& pen, const PanelSizes& box) {
+    const double M = box.thickness;
+    pen.moveTo(box.height + M + 2, box.depth / 2 - M);
     const Vec along{0, 2 * M};
     const Vec across{-(2 * M + 4), 0};
     drawSlot(pen, {across, along, windingOf({0, 1}, {-1, 0}), true}, false);
@@ -73,22 +72,20 @@ void drawJumperOpening(Pen& pen, const PanelSizes& z) {
 
 }  // namespace
 
-void drawSidePanel(Workbench& wb) {
-    const PanelSizes z = readPanelSizes(wb, {1, 3, 4, 5, 6, 7, 8, 9});
-    warnIfBottomFallsOut(wb);
-    Pen& pen = wb.pen;
-    const Options& o = wb.options;
-
-    drawEndSlotRows(pen, z.fit(), {z.H, 2, z.D, false}, o.cornerRelief);
+void drawSidePanel(Pen& pen, const PanelSizes& box, const Options& switches) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    const bool oneTooth = switches.singleSupportTooth;
+    drawEndSlotRows(pen, box.fit(), {box.height, 2, box.depth, false}, relief);
     pen.toOrigin();
     pen.moveTo(0, 0);
-    drawFeetSide(pen, z, o.feet);
-    drawToothedEdge(pen, lidEdge(z, o.singleSupportTooth), o.cornerRelief);
+    drawFeetSide(pen, box, switches.feet);
+    drawToothedEdge(pen, lidEdge(box, oneTooth), relief);
     pen.toOrigin();
-    drawHoldingHole(pen, z, o.singleSupportTooth, o.cornerRelief);
-    if (!o.singleSupportTooth && o.supportJumper) {
+    drawHoldingHole(pen, box, oneTooth, relief);
+    if (!oneTooth && switches.supportJumper) {
         pen.toOrigin();
-        drawJumperOpening(pen, z);
+        drawJumperOpening(pen, box);
     }
     pen.stroke();
 }

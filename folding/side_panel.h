@@ -1,13 +1,15 @@
 #pragma once
 
-#include "model/workbench.h"
+#include "box/panel_sizes.h"
+#include "model/options.h"
+#include "output/pen.h"
 
 namespace tessaro {
 
 // The folding box's side panel, lying with X across the box's height and Y along its
 // depth: tabs for the lid along x = 0, a holding hole for the bottom's wing near the
 // other long side, feet beyond it, and slots for the front and rear panels' side tabs.
-// May show the warning that the bottom will fall out.
-void drawSidePanel(Workbench& wb);
+// Takes every size of `box` but the width.
+void drawSidePanel(Pen& pen, const PanelSizes& box, const Options& switches);
 
 }  // namespace tessaro

@@ -3,13 +3,9 @@
 namespace tessaro {
 
 ScrewSize readScrewSize(const ParamTable& screwTable) {
-    ScrewSize size;
-    size.L1 = screwTable.real(1);
-    size.L2 = screwTable.real(2);
-    size.L3 = screwTable.real(3);
-    size.L4 = screwTable.real(4);
-    size.L5 = screwTable.real(5);
-    return size;
+    // A braced list is evaluated in order, so the first bad cell is the one reported.
+    const ParamTable& t = screwTable;
+    return {t.real(1), t.real(2), t.real(3), t.real(4), t.real(5)};
 }
 
 }  // namespace tessaro

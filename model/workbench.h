@@ -12,7 +12,7 @@
 namespace tessaro {
 
 // Everything a command works on: the tables, the switches, the template label, the
-// EPS and DXF documents, the closing flag, the pen and the frame allowance.
+// EPS and DXF documents, the closing flag and the pen.
 // The window owns one; tests make as many as they like.
 class Workbench {
 public:
@@ -33,7 +33,6 @@ public:
     bool closeLastOutline = true;
 
     Pen pen{epsDocument};
-    double frameAllowance = 0;
 
     const Clock& clock;
     MessageBox& messages;

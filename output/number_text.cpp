@@ -36,9 +36,16 @@ void appendCoordinate(std::string& out, double value) {
     out.append(text);
 }
 
-std::string fixedText(double value, int decimals) {
+std::string fixedText(double value, int decimals, TrailingZeros zeros) {
     std::array<char, kBufferSize> buffer{};
-    return std::string(formatFixed(buffer, value, decimals));
+    std::string_view text = formatFixed(buffer, value, decimals);
+    if (zeros == TrailingZeros::Dropped && text.find('.') != std::string_view::npos) {
+        text = text.substr(0, text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.remove_suffix(1);
+        }
+    }
+    return std::string(text);
 }
 
 }  // namespace tessaro

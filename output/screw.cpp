@@ -17,9 +17,9 @@ Vec pointRight(Vec v) { return {v.y, -v.x}; }
 
 // The slot between the two edge pieces, told for the slot pointing up.
 std::array<Vec, 11> upwardSlot(const ScrewSize& s) {
-    const double w = (s.L5 - s.L4) / 2;
-    return {{{0, s.L1}, {-w, 0}, {0, s.L2}, {w, 0}, {0, s.L3}, {s.L4, 0},
-             {0, -s.L3}, {w, 0}, {0, -s.L2}, {-w, 0}, {0, -s.L1}}};
+    const double w = (s.nutWidth - s.screwDiameter) / 2;
+    return {{{0, s.channelToNut}, {-w, 0}, {0, s.nutThickness}, {w, 0}, {0, s.channelBeyondNut}, {s.screwDiameter, 0},
+             {0, -s.channelBeyondNut}, {w, 0}, {0, -s.nutThickness}, {-w, 0}, {0, -s.channelToNut}}};
 }
 
 void screwEdge(Pen& pen, const ScrewSize& size, Vec edgePiece, Turn turn) {
@@ -34,24 +34,24 @@ void screwEdge(Pen& pen, const ScrewSize& size, Vec edgePiece, Turn turn) {
 }  // namespace
 
 void lineWithScrewSlotUp(Pen& pen, const ScrewSize& size, double dx, double) {
-    screwEdge(pen, size, {(dx - size.L4) / 2, 0}, pointUp);
+    screwEdge(pen, size, {(dx - size.screwDiameter) / 2, 0}, pointUp);
 }
 
 void lineWithScrewSlotDown(Pen& pen, const ScrewSize& size, double dx, double) {
-    screwEdge(pen, size, {(dx + size.L4) / 2, 0}, pointDown);
+    screwEdge(pen, size, {(dx + size.screwDiameter) / 2, 0}, pointDown);
 }
 
 void lineWithScrewSlotLeft(Pen& pen, const ScrewSize& size, double, double dy) {
-    screwEdge(pen, size, {0, (dy - size.L4) / 2}, pointLeft);
+    screwEdge(pen, size, {0, (dy - size.screwDiameter) / 2}, pointLeft);
 }
 
 void lineWithScrewSlotRight(Pen& pen, const ScrewSize& size, double, double dy) {
-    screwEdge(pen, size, {0, (dy + size.L4) / 2}, pointRight);
+    screwEdge(pen, size, {0, (dy + size.screwDiameter) / 2}, pointRight);
 }
 
-void drawScrewHole(Pen& pen, double L4, double dx, double dy) {
-    const double r = L4 / 2;
-    const double s = L4 / 3;
+void drawScrewHole(Pen& pen, double diameter, double dx, double dy) {
+    const double r = diameter / 2;
+    const double s = diameter / 3;
     // The first move reaches the top side's left end in two additions to X.
     pen.currentX += dx - r;
     pen.moveTo(s, dy + r);

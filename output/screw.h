@@ -6,11 +6,11 @@ namespace tessaro {
 
 // The screw-and-nut slot's sizes, in millimetres.
 struct ScrewSize {
-    double L1 = 0;  // channel from the edge to the nut pocket
-    double L2 = 0;  // nut thickness: the pocket's length along the channel
-    double L3 = 0;  // channel beyond the pocket
-    double L4 = 0;  // screw diameter: the channel's width, the hole's size
-    double L5 = 0;  // nut's outer size: the pocket's width
+    double channelToNut = 0;      // L1, the channel from the edge to the nut pocket
+    double nutThickness = 0;      // L2, the pocket's length along the channel
+    double channelBeyondNut = 0;  // L3, the channel beyond the pocket
+    double screwDiameter = 0;     // L4, the channel's width and the hole's size
+    double nutWidth = 0;          // L5, the nut's outer size: the pocket's width
 };
 
 // A straight edge step with a T-shaped screw slot centred on it, pointing into the
@@ -21,8 +21,8 @@ void lineWithScrewSlotDown(Pen& pen, const ScrewSize& size, double dx, double dy
 void lineWithScrewSlotLeft(Pen& pen, const ScrewSize& size, double dx, double dy);
 void lineWithScrewSlotRight(Pen& pen, const ScrewSize& size, double dx, double dy);
 
-// An octagonal hole of size L4 centred (dx, dy) from the current point, as an outline
-// of its own; the pen ends on the Y of the call point, L4/6 left of the centre's X.
-void drawScrewHole(Pen& pen, double L4, double dx, double dy);
+// An octagonal hole of the given diameter centred (dx, dy) from the current point, as an outline
+// of its own; the pen ends on the Y of the call point, diameter/6 left of the centre's X.
+void drawScrewHole(Pen& pen, double diameter, double dx, double dy);
 
 }  // namespace tessaro

@@ -14,13 +14,7 @@ void appendNumber(std::string& out, double value) {
     if (!std::isfinite(value)) {
         throw DrawingError("The drawing is too large to be written as SVG");
     }
-    const std::string fixed = fixedText(value, 6);
-    std::string_view text = fixed;
-    text = text.substr(0, text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.remove_suffix(1);
-    }
-    out += text;
+    out += fixedText(value, 6, TrailingZeros::Dropped);
 }
 
 void appendEscaped(std::string& out, std::string_view text) {

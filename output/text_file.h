@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/file_saving.h"
+#include "output/files.h"
 #include "output/line_list.h"
 
 namespace tessaro {

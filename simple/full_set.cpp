@@ -1,23 +1,19 @@
 #include "simple/full_set.h"
 
-#include "folding/front_panel.h"
-#include "folding/lid.h"
-#include "folding/sheet_layout.h"
-#include "simple/side_panel.h"
-
 namespace tessaro {
 
-void drawSimpleBoxSet(Workbench& wb, const PanelSizes& s) {
+void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts) {
+    const double M = box.thickness;
     // The sums run left to right as the layout was first written, to keep every digit.
     const Placement layout[] = {
-        {drawFrontPanel, 0, -(s.M * 5 + s.H)},                   // front
-        {drawLid, 0, 0},                                    // lid
-        {drawSimpleSidePanel, -(s.M * 7 + s.H), 0},                   // left side
-        {drawSimpleSidePanel, s.M * 5 + s.W, 0},                      // right side
-        {drawFrontPanel, 0, s.M * 5 + s.D},                      // rear
-        {drawLid, 0, s.M * 5 + s.D + s.H + s.M * 5},        // bottom
+        {parts.front, 0, -(M * 5 + box.height)},                          // front
+        {parts.lid, 0, 0},                                                // lid
+        {parts.side, -(M * 7 + box.height), 0},                           // left side
+        {parts.side, M * 5 + box.width, 0},                               // right side
+        {parts.front, 0, M * 5 + box.depth},                              // rear
+        {parts.lid, 0, M * 5 + box.depth + box.height + M * 5},           // bottom
     };
-    drawSheet(wb, layout);
+    drawSheet(pen, layout);
 }
 
 }  // namespace tessaro

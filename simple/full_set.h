@@ -1,13 +1,20 @@
 #pragma once
 
-#include "folding/panel_sizes.h"
-#include "model/workbench.h"
+#include "box/panel_sizes.h"
+#include "box/sheet_layout.h"
 
 namespace tessaro {
 
+// How each part of the simple box is drawn; each reads its own sizes when its turn comes.
+struct SimpleBoxParts {
+    PartDrawing front;  // also the rear
+    PartDrawing lid;    // also the bottom
+    PartDrawing side;   // both sides
+};
+
 // The simple box's six parts on one sheet: the lid at the origin, the front panel below
 // it, the rear panel and then the bottom (a second lid) above it, a side panel on each
-// side. The layout needs M, W, H and D of `sizes`.
-void drawSimpleBoxSet(Workbench& wb, const PanelSizes& sizes);
+// side. The layout takes the thickness, width, height and depth of `box`.
+void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts);
 
 }  // namespace tessaro

@@ -1,32 +1,33 @@
 #include "simple/side_panel.h"
 
-#include "folding/bottom_warning.h"
-#include "folding/panel_edges.h"
-#include "folding/panel_sizes.h"
+#include "box/panel_edges.h"
 #include "output/shapes.h"
 
 namespace tessaro {
 
-void drawSimpleSidePanel(Workbench& wb) {
-    const PanelSizes z = readPanelSizes(wb, {1, 3, 4, 5, 6, 7, 8, 9});
-    warnIfBottomFallsOut(wb);
-    Pen& pen = wb.pen;
-    const bool relief = wb.options.cornerRelief;
+void drawSimpleSidePanel(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
+    pen.cutterDiameter = box.cutterDiameter;
+    const bool relief = switches.cornerRelief;
+    const double H = box.height;
+    const double D = box.depth;
+    const double T = box.tabHeight;
 
-    drawEndSlotRows(pen, z.fit(), {z.H, 2, z.D, false}, relief, screwHolesBetweenSlots(wb));
+    drawEndSlotRows(pen, box.fit(), {H, 2, D, false}, relief, screwHolesBetweenSlots(pen, switches, screwTable));
 
     // The body, counterclockwise from the front end of the side at x = 0.
-    const double strip = z.M + z.F;
+    const double strip = box.thickness + box.frameAllowance;
     pen.toOrigin();
     pen.moveTo(0, 0);
     pen.lineTo(0, -strip);
-    pen.lineTo(z.H, 0);
+    pen.lineTo(H, 0);
     pen.lineTo(0, strip);
-    drawToothedEdge(pen, ToothedEdge::divided(z.D, 3, z.T, {0, 1}, {1, 0}), relief, panelGapStep(wb, lineWithScrewSlotLeft));
+    drawToothedEdge(pen, ToothedEdge::divided(D, 3, T, {0, 1}, {1, 0}), relief,
+                    panelGapStep(switches, screwTable, lineWithScrewSlotLeft));
     pen.lineTo(0, strip);
-    pen.lineTo(-z.H, 0);
+    pen.lineTo(-H, 0);
     pen.lineTo(0, -strip);
-    drawToothedEdge(pen, ToothedEdge::divided(z.D, 3, z.T, {0, -1}, {-1, 0}), relief, panelGapStep(wb, lineWithScrewSlotRight));
+    drawToothedEdge(pen, ToothedEdge::divided(D, 3, T, {0, -1}, {-1, 0}), relief,
+                    panelGapStep(switches, screwTable, lineWithScrewSlotRight));
     pen.stroke();
 }
 

@@ -35,39 +35,44 @@ void startPart(Pen& pen, double x, double rowY) {
 
 // An end plate with corners cut 5 mm, the window for the tube and three holes above
 // and three below the window.
-void drawFlange(Pen& pen, const BobbinSizes& z, double rowY) {
+void drawFlange(Pen& pen, const BobbinSizes& bobbin, double rowY) {
+    const double t = bobbin.thickness;
+    const double b = bobbin.windowWidth;
+    const double a = bobbin.legWidth;
+    const double k = bobbin.legThickness;
+    const double g = bobbin.clearance;
     startPart(pen, 0, rowY);
     pen.moveTo(5, 0);
-    drawChamferedRectangle(pen, 2 * z.b + z.a, 2 * z.b + 2 * z.t + z.k, 5);
+    drawChamferedRectangle(pen, 2 * b + a, 2 * b + 2 * t + k, 5);
     pen.moveTo(-5, 0);
-    pen.moveTo(z.b - z.g, z.b - z.g);
-    drawRectangle(pen, z.a + 2 * z.g, 2 * z.t + z.k + 2 * z.g);
-    holeRow(pen, {0, z.k + z.b / 4}, {z.a / 3, z.b / 4});
+    pen.moveTo(b - g, b - g);
+    drawRectangle(pen, a + 2 * g, 2 * t + k + 2 * g);
+    holeRow(pen, {0, k + b / 4}, {a / 3, b / 4});
     pen.currentX = 0;
     pen.currentY = rowY;
     pen.moveTo(0, 0);
-    holeRow(pen, {z.b - z.g, z.b - z.g - 4}, {z.a / 3, -z.b / 4});
+    holeRow(pen, {b - g, b - g - 4}, {a / 3, -b / 4});
 }
 
 // A strip with notches t deep in both long sides: near the ends where the flanges sit
 // (it is a wide there, to pass the window) and in the middle for the narrow walls' tabs.
-void drawWideWall(Pen& pen, const BobbinSizes& z, double rowY) {
-    const double t = z.t;
-    const double g = z.g;
-    const double L = z.L();
-    startPart(pen, 2 * z.b + z.a + 5, rowY);
-    traceHalfTurnOutline(pen, {{2 * t + z.a, 0}, {0, t}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, L - g}, {-t, 0},
+void drawWideWall(Pen& pen, const BobbinSizes& bobbin, double rowY) {
+    const double t = bobbin.thickness;
+    const double g = bobbin.clearance;
+    const double L = bobbin.L();
+    startPart(pen, 2 * bobbin.windowWidth + bobbin.legWidth + 5, rowY);
+    traceHalfTurnOutline(pen, {{2 * t + bobbin.legWidth, 0}, {0, t}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, L - g}, {-t, 0},
                                {0, L + 2 * g}, {t, 0}, {0, L - g}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, t}});
 }
 
 // A k by 3L plate with a tab t wide over the middle third of each long side.
-void drawNarrowWall(Pen& pen, const BobbinSizes& z, double rowY) {
-    const double L = z.L();
-    startPart(pen, 2 * z.b + 2 * z.a + 2 * z.t + 10, rowY);
-    pen.lineTo(z.k, 0);
-    drawToothedEdge(pen, {{0, 1}, {1, 0}, L, L, 0, 1, z.t}, false);
-    pen.lineTo(-z.k, 0);
-    drawToothedEdge(pen, {{0, -1}, {-1, 0}, L, L, 0, 1, z.t}, false);
+void drawNarrowWall(Pen& pen, const BobbinSizes& bobbin, double rowY) {
+    const double L = bobbin.L();
+    startPart(pen, 2 * bobbin.windowWidth + 2 * bobbin.legWidth + 2 * bobbin.thickness + 10, rowY);
+    pen.lineTo(bobbin.legThickness, 0);
+    drawToothedEdge(pen, {{0, 1}, {1, 0}, L, L, 0, 1, bobbin.thickness}, false);
+    pen.lineTo(-bobbin.legThickness, 0);
+    drawToothedEdge(pen, {{0, -1}, {-1, 0}, L, L, 0, 1, bobbin.thickness}, false);
 }
 
 }  // namespace
@@ -79,8 +84,9 @@ BobbinSizes BobbinSizes::read(const ParamTable& bobbinTable) {
 }
 
 double BobbinSizes::rowPitch() const {
-    const double flangeHeight = 2 * b + 2 * t + k;
-    return h + 4 * t >= flangeHeight ? h + 6 * t : flangeHeight + 5;
+    const double t = thickness;
+    const double flangeHeight = 2 * windowWidth + 2 * t + legThickness;
+    return windowHeight + 4 * t >= flangeHeight ? windowHeight + 6 * t : flangeHeight + 5;
 }
 
 void drawBobbinFrame(Pen& pen, const BobbinSizes& sizes) {

@@ -7,18 +7,18 @@ namespace tessaro {
 
 // The transformer table's sizes, in millimetres.
 struct BobbinSizes {
-    double t = 0;  // material thickness
-    double h = 0;  // window height: the coil's length between the flanges
-    double b = 0;  // window width: how far the flanges reach out beyond the tube
-    double a = 0;  // core leg width
-    double k = 0;  // core leg thickness
-    double g = 0;  // clearance allowance
+    double thickness = 0;     // t, of the material
+    double windowHeight = 0;  // h, the coil's length between the flanges
+    double windowWidth = 0;   // b, how far the flanges reach out beyond the tube
+    double legWidth = 0;      // a, of the core's leg
+    double legThickness = 0;  // k, of the core's leg
+    double clearance = 0;     // g, the allowance around the leg
 
     // Reads rows 1 to 6 in order.
     [[nodiscard]] static BobbinSizes read(const ParamTable& bobbinTable);
 
     // A third of the narrow wall's length.
-    [[nodiscard]] double L() const { return (h - 2 * t) / 3; }
+    [[nodiscard]] double L() const { return (windowHeight - 2 * thickness) / 3; }
     // How far the second row of parts lies below the first: the taller of a wall and
     // a flange, and some room.
     [[nodiscard]] double rowPitch() const;

@@ -47,11 +47,16 @@ void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, 
 
 }  // namespace
 
-void drawArchimedeanSpiral(Workbench& wb) {
-    const double R = wb.spiralTable.real(1);
-    const double Fi = wb.spiralTable.real(2);
-    const double St = wb.spiralTable.real(3);
-    const int N = wb.spiralTable.integer(4);
+SpiralSizes SpiralSizes::read(const ParamTable& spiralTable) {
+    // A braced list is evaluated in order, so the first bad cell is the one reported.
+    return {spiralTable.real(1), spiralTable.real(2), spiralTable.real(3), spiralTable.integer(4)};
+}
+
+void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {
+    const double R = spiral.startRadius;
+    const double Fi = spiral.stepAngle;
+    const double St = spiral.turnPitch;
+    const int N = spiral.turns;
 
     double t = 0;
     const double dt = static_cast<double>(kTwoPi * Fi / 360);
@@ -59,7 +64,6 @@ void drawArchimedeanSpiral(Workbench& wb) {
     const double K = static_cast<double>(kDegreesPerRadian / Fi);
     refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
 
-    Pen& pen = wb.pen;
     pen.originX = 0;
     pen.originY = 0;
     pen.toOrigin();

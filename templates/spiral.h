@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/workbench.h"
+#include "model/param_table.h"
+#include "output/pen.h"
 
 namespace tessaro {
 
@@ -9,8 +10,20 @@ inline constexpr long double kMaxSpiralLines = 10'000'000;
 // The text of that many lines of ordinary numbers; huge numbers reach it with fewer lines.
 inline constexpr long double kMaxSpiralBytes = kMaxSpiralLines * 32;
 
-// The Archimedean spiral of the spiral table as one open path of tangent steps,
-// from the centre down to the start radius and then N turns counter-clockwise.
-void drawArchimedeanSpiral(Workbench& wb);
+// The spiral table's values.
+struct SpiralSizes {
+    double startRadius = 0;  // row 1, R, in millimetres
+    double stepAngle = 0;    // row 2, Fi: the turn of one step, in degrees
+    double turnPitch = 0;    // row 3, St: how far a turn lies from the one before, in millimetres
+    int turns = 0;           // row 4, N
+
+    // Reads rows 1 to 4 in order.
+    [[nodiscard]] static SpiralSizes read(const ParamTable& spiralTable);
+};
+
+// The Archimedean spiral as one open path of tangent steps, from the centre down to the
+// start radius and then N turns counter-clockwise. Refuses a spiral that would never end
+// or would not fit in memory before it draws anything.
+void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral);
 
 }  // namespace tessaro

@@ -4,17 +4,20 @@
 
 namespace tessaro {
 
-void drawTabSlotPiece(Workbench& wb) {
-    const ParamTable& t = wb.tabSlotTable;
-    Pen& pen = wb.pen;
-    const double T = t.real(1);
-    const double A = t.real(4);
-    const double B = t.real(5);
-    pen.cutterDiameter = t.real(6);
-    const double L = t.real(2);
-    const double G = t.real(3);
+TabSlotSizes TabSlotSizes::read(const ParamTable& tabSlotTable) {
+    // A braced list is evaluated in order, so the first bad cell is the one reported.
+    const ParamTable& t = tabSlotTable;
+    return {t.real(1), t.real(4), t.real(5), t.real(6), t.real(2), t.real(3)};
+}
+
+void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool relief) {
+    const double T = sizes.thickness;
+    const double L = sizes.tabLength;
+    const double G = sizes.gap;
+    const double A = sizes.slotAllowance;
+    const double B = sizes.tabLengthAllowance;
     const double halfGap = G / 2;
-    const bool relief = wb.options.tabSlotRelief;
+    pen.cutterDiameter = sizes.cutterDiameter;
 
     pen.currentX = 0;
     pen.currentY = 0;

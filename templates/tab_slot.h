@@ -1,12 +1,27 @@
 #pragma once
 
-#include "model/workbench.h"
+#include "model/param_table.h"
+#include "output/pen.h"
 
 namespace tessaro {
 
-// The tab-slot test piece from the tab-slot table: two slots in a plate and, above
-// them, the toothed edge of a strip whose two teeth stand centred over the slots.
-// Only the working edges are drawn; the toothed edge is an open path.
-void drawTabSlotPiece(Workbench& wb);
+// The tab-slot table's sizes, in millimetres.
+struct TabSlotSizes {
+    // In the order the rows are read.
+    double thickness = 0;           // row 1, T: the material, and so the tab's height
+    double slotAllowance = 0;       // row 4, A: on the tab's thickness
+    double tabLengthAllowance = 0;  // row 5, B: at each end of the tab
+    double cutterDiameter = 0;      // row 6
+    double tabLength = 0;           // row 2, L
+    double gap = 0;                 // row 3, G: between the two tabs
+
+    // Reads rows 1, 4, 5, 6, 2 and 3, in that order.
+    [[nodiscard]] static TabSlotSizes read(const ParamTable& tabSlotTable);
+};
+
+// The tab-slot test piece: two slots in a plate and, above them, the toothed edge of a
+// strip whose two teeth stand centred over the slots. Only the working edges are drawn;
+// the toothed edge is an open path.
+void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool relief);
 
 }  // namespace tessaro

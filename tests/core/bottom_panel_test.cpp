@@ -44,7 +44,7 @@ TEST(BottomPanel, DefaultTableDrawsSlotsPlateWingSlotsAndJumpers) {
     EXPECT_EQ(outlines[13].box(), (Box{-12, 49.8, 0, 60.2}));
     EXPECT_EQ(outlines[14].box(), (Box{200, 49.8, 212, 60.2}));
 
-    EXPECT_EQ(b.wb.frameAllowance, 5);
+    EXPECT_EQ(plate.box().bottom, -(5 + 5)) << "thickness and frame allowance past the front slots";
     EXPECT_EQ(b.wb.pen.cutterDiameter, kCutter);
     EXPECT_EQ(b.wb.templateLabel, "bottom");
 }
@@ -127,8 +127,8 @@ TEST(BottomPanel, OriginShiftsTheWholePart) {
     Bench shifted;
     shifted.wb.pen.originX = -30;
     shifted.wb.pen.originY = 40;
-    drawBottomPanel(at0.wb);
-    drawBottomPanel(shifted.wb);
+    drawBottomPanel(at0.wb.pen, testing::allPanelSizes(at0.wb), at0.wb.options);
+    drawBottomPanel(shifted.wb.pen, testing::allPanelSizes(shifted.wb), shifted.wb.options);
     const auto a = partsOf(at0.wb.epsDocument).front().drawn();
     const auto s = partsOf(shifted.wb.epsDocument).front().drawn();
     ASSERT_EQ(a.size(), s.size());

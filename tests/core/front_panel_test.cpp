@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
-#include "folding/front_panel.h"
+#include "box/front_panel.h"
 #include "geometry.h"
 #include "model/number_parse.h"
 
@@ -123,7 +123,7 @@ TEST(FrontPanel, ReliefWinsOverScrews) {
 TEST(FrontPanel, OriginShiftsEveryCoordinate) {
     Bench b;
     b.wb.pen.originY = -125;
-    drawFrontPanel(b.wb);
+    drawFrontPanel(b.wb.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable);
     EXPECT_EQ(b.wb.epsDocument[0], "   0.000000 -125.000000 moveto");
     EXPECT_EQ(b.wb.epsDocument[1], "  12.500000 -125.000000 lineto");
     EXPECT_EQ(b.wb.pen.currentY, -125);
@@ -132,15 +132,16 @@ TEST(FrontPanel, OriginShiftsEveryCoordinate) {
 TEST(FrontPanel, BadCellEndsBeforeTheFirstLine) {
     Bench b;
     b.wb.boxTable.setCell(1, 8, "5 mm");
-    EXPECT_THROW(drawFrontPanel(b.wb), ConversionError);
-    EXPECT_TRUE(b.wb.epsDocument.empty());
+    EXPECT_THROW(makeFrontPanel(b.wb), ConversionError);
+    EXPECT_TRUE(bodyOf(b.wb.epsDocument).empty());
 }
 
 TEST(FrontPanel, BadScrewCellEndsTheCommandAtTheFirstSlot) {
     Bench b;
     b.wb.options.screwJoints = true;
     b.wb.screwTable.setCell(1, 5, "ten");
-    EXPECT_THROW(drawFrontPanel(b.wb), ConversionError);
+    EXPECT_THROW(drawFrontPanel(b.wb.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable),
+                 ConversionError);
     // The move, the corner piece and the first tab stand; the slot wrote nothing.
     EXPECT_EQ(b.wb.epsDocument.size(), 5U);
 }

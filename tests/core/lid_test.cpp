@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/commands.h"
-#include "folding/lid.h"
+#include "box/lid.h"
 #include "geometry.h"
 #include "model/number_parse.h"
 
@@ -163,12 +163,13 @@ TEST(Lid, ScrewHolesReadOnlyTheScrewDiameter) {
     Bench b;
     b.wb.options.screwJoints = true;
     b.wb.screwTable.setCell(1, 5, "ten");
-    EXPECT_NO_THROW(drawLid(b.wb));
+    EXPECT_NO_THROW(drawLid(b.wb.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable));
 
     Bench bad;
     bad.wb.options.screwJoints = true;
     bad.wb.screwTable.setCell(1, 4, "four");
-    EXPECT_THROW(drawLid(bad.wb), ConversionError);
+    EXPECT_THROW(drawLid(bad.wb.pen, testing::allPanelSizes(bad.wb), bad.wb.options, bad.wb.screwTable),
+                 ConversionError);
     EXPECT_EQ(bad.wb.epsDocument.size(), 5U) << "the first slot stands, the hole wrote nothing";
 }
 

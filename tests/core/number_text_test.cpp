@@ -46,5 +46,14 @@ TEST(FixedText, WritesTheGivenDecimalsWithoutPadding) {
     EXPECT_EQ(fixedText(-0.0, 8), "0.00000000");
 }
 
+TEST(FixedText, DroppedZerosTakeAWholeNumbersPointAndNeverLeaveASign) {
+    const auto short6 = [](double value) { return fixedText(value, 6, TrailingZeros::Dropped); };
+    EXPECT_EQ(short6(100), "100");
+    EXPECT_EQ(short6(-1.5), "-1.5");
+    EXPECT_EQ(short6(12.3456789), "12.345679");
+    EXPECT_EQ(short6(-0.0000004), "0");
+    EXPECT_EQ(fixedText(2500, 0, TrailingZeros::Dropped), "2500") << "no point, so no zero is a decimal";
+}
+
 }  // namespace
 }  // namespace tessaro

@@ -59,11 +59,11 @@ TEST(ScrewSlot, NutAsNarrowAsTheScrewStillWritesThirteenLines) {
 TEST(ScrewTable, DefaultsAndEveryCellConverted) {
     testing::Bench b;
     const ScrewSize size = readScrewSize(b.wb.screwTable);
-    EXPECT_EQ(size.L1, 10);
-    EXPECT_EQ(size.L2, 4);
-    EXPECT_EQ(size.L3, 5);
-    EXPECT_EQ(size.L4, 4);
-    EXPECT_EQ(size.L5, 10);
+    EXPECT_EQ(size.channelToNut, 10);
+    EXPECT_EQ(size.nutThickness, 4);
+    EXPECT_EQ(size.channelBeyondNut, 5);
+    EXPECT_EQ(size.screwDiameter, 4);
+    EXPECT_EQ(size.nutWidth, 10);
     b.wb.screwTable.setCell(1, 5, "1O");
     EXPECT_THROW((void)readScrewSize(b.wb.screwTable), ConversionError);
 }

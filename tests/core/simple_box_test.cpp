@@ -2,8 +2,10 @@
 
 #include "app/commands.h"
 #include "assembly.h"
-#include "folding/front_panel.h"
-#include "folding/lid.h"
+#include <functional>
+
+#include "box/front_panel.h"
+#include "box/lid.h"
 #include "model/number_parse.h"
 #include "simple/side_panel.h"
 
@@ -29,13 +31,19 @@ TEST(SimpleBoxSet, IsTheSixGeneratorsFromTheirOrigins) {
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 6);
     EXPECT_EQ(body.back(), "stroke");
     EXPECT_EQ(body.front(), "   0.000000 -125.000000 moveto");
+    using Generator = std::function<void(Workbench&)>;
+    const Generator front = [](Workbench& wb) { drawFrontPanel(wb.pen, allPanelSizes(wb), wb.options, wb.screwTable); };
+    const Generator lid = [](Workbench& wb) { drawLid(wb.pen, allPanelSizes(wb), wb.options, wb.screwTable); };
+    const Generator side = [](Workbench& wb) {
+        drawSimpleSidePanel(wb.pen, allPanelSizes(wb), wb.options, wb.screwTable);
+    };
     struct Expected {
-        void (*generator)(Workbench&);
+        Generator generator;
         double originX;
         double originY;
     };
-    const Expected order[] = {{drawFrontPanel, 0, -125}, {drawLid, 0, 0},    {drawSimpleSidePanel, -135, 0},
-                              {drawSimpleSidePanel, 225, 0},  {drawFrontPanel, 0, 135}, {drawLid, 0, 260}};
+    const Expected order[] = {{front, 0, -125}, {lid, 0, 0},    {side, -135, 0},
+                              {side, 225, 0},   {front, 0, 135}, {lid, 0, 260}};
     for (std::size_t k = 0; k < 6; ++k) {
         Bench alone;
         alone.wb.options.screwJoints = true;
@@ -80,9 +88,10 @@ struct SimpleBox {
 
 SimpleBox simpleBox(Bench& b) {
     startBoxDocument(b.wb);
-    drawFrontPanel(b.wb);
-    drawLid(b.wb);
-    drawSimpleSidePanel(b.wb);
+    const PanelSizes sizes = allPanelSizes(b.wb);
+    drawFrontPanel(b.wb.pen, sizes, b.wb.options, b.wb.screwTable);
+    drawLid(b.wb.pen, sizes, b.wb.options, b.wb.screwTable);
+    drawSimpleSidePanel(b.wb.pen, sizes, b.wb.options, b.wb.screwTable);
     const auto parts = partsOf(b.wb.epsDocument);
     EXPECT_EQ(parts.size(), 3U);
     return {parts.at(0), parts.at(1), parts.at(2)};

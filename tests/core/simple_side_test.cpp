@@ -2,7 +2,7 @@
 
 #include "app/commands.h"
 #include "assembly.h"
-#include "folding/bottom_warning.h"
+#include "box/bottom_warning.h"
 #include "model/number_parse.h"
 
 namespace tessaro {
@@ -52,8 +52,12 @@ TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
     // 4 slots of 4 lines, the body's 6 strip lines and two edges of 2 ends, 3 tabs of 3, 2 gaps.
     EXPECT_EQ(body.size(), 4U * 5 + 1 + 6 + 2 * (2 + 3 * 3 + 2) + 1);
     EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
-    EXPECT_DOUBLE_EQ(b.wb.frameAllowance, 5);
     EXPECT_TRUE(b.messages.shown.empty());
+    // The frame allowance it read (5) is what the warning looks at: none even without feet.
+    Bench noFeet;
+    noFeet.wb.options.feet = Feet::None;
+    simpleSide(noFeet);
+    EXPECT_TRUE(noFeet.messages.shown.empty());
 }
 
 TEST(SimpleSide, OutlinesAreTheBodyWithSixTabsAndFourSlots) {

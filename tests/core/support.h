@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/save_dialog.h"
+#include "box/panel_sizes.h"
 #include "model/workbench.h"
 #include "output/eps_body.h"
 #include "output/eps_header.h"
@@ -52,6 +53,12 @@ struct Bench {
     RecordingMessages messages;
     Workbench wb{clock, messages};
 };
+
+// Every size of the box table, as a generator takes them; each uses only its own.
+inline PanelSizes allPanelSizes(const Workbench& wb) {
+    constexpr int kAllRows[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    return readPanelSizes(wb.boxTable, kAllRows);
+}
 
 // The lines after the header (the scaling line and the "scale" line excluded).
 inline std::vector<std::string> bodyOf(const LineList& document) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -11,6 +13,19 @@ class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A file that opened but is not one the reader takes; the message says why in a few
+// words, for the caller to put in its own sentence.
+class FileRefused : public FileError {
+public:
+    using FileError::FileError;
+};
+
+// Reads a whole regular file of at most `mostMebibytes` MiB; a pipe or a device is
+// refused without being waited on, and a larger file before it is read whole.
+// Failure: FileError "Cannot open file "NAME". REASON" (a folder too), or FileRefused
+// "not a regular file" or "larger than N MiB".
+[[nodiscard]] std::string readRegularFile(const std::filesystem::path& path, std::size_t mostMebibytes);
 
 // Saves the bytes so that a failed save never destroys the file that was there and a
 // file the user may not write is never replaced:

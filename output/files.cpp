@@ -1,4 +1,4 @@
-#include "output/file_saving.h"
+#include "output/files.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -180,6 +180,45 @@ bool keepsOwnerAndMode(int fd, const struct stat* existing) {
 bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
 }  // namespace
+
+std::string readRegularFile(const fs::path& path, std::size_t mostMebibytes) {
+    const auto openMessage = [&path](int error) {
+        return "Cannot open file \"" + path.string() + "\". " + std::strerror(error);
+    };
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file.valid()) {
+        throw FileError(openMessage(errno));
+    }
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        throw FileError(openMessage(errno));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        throw FileError(openMessage(EISDIR));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileRefused("not a regular file");
+    }
+    const std::size_t mostBytes = mostMebibytes * 1024 * 1024;
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw FileError(openMessage(errno));
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > mostBytes) {
+            throw FileRefused("larger than " + std::to_string(mostMebibytes) + " MiB");
+        }
+    }
+}
 
 std::string temporaryNamePrefix(std::string_view name) {
     // 1 + 160 + 1 + 16 + 9 + 6 bytes at most: well within NAME_MAX.

@@ -1,4 +1,4 @@
-#include "folding/tab_slots.h"
+#include "box/tab_slots.h"
 
 #include "output/shapes.h"
 
@@ -7,13 +7,13 @@ namespace tessaro {
 void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, bool relief, const GapFeature& between) {
     const double q = row.length / 2 / row.tabs;
     const double s = q / 2;
-    const Vec start = (s - fit.Al) * row.along;
+    const Vec start = (s - fit.tabLengthAllowance) * row.along;
     pen.moveTo(start.x, start.y);
 
     const Vec across = fit.width() * row.out;
-    const Vec along = (q + 2 * fit.Al) * row.along;
+    const Vec along = (q + 2 * fit.tabLengthAllowance) * row.along;
     const Slot slot{across, along, windingOf(row.out, row.along)};
-    const Vec toGapCentre = (fit.Al + q + s) * row.along + (fit.width() / 2) * row.out;
+    const Vec toGapCentre = (fit.tabLengthAllowance + q + s) * row.along + (fit.width() / 2) * row.out;
     std::function<void()> gapFeature;
     if (between) {
         gapFeature = [&] { between(toGapCentre); };

@@ -10,11 +10,11 @@ namespace tessaro {
 // How a slot is sized from the tab it takes: as wide as the material plus the slot
 // allowance, and the tab's length plus the length allowance at each end.
 struct SlotFit {
-    double M = 0;   // material thickness
-    double Ah = 0;  // slot allowance on the tab's thickness
-    double Al = 0;  // tab-length allowance at each end
+    double thickness = 0;           // of the material
+    double slotAllowance = 0;       // on the tab's thickness
+    double tabLengthAllowance = 0;  // at each end of the tab
 
-    [[nodiscard]] double width() const { return M + Ah; }
+    [[nodiscard]] double width() const { return thickness + slotAllowance; }
 };
 
 // A row of slots that takes the tabs of an edge divided by the tab rule, drawn from the

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "model/workbench.h"
+#include "box/panel_sizes.h"
+#include "model/options.h"
+#include "model/ports.h"
 
 namespace tessaro {
 
@@ -10,6 +12,6 @@ inline constexpr const char* kBottomFallsOutWarning =
 
 // Shows the warning when a side panel without feet has no frame allowance: its edge then
 // runs through the holding hole. Advice only; the panel is drawn all the same.
-void warnIfBottomFallsOut(Workbench& wb);
+void warnIfBottomFallsOut(MessageBox& messages, const PanelSizes& box, Feet feet);
 
 }  // namespace tessaro

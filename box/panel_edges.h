@@ -1,7 +1,8 @@
 #pragma once
 
-#include "folding/tab_slots.h"
-#include "model/workbench.h"
+#include "box/tab_slots.h"
+#include "model/options.h"
+#include "model/param_table.h"
 #include "output/screw.h"
 #include "output/step.h"
 
@@ -11,10 +12,10 @@ using ScrewEdge = void (*)(Pen&, const ScrewSize&, double, double);
 
 // How the gaps between a panel's tabs are drawn: relief wins over screws, which win
 // over a plain line. A screw slot reads the screw table afresh for every gap.
-[[nodiscard]] EdgeStep panelGapStep(const Workbench& wb, ScrewEdge screwEdge);
+[[nodiscard]] EdgeStep panelGapStep(const Options& switches, const ParamTable& screwTable, ScrewEdge screwEdge);
 
 // The screw holes in the gaps between a panel's slots, which the screw option alone
 // asks for (relief or not); none without it. A hole reads the screw diameter afresh.
-[[nodiscard]] GapFeature screwHolesBetweenSlots(Workbench& wb);
+[[nodiscard]] GapFeature screwHolesBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable);
 
 }  // namespace tessaro

@@ -1,0 +1,27 @@
+#include "box/panel_edges.h"
+
+#include "model/screw_table.h"
+#include "output/relief.h"
+
+namespace tessaro {
+
+EdgeStep panelGapStep(const Options& switches, const ParamTable& screwTable, ScrewEdge screwEdge) {
+    if (switches.cornerRelief) {
+        return lineNotchedAtBothEnds;
+    }
+    if (switches.screwJoints) {
+        return [&screwTable, screwEdge](Pen& pen, double dx, double dy) {
+            screwEdge(pen, readScrewSize(screwTable), dx, dy);
+        };
+    }
+    return plainStep;
+}
+
+GapFeature screwHolesBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable) {
+    if (!switches.screwJoints) {
+        return {};
+    }
+    return [&pen, &screwTable](Vec toCentre) { drawScrewHole(pen, screwTable.real(4), toCentre.x, toCentre.y); };
+}
+
+}  // namespace tessaro
