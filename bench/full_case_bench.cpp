@@ -9,12 +9,6 @@ namespace {
 
 using namespace tessaro;
 
-class SilentMessages final : public MessageBox {
-public:
-    void show(std::string_view) override {}
-    void showError(std::string_view) override {}
-};
-
 void BM_FullCaseGenerateAndConvert(benchmark::State& state) {
     SystemClock clock;
     SilentMessages messages;

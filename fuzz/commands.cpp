@@ -24,17 +24,6 @@ namespace {
 using namespace tessaro;
 using tessaro::fuzz::completes;
 
-class FixedClock final : public Clock {
-public:
-    [[nodiscard]] std::string timeOfDay() const override { return "12:00:00"; }
-};
-
-class SilentMessages final : public MessageBox {
-public:
-    void show(std::string_view) override {}
-    void showError(std::string_view) override {}
-};
-
 void setSwitches(Workbench& wb, std::string_view words) {
     struct Switch {
         std::string_view word;
@@ -86,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (command == nullptr) {
         return -1;
     }
-    FixedClock clock;
+    StandInClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
     showTab(wb, command->tab);

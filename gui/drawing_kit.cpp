@@ -6,7 +6,7 @@
 #include <exception>
 #include <utility>
 
-#include "gui/stand_in_ports.h"
+#include "model/ports.h"
 #include "output/eps_header.h"
 #include "output/eps_reader.h"
 
@@ -30,7 +30,7 @@ Outlines outlinesOf(const LineList& eps) {
 
 Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<void(Workbench&)>& configure) {
     StandInClock clock;
-    StandInMessages messages;
+    SilentMessages messages;
     Workbench wb(clock, messages);
     wb.epsDocument.append(kEpsBodyMarker);
     if (configure) {

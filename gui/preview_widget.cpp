@@ -5,6 +5,7 @@
 
 #include "gui/drawing_painter.h"
 #include "gui/preview_window.h"
+#include "output/number_text.h"
 
 namespace tessaro::gui {
 namespace {
@@ -18,7 +19,7 @@ QString extentText(const Extent& extent) {
     if (extent.empty) {
         return {};
     }
-    return QString("%1 × %2 мм").arg(extent.width(), 0, 'f', 2).arg(extent.height(), 0, 'f', 2);
+    return QString::fromStdString(fixedText(extent.width(), 2) + " × " + fixedText(extent.height(), 2) + " мм");
 }
 
 PreviewWidget::PreviewWidget(QWidget* parent)

@@ -7,11 +7,14 @@
 
 #include "gui/drawing_canvas.h"
 #include "gui/preview_widget.h"
+#include "output/number_text.h"
 
 namespace tessaro::gui {
 namespace {
 
-QString positionText(DrawingPoint p) { return QString("X %1   Y %2 мм").arg(p.x, 0, 'f', 2).arg(p.y, 0, 'f', 2); }
+QString positionText(DrawingPoint p) {
+    return QString::fromStdString("X " + fixedText(p.x, 2) + "   Y " + fixedText(p.y, 2) + " мм");
+}
 
 }  // namespace
 

@@ -27,4 +27,18 @@ public:
     [[nodiscard]] std::string timeOfDay() const override;
 };
 
+// The ports of a workbench whose documents no one reads as such: a picture in the
+// window, a benchmark, a fuzzer. The header's time does not matter and a warning has
+// no one to read it.
+class StandInClock final : public Clock {
+public:
+    [[nodiscard]] std::string timeOfDay() const override { return "00:00:00"; }
+};
+
+class SilentMessages final : public MessageBox {
+public:
+    void show(std::string_view) override {}
+    void showError(std::string_view) override {}
+};
+
 }  // namespace tessaro
