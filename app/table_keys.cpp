@@ -76,4 +76,18 @@ void assignTableValue(Workbench& wb, std::string_view assignment) {
                      "'; the tables are main, screw, tabslot, spiral and bobbin");
 }
 
+std::vector<TableRow> tableRows(const Workbench& wb) {
+    std::vector<TableRow> rows;
+    for (const TableKeys& keys : kTables) {
+        const ParamTable& table = wb.*keys.table;
+        for (int row = 1; row < table.rowCount(); ++row) {
+            const auto index = static_cast<std::size_t>(row - 1);
+            const std::string_view symbol = index < keys.symbols.size() ? keys.symbols[index] : std::string_view{};
+            const std::string key = symbol.empty() ? std::to_string(row) : std::string(symbol);
+            rows.push_back({std::string(keys.name) + "." + key, table.caption(row), table.text(row)});
+        }
+    }
+    return rows;
+}
+
 }  // namespace tessaro

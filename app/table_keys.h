@@ -1,7 +1,9 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/workbench.h"
 
@@ -18,5 +20,15 @@ public:
 // is stored as typed and converted only when a command reads it; a text with a line
 // break or another control character is refused.
 void assignTableValue(Workbench& wb, std::string_view assignment);
+
+// One value row of a table as --set addresses it.
+struct TableRow {
+    std::string key;  // "main.W", or "main.12" for a row without a symbol
+    std::string caption;
+    std::string value;
+};
+
+// Every value row of every table, in the order main, screw, tabslot, spiral, bobbin.
+[[nodiscard]] std::vector<TableRow> tableRows(const Workbench& wb);
 
 }  // namespace tessaro

@@ -17,6 +17,7 @@
 #include "app/saving.h"
 #include "app/table_files.h"
 #include "app/table_keys.h"
+#include "model/about.h"
 #include "output/text_file.h"
 
 namespace {
@@ -51,6 +52,7 @@ struct Arguments {
     bool openLast = false;
     bool closedLast = false;
     bool nameOnly = false;
+    bool showTables = false;
 };
 
 std::vector<std::string> commandNames() {
@@ -72,9 +74,8 @@ std::string commandList() {
 }
 
 void defineOptions(CLI::App& app, Arguments& a) {
-    app.add_option("COMMAND", a.command, "The template to make")
-        ->required()
-        ->check(CLI::IsMember(commandNames()));
+    app.add_option("COMMAND", a.command, "The template to make")->check(CLI::IsMember(commandNames()));
+    app.set_version_flag("--version", "tessaro-cli " + std::string(kVersion));
     app.footer(commandList());
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
@@ -93,9 +94,11 @@ void defineOptions(CLI::App& app, Arguments& a) {
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
     app.add_flag("--name", a.nameOnly, "Print the proposed file name and exit");
+    app.add_flag("--show-tables", a.showTables,
+                 "Print every table row as TABLE.KEY<TAB>caption<TAB>value, after --tables and --set, and exit");
 }
 
-void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
+void applyTables(const Arguments& a, Workbench& wb) {
     if (!a.tables.empty()) {
         // As the window starts: an English main table makes the other tables' captions English too.
         const auto unloaded = loadSavedTables(wb, a.tables, [&wb] { setEnglishTables(wb); });
@@ -106,6 +109,9 @@ void applyOptions(const Arguments& a, const TemplateCommand& command, Workbench&
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
     }
+}
+
+void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
     Options& o = wb.options;
     o.cornerRelief = a.relief;
     o.screwJoints = a.screws;
@@ -137,8 +143,18 @@ int run(const Arguments& a) {
     SystemClock clock;
     StderrMessages messages;
     Workbench wb(clock, messages);
+    applyTables(a, wb);
+    if (a.showTables) {
+        for (const TableRow& row : tableRows(wb)) {
+            std::cout << row.key << '\t' << row.caption << '\t' << row.value << '\n';
+        }
+        return 0;
+    }
+    if (a.command.empty()) {
+        throw UsageError("COMMAND is required: one of the commands listed by --help");
+    }
     const TemplateCommand& command = *findCommand(a.command);
-    applyOptions(a, command, wb);
+    applySwitches(a, command, wb);
     const FileType type = *fileTypeNamed(a.format);
     if (a.nameOnly) {
         std::cout << command.proposedName(wb) << '\n';

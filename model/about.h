@@ -4,7 +4,9 @@
 
 namespace tessaro {
 
+inline constexpr std::string_view kVersion = "2.6";
 inline constexpr std::string_view kProgramTitle = "Tessaro v2.6";
+static_assert(kProgramTitle.ends_with(kVersion), "the title shows the version");
 inline constexpr std::string_view kContactAddress = "tessaro@tessaro.app";
 
 }  // namespace tessaro
