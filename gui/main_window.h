@@ -22,6 +22,7 @@ class QListView;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class QUndoStack;
 
 namespace tessaro::gui {
 
@@ -98,6 +99,7 @@ private:
     WindowPorts ports_;
     Workbench wb_;
     TableStore tables_;
+    QUndoStack* editHistory_ = nullptr;
     std::vector<ParamTableModel*> tableModels_;
 
     // The template buttons and their entries, for the English switch.
