@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 
+#include "gui/fakes.h"  // the dialog keeps its history in settings of the test's own
 #include "gui/qt_ports.h"
 
 using namespace tessaro;
