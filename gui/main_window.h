@@ -41,7 +41,7 @@ struct WindowPorts {
 
 // The main window. It owns the workbench, binds its widgets to it and forwards
 // every button to a command of the core. Creating it loads the saved tables
-// (loadTablesAtStart); closing it saves them (saveTablesAtClose).
+// (loadTablesAtStart) and the kept switches; closing it saves them (saveTablesAtClose).
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
