@@ -332,7 +332,7 @@ void MainWindow::buildSpiralTab() {
     group->setObjectName("spiralGroup");
     group->setGeometry(8, 8, 600, 125);
     addTemplateButtons(TemplateTab::Spiral, group);
-    addGrid(group, wb_.spiralTable, "spiralTable", {216, 22, 362, 99}, 300, 55);
+    addGrid(group, wb_.spiralTable, "spiralTable", {216, 22, 362, 99}, 300, 55);  // below the frame's title
     addPicture(spiralTab, "spiralPicture", {8, 140});
 }
 
