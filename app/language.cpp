@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "model/default_tables.h"
+
 namespace tessaro {
 namespace {
 
@@ -32,6 +34,14 @@ void setCaptions(ParamTable& table, std::string_view headerCaption, std::initial
     }
 }
 
+// The header cells and each row's caption as the built-in table has them.
+void setCaptionsOf(ParamTable& table, const ParamTable& builtIn) {
+    table.setCell(1, 0, builtIn.cell(1, 0));
+    for (int row = 0; row < builtIn.rowCount(); ++row) {
+        table.setCell(0, row, builtIn.caption(row));
+    }
+}
+
 }  // namespace
 
 std::span<const EnglishText> englishControlTexts() { return kControls; }
@@ -56,6 +66,12 @@ void setEnglishTables(Workbench& wb) {
     setCaptions(wb.spiralTable, "Parametr",
                 {"Start Radius R,мм", "Step vectors, degress Fi(1,10,15,30)", "Step revolution St",
                  "Number revolution"});
+}
+
+void setRussianTables(Workbench& wb) {
+    setCaptionsOf(wb.boxTable, defaultMainTable());
+    setCaptionsOf(wb.tabSlotTable, defaultTabSlotTable());
+    setCaptionsOf(wb.spiralTable, defaultSpiralTable());
 }
 
 bool tablesAreEnglish(const Workbench& wb) { return wb.boxTable.cell(1, 0) == "Value"; }

@@ -253,7 +253,6 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
 }
 
 void TableStore::load(const std::function<void()>& switchToEnglish) {
-    dontSave_ = false;
     unloaded_ = loadSavedTables(wb_, folders_.workingFolder(), switchToEnglish);
     if (!unloaded_.empty()) {
         throw FileError(unloadedMessage(unloaded_));
@@ -261,9 +260,6 @@ void TableStore::load(const std::function<void()>& switchToEnglish) {
 }
 
 void TableStore::save() const {
-    if (dontSave_) {
-        return;
-    }
     const std::vector<std::string> kept = saveTables(wb_, folders_.programFolder(), unloaded_);
     if (!kept.empty()) {
         // A message box breaks its lines at a carriage return.
@@ -271,14 +267,9 @@ void TableStore::save() const {
     }
 }
 
-void TableStore::forgetAndAskForRestart() {
-    const fs::path folder = folders_.workingFolder();
-    for (std::string_view name : {kMainTableFile, kTabSlotTableFile}) {
-        std::error_code ignored;  // a file that cannot be deleted stays, without a message
-        fs::remove(folder / name, ignored);
-    }
+void TableStore::switchToRussian() {
+    setRussianTables(wb_);
     wb_.messages.show(kRestartMessage);
-    dontSave_ = true;
 }
 
 }  // namespace tessaro

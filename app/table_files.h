@@ -63,28 +63,25 @@ std::vector<std::string> saveTables(const Workbench& wb, const std::filesystem::
                                     const std::vector<UnloadedTableFile>& keep = {});
 
 // The saved tables of the window's run: read from the working folder at start, written
-// next to the program at close unless the Russian switch has asked for a restart.
+// next to the program at close.
 class TableStore {
 public:
     TableStore(Workbench& wb, const Folders& folders) : wb_(wb), folders_(folders) {}
 
-    // loadTablesAtStart's loads (see loadSavedTables); clears the don't-save flag first.
+    // loadTablesAtStart's loads (see loadSavedTables).
     // Failure: FileError reporting every file that was not loaded.
     void load(const std::function<void()>& switchToEnglish);
-    // saveTablesAtClose's saves, unless the don't-save flag is set. A file that was not loaded
-    // at start is kept under a new name, and the message box says so.
+    // saveTablesAtClose's saves. A file that was not loaded at start is kept under a new
+    // name, and the message box says so.
     void save() const;
-    // The Russian switch: deletes the saved main and tab-slot tables in the working
-    // folder (a file that cannot be deleted stays, silently), asks for a restart and
-    // sets the don't-save flag.
-    void forgetAndAskForRestart();
-
-    [[nodiscard]] bool savingSuppressed() const { return dontSave_; }
+    // The Russian switch: the tables get their Russian captions back and keep every value,
+    // and the user is asked for a restart. The close saves them, so the next start is
+    // Russian with the values typed.
+    void switchToRussian();
 
 private:
     Workbench& wb_;
     const Folders& folders_;
-    bool dontSave_ = false;
     std::vector<UnloadedTableFile> unloaded_;
 };
 

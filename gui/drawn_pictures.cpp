@@ -1,6 +1,7 @@
 #include "gui/drawn_pictures.h"
 
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -155,18 +156,45 @@ QPixmap drawSupport(QSize size, bool jumper) {
     return pixmap;
 }
 
-// Three side panels, one for each choice of feet.
-QPixmap drawFeet(QSize size) {
+// A side panel lying on its feet: the feet edge down, standing on a floor line, its
+// choice named below. A small box with a wide frame, so that at this size the feet show.
+QPixmap drawFeetChoice(QSize size, Feet feet) {
+    const Outlines side = transformed(drawn(makeSidePanel,
+                                            [feet](Workbench& wb) {
+                                                wb.boxTable.setCell(1, 1, "6");   // thickness
+                                                wb.boxTable.setCell(1, 3, "30");  // height
+                                                wb.boxTable.setCell(1, 4, "50");  // depth
+                                                wb.boxTable.setCell(1, 7, "10");  // frame allowance
+                                                wb.boxTable.setCell(1, 8, "6");   // tab height
+                                                wb.options.feet = feet;
+                                            }),
+                                      QTransform().rotate(-90));
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     prepare(p, 5);
-    const std::array<const char*, 3> names = {"No", "1", "2"};
-    const double cellWidth = size.width() / 3.0;
-    for (int choice = 0; choice < 3; ++choice) {
-        const Outlines side = drawn(makeSidePanel, [choice](Workbench& wb) { wb.options.feet = static_cast<Feet>(choice); });
-        const QRectF cell(choice * cellWidth + 4, 2, cellWidth - 8, size.height() - 14);
-        paintPanel(p, side, fitting(boundsOf(side), cell), 0.8);
-        label(p, QPointF(cell.center().x(), size.height() - 6), names[static_cast<std::size_t>(choice)], kMark);
+    const QRectF cell(4, 2, size.width() - 8, size.height() - 16);
+    const QRectF mm = boundsOf(side);
+    if (!mm.isEmpty()) {
+        // Every choice at the scale of its length, which is the same for all, bottom on the floor.
+        const double scale = std::min(cell.width() / mm.width(), cell.height() / mm.height());
+        QTransform t;
+        t.translate(cell.center().x() - scale * mm.center().x(), cell.bottom() + scale * mm.top());
+        t.scale(scale, -scale);
+        paintPanel(p, side, t, 0.8);
+    }
+    p.setPen(QPen(kMark, 1));
+    p.drawLine(QPointF(1, cell.bottom() + 0.5), QPointF(size.width() - 1, cell.bottom() + 0.5));
+    label(p, QPointF(cell.center().x(), size.height() - 6), feetText(feet), kMark);
+    return pixmap;
+}
+
+// The radios stand right to left (2 · 1 · No); each choice's picture stands under its radio.
+QPixmap drawFeet(QSize size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const int width = size.width() / 3;
+    for (const Feet feet : {Feet::None, Feet::One, Feet::Two}) {
+        p.drawPixmap((2 - static_cast<int>(feet)) * width, 0, drawFeetChoice({width, size.height()}, feet));
     }
     return pixmap;
 }

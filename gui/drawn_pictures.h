@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QSize>
 
+#include "model/options.h"
+
 namespace tessaro::gui {
 
 // The window's drawn pictures, each at the size it is shown at. The boxes, corners, feet,
@@ -17,7 +19,9 @@ namespace tessaro::gui {
 [[nodiscard]] QPixmap drawCorners(QSize size, bool relief);
 // A side panel joined to the bottom's wing, with or without the support's jumper.
 [[nodiscard]] QPixmap drawSupport(QSize size, bool jumper);
-// Three side panels: no feet, one, two.
+// A side panel standing on the feet of one choice.
+[[nodiscard]] QPixmap drawFeetChoice(QSize size, Feet feet);
+// The three choices side by side, in the order of their radios: two, one, no feet.
 [[nodiscard]] QPixmap drawFeet(QSize size);
 // An edge with a tab and the gap beside it.
 [[nodiscard]] QPixmap drawTabAndGap(QSize size);

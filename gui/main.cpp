@@ -3,6 +3,7 @@
 #include <QTabWidget>
 
 #include "gui/qt_ports.h"
+#include "gui/kept_settings.h"
 #include "gui/main_window.h"
 
 namespace {
@@ -23,8 +24,11 @@ int screenshot(tessaro::gui::MainWindow& form, const QString& path, const QStrin
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The names under which the window's switches and place are kept.
+    QApplication::setOrganizationName("Tessaro");
+    QApplication::setApplicationName("Tessaro");
     tessaro::SystemClock clock;
-    tessaro::gui::QtSaveDialog saveDialog(nullptr, "*.eps|*.eps|*.dxf|*.dxf|*.svg|*.svg", 2);
+    tessaro::gui::QtSaveDialog saveDialog(nullptr, QString::fromUtf8(tessaro::gui::kSaveFileTypes), 2);
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
     tessaro::gui::MainWindow form({saveDialog, messages, clock, folders});
@@ -32,7 +36,9 @@ int main(int argc, char** argv) {
     if (arguments.size() >= 3 && arguments[1] == "--screenshot") {
         return screenshot(form, arguments[2], arguments.value(3));
     }
-    form.move(form.screen()->availableGeometry().center() - form.rect().center());
+    if (!tessaro::gui::restorePlace(form)) {
+        form.move(form.screen()->availableGeometry().center() - form.rect().center());
+    }
     form.show();
     return QApplication::exec();
 }

@@ -18,6 +18,8 @@
 
 #include "app/error_text.h"
 #include "app/language.h"
+#include "gui/edit_history.h"
+#include "gui/kept_settings.h"
 #include "gui/line_list_model.h"
 #include "gui/param_table_model.h"
 #include "gui/param_table_view.h"
@@ -85,6 +87,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
 
+    editHistory_ = addEditHistory(*this);
     buildLeftColumn();
     tabs = new QTabWidget(this);
     tabs->setObjectName("tabs");
@@ -97,6 +100,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     buildBobbinTab();
     buildDxfTab();
     bindSwitches();
+    restoreSwitches(*this);
 
     loadTablesAtStart();
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
@@ -119,7 +123,7 @@ void MainWindow::loadTablesAtStart() {
     reloadTables();
 }
 
-// Saves the tables next to the program unless the Russian switch asked for a restart.
+// Saves the tables next to the program.
 // A file that cannot be written is reported; the window closes all the same.
 void MainWindow::saveTablesAtClose() {
     try {
@@ -132,12 +136,13 @@ void MainWindow::saveTablesAtClose() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     commitOpenEditors();
     saveTablesAtClose();
+    keepSwitchesAndPlace(*this);
     event->accept();
 }
 
 QTableView* MainWindow::addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry,
                                   int captionWidth, int valueWidth) {
-    auto* model = new ParamTableModel(table, this);
+    auto* model = new ParamTableModel(table, *editHistory_, this);
     tableModels_.push_back(model);
     auto* view = new ParamTableView(parent);
     view->setObjectName(name);
@@ -268,16 +273,18 @@ void MainWindow::buildFoldingTab() {
 
     feet = new QGroupBox("Ножки на боковине", foldingBoxTab);
     feet->setObjectName("feet");
-    feet->setGeometry(363, 252, 220, 41);
+    feet->setGeometry(363, 252, 219, 41);
+    // Three equal thirds, so that each radio stands over its third of the feet picture.
     auto* row = new QHBoxLayout(feet);
     row->setContentsMargins(6, 0, 6, 0);
+    row->setSpacing(0);
     row->setDirection(QBoxLayout::RightToLeft);
     feetButtons_ = new QButtonGroup(this);
     for (int item = 0; item < 3; ++item) {
         auto* radio = new QRadioButton(feetText(static_cast<Feet>(item)), feet);
         radio->setObjectName(QString("feet%1").arg(item));
         feetButtons_->addButton(radio, item);
-        row->addWidget(radio);
+        row->addWidget(radio, 1, Qt::AlignHCenter);
     }
     feetButtons_->button(static_cast<int>(o.feet))->setChecked(true);
 
@@ -286,7 +293,7 @@ void MainWindow::buildFoldingTab() {
     foldingReliefCornersPicture = addPicture(foldingBoxTab, "foldingReliefCornersPicture", {175, 290});
     jumperPicture = addPicture(foldingBoxTab, "jumperPicture", {4, 256});
     noJumperPicture = addPicture(foldingBoxTab, "noJumperPicture", {4, 256});
-    addPicture(foldingBoxTab, "feetPicture", {363, 300});
+    addPicture(foldingBoxTab, "feetPicture", {369, 300});
 }
 
 void MainWindow::buildSimpleTab() {
@@ -325,7 +332,7 @@ void MainWindow::buildSpiralTab() {
     group->setObjectName("spiralGroup");
     group->setGeometry(8, 8, 600, 125);
     addTemplateButtons(TemplateTab::Spiral, group);
-    addGrid(group, wb_.spiralTable, "spiralTable", {216, 10, 362, 99}, 300, 55);
+    addGrid(group, wb_.spiralTable, "spiralTable", {216, 22, 362, 99}, 300, 55);  // below the frame's title
     addPicture(spiralTab, "spiralPicture", {8, 140});
 }
 
@@ -449,8 +456,12 @@ void MainWindow::switchToEnglish() {
     }
 }
 
-// Russian needs a restart: the saved English tables are deleted and not written again.
-void MainWindow::switchToRussian() { tables_.forgetAndAskForRestart(); }
+// The tables turn Russian at once, with every value; the other captions stay English
+// until the restart the message asks for.
+void MainWindow::switchToRussian() {
+    tables_.switchToRussian();
+    reloadTables();
+}
 
 void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();

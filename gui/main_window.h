@@ -22,6 +22,7 @@ class QListView;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class QUndoStack;
 
 namespace tessaro::gui {
 
@@ -40,7 +41,7 @@ struct WindowPorts {
 
 // The main window. It owns the workbench, binds its widgets to it and forwards
 // every button to a command of the core. Creating it loads the saved tables
-// (loadTablesAtStart); closing it saves them (saveTablesAtClose).
+// (loadTablesAtStart) and the kept switches; closing it saves them (saveTablesAtClose).
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -98,6 +99,7 @@ private:
     WindowPorts ports_;
     Workbench wb_;
     TableStore tables_;
+    QUndoStack* editHistory_ = nullptr;
     std::vector<ParamTableModel*> tableModels_;
 
     // The template buttons and their entries, for the English switch.

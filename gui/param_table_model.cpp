@@ -2,6 +2,9 @@
 
 #include <QBrush>
 #include <QPalette>
+#include <QUndoStack>
+
+#include "gui/cell_edit.h"
 
 namespace tessaro::gui {
 
@@ -35,9 +38,17 @@ bool ParamTableModel::setData(const QModelIndex& index, const QVariant& value, i
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) {
         return false;
     }
-    table_.setCell(index.column(), index.row(), value.toString().toStdString());
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    const QString oldText = data(index, Qt::EditRole).toString();
+    const QString newText = value.toString();
+    if (newText != oldText) {  // an editor closed unchanged is no edit to undo
+        history_.push(new CellEdit(*this, index.row(), index.column(), oldText, newText));
+    }
     return true;
+}
+
+void ParamTableModel::writeCell(const QModelIndex& index, const QString& text) {
+    table_.setCell(index.column(), index.row(), text.toStdString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
 }
 
 Qt::ItemFlags ParamTableModel::flags(const QModelIndex& index) const {

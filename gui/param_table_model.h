@@ -4,6 +4,8 @@
 #include <QColor>
 #include <set>
 
+class QUndoStack;
+
 #include "model/param_table.h"
 
 namespace tessaro::gui {
@@ -13,10 +15,14 @@ namespace tessaro::gui {
 class ParamTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ParamTableModel(ParamTable& table, QObject* parent = nullptr) : QAbstractTableModel(parent), table_(table) {}
+    // Typed values go through the history, so that they can be undone.
+    ParamTableModel(ParamTable& table, QUndoStack& history, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), table_(table), history_(history) {}
 
     // Caption cells drawn in blue (the main table's width, height and depth).
     void setBlueCaptionRows(std::set<int> rows) { blueRows_ = std::move(rows); }
+    // Writes the text into the table and tells the views; the undo history's way in.
+    void writeCell(const QModelIndex& index, const QString& text);
     // Call after the core table changed behind the model's back.
     void reload();
 
@@ -29,6 +35,7 @@ public:
 private:
     ParamTable& table_;
     std::set<int> blueRows_;
+    QUndoStack& history_;
 };
 
 }  // namespace tessaro::gui

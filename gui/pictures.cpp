@@ -22,7 +22,7 @@ constexpr std::array<PictureInfo, 15> kPictures = {{
     {"foldingReliefCornersPicture", {133, 79}, reliefCorners},
     {"jumperPicture", {137, 89}, jumper},
     {"noJumperPicture", {137, 81}, noJumper},
-    {"feetPicture", {217, 54}, drawFeet},
+    {"feetPicture", {207, 84}, drawFeet},
     {"simpleBoxPicture", {169, 241}, drawSimpleBox},
     {"simpleSquareCornersPicture", {126, 71}, squareCorners},
     {"simpleReliefCornersPicture", {121, 81}, reliefCorners},

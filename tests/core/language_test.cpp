@@ -55,6 +55,24 @@ TEST(Language, EnglishTablesChangeCaptionsOnlyAndTheSwitchIsIdempotent) {
     EXPECT_EQ(b.wb.boxTable.rowCount(), 10);
 }
 
+TEST(Language, RussianAfterEnglishGivesTheBuiltInCaptionsBackAndKeepsEveryValue) {
+    Bench b;
+    b.wb.boxTable.setCell(1, 2, "250");
+    b.wb.boxTable.setCell(1, 11, "a row of a larger file");
+    b.wb.spiralTable.setCell(1, 4, "9");
+    setEnglishTables(b.wb);
+    setRussianTables(b.wb);
+    ParamTable main = defaultMainTable();
+    main.setCell(1, 2, "250");
+    main.setCell(1, 11, "a row of a larger file");
+    ParamTable spiral = defaultSpiralTable();
+    spiral.setCell(1, 4, "9");
+    EXPECT_EQ(b.wb.boxTable, main);
+    EXPECT_EQ(b.wb.tabSlotTable, defaultTabSlotTable());
+    EXPECT_EQ(b.wb.spiralTable, spiral);
+    EXPECT_FALSE(tablesAreEnglish(b.wb));
+}
+
 TEST(Language, TheBuiltInTablesAreRussian) {
     Bench b;
     EXPECT_FALSE(tablesAreEnglish(b.wb));

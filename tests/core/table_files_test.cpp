@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "app/language.h"
 #include "app/table_files.h"
@@ -348,20 +349,49 @@ TEST_F(TablesInOneFolder, AFileTheUserMayNotReadIsNeitherLoadedNorReplaced) {
     EXPECT_FALSE(fs::exists(folders.working / "ParamGrid.refused.txt"));
 }
 
-TEST_F(TableFiles, TheRussianSwitchDeletesTwoFilesAsksForARestartAndSuppressesTheSave) {
-    saveTables(b.wb, folders.working);
+TEST_F(TableFiles, TheRussianSwitchKeepsEveryValueAndTheNextStartIsRussian) {
+    Bench saved;
+    setEnglishTables(saved.wb);
+    saveTables(saved.wb, folders.working);
     TableStore store(b.wb, folders);
-    store.forgetAndAskForRestart();
-    EXPECT_FALSE(fs::exists(folders.working / "ParamGrid.txt"));
-    EXPECT_FALSE(fs::exists(folders.working / "ParamZub.txt"));
-    EXPECT_TRUE(fs::exists(folders.working / "TransGrid.txt"));
-    EXPECT_EQ(b.messages.shown, std::vector<std::string>{"Перезапустите программу!"});
-    EXPECT_TRUE(store.savingSuppressed());
-    store.save();
-    EXPECT_TRUE(fs::is_empty(folders.program));
+    store.load([&] { setEnglishTables(b.wb); });
+    b.wb.boxTable.setCell(1, 2, "150");
+    b.wb.tabSlotTable.setCell(1, 2, "12");
+    b.wb.spiralTable.setCell(1, 4, "9");
+    b.wb.bobbinTable.setCell(1, 2, "31");
+    const ParamTable typedMain = b.wb.boxTable, typedTabSlot = b.wb.tabSlotTable, typedSpiral = b.wb.spiralTable;
 
-    store.forgetAndAskForRestart();  // nothing to delete: the same all the same
-    EXPECT_EQ(b.messages.shown.size(), 2u);
+    store.switchToRussian();
+    EXPECT_EQ(b.messages.shown, std::vector<std::string>{"Перезапустите программу!"});
+    EXPECT_FALSE(tablesAreEnglish(b.wb));
+    EXPECT_TRUE(fs::exists(folders.working / "ParamGrid.txt"));
+    EXPECT_TRUE(fs::exists(folders.working / "ParamZub.txt"));
+    for (const auto& [now, before, builtIn] :
+         {std::tuple{&b.wb.boxTable, &typedMain, defaultMainTable()},
+          std::tuple{&b.wb.tabSlotTable, &typedTabSlot, defaultTabSlotTable()},
+          std::tuple{&b.wb.spiralTable, &typedSpiral, defaultSpiralTable()}}) {
+        ASSERT_EQ(now->rowCount(), before->rowCount());
+        EXPECT_EQ(now->cell(1, 0), builtIn.cell(1, 0));
+        for (int row = 0; row < now->rowCount(); ++row) {
+            EXPECT_EQ(now->caption(row), builtIn.caption(row)) << row;
+            if (row > 0) {
+                EXPECT_EQ(now->text(row), before->text(row)) << row;
+            }
+        }
+    }
+
+    store.save();  // the close
+    Bench next;
+    bool english = false;
+    for (const fs::path& file : fs::directory_iterator(folders.program)) {
+        fs::copy_file(file, folders.working / file.filename(), fs::copy_options::overwrite_existing);
+    }
+    TableStore(next.wb, folders).load([&] { english = true; });
+    EXPECT_FALSE(english);
+    EXPECT_EQ(next.wb.boxTable.caption(2), defaultMainTable().caption(2));
+    EXPECT_EQ(next.wb.boxTable.text(2), "150");
+    EXPECT_EQ(next.wb.tabSlotTable.text(2), "12");
+    EXPECT_EQ(next.wb.bobbinTable.text(2), "31");
 }
 
 }  // namespace

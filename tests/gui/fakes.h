@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/folders.h"
@@ -54,5 +56,25 @@ public:
 private:
     QTemporaryDir root;
 };
+
+// Points the settings of the test's process at a folder of its own before any window
+// reads them, so that no test reads or writes the user's. clear() starts them empty.
+class ScratchSettings final {
+public:
+    ScratchSettings() {
+        QCoreApplication::setOrganizationName("Tessaro tests");
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, folder.filePath("user"));
+            QSettings::setPath(format, QSettings::SystemScope, folder.filePath("system"));
+        }
+    }
+    void clear() { QSettings().clear(); }
+    [[nodiscard]] QString path() const { return folder.path(); }
+
+private:
+    QTemporaryDir folder;
+};
+
+inline ScratchSettings scratchSettings;
 
 }  // namespace tessaro::testing

@@ -99,18 +99,33 @@ private slots:
         QVERIFY(messages.errors.empty());
     }
 
-    void russianAsksForARestartAndSuppressesTheSave() {
-        saveTables(MainWindow({dialog, messages, clock, *folders}).workbench(), folders->workingFolder());
-        MainWindow form({dialog, messages, clock, *folders});
-        QTest::mouseClick(form.findChild<QPushButton*>("englishButton"), Qt::LeftButton);
-        QTest::mouseClick(form.findChild<QPushButton*>("russianButton"), Qt::LeftButton);
-        QCOMPARE(messages.shown, std::vector<std::string>{"Перезапустите программу!"});
-        QCOMPARE(text(form, "foldingFrontButton"), QString("Front"));  // English until the restart
-        QVERIFY(!QFile::exists(workingFile("ParamGrid.txt")));
-        QVERIFY(!QFile::exists(workingFile("ParamZub.txt")));
-        QVERIFY(QFile::exists(workingFile("TransGrid.txt")));
-        form.close();
-        QVERIFY(QDir(QString::fromStdString(folders->programFolder().string())).isEmpty());
+    // Russian after English asks for a restart and loses nothing: the tables turn Russian at
+    // once, the close saves every value, and the next start is Russian with them.
+    void russianAfterEnglishKeepsEveryValueAcrossARestart() {
+        {
+            MainWindow form({dialog, messages, clock, *folders});
+            QTest::mouseClick(form.findChild<QPushButton*>("englishButton"), Qt::LeftButton);
+            form.workbench().boxTable.setCell(1, 2, "150");
+            form.workbench().tabSlotTable.setCell(1, 2, "12");
+            form.workbench().bobbinTable.setCell(1, 2, "31");
+            QTest::mouseClick(form.findChild<QPushButton*>("russianButton"), Qt::LeftButton);
+            QCOMPARE(messages.shown, std::vector<std::string>{"Перезапустите программу!"});
+            QCOMPARE(text(form, "foldingFrontButton"), QString("Front"));  // English until the restart
+            auto* grid = form.findChild<QTableView*>("boxTable")->model();
+            QCOMPARE(grid->data(grid->index(2, 0)).toString(), QString("Ширина между стенками"));
+            QCOMPARE(grid->data(grid->index(2, 1)).toString(), QString("150"));
+            form.close();
+        }
+        for (const char* name : {"ParamGrid.txt", "ParamZub.txt", "TransGrid.txt"}) {
+            QVERIFY2(QFile::copy(programFile(name), workingFile(name)), name);
+        }
+        MainWindow next({dialog, messages, clock, *folders});
+        QCOMPARE(text(next, "foldingFrontButton"), QString("Фасад"));
+        QCOMPARE(tabText(next, "foldingBoxTab"), QString("Разборный корпус"));
+        QCOMPARE(next.workbench().boxTable.text(2), std::string("150"));
+        QCOMPARE(next.workbench().tabSlotTable.text(2), std::string("12"));
+        QCOMPARE(next.workbench().bobbinTable.text(2), std::string("31"));
+        QVERIFY(messages.errors.empty());
     }
 
     void aLargerMainTableIsShownWhole() {

@@ -2,10 +2,12 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSet>
 #include <QTabWidget>
 #include <QtTest>
 
+#include "gui/drawn_pictures.h"
 #include "gui/fakes.h"
 #include "gui/photographs.h"
 #include "gui/pictures.h"
@@ -73,6 +75,30 @@ private slots:
         QCOMPARE(cut.pixel(cut.width() / 2, cut.height() - 1), qRgb(128, 128, 128));
         QVERIFY(cut.pixel(full.width() / 2, full.height() - 1) != full.pixel(full.width() / 2, full.height() - 1));
         QVERIFY(picture("unknownPicture").isNull());
+    }
+
+    // The radios stand right to left; the third of the feet picture under each radio is the
+    // side panel drawn with that radio's choice, and the three choices look different.
+    void eachFeetPictureStandsUnderItsRadio() {
+        MainWindow form({dialog, messages, clock, folders});
+        form.show();
+        auto* label = form.findChild<QLabel*>("feetPicture");
+        const QImage whole = label->pixmap().toImage();
+        const int width = whole.width() / 3;
+        QSet<int> thirds;
+        for (const Feet feet : {Feet::None, Feet::One, Feet::Two}) {
+            auto* radio = form.findChild<QRadioButton*>(QString("feet%1").arg(static_cast<int>(feet)));
+            QCOMPARE(radio->text(), QString(feetText(feet)));
+            const int x = radio->mapTo(label->parentWidget(), radio->rect().center()).x() - label->x();
+            QVERIFY2(x >= 0 && x < 3 * width, qPrintable(radio->text()));
+            const QImage own = drawFeetChoice({width, whole.height()}, feet).toImage();
+            QCOMPARE(whole.copy(x / width * width, 0, width, whole.height()), own);
+            thirds.insert(x / width);
+            for (const Feet other : {Feet::None, Feet::One, Feet::Two}) {
+                QVERIFY(other == feet || drawFeetChoice({width, whole.height()}, other).toImage() != own);
+            }
+        }
+        QCOMPARE(thirds.size(), 3);
     }
 
     void atStartThePicturesFollowTheDefaultSwitches() {

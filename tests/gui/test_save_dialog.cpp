@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 
+#include "gui/fakes.h"  // the dialog keeps its history in settings of the test's own
 #include "gui/qt_ports.h"
 
 using namespace tessaro;
@@ -19,7 +20,7 @@ using namespace tessaro::gui;
 
 namespace {
 
-const QString kFilter = "*.eps|*.eps|*.dxf|*.dxf|*.svg|*.svg";
+const QString kFilter = QString::fromUtf8(tessaro::gui::kSaveFileTypes);
 
 // Acts on the modal dialogs as they open, one step each, in order. A dialog that no
 // step expects is closed and counted, so a wrong dialog fails the test instead of
@@ -84,6 +85,19 @@ ModalScript::Step cancel(QString* presetFilter = nullptr) {
     };
 }
 
+// Presses Cancel, noting the file types the dialog offered.
+ModalScript::Step cancelNoting(QStringList& offered) {
+    return [&offered](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr) {
+            return false;
+        }
+        offered = dialog->nameFilters();
+        dialog->reject();
+        return true;
+    };
+}
+
 // Answers a question box that names the file; the default answer must be No.
 ModalScript::Step answer(QMessageBox::StandardButton button, const QString& naming, QStringList& asked) {
     return [=, &asked](QWidget* modal) {
@@ -135,11 +149,11 @@ private slots:
             const char* written;
             FileType type;
         } cases[] = {
-            {"*.eps (*.eps)", "box.dxf", "box.dxf", FileType::Dxf},
-            {"*.dxf (*.dxf)", "box.SVG", "box.SVG", FileType::Svg},
-            {"*.svg (*.svg)", "box.eps", "box.eps", FileType::Eps},
-            {"*.eps (*.eps)", "box", "box.eps", FileType::Eps},
-            {"*.svg (*.svg)", "spiral R10.0mm rev8", "spiral R10.0mm rev8.svg", FileType::Svg},
+            {"EPS (*.eps)", "box.dxf", "box.dxf", FileType::Dxf},
+            {"DXF R12 (*.dxf)", "box.SVG", "box.SVG", FileType::Svg},
+            {"SVG (*.svg)", "box.eps", "box.eps", FileType::Eps},
+            {"EPS (*.eps)", "box", "box.eps", FileType::Eps},
+            {"SVG (*.svg)", "spiral R10.0mm rev8", "spiral R10.0mm rev8.svg", FileType::Svg},
         };
         for (const auto& c : cases) {
             const auto choice = askWith(dialog, {save(c.filter, at(c.typed))});
@@ -149,15 +163,23 @@ private slots:
         }
     }
 
+    // The window's file types read as their names, DXF with its version.
+    void theFileTypesAreNamed() {
+        QtSaveDialog dialog(nullptr, kFilter, 2);
+        QStringList offered;
+        QVERIFY(!askWith(dialog, {cancelNoting(offered)}));
+        QCOMPARE(offered, QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)"}));
+    }
+
     // The next dialog opens with the type that was saved last.
     void savedTypeIsTheNextPreset() {
         QtSaveDialog dialog(nullptr, kFilter, 2);
         QString preset;
         QVERIFY(!askWith(dialog, {cancel(&preset)}));
-        QCOMPARE(preset, QString("*.dxf (*.dxf)"));
-        QVERIFY(askWith(dialog, {save("*.eps (*.eps)", at("a.svg"))}));
+        QCOMPARE(preset, QString("DXF R12 (*.dxf)"));
+        QVERIFY(askWith(dialog, {save("EPS (*.eps)", at("a.svg"))}));
         QVERIFY(!askWith(dialog, {cancel(&preset)}));
-        QCOMPARE(preset, QString("*.svg (*.svg)"));
+        QCOMPARE(preset, QString("SVG (*.svg)"));
     }
 
     // Replacing a file is asked about the name that will be written: "box" typed with
@@ -166,17 +188,17 @@ private slots:
         QtSaveDialog dialog(nullptr, kFilter, 2);
         writeFile(at("box.dxf"), "old");
         QStringList asked;
-        QVERIFY(!askWith(dialog, {save("*.dxf (*.dxf)", at("box")),
+        QVERIFY(!askWith(dialog, {save("DXF R12 (*.dxf)", at("box")),
                                   answer(QMessageBox::No, "box.dxf", asked), cancel()}));
         QCOMPARE(asked.size(), 1);
-        const auto choice = askWith(dialog, {save("*.dxf (*.dxf)", at("box")),
+        const auto choice = askWith(dialog, {save("DXF R12 (*.dxf)", at("box")),
                                              answer(QMessageBox::Yes, "box.dxf", asked)});
         QCOMPARE(asked.size(), 2);
         QVERIFY(choice);
         QCOMPARE(QString::fromStdString(choice->path), at("box.dxf"));
 
         // A new name asks nothing.
-        QVERIFY(askWith(dialog, {save("*.dxf (*.dxf)", at("new"))}));
+        QVERIFY(askWith(dialog, {save("DXF R12 (*.dxf)", at("new"))}));
         QCOMPARE(asked.size(), 2);
     }
 

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -50,6 +51,28 @@ private slots:
                                         "Трансформатор", "dxf"}));
         QCOMPARE(tabs->currentWidget()->objectName(), QString("foldingBoxTab"));
         QVERIFY(form.workbench().closeLastOutline);
+    }
+
+    // The tables, buttons and radios inside a frame stand within it, clear of its title and lines.
+    void controlsStandInsideTheirFrames() {
+        MainWindow form({dialog, messages, clock, folders});
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        form.show();
+        int framed = 0;
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);  // a frame is laid out once its page is shown
+            QCoreApplication::processEvents();
+            for (QGroupBox* group : tabs->widget(tab)->findChildren<QGroupBox*>()) {
+                for (QWidget* control : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (qobject_cast<QAbstractItemView*>(control) || qobject_cast<QAbstractButton*>(control)) {
+                        QVERIFY2(group->contentsRect().contains(control->geometry()),
+                                 qPrintable(group->objectName() + " " + control->objectName()));
+                        ++framed;
+                    }
+                }
+            }
+        }
+        QCOMPARE(framed, 5);  // the spiral's button and table, the three feet radios
     }
 
     void spiralButtonSavesTheChosenType() {

@@ -1,5 +1,6 @@
 // Typing into the tables: the value lands in the cell the user chose, and a value still
 // in its editor is in the table before anything reads or saves the tables.
+#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -100,7 +101,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCoreApplication::processEvents();  // the delegate commits on Return through the event loop
             QCOMPARE(cellsOf(model), expected);
-            QCOMPARE(view->currentIndex(), clicked);
+            QCOMPARE(view->currentIndex(), model.index(1, 1));  // Enter went on, from the last row round to the first
 
             // On the header's value cell, which cannot be edited, the digits go nowhere.
             const QModelIndex header = model.index(0, 1);
@@ -109,8 +110,85 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCoreApplication::processEvents();
             QCOMPARE(cellsOf(model), expected);
-            QCOMPARE(view->currentIndex(), header);
+            QCOMPARE(view->currentIndex(), model.index(1, 1));
         }
+    }
+
+    // Enter keeps the value and goes to the next value row; Tab and Shift+Tab go from value
+    // to value past the caption column, the editor open, round from the last row to the first.
+    void enterAndTabGoFromValueToValue() {
+        MainWindow form({dialog, messages, clock, folders});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTableView* view = startTyping(form, kGrids[0], 1, "4");
+        const QAbstractItemModel& model = *view->model();
+        const auto pressed = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            QCoreApplication::processEvents();
+        };
+        pressed(Qt::Key_Return);
+        QCOMPARE(model.index(1, 1).data().toString(), QString("4"));
+        QCOMPARE(view->currentIndex(), model.index(2, 1));
+        QVERIFY(!view->indexWidget(model.index(2, 1)));  // ready for typing, no editor open
+        pressed(Qt::Key_Enter);  // no editor open: the same step
+        QCOMPARE(view->currentIndex(), model.index(3, 1));
+
+        typeFast("7");
+        pressed(Qt::Key_Tab);
+        QCOMPARE(model.index(3, 1).data().toString(), QString("7"));
+        QCOMPARE(view->currentIndex(), model.index(4, 1));
+        QVERIFY(view->indexWidget(model.index(4, 1)));
+        typeFast("8");
+        pressed(Qt::Key_Backtab);
+        QCOMPARE(model.index(4, 1).data().toString(), QString("8"));
+        QCOMPARE(view->currentIndex(), model.index(3, 1));
+
+        clickCell(view, model.index(model.rowCount() - 1, 1));
+        pressed(Qt::Key_Tab);
+        QCOMPARE(view->currentIndex(), model.index(1, 1));
+        pressed(Qt::Key_Escape);
+        pressed(Qt::Key_Backtab);
+        QCOMPARE(view->currentIndex(), model.index(model.rowCount() - 1, 1));
+    }
+
+    // One history for the five tables: Ctrl+Z undoes the edits from the last, wherever the
+    // focus is, and Ctrl+Shift+Z does them again. The tables loaded at start are no edit.
+    void undoAndRedoSpanTheFiveTables() {
+        QFile file(QString::fromStdString((folders.workingFolder() / kMainTableFile).string()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Header\tV\t\r\nThickness\t6\t\r\n");
+        file.close();
+        MainWindow form({dialog, messages, clock, folders});
+        QVERIFY(file.remove());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto keys = [](QKeyCombination combination) {
+            QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+            QCoreApplication::processEvents();
+        };
+        keys(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(form.workbench().boxTable.text(1), std::string("6"));
+
+        std::vector<QStringList> before;
+        for (const Grid& grid : kGrids) {
+            before.push_back(cellsOf(*form.findChild<QTableView*>(grid.name)->model()));
+            startTyping(form, grid, 1, "77");
+            keys(Qt::Key_Return);
+        }
+        form.findChild<QPushButton*>("englishButton")->setFocus();
+        for (std::size_t i = std::size(kGrids); i-- > 0;) {
+            const QAbstractItemModel& model = *form.findChild<QTableView*>(kGrids[i].name)->model();
+            QCOMPARE(model.index(1, 1).data().toString(), QString("77"));
+            keys(Qt::CTRL | Qt::Key_Z);
+            QCOMPARE(cellsOf(model), before[i]);
+        }
+        keys(Qt::CTRL | Qt::Key_Z);  // nothing more to undo: the loaded value stays
+        QCOMPARE(form.workbench().boxTable.text(1), std::string("6"));
+        for (const Grid& grid : kGrids) {
+            keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+            QCOMPARE(form.findChild<QTableView*>(grid.name)->model()->index(1, 1).data().toString(), QString("77"));
+        }
+        QCOMPARE(form.workbench().spiralTable.text(1), std::string("77"));
     }
 
     // The value typed last is saved even when the window closes with its editor open.

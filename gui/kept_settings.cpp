@@ -1,0 +1,62 @@
+#include "gui/kept_settings.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QSettings>
+#include <QWidget>
+
+namespace tessaro::gui {
+namespace {
+
+// simpleCornerRelief is not among them: it shows cornerRelief, which it follows.
+constexpr const char* kSwitches[] = {"cornerRelief",  "roundedLidCorners", "singleSupportTooth",
+                                     "supportJumper", "simpleRoundedLidCorners", "screwJoints",
+                                     "tabSlotRelief"};
+constexpr int kFeetChoices = 3;  // the radios feet0 (none), feet1, feet2
+
+QString switchKey(const char* name) { return QString("switches/") + name; }
+const QString kFeetKey = "switches/feet";
+const QString kPlaceKey = "window/geometry";
+
+QAbstractButton* feetRadio(const QWidget& window, int choice) {
+    return window.findChild<QAbstractButton*>(QString("feet%1").arg(choice));
+}
+
+}  // namespace
+
+void restoreSwitches(QWidget& window) {
+    const QSettings settings;
+    for (const char* name : kSwitches) {
+        auto* box = window.findChild<QCheckBox*>(name);
+        if (box != nullptr && settings.contains(switchKey(name))) {
+            box->setChecked(settings.value(switchKey(name)).toBool());
+        }
+    }
+    bool readable = false;
+    const int feet = settings.value(kFeetKey).toInt(&readable);
+    if (readable && feet >= 0 && feet < kFeetChoices) {
+        feetRadio(window, feet)->setChecked(true);
+    }
+}
+
+bool restorePlace(QWidget& window) {
+    const QByteArray place = QSettings().value(kPlaceKey).toByteArray();
+    return !place.isEmpty() && window.restoreGeometry(place);
+}
+
+void keepSwitchesAndPlace(const QWidget& window) {
+    QSettings settings;
+    for (const char* name : kSwitches) {
+        if (const auto* box = window.findChild<QCheckBox*>(name)) {
+            settings.setValue(switchKey(name), box->isChecked());
+        }
+    }
+    for (int choice = 0; choice < kFeetChoices; ++choice) {
+        if (feetRadio(window, choice)->isChecked()) {
+            settings.setValue(kFeetKey, choice);
+        }
+    }
+    settings.setValue(kPlaceKey, window.saveGeometry());
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,18 @@
+#pragma once
+
+class QWidget;
+
+namespace tessaro::gui {
+
+// The window's switches, its feet choice and its place are kept in the user's settings
+// (QSettings) between runs; the tables are kept in their own files.
+
+// Sets the switches and the feet choice as they were kept; a setting that is missing or
+// unreadable leaves its control as it is.
+void restoreSwitches(QWidget& window);
+// Moves the window to where it was kept; false when no place was kept.
+bool restorePlace(QWidget& window);
+// Keeps the switches, the feet choice and the window's place.
+void keepSwitchesAndPlace(const QWidget& window);
+
+}  // namespace tessaro::gui
