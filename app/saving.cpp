@@ -6,17 +6,27 @@
 
 namespace tessaro {
 
-std::string templateBytes(Workbench& wb, FileType type) {
+std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOutline, std::string_view label,
+                            LineList& dxfDocument) {
     switch (type) {
     case FileType::Eps:
-        return documentBytes(wb.epsDocument);
+        return documentBytes(eps);
     case FileType::Dxf:
-        convertToDxf(wb.epsDocument, wb.closeLastOutline, wb.dxfDocument);
-        return documentBytes(wb.dxfDocument);
+        convertToDxf(eps, closeLastOutline, dxfDocument);
+        return documentBytes(dxfDocument);
     case FileType::Svg:
-        return svgDocument(readEpsDrawing(wb.epsDocument), wb.templateLabel);
+        return svgDocument(readEpsDrawing(eps), label);
     }
     return {};
+}
+
+std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOutline, std::string_view label) {
+    LineList dxfDocument;
+    return documentBytesAs(eps, type, closeLastOutline, label, dxfDocument);
+}
+
+std::string templateBytes(Workbench& wb, FileType type) {
+    return documentBytesAs(wb.epsDocument, type, wb.closeLastOutline, wb.templateLabel, wb.dxfDocument);
 }
 
 void saveTemplate(Workbench& wb, const std::string& path, FileType type) {

@@ -15,9 +15,11 @@
 #include "app/error_text.h"
 #include "app/language.h"
 #include "app/saving.h"
+#include "app/sheets.h"
 #include "app/table_files.h"
 #include "app/table_keys.h"
 #include "model/about.h"
+#include "model/number_parse.h"
 #include "output/text_file.h"
 
 namespace {
@@ -43,6 +45,8 @@ struct Arguments {
     std::vector<std::string> assignments;
     std::string tables;
     std::string feet = "2";
+    std::string sheet;
+    std::string gap;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -90,6 +94,9 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_flag("--no-lid-corners", a.noLidCorners, "Keep the lid's corners square");
     app.add_flag("--tab-relief", a.tabRelief, "Cut straight inside corners of the tab-slot piece");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
+    auto* sheet = app.add_option("--sheet", a.sheet, "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file per sheet (FILE-1, FILE-2, ...)");
+    app.add_option("--gap", a.gap, "The least distance in mm between parts and from the sheet's edge; default: twice the cutter diameter, at least 2")
+        ->needs(sheet);
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
@@ -139,6 +146,36 @@ void writeToStandardOutput(std::string_view bytes) {
     }
 }
 
+double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
+    if (a.gap.empty()) {
+        return defaultSheetGap(wb, command.tab);
+    }
+    try {
+        return parseReal(a.gap);
+    } catch (const ConversionError& e) {
+        throw UsageError(std::string("--gap: ") + e.what());
+    }
+}
+
+// With a sheet: one file per sheet, named after the output, each name on standard output.
+void writeSheets(const Arguments& a, const TemplateCommand& command, const Workbench& wb, FileType type,
+                 const SheetLayout& layout) {
+    if (a.output == "-") {
+        const std::vector<std::string> sheets = sheetBytes(wb, type, layout);
+        if (sheets.size() > 1) {
+            throw UsageError("the parts need " + std::to_string(sheets.size()) +
+                             " sheets, which standard output cannot take apart: give -o FILE");
+        }
+        writeToStandardOutput(sheets.front());
+        return;
+    }
+    const std::string path =
+        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+    for (const std::string& name : saveSheets(wb, path, type, layout)) {
+        std::cout << name << '\n';
+    }
+}
+
 int run(const Arguments& a) {
     SystemClock clock;
     StderrMessages messages;
@@ -160,7 +197,12 @@ int run(const Arguments& a) {
         std::cout << command.proposedName(wb) << '\n';
         return 0;
     }
+    const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
     command.run(wb);
+    if (!a.sheet.empty()) {
+        writeSheets(a, command, wb, type, {sheet, gapOf(a, command, wb)});
+        return 0;
+    }
     if (a.output == "-") {
         writeToStandardOutput(templateBytes(wb, type));
         return 0;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// The one door to libnest2d. Its headers do not compile as C++20 (an ambiguous comparison
+// of its angle type), so this file and its source stay within C++17.
+namespace tessaro {
+
+struct UnitPoint {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+};
+
+// Where the library put a piece: its sheet, its turn and the offset of its outline.
+struct NfpPlacement {
+    int sheet = -1;  // -1: not placed
+    int quarterTurns = 0;
+    UnitPoint offset;
+};
+
+// Places the outlines, by their convex hulls, (in whole units) onto sheets of the given size with the NFP
+// placer, turned by multiples of 90 degrees, at least `spacing` apart and from the edges.
+[[nodiscard]] std::vector<NfpPlacement> placeOnSheets(const std::vector<std::vector<UnitPoint>>& outlines,
+                                                      UnitPoint sheet, std::int64_t spacing);
+
+}  // namespace tessaro

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "output/eps_reader.h"
+
+namespace tessaro {
+
+using DrawnOutline = std::vector<DrawingPoint>;
+
+// One piece of material as it is cut out: an outer outline and the outlines inside it
+// (slots, holes), which move with it.
+struct RigidPart {
+    std::vector<DrawnOutline> outlines;  // the outer outline first, then the inner ones in drawing order
+    Extent extent;                       // of the outer outline
+};
+
+// The drawing's pieces in drawing order. Within each part of the drawing (a "stroke"
+// group) every outline that no other outline holds is a piece of its own, so a group
+// that draws several flat pieces yields several. A lone move draws nothing and is left out.
+[[nodiscard]] std::vector<RigidPart> rigidParts(const EpsDrawing& drawing);
+
+}  // namespace tessaro

@@ -1,0 +1,204 @@
+#include "nesting/sheet_nesting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "nesting/nfp_placement.h"
+#include "nesting/rigid_parts.h"
+#include "output/eps_body.h"
+#include "output/eps_header.h"
+#include "output/number_text.h"
+#include "output/pen.h"
+
+namespace tessaro {
+namespace {
+
+// Micrometres: the library multiplies coordinates in 64-bit integers, which a finer unit
+// would overflow on a large sheet.
+constexpr double kUnitsPerMillimetre = 1000;
+// Ten micrometres more between the pieces than asked, so that rounding to the unit, the
+// library's turning and the body's six decimals never bring two closer than the gap.
+constexpr double kRoundingAllowance = 0.01;
+// The body's scale, so the bounding box is in the same PostScript units as what is drawn.
+constexpr double kPointsPerMillimetre = 2.834646;
+
+std::int64_t units(double millimetres) { return std::llround(millimetres * kUnitsPerMillimetre); }
+
+// The outer outline in whole units, its extent's corner at the origin.
+std::vector<UnitPoint> unitOutline(const RigidPart& part) {
+    std::vector<UnitPoint> outline;
+    for (const DrawingPoint p : part.outlines.front()) {
+        outline.push_back({units(p.x - part.extent.minX), units(p.y - part.extent.minY)});
+    }
+    return outline;
+}
+
+std::string millimetres(double value) { return fixedText(value, 3, TrailingZeros::Dropped); }
+
+void refuseIfTooLarge(const std::vector<RigidPart>& parts, SheetSize sheet, double spacing, double gap) {
+    const double width = sheet.width - 2 * spacing;
+    const double height = sheet.height - 2 * spacing;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const Extent& e = parts[i].extent;
+        const bool fits = (e.width() <= width && e.height() <= height) || (e.height() <= width && e.width() <= height);
+        if (!fits) {
+            throw PartTooLarge("Part " + std::to_string(i + 1) + " (" + millimetres(e.width()) + " x " +
+                               millimetres(e.height()) + " mm) does not fit on a " + millimetres(sheet.width) + " x " +
+                               millimetres(sheet.height) + " mm sheet with a gap of " + millimetres(gap) +
+                               " mm, turned or not");
+        }
+    }
+}
+
+// A quarter-turn rotation applied exactly, so a piece is moved and never redrawn.
+DrawingPoint placedPoint(DrawingPoint p, const Extent& from, int quarterTurns, DrawingPoint offset) {
+    const double x = p.x - from.minX;
+    const double y = p.y - from.minY;
+    switch (quarterTurns) {
+    case 1:
+        return {offset.x - y, offset.y + x};
+    case 2:
+        return {offset.x - x, offset.y - y};
+    case 3:
+        return {offset.x + y, offset.y - x};
+    default:
+        return {offset.x + x, offset.y + y};
+    }
+}
+
+struct PlacedPart {
+    std::size_t sheet;
+    std::vector<DrawnOutline> outlines;
+};
+
+PlacedPart placedPart(const RigidPart& part, const NfpPlacement& placement) {
+    const DrawingPoint offset{static_cast<double>(placement.offset.x) / kUnitsPerMillimetre,
+                              static_cast<double>(placement.offset.y) / kUnitsPerMillimetre};
+    PlacedPart placed{static_cast<std::size_t>(placement.sheet), {}};
+    for (const DrawnOutline& outline : part.outlines) {
+        DrawnOutline& moved = placed.outlines.emplace_back();
+        for (const DrawingPoint p : outline) {
+            moved.push_back(placedPoint(p, part.extent, placement.quarterTurns, offset));
+        }
+    }
+    return placed;
+}
+
+// The library tries a piece unturned before it turns it, and drops one that does not fit
+// so; a piece that only fits turned is handed over turned.
+RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double spacing) {
+    if (part.extent.width() + 2 * spacing <= sheet.width && part.extent.height() + 2 * spacing <= sheet.height) {
+        return part;
+    }
+    RigidPart turned;
+    for (const DrawnOutline& outline : part.outlines) {
+        DrawnOutline& moved = turned.outlines.emplace_back();
+        for (const DrawingPoint p : outline) {
+            moved.push_back(placedPoint(p, part.extent, 1, {0, 0}));
+            turned.extent.include(moved.back());
+        }
+    }
+    return turned;
+}
+
+std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double spacing) {
+    std::vector<RigidPart> parts;
+    std::vector<std::vector<UnitPoint>> outlines;
+    for (const RigidPart& part : drawn) {
+        parts.push_back(turnedToFit(part, sheet, spacing));
+        outlines.push_back(unitOutline(parts.back()));
+    }
+    const std::vector<NfpPlacement> placements =
+        placeOnSheets(outlines, {units(sheet.width), units(sheet.height)}, units(spacing));
+    std::vector<PlacedPart> placed;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (placements[i].sheet < 0) {
+            throw DrawingError("Part " + std::to_string(i + 1) + " could not be placed on a sheet");
+        }
+        placed.push_back(placedPart(parts[i], placements[i]));
+    }
+    return placed;
+}
+
+std::string boundingBoxLine(const std::vector<const PlacedPart*>& parts) {
+    Extent extent;
+    for (const PlacedPart* part : parts) {
+        for (const DrawnOutline& outline : part->outlines) {
+            for (const DrawingPoint p : outline) {
+                extent.include(p);
+            }
+        }
+    }
+    return "%%BoundingBox: " + fixedText(extent.minX * kPointsPerMillimetre, 8) + " " +
+           fixedText(extent.minY * kPointsPerMillimetre, 8) + " " + fixedText(extent.maxX * kPointsPerMillimetre, 8) +
+           " " + fixedText(extent.maxY * kPointsPerMillimetre, 8);
+}
+
+// The template's header lines, up to its body, with the sheet's own bounding box.
+void writeHeader(const LineList& eps, const std::vector<const PlacedPart*>& parts, LineList& sheet) {
+    for (std::size_t i = 0; i < eps.size(); ++i) {
+        const std::string_view line = eps[i];
+        if (i > epsBodyStart(eps) && (line == "stroke" || parseEpsPoint(line))) {
+            break;
+        }
+        sheet.append(line.starts_with("%%BoundingBox:") ? std::string_view(boundingBoxLine(parts)) : line);
+    }
+}
+
+LineList sheetDocument(const LineList& eps, const std::vector<const PlacedPart*>& parts) {
+    LineList sheet;
+    writeHeader(eps, parts, sheet);
+    Pen pen(sheet);
+    for (const PlacedPart* part : parts) {
+        for (const DrawnOutline& outline : part->outlines) {
+            for (std::size_t i = 0; i < outline.size(); ++i) {
+                pen.toOrigin();
+                i == 0 ? pen.moveTo(outline[i].x, outline[i].y) : pen.lineTo(outline[i].x, outline[i].y);
+            }
+        }
+        pen.stroke();
+    }
+    return sheet;
+}
+
+// Sides beyond any machine bed would overflow the library's arithmetic.
+constexpr double kLargestSide = 10000;
+
+void refuseBadSheet(SheetSize sheet, double gap) {
+    const auto usable = [](double side) { return std::isfinite(side) && side > 0 && side <= kLargestSide; };
+    if (!usable(sheet.width) || !usable(sheet.height)) {
+        throw DrawingError("A sheet's width and height must be more than 0 and at most " + millimetres(kLargestSide) + " mm");
+    }
+    if (!std::isfinite(gap) || gap < 0 || gap > kLargestSide) {
+        throw DrawingError("The gap between parts must be at least 0 and at most " + millimetres(kLargestSide) + " mm");
+    }
+}
+
+}  // namespace
+
+std::vector<LineList> nestOntoSheets(const LineList& eps, SheetSize sheet, double gap) {
+    refuseBadSheet(sheet, gap);
+    const std::vector<RigidPart> parts = rigidParts(readEpsDrawing(eps));
+    const double spacing = gap + kRoundingAllowance;
+    refuseIfTooLarge(parts, sheet, spacing, gap);
+    const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing);
+
+    std::size_t sheetCount = 1;
+    for (const PlacedPart& part : placed) {
+        sheetCount = std::max(sheetCount, part.sheet + 1);
+    }
+    std::vector<LineList> sheets;
+    for (std::size_t s = 0; s < sheetCount; ++s) {
+        std::vector<const PlacedPart*> onSheet;
+        for (const PlacedPart& part : placed) {
+            if (part.sheet == s) {
+                onSheet.push_back(&part);
+            }
+        }
+        sheets.push_back(sheetDocument(eps, onSheet));
+    }
+    return sheets;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <polyclipping/clipper.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "nesting/rigid_parts.h"
+#include "nesting/sheet_nesting.h"
+#include "output/eps_body.h"
+#include "output/number_text.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+using testing::Bench;
+
+// A piece as a rigid move leaves it: its outline count and, per outline, the point count,
+// the enclosed area and the sorted side lengths, all to the micrometre.
+std::vector<std::vector<long long>> shapeOf(const RigidPart& part) {
+    std::vector<std::vector<long long>> shape;
+    for (const DrawnOutline& outline : part.outlines) {
+        std::vector<long long> sides;
+        double twiceArea = 0;
+        for (std::size_t i = 0; i < outline.size(); ++i) {
+            const DrawingPoint a = outline[i];
+            const DrawingPoint b = outline[(i + 1) % outline.size()];
+            sides.push_back(std::llround(std::hypot(b.x - a.x, b.y - a.y) * 1000));
+            twiceArea += a.x * b.y - b.x * a.y;
+        }
+        std::sort(sides.begin(), sides.end());
+        sides.insert(sides.begin(), {static_cast<long long>(outline.size()), std::llround(std::abs(twiceArea) * 500)});
+        shape.push_back(sides);
+    }
+    std::sort(shape.begin() + 1, shape.end());
+    return shape;
+}
+
+std::vector<std::vector<std::vector<long long>>> shapesOf(const std::vector<RigidPart>& parts) {
+    std::vector<std::vector<std::vector<long long>>> shapes;
+    for (const RigidPart& part : parts) {
+        shapes.push_back(shapeOf(part));
+    }
+    std::sort(shapes.begin(), shapes.end());
+    return shapes;
+}
+
+// The outer outline grown by half the gap with round corners, in micrometres: two pieces
+// at least the gap apart grow into areas that do not overlap.
+ClipperLib::Paths grownByHalf(const RigidPart& part, double gap) {
+    ClipperLib::Path outline;
+    for (const DrawingPoint p : part.outlines.front()) {
+        outline.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
+    }
+    ClipperLib::ClipperOffset offset(2, 0.1);
+    offset.AddPath(outline, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+    ClipperLib::Paths grown;
+    offset.Execute(grown, gap / 2 * 1000);
+    return grown;
+}
+
+double overlapArea(const ClipperLib::Paths& a, const ClipperLib::Paths& b) {
+    ClipperLib::Clipper clipper;
+    clipper.AddPaths(a, ClipperLib::ptSubject, true);
+    clipper.AddPaths(b, ClipperLib::ptClip, true);
+    ClipperLib::Paths common;
+    clipper.Execute(ClipperLib::ctIntersection, common, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    double area = 0;
+    for (const ClipperLib::Path& path : common) {
+        area += std::abs(ClipperLib::Area(path));
+    }
+    return area;
+}
+
+struct NestingCase {
+    std::string command;
+    SheetSize sheet;
+    double gap;
+};
+
+class NestedSet : public ::testing::TestWithParam<NestingCase> {};
+
+TEST_P(NestedSet, EveryPieceOnceInsideItsSheetAndTheGapApart) {
+    const NestingCase& nesting = GetParam();
+    Bench b;
+    b.wb.options.screwJoints = true;
+    findCommand(nesting.command)->run(b.wb);
+    const std::vector<RigidPart> drawn = rigidParts(readEpsDrawing(b.wb.epsDocument));
+    ASSERT_GT(drawn.size(), 1U);
+
+    const std::vector<LineList> sheets = nestOntoSheets(b.wb.epsDocument, nesting.sheet, nesting.gap);
+    std::vector<RigidPart> nested;
+    for (const LineList& sheet : sheets) {
+        const std::vector<RigidPart> onSheet = rigidParts(readEpsDrawing(sheet));
+        ASSERT_FALSE(onSheet.empty());
+        std::vector<ClipperLib::Paths> grown;
+        for (const RigidPart& part : onSheet) {
+            EXPECT_GE(part.extent.minX, nesting.gap);
+            EXPECT_GE(part.extent.minY, nesting.gap);
+            EXPECT_LE(part.extent.maxX, nesting.sheet.width - nesting.gap);
+            EXPECT_LE(part.extent.maxY, nesting.sheet.height - nesting.gap);
+            grown.push_back(grownByHalf(part, nesting.gap));
+        }
+        for (std::size_t i = 0; i < grown.size(); ++i) {
+            for (std::size_t j = i + 1; j < grown.size(); ++j) {
+                EXPECT_EQ(overlapArea(grown[i], grown[j]), 0) << "pieces " << i << " and " << j;
+            }
+        }
+        nested.insert(nested.end(), onSheet.begin(), onSheet.end());
+    }
+    EXPECT_EQ(shapesOf(nested), shapesOf(drawn));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sets, NestedSet,
+    ::testing::Values(NestingCase{"full", {600, 400}, 6.35}, NestingCase{"full", {300, 200}, 6.35},
+                      NestingCase{"simple-full", {600, 400}, 6.35}, NestingCase{"simple-full", {300, 200}, 2},
+                      NestingCase{"bobbin", {150, 100}, 2}, NestingCase{"tab-slot", {300, 200}, 3}),
+    [](const auto& info) {
+        std::string name = info.param.command + "_" + std::to_string(static_cast<int>(info.param.sheet.width));
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
+
+TEST(sheetNesting, FullSetTakesOneLargeSheetAndFewSmallOnes) {
+    Bench b;
+    findCommand("full")->run(b.wb);
+    EXPECT_EQ(nestOntoSheets(b.wb.epsDocument, {600, 400}, 6.35).size(), 1U);
+    EXPECT_LE(nestOntoSheets(b.wb.epsDocument, {300, 200}, 6.35).size(), 5U);
+}
+
+TEST(sheetNesting, EachSheetKeepsTheHeaderWithItsOwnBoundingBox) {
+    Bench b;
+    findCommand("full")->run(b.wb);
+    for (const LineList& sheet : nestOntoSheets(b.wb.epsDocument, {300, 200}, 6.35)) {
+        const std::size_t body = epsBodyStart(sheet);
+        ASSERT_EQ(body, epsBodyStart(b.wb.epsDocument));
+        for (std::size_t i = 0; i <= body + 1; ++i) {
+            if (i != 1) {
+                EXPECT_EQ(sheet[i], b.wb.epsDocument[i]);
+            }
+        }
+        const Extent drawn = readEpsDrawing(sheet).extent();
+        const double points = 2.834646;
+        EXPECT_EQ(sheet[1], "%%BoundingBox: " + fixedText(drawn.minX * points, 8) + " " +
+                                fixedText(drawn.minY * points, 8) + " " + fixedText(drawn.maxX * points, 8) + " " +
+                                fixedText(drawn.maxY * points, 8));
+        EXPECT_EQ(sheet.back(), "stroke");
+    }
+}
+
+TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberAndSize) {
+    Bench b;
+    findCommand("full")->run(b.wb);
+    try {
+        static_cast<void>(nestOntoSheets(b.wb.epsDocument, {200, 100}, 6.35));
+        FAIL() << "nested onto a 200 x 100 sheet";
+    } catch (const PartTooLarge& e) {
+        const std::string message = e.what();
+        EXPECT_TRUE(message.starts_with("Part ")) << message;
+        EXPECT_NE(message.find(" mm) does not fit on a 200 x 100 mm sheet"), std::string::npos) << message;
+    }
+}
+
+TEST(sheetNesting, ASinglePieceIsPlacedOrTurnedToFit) {
+    Bench b;
+    findCommand("facade")->run(b.wb);
+    const Extent drawn = readEpsDrawing(b.wb.epsDocument).extent();
+    const double gap = 2;
+    // The library grows a chamfered corner by more than half the gap, so leave it room.
+    for (const SheetSize sheet : {SheetSize{drawn.width() + 4 * gap, drawn.height() + 4 * gap},
+                                  SheetSize{drawn.height() + 4 * gap, drawn.width() + 4 * gap}}) {
+        const std::vector<LineList> sheets = nestOntoSheets(b.wb.epsDocument, sheet, gap);
+        ASSERT_EQ(sheets.size(), 1U);
+        const Extent placed = readEpsDrawing(sheets.front()).extent();
+        EXPECT_GE(placed.minX, gap);
+        EXPECT_GE(placed.minY, gap);
+        EXPECT_LE(placed.maxX, sheet.width - gap);
+        EXPECT_LE(placed.maxY, sheet.height - gap);
+    }
+    const double tooShort = drawn.width() + 2 * gap - 0.5;
+    EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, {tooShort, tooShort}, gap)), PartTooLarge);
+}
+
+TEST(sheetNesting, UnusableSheetsAndGapsAreRefused) {
+    Bench b;
+    findCommand("full")->run(b.wb);
+    for (const SheetSize sheet : {SheetSize{0, 400}, SheetSize{600, -1}, SheetSize{NAN, 400}, SheetSize{1e300, 400}}) {
+        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, sheet, 2)), DrawingError);
+    }
+    for (const double gap : {-1.0, double(NAN), double(INFINITY)}) {
+        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, {600, 400}, gap)), DrawingError);
+    }
+}
+
+TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirOwn) {
+    Bench b;
+    findCommand("full")->run(b.wb);
+    const EpsDrawing drawing = readEpsDrawing(b.wb.epsDocument);
+    EXPECT_GE(rigidParts(drawing).size(), drawing.partCount());
+    findCommand("bobbin")->run(b.wb);
+    const std::vector<RigidPart> bobbin = rigidParts(readEpsDrawing(b.wb.epsDocument));
+    EXPECT_GT(bobbin.size(), 1U);
+    for (const RigidPart& part : bobbin) {
+        for (const DrawnOutline& inner : part.outlines) {
+            for (const DrawingPoint p : inner) {
+                EXPECT_TRUE(p.x >= part.extent.minX && p.x <= part.extent.maxX && p.y >= part.extent.minY &&
+                            p.y <= part.extent.maxY);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessaro
