@@ -26,6 +26,7 @@ class QTableView;
 namespace tessaro::gui {
 
 class LineListModel;
+class LivePreview;
 class PreviewWidget;
 class PreviewingSaveDialog;
 class ParamTableModel;
@@ -140,6 +141,8 @@ private:
     LineListModel* dxfModel_ = nullptr;
 
     PreviewWidget* preview_ = nullptr;
+    LivePreview* livePreview_ = nullptr;
+    QLabel* statusLine_ = nullptr;
     std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
 };
 

@@ -19,6 +19,10 @@ public:
     void setBlueCaptionRows(std::set<int> rows) { blueRows_ = std::move(rows); }
     // Call after the core table changed behind the model's back.
     void reload();
+    [[nodiscard]] const ParamTable& table() const { return table_; }
+    // The row whose value cell is marked as not a number; -1: none.
+    void setMarkedRow(int row);
+    [[nodiscard]] int markedRow() const { return markedRow_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,6 +33,7 @@ public:
 private:
     ParamTable& table_;
     std::set<int> blueRows_;
+    int markedRow_ = -1;
 };
 
 }  // namespace tessaro::gui
