@@ -55,18 +55,25 @@ void LivePreview::watch(QWidget& window) {
         }
     }
     tabs_ = window.findChild<QTabWidget*>("tabs");
-    const auto followTab = [this](int index) {
-        const QWidget* page = tabs_->widget(index);
-        for (const TabRule& rule : templateTabs()) {
-            if (page && page->objectName() == QString::fromUtf8(rule.objectName.data(),
-                                                                static_cast<qsizetype>(rule.objectName.size()))) {
-                tab_ = rule.tab;
-                schedule();
-            }
+    tab_ = tabAt(tabs_->currentIndex()).value_or(tab_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (const auto tab = tabAt(index)) {
+            tab_ = *tab;
+            schedule();
         }
-    };
-    connect(tabs_, &QTabWidget::currentChanged, this, followTab);
-    followTab(tabs_->currentIndex());
+    });
+}
+
+// The template tab a page of the tab widget is; nothing for the documents' pages.
+std::optional<TemplateTab> LivePreview::tabAt(int index) const {
+    const QWidget* page = tabs_->widget(index);
+    for (const TabRule& rule : templateTabs()) {
+        if (page && page->objectName() == QString::fromUtf8(rule.objectName.data(),
+                                                            static_cast<qsizetype>(rule.objectName.size()))) {
+            return rule.tab;
+        }
+    }
+    return std::nullopt;
 }
 
 void LivePreview::follow(const TemplateCommand& command) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <optional>
 
 #include "app/commands.h"
 #include "app/preview_drawing.h"
@@ -42,6 +43,7 @@ public:
 
 private:
     void watch(QWidget& window);
+    [[nodiscard]] std::optional<TemplateTab> tabAt(int index) const;
     void schedule();
     void start();
     void finished();

@@ -443,6 +443,11 @@ void MainWindow::supportJumperToggled() {
 void MainWindow::switchToEnglish() {
     setEnglishTables(wb_);
     preview_->setEnglish(true);
+    for (const PictureInfo& info : pictureTable()) {
+        if (auto* shown = findChild<QLabel*>(text(info.name))) {
+            shown->setPixmap(picture(info.name, true));
+        }
+    }
     reloadTables();
     for (const EnglishText& entry : englishControlTexts()) {
         if (auto* control = findChild<QWidget*>(text(entry.control))) {

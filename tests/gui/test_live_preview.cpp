@@ -10,6 +10,7 @@
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
 #include "gui/param_table_model.h"
+#include "gui/pictures.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
 
@@ -180,6 +181,14 @@ private slots:
         edit(form, "boxTable", 1, "x");
         QTRY_VERIFY(preview->dimmed());
         QCOMPARE(preview->caption(), QString("Row \"Material thickness\": 'x' is not a valid floating point value."));
+
+        // The pictures with words are drawn again with English ones; the others stay.
+        for (const char* worded : {"foldingBoxPicture", "simpleBoxPicture", "jumperPicture", "tabAndGapPicture"}) {
+            const QImage shown = form.findChild<QLabel*>(worded)->pixmap().toImage();
+            QVERIFY2(shown == picture(worded, true).toImage(), worded);
+            QVERIFY2(shown != picture(worded, false).toImage(), worded);
+        }
+        QVERIFY(picture("spiralPicture", true).toImage() == picture("spiralPicture", false).toImage());
 
         QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 100));
         PreviewWindow* large = preview->largeWindow();
