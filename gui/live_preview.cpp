@@ -30,11 +30,11 @@ LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidge
     timer_.setSingleShot(true);
     timer_.setInterval(kSettleMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &LivePreview::start);
-    connect(&watcher_, &QFutureWatcher<PreviewDrawing>::finished, this, &LivePreview::finished);
+    connect(&watcher_, &QFutureWatcher<Drawn>::finished, this, &LivePreview::finished);
     watch(window);
     // The first drawing is made at once: the window opens with it.
     PreviewBench bench(source_);
-    show(drawPreview(bench, *templates_[tab_]));
+    show({drawPreview(bench, *templates_[tab_]), {}});
 }
 
 LivePreview::~LivePreview() { watcher_.waitForFinished(); }
@@ -93,7 +93,15 @@ void LivePreview::start() {
     running_ = true;
     auto bench = std::make_shared<PreviewBench>(source_);
     const TemplateCommand* command = templates_[tab_];
-    watcher_.setFuture(QtConcurrent::run([bench, command] { return drawPreview(*bench, *command); }));
+    const QSize size = preview_.size();
+    const qreal ratio = preview_.devicePixelRatioF();
+    watcher_.setFuture(QtConcurrent::run([bench, command, size, ratio] {
+        Drawn drawn{drawPreview(*bench, *command), {}};
+        if (drawn.drawing.drawing) {
+            drawn.rendered = renderedPreview(*drawn.drawing.drawing, size, ratio);
+        }
+        return drawn;
+    }));
 }
 
 void LivePreview::finished() {
@@ -108,10 +116,11 @@ void LivePreview::finished() {
     }
 }
 
-void LivePreview::show(const PreviewDrawing& drawn) {
+void LivePreview::show(const Drawn& result) {
+    const PreviewDrawing& drawn = result.drawing;
     if (drawn.drawing) {
         mark(nullptr, -1, false);
-        preview_.showDrawing(drawn.drawing);
+        preview_.showDrawing(drawn.drawing, result.rendered);
         return;
     }
     QString problem = QString::fromStdString(drawn.error);

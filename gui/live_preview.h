@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFutureWatcher>
+#include <QImage>
 #include <QObject>
 #include <QTimer>
 #include <map>
@@ -23,7 +24,7 @@ class PreviewWidget;
 //
 // A change restarts a short timer; when it runs out, the tables are copied on the GUI
 // thread and the template is drawn and read back on a worker thread, so the largest
-// spiral (a tenth of a second and more) never stops typing. One run at a time: changes
+// spiral (a tenth of a second and more to draw, a few hundredths to render) never stops typing. One run at a time: changes
 // made while it runs make its result stale, so it is dropped and one new run starts
 // from the tables as they are then.
 class LivePreview final : public QObject {
@@ -47,7 +48,12 @@ private:
     void schedule();
     void start();
     void finished();
-    void show(const PreviewDrawing& drawn);
+    // A preview run's result: the drawing and, when there is one, its rendered image.
+    struct Drawn {
+        PreviewDrawing drawing;
+        QImage rendered;
+    };
+    void show(const Drawn& drawn);
     // Marks the cell in its table; every other table's mark is cleared. A null table clears all.
     void mark(const ParamTable* table, int row, bool select);
 
@@ -58,7 +64,7 @@ private:
     std::map<TemplateTab, const TemplateCommand*> templates_;
     TemplateTab tab_ = TemplateTab::FoldingBox;
     QTimer timer_;
-    QFutureWatcher<PreviewDrawing> watcher_;
+    QFutureWatcher<Drawn> watcher_;
     bool running_ = false;  // until its result is handled, which comes after the future finished
     bool pending_ = false;
 };

@@ -18,7 +18,28 @@ constexpr int kProblemHeight = 44;
 // How much of the white shows through a drawing that is no longer current.
 constexpr int kDimmingAlpha = 180;
 
+int captionHeightFor(bool dimmed) { return dimmed ? kProblemHeight : kCaptionHeight; }
+
+QRectF previewArea(QSize size, bool dimmed) {
+    return QRectF(QPointF(0, 0), size).adjusted(kMargin, kMargin, -kMargin, -kMargin - captionHeightFor(dimmed));
+}
+
 }  // namespace
+
+QImage renderedPreview(const EpsDrawing& drawing, QSize size, qreal ratio, bool dimmed) {
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 0));
+    const QRectF area = previewArea(size, dimmed);
+    paintDrawing(painter, drawing, DrawingView::fitting(drawing.extent(), area), QRectF(QPointF(0, 0), size));
+    if (dimmed) {
+        painter.fillRect(QRectF(QPointF(0, 0), size), QColor(255, 255, 255, kDimmingAlpha));
+    }
+    return image;
+}
 
 QString extentText(const Extent& extent, bool english) {
     if (extent.empty) {
@@ -52,10 +73,11 @@ void PreviewWidget::showDocument(const LineList& eps) {
     showDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(eps)));
 }
 
-void PreviewWidget::showDrawing(std::shared_ptr<const EpsDrawing> drawing) {
+void PreviewWidget::showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered) {
     drawing_ = std::move(drawing);
     problem_.clear();
-    rendered_ = {};
+    // An image rendered for another size (the widget was resized meanwhile) is not used.
+    rendered_ = rendered.size() == size() * devicePixelRatioF() ? std::move(rendered) : QImage();
     update();
     if (largeWindow_) {
         largeWindow_->setDrawing(drawing_);
@@ -71,27 +93,13 @@ void PreviewWidget::showProblem(const QString& problem) {
     update();
 }
 
-int PreviewWidget::captionHeight() const { return dimmed() ? kProblemHeight : kCaptionHeight; }
+int PreviewWidget::captionHeight() const { return captionHeightFor(dimmed()); }
 
-QRectF PreviewWidget::drawingArea() const {
-    return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin - captionHeight());
+DrawingView PreviewWidget::fittedView() const {
+    return DrawingView::fitting(drawing_->extent(), previewArea(size(), dimmed()));
 }
 
-DrawingView PreviewWidget::fittedView() const { return DrawingView::fitting(drawing_->extent(), drawingArea()); }
-
-void PreviewWidget::renderDrawing() {
-    const qreal ratio = devicePixelRatioF();
-    rendered_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    rendered_.setDevicePixelRatio(ratio);
-    rendered_.fill(Qt::white);
-    QPainter painter(&rendered_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 0));
-    paintDrawing(painter, *drawing_, fittedView(), rect());
-    if (dimmed()) {
-        painter.fillRect(rendered_.rect(), QColor(255, 255, 255, kDimmingAlpha));
-    }
-}
+void PreviewWidget::renderDrawing() { rendered_ = renderedPreview(*drawing_, size(), devicePixelRatioF(), dimmed()); }
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
     if (rendered_.isNull()) {

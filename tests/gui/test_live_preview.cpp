@@ -60,6 +60,8 @@ private slots:
     // documents and template label wait for a button.
     void startsWithTheFoldingBoxSetAndFollowsEdits() {
         MainWindow form({dialog, messages, clock, folders});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         const auto full = expected(form, "full");
         QCOMPARE(preview->drawing().partCount(), full->partCount());
@@ -71,6 +73,14 @@ private slots:
         QTRY_COMPARE(preview->drawing().extent().width(), expected(form, "full")->extent().width());
         QCOMPARE(preview->drawing().extent().width() - full->extent().width(), 100.0);
         QVERIFY(!preview->dimmed());
+        // The image rendered on the worker is what the widget would render itself.
+        QVERIFY(settled(form));
+        PreviewWidget own;
+        own.resize(preview->size());
+        own.showDrawing(std::make_shared<const EpsDrawing>(preview->drawing()));
+        const QRect drawingPart(0, 0, preview->width(), preview->height() - 24);
+        QCOMPARE(preview->grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32),
+                 own.grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32));
         QVERIFY(form.workbench().epsDocument.empty());
         QCOMPARE(form.workbench().templateLabel, std::string("Шаблон"));
         QVERIFY(messages.errors.empty() && messages.shown.empty());
