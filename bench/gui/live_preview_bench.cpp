@@ -57,11 +57,8 @@ BENCHMARK(BM_BigSpiralDrawnOnTheWorker)->Unit(benchmark::kMillisecond);
 // on screen; the counter is the longest the GUI thread was busy at one go, which is
 // what a user typing meanwhile would feel.
 void BM_BigSpiralEditsInTheWindow(benchmark::State& state) {
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
-    MainWindow form({dialog, messages, clock, folders});
+    testing::FakeWindowPorts fakes;
+    MainWindow form(fakes.ports());
     form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
     auto* grid = form.findChild<QTableView*>("spiralTable");
     auto* live = form.findChild<LivePreview*>();

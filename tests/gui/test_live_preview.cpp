@@ -45,21 +45,15 @@ bool settled(MainWindow& form) {
 class LivePreviewTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
+    std::unique_ptr<testing::FakeWindowPorts> fakes;
 
 private slots:
-    void init() {
-        messages = {};
-        dialog = {};
-    }
+    void init() { fakes = std::make_unique<testing::FakeWindowPorts>(); }
 
     // From the start the folding box's whole set is drawn, on a copy: the window's own
     // documents and template label wait for a button.
     void startsWithTheFoldingBoxSetAndFollowsEdits() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes->ports());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* preview = form.findChild<PreviewWidget*>("Preview");
@@ -83,11 +77,11 @@ private slots:
                  own.grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32));
         QVERIFY(form.workbench().epsDocument.empty());
         QCOMPARE(form.workbench().templateLabel, std::string("Шаблон"));
-        QVERIFY(messages.errors.empty() && messages.shown.empty());
+        QVERIFY(fakes->messages.errors.empty() && fakes->messages.shown.empty());
     }
 
     void followsSwitchesTabsAndTheLastButton() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes->ports());
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         const std::size_t twoFeet = preview->drawing().pointCount();
         form.findChild<QRadioButton*>("feet0")->setChecked(true);
@@ -117,7 +111,7 @@ private slots:
     // A bad cell keeps the last good drawing, dimmed, names the row under it and marks
     // it; mending the cell brings the drawing back.
     void aBadCellDimsTheLastDrawingAndNamesItsRow() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes->ports());
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         const std::size_t points = preview->drawing().pointCount();
         edit(form, "boxTable", 5, "0,1");
@@ -127,7 +121,7 @@ private slots:
                  QString("Строка «Припуск отверстия на толщину зуба»: '0,1' is not a valid floating point value."));
         QCOMPARE(modelOf(form, "boxTable")->markedRow(), 5);
         QVERIFY(modelOf(form, "boxTable")->data(modelOf(form, "boxTable")->index(5, 1), Qt::BackgroundRole).isValid());
-        QVERIFY(messages.errors.empty());
+        QVERIFY(fakes->messages.errors.empty());
 
         edit(form, "boxTable", 5, "0.1");
         QTRY_VERIFY(!preview->dimmed());
@@ -138,12 +132,12 @@ private slots:
     // At a button the error box keeps its text, and the cell that stopped the command
     // is selected and marked.
     void aButtonSelectsTheBadCell() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes->ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
         edit(form, "spiralTable", 3, "шаг");
         form.findChild<QPushButton*>("spiralButton")->click();
-        QCOMPARE(messages.errors, std::vector<std::string>{"'шаг' is not a valid floating point value."});
+        QCOMPARE(fakes->messages.errors, std::vector<std::string>{"'шаг' is not a valid floating point value."});
         auto* grid = form.findChild<QTableView*>("spiralTable");
         QCOMPARE(grid->currentIndex(), grid->model()->index(3, 1));
         QVERIFY(grid->selectionModel()->isSelected(grid->model()->index(3, 1)));
@@ -151,17 +145,17 @@ private slots:
         QVERIFY(settled(form));
         QVERIFY(form.findChild<PreviewWidget*>("Preview")->dimmed());
         QCOMPARE(modelOf(form, "spiralTable")->markedRow(), 3);
-        QVERIFY(dialog.offered.empty());
+        QVERIFY(fakes->dialog.offered.empty());
     }
 
     void statusLineSaysWhatWasWritten() {
         QTemporaryDir dir;
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes->ports());
         auto* status = form.findChild<QLabel*>("statusLine");
         form.findChild<QPushButton*>("foldingSetButton")->click();
         QVERIFY(status->text().isEmpty());  // cancelled: nothing written
 
-        dialog.answer = SaveChoice{dir.filePath("box.dxf").toStdString(), FileType::Dxf};
+        fakes->dialog.answer = SaveChoice{dir.filePath("box.dxf").toStdString(), FileType::Dxf};
         form.findChild<QPushButton*>("foldingSetButton")->click();
         QVERIFY(QFile::exists(dir.filePath("box.dxf")));
         const EpsDrawing saved = readEpsDrawing(form.workbench().epsDocument);
@@ -171,7 +165,7 @@ private slots:
         QVERIFY(saved.outlineCount() > 6);
 
         form.findChild<QPushButton*>("englishButton")->click();
-        dialog.answer = SaveChoice{dir.filePath("spiral.svg").toStdString(), FileType::Svg};
+        fakes->dialog.answer = SaveChoice{dir.filePath("spiral.svg").toStdString(), FileType::Svg};
         form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
         form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(status->text(), QString("Wrote spiral.svg: SVG, outlines: 1, 94.45 × 96.94 mm"));
@@ -180,7 +174,7 @@ private slots:
     // Under English the preview's words are English too; the large window opens over
     // the main window.
     void englishWordsAndTheLargeWindowOverTheMainWindow() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes->ports());
         form.move(200, 150);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
