@@ -23,11 +23,11 @@ std::string simpleSetName(const Workbench& wb) { return boxName(wb, std::string(
 // Both box tabs close the last outline and the tab-slot and spiral tabs leave it open;
 // the transformer tab keeps what the tab shown before it set.
 constexpr std::array kTabs = {
-    TabRule{TemplateTab::FoldingBox, "foldingBoxTab", LastOutline::Closed},
-    TabRule{TemplateTab::SimpleBox, "simpleBoxTab", LastOutline::Closed},
-    TabRule{TemplateTab::TabSlot, "tabSlotTab", LastOutline::Open},
-    TabRule{TemplateTab::Spiral, "spiralTab", LastOutline::Open},
-    TabRule{TemplateTab::Transformer, "bobbinTab", LastOutline::AsBefore},
+    TabRule{TemplateTab::FoldingBox, "foldingBoxTab", LastOutline::Closed, "full"},
+    TabRule{TemplateTab::SimpleBox, "simpleBoxTab", LastOutline::Closed, "simple-full"},
+    TabRule{TemplateTab::TabSlot, "tabSlotTab", LastOutline::Open, "tab-slot"},
+    TabRule{TemplateTab::Spiral, "spiralTab", LastOutline::Open, "spiral"},
+    TabRule{TemplateTab::Transformer, "bobbinTab", LastOutline::AsBefore, "bobbin"},
 };
 
 // The buttons are laid out as the unfolded box: lid, rear, bottom between the sides,
@@ -103,12 +103,13 @@ void showTab(Workbench& wb, TemplateTab tab) {
     }
 }
 
-void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog) {
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog) {
     command.run(wb);
-    const auto choice = dialog.ask(command.proposedName(wb));
+    auto choice = dialog.ask(command.proposedName(wb));
     if (choice) {
         saveTemplate(wb, choice->path, choice->type);
     }
+    return choice;
 }
 
 }  // namespace tessaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ struct TabRule {
     TemplateTab tab;
     std::string_view objectName;  // the tab page's, e.g. "foldingBoxTab"
     LastOutline lastOutline;
+    std::string_view wholeTemplate;  // the verb of the tab's whole set, the preview's first drawing
 };
 
 // A button's place in pixels on the control that holds it: its tab page, or the
@@ -60,6 +62,7 @@ struct TemplateCommand {
 void showTab(Workbench& wb, TemplateTab tab);
 
 // The whole road of a button: draw, propose the name, ask for a file, save it.
-void performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog);
+// Returns the file and type written; nothing when the user cancelled.
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog);
 
 }  // namespace tessaro

@@ -19,6 +19,7 @@ public:
     void setDrawing(std::shared_ptr<const EpsDrawing> drawing);
     void fit();
     [[nodiscard]] const DrawingView& view() const { return view_; }
+    [[nodiscard]] const EpsDrawing& drawing() const { return *drawing_; }
 
 signals:
     void cursorMoved(tessaro::DrawingPoint millimetres);

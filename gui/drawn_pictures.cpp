@@ -19,6 +19,11 @@ struct Cell {
     QString name;
 };
 
+// A label's word in the window's language.
+QString word(const char* russian, const char* english, bool inEnglish) {
+    return QString::fromUtf8(inEnglish ? english : russian);
+}
+
 using Command = void (*)(Workbench&);
 
 // A panel as its command draws it, turned to lie as the cross shows it.
@@ -33,25 +38,25 @@ Outlines panel(Command command, bool upright = false) {
 
 // The unfolded box: lid at the top, rear, bottom between the sides, front at the bottom.
 // Returns the cells in that order, lid first, in millimetres with a gap between panels.
-std::vector<Cell> unfoldedBox(const std::array<Command, 5>& commands) {
+std::vector<Cell> unfoldedBox(const std::array<Command, 5>& commands, bool english) {
     const double W = 200, H = 100, D = 110, gap = 14;  // the default tables
     const double x0 = H + gap;
     const double bottomY = H + gap, rearY = H + D + 2 * gap, lidY = 2 * H + D + 3 * gap;
     return {
-        {panel(commands[0]), {x0, lidY, W, D}, "крышка"},
-        {panel(commands[1]), {x0, rearY, W, H}, "тыл"},
-        {panel(commands[2]), {x0, bottomY, W, D}, "дно"},
-        {panel(commands[3], true), {0, bottomY, H, D}, "бок"},
-        {panel(commands[3], true), {x0 + W + gap, bottomY, H, D}, "бок"},
-        {panel(commands[4]), {x0, 0, W, H}, "фасад"},
+        {panel(commands[0]), {x0, lidY, W, D}, word("крышка", "lid", english)},
+        {panel(commands[1]), {x0, rearY, W, H}, word("тыл", "rear", english)},
+        {panel(commands[2]), {x0, bottomY, W, D}, word("дно", "bottom", english)},
+        {panel(commands[3], true), {0, bottomY, H, D}, word("бок", "side", english)},
+        {panel(commands[3], true), {x0 + W + gap, bottomY, H, D}, word("бок", "side", english)},
+        {panel(commands[4]), {x0, 0, W, H}, word("фасад", "front", english)},
     };
 }
 
-QPixmap drawUnfoldedBox(QSize size, const std::array<Command, 5>& commands, bool marks) {
+QPixmap drawUnfoldedBox(QSize size, const std::array<Command, 5>& commands, bool marks, bool english) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     prepare(p, 6);
-    const std::vector<Cell> cells = unfoldedBox(commands);
+    const std::vector<Cell> cells = unfoldedBox(commands, english);
     QRectF all;
     for (const Cell& cell : cells) {
         all = all.united(cell.place.adjusted(-8, -8, 8, 8));
@@ -70,11 +75,11 @@ QPixmap drawUnfoldedBox(QSize size, const std::array<Command, 5>& commands, bool
     if (marks) {
         const QRectF lid = t.mapRect(cells[0].place);
         const QRectF rear = t.mapRect(cells[1].place);
-        dimension(p, lid.topLeft() + QPointF(0, 7), lid.topRight() + QPointF(0, 7), "ширина",
+        dimension(p, lid.topLeft() + QPointF(0, 7), lid.topRight() + QPointF(0, 7), word("ширина", "width", english),
                   QPointF(lid.center().x(), lid.top() + 17));
-        dimension(p, lid.topRight() + QPointF(12, 0), lid.bottomRight() + QPointF(12, 0), "глубина",
+        dimension(p, lid.topRight() + QPointF(12, 0), lid.bottomRight() + QPointF(12, 0), word("глубина", "depth", english),
                   QPointF(lid.right() + 40, lid.center().y()));
-        dimension(p, rear.topLeft() - QPointF(12, 0), rear.bottomLeft() - QPointF(12, 0), "высота",
+        dimension(p, rear.topLeft() - QPointF(12, 0), rear.bottomLeft() - QPointF(12, 0), word("высота", "height", english),
                   QPointF(rear.left() - 40, rear.center().y()));
     }
     return pixmap;
@@ -82,13 +87,15 @@ QPixmap drawUnfoldedBox(QSize size, const std::array<Command, 5>& commands, bool
 
 }  // namespace
 
-QPixmap drawFoldingBox(QSize size) {
-    return drawUnfoldedBox(size, {makeLid, makeFrontPanel, makeBottomPanel, makeSidePanel, makeFrontPanel}, true);
+QPixmap drawFoldingBox(QSize size, bool english) {
+    return drawUnfoldedBox(size, {makeLid, makeFrontPanel, makeBottomPanel, makeSidePanel, makeFrontPanel}, true,
+                           english);
 }
 
 // The simple box's rear is its front panel, its bottom its lid.
-QPixmap drawSimpleBox(QSize size) {
-    return drawUnfoldedBox(size, {makeLid, makeFrontPanel, makeLid, makeSimpleSidePanel, makeFrontPanel}, false);
+QPixmap drawSimpleBox(QSize size, bool english) {
+    return drawUnfoldedBox(size, {makeLid, makeFrontPanel, makeLid, makeSimpleSidePanel, makeFrontPanel}, false,
+                           english);
 }
 
 // A rectangular cut-out 20 x 8 mm as the program traces a slot, with a square part in it.
@@ -130,7 +137,7 @@ QPixmap drawCorners(QSize size, bool relief) {
 
 // A side panel's lower edge joined to the bottom's wing, with or without the jumper
 // that bridges the long hole of the bottom support.
-QPixmap drawSupport(QSize size, bool jumper) {
+QPixmap drawSupport(QSize size, bool jumper, bool english) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     prepare(p, 6);
@@ -151,8 +158,9 @@ QPixmap drawSupport(QSize size, bool jumper) {
     }
     p.setBrush(QColor(190, 160, 110));
     p.drawRect(QRectF(hole.left() + 3, hole.top() + 2, hole.width() - 6, 5));
-    label(p, QPointF(side.center().x(), side.top() + 14), "боковина");
-    label(p, QPointF(w / 2, h - 10), jumper ? "с перемычкой" : "без перемычки", kMark);
+    label(p, QPointF(side.center().x(), side.top() + 14), word("боковина", "side", english));
+    label(p, QPointF(w / 2, h - 10),
+          jumper ? word("с перемычкой", "with jumper", english) : word("без перемычки", "no jumper", english), kMark);
     return pixmap;
 }
 
@@ -200,7 +208,7 @@ QPixmap drawFeet(QSize size) {
 }
 
 // An edge with a tab and the gap beside it, cut from a sheet of the material.
-QPixmap drawTabAndGap(QSize size) {
+QPixmap drawTabAndGap(QSize size, bool english) {
     const double tab = 25, gap = 25, thickness = 5, end = 12.5;
     const Outlines edge = drawn([&](Workbench& wb) {
         wb.pen.moveTo(0, 0);
@@ -216,14 +224,14 @@ QPixmap drawTabAndGap(QSize size) {
     const QTransform t = fitting(mm, QRectF(4, 4, size.width() - 8, size.height() - 8));
     paintPanel(p, edge, t, 1.2);
     const QPointF tabTop = t.map(QPointF(end + tab / 2, thickness));
-    label(p, t.map(QPointF(end + tab / 2, thickness / 2)) + QPointF(0, 0), "ЗУБ");
+    label(p, t.map(QPointF(end + tab / 2, thickness / 2)) + QPointF(0, 0), word("ЗУБ", "TAB", english));
     dimension(p, t.map(QPointF(end, thickness + 3)), t.map(QPointF(end + tab, thickness + 3)), "",
               tabTop - QPointF(0, 30));
-    dimension(p, t.map(QPointF(end + tab, thickness + 3)), t.map(QPointF(end + tab + gap, thickness + 3)), "пропуск",
+    dimension(p, t.map(QPointF(end + tab, thickness + 3)), t.map(QPointF(end + tab + gap, thickness + 3)), word("пропуск", "gap", english),
               t.map(QPointF(end + tab + gap / 2, thickness + 7)));
     dimension(p, t.map(QPointF(2 * end + 2 * tab + gap + 3, -14)), t.map(QPointF(2 * end + 2 * tab + gap + 3, 0)),
               "", {});
-    label(p, t.map(QPointF(end + tab + gap / 2, -7)), "материал");
+    label(p, t.map(QPointF(end + tab + gap / 2, -7)), word("материал", "material", english));
     return pixmap;
 }
 

@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "gui/live_preview.h"
 #include "gui/qt_ports.h"
 #include "gui/kept_settings.h"
 #include "gui/main_window.h"
@@ -16,7 +17,12 @@ int screenshot(tessaro::gui::MainWindow& form, const QString& path, const QStrin
         tabs->setCurrentWidget(form.findChild<QWidget*>(tab));
     }
     form.show();
+    // Another tab's template is drawn on the preview's worker: wait for it.
+    const auto* live = form.findChild<tessaro::gui::LivePreview*>();
     QApplication::processEvents();
+    while (live->busy()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     return form.grab().save(path, "PNG") ? 0 : 1;
 }
 

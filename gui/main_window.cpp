@@ -21,11 +21,13 @@
 #include "gui/edit_history.h"
 #include "gui/kept_settings.h"
 #include "gui/line_list_model.h"
+#include "gui/live_preview.h"
 #include "gui/param_table_model.h"
 #include "gui/param_table_view.h"
 #include "gui/pictures.h"
 #include "gui/preview_widget.h"
 #include "gui/previewing_save_dialog.h"
+#include "gui/save_report.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
@@ -106,6 +108,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
     tabs->setCurrentWidget(foldingBoxTab);
     onTabShown(tabs->currentIndex());
+    livePreview_ = new LivePreview(wb_, *preview_, *this);
 }
 
 // QWidget closes the window and deletes the tables' views after the workbench, a member,
@@ -249,7 +252,10 @@ void MainWindow::buildLeftColumn() {
     grid->verticalHeader()->resizeSection(9, 21);
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 235, 314, 362);
+    preview_->setGeometry(8, 235, 314, 342);
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName("statusLine");
+    statusLine_->setGeometry(8, 579, 314, 20);
     previewingDialog_ = std::make_unique<PreviewingSaveDialog>(ports_.saveDialog,
                                                                [this] { preview_->showDocument(wb_.epsDocument); });
 }
@@ -443,6 +449,12 @@ void MainWindow::supportJumperToggled() {
 // becomes its caption; a template button without one stays Russian.
 void MainWindow::switchToEnglish() {
     setEnglishTables(wb_);
+    preview_->setEnglish(true);
+    for (const PictureInfo& info : pictureTable()) {
+        if (auto* shown = findChild<QLabel*>(text(info.name))) {
+            shown->setPixmap(picture(info.name, true));
+        }
+    }
     reloadTables();
     for (const EnglishText& entry : englishControlTexts()) {
         if (auto* control = findChild<QWidget*>(text(entry.control))) {
@@ -465,10 +477,15 @@ void MainWindow::switchToRussian() {
 
 void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
+    livePreview_->follow(command);
     try {
-        performCommand(wb_, command, *previewingDialog_);
+        if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
+            statusLine_->setText(savedTemplateText(*written, readEpsDrawing(wb_.epsDocument), tablesAreEnglish(wb_)));
+        }
     } catch (const std::exception& e) {
-        preview_->showDocument(wb_.epsDocument);
+        if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
+            livePreview_->pointAt(*badCell);
+        }
         ports_.messages.showError(errorBoxText(e));
     }
     showDocuments();

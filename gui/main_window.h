@@ -27,6 +27,7 @@ class QUndoStack;
 namespace tessaro::gui {
 
 class LineListModel;
+class LivePreview;
 class PreviewWidget;
 class PreviewingSaveDialog;
 class ParamTableModel;
@@ -142,6 +143,8 @@ private:
     LineListModel* dxfModel_ = nullptr;
 
     PreviewWidget* preview_ = nullptr;
+    LivePreview* livePreview_ = nullptr;
+    QLabel* statusLine_ = nullptr;
     std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
 };
 

@@ -7,10 +7,28 @@
 #include "gui/cell_edit.h"
 
 namespace tessaro::gui {
+namespace {
+
+const QColor kMarkedCell(255, 190, 190);
+
+}  // namespace
 
 void ParamTableModel::reload() {
     beginResetModel();
     endResetModel();
+}
+
+void ParamTableModel::setMarkedRow(int row) {
+    if (row == markedRow_) {
+        return;
+    }
+    const int before = markedRow_;
+    markedRow_ = row;
+    for (int changed : {before, row}) {
+        if (changed >= 0) {
+            emit dataChanged(index(changed, 1), index(changed, 1), {Qt::BackgroundRole});
+        }
+    }
 }
 
 int ParamTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.rowCount(); }
@@ -26,6 +44,9 @@ QVariant ParamTableModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         return QString::fromStdString(table_.cell(index.column(), index.row()));
     case Qt::BackgroundRole:
+        if (index.column() == 1 && index.row() == markedRow_) {
+            return QBrush(kMarkedCell);
+        }
         return fixed ? QVariant(QPalette().brush(QPalette::Button)) : QVariant();
     case Qt::ForegroundRole:
         return index.column() == 0 && blueRows_.count(index.row()) ? QVariant(QBrush(Qt::blue)) : QVariant();

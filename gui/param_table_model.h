@@ -25,6 +25,10 @@ public:
     void writeCell(const QModelIndex& index, const QString& text);
     // Call after the core table changed behind the model's back.
     void reload();
+    [[nodiscard]] const ParamTable& table() const { return table_; }
+    // The row whose value cell is marked as not a number; -1: none.
+    void setMarkedRow(int row);
+    [[nodiscard]] int markedRow() const { return markedRow_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,6 +40,7 @@ private:
     ParamTable& table_;
     std::set<int> blueRows_;
     QUndoStack& history_;
+    int markedRow_ = -1;
 };
 
 }  // namespace tessaro::gui

@@ -9,12 +9,15 @@
 namespace tessaro::gui {
 namespace {
 
-QPixmap squareCorners(QSize size) { return drawCorners(size, false); }
-QPixmap reliefCorners(QSize size) { return drawCorners(size, true); }
-QPixmap jumper(QSize size) { return drawSupport(size, true); }
-QPixmap noJumper(QSize size) { return drawSupport(size, false); }
-QPixmap screwNut(QSize size) { return photograph(":/pictures/screw_nut.jpg", size); }
-QPixmap transformer(QSize size) { return photograph(":/pictures/transformer.jpg", size); }
+// The pictures without words, or with words in both languages, ignore the language.
+QPixmap squareCorners(QSize size, bool) { return drawCorners(size, false); }
+QPixmap reliefCorners(QSize size, bool) { return drawCorners(size, true); }
+QPixmap jumper(QSize size, bool english) { return drawSupport(size, true, english); }
+QPixmap noJumper(QSize size, bool english) { return drawSupport(size, false, english); }
+QPixmap feet(QSize size, bool) { return drawFeet(size); }
+QPixmap spiral(QSize size, bool) { return drawSpiral(size); }
+QPixmap screwNut(QSize size, bool) { return photograph(":/pictures/screw_nut.jpg", size); }
+QPixmap transformer(QSize size, bool) { return photograph(":/pictures/transformer.jpg", size); }
 
 constexpr std::array<PictureInfo, 15> kPictures = {{
     {"foldingBoxPicture", {256, 223}, drawFoldingBox},
@@ -22,7 +25,7 @@ constexpr std::array<PictureInfo, 15> kPictures = {{
     {"foldingReliefCornersPicture", {133, 79}, reliefCorners},
     {"jumperPicture", {137, 89}, jumper},
     {"noJumperPicture", {137, 81}, noJumper},
-    {"feetPicture", {207, 84}, drawFeet},
+    {"feetPicture", {207, 84}, feet},
     {"simpleBoxPicture", {169, 241}, drawSimpleBox},
     {"simpleSquareCornersPicture", {126, 71}, squareCorners},
     {"simpleReliefCornersPicture", {121, 81}, reliefCorners},
@@ -30,7 +33,7 @@ constexpr std::array<PictureInfo, 15> kPictures = {{
     {"tabAndGapPicture", {301, 91}, drawTabAndGap},
     {"tabSlotSquareCornersPicture", {122, 65}, squareCorners},
     {"tabSlotReliefCornersPicture", {129, 81}, reliefCorners},
-    {"spiralPicture", {585, 241}, drawSpiral},
+    {"spiralPicture", {585, 241}, spiral},
     {"bobbinPicture", {969, 257}, transformer},
 }};
 
@@ -38,9 +41,9 @@ constexpr std::array<PictureInfo, 15> kPictures = {{
 
 std::span<const PictureInfo> pictureTable() { return kPictures; }
 
-QPixmap picture(std::string_view name) {
+QPixmap picture(std::string_view name, bool english) {
     const auto info = std::ranges::find(kPictures, name, &PictureInfo::name);
-    return info == kPictures.end() ? QPixmap() : info->draw(info->size);
+    return info == kPictures.end() ? QPixmap() : info->draw(info->size, english);
 }
 
 }  // namespace tessaro::gui

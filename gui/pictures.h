@@ -11,15 +11,15 @@ namespace tessaro::gui {
 struct PictureInfo {
     std::string_view name;  // "foldingBoxPicture" … "bobbinPicture"
     QSize size;
-    QPixmap (*draw)(QSize);
+    QPixmap (*draw)(QSize, bool english);
 };
 
 // The fifteen pictures of the window.
 [[nodiscard]] std::span<const PictureInfo> pictureTable();
 
-// The picture at its size: drawn (gui/drawn_pictures.h) or a photograph
+// The picture at its size, its words in English or Russian: drawn (gui/drawn_pictures.h) or a photograph
 // (gui/photographs.h). An unknown name, or a photograph that is missing or does not
 // decode, gives a null pixmap.
-[[nodiscard]] QPixmap picture(std::string_view name);
+[[nodiscard]] QPixmap picture(std::string_view name, bool english = false);
 
 }  // namespace tessaro::gui

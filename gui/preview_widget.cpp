@@ -5,6 +5,7 @@
 
 #include "gui/drawing_painter.h"
 #include "gui/preview_window.h"
+#include "gui/preview_words.h"
 #include "output/number_text.h"
 
 namespace tessaro::gui {
@@ -12,50 +13,93 @@ namespace {
 
 constexpr int kMargin = 6;
 constexpr int kCaptionHeight = 18;
+// A problem takes up to three lines under the drawing.
+constexpr int kProblemHeight = 44;
+// How much of the white shows through a drawing that is no longer current.
+constexpr int kDimmingAlpha = 180;
+
+int captionHeightFor(bool dimmed) { return dimmed ? kProblemHeight : kCaptionHeight; }
+
+QRectF previewArea(QSize size, bool dimmed) {
+    return QRectF(QPointF(0, 0), size).adjusted(kMargin, kMargin, -kMargin, -kMargin - captionHeightFor(dimmed));
+}
 
 }  // namespace
 
-QString extentText(const Extent& extent) {
+QImage renderedPreview(const EpsDrawing& drawing, QSize size, qreal ratio, bool dimmed) {
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 0));
+    const QRectF area = previewArea(size, dimmed);
+    paintDrawing(painter, drawing, DrawingView::fitting(drawing.extent(), area), QRectF(QPointF(0, 0), size));
+    if (dimmed) {
+        painter.fillRect(QRectF(QPointF(0, 0), size), QColor(255, 255, 255, kDimmingAlpha));
+    }
+    return image;
+}
+
+QString extentText(const Extent& extent, bool english) {
     if (extent.empty) {
         return {};
     }
-    return QString::fromStdString(fixedText(extent.width(), 2) + " × " + fixedText(extent.height(), 2) + " мм");
+    return QString::fromStdString(fixedText(extent.width(), 2) + " × " + fixedText(extent.height(), 2) + " ") +
+           previewWords(english).millimetres;
 }
 
 PreviewWidget::PreviewWidget(QWidget* parent)
     : QWidget(parent), drawing_(std::make_shared<const EpsDrawing>()) {
-    setToolTip("Двойной щелчок открывает большое окно просмотра");
+    setEnglish(false);
 }
+
+void PreviewWidget::setEnglish(bool english) {
+    english_ = english;
+    setToolTip(previewWords(english).openHint);
+    if (largeWindow_) {
+        largeWindow_->setEnglish(english);
+    }
+    update();
+}
+
+QString PreviewWidget::caption() const { return dimmed() ? problem_ : extentText(drawing_->extent(), english_); }
 
 PreviewWidget::~PreviewWidget() = default;
 
 PreviewWindow* PreviewWidget::largeWindow() const { return largeWindow_; }
 
 void PreviewWidget::showDocument(const LineList& eps) {
-    drawing_ = std::make_shared<const EpsDrawing>(readEpsDrawing(eps));
-    rendered_ = {};
+    showDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(eps)));
+}
+
+void PreviewWidget::showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered) {
+    drawing_ = std::move(drawing);
+    problem_.clear();
+    // An image rendered for another size (the widget was resized meanwhile) is not used.
+    rendered_ = rendered.size() == size() * devicePixelRatioF() ? std::move(rendered) : QImage();
     update();
     if (largeWindow_) {
         largeWindow_->setDrawing(drawing_);
     }
 }
 
-QRectF PreviewWidget::drawingArea() const {
-    return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin - kCaptionHeight);
+void PreviewWidget::showProblem(const QString& problem) {
+    if (problem == problem_) {
+        return;
+    }
+    problem_ = problem;
+    rendered_ = {};
+    update();
 }
 
-DrawingView PreviewWidget::fittedView() const { return DrawingView::fitting(drawing_->extent(), drawingArea()); }
+int PreviewWidget::captionHeight() const { return captionHeightFor(dimmed()); }
 
-void PreviewWidget::renderDrawing() {
-    const qreal ratio = devicePixelRatioF();
-    rendered_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    rendered_.setDevicePixelRatio(ratio);
-    rendered_.fill(Qt::white);
-    QPainter painter(&rendered_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 0));
-    paintDrawing(painter, *drawing_, fittedView(), rect());
+DrawingView PreviewWidget::fittedView() const {
+    return DrawingView::fitting(drawing_->extent(), previewArea(size(), dimmed()));
 }
+
+void PreviewWidget::renderDrawing() { rendered_ = renderedPreview(*drawing_, size(), devicePixelRatioF(), dimmed()); }
 
 void PreviewWidget::paintEvent(QPaintEvent*) {
     if (rendered_.isNull()) {
@@ -65,9 +109,9 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, rendered_);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::darkGray);
-    painter.drawText(QRect(kMargin, height() - kCaptionHeight - kMargin / 2, width() - 2 * kMargin, kCaptionHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, extentText(drawing_->extent()));
+    painter.setPen(dimmed() ? QColor(Qt::darkRed) : QColor(Qt::darkGray));
+    painter.drawText(QRect(kMargin, height() - captionHeight() - kMargin / 2, width() - 2 * kMargin, captionHeight()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption());
 }
 
 void PreviewWidget::resizeEvent(QResizeEvent*) { rendered_ = {}; }
@@ -78,6 +122,9 @@ void PreviewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     if (!largeWindow_) {
         largeWindow_ = new PreviewWindow(this);
+        largeWindow_->setEnglish(english_);
+        // Over the main window, where the user is looking, rather than at the screen's corner.
+        largeWindow_->move(window()->frameGeometry().center() - largeWindow_->rect().center());
     }
     largeWindow_->setDrawing(drawing_);
     largeWindow_->show();

@@ -23,7 +23,15 @@ public:
 
     // Reads the document again and redraws; the large window, if open, follows.
     void showDocument(const LineList& eps);
+    // rendered: the drawing as renderedPreview draws it at this widget's size, or none.
+    void showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered = {});
+    // Keeps the drawing, dimmed, with what is wrong written under it, until the next one.
+    void showProblem(const QString& problem);
+    void setEnglish(bool english);
     [[nodiscard]] const EpsDrawing& drawing() const { return *drawing_; }
+    [[nodiscard]] bool dimmed() const { return !problem_.isEmpty(); }
+    [[nodiscard]] const QString& problem() const { return problem_; }
+    [[nodiscard]] QString caption() const;
     [[nodiscard]] PreviewWindow* largeWindow() const;
     // Where the drawing lands in the widget: the fitted view of its extent.
     [[nodiscard]] DrawingView fittedView() const;
@@ -34,16 +42,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    [[nodiscard]] QRectF drawingArea() const;
+    [[nodiscard]] int captionHeight() const;
     void renderDrawing();
 
     std::shared_ptr<const EpsDrawing> drawing_;
+    QString problem_;
+    bool english_ = false;
     // The drawing rendered once per document and size: painting only copies it.
     QImage rendered_;
     QPointer<PreviewWindow> largeWindow_;
 };
 
+// The drawing as the preview shows it at the size, on an image of its own. It may run on
+// any thread, so the live preview renders a large drawing on its worker.
+[[nodiscard]] QImage renderedPreview(const EpsDrawing& drawing, QSize size, qreal ratio, bool dimmed = false);
+
 // The extent as the preview and the large window caption it: "200.00 × 110.00 мм".
-[[nodiscard]] QString extentText(const Extent& extent);
+[[nodiscard]] QString extentText(const Extent& extent, bool english = false);
 
 }  // namespace tessaro::gui

@@ -7,36 +7,36 @@
 
 #include "gui/drawing_canvas.h"
 #include "gui/preview_widget.h"
+#include "gui/preview_words.h"
 #include "output/number_text.h"
 
 namespace tessaro::gui {
 namespace {
 
-QString positionText(DrawingPoint p) {
-    return QString::fromStdString("X " + fixedText(p.x, 2) + "   Y " + fixedText(p.y, 2) + " мм");
+QString positionText(DrawingPoint p, bool english) {
+    return QString::fromStdString("X " + fixedText(p.x, 2) + "   Y " + fixedText(p.y, 2) + " ") +
+           previewWords(english).millimetres;
 }
 
 }  // namespace
 
 PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("PreviewWindow");
-    setWindowTitle("Просмотр шаблона");
     resize(1000, 720);
 
-    auto* fit = new QPushButton("Вписать", this);
-    fit->setObjectName("FitButton");
-    fit->setToolTip("Показать шаблон целиком (или двойной щелчок)");
+    fit_ = new QPushButton(this);
+    fit_->setObjectName("FitButton");
     extent_ = new QLabel(this);
     extent_->setObjectName("ExtentLabel");
     cursor_ = new QLabel(this);
     cursor_->setObjectName("CursorLabel");
     // Room for the widest position, so the label does not jump as the cursor moves.
-    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance(positionText({-99999.99, -99999.99})));
+    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance(positionText({-99999.99, -99999.99}, false)));
     canvas_ = new DrawingCanvas(this);
     canvas_->setObjectName("DrawingCanvas");
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(fit);
+    bar->addWidget(fit_);
     bar->addSpacing(12);
     bar->addWidget(extent_);
     bar->addStretch();
@@ -45,15 +45,25 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bar);
     layout->addWidget(canvas_, 1);
 
-    connect(fit, &QPushButton::clicked, canvas_, &DrawingCanvas::fit);
+    connect(fit_, &QPushButton::clicked, canvas_, &DrawingCanvas::fit);
     connect(canvas_, &DrawingCanvas::cursorMoved, this, &PreviewWindow::showCursor);
+    setEnglish(false);
+}
+
+void PreviewWindow::setEnglish(bool english) {
+    english_ = english;
+    const PreviewWords& words = previewWords(english);
+    setWindowTitle(words.title);
+    fit_->setText(words.fit);
+    fit_->setToolTip(words.fitHint);
+    extent_->setText(extentText(canvas_->drawing().extent(), english));
 }
 
 void PreviewWindow::setDrawing(std::shared_ptr<const EpsDrawing> drawing) {
-    extent_->setText(extentText(drawing->extent()));
+    extent_->setText(extentText(drawing->extent(), english_));
     canvas_->setDrawing(std::move(drawing));
 }
 
-void PreviewWindow::showCursor(DrawingPoint millimetres) { cursor_->setText(positionText(millimetres)); }
+void PreviewWindow::showCursor(DrawingPoint millimetres) { cursor_->setText(positionText(millimetres, english_)); }
 
 }  // namespace tessaro::gui

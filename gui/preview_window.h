@@ -6,6 +6,7 @@
 #include "output/eps_reader.h"
 
 class QLabel;
+class QPushButton;
 
 namespace tessaro::gui {
 
@@ -19,14 +20,17 @@ public:
     explicit PreviewWindow(QWidget* parent = nullptr);
 
     void setDrawing(std::shared_ptr<const EpsDrawing> drawing);
+    void setEnglish(bool english);
     [[nodiscard]] DrawingCanvas* canvas() const { return canvas_; }
 
 private:
     void showCursor(DrawingPoint millimetres);
 
     DrawingCanvas* canvas_ = nullptr;
+    QPushButton* fit_ = nullptr;
     QLabel* extent_ = nullptr;
     QLabel* cursor_ = nullptr;
+    bool english_ = false;
 };
 
 }  // namespace tessaro::gui

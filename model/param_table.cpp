@@ -53,8 +53,21 @@ bool operator==(const ParamTable& a, const ParamTable& b) {
     return true;
 }
 
-double ParamTable::real(int row) const { return parseReal(text(row)); }
+namespace {
 
-int ParamTable::integer(int row) const { return parseInteger(text(row)); }
+template <typename Parse>
+auto parsedCell(const ParamTable& table, int row, Parse parse) {
+    try {
+        return parse(table.text(row));
+    } catch (const ConversionError& e) {
+        throw BadCellError(e, table, row);
+    }
+}
+
+}  // namespace
+
+double ParamTable::real(int row) const { return parsedCell(*this, row, parseReal); }
+
+int ParamTable::integer(int row) const { return parsedCell(*this, row, parseInteger); }
 
 }  // namespace tessaro

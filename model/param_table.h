@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/number_parse.h"
+
 namespace tessaro {
 
 // A grid of text cells: column 0 captions, column 1 values, row 0 the header.
@@ -28,7 +30,8 @@ public:
 
     [[nodiscard]] const std::string& caption(int row) const { return cell(0, row); }
     [[nodiscard]] const std::string& text(int row) const { return cell(1, row); }
-    // The value cell of a row, converted by the number rule.
+    // The value cell of a row, converted by the number rule; a bad cell throws a
+    // BadCellError naming this table and the row.
     [[nodiscard]] double real(int row) const;
     [[nodiscard]] int integer(int row) const;
 
@@ -38,6 +41,16 @@ public:
 private:
     std::vector<std::vector<std::string>> cells_;  // [row][column]; a row may be shorter than columns_
     int columns_ = 2;
+};
+
+// A value cell that is not a number: the message stays the number rule's, and the
+// table and row tell the window which cell to show the user.
+class BadCellError final : public ConversionError {
+public:
+    BadCellError(const ConversionError& error, const ParamTable& table, int row)
+        : ConversionError(error), table(&table), row(row) {}
+    const ParamTable* table;
+    int row;
 };
 
 }  // namespace tessaro

@@ -18,6 +18,16 @@ std::vector<TitleLine> titleLines(const ParamTable& table, int lastRow) {
 
 }  // namespace
 
+void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
+    to.boxTable = from.boxTable;
+    to.screwTable = from.screwTable;
+    to.tabSlotTable = from.tabSlotTable;
+    to.spiralTable = from.spiralTable;
+    to.bobbinTable = from.bobbinTable;
+    to.options = from.options;
+    to.closeLastOutline = from.closeLastOutline;
+}
+
 void startBoxDocument(Workbench& wb) {
     MainHeader header;
     header.width = wb.boxTable.real(2);

@@ -38,6 +38,10 @@ public:
     MessageBox& messages;
 };
 
+// Gives `to` the tables, switches and closing flag of `from`, so a command run on it
+// draws what it would draw on `from` while `from`'s documents stay as they are.
+void copyTablesAndSwitches(const Workbench& from, Workbench& to);
+
 // Writes the 20-line header from the main table; converts W, H, D before it clears
 // the document, so a bad cell leaves the previous document as it was.
 void startBoxDocument(Workbench& wb);

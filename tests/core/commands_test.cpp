@@ -38,7 +38,7 @@ TEST_F(Commands, SpiralProposesItsNameFromTheCellsAsTyped) {
 }
 
 TEST_F(Commands, CancelKeepsTheTemplateAndWritesNothing) {
-    performCommand(b.wb, *findCommand("spiral"), dialog);
+    EXPECT_FALSE(performCommand(b.wb, *findCommand("spiral"), dialog));
     EXPECT_EQ(b.wb.epsDocument.size(), 213U);
     EXPECT_TRUE(b.wb.dxfDocument.empty());
     EXPECT_TRUE(fs::is_empty(dir));
@@ -46,7 +46,10 @@ TEST_F(Commands, CancelKeepsTheTemplateAndWritesNothing) {
 
 TEST_F(Commands, SavesTheChosenType) {
     dialog.answer = SaveChoice{(dir / "s.eps").string(), FileType::Eps};
-    performCommand(b.wb, *findCommand("spiral"), dialog);
+    const auto written = performCommand(b.wb, *findCommand("spiral"), dialog);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->path, (dir / "s.eps").string());
+    EXPECT_EQ(written->type, FileType::Eps);
     EXPECT_EQ(readFileBytes(dir / "s.eps").substr(0, 25), "%!PS-Adobe-3.0 EPSF-3.0\r\n");
     EXPECT_TRUE(b.wb.dxfDocument.empty());
 
@@ -153,6 +156,35 @@ TEST(TableKeys, RefusesUnknownTablesAndRows) {
     EXPECT_THROW(assignTableValue(b.wb, "main.10=1"), UsageError);
     EXPECT_THROW(assignTableValue(b.wb, "main.W"), UsageError);
     EXPECT_EQ(b.wb.boxTable, defaultMainTable());
+}
+
+}  // namespace
+}  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// A command run on a copy draws what it draws on the original, and the original's
+// documents and label stay as they were.
+TEST(CopiedWorkbench, DrawsTheSameAndLeavesTheOriginalAlone) {
+    testing::Bench original;
+    original.wb.boxTable.setCell(1, 2, "150");
+    original.wb.options.cornerRelief = true;
+    original.wb.options.feet = Feet::One;
+    for (const TemplateCommand& command : templateCommands()) {
+        testing::Bench copy;
+        copyTablesAndSwitches(original.wb, copy.wb);
+        command.run(copy.wb);
+        command.run(original.wb);
+        EXPECT_TRUE(copy.wb.epsDocument == original.wb.epsDocument) << command.name;
+    }
+    const LineList before = original.wb.epsDocument;
+    const std::string label = original.wb.templateLabel;
+    testing::Bench copy;
+    copyTablesAndSwitches(original.wb, copy.wb);
+    findCommand("spiral")->run(copy.wb);
+    EXPECT_TRUE(original.wb.epsDocument == before);
+    EXPECT_EQ(original.wb.templateLabel, label);
 }
 
 }  // namespace

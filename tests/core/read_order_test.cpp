@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "model/number_parse.h"
+#include "model/param_table.h"
 #include "support.h"
 
 namespace tessaro {
@@ -30,8 +30,10 @@ std::string reported(const ReadOrder& order, std::size_t firstBad) {
     }
     try {
         findCommand(order.command)->run(b.wb);
-    } catch (const ConversionError& e) {
-        return e.what();
+    } catch (const BadCellError& e) {
+        // The error also names the cell, for the window to point at it.
+        const bool named = e.table == &(b.wb.*order.table) && e.row == order.rows[firstBad];
+        return std::string(e.what()) + (named ? "" : " (named another cell)");
     }
     return "nothing";
 }

@@ -10,6 +10,7 @@
 
 #include "app/folders.h"
 #include "app/save_dialog.h"
+#include "gui/main_window.h"
 #include "model/ports.h"
 
 namespace tessaro::testing {
@@ -76,5 +77,15 @@ private:
 };
 
 inline ScratchSettings scratchSettings;
+
+// The window's ports, all doubles, as a test of the whole window uses them; a fresh
+// set for each test function keeps what one test saw out of the next.
+struct FakeWindowPorts {
+    FakeSaveDialog dialog;
+    FakeMessageBox messages;
+    FakeClock clock;
+    FakeFolders folders;
+    [[nodiscard]] gui::WindowPorts ports() { return {dialog, messages, clock, folders}; }
+};
 
 }  // namespace tessaro::testing

@@ -1,0 +1,35 @@
+#include "app/preview_drawing.h"
+
+#include <array>
+
+#include "app/error_text.h"
+
+namespace tessaro {
+namespace {
+
+constexpr std::array kTables = {&Workbench::boxTable, &Workbench::screwTable, &Workbench::tabSlotTable,
+                                &Workbench::spiralTable, &Workbench::bobbinTable};
+
+std::optional<BadCell> cellOf(const Workbench& wb, const BadCellError& error) {
+    for (ParamTable Workbench::*table : kTables) {
+        if (&(wb.*table) == error.table) {
+            return BadCell{table, error.row};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command) {
+    try {
+        command.run(bench.wb);
+        return {std::make_shared<const EpsDrawing>(readEpsDrawing(bench.wb.epsDocument)), {}, {}};
+    } catch (const BadCellError& e) {
+        return {nullptr, errorBoxText(e), cellOf(bench.wb, e)};
+    } catch (const std::exception& e) {
+        return {nullptr, errorBoxText(e), std::nullopt};
+    }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/commands.h"
+#include "model/ports.h"
+#include "model/workbench.h"
+#include "output/eps_reader.h"
+
+namespace tessaro {
+
+// A workbench of its own for drawing a preview: a copy of the window's tables and
+// switches, a clock whose time does not matter and no one to show a message to.
+struct PreviewBench {
+    explicit PreviewBench(const Workbench& source) { copyTablesAndSwitches(source, wb); }
+    StandInClock clock;
+    SilentMessages messages;
+    Workbench wb{clock, messages};
+};
+
+// The value cell a command stopped at, as one of the workbench's tables and its row.
+struct BadCell {
+    ParamTable Workbench::*table;
+    int row;
+};
+
+// What a preview run gives: the drawing, or the error box's text and, when a cell
+// was not a number, that cell.
+struct PreviewDrawing {
+    std::shared_ptr<const EpsDrawing> drawing;  // null when the command failed
+    std::string error;
+    std::optional<BadCell> badCell;
+};
+
+// Runs the command on the bench and reads its drawing back; never saves, never shows
+// a message, never throws for what the command throws.
+[[nodiscard]] PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command);
+
+}  // namespace tessaro

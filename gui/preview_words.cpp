@@ -1,0 +1,25 @@
+#include "gui/preview_words.h"
+
+namespace tessaro::gui {
+
+const PreviewWords& previewWords(bool english) {
+    static const PreviewWords russian{
+        "Просмотр шаблона",
+        "Вписать",
+        "Показать шаблон целиком (или двойной щелчок)",
+        "Двойной щелчок открывает большое окно просмотра",
+        "мм",
+        "Строка «%1»: %2",
+    };
+    static const PreviewWords inEnglish{
+        "Template preview",
+        "Fit",
+        "Show the whole template (or double-click)",
+        "Double-click opens the large preview",
+        "mm",
+        "Row \"%1\": %2",
+    };
+    return english ? inEnglish : russian;
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace tessaro::gui {
+
+// The preview's own words in the window's language.
+struct PreviewWords {
+    QString title;        // the large window's
+    QString fit;          // its button that shows the drawing whole
+    QString fitHint;
+    QString openHint;     // the small preview's tooltip
+    QString millimetres;
+    QString row;          // "Row «caption»: why" under a drawing that could not be redrawn
+};
+
+[[nodiscard]] const PreviewWords& previewWords(bool english);
+
+}  // namespace tessaro::gui

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "app/save_dialog.h"
+#include "output/eps_reader.h"
+
+namespace tessaro::gui {
+
+// The status line after a save: the file, its type, its outlines and its size,
+// e.g. "Записан box.dxf: DXF, контуров: 6, 200.00 × 110.00 мм".
+[[nodiscard]] QString savedTemplateText(const SaveChoice& written, const EpsDrawing& drawing, bool english);
+
+}  // namespace tessaro::gui

@@ -1,0 +1,209 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/preview_drawing.h"
+#include "gui/fakes.h"
+#include "gui/live_preview.h"
+#include "gui/main_window.h"
+#include "gui/param_table_model.h"
+#include "gui/pictures.h"
+#include "gui/preview_widget.h"
+#include "gui/preview_window.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+// The drawing a command makes with the window's tables as they are, on a bench of its own.
+std::shared_ptr<const EpsDrawing> expected(MainWindow& form, const char* command) {
+    PreviewBench bench(form.workbench());
+    return drawPreview(bench, *findCommand(command)).drawing;
+}
+
+void edit(MainWindow& form, const char* grid, int row, const QString& text) {
+    auto* view = form.findChild<QTableView*>(grid);
+    view->model()->setData(view->model()->index(row, 1), text);
+}
+
+ParamTableModel* modelOf(MainWindow& form, const char* grid) {
+    return static_cast<ParamTableModel*>(form.findChild<QTableView*>(grid)->model());
+}
+
+// Waits until the preview has drawn the last change.
+bool settled(MainWindow& form) {
+    const auto* live = form.findChild<LivePreview*>();
+    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
+}
+
+}  // namespace
+
+class LivePreviewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::FakeWindowPorts> fakes;
+
+private slots:
+    void init() { fakes = std::make_unique<testing::FakeWindowPorts>(); }
+
+    // From the start the folding box's whole set is drawn, on a copy: the window's own
+    // documents and template label wait for a button.
+    void startsWithTheFoldingBoxSetAndFollowsEdits() {
+        MainWindow form(fakes->ports());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        const auto full = expected(form, "full");
+        QCOMPARE(preview->drawing().partCount(), full->partCount());
+        QCOMPARE(preview->drawing().outlineCount(), full->outlineCount());
+        QCOMPARE(preview->caption(), extentText(full->extent()));
+        QVERIFY(preview->caption().endsWith(" мм"));
+
+        edit(form, "boxTable", 2, "300");
+        QTRY_COMPARE(preview->drawing().extent().width(), expected(form, "full")->extent().width());
+        QCOMPARE(preview->drawing().extent().width() - full->extent().width(), 100.0);
+        QVERIFY(!preview->dimmed());
+        // The image rendered on the worker is what the widget would render itself.
+        QVERIFY(settled(form));
+        PreviewWidget own;
+        own.resize(preview->size());
+        own.showDrawing(std::make_shared<const EpsDrawing>(preview->drawing()));
+        const QRect drawingPart(0, 0, preview->width(), preview->height() - 24);
+        QCOMPARE(preview->grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32),
+                 own.grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(form.workbench().epsDocument.empty());
+        QCOMPARE(form.workbench().templateLabel, std::string("Шаблон"));
+        QVERIFY(fakes->messages.errors.empty() && fakes->messages.shown.empty());
+    }
+
+    void followsSwitchesTabsAndTheLastButton() {
+        MainWindow form(fakes->ports());
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        const std::size_t twoFeet = preview->drawing().pointCount();
+        form.findChild<QRadioButton*>("feet0")->setChecked(true);
+        QVERIFY(settled(form));
+        QCOMPARE(preview->drawing().pointCount(), expected(form, "full")->pointCount());
+        QVERIFY(preview->drawing().pointCount() != twoFeet);
+
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        QTRY_COMPARE(preview->drawing().outlineCount(), std::size_t{1});
+        QCOMPARE(preview->drawing().pointCount(), expected(form, "spiral")->pointCount());
+
+        // The last template drawn on a tab is what it previews when the user comes back.
+        tabs->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
+        form.findChild<QPushButton*>("foldingLidButton")->click();
+        edit(form, "boxTable", 4, "150");
+        QVERIFY(settled(form));
+        QCOMPARE(preview->drawing().partCount(), std::size_t{1});
+        QCOMPARE(preview->drawing().extent().height(), expected(form, "top")->extent().height());
+        tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        QVERIFY(settled(form));
+        tabs->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
+        QVERIFY(settled(form));
+        QCOMPARE(preview->drawing().partCount(), std::size_t{1});
+    }
+
+    // A bad cell keeps the last good drawing, dimmed, names the row under it and marks
+    // it; mending the cell brings the drawing back.
+    void aBadCellDimsTheLastDrawingAndNamesItsRow() {
+        MainWindow form(fakes->ports());
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        const std::size_t points = preview->drawing().pointCount();
+        edit(form, "boxTable", 5, "0,1");
+        QTRY_VERIFY(preview->dimmed());
+        QCOMPARE(preview->drawing().pointCount(), points);
+        QCOMPARE(preview->caption(),
+                 QString("Строка «Припуск отверстия на толщину зуба»: '0,1' is not a valid floating point value."));
+        QCOMPARE(modelOf(form, "boxTable")->markedRow(), 5);
+        QVERIFY(modelOf(form, "boxTable")->data(modelOf(form, "boxTable")->index(5, 1), Qt::BackgroundRole).isValid());
+        QVERIFY(fakes->messages.errors.empty());
+
+        edit(form, "boxTable", 5, "0.1");
+        QTRY_VERIFY(!preview->dimmed());
+        QCOMPARE(modelOf(form, "boxTable")->markedRow(), -1);
+        QCOMPARE(preview->caption(), extentText(preview->drawing().extent()));
+    }
+
+    // At a button the error box keeps its text, and the cell that stopped the command
+    // is selected and marked.
+    void aButtonSelectsTheBadCell() {
+        MainWindow form(fakes->ports());
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        edit(form, "spiralTable", 3, "шаг");
+        form.findChild<QPushButton*>("spiralButton")->click();
+        QCOMPARE(fakes->messages.errors, std::vector<std::string>{"'шаг' is not a valid floating point value."});
+        auto* grid = form.findChild<QTableView*>("spiralTable");
+        QCOMPARE(grid->currentIndex(), grid->model()->index(3, 1));
+        QVERIFY(grid->selectionModel()->isSelected(grid->model()->index(3, 1)));
+        QCOMPARE(modelOf(form, "spiralTable")->markedRow(), 3);
+        QVERIFY(settled(form));
+        QVERIFY(form.findChild<PreviewWidget*>("Preview")->dimmed());
+        QCOMPARE(modelOf(form, "spiralTable")->markedRow(), 3);
+        QVERIFY(fakes->dialog.offered.empty());
+    }
+
+    void statusLineSaysWhatWasWritten() {
+        QTemporaryDir dir;
+        MainWindow form(fakes->ports());
+        auto* status = form.findChild<QLabel*>("statusLine");
+        form.findChild<QPushButton*>("foldingSetButton")->click();
+        QVERIFY(status->text().isEmpty());  // cancelled: nothing written
+
+        fakes->dialog.answer = SaveChoice{dir.filePath("box.dxf").toStdString(), FileType::Dxf};
+        form.findChild<QPushButton*>("foldingSetButton")->click();
+        QVERIFY(QFile::exists(dir.filePath("box.dxf")));
+        const EpsDrawing saved = readEpsDrawing(form.workbench().epsDocument);
+        QCOMPARE(status->text(), QString("Записан box.dxf: DXF, контуров: %1, %2")
+                                     .arg(saved.outlineCount())
+                                     .arg(extentText(saved.extent())));
+        QVERIFY(saved.outlineCount() > 6);
+
+        form.findChild<QPushButton*>("englishButton")->click();
+        fakes->dialog.answer = SaveChoice{dir.filePath("spiral.svg").toStdString(), FileType::Svg};
+        form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        form.findChild<QPushButton*>("spiralButton")->click();
+        QCOMPARE(status->text(), QString("Wrote spiral.svg: SVG, outlines: 1, 94.45 × 96.94 mm"));
+    }
+
+    // Under English the preview's words are English too; the large window opens over
+    // the main window.
+    void englishWordsAndTheLargeWindowOverTheMainWindow() {
+        MainWindow form(fakes->ports());
+        form.move(200, 150);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        form.findChild<QPushButton*>("englishButton")->click();
+        QCOMPARE(preview->toolTip(), QString("Double-click opens the large preview"));
+        QVERIFY(preview->caption().endsWith(" mm"));
+        edit(form, "boxTable", 1, "x");
+        QTRY_VERIFY(preview->dimmed());
+        QCOMPARE(preview->caption(), QString("Row \"Material thickness\": 'x' is not a valid floating point value."));
+
+        // The pictures with words are drawn again with English ones; the others stay.
+        for (const char* worded : {"foldingBoxPicture", "simpleBoxPicture", "jumperPicture", "tabAndGapPicture"}) {
+            const QImage shown = form.findChild<QLabel*>(worded)->pixmap().toImage();
+            QVERIFY2(shown == picture(worded, true).toImage(), worded);
+            QVERIFY2(shown != picture(worded, false).toImage(), worded);
+        }
+        QVERIFY(picture("spiralPicture", true).toImage() == picture("spiralPicture", false).toImage());
+
+        QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 100));
+        PreviewWindow* large = preview->largeWindow();
+        QVERIFY(large && large->isVisible());
+        QCOMPARE(large->windowTitle(), QString("Template preview"));
+        QCOMPARE(large->findChild<QPushButton*>("FitButton")->text(), QString("Fit"));
+        QVERIFY(large->findChild<QLabel*>("ExtentLabel")->text().endsWith(" mm"));
+        const QPoint offCentre = large->frameGeometry().center() - form.frameGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QString("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+    }
+};
+
+QTEST_MAIN(LivePreviewTest)
+#include "test_live_preview.moc"
