@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "app/table_folders.h"
 #include "output/files.h"
 #include "output/text_file.h"
 
@@ -253,14 +254,19 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
 }
 
 void TableStore::load(const std::function<void()>& switchToEnglish) {
-    unloaded_ = loadSavedTables(wb_, folders_.workingFolder(), switchToEnglish);
+    unloaded_ = loadSavedTables(wb_, tableFolders(folders_).readFrom, switchToEnglish);
     if (!unloaded_.empty()) {
         throw FileError(unloadedMessage(unloaded_));
     }
 }
 
 void TableStore::save() const {
-    const std::vector<std::string> kept = saveTables(wb_, folders_.programFolder(), unloaded_);
+    const fs::path folder = tableFolders(folders_).writeTo;
+    // The user's data folder does not exist before the first close; a folder that cannot
+    // be made shows as the failure of each file.
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    const std::vector<std::string> kept = saveTables(wb_, folder, unloaded_);
     if (!kept.empty()) {
         // A message box breaks its lines at a carriage return.
         wb_.messages.show(joinedLines(kept, '\r') + ".");

@@ -62,8 +62,7 @@ struct UnloadedTableFile {
 std::vector<std::string> saveTables(const Workbench& wb, const std::filesystem::path& folder,
                                     const std::vector<UnloadedTableFile>& keep = {});
 
-// The saved tables of the window's run: read from the working folder at start, written
-// next to the program at close.
+// The saved tables of the window's run, in the folders tableFolders chooses.
 class TableStore {
 public:
     TableStore(Workbench& wb, const Folders& folders) : wb_(wb), folders_(folders) {}

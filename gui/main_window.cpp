@@ -115,8 +115,9 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
 // is gone; an editor still open would then write into a table that no longer exists.
 MainWindow::~MainWindow() { commitOpenEditors(); }
 
-// Loads the saved tables from the working folder; an English main table switches the
-// window to English. A file that cannot be loaded is reported; the others still load.
+// Loads the saved tables from the folder tableFolders chooses; an English main table
+// switches the window to English. A file that cannot be loaded is reported; the others
+// still load.
 void MainWindow::loadTablesAtStart() {
     try {
         tables_.load([this] { switchToEnglish(); });
@@ -126,7 +127,7 @@ void MainWindow::loadTablesAtStart() {
     reloadTables();
 }
 
-// Saves the tables next to the program.
+// Saves the tables next to the program, or in the user's data folder when installed.
 // A file that cannot be written is reported; the window closes all the same.
 void MainWindow::saveTablesAtClose() {
     try {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "model/about.h"
@@ -103,5 +104,9 @@ std::filesystem::path QtFolders::programFolder() const {
 }
 
 std::filesystem::path QtFolders::workingFolder() const { return QDir::currentPath().toStdString(); }
+
+std::filesystem::path QtFolders::userDataFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
 
 }  // namespace tessaro::gui

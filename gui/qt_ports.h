@@ -49,12 +49,13 @@ private:
     QWidget* parent_;
 };
 
-// The program's folder (where the table files are written at close) and the current
-// working folder (where they are read at start).
+// The program's folder, the current working folder and the user's data folder
+// (QStandardPaths::AppDataLocation, named after the application).
 class QtFolders final : public Folders {
 public:
     std::filesystem::path programFolder() const override;
     std::filesystem::path workingFolder() const override;
+    std::filesystem::path userDataFolder() const override;
 };
 
 }  // namespace tessaro::gui

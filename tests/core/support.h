@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/folders.h"
 #include "app/save_dialog.h"
 #include "box/panel_sizes.h"
 #include "model/workbench.h"
@@ -182,6 +183,17 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::filesystem::path path;
+};
+
+// Folders a test sets as it likes; none of them is made.
+class TempFolders final : public Folders {
+public:
+    std::filesystem::path program;
+    std::filesystem::path working;
+    std::filesystem::path userData;
+    std::filesystem::path programFolder() const override { return program; }
+    std::filesystem::path workingFolder() const override { return working; }
+    std::filesystem::path userDataFolder() const override { return userData; }
 };
 
 }  // namespace tessaro::testing

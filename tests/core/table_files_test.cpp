@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::Bench;
+using testing::TempFolders;
 
 using testing::readFileBytes;
 
@@ -25,19 +26,12 @@ void writeBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class TempFolders final : public Folders {
-public:
-    fs::path program;
-    fs::path working;
-    fs::path programFolder() const override { return program; }
-    fs::path workingFolder() const override { return working; }
-};
-
 class TableFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         folders.program = dir / "program";
         folders.working = dir / "working";
+        folders.userData = dir / "data";
         fs::create_directories(folders.program);
         fs::create_directories(folders.working);
     }
@@ -129,6 +123,7 @@ TEST_F(TableFiles, FirstStartWithoutFilesKeepsTheDefaultsAndCloseWritesThreeFile
     b.wb.bobbinTable.setCell(1, 2, "31");
     store.save();
     EXPECT_TRUE(fs::is_empty(folders.working));
+    EXPECT_FALSE(fs::exists(folders.userData));
     ParamTable trans = defaultBobbinTable();
     loadTableFile(trans, folders.program / "TransGrid.txt");
     EXPECT_EQ(trans.text(2), "31");

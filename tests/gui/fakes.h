@@ -39,12 +39,16 @@ public:
     [[nodiscard]] std::string timeOfDay() const override { return "08:00:00"; }
 };
 
-// A program folder and a working folder of their own, removed with the object, so
-// that no test reads or writes the table files of another.
+// A program folder, a working folder and a user data folder of their own, removed with
+// the object, so that no test reads or writes the table files of another. An installed
+// program's folder takes no files; root may write anywhere, so it is a folder not there.
 class FakeFolders final : public Folders {
 public:
-    FakeFolders() {
-        QDir(root.path()).mkpath("program");
+    enum class Program { RunFromItsBuild, InstalledSystemWide };
+    explicit FakeFolders(Program program = Program::RunFromItsBuild) {
+        if (program == Program::RunFromItsBuild) {
+            QDir(root.path()).mkpath("program");
+        }
         QDir(root.path()).mkpath("working");
     }
     [[nodiscard]] std::filesystem::path programFolder() const override {
@@ -52,6 +56,9 @@ public:
     }
     [[nodiscard]] std::filesystem::path workingFolder() const override {
         return root.filePath("working").toStdString();
+    }
+    [[nodiscard]] std::filesystem::path userDataFolder() const override {
+        return root.filePath("data").toStdString();
     }
 
 private:

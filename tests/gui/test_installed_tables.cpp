@@ -1,0 +1,77 @@
+// The window installed system-wide: its own folder takes no files, so the tables go to
+// the user's data folder, and the first start still finds those of the current folder.
+#include <QStandardPaths>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/table_files.h"
+#include "gui/fakes.h"
+#include "gui/main_window.h"
+#include "gui/qt_ports.h"
+#include "model/default_tables.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+constexpr int kWidthRow = 2;
+
+QString shownWidth(MainWindow& form) {
+    const QAbstractItemModel& model = *form.findChild<QTableView*>("boxTable")->model();
+    return model.index(kWidthRow, 1).data().toString();
+}
+
+std::string savedWidth(const std::filesystem::path& folder) {
+    ParamTable table = defaultMainTable();
+    loadTableFile(table, folder / kMainTableFile);
+    return table.text(kWidthRow);
+}
+
+}  // namespace
+
+class InstalledTablesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A width changed in the window outlives a restart, and the close reports nothing.
+    void aChangedWidthIsKeptInTheUserDataFolderAcrossARestart() {
+        testing::FakeSaveDialog dialog;
+        testing::FakeMessageBox messages;
+        testing::FakeClock clock;
+        const testing::FakeFolders folders(testing::FakeFolders::Program::InstalledSystemWide);
+        ParamTable brought = defaultMainTable();
+        brought.setCell(1, kWidthRow, "123");
+        saveTableFile(brought, folders.workingFolder() / kMainTableFile);
+        {
+            MainWindow form({dialog, messages, clock, folders});
+            form.show();
+            QCOMPARE(shownWidth(form), QString("123"));
+            QAbstractItemModel& model = *form.findChild<QTableView*>("boxTable")->model();
+            QVERIFY(model.setData(model.index(kWidthRow, 1), "140", Qt::EditRole));
+            form.close();
+        }
+        QVERIFY2(messages.errors.empty(), messages.errors.empty() ? "" : messages.errors.front().c_str());
+        QCOMPARE(savedWidth(folders.userDataFolder()), std::string("140"));
+        QCOMPARE(savedWidth(folders.workingFolder()), std::string("123"));
+        QVERIFY(!std::filesystem::exists(folders.programFolder()));
+
+        MainWindow next({dialog, messages, clock, folders});
+        QCOMPARE(shownWidth(next), QString("140"));
+        QVERIFY(messages.errors.empty());
+    }
+
+    // The real data folder follows the user's XDG_DATA_HOME and is named after the application.
+    void theUserDataFolderIsTheApplicationsInTheUsersDataHome() {
+        const QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+        QCoreApplication::setApplicationName("Tessaro");
+        const std::filesystem::path folder = QtFolders().userDataFolder();
+        qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(QString::fromStdString(folder.filename().string()), QString("Tessaro"));
+        QVERIFY2(QString::fromStdString(folder.string()).startsWith(dataHome.path() + "/"), folder.c_str());
+    }
+};
+
+QTEST_MAIN(InstalledTablesTest)
+#include "test_installed_tables.moc"
