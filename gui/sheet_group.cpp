@@ -14,9 +14,11 @@ constexpr double kStartHeight = 400;
 constexpr double kLargestSide = 10000;
 constexpr double kLargestGap = 100;
 
+// Without arrows the numbers and the gap's "авто / auto" fit the preview's width.
 QDoubleSpinBox* addMillimetres(QHBoxLayout& row, const char* name, const char* hint, double least, double largest,
                                double value) {
     auto* box = new QDoubleSpinBox;
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     box->setObjectName(name);
     box->setToolTip(hint);
     box->setRange(least, largest);
@@ -39,7 +41,7 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) 
     width_ = addMillimetres(*row, "sheetWidth", "Sheet width, mm", 1, kLargestSide, kStartWidth);
     row->addWidget(new QLabel("×"));
     height_ = addMillimetres(*row, "sheetHeight", "Sheet height, mm", 1, kLargestSide, kStartHeight);
-    row->addWidget(new QLabel("мм   зазор / gap"));
+    row->addWidget(new QLabel("мм,  зазор / gap"));
     gap_ = addMillimetres(*row, "sheetGap",
                           "Gap between parts and from the sheet's edge, mm; auto: twice the cutter diameter, at least 2",
                           0, kLargestGap, 0);
