@@ -21,10 +21,16 @@ std::optional<BadCell> cellOf(const Workbench& wb, const BadCellError& error) {
 
 }  // namespace
 
-PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command) {
+PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, const std::optional<SheetChoice>& sheet) {
     try {
         command.run(bench.wb);
-        return {std::make_shared<const EpsDrawing>(readEpsDrawing(bench.wb.epsDocument)), {}, {}};
+        if (!sheet) {
+            return {std::make_shared<const EpsDrawing>(readEpsDrawing(bench.wb.epsDocument)), {}, {}};
+        }
+        const SheetLayout layout = sheetLayout(bench.wb, command.tab, *sheet);
+        const std::vector<LineList> sheets = nestOntoSheets(bench.wb.epsDocument, layout.size, layout.gap);
+        return {std::make_shared<const EpsDrawing>(readEpsDrawing(sheetsSideBySide(sheets, layout.size))), {}, {},
+                sheets.size()};
     } catch (const BadCellError& e) {
         return {nullptr, errorBoxText(e), cellOf(bench.wb, e)};
     } catch (const std::exception& e) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/commands.h"
+#include "app/sheets.h"
 #include "model/ports.h"
 #include "model/workbench.h"
 #include "output/eps_reader.h"
@@ -32,10 +34,13 @@ struct PreviewDrawing {
     std::shared_ptr<const EpsDrawing> drawing;  // null when the command failed
     std::string error;
     std::optional<BadCell> badCell;
+    std::size_t sheets = 0;  // how many sheets the drawing shows side by side; 0: no sheet
 };
 
-// Runs the command on the bench and reads its drawing back; never saves, never shows
-// a message, never throws for what the command throws.
-[[nodiscard]] PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command);
+// Runs the command on the bench and reads its drawing back, nested onto the sheets side
+// by side when a sheet is chosen; never saves, never shows a message, never throws for
+// what the command or the nesting throws.
+[[nodiscard]] PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command,
+                                         const std::optional<SheetChoice>& sheet = std::nullopt);
 
 }  // namespace tessaro

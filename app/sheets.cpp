@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 
 #include "app/saving.h"
 #include "app/table_keys.h"
 #include "model/number_parse.h"
+#include "output/eps_header.h"
+#include "output/eps_reader.h"
 #include "output/files.h"
+#include "output/pen.h"
 
 namespace tessaro {
 namespace {
@@ -14,6 +18,12 @@ namespace {
 constexpr double kSmallestGap = 2;
 constexpr int kBoxCutterRow = 9;
 constexpr int kTabSlotCutterRow = 6;
+constexpr double kFrameSeparation = 0.05;
+
+void drawPoint(Pen& pen, DrawingPoint p, bool starts) {
+    pen.toOrigin();
+    starts ? pen.moveTo(p.x, p.y) : pen.lineTo(p.x, p.y);
+}
 
 }  // namespace
 
@@ -21,6 +31,10 @@ double defaultSheetGap(const Workbench& wb, TemplateTab tab) {
     const double cutter =
         tab == TemplateTab::TabSlot ? wb.tabSlotTable.real(kTabSlotCutterRow) : wb.boxTable.real(kBoxCutterRow);
     return std::max(2 * cutter, kSmallestGap);
+}
+
+SheetLayout sheetLayout(const Workbench& wb, TemplateTab tab, const SheetChoice& choice) {
+    return {choice.size, choice.gap.value_or(defaultSheetGap(wb, tab))};
 }
 
 SheetSize parseSheetSize(std::string_view text) {
@@ -35,8 +49,12 @@ SheetSize parseSheetSize(std::string_view text) {
 }
 
 std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout) {
+    return sheetBytes(wb, type, nestOntoSheets(wb.epsDocument, layout.size, layout.gap));
+}
+
+std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<LineList>& sheets) {
     std::vector<std::string> bytes;
-    for (const LineList& sheet : nestOntoSheets(wb.epsDocument, layout.size, layout.gap)) {
+    for (const LineList& sheet : sheets) {
         bytes.push_back(documentBytesAs(sheet, type, wb.closeLastOutline, wb.templateLabel));
     }
     return bytes;
@@ -55,12 +73,58 @@ std::vector<std::string> sheetFileNames(const std::string& path, std::size_t cou
 
 std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
                                     const SheetLayout& layout) {
-    const std::vector<std::string> bytes = sheetBytes(wb, type, layout);
+    return saveSheets(wb, path, type, nestOntoSheets(wb.epsDocument, layout.size, layout.gap));
+}
+
+std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
+                                    const std::vector<LineList>& sheets) {
+    // Every file's bytes are made before the first is written, so a failure writes none.
+    const std::vector<std::string> bytes = sheetBytes(wb, type, sheets);
     const std::vector<std::string> names = sheetFileNames(path, bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         saveFileAtomically(names[i], bytes[i]);
     }
     return names;
+}
+
+std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog,
+                                           const SheetChoice& choice) {
+    command.run(wb);
+    const SheetLayout layout = sheetLayout(wb, command.tab, choice);
+    const std::vector<LineList> sheets = nestOntoSheets(wb.epsDocument, layout.size, layout.gap);
+    auto chosen = dialog.ask(command.proposedName(wb));
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return SavedSheets{*chosen, saveSheets(wb, chosen->path, chosen->type, sheets)};
+}
+
+LineList sheetsSideBySide(const std::vector<LineList>& sheets, SheetSize size) {
+    // A twentieth of the sheet between two frames keeps them apart at any scale.
+    const double step = size.width * (1 + kFrameSeparation);
+    LineList body;
+    body.append(kEpsBodyMarker);
+    Pen pen(body);
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        const double left = static_cast<double>(s) * step;
+        const DrawingPoint frame[] = {{left, 0}, {left + size.width, 0}, {left + size.width, size.height},
+                                      {left, size.height}, {left, 0}};
+        for (std::size_t i = 0; i < std::size(frame); ++i) {
+            drawPoint(pen, frame[i], i == 0);
+        }
+        pen.stroke();
+        const EpsDrawing drawing = readEpsDrawing(sheets[s]);
+        for (std::size_t part = 0; part < drawing.partCount(); ++part) {
+            for (std::size_t o = drawing.firstOutlineOf(part); o < drawing.endOutlineOf(part); ++o) {
+                const auto points = drawing.outline(o);
+                for (std::size_t i = 0; i < points.size(); ++i) {
+                    drawPoint(pen, {points[i].x + left, points[i].y}, i == 0);
+                }
+            }
+            pen.stroke();
+        }
+    }
+    return body;
 }
 
 }  // namespace tessaro

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/commands.h"
 #include "app/file_type.h"
+#include "app/save_dialog.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
 
@@ -18,16 +20,27 @@ struct SheetLayout {
     double gap = 0;
 };
 
+// The window's sheet: its size, and the gap the user set or none for the default one.
+struct SheetChoice {
+    SheetSize size;
+    std::optional<double> gap;
+};
+
 // Twice the cutter diameter, and at least 2 mm. The tab-slot piece is cut with the
 // cutter of its own table; every other template with the main table's, the one the
 // machine's cutter is entered in.
 [[nodiscard]] double defaultSheetGap(const Workbench& wb, TemplateTab tab);
+
+// The choice's size with its gap, or the template's default gap when none is set.
+[[nodiscard]] SheetLayout sheetLayout(const Workbench& wb, TemplateTab tab, const SheetChoice& choice);
 
 // "600x400": width and height in millimetres by the number rule; UsageError otherwise.
 [[nodiscard]] SheetSize parseSheetSize(std::string_view text);
 
 // The bytes of each sheet of the current template in the given type.
 [[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout);
+// The bytes of sheets already nested from the current template.
+[[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<LineList>& sheets);
 
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
@@ -36,5 +49,23 @@ struct SheetLayout {
 // that fits no sheet is refused before anything is written.
 std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
                                     const SheetLayout& layout);
+// Saves sheets already nested from the current template, one file each; returns their names.
+std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
+                                    const std::vector<LineList>& sheets);
+
+// The files a button wrote onto sheets: the chosen name and type, and each sheet's file.
+struct SavedSheets {
+    SaveChoice choice;
+    std::vector<std::string> files;
+};
+
+// A button's road with a sheet: draw, nest, ask for a file, save one file per sheet.
+// A part that fits no sheet is refused before the dialog asks; nothing when the user cancelled.
+std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog,
+                                           const SheetChoice& choice);
+
+// The sheets left to right, each framed by the sheet's rectangle, as one EPS body: what
+// the preview shows of them.
+[[nodiscard]] LineList sheetsSideBySide(const std::vector<LineList>& sheets, SheetSize size);
 
 }  // namespace tessaro

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QSettings>
 #include <QWidget>
 
@@ -12,9 +14,13 @@ namespace {
 constexpr const char* kSwitches[] = {"cornerRelief",  "roundedLidCorners", "singleSupportTooth",
                                      "supportJumper", "simpleRoundedLidCorners", "screwJoints",
                                      "tabSlotRelief"};
+// The sheet group, checkable, and its sizes in millimetres.
+constexpr const char* kSheetGroup = "sheet";
+constexpr const char* kSheetValues[] = {"sheetWidth", "sheetHeight", "sheetGap"};
 constexpr int kFeetChoices = 3;  // the radios feet0 (none), feet1, feet2
 
 QString switchKey(const char* name) { return QString("switches/") + name; }
+QString sheetKey(const char* name) { return QString("sheet/") + name; }
 const QString kFeetKey = "switches/feet";
 const QString kPlaceKey = "window/geometry";
 
@@ -30,6 +36,17 @@ void restoreSwitches(QWidget& window) {
         auto* box = window.findChild<QCheckBox*>(name);
         if (box != nullptr && settings.contains(switchKey(name))) {
             box->setChecked(settings.value(switchKey(name)).toBool());
+        }
+    }
+    if (auto* group = window.findChild<QGroupBox*>(kSheetGroup); group && settings.contains(sheetKey(kSheetGroup))) {
+        group->setChecked(settings.value(sheetKey(kSheetGroup)).toBool());
+    }
+    for (const char* name : kSheetValues) {
+        bool number = false;
+        const double value = settings.value(sheetKey(name)).toDouble(&number);
+        // A value out of the box's range is brought into it; the box stays as it was without one.
+        if (auto* box = window.findChild<QDoubleSpinBox*>(name); box && number) {
+            box->setValue(value);
         }
     }
     bool readable = false;
@@ -49,6 +66,14 @@ void keepSwitchesAndPlace(const QWidget& window) {
     for (const char* name : kSwitches) {
         if (const auto* box = window.findChild<QCheckBox*>(name)) {
             settings.setValue(switchKey(name), box->isChecked());
+        }
+    }
+    if (const auto* group = window.findChild<QGroupBox*>(kSheetGroup)) {
+        settings.setValue(sheetKey(kSheetGroup), group->isChecked());
+    }
+    for (const char* name : kSheetValues) {
+        if (const auto* box = window.findChild<QDoubleSpinBox*>(name)) {
+            settings.setValue(sheetKey(name), box->value());
         }
     }
     for (int choice = 0; choice < kFeetChoices; ++choice) {

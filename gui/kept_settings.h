@@ -4,15 +4,15 @@ class QWidget;
 
 namespace tessaro::gui {
 
-// The window's switches, its feet choice and its place are kept in the user's settings
+// The window's switches, its feet choice, its sheet and its place are kept in the user's settings
 // (QSettings) between runs; the tables are kept in their own files.
 
-// Sets the switches and the feet choice as they were kept; a setting that is missing or
+// Sets the switches, the feet choice and the sheet as they were kept; a setting that is missing or
 // unreadable leaves its control as it is.
 void restoreSwitches(QWidget& window);
 // Moves the window to where it was kept; false when no place was kept.
 bool restorePlace(QWidget& window);
-// Keeps the switches, the feet choice and the window's place.
+// Keeps the switches, the feet choice, the sheet and the window's place.
 void keepSwitchesAndPlace(const QWidget& window);
 
 }  // namespace tessaro::gui

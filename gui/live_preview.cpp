@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QTabWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -22,8 +24,8 @@ bool editsText(const QList<int>& roles) {
 
 }  // namespace
 
-LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidget& window)
-    : QObject(&window), source_(source), preview_(preview), window_(window) {
+LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidget& window, SheetSource sheet)
+    : QObject(&window), source_(source), preview_(preview), window_(window), sheet_(std::move(sheet)) {
     for (const TabRule& rule : templateTabs()) {
         templates_[rule.tab] = findCommand(rule.wholeTemplate);
     }
@@ -34,7 +36,7 @@ LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidge
     watch(window);
     // The first drawing is made at once: the window opens with it.
     PreviewBench bench(source_);
-    show({drawPreview(bench, *templates_[tab_]), {}});
+    show({drawPreview(bench, *templates_[tab_], sheet_()), {}});
 }
 
 LivePreview::~LivePreview() { watcher_.waitForFinished(); }
@@ -53,6 +55,14 @@ void LivePreview::watch(QWidget& window) {
         if (button->isCheckable()) {
             connect(button, &QAbstractButton::toggled, this, &LivePreview::schedule);
         }
+    }
+    for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        if (group->isCheckable()) {
+            connect(group, &QGroupBox::toggled, this, &LivePreview::schedule);
+        }
+    }
+    for (QDoubleSpinBox* box : window.findChildren<QDoubleSpinBox*>()) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, &LivePreview::schedule);
     }
     tabs_ = window.findChild<QTabWidget*>("tabs");
     tab_ = tabAt(tabs_->currentIndex()).value_or(tab_);
@@ -95,8 +105,8 @@ void LivePreview::start() {
     const TemplateCommand* command = templates_[tab_];
     const QSize size = preview_.size();
     const qreal ratio = preview_.devicePixelRatioF();
-    watcher_.setFuture(QtConcurrent::run([bench, command, size, ratio] {
-        Drawn drawn{drawPreview(*bench, *command), {}};
+    watcher_.setFuture(QtConcurrent::run([bench, command, size, ratio, sheet = sheet_()] {
+        Drawn drawn{drawPreview(*bench, *command, sheet), {}};
         if (drawn.drawing.drawing) {
             drawn.rendered = renderedPreview(*drawn.drawing.drawing, size, ratio);
         }
@@ -120,7 +130,7 @@ void LivePreview::show(const Drawn& result) {
     const PreviewDrawing& drawn = result.drawing;
     if (drawn.drawing) {
         mark(nullptr, -1, false);
-        preview_.showDrawing(drawn.drawing, result.rendered);
+        preview_.showDrawing(drawn.drawing, result.rendered, drawn.sheets);
         return;
     }
     QString problem = QString::fromStdString(drawn.error);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -30,9 +31,12 @@ class PreviewWidget;
 class LivePreview final : public QObject {
     Q_OBJECT
 public:
-    // Watches the window's tables (their models), check boxes, radio buttons and tabs;
-    // draws the current tab's template at once.
-    LivePreview(const Workbench& source, PreviewWidget& preview, QWidget& window);
+    // The sheet the window has chosen, read on the GUI thread at each redraw; none: no sheet.
+    using SheetSource = std::function<std::optional<SheetChoice>()>;
+
+    // Watches the window's tables (their models), check boxes, radio buttons, sheet group
+    // and tabs; draws the current tab's template at once.
+    LivePreview(const Workbench& source, PreviewWidget& preview, QWidget& window, SheetSource sheet);
     ~LivePreview() override;
 
     // A template button was pressed: its tab previews that template from now on.
@@ -60,6 +64,7 @@ private:
     const Workbench& source_;
     PreviewWidget& preview_;
     QWidget& window_;
+    SheetSource sheet_;
     QTabWidget* tabs_ = nullptr;
     std::map<TemplateTab, const TemplateCommand*> templates_;
     TemplateTab tab_ = TemplateTab::FoldingBox;

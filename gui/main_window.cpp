@@ -18,6 +18,7 @@
 
 #include "app/error_text.h"
 #include "app/language.h"
+#include "app/sheets.h"
 #include "gui/edit_history.h"
 #include "gui/kept_settings.h"
 #include "gui/line_list_model.h"
@@ -28,6 +29,7 @@
 #include "gui/preview_widget.h"
 #include "gui/previewing_save_dialog.h"
 #include "gui/save_report.h"
+#include "gui/sheet_group.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
@@ -108,7 +110,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
     tabs->setCurrentWidget(foldingBoxTab);
     onTabShown(tabs->currentIndex());
-    livePreview_ = new LivePreview(wb_, *preview_, *this);
+    livePreview_ = new LivePreview(wb_, *preview_, *this, [this] { return sheet_->choice(); });
 }
 
 // QWidget closes the window and deletes the tables' views after the workbench, a member,
@@ -251,14 +253,17 @@ void MainWindow::buildLeftColumn() {
     auto* grid = addGrid(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
     grid->verticalHeader()->resizeSection(9, 21);
+    // The sheet group stands between the table and the preview, which gives up its height.
+    sheet_ = new SheetGroup(this);
+    sheet_->setGeometry(8, 231, 314, 46);
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 235, 314, 342);
+    preview_->setGeometry(8, 281, 314, 296);
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
     previewingDialog_ = std::make_unique<PreviewingSaveDialog>(ports_.saveDialog,
-                                                               [this] { preview_->showDocument(wb_.epsDocument); });
+                                                               [this] { showTemplateBeingSaved(); });
 }
 
 // The panel buttons are laid out as the unfolded box; the picture of the box stands beside them.
@@ -479,9 +484,15 @@ void MainWindow::switchToRussian() {
 void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
+    performing_ = &command;
     try {
-        if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
-            statusLine_->setText(savedTemplateText(*written, readEpsDrawing(wb_.epsDocument), tablesAreEnglish(wb_)));
+        const bool english = tablesAreEnglish(wb_);
+        if (const auto sheet = sheet_->choice()) {
+            if (const auto saved = performOnSheets(wb_, command, *previewingDialog_, *sheet)) {
+                statusLine_->setText(savedSheetsText(*saved, english));
+            }
+        } else if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
+            statusLine_->setText(savedTemplateText(*written, readEpsDrawing(wb_.epsDocument), english));
         }
     } catch (const std::exception& e) {
         if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
@@ -490,6 +501,18 @@ void MainWindow::perform(const TemplateCommand& command) {
         ports_.messages.showError(errorBoxText(e));
     }
     showDocuments();
+}
+
+// With a sheet the template has just been nested without a fault, so it nests again the same.
+void MainWindow::showTemplateBeingSaved() {
+    const auto sheet = sheet_->choice();
+    if (!sheet || performing_ == nullptr) {
+        preview_->showDocument(wb_.epsDocument);
+        return;
+    }
+    const SheetLayout layout = sheetLayout(wb_, performing_->tab, *sheet);
+    const std::vector<LineList> sheets = nestOntoSheets(wb_.epsDocument, layout.size, layout.gap);
+    preview_->showDocument(sheetsSideBySide(sheets, layout.size), sheets.size());
 }
 
 void MainWindow::showDocuments() {

@@ -30,6 +30,7 @@ class LineListModel;
 class LivePreview;
 class PreviewWidget;
 class PreviewingSaveDialog;
+class SheetGroup;
 class ParamTableModel;
 
 // The platform pieces the window talks to; tests pass doubles.
@@ -81,6 +82,8 @@ private:
 
     // Runs one template command from its button and shows a failure in the error box.
     void perform(const TemplateCommand& command);
+    // What the preview shows before the save dialog asks: the template, or its sheets.
+    void showTemplateBeingSaved();
     void showDocuments();
     void reloadTables();
     // Puts the text of an open cell editor into its table before the tables are read or saved.
@@ -145,6 +148,8 @@ private:
     PreviewWidget* preview_ = nullptr;
     LivePreview* livePreview_ = nullptr;
     QLabel* statusLine_ = nullptr;
+    SheetGroup* sheet_ = nullptr;
+    const TemplateCommand* performing_ = nullptr;
     std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
 };
 

@@ -63,18 +63,25 @@ void PreviewWidget::setEnglish(bool english) {
     update();
 }
 
-QString PreviewWidget::caption() const { return dimmed() ? problem_ : extentText(drawing_->extent(), english_); }
+QString PreviewWidget::caption() const {
+    if (dimmed()) {
+        return problem_;
+    }
+    const QString extent = extentText(drawing_->extent(), english_);
+    return sheets_ == 0 ? extent : previewWords(english_).sheets.arg(sheets_).arg(extent);
+}
 
 PreviewWidget::~PreviewWidget() = default;
 
 PreviewWindow* PreviewWidget::largeWindow() const { return largeWindow_; }
 
-void PreviewWidget::showDocument(const LineList& eps) {
-    showDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(eps)));
+void PreviewWidget::showDocument(const LineList& eps, std::size_t sheets) {
+    showDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(eps)), {}, sheets);
 }
 
-void PreviewWidget::showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered) {
+void PreviewWidget::showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered, std::size_t sheets) {
     drawing_ = std::move(drawing);
+    sheets_ = sheets;
     problem_.clear();
     // An image rendered for another size (the widget was resized meanwhile) is not used.
     rendered_ = rendered.size() == size() * devicePixelRatioF() ? std::move(rendered) : QImage();

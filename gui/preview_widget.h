@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <cstddef>
 #include <memory>
 
 #include "gui/drawing_view.h"
@@ -22,13 +23,15 @@ public:
     ~PreviewWidget() override;
 
     // Reads the document again and redraws; the large window, if open, follows.
-    void showDocument(const LineList& eps);
+    // sheets: how many sheets the document shows side by side; 0 when it is no sheet.
+    void showDocument(const LineList& eps, std::size_t sheets = 0);
     // rendered: the drawing as renderedPreview draws it at this widget's size, or none.
-    void showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered = {});
+    void showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered = {}, std::size_t sheets = 0);
     // Keeps the drawing, dimmed, with what is wrong written under it, until the next one.
     void showProblem(const QString& problem);
     void setEnglish(bool english);
     [[nodiscard]] const EpsDrawing& drawing() const { return *drawing_; }
+    [[nodiscard]] std::size_t sheetCount() const { return sheets_; }
     [[nodiscard]] bool dimmed() const { return !problem_.isEmpty(); }
     [[nodiscard]] const QString& problem() const { return problem_; }
     [[nodiscard]] QString caption() const;
@@ -47,6 +50,7 @@ private:
 
     std::shared_ptr<const EpsDrawing> drawing_;
     QString problem_;
+    std::size_t sheets_ = 0;
     bool english_ = false;
     // The drawing rendered once per document and size: painting only copies it.
     QImage rendered_;

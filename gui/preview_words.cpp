@@ -10,6 +10,7 @@ const PreviewWords& previewWords(bool english) {
         "Двойной щелчок открывает большое окно просмотра",
         "мм",
         "Строка «%1»: %2",
+        "Листов: %1, %2",
     };
     static const PreviewWords inEnglish{
         "Template preview",
@@ -18,6 +19,7 @@ const PreviewWords& previewWords(bool english) {
         "Double-click opens the large preview",
         "mm",
         "Row \"%1\": %2",
+        "Sheets: %1, %2",
     };
     return english ? inEnglish : russian;
 }

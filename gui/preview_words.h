@@ -12,6 +12,7 @@ struct PreviewWords {
     QString openHint;     // the small preview's tooltip
     QString millimetres;
     QString row;          // "Row «caption»: why" under a drawing that could not be redrawn
+    QString sheets;       // "Sheets: 3, 1890.00 × 400.00 mm" under sheets side by side
 };
 
 [[nodiscard]] const PreviewWords& previewWords(bool english);

@@ -6,13 +6,33 @@
 
 namespace tessaro::gui {
 
+namespace {
+
+QString fileName(const std::string& path) {
+    return QString::fromStdString(std::filesystem::path(path).filename().string());
+}
+
+QString typeName(FileType type) { return QString::fromStdString(std::string(extensionOf(type))).toUpper(); }
+
+}  // namespace
+
 QString savedTemplateText(const SaveChoice& written, const EpsDrawing& drawing, bool english) {
-    const QString file = QString::fromStdString(std::filesystem::path(written.path).filename().string());
-    const QString type = QString::fromStdString(std::string(extensionOf(written.type))).toUpper();
+    const QString file = fileName(written.path);
+    const QString type = typeName(written.type);
     const QString outlines = QString::number(drawing.outlineCount());
     const QString size = extentText(drawing.extent(), english);
     return english ? QString("Wrote %1: %2, outlines: %3, %4").arg(file, type, outlines, size)
                    : QString("Записан %1: %2, контуров: %3, %4").arg(file, type, outlines, size);
+}
+
+QString savedSheetsText(const SavedSheets& saved, bool english) {
+    QStringList files;
+    for (const std::string& path : saved.files) {
+        files << fileName(path);
+    }
+    const QString type = typeName(saved.choice.type);
+    return english ? QString("Wrote sheets, %1: %2").arg(type, files.join(", "))
+                   : QString("Записаны листы, %1: %2").arg(type, files.join(", "));
 }
 
 }  // namespace tessaro::gui

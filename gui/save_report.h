@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/save_dialog.h"
+#include "app/sheets.h"
 #include "output/eps_reader.h"
 
 namespace tessaro::gui {
@@ -10,5 +11,9 @@ namespace tessaro::gui {
 // The status line after a save: the file, its type, its outlines and its size,
 // e.g. "Записан box.dxf: DXF, контуров: 6, 200.00 × 110.00 мм".
 [[nodiscard]] QString savedTemplateText(const SaveChoice& written, const EpsDrawing& drawing, bool english);
+
+// The status line after a save onto sheets: the type and every sheet's file,
+// e.g. "Записаны листы, DXF: box-1.dxf, box-2.dxf".
+[[nodiscard]] QString savedSheetsText(const SavedSheets& saved, bool english);
 
 }  // namespace tessaro::gui

@@ -19,9 +19,13 @@ struct NfpPlacement {
     UnitPoint offset;
 };
 
-// Places the outlines, by their convex hulls, (in whole units) onto sheets of the given size with the NFP
-// placer, turned by multiples of 90 degrees, at least `spacing` apart and from the edges.
+// What the placer keeps apart: the outlines themselves (one that crosses itself by its
+// hull), or every outline's convex hull.
+enum class NestedBy { RealOutlines, ConvexHulls };
+
+// Places the outlines (in whole units) onto sheets of the given size with the NFP placer,
+// turned by multiples of 90 degrees, at least `spacing` apart and from the edges.
 [[nodiscard]] std::vector<NfpPlacement> placeOnSheets(const std::vector<std::vector<UnitPoint>>& outlines,
-                                                      UnitPoint sheet, std::int64_t spacing);
+                                                      UnitPoint sheet, std::int64_t spacing, NestedBy nestedBy);
 
 }  // namespace tessaro

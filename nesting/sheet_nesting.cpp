@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
+#include "nesting/clearance.h"
 #include "nesting/nfp_placement.h"
 #include "nesting/rigid_parts.h"
 #include "output/eps_body.h"
@@ -102,15 +104,7 @@ RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double spacing) {
     return turned;
 }
 
-std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double spacing) {
-    std::vector<RigidPart> parts;
-    std::vector<std::vector<UnitPoint>> outlines;
-    for (const RigidPart& part : drawn) {
-        parts.push_back(turnedToFit(part, sheet, spacing));
-        outlines.push_back(unitOutline(parts.back()));
-    }
-    const std::vector<NfpPlacement> placements =
-        placeOnSheets(outlines, {units(sheet.width), units(sheet.height)}, units(spacing));
+std::vector<PlacedPart> placedParts(const std::vector<RigidPart>& parts, const std::vector<NfpPlacement>& placements) {
     std::vector<PlacedPart> placed;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (placements[i].sheet < 0) {
@@ -119,6 +113,43 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
         placed.push_back(placedPart(parts[i], placements[i]));
     }
     return placed;
+}
+
+// Every piece inside its sheet, the gap from the edge, and the gap from every other piece
+// on the sheet.
+bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap) {
+    std::map<std::size_t, std::vector<const DrawnOutline*>> outersBySheet;
+    for (const PlacedPart& part : placed) {
+        for (const DrawingPoint p : part.outlines.front()) {
+            if (p.x < gap || p.y < gap || p.x > sheet.width - gap || p.y > sheet.height - gap) {
+                return false;
+            }
+        }
+        outersBySheet[part.sheet].push_back(&part.outlines.front());
+    }
+    return std::all_of(outersBySheet.begin(), outersBySheet.end(),
+                       [gap](const auto& onSheet) { return keptApart(onSheet.second, gap); });
+}
+
+// By the real outlines first, so a piece may sit in another's notch; the library's
+// placement is checked, and where it is not sound every piece is nested by its hull.
+std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double spacing, double gap) {
+    std::vector<RigidPart> parts;
+    std::vector<std::vector<UnitPoint>> outlines;
+    for (const RigidPart& part : drawn) {
+        parts.push_back(turnedToFit(part, sheet, spacing));
+        outlines.push_back(unitOutline(parts.back()));
+    }
+    const UnitPoint sheetUnits{units(sheet.width), units(sheet.height)};
+    try {
+        std::vector<PlacedPart> placed =
+            placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::RealOutlines));
+        if (isSound(placed, sheet, gap)) {
+            return placed;
+        }
+    } catch (const DrawingError&) {
+    }
+    return placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::ConvexHulls));
 }
 
 std::string boundingBoxLine(const std::vector<const PlacedPart*>& parts) {
@@ -182,7 +213,7 @@ std::vector<LineList> nestOntoSheets(const LineList& eps, SheetSize sheet, doubl
     const std::vector<RigidPart> parts = rigidParts(readEpsDrawing(eps));
     const double spacing = gap + kRoundingAllowance;
     refuseIfTooLarge(parts, sheet, spacing, gap);
-    const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing);
+    const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing, gap);
 
     std::size_t sheetCount = 1;
     for (const PlacedPart& part : placed) {

@@ -11,6 +11,7 @@
 #include "nesting/rigid_parts.h"
 #include "nesting/sheet_nesting.h"
 #include "output/eps_body.h"
+#include "output/eps_header.h"
 #include "output/number_text.h"
 #include "support.h"
 
@@ -194,6 +195,40 @@ TEST(sheetNesting, UnusableSheetsAndGapsAreRefused) {
     }
     for (const double gap : {-1.0, double(NAN), double(INFINITY)}) {
         EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, {600, 400}, gap)), DrawingError);
+    }
+}
+
+// A body of closed outlines, one piece each.
+LineList piecesDocument(const std::vector<std::vector<DrawingPoint>>& pieces) {
+    LineList eps;
+    eps.append(kEpsBodyMarker);
+    for (const auto& piece : pieces) {
+        for (std::size_t i = 0; i <= piece.size(); ++i) {
+            const DrawingPoint p = piece[i % piece.size()];
+            eps.append(fixedText(p.x, 6) + " " + fixedText(p.y, 6) + (i == 0 ? " moveto" : " lineto"));
+        }
+        eps.append("stroke");
+    }
+    return eps;
+}
+
+// A piece with a deep notch and a block that fits in it: by their hulls they take two
+// sheets, by their real outlines one, the block in the notch, the gap kept all round.
+TEST(sheetNesting, APieceSitsInAnothersNotch) {
+    const std::vector<DrawingPoint> notched{{0, 0}, {100, 0}, {100, 100}, {80, 100}, {80, 30}, {20, 30}, {20, 100}, {0, 100}};
+    const std::vector<DrawingPoint> block{{0, 0}, {50, 0}, {50, 50}, {0, 50}};
+    const double gap = 2;
+    const SheetSize sheet{100 + 2 * gap + 1, 100 + 2 * gap + 1};
+    const std::vector<LineList> sheets = nestOntoSheets(piecesDocument({notched, block}), sheet, gap);
+    ASSERT_EQ(sheets.size(), 1U);
+    const std::vector<RigidPart> placed = rigidParts(readEpsDrawing(sheets.front()));
+    ASSERT_EQ(placed.size(), 2U);
+    EXPECT_EQ(overlapArea(grownByHalf(placed[0], gap), grownByHalf(placed[1], gap)), 0);
+    for (const RigidPart& part : placed) {
+        EXPECT_GE(part.extent.minX, gap);
+        EXPECT_GE(part.extent.minY, gap);
+        EXPECT_LE(part.extent.maxX, sheet.width - gap);
+        EXPECT_LE(part.extent.maxY, sheet.height - gap);
     }
 }
 

@@ -1,0 +1,59 @@
+#include "gui/sheet_group.h"
+
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace tessaro::gui {
+namespace {
+
+// A large hobby laser's bed; the user sets their own.
+constexpr double kStartWidth = 600;
+constexpr double kStartHeight = 400;
+// The nesting's own bounds on a side and on the gap.
+constexpr double kLargestSide = 10000;
+constexpr double kLargestGap = 100;
+
+// Without arrows the numbers and the gap's "авто / auto" fit the preview's width.
+QDoubleSpinBox* addMillimetres(QHBoxLayout& row, const char* name, const char* hint, double least, double largest,
+                               double value) {
+    auto* box = new QDoubleSpinBox;
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    box->setObjectName(name);
+    box->setToolTip(hint);
+    box->setRange(least, largest);
+    box->setDecimals(1);
+    box->setValue(value);
+    row.addWidget(box, 1);
+    return box;
+}
+
+}  // namespace
+
+SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) {
+    setObjectName("sheet");
+    setToolTip("Nest the parts onto sheets of this size, one file per sheet");
+    setCheckable(true);
+    setChecked(false);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(6, 0, 6, 2);
+    row->setSpacing(3);
+    width_ = addMillimetres(*row, "sheetWidth", "Sheet width, mm", 1, kLargestSide, kStartWidth);
+    row->addWidget(new QLabel("×"));
+    height_ = addMillimetres(*row, "sheetHeight", "Sheet height, mm", 1, kLargestSide, kStartHeight);
+    row->addWidget(new QLabel("мм,  зазор / gap"));
+    gap_ = addMillimetres(*row, "sheetGap",
+                          "Gap between parts and from the sheet's edge, mm; auto: twice the cutter diameter, at least 2",
+                          0, kLargestGap, 0);
+    gap_->setSpecialValueText("авто / auto");
+}
+
+std::optional<SheetChoice> SheetGroup::choice() const {
+    if (!isChecked()) {
+        return std::nullopt;
+    }
+    const double gap = gap_->value();
+    return SheetChoice{{width_->value(), height_->value()}, gap == gap_->minimum() ? std::nullopt : std::optional(gap)};
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,51 @@
+#include "nesting/clearance.h"
+
+#include <polyclipping/clipper.hpp>
+
+#include <cmath>
+
+namespace tessaro {
+namespace {
+
+// Micrometres, as the nesting places the pieces.
+constexpr double kUnitsPerMillimetre = 1000;
+
+ClipperLib::Paths grownByHalf(const DrawnOutline& outline, double gap) {
+    ClipperLib::Path path;
+    for (const DrawingPoint p : outline) {
+        path.push_back({std::llround(p.x * kUnitsPerMillimetre), std::llround(p.y * kUnitsPerMillimetre)});
+    }
+    ClipperLib::ClipperOffset offset;
+    offset.AddPath(path, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+    ClipperLib::Paths grown;
+    offset.Execute(grown, gap / 2 * kUnitsPerMillimetre);
+    return grown;
+}
+
+bool overlap(const ClipperLib::Paths& a, const ClipperLib::Paths& b) {
+    ClipperLib::Clipper clipper;
+    clipper.AddPaths(a, ClipperLib::ptSubject, true);
+    clipper.AddPaths(b, ClipperLib::ptClip, true);
+    ClipperLib::Paths common;
+    clipper.Execute(ClipperLib::ctIntersection, common, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    return !common.empty();
+}
+
+}  // namespace
+
+bool keptApart(const std::vector<const DrawnOutline*>& outers, double gap) {
+    std::vector<ClipperLib::Paths> grown;
+    for (const DrawnOutline* outline : outers) {
+        grown.push_back(grownByHalf(*outline, gap));
+    }
+    for (std::size_t i = 0; i < grown.size(); ++i) {
+        for (std::size_t j = i + 1; j < grown.size(); ++j) {
+            if (overlap(grown[i], grown[j])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace tessaro

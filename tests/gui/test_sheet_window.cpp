@@ -1,0 +1,207 @@
+// The sheet group: off at first and then every output as without it; on, a template
+// button nests the template onto sheets, writes one file per sheet and lists them, and
+// the preview shows the sheets side by side. Its values are kept between runs.
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/preview_drawing.h"
+#include "app/saving.h"
+#include "app/sheets.h"
+#include "gui/fakes.h"
+#include "gui/live_preview.h"
+#include "gui/main_window.h"
+#include "gui/preview_widget.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QPushButton* buttonOf(MainWindow& form, const char* command) {
+    return form.findChild<QPushButton*>(text(findCommand(command)->buttons.front().objectName));
+}
+
+QGroupBox* sheetGroup(MainWindow& form) { return form.findChild<QGroupBox*>("sheet"); }
+
+void setSheet(MainWindow& form, double width, double height) {
+    sheetGroup(form)->setChecked(true);
+    form.findChild<QDoubleSpinBox*>("sheetWidth")->setValue(width);
+    form.findChild<QDoubleSpinBox*>("sheetHeight")->setValue(height);
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool settled(MainWindow& form) {
+    const auto* live = form.findChild<LivePreview*>();
+    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
+}
+
+}  // namespace
+
+class SheetWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::FakeWindowPorts> fakes;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    void answer(const char* name) {
+        fakes->dialog.answer = SaveChoice{QDir(folder->path()).filePath(name).toStdString(), FileType::Dxf};
+    }
+
+private slots:
+    void init() {
+        testing::scratchSettings.clear();
+        fakes = std::make_unique<testing::FakeWindowPorts>();
+        folder = std::make_unique<QTemporaryDir>();
+    }
+
+    // Off by default: one file, byte for byte what saving the template writes, and the
+    // group stands clear of every other control of the window.
+    void offByDefaultAndTheOutputIsAsWithoutIt() {
+        MainWindow form(fakes->ports());
+        QGroupBox* group = sheetGroup(form);
+        QVERIFY(group);
+        QCOMPARE(group->title(), QString("Лист / Sheet"));
+        QVERIFY(group->isCheckable());
+        QVERIFY(!group->isChecked());
+        for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != group && other->isVisibleTo(&form)) {
+                QVERIFY2(!other->geometry().intersects(group->geometry()), qPrintable(other->objectName()));
+            }
+        }
+
+        answer("box.dxf");
+        buttonOf(form, "full")->click();
+        QVERIFY(fakes->messages.errors.empty());
+        const QStringList written = QDir(folder->path()).entryList(QDir::Files);
+        QCOMPARE(written, QStringList{"box.dxf"});
+        QCOMPARE(contentsOf(folder->filePath("box.dxf")),
+                 QByteArray::fromStdString(templateBytes(form.workbench(), FileType::Dxf)));
+        QVERIFY(form.findChild<QLabel*>("statusLine")->text().startsWith("Записан box.dxf: DXF"));
+        QCOMPARE(form.findChild<PreviewWidget*>("Preview")->sheetCount(), std::size_t{0});
+    }
+
+    // On a 300 x 200 sheet the folding set takes several sheets: one numbered file each,
+    // the bytes of the core's sheets, and the status line names every one.
+    void aButtonWritesOneNumberedFilePerSheetAndListsThem() {
+        MainWindow form(fakes->ports());
+        setSheet(form, 300, 200);
+        answer("box.dxf");
+        buttonOf(form, "full")->click();
+        QVERIFY(fakes->messages.errors.empty());
+
+        const Workbench& wb = form.workbench();
+        const std::vector<std::string> expected = sheetBytes(wb, FileType::Dxf, {{300, 200}, defaultSheetGap(wb, TemplateTab::FoldingBox)});
+        QVERIFY(expected.size() > 1);
+        QStringList names;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            names << QString("box-%1.dxf").arg(i + 1);
+            QCOMPARE(contentsOf(folder->filePath(names.back())), QByteArray::fromStdString(expected[i]));
+        }
+        QStringList written = QDir(folder->path()).entryList(QDir::Files);
+        written.sort();
+        names.sort();
+        QCOMPARE(written, names);
+        const QString status = form.findChild<QLabel*>("statusLine")->text();
+        QVERIFY2(status.startsWith("Записаны листы, DXF: "), qPrintable(status));
+        for (const QString& name : names) {
+            QVERIFY2(status.contains(name), qPrintable(status));
+        }
+    }
+
+    // The preview shows the sheets side by side, each framed: as many frames as sheets,
+    // the row as wide as the sheets and the room between them, as high as one sheet.
+    void thePreviewShowsTheSheetsSideBySide() {
+        MainWindow form(fakes->ports());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QCOMPARE(preview->sheetCount(), std::size_t{0});
+        setSheet(form, 300, 200);
+        QVERIFY(settled(form));
+        QTRY_VERIFY(preview->sheetCount() > 1);
+
+        const Workbench& wb = form.workbench();
+        PreviewBench bench(wb);
+        findCommand("full")->run(bench.wb);
+        const std::size_t sheets =
+            nestOntoSheets(bench.wb.epsDocument, {300, 200}, defaultSheetGap(wb, TemplateTab::FoldingBox)).size();
+        QCOMPARE(preview->sheetCount(), sheets);
+        const Extent row = preview->drawing().extent();
+        QCOMPARE(row.minX, 0.0);
+        QCOMPARE(row.minY, 0.0);
+        QCOMPARE(row.height(), 200.0);
+        QVERIFY(qAbs(row.width() - (sheets * 300 + (sheets - 1) * 15)) < 1e-6);
+        // Each frame is a part of its own, closed, and every part lies inside one frame.
+        const EpsDrawing& drawing = preview->drawing();
+        std::size_t frames = 0;
+        for (std::size_t part = 0; part < drawing.partCount(); ++part) {
+            const auto first = drawing.outline(drawing.firstOutlineOf(part));
+            if (first.size() == 5 && endsOnItsStart(first) && first[2].x - first[0].x == 300 && first[2].y == 200) {
+                ++frames;
+            }
+        }
+        QCOMPARE(frames, sheets);
+        QVERIFY(preview->caption().startsWith(QString("Листов: %1, ").arg(sheets)));
+
+        sheetGroup(form)->setChecked(false);
+        QVERIFY(settled(form));
+        QTRY_COMPARE(preview->sheetCount(), std::size_t{0});
+        QCOMPARE(preview->drawing().extent().width(), drawPreview(bench, *findCommand("full")).drawing->extent().width());
+    }
+
+    // A part larger than the sheet either way: the core's message in the error box, no
+    // question asked, nothing written; the live preview says the same under its drawing.
+    void aPartTooLargeIsRefusedAndNothingWritten() {
+        MainWindow form(fakes->ports());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        setSheet(form, 200, 100);
+        answer("box.dxf");
+        buttonOf(form, "full")->click();
+        QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+        const QString error = QString::fromStdString(fakes->messages.errors.front());
+        QVERIFY2(error.startsWith("Part ") && error.contains("does not fit on a 200 x 100 mm sheet"), qPrintable(error));
+        QVERIFY(fakes->dialog.offered.empty());
+        QVERIFY(QDir(folder->path()).entryList(QDir::Files).isEmpty());
+
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QVERIFY(settled(form));
+        QTRY_VERIFY(preview->dimmed());
+        QVERIFY2(preview->problem().contains("does not fit on a 200 x 100 mm sheet"), qPrintable(preview->problem()));
+    }
+
+    // The group's switch and values come back in the next window; a fresh one starts off,
+    // 600 x 400, the gap automatic.
+    void theSheetIsKeptBetweenRuns() {
+        {
+            MainWindow form(fakes->ports());
+            QCOMPARE(form.findChild<QDoubleSpinBox*>("sheetWidth")->value(), 600.0);
+            QCOMPARE(form.findChild<QDoubleSpinBox*>("sheetHeight")->value(), 400.0);
+            auto* gap = form.findChild<QDoubleSpinBox*>("sheetGap");
+            QCOMPARE(gap->text(), QString("авто / auto"));
+            setSheet(form, 450, 300);
+            gap->setValue(5);
+            form.close();
+        }
+        MainWindow next(fakes->ports());
+        QVERIFY(sheetGroup(next)->isChecked());
+        QCOMPARE(next.findChild<QDoubleSpinBox*>("sheetWidth")->value(), 450.0);
+        QCOMPARE(next.findChild<QDoubleSpinBox*>("sheetHeight")->value(), 300.0);
+        QCOMPARE(next.findChild<QDoubleSpinBox*>("sheetGap")->value(), 5.0);
+    }
+};
+
+QTEST_MAIN(SheetWindowTest)
+#include "test_sheet_window.moc"
