@@ -10,15 +10,19 @@ namespace tessaro {
 using DrawnOutline = std::vector<DrawingPoint>;
 
 // One piece of material as it is cut out: an outer outline and the outlines inside it
-// (slots, holes), which move with it.
+// or across its edge (slots, holes, notches cut through the edge), which move with it.
 struct RigidPart {
-    std::vector<DrawnOutline> outlines;  // the outer outline first, then the inner ones in drawing order
-    Extent extent;                       // of the outer outline
+    std::vector<DrawnOutline> outlines;  // the outer outline first, then the others in drawing order
+    // Where the cutter goes for this piece: the outer outline, grown by the outlines that
+    // cross it. No other piece may come nearer than the gap to it.
+    DrawnOutline footprint;
+    Extent extent;  // of the footprint
 };
 
 // The drawing's pieces in drawing order. Within each part of the drawing (a "stroke"
-// group) every outline that no other outline holds is a piece of its own, so a group
-// that draws several flat pieces yields several. A lone move draws nothing and is left out.
+// group) every outline that no other outline holds or crosses is a piece of its own, so
+// a group that draws several flat pieces yields several. A lone move draws nothing and
+// is left out.
 [[nodiscard]] std::vector<RigidPart> rigidParts(const EpsDrawing& drawing);
 
 }  // namespace tessaro

@@ -27,10 +27,10 @@ constexpr double kPointsPerMillimetre = 2.834646;
 
 std::int64_t units(double millimetres) { return std::llround(millimetres * kUnitsPerMillimetre); }
 
-// The outer outline in whole units, its extent's corner at the origin.
+// The footprint in whole units, its extent's corner at the origin.
 std::vector<UnitPoint> unitOutline(const RigidPart& part) {
     std::vector<UnitPoint> outline;
-    for (const DrawingPoint p : part.outlines.front()) {
+    for (const DrawingPoint p : part.footprint) {
         outline.push_back({units(p.x - part.extent.minX), units(p.y - part.extent.minY)});
     }
     return outline;
@@ -72,17 +72,24 @@ DrawingPoint placedPoint(DrawingPoint p, const Extent& from, int quarterTurns, D
 struct PlacedPart {
     std::size_t sheet;
     std::vector<DrawnOutline> outlines;
+    DrawnOutline footprint;
 };
+
+DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterTurns, DrawingPoint offset) {
+    DrawnOutline placed;
+    for (const DrawingPoint p : outline) {
+        placed.push_back(placedPoint(p, from, quarterTurns, offset));
+    }
+    return placed;
+}
 
 PlacedPart placedPart(const RigidPart& part, const NfpPlacement& placement) {
     const DrawingPoint offset{static_cast<double>(placement.offset.x) / kUnitsPerMillimetre,
                               static_cast<double>(placement.offset.y) / kUnitsPerMillimetre};
-    PlacedPart placed{static_cast<std::size_t>(placement.sheet), {}};
+    PlacedPart placed{static_cast<std::size_t>(placement.sheet), {},
+                      moved(part.footprint, part.extent, placement.quarterTurns, offset)};
     for (const DrawnOutline& outline : part.outlines) {
-        DrawnOutline& moved = placed.outlines.emplace_back();
-        for (const DrawingPoint p : outline) {
-            moved.push_back(placedPoint(p, part.extent, placement.quarterTurns, offset));
-        }
+        placed.outlines.push_back(moved(outline, part.extent, placement.quarterTurns, offset));
     }
     return placed;
 }
@@ -95,11 +102,11 @@ RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double spacing) {
     }
     RigidPart turned;
     for (const DrawnOutline& outline : part.outlines) {
-        DrawnOutline& moved = turned.outlines.emplace_back();
-        for (const DrawingPoint p : outline) {
-            moved.push_back(placedPoint(p, part.extent, 1, {0, 0}));
-            turned.extent.include(moved.back());
-        }
+        turned.outlines.push_back(moved(outline, part.extent, 1, {0, 0}));
+    }
+    turned.footprint = moved(part.footprint, part.extent, 1, {0, 0});
+    for (const DrawingPoint p : turned.footprint) {
+        turned.extent.include(p);
     }
     return turned;
 }
@@ -120,12 +127,12 @@ std::vector<PlacedPart> placedParts(const std::vector<RigidPart>& parts, const s
 bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap) {
     std::map<std::size_t, std::vector<const DrawnOutline*>> outersBySheet;
     for (const PlacedPart& part : placed) {
-        for (const DrawingPoint p : part.outlines.front()) {
+        for (const DrawingPoint p : part.footprint) {
             if (p.x < gap || p.y < gap || p.x > sheet.width - gap || p.y > sheet.height - gap) {
                 return false;
             }
         }
-        outersBySheet[part.sheet].push_back(&part.outlines.front());
+        outersBySheet[part.sheet].push_back(&part.footprint);
     }
     return std::all_of(outersBySheet.begin(), outersBySheet.end(),
                        [gap](const auto& onSheet) { return keptApart(onSheet.second, gap); });

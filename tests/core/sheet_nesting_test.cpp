@@ -50,15 +50,17 @@ std::vector<std::vector<std::vector<long long>>> shapesOf(const std::vector<Rigi
     return shapes;
 }
 
-// The outer outline grown by half the gap with round corners, in micrometres: two pieces
-// at least the gap apart grow into areas that do not overlap.
+// Every cut of a piece grown by half the gap with round corners, in micrometres: two
+// pieces at least the gap apart grow into areas that do not overlap.
 ClipperLib::Paths grownByHalf(const RigidPart& part, double gap) {
-    ClipperLib::Path outline;
-    for (const DrawingPoint p : part.outlines.front()) {
-        outline.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
-    }
     ClipperLib::ClipperOffset offset(2, 0.1);
-    offset.AddPath(outline, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+    for (const DrawnOutline& cut : part.outlines) {
+        ClipperLib::Path outline;
+        for (const DrawingPoint p : cut) {
+            outline.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
+        }
+        offset.AddPath(outline, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+    }
     ClipperLib::Paths grown;
     offset.Execute(grown, gap / 2 * 1000);
     return grown;
@@ -236,7 +238,7 @@ TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirO
     Bench b;
     findCommand("full")->run(b.wb);
     const EpsDrawing drawing = readEpsDrawing(b.wb.epsDocument);
-    EXPECT_GE(rigidParts(drawing).size(), drawing.partCount());
+    EXPECT_EQ(rigidParts(drawing).size(), drawing.partCount());  // six panels, each with its slots and notches
     findCommand("bobbin")->run(b.wb);
     const std::vector<RigidPart> bobbin = rigidParts(readEpsDrawing(b.wb.epsDocument));
     EXPECT_GT(bobbin.size(), 1U);
@@ -248,6 +250,32 @@ TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirO
             }
         }
     }
+}
+
+// A notch cut through a piece's edge is an outline across the piece's own: it moves with
+// the piece, and no other piece may come near the part of it that lies outside.
+TEST(rigidParts, ANotchCutThroughTheEdgeRidesWithItsPieceAndWidensItsFootprint) {
+    LineList eps;
+    eps.append(kEpsBodyMarker);
+    for (const std::vector<DrawingPoint>& outline : std::vector<std::vector<DrawingPoint>>{
+             {{0, 0}, {40, 0}, {40, 40}, {0, 40}, {0, 0}}, {{36, 18}, {44, 18}, {44, 22}, {36, 22}, {36, 18}}}) {
+        for (std::size_t i = 0; i < outline.size(); ++i) {
+            eps.append(fixedText(outline[i].x, 6) + " " + fixedText(outline[i].y, 6) + (i == 0 ? " moveto" : " lineto"));
+        }
+    }
+    eps.append("stroke");
+    const std::vector<RigidPart> parts = rigidParts(readEpsDrawing(eps));
+    ASSERT_EQ(parts.size(), 1U);
+    EXPECT_EQ(parts[0].outlines.size(), 2U);
+    EXPECT_DOUBLE_EQ(parts[0].extent.maxX, 44);
+    EXPECT_DOUBLE_EQ(parts[0].extent.maxY, 40);
+
+    const double gap = 2;
+    const std::vector<LineList> sheets = nestOntoSheets(eps, {44 + 2 * gap + 1, 40 + 2 * gap + 1}, gap);
+    ASSERT_EQ(sheets.size(), 1U);
+    const std::vector<RigidPart> placed = rigidParts(readEpsDrawing(sheets.front()));
+    ASSERT_EQ(placed.size(), 1U);
+    EXPECT_EQ(shapeOf(placed[0]), shapeOf(parts[0]));
 }
 
 }  // namespace
