@@ -15,7 +15,7 @@ std::string sideName(const Workbench& wb) { return boxName(wb, " side"); }
 std::string topName(const Workbench& wb) { return boxName(wb, " top"); }
 
 // The label as the full set's command sets it, so the name is the same before it ran.
-std::string fullCaseName(const Workbench& wb) {
+std::string foldingSetName(const Workbench& wb) {
     return boxName(wb, std::string(kFullLabel) + " leg " + feetText(wb.options.feet));
 }
 std::string simpleSetName(const Workbench& wb) { return boxName(wb, std::string(kFullLabel) + "simpl"); }
@@ -69,7 +69,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"top", "the folding box's lid", "Top", FoldingBox, kFoldingLid, makeLid, topName},
     TemplateCommand{"simple-top", "the simple box's lid", "Top", SimpleBox, kSimpleLid, makeLid, topName},
     TemplateCommand{"simple-bottom", "the simple box's bottom, drawn as the lid", "Top", SimpleBox, kSimpleBottom, makeLid, topName},
-    TemplateCommand{"full", "the folding box's six panels on one sheet", kFullLabel, FoldingBox, kFoldingSet, makeFoldingBoxSet, fullCaseName},
+    TemplateCommand{"full", "the folding box's six panels on one sheet", kFullLabel, FoldingBox, kFoldingSet, makeFoldingBoxSet, foldingSetName},
     TemplateCommand{"simple-side", "a side panel of the simple box", "Side", SimpleBox, kSimpleSides, makeSimpleSidePanel, sideName},
     TemplateCommand{"simple-full", "the simple box's six panels on one sheet", kFullLabel, SimpleBox, kSimpleSet, makeSimpleBoxSet, simpleSetName},
     TemplateCommand{"tab-slot", "a test piece of a material: two slots and a toothed edge", "tab", TabSlot, kTabSlot, makeTabSlotPiece, tabSlotName},
@@ -93,10 +93,10 @@ const TabRule& tabRule(TemplateTab tab) { return *std::ranges::find(kTabs, tab, 
 void showTab(Workbench& wb, TemplateTab tab) {
     switch (tabRule(tab).lastOutline) {
         case LastOutline::Closed:
-            wb.closeLastOutline = true;
+            wb.lastPolylineClosed = true;
             break;
         case LastOutline::Open:
-            wb.closeLastOutline = false;
+            wb.lastPolylineClosed = false;
             break;
         case LastOutline::AsBefore:
             break;

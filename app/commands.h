@@ -14,7 +14,7 @@ namespace tessaro {
 // The window's tabs that hold template buttons.
 enum class TemplateTab { FoldingBox, SimpleBox, TabSlot, Spiral, Transformer };
 
-// What showing a tab does to how the last DXF polyline is flagged (Workbench::closeLastOutline).
+// What showing a tab does to how the last DXF polyline is flagged (Workbench::lastPolylineClosed).
 enum class LastOutline { Closed, Open, AsBefore };
 
 struct TabRule {

@@ -6,13 +6,13 @@
 
 namespace tessaro {
 
-std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOutline, std::string_view label,
+std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed, std::string_view label,
                             LineList& dxfDocument) {
     switch (type) {
     case FileType::Eps:
         return documentBytes(eps);
     case FileType::Dxf:
-        convertToDxf(eps, closeLastOutline, dxfDocument);
+        convertToDxf(eps, lastPolylineClosed, dxfDocument);
         return documentBytes(dxfDocument);
     case FileType::Svg:
         return svgDocument(readEpsDrawing(eps), label);
@@ -20,13 +20,13 @@ std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOu
     return {};
 }
 
-std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOutline, std::string_view label) {
+std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed, std::string_view label) {
     LineList dxfDocument;
-    return documentBytesAs(eps, type, closeLastOutline, label, dxfDocument);
+    return documentBytesAs(eps, type, lastPolylineClosed, label, dxfDocument);
 }
 
 std::string templateBytes(Workbench& wb, FileType type) {
-    return documentBytesAs(wb.epsDocument, type, wb.closeLastOutline, wb.templateLabel, wb.dxfDocument);
+    return documentBytesAs(wb.epsDocument, type, wb.lastPolylineClosed, wb.templateLabel, wb.dxfDocument);
 }
 
 void saveTemplate(Workbench& wb, const std::string& path, FileType type) {

@@ -9,9 +9,9 @@
 namespace tessaro {
 
 // An EPS document's bytes in the given type; DXF is built in `dxfDocument`, SVG written in UTF-8.
-[[nodiscard]] std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOutline,
+[[nodiscard]] std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed,
                                           std::string_view label, LineList& dxfDocument);
-[[nodiscard]] std::string documentBytesAs(const LineList& eps, FileType type, bool closeLastOutline,
+[[nodiscard]] std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed,
                                           std::string_view label);
 
 // The bytes of the current template in the given type; DXF rebuilds the DXF document,

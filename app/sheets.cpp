@@ -55,7 +55,7 @@ std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const Sh
 std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<LineList>& sheets) {
     std::vector<std::string> bytes;
     for (const LineList& sheet : sheets) {
-        bytes.push_back(documentBytesAs(sheet, type, wb.closeLastOutline, wb.templateLabel));
+        bytes.push_back(documentBytesAs(sheet, type, wb.lastPolylineClosed, wb.templateLabel));
     }
     return bytes;
 }

@@ -210,12 +210,12 @@ void saveTableFile(const ParamTable& table, const fs::path& path) {
 }
 
 std::vector<UnloadedTableFile> loadSavedTables(Workbench& wb, const fs::path& folder,
-                                               const std::function<void()>& switchToEnglish) {
+                                               const std::function<void()>& useEnglish) {
     std::vector<UnloadedTableFile> unloaded;
     loadIfPresent(wb.boxTable, folder / kMainTableFile, unloaded);
     loadIfPresent(wb.tabSlotTable, folder / kTabSlotTableFile, unloaded);
     if (tablesAreEnglish(wb)) {
-        switchToEnglish();
+        useEnglish();
     }
     loadIfPresent(wb.bobbinTable, folder / kBobbinTableFile, unloaded);
     return unloaded;
@@ -253,8 +253,8 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
     return kept;
 }
 
-void TableStore::load(const std::function<void()>& switchToEnglish) {
-    unloaded_ = loadSavedTables(wb_, tableFolders(folders_).readFrom, switchToEnglish);
+void TableStore::load(const std::function<void()>& useEnglish) {
+    unloaded_ = loadSavedTables(wb_, tableFolders(folders_).readFrom, useEnglish);
     if (!unloaded_.empty()) {
         throw FileError(unloadedMessage(unloaded_));
     }
@@ -273,7 +273,7 @@ void TableStore::save() const {
     }
 }
 
-void TableStore::switchToRussian() {
+void TableStore::useRussian() {
     setRussianTables(wb_);
     wb_.messages.show(kRestartMessage);
 }

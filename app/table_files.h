@@ -44,12 +44,12 @@ struct UnloadedTableFile {
 };
 
 // The start-up loads from a folder, in the window's order: the main table, the tab-slot
-// table, then switchToEnglish if the main table's value header reads "Value", then the
+// table, then useEnglish if the main table's value header reads "Value", then the
 // transformer table. A missing file is skipped. A file that cannot be opened, or that
 // is no table file (binary bytes, over 1 MiB, too many lines), keeps its table's
 // defaults and is returned; the others are still loaded.
 [[nodiscard]] std::vector<UnloadedTableFile> loadSavedTables(Workbench& wb, const std::filesystem::path& folder,
-                                                             const std::function<void()>& switchToEnglish);
+                                                             const std::function<void()>& useEnglish);
 
 // The messages of the files that were not loaded, one per line.
 [[nodiscard]] std::string unloadedMessage(const std::vector<UnloadedTableFile>& unloaded);
@@ -69,14 +69,14 @@ public:
 
     // loadTablesAtStart's loads (see loadSavedTables).
     // Failure: FileError reporting every file that was not loaded.
-    void load(const std::function<void()>& switchToEnglish);
+    void load(const std::function<void()>& useEnglish);
     // saveTablesAtClose's saves. A file that was not loaded at start is kept under a new
     // name, and the message box says so.
     void save() const;
     // The Russian switch: the tables get their Russian captions back and keep every value,
     // and the user is asked for a restart. The close saves them, so the next start is
     // Russian with the values typed.
-    void switchToRussian();
+    void useRussian();
 
 private:
     Workbench& wb_;

@@ -3,7 +3,7 @@
 namespace tessaro {
 
 void warnIfBottomFallsOut(MessageBox& messages, const PanelSizes& box, Feet feet) {
-    if (box.frameAllowance == 0 && feet == Feet::None) {
+    if (box.frameMargin == 0 && feet == Feet::None) {
         messages.show(kBottomFallsOutWarning);
     }
 }

@@ -6,7 +6,7 @@
 namespace tessaro {
 
 void drawFrontPanel(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
-    pen.cutterDiameter = box.cutterDiameter;
+    pen.toolDiameter = box.toolDiameter;
     const bool relief = switches.cornerRelief;
     const auto gap = [&](ScrewEdge screwEdge) { return panelGapStep(switches, screwTable, screwEdge); };
     const double W = box.width;

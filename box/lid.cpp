@@ -9,15 +9,15 @@ namespace {
 
 // The slots for the side panels' lid tabs: a column of three on each side, or one long
 // slot per side for the one-tab edge (no screw holes then).
-void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, bool relief, const GapFeature& screwHole) {
+void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, bool relief, const GapFeature& holeForScrew) {
     const Vec up{0, 1};
     const Vec left{-1, 0};
     const Vec right{1, 0};
     if (!oneTab) {
         pen.toOrigin();
-        drawTabSlotRow(pen, box.fit(), {box.depth, 3, up, left, true}, relief, screwHole);
+        drawTabSlotRow(pen, box.fit(), {box.depth, 3, up, left, true}, relief, holeForScrew);
         pen.toOrigin(box.width, 0);
-        drawTabSlotRow(pen, box.fit(), {box.depth, 3, up, right, true}, relief, screwHole);
+        drawTabSlotRow(pen, box.fit(), {box.depth, 3, up, right, true}, relief, holeForScrew);
         return;
     }
     const double q = box.depth / 2 / 3;
@@ -36,12 +36,12 @@ void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, bool relief, co
 // The frame rectangle, counterclockwise from its front-left corner; chamfered, each
 // corner is cut off by a 45-degree line whose legs are one cutter diameter long.
 void drawLidOutline(Pen& pen, const PanelSizes& box, bool chamfered) {
-    const double E = box.thickness + box.frameAllowance;
+    const double E = box.thickness + box.frameMargin;
     const double width = box.width + 2 * E;
     const double depth = box.depth + 2 * E;
     if (chamfered) {
-        pen.moveTo(-(E - box.cutterDiameter), -E);
-        drawChamferedRectangle(pen, width, depth, box.cutterDiameter);
+        pen.moveTo(-(E - box.toolDiameter), -E);
+        drawChamferedRectangle(pen, width, depth, box.toolDiameter);
     } else {
         pen.moveTo(-E, -E);
         drawRectangle(pen, width, depth);
@@ -51,11 +51,11 @@ void drawLidOutline(Pen& pen, const PanelSizes& box, bool chamfered) {
 }  // namespace
 
 void drawLid(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
-    pen.cutterDiameter = box.cutterDiameter;
+    pen.toolDiameter = box.toolDiameter;
     const bool relief = switches.cornerRelief;
-    const GapFeature screwHole = screwHolesBetweenSlots(pen, switches, screwTable);
-    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief, screwHole);
-    drawSideSlots(pen, box, switches.singleSupportTooth, relief, screwHole);
+    const GapFeature holeForScrew = holesForScrewsBetweenSlots(pen, switches, screwTable);
+    drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief, holeForScrew);
+    drawSideSlots(pen, box, switches.singleSupportTooth, relief, holeForScrew);
     pen.toOrigin();
     drawLidOutline(pen, box, switches.roundedLidCorners);
     pen.stroke();

@@ -17,11 +17,11 @@ EdgeStep panelGapStep(const Options& switches, const ParamTable& screwTable, Scr
     return plainStep;
 }
 
-GapFeature screwHolesBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable) {
+GapFeature holesForScrewsBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable) {
     if (!switches.screwJoints) {
         return {};
     }
-    return [&pen, &screwTable](Vec toCentre) { drawScrewHole(pen, screwTable.real(4), toCentre.x, toCentre.y); };
+    return [&pen, &screwTable](Vec toCentre) { drawHoleForScrew(pen, screwTable.real(4), toCentre.x, toCentre.y); };
 }
 
 }  // namespace tessaro

@@ -16,6 +16,6 @@ using ScrewEdge = void (*)(Pen&, const ScrewSize&, double, double);
 
 // The screw holes in the gaps between a panel's slots, which the screw option alone
 // asks for (relief or not); none without it. A hole reads the screw diameter afresh.
-[[nodiscard]] GapFeature screwHolesBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable);
+[[nodiscard]] GapFeature holesForScrewsBetweenSlots(Pen& pen, const Options& switches, const ParamTable& screwTable);
 
 }  // namespace tessaro

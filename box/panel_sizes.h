@@ -15,9 +15,9 @@ struct PanelSizes {
     double depth = 0;               // row 4, inner depth
     double slotAllowance = 0;       // row 5, slot allowance on the tab thickness
     double tabLengthAllowance = 0;  // row 6, tab-length allowance
-    double frameAllowance = 0;      // row 7, frame allowance
+    double frameMargin = 0;      // row 7, frame allowance
     double tabHeight = 0;           // row 8, tab height
-    double cutterDiameter = 0;      // row 9, cutter diameter
+    double toolDiameter = 0;      // row 9, cutter diameter
 
     [[nodiscard]] SlotFit fit() const { return {thickness, slotAllowance, tabLengthAllowance}; }
 };

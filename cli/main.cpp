@@ -130,10 +130,10 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     // As the window flags it when the verb's tab is shown.
     showTab(wb, command.tab);
     if (a.openLast) {
-        wb.closeLastOutline = false;
+        wb.lastPolylineClosed = false;
     }
     if (a.closedLast) {
-        wb.closeLastOutline = true;
+        wb.lastPolylineClosed = true;
     }
 }
 

@@ -13,15 +13,15 @@ namespace {
 // then the same steps turned half round for the rear half.
 void drawWingedPlate(Pen& pen, const PanelSizes& box, bool relief) {
     const double M = box.thickness;
-    const double E = M + box.frameAllowance;
+    const double E = M + box.frameMargin;
     pen.moveTo(0, -E);
     for (const double turn : {1.0, -1.0}) {
         pen.lineTo(turn * box.width, 0);
-        reliefOr(relief, lineNotchedAtEnd)(pen, 0, turn * (3 * M + box.frameAllowance));
+        reliefOr(relief, lineNotchedAtEnd)(pen, 0, turn * (3 * M + box.frameMargin));
         pen.lineTo(turn * E, 0);
         pen.lineTo(0, turn * (box.depth - 4 * M));
         pen.lineTo(-turn * E, 0);
-        reliefOr(relief, lineNotchedAtStart)(pen, 0, turn * (3 * M + box.frameAllowance));
+        reliefOr(relief, lineNotchedAtStart)(pen, 0, turn * (3 * M + box.frameMargin));
     }
 }
 
@@ -77,7 +77,7 @@ void drawJumperNotches(Pen& pen, const PanelSizes& box) {
 }  // namespace
 
 void drawBottomPanel(Pen& pen, const PanelSizes& box, const Options& switches) {
-    pen.cutterDiameter = box.cutterDiameter;
+    pen.toolDiameter = box.toolDiameter;
     const bool relief = switches.cornerRelief;
     drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief);
     pen.toOrigin();

@@ -12,7 +12,7 @@ namespace {
 // without feet), back across and down the rear strip.
 void drawFeetSide(Pen& pen, const PanelSizes& box, Feet feet) {
     const double M = box.thickness;
-    const double F = box.frameAllowance;
+    const double F = box.frameMargin;
     const double D = box.depth;
     const double width = feet == Feet::None ? box.height + M + F : box.height + 2 * M + F;
     pen.lineTo(0, -(M + F));
@@ -73,7 +73,7 @@ void drawJumperOpening(Pen& pen, const PanelSizes& box) {
 }  // namespace
 
 void drawSidePanel(Pen& pen, const PanelSizes& box, const Options& switches) {
-    pen.cutterDiameter = box.cutterDiameter;
+    pen.toolDiameter = box.toolDiameter;
     const bool relief = switches.cornerRelief;
     const bool oneTooth = switches.singleSupportTooth;
     drawEndSlotRows(pen, box.fit(), {box.height, 2, box.depth, false}, relief);

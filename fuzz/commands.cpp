@@ -39,8 +39,8 @@ void setSwitches(Workbench& wb, std::string_view words) {
         {"feet-none", [](Workbench& w) { w.options.feet = Feet::None; }},
         {"feet-1", [](Workbench& w) { w.options.feet = Feet::One; }},
         {"feet-2", [](Workbench& w) { w.options.feet = Feet::Two; }},
-        {"open-last", [](Workbench& w) { w.closeLastOutline = false; }},
-        {"closed-last", [](Workbench& w) { w.closeLastOutline = true; }},
+        {"open-last", [](Workbench& w) { w.lastPolylineClosed = false; }},
+        {"closed-last", [](Workbench& w) { w.lastPolylineClosed = true; }},
     };
     for (const std::string_view word : fuzz::splitOn(words, ' ')) {
         for (const Switch& s : kSwitches) {

@@ -104,7 +104,7 @@ QPixmap drawSimpleBox(QSize size, bool english) {
 QPixmap drawCorners(QSize size, bool relief) {
     const double length = 20, width = 8, cutter = 3.175;
     const Outlines slot = drawn([&](Workbench& wb) {
-        wb.pen.cutterDiameter = cutter;
+        wb.pen.toolDiameter = cutter;
         wb.pen.moveTo(0, 0);
         drawSlot(wb.pen, {{0, width}, {length, 0}, Winding::CounterClockwise, true}, relief);
     });

@@ -122,7 +122,7 @@ MainWindow::~MainWindow() { commitOpenEditors(); }
 // still load.
 void MainWindow::loadTablesAtStart() {
     try {
-        tables_.load([this] { switchToEnglish(); });
+        tables_.load([this] { useEnglish(); });
     } catch (const std::exception& e) {
         ports_.messages.showError(errorBoxText(e));
     }
@@ -247,9 +247,9 @@ void MainWindow::buildLeftColumn() {
     label->setObjectName("languageLabel");
     label->move(8, 8);
     connect(addButton(this, "englishButton", "English", {63, 0, 57, 25}), &QPushButton::clicked, this,
-            &MainWindow::switchToEnglish);
+            &MainWindow::useEnglish);
     connect(addButton(this, "russianButton", "Russian", {122, 0, 57, 25}), &QPushButton::clicked, this,
-            &MainWindow::switchToRussian);
+            &MainWindow::useRussian);
     auto* grid = addGrid(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
     grid->verticalHeader()->resizeSection(9, 21);
@@ -453,7 +453,7 @@ void MainWindow::supportJumperToggled() {
 
 // English at once: the tables' captions, then each translatable control's hint
 // becomes its caption; a template button without one stays Russian.
-void MainWindow::switchToEnglish() {
+void MainWindow::useEnglish() {
     setEnglishTables(wb_);
     preview_->setEnglish(true);
     for (const PictureInfo& info : pictureTable()) {
@@ -476,8 +476,8 @@ void MainWindow::switchToEnglish() {
 
 // The tables turn Russian at once, with every value; the other captions stay English
 // until the restart the message asks for.
-void MainWindow::switchToRussian() {
-    tables_.switchToRussian();
+void MainWindow::useRussian() {
+    tables_.useRussian();
     reloadTables();
 }
 

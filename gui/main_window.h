@@ -71,8 +71,8 @@ private:
     void onTabShown(int index);
 
     // The language buttons.
-    void switchToEnglish();
-    void switchToRussian();
+    void useEnglish();
+    void useRussian();
 
     // The switches that keep their pictures and flags in step.
     void cornerReliefToggled();

@@ -25,7 +25,7 @@ void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
     to.spiralTable = from.spiralTable;
     to.bobbinTable = from.bobbinTable;
     to.options = from.options;
-    to.closeLastOutline = from.closeLastOutline;
+    to.lastPolylineClosed = from.lastPolylineClosed;
 }
 
 void startBoxDocument(Workbench& wb) {

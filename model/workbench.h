@@ -30,7 +30,7 @@ public:
     std::string templateLabel = "Шаблон";
     LineList epsDocument;
     LineList dxfDocument;
-    bool closeLastOutline = true;
+    bool lastPolylineClosed = true;
 
     Pen pen{epsDocument};
 

@@ -47,7 +47,7 @@ void appendVertex(LineList& out, const EpsPoint& point) {
 
 }  // namespace
 
-void convertToDxf(const LineList& epsDocument, bool closeLastOutline, LineList& dxfDocument) {
+void convertToDxf(const LineList& epsDocument, bool lastPolylineClosed, LineList& dxfDocument) {
     dxfDocument.clear();
     appendAll(dxfDocument, kPrologue);
 
@@ -74,7 +74,7 @@ void convertToDxf(const LineList& epsDocument, bool closeLastOutline, LineList& 
     }
     appendAll(dxfDocument, kEpilogue);
 
-    if (!closeLastOutline && polylineOpen) {
+    if (!lastPolylineClosed && polylineOpen) {
         dxfDocument.overwrite(lastPolyline + kClosedFlagOffset, "  2");
     }
 }

@@ -19,7 +19,7 @@ public:
     double currentY = 0;
     double originX = 0;
     double originY = 0;
-    double cutterDiameter = 0;
+    double toolDiameter = 0;
 
     void moveTo(double dx, double dy) { step(dx, dy, "moveto"); }
     void lineTo(double dx, double dy) { step(dx, dy, "lineto"); }

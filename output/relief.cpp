@@ -29,7 +29,7 @@ bool travelOf(double dx, double dy, Side side, Travel& travel) {
 
 // Half a diameter out, one diameter along, half a diameter back.
 void notch(Pen& pen, const Travel& t) {
-    const double D = pen.cutterDiameter;
+    const double D = pen.toolDiameter;
     pen.lineTo(t.notch.x * (D / 2), t.notch.y * (D / 2));
     pen.lineTo(t.along.x * D, t.along.y * D);
     pen.lineTo(-t.notch.x * (D / 2), -t.notch.y * (D / 2));
@@ -37,7 +37,7 @@ void notch(Pen& pen, const Travel& t) {
 
 // The rest of the step once `notches` diameters of it are taken by notches.
 void run(Pen& pen, const Travel& t, double dx, double dy, double notches) {
-    const double taken = notches * pen.cutterDiameter;
+    const double taken = notches * pen.toolDiameter;
     pen.lineTo(dx - t.along.x * taken, dy - t.along.y * taken);
 }
 

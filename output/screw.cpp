@@ -49,7 +49,7 @@ void lineWithScrewSlotRight(Pen& pen, const ScrewSize& size, double, double dy) 
     screwEdge(pen, size, {0, (dy + size.screwDiameter) / 2}, pointRight);
 }
 
-void drawScrewHole(Pen& pen, double diameter, double dx, double dy) {
+void drawHoleForScrew(Pen& pen, double diameter, double dx, double dy) {
     const double r = diameter / 2;
     const double s = diameter / 3;
     // The first move reaches the top side's left end in two additions to X.

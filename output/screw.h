@@ -23,6 +23,6 @@ void lineWithScrewSlotRight(Pen& pen, const ScrewSize& size, double dx, double d
 
 // An octagonal hole of the given diameter centred (dx, dy) from the current point, as an outline
 // of its own; the pen ends on the Y of the call point, diameter/6 left of the centre's X.
-void drawScrewHole(Pen& pen, double diameter, double dx, double dy);
+void drawHoleForScrew(Pen& pen, double diameter, double dx, double dy);
 
 }  // namespace tessaro

@@ -6,16 +6,16 @@
 namespace tessaro {
 
 void drawSimpleSidePanel(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
-    pen.cutterDiameter = box.cutterDiameter;
+    pen.toolDiameter = box.toolDiameter;
     const bool relief = switches.cornerRelief;
     const double H = box.height;
     const double D = box.depth;
     const double T = box.tabHeight;
 
-    drawEndSlotRows(pen, box.fit(), {H, 2, D, false}, relief, screwHolesBetweenSlots(pen, switches, screwTable));
+    drawEndSlotRows(pen, box.fit(), {H, 2, D, false}, relief, holesForScrewsBetweenSlots(pen, switches, screwTable));
 
     // The body, counterclockwise from the front end of the side at x = 0.
-    const double strip = box.thickness + box.frameAllowance;
+    const double strip = box.thickness + box.frameMargin;
     pen.toOrigin();
     pen.moveTo(0, 0);
     pen.lineTo(0, -strip);

@@ -17,7 +17,7 @@ void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool relief) {
     const double A = sizes.slotAllowance;
     const double B = sizes.tabLengthAllowance;
     const double halfGap = G / 2;
-    pen.cutterDiameter = sizes.cutterDiameter;
+    pen.toolDiameter = sizes.toolDiameter;
 
     pen.currentX = 0;
     pen.currentY = 0;

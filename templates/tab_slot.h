@@ -11,7 +11,7 @@ struct TabSlotSizes {
     double thickness = 0;           // row 1, T: the material, and so the tab's height
     double slotAllowance = 0;       // row 4, A: on the tab's thickness
     double tabLengthAllowance = 0;  // row 5, B: at each end of the tab
-    double cutterDiameter = 0;      // row 6
+    double toolDiameter = 0;      // row 6
     double tabLength = 0;           // row 2, L
     double gap = 0;                 // row 3, G: between the two tabs
 

@@ -136,13 +136,13 @@ TEST(Bobbin, WallsPassTheFlangeWindowWithTheClearance) {
 TEST(Bobbin, TabLeavesTheClosingFlagAsItStands) {
     for (const bool before : {false, true}) {
         Bench b;
-        b.wb.closeLastOutline = before;
+        b.wb.lastPolylineClosed = before;
         showTab(b.wb, findCommand("bobbin")->tab);
-        EXPECT_EQ(b.wb.closeLastOutline, before);
+        EXPECT_EQ(b.wb.lastPolylineClosed, before);
         showTab(b.wb, findCommand("tab-slot")->tab);
-        EXPECT_FALSE(b.wb.closeLastOutline);
+        EXPECT_FALSE(b.wb.lastPolylineClosed);
         showTab(b.wb, findCommand("simple-side")->tab);
-        EXPECT_TRUE(b.wb.closeLastOutline);
+        EXPECT_TRUE(b.wb.lastPolylineClosed);
     }
 }
 

@@ -45,7 +45,7 @@ TEST(BottomPanel, DefaultTableDrawsSlotsPlateWingSlotsAndJumpers) {
     EXPECT_EQ(outlines[14].box(), (Box{200, 49.8, 212, 60.2}));
 
     EXPECT_EQ(plate.box().bottom, -(5 + 5)) << "thickness and frame allowance past the front slots";
-    EXPECT_EQ(b.wb.pen.cutterDiameter, kCutter);
+    EXPECT_EQ(b.wb.pen.toolDiameter, kCutter);
     EXPECT_EQ(b.wb.templateLabel, "bottom");
 }
 

@@ -34,7 +34,7 @@ TEST(FrontPanel, DefaultTableGivesFiftyFourLines) {
     EXPECT_EQ(body[18], " 200.000000   12.500000 lineto");
     EXPECT_EQ(body[52], "   0.000000    0.000000 lineto");
     EXPECT_EQ(body[53], "stroke");
-    EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
+    EXPECT_DOUBLE_EQ(b.wb.pen.toolDiameter, 3.175);
 }
 
 TEST(FrontPanel, OutlineIsTheBodyPlusTwelveTabs) {

@@ -28,7 +28,7 @@ std::vector<Box> boxesOf(const std::vector<Outline>& outlines, bool (*kind)(cons
     return boxes;
 }
 
-bool isScrewHole(const Box& b) { return std::abs(b.width() - 4) < 1e-6 && std::abs(b.height() - 4) < 1e-6; }
+bool isHoleForScrew(const Box& b) { return std::abs(b.width() - 4) < 1e-6 && std::abs(b.height() - 4) < 1e-6; }
 bool isSlot(const Box& b) { return std::min(b.width(), b.height()) > 5 && std::max(b.width(), b.height()) < 50; }
 
 constexpr double kCutter = 3.175;
@@ -74,7 +74,7 @@ TEST(Lid, SquareCornersWithoutTheCornerSwitch) {
     EXPECT_NEAR(frame.signedArea(), 220 * 130, 1e-6);
 }
 
-TEST(Lid, ScrewHolesSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
+TEST(Lid, HolesForScrewsSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
     Bench plain;
     Bench screws;
     screws.wb.options.screwJoints = true;
@@ -94,7 +94,7 @@ TEST(Lid, ScrewHolesSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
             hole(x, y);
         }
     }
-    EXPECT_EQ(boxesOf(s, isScrewHole), expected);
+    EXPECT_EQ(boxesOf(s, isHoleForScrew), expected);
 
     // Without the holes (a move, eight lines, a move back) the drawing is the plain one
     // to the printed digit: every slot begins at the very same point.
@@ -114,12 +114,12 @@ TEST(Lid, ScrewHolesSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
     EXPECT_EQ(withoutHoles, bodyOf(plain.wb.epsDocument));
 }
 
-TEST(Lid, ScrewHolesStayWithRelief) {
+TEST(Lid, HolesForScrewsStayWithRelief) {
     Bench b;
     b.wb.options.screwJoints = true;
     b.wb.options.cornerRelief = true;
     const auto outlines = lid(b);
-    EXPECT_EQ(boxesOf(outlines, isScrewHole).size(), 10U);
+    EXPECT_EQ(boxesOf(outlines, isHoleForScrew).size(), 10U);
     for (const Outline& o : outlines) {
         if (isSlot(o.box())) {
             EXPECT_NEAR(std::min(o.box().width(), o.box().height()), 5.1 + kCutter, 1e-6);
@@ -140,7 +140,7 @@ TEST(Lid, ReliefOnlyOnTheSlots) {
     EXPECT_EQ(r.back().points.size(), p.back().points.size());
 }
 
-TEST(Lid, OneToothGivesOneLongSideSlotAndNoSideScrewHoles) {
+TEST(Lid, OneToothGivesOneLongSideSlotAndNoSideHolesForScrews) {
     Bench b;
     b.wb.options.singleSupportTooth = true;
     b.wb.options.screwJoints = true;
@@ -149,7 +149,7 @@ TEST(Lid, OneToothGivesOneLongSideSlotAndNoSideScrewHoles) {
     ASSERT_EQ(slots.size(), 2U);
     EXPECT_EQ(slots[0], (Box{-5.1, 110.0 / 12 - 0.2, 0, 110.0 * 11 / 12 + 0.2}));
     EXPECT_EQ(slots[1], (Box{200, 110.0 / 12 - 0.2, 205.1, 110.0 * 11 / 12 + 0.2}));
-    EXPECT_EQ(boxesOf(outlines, isScrewHole).size(), 6U);
+    EXPECT_EQ(boxesOf(outlines, isHoleForScrew).size(), 6U);
     EXPECT_EQ(boxesOf(outlines, isSlot).size(), 8U) << "front and rear rows as before";
     // The right slot is drawn along first, so both are traced clockwise.
     for (const Outline& o : outlines) {
@@ -159,7 +159,7 @@ TEST(Lid, OneToothGivesOneLongSideSlotAndNoSideScrewHoles) {
     }
 }
 
-TEST(Lid, ScrewHolesReadOnlyTheScrewDiameter) {
+TEST(Lid, HolesForScrewsReadOnlyTheScrewDiameter) {
     Bench b;
     b.wb.options.screwJoints = true;
     b.wb.screwTable.setCell(1, 5, "ten");

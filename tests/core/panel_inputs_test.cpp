@@ -30,7 +30,7 @@ TEST_P(PanelInputs, BadCellsEndTheCommandBeforeThePanelIsDrawn) {
     for (int row = 1; row <= 9; ++row) {
         Bench b;
         b.wb.options.feet = Feet::None;
-        b.wb.pen.cutterDiameter = -1;
+        b.wb.pen.toolDiameter = -1;
         b.wb.boxTable.setCell(1, 7, row == 7 ? "0,0" : "0");
         if (row != 7) {
             b.wb.boxTable.setCell(1, row, "1e999");
@@ -40,7 +40,7 @@ TEST_P(PanelInputs, BadCellsEndTheCommandBeforeThePanelIsDrawn) {
             EXPECT_THROW(c.make(b.wb), ConversionError) << "row " << row;
             EXPECT_TRUE(bodyOf(b.wb.epsDocument).empty()) << "row " << row;
             EXPECT_TRUE(b.messages.shown.empty()) << "row " << row;
-            EXPECT_EQ(b.wb.pen.cutterDiameter, -1) << "row " << row;
+            EXPECT_EQ(b.wb.pen.toolDiameter, -1) << "row " << row;
         } else {
             EXPECT_NO_THROW(c.make(b.wb)) << "row " << row;
         }

@@ -17,7 +17,7 @@ using Points = std::vector<std::pair<double, double>>;
 Points drawn(Primitive primitive, double dx, double dy, double cutter = 3.175) {
     LineList doc;
     Pen pen(doc);
-    pen.cutterDiameter = cutter;
+    pen.toolDiameter = cutter;
     primitive(pen, dx, dy);
     Points points;
     for (std::string_view line : doc) {
@@ -120,7 +120,7 @@ TEST(Relief, DiagonalStepIsRefusedWithoutWriting) {
     for (Primitive p : {lineNotchedAtStart, lineNotchedAtEnd, lineNotchedAtBothEnds, lineNotchedOutsideAtBothEnds}) {
         LineList doc;
         Pen pen(doc);
-        pen.cutterDiameter = 3;
+        pen.toolDiameter = 3;
         EXPECT_THROW(p(pen, 10, 5), DrawingError);
         EXPECT_TRUE(doc.empty());
         EXPECT_EQ(pen.currentX, 0);

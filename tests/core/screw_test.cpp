@@ -68,10 +68,10 @@ TEST(ScrewTable, DefaultsAndEveryCellConverted) {
     EXPECT_THROW((void)readScrewSize(b.wb.screwTable), ConversionError);
 }
 
-TEST(drawScrewHole, IsAClosedOctagonAroundItsCentre) {
+TEST(drawHoleForScrew, IsAClosedOctagonAroundItsCentre) {
     LineList doc;
     Pen pen(doc);
-    drawScrewHole(pen, 4, 50, -5);
+    drawHoleForScrew(pen, 4, 50, -5);
     EXPECT_THAT(testing::linesOf(doc),
                 ElementsAre("  49.333333   -3.000000 moveto", "  50.666667   -3.000000 lineto",
                             "  52.000000   -4.333333 lineto", "  52.000000   -5.666667 lineto",

@@ -51,7 +51,7 @@ TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
     EXPECT_EQ(moveLines(body), 5);
     // 4 slots of 4 lines, the body's 6 strip lines and two edges of 2 ends, 3 tabs of 3, 2 gaps.
     EXPECT_EQ(body.size(), 4U * 5 + 1 + 6 + 2 * (2 + 3 * 3 + 2) + 1);
-    EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
+    EXPECT_DOUBLE_EQ(b.wb.pen.toolDiameter, 3.175);
     EXPECT_TRUE(b.messages.shown.empty());
     // The frame allowance it read (5) is what the warning looks at: none even without feet.
     Bench noFeet;
@@ -155,7 +155,7 @@ TEST(SimpleSide, ReliefTakesTheGapsFromTheScrewsButNotTheHoles) {
     EXPECT_NEAR(alone.body().signedArea(), 100 * 130 + 6 * (110.0 / 6) * 5 - 2 * 6 * notch, 1e-6);
 }
 
-TEST(SimpleSide, WarnsOnceWithoutFeetAndFrameAllowanceAndDrawsAnyway) {
+TEST(SimpleSide, WarnsOnceWithoutFeetAndFrameMarginAndDrawsAnyway) {
     Bench b;
     b.wb.options.feet = Feet::None;
     b.wb.boxTable.setCell(1, 7, "0");

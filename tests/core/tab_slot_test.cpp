@@ -28,7 +28,7 @@ TEST(TabSlot, DefaultTableGivesTheTwentyTwoLinePath) {
         "stroke"};
     EXPECT_EQ(tabSlot(b), expected);
     EXPECT_EQ(b.wb.epsDocument[4], "%%Title: tab");
-    EXPECT_DOUBLE_EQ(b.wb.pen.cutterDiameter, 3.175);
+    EXPECT_DOUBLE_EQ(b.wb.pen.toolDiameter, 3.175);
 }
 
 TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {

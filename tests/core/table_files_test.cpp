@@ -356,7 +356,7 @@ TEST_F(TableFiles, TheRussianSwitchKeepsEveryValueAndTheNextStartIsRussian) {
     b.wb.bobbinTable.setCell(1, 2, "31");
     const ParamTable typedMain = b.wb.boxTable, typedTabSlot = b.wb.tabSlotTable, typedSpiral = b.wb.spiralTable;
 
-    store.switchToRussian();
+    store.useRussian();
     EXPECT_EQ(b.messages.shown, std::vector<std::string>{"Перезапустите программу!"});
     EXPECT_FALSE(tablesAreEnglish(b.wb));
     EXPECT_TRUE(fs::exists(folders.working / "ParamGrid.txt"));

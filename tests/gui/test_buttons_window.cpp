@@ -98,7 +98,7 @@ private slots:
                 QCOMPARE(dialog.offered, std::vector<std::string>{command.proposedName(form.workbench())});
 
                 Workbench fresh(clock, messages);
-                fresh.closeLastOutline = form.workbench().closeLastOutline;
+                fresh.lastPolylineClosed = form.workbench().lastPolylineClosed;
                 command.run(fresh);
                 QFile saved(path);
                 QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(name));
@@ -121,12 +121,12 @@ private slots:
         for (const TabRule& rule : templateTabs()) {
             for (const TemplateTab before : {TemplateTab::FoldingBox, TemplateTab::Spiral}) {
                 tabs->setCurrentWidget(tabPage(form, before));
-                const bool flagBefore = form.workbench().closeLastOutline;
+                const bool flagBefore = form.workbench().lastPolylineClosed;
                 QCOMPARE(flagBefore, before == TemplateTab::FoldingBox);
                 tabs->setCurrentWidget(tabPage(form, rule.tab));
                 const bool expected = rule.lastOutline == LastOutline::AsBefore ? flagBefore
                                                                                 : rule.lastOutline == LastOutline::Closed;
-                QCOMPARE(form.workbench().closeLastOutline, expected);
+                QCOMPARE(form.workbench().lastPolylineClosed, expected);
             }
         }
     }

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(captions, QStringList({"Разборный корпус", "Простой корпус", "Зуб-Паз", "Спираль Архимеда",
                                         "Трансформатор", "dxf"}));
         QCOMPARE(tabs->currentWidget()->objectName(), QString("foldingBoxTab"));
-        QVERIFY(form.workbench().closeLastOutline);
+        QVERIFY(form.workbench().lastPolylineClosed);
     }
 
     // The tables, buttons and radios inside a frame stand within it, clear of its title and lines.
@@ -119,15 +119,15 @@ private slots:
         MainWindow form({dialog, messages, clock, folders});
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
-        QVERIFY(!form.workbench().closeLastOutline);
+        QVERIFY(!form.workbench().lastPolylineClosed);
         tabs->setCurrentWidget(form.findChild<QWidget*>("bobbinTab"));
-        QVERIFY(!form.workbench().closeLastOutline);
+        QVERIFY(!form.workbench().lastPolylineClosed);
         tabs->setCurrentWidget(form.findChild<QWidget*>("simpleBoxTab"));
-        QVERIFY(form.workbench().closeLastOutline);
+        QVERIFY(form.workbench().lastPolylineClosed);
         tabs->setCurrentWidget(form.findChild<QWidget*>("tabSlotTab"));
-        QVERIFY(!form.workbench().closeLastOutline);
+        QVERIFY(!form.workbench().lastPolylineClosed);
         tabs->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
-        QVERIFY(form.workbench().closeLastOutline);
+        QVERIFY(form.workbench().lastPolylineClosed);
     }
 
     void reliefSwitchesStayInStep() {

@@ -9,7 +9,7 @@ namespace {
 
 using namespace tessaro;
 
-void BM_FullCaseGenerateAndConvert(benchmark::State& state) {
+void BM_FoldingSetGenerateAndConvert(benchmark::State& state) {
     SystemClock clock;
     SilentMessages messages;
     Workbench wb{clock, messages};
@@ -22,6 +22,6 @@ void BM_FullCaseGenerateAndConvert(benchmark::State& state) {
     }
     state.counters["eps_lines"] = static_cast<double>(wb.epsDocument.size());
 }
-BENCHMARK(BM_FullCaseGenerateAndConvert)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FoldingSetGenerateAndConvert)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
