@@ -1,17 +1,12 @@
 #include "app/preview_drawing.h"
 
-#include <array>
-
 #include "app/error_text.h"
 
 namespace tessaro {
 namespace {
 
-constexpr std::array kTables = {&Workbench::boxTable, &Workbench::screwTable, &Workbench::tabSlotTable,
-                                &Workbench::spiralTable, &Workbench::bobbinTable};
-
 std::optional<BadCell> cellOf(const Workbench& wb, const BadCellError& error) {
-    for (ParamTable Workbench::*table : kTables) {
+    for (ParamTable Workbench::*table : kWorkbenchTables) {
         if (&(wb.*table) == error.table) {
             return BadCell{table, error.row};
         }

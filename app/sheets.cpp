@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iterator>
 
 #include "app/saving.h"
 #include "app/table_keys.h"
@@ -10,6 +9,7 @@
 #include "output/eps_header.h"
 #include "output/eps_reader.h"
 #include "output/files.h"
+#include "output/outlines.h"
 #include "output/pen.h"
 
 namespace tessaro {
@@ -19,11 +19,6 @@ constexpr double kSmallestGap = 2;
 constexpr int kBoxCutterRow = 9;
 constexpr int kTabSlotCutterRow = 6;
 constexpr double kFrameSeparation = 0.05;
-
-void drawPoint(Pen& pen, DrawingPoint p, bool starts) {
-    pen.toOrigin();
-    starts ? pen.moveTo(p.x, p.y) : pen.lineTo(p.x, p.y);
-}
 
 }  // namespace
 
@@ -91,12 +86,12 @@ std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand&
                                            const SheetChoice& choice) {
     command.run(wb);
     const SheetLayout layout = sheetLayout(wb, command.tab, choice);
-    const std::vector<LineList> sheets = nestOntoSheets(wb.epsDocument, layout.size, layout.gap);
+    wb.sheetDocuments = nestOntoSheets(wb.epsDocument, layout.size, layout.gap);
     auto chosen = dialog.ask(command.proposedName(wb));
     if (!chosen) {
         return std::nullopt;
     }
-    return SavedSheets{*chosen, saveSheets(wb, chosen->path, chosen->type, sheets)};
+    return SavedSheets{*chosen, saveSheets(wb, chosen->path, chosen->type, wb.sheetDocuments)};
 }
 
 LineList sheetsSideBySide(const std::vector<LineList>& sheets, SheetSize size) {
@@ -109,17 +104,12 @@ LineList sheetsSideBySide(const std::vector<LineList>& sheets, SheetSize size) {
         const double left = static_cast<double>(s) * step;
         const DrawingPoint frame[] = {{left, 0}, {left + size.width, 0}, {left + size.width, size.height},
                                       {left, size.height}, {left, 0}};
-        for (std::size_t i = 0; i < std::size(frame); ++i) {
-            drawPoint(pen, frame[i], i == 0);
-        }
+        traceThroughPoints(pen, frame);
         pen.stroke();
         const EpsDrawing drawing = readEpsDrawing(sheets[s]);
         for (std::size_t part = 0; part < drawing.partCount(); ++part) {
             for (std::size_t o = drawing.firstOutlineOf(part); o < drawing.endOutlineOf(part); ++o) {
-                const auto points = drawing.outline(o);
-                for (std::size_t i = 0; i < points.size(); ++i) {
-                    drawPoint(pen, {points[i].x + left, points[i].y}, i == 0);
-                }
+                traceThroughPoints(pen, drawing.outline(o), {left, 0});
             }
             pen.stroke();
         }

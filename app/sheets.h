@@ -59,8 +59,9 @@ struct SavedSheets {
     std::vector<std::string> files;
 };
 
-// A button's road with a sheet: draw, nest, ask for a file, save one file per sheet.
-// A part that fits no sheet is refused before the dialog asks; nothing when the user cancelled.
+// A button's road with a sheet: draw, nest into wb.sheetDocuments, ask for a file, save
+// one file per sheet. A part that fits no sheet is refused before the dialog asks;
+// nothing when the user cancelled.
 std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog,
                                            const SheetChoice& choice);
 

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/commands.h"
+#include "bench/workbenches.h"
 #include "nesting/sheet_nesting.h"
 
 namespace {
@@ -10,11 +11,8 @@ namespace {
 using namespace tessaro;
 
 void BM_NestFullSet(benchmark::State& state) {
-    SystemClock clock;
-    SilentMessages messages;
-    Workbench wb{clock, messages};
-    wb.options.cornerRelief = true;
-    wb.options.screwJoints = true;
+    bench::BusiestFoldingSet set;
+    Workbench& wb = set.wb;
     makeFoldingBoxSet(wb);
     const SheetSize sheet{static_cast<double>(state.range(0)), static_cast<double>(state.range(1))};
     std::size_t sheets = 0;

@@ -5,7 +5,7 @@
 
 #include "app/commands.h"
 #include "app/saving.h"
-#include "bench/big_spiral.h"
+#include "bench/workbenches.h"
 #include "output/dxf.h"
 #include "output/eps_reader.h"
 #include "output/svg_writer.h"

@@ -484,7 +484,6 @@ void MainWindow::useRussian() {
 void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
-    performing_ = &command;
     try {
         const bool english = tablesAreEnglish(wb_);
         if (const auto sheet = sheet_->choice()) {
@@ -503,16 +502,13 @@ void MainWindow::perform(const TemplateCommand& command) {
     showDocuments();
 }
 
-// With a sheet the template has just been nested without a fault, so it nests again the same.
+// With a sheet the template has just been nested, before the dialog asks.
 void MainWindow::showTemplateBeingSaved() {
-    const auto sheet = sheet_->choice();
-    if (!sheet || performing_ == nullptr) {
+    if (const auto sheet = sheet_->choice()) {
+        preview_->showDocument(sheetsSideBySide(wb_.sheetDocuments, sheet->size), wb_.sheetDocuments.size());
+    } else {
         preview_->showDocument(wb_.epsDocument);
-        return;
     }
-    const SheetLayout layout = sheetLayout(wb_, performing_->tab, *sheet);
-    const std::vector<LineList> sheets = nestOntoSheets(wb_.epsDocument, layout.size, layout.gap);
-    preview_->showDocument(sheetsSideBySide(sheets, layout.size), sheets.size());
 }
 
 void MainWindow::showDocuments() {

@@ -149,7 +149,6 @@ private:
     LivePreview* livePreview_ = nullptr;
     QLabel* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
-    const TemplateCommand* performing_ = nullptr;
     std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
 };
 

@@ -19,11 +19,9 @@ std::vector<TitleLine> titleLines(const ParamTable& table, int lastRow) {
 }  // namespace
 
 void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
-    to.boxTable = from.boxTable;
-    to.screwTable = from.screwTable;
-    to.tabSlotTable = from.tabSlotTable;
-    to.spiralTable = from.spiralTable;
-    to.bobbinTable = from.bobbinTable;
+    for (ParamTable Workbench::*table : kWorkbenchTables) {
+        to.*table = from.*table;
+    }
     to.options = from.options;
     to.lastPolylineClosed = from.lastPolylineClosed;
 }

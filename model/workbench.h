@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "model/default_tables.h"
 #include "model/options.h"
@@ -30,6 +32,8 @@ public:
     std::string templateLabel = "Шаблон";
     LineList epsDocument;
     LineList dxfDocument;
+    // The EPS document nested onto sheets, one document a sheet, when it is saved on sheets.
+    std::vector<LineList> sheetDocuments;
     bool lastPolylineClosed = true;
 
     Pen pen{epsDocument};
@@ -37,6 +41,10 @@ public:
     const Clock& clock;
     MessageBox& messages;
 };
+
+// The five tables of a workbench, in the order the window and the command line list them.
+inline constexpr std::array kWorkbenchTables = {&Workbench::boxTable, &Workbench::screwTable, &Workbench::tabSlotTable,
+                                                &Workbench::spiralTable, &Workbench::bobbinTable};
 
 // Gives `to` the tables, switches and closing flag of `from`, so a command run on it
 // draws what it would draw on `from` while `from`'s documents stay as they are.

@@ -11,6 +11,7 @@
 #include "output/eps_body.h"
 #include "output/eps_header.h"
 #include "output/number_text.h"
+#include "output/outlines.h"
 #include "output/pen.h"
 
 namespace tessaro {
@@ -190,10 +191,7 @@ LineList sheetDocument(const LineList& eps, const std::vector<const PlacedPart*>
     Pen pen(sheet);
     for (const PlacedPart* part : parts) {
         for (const DrawnOutline& outline : part->outlines) {
-            for (std::size_t i = 0; i < outline.size(); ++i) {
-                pen.toOrigin();
-                i == 0 ? pen.moveTo(outline[i].x, outline[i].y) : pen.lineTo(outline[i].x, outline[i].y);
-            }
+            traceThroughPoints(pen, outline);
         }
         pen.stroke();
     }

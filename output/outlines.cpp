@@ -18,4 +18,13 @@ void drawChamferedRectangle(Pen& pen, double width, double height, double chamfe
     traceHalfTurnOutline(pen, {{width - 2 * c, 0}, {c, c}, {0, height - 2 * c}, {-c, c}});
 }
 
+void traceThroughPoints(Pen& pen, std::span<const DrawingPoint> points, DrawingPoint offset) {
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        pen.toOrigin();
+        const double x = points[i].x + offset.x;
+        const double y = points[i].y + offset.y;
+        i == 0 ? pen.moveTo(x, y) : pen.lineTo(x, y);
+    }
+}
+
 }  // namespace tessaro

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/preview_drawing.h"
-#include "bench/big_spiral.h"
+#include "bench/workbenches.h"
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "app/commands.h"
-#include "bench/big_spiral.h"
+#include "bench/workbenches.h"
 #include "gui/drawing_canvas.h"
 #include "gui/drawing_painter.h"
 #include "gui/preview_widget.h"
