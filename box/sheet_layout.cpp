@@ -2,11 +2,11 @@
 
 namespace tessaro {
 
-void drawSheet(Pen& pen, std::span<const Placement> layout) {
-    for (const Placement& part : layout) {
-        pen.originX = part.originX;
-        pen.originY = part.originY;
-        part.draw(pen);
+void drawSheet(Pen& pen, std::span<const PanelPlace> places, const PanelDrawings& drawingOf) {
+    for (const PanelPlace& place : places) {
+        pen.originX = place.originX;
+        pen.originY = place.originY;
+        drawingOf(place.panel)(pen);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <span>
 
+#include "box/panel_places.h"
 #include "output/pen.h"
 
 namespace tessaro {
@@ -10,14 +11,10 @@ namespace tessaro {
 // Draws one part from the pen's origin.
 using PartDrawing = std::function<void(Pen&)>;
 
-// One part of a sheet: how it is drawn and the origin it draws from.
-struct Placement {
-    PartDrawing draw;
-    double originX;
-    double originY;
-};
+// Which drawing makes a panel.
+using PanelDrawings = std::function<const PartDrawing&(BoxPanel)>;
 
-// Draws the parts in order, each from its own origin; they know nothing of the layout.
-void drawSheet(Pen& pen, std::span<const Placement> layout);
+// Draws the panels in order, each from its own origin; they know nothing of the layout.
+void drawSheet(Pen& pen, std::span<const PanelPlace> places, const PanelDrawings& drawingOf);
 
 }  // namespace tessaro

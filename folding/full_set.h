@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "box/panel_places.h"
 #include "box/panel_sizes.h"
 #include "box/sheet_layout.h"
 
@@ -13,9 +16,11 @@ struct FoldingBoxParts {
     PartDrawing lid;
 };
 
-// The folding box's six parts on one sheet: the bottom at the origin, the front panel
-// below it, the rear panel and then the lid above it, a side panel on each side. The
-// layout takes the thickness, width, height and depth of `box`.
+// The folding box's six parts on one sheet, in drawing order: the bottom at the origin,
+// the front panel below it, the rear panel and then the lid above it, a side panel on
+// each side. The layout takes the thickness, width, height and depth of `box`.
+[[nodiscard]] std::array<PanelPlace, 6> foldingBoxPlaces(const PanelSizes& box);
+
 void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts);
 
 }  // namespace tessaro

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "box/panel_places.h"
 #include "box/panel_sizes.h"
 #include "box/sheet_layout.h"
 
@@ -12,9 +15,11 @@ struct SimpleBoxParts {
     PartDrawing side;   // both sides
 };
 
-// The simple box's six parts on one sheet: the lid at the origin, the front panel below
-// it, the rear panel and then the bottom (a second lid) above it, a side panel on each
-// side. The layout takes the thickness, width, height and depth of `box`.
+// The simple box's six parts on one sheet, in drawing order: the lid at the origin, the
+// front panel below it, the rear panel and then the bottom (a second lid) above it, a
+// side panel on each side. The layout takes the thickness, width, height and depth of `box`.
+[[nodiscard]] std::array<PanelPlace, 6> simpleBoxPlaces(const PanelSizes& box);
+
 void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts);
 
 }  // namespace tessaro
