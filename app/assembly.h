@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/commands.h"
+#include "app/table_keys.h"
+#include "assembly/box_assembly.h"
+#include "model/workbench.h"
+
+namespace tessaro {
+
+// Whether the command draws a whole box, which can be assembled.
+[[nodiscard]] bool assembles(const TemplateCommand& command);
+
+// The box that the template `command` has just drawn into wb.epsDocument assembles
+// into. Throws UsageError for a command that draws no whole box.
+[[nodiscard]] BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& command);
+
+}  // namespace tessaro
