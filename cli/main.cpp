@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "app/assembly.h"
 #include "app/commands.h"
 #include "app/error_text.h"
+#include "app/fit_report.h"
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
@@ -57,6 +59,7 @@ struct Arguments {
     bool closedLast = false;
     bool nameOnly = false;
     bool showTables = false;
+    bool fit = false;
 };
 
 std::vector<std::string> commandNames() {
@@ -100,6 +103,8 @@ void defineOptions(CLI::App& app, Arguments& a) {
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
+    app.add_flag("--fit", a.fit, "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; writes no file")
+        ->excludes(sheet);
     app.add_flag("--name", a.nameOnly, "Print the proposed file name and exit");
     app.add_flag("--show-tables", a.showTables,
                  "Print every table row as TABLE.KEY<TAB>caption<TAB>value, after --tables and --set, and exit");
@@ -192,6 +197,9 @@ int run(const Arguments& a) {
     }
     const TemplateCommand& command = *findCommand(a.command);
     applySwitches(a, command, wb);
+    if (a.fit && !assembles(command)) {
+        throw UsageError("--fit takes a whole box (full or simple-full), not " + a.command);
+    }
     const FileType type = *fileTypeNamed(a.format);
     if (a.nameOnly) {
         std::cout << command.proposedName(wb) << '\n';
@@ -199,6 +207,12 @@ int run(const Arguments& a) {
     }
     const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
     command.run(wb);
+    if (a.fit) {
+        for (const std::string& line : fitReport(assembledTemplate(wb, command))) {
+            std::cout << line << '\n';
+        }
+        return 0;
+    }
     if (!a.sheet.empty()) {
         writeSheets(a, command, wb, type, {sheet, gapOf(a, command, wb)});
         return 0;

@@ -1,0 +1,54 @@
+#include "app/fit_report.h"
+
+#include "assembly/joints.h"
+#include "assembly/overlaps.h"
+#include "assembly/panel_geometry.h"
+#include "output/number_text.h"
+
+namespace tessaro {
+namespace {
+
+std::string_view kindName(JointKind kind) {
+    switch (kind) {
+        case JointKind::TabInSlot: return "tab in slot";
+        case JointKind::ToothInWingSlot: return "tooth in wing slot";
+        case JointKind::WingInHole: return "wing in holding hole";
+        case JointKind::ScrewInSlot: return "screw in slot";
+    }
+    return "joint";
+}
+
+std::string millimetres(double value) { return fixedText(value, 3); }
+
+std::string playText(const Play& play) {
+    return millimetres(play.total()) + " mm (" + millimetres(play.low) + " | " + millimetres(play.high) + ")";
+}
+
+std::string panelNameOf(const BoxAssembly& assembly, std::size_t panel) {
+    return std::string(panelName(assembly.panels[panel].panel));
+}
+
+std::string jointLine(const BoxAssembly& assembly, const Joint& joint) {
+    const Vec3 at = centreOf(joint.where);
+    return std::string(kindName(joint.kind)) + ": " + panelNameOf(assembly, joint.inserted) + " in " +
+           panelNameOf(assembly, joint.holder) + " at (" + millimetres(at.x) + ", " + millimetres(at.y) + ", " +
+           millimetres(at.z) + "): across " + playText(joint.across) + ", along " + playText(joint.along);
+}
+
+}  // namespace
+
+std::vector<std::string> fitReport(const BoxAssembly& assembly) {
+    std::vector<std::string> lines;
+    for (const Joint& joint : jointsOf(assembly)) {
+        lines.push_back(jointLine(assembly, joint));
+    }
+    const std::vector<PanelOverlap> overlaps = overlappingPanels(assembly);
+    lines.push_back(overlaps.empty() ? "overlaps: none" : "overlaps: " + std::to_string(overlaps.size()));
+    for (const PanelOverlap& overlap : overlaps) {
+        lines.push_back(panelNameOf(assembly, overlap.first) + " and " + panelNameOf(assembly, overlap.second) + ": " +
+                        millimetres(overlap.volume) + " mm3");
+    }
+    return lines;
+}
+
+}  // namespace tessaro

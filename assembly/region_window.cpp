@@ -1,0 +1,88 @@
+#include "assembly/region_window.h"
+
+#include <polyclipping/clipper.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+#include "assembly/panel_geometry.h"
+
+namespace tessaro {
+namespace {
+
+// As the region itself was cut: millionths of a millimetre.
+constexpr double kUnitsPerMillimetre = 1e6;
+
+ClipperLib::IntPoint unitsOf(DrawingPoint p) {
+    return {std::llround(p.x * kUnitsPerMillimetre), std::llround(p.y * kUnitsPerMillimetre)};
+}
+
+RegionContour contourOf(const ClipperLib::Path& path, bool hole) {
+    RegionContour contour{{}, hole};
+    for (const ClipperLib::IntPoint& p : path) {
+        contour.points.push_back({static_cast<double>(p.X) / kUnitsPerMillimetre,
+                                  static_cast<double>(p.Y) / kUnitsPerMillimetre});
+    }
+    return contour;
+}
+
+ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
+    ClipperLib::Clipper clipper;
+    for (const RegionContour& contour : region.contours) {
+        ClipperLib::Path path;
+        for (const DrawingPoint p : contour.points) {
+            path.push_back(unitsOf(p));
+        }
+        clipper.AddPath(path, ClipperLib::ptSubject, true);
+    }
+    const ClipperLib::Path rectangle{unitsOf({window.minX, window.minY}), unitsOf({window.maxX, window.minY}),
+                                     unitsOf({window.maxX, window.maxY}), unitsOf({window.minX, window.maxY})};
+    clipper.AddPath(rectangle, ClipperLib::ptClip, true);
+    ClipperLib::PolyTree tree;
+    // Holes run against their outline, so the material is where the winding is not zero.
+    clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    return tree;
+}
+
+// Each outer outline of the tree with its holes; islands inside holes are pieces of their own.
+void collectPieces(const ClipperLib::PolyNode& node, std::vector<PanelRegion>& pieces) {
+    for (const ClipperLib::PolyNode* outer : node.Childs) {
+        if (ClipperLib::Area(outer->Contour) == 0) {
+            continue;
+        }
+        PanelRegion piece{{contourOf(outer->Contour, false)}};
+        for (const ClipperLib::PolyNode* hole : outer->Childs) {
+            piece.contours.push_back(contourOf(hole->Contour, true));
+            collectPieces(*hole, pieces);
+        }
+        pieces.push_back(std::move(piece));
+    }
+}
+
+}  // namespace
+
+std::vector<PanelRegion> piecesWithin(const PanelRegion& region, const Extent& window) {
+    std::vector<PanelRegion> pieces;
+    // Kept within the region's own coordinates, which are known to be small enough to cut.
+    const Extent drawn = extentOf(region);
+    Extent common = window;
+    common.minX = std::max(window.minX, drawn.minX);
+    common.minY = std::max(window.minY, drawn.minY);
+    common.maxX = std::min(window.maxX, drawn.maxX);
+    common.maxY = std::min(window.maxY, drawn.maxY);
+    if (window.empty || drawn.empty || !(common.width() > 0) || !(common.height() > 0)) {
+        return pieces;
+    }
+    collectPieces(clipped(region, common), pieces);
+    return pieces;
+}
+
+PanelRegion materialWithin(const PanelRegion& region, const Extent& window) {
+    PanelRegion whole;
+    for (PanelRegion& piece : piecesWithin(region, window)) {
+        whole.contours.insert(whole.contours.end(), piece.contours.begin(), piece.contours.end());
+    }
+    return whole;
+}
+
+}  // namespace tessaro
