@@ -18,21 +18,26 @@ enum class JointKind {
 // The room left on the two sides of what goes into a cut-out, along one direction;
 // negative where the two overlap.
 struct Play {
+    // Finer than the drawing's six decimals can tell: flush is flush.
+    static constexpr double kFlush = 1e-5;
+
     double low = 0;
     double high = 0;
 
     [[nodiscard]] double total() const { return low + high; }
-    [[nodiscard]] bool overlaps() const { return low < 0 || high < 0; }
+    [[nodiscard]] bool overlaps() const { return low < -kFlush || high < -kFlush; }
 };
 
-// Two panels meeting, measured on the placed geometry.
+// Two panels meeting, measured on the placed geometry. Across a tab, tooth or wing the
+// low side is its panel's inner face, across a screw the slotted panel's inner face;
+// along, the low side is towards the lower box coordinate.
 struct Joint {
     JointKind kind;
-    std::size_t inserted;  // the panel whose tab, tooth, wing or screw goes in
-    std::size_t holder;    // the panel with the slot or hole
-    Play across;           // across the inserted panel's thickness
-    Play along;            // along the edge the tab stands on
-    Bounds3 where;         // the room the inserted piece takes in the holder
+    std::size_t inserted;  // the panel whose tab, tooth or wing goes in, or that holds the screw's hole
+    std::size_t holder;    // the panel with the slot, hole or screw channel
+    Play across;           // across the inserted panel's thickness; for a screw, across the slotted panel's
+    Play along;            // along the edge the tab stands on, or across the screw channel
+    Bounds3 where;         // the room the inserted piece or the screw takes in the holder
 
     [[nodiscard]] bool overlaps() const { return across.overlaps() || along.overlaps(); }
 };

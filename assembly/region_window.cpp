@@ -17,7 +17,11 @@ ClipperLib::IntPoint unitsOf(DrawingPoint p) {
     return {std::llround(p.x * kUnitsPerMillimetre), std::llround(p.y * kUnitsPerMillimetre)};
 }
 
-RegionContour contourOf(const ClipperLib::Path& path, bool hole) {
+// With the material on the left: outer boundaries counterclockwise, holes clockwise.
+RegionContour contourOf(ClipperLib::Path path, bool hole) {
+    if (ClipperLib::Orientation(path) == hole) {
+        ClipperLib::ReversePath(path);
+    }
     RegionContour contour{{}, hole};
     for (const ClipperLib::IntPoint& p : path) {
         contour.points.push_back({static_cast<double>(p.X) / kUnitsPerMillimetre,
@@ -38,9 +42,16 @@ ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
     const ClipperLib::Path rectangle{unitsOf({window.minX, window.minY}), unitsOf({window.maxX, window.minY}),
                                      unitsOf({window.maxX, window.maxY}), unitsOf({window.minX, window.maxY})};
     clipper.AddPath(rectangle, ClipperLib::ptClip, true);
-    ClipperLib::PolyTree tree;
+    ClipperLib::Paths within;
     // Holes run against their outline, so the material is where the winding is not zero.
-    clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    clipper.Execute(ClipperLib::ctIntersection, within, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    // Pieces that meet the window's edge can come out joined by lines along it, there and
+    // back; a second pass parts them.
+    ClipperLib::Clipper parting;
+    parting.AddPaths(within, ClipperLib::ptSubject, true);
+    parting.StrictlySimple(true);
+    ClipperLib::PolyTree tree;
+    parting.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
     return tree;
 }
 
