@@ -66,8 +66,12 @@ std::optional<Solid> solidOf(const AssembledPanel& panel) {
     }
     Solid solid;
     PMP::polygon_soup_to_polygon_mesh(points, faces, solid);
-    if (!CGAL::is_closed(solid) || PMP::does_self_intersect(solid)) {
+    if (!CGAL::is_closed(solid)) {
         throw DrawingError("The " + nameOf(panel) + " is not a closed solid, so its overlaps cannot be measured");
+    }
+    if (PMP::does_self_intersect(solid)) {
+        throw DrawingError("The " + nameOf(panel) +
+                           "'s outline touches or crosses itself at these sizes, so its overlaps cannot be measured");
     }
     return solid;
 }

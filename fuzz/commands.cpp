@@ -5,6 +5,7 @@
 //   feet-1 feet-2 open-last closed-last);
 //   then TABLE.KEY=TEXT lines, as --set takes them.
 // Only the program's errors may stop a command or the writing of its EPS, DXF and SVG.
+// A whole box is also assembled, its joints measured and its overlaps found.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/assembly.h"
 #include "app/commands.h"
 #include "app/saving.h"
 #include "app/table_keys.h"
+#include "assembly/joints.h"
+#include "assembly/overlaps.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
 #include "templates/spiral.h"
@@ -67,6 +71,16 @@ bool spiralTooSlowToFuzz(const Workbench& wb) {
     return lines > 100'000 && lines < 2 * kMaxSpiralLines;
 }
 
+// Every figure of the fit is a number: a ray that found no edge would be infinite.
+void measureTheFit(const BoxAssembly& assembly) {
+    for (const Joint& j : jointsOf(assembly)) {
+        fuzz::expect(std::isfinite(j.across.total()) && std::isfinite(j.along.total()), "a joint's play is finite");
+    }
+    for (const PanelOverlap& o : overlappingPanels(assembly)) {
+        fuzz::expect(std::isfinite(o.volume) && o.volume > 0, "an overlap has a volume");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -98,6 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg}) {
         completes([&] { (void)templateBytes(wb, type); });
+    }
+    if (assembles(*command)) {
+        completes([&] { measureTheFit(assembledTemplate(wb, *command)); });
     }
     return 0;
 }
