@@ -10,6 +10,7 @@
 
 #include "assembly/panel_geometry.h"
 #include "assembly/region_window.h"
+#include "nesting/rigid_parts.h"
 
 namespace tessaro {
 namespace {
@@ -22,20 +23,6 @@ double crossOf(DrawingPoint a, DrawingPoint b) { return a.x * b.y - a.y * b.x; }
 DrawingPoint operator+(DrawingPoint a, DrawingPoint b) { return {a.x + b.x, a.y + b.y}; }
 DrawingPoint operator*(double k, DrawingPoint a) { return {k * a.x, k * a.y}; }
 DrawingPoint opposite(DrawingPoint a) { return {-a.x, -a.y}; }
-
-// Even-odd crossings of a ray to the right.
-bool encloses(const RegionContour& contour, DrawingPoint p) {
-    const auto& points = contour.points;
-    bool inside = false;
-    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-        const DrawingPoint a = points[i];
-        const DrawingPoint b = points[j];
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
 
 // How far a ray goes from `from` along the unit direction `dir` before it meets the
 // contour; edges along the ray itself are met by their neighbours.
@@ -108,7 +95,7 @@ std::optional<std::size_t> holeHolding(const PanelRegion& region, DrawingPoint p
         return std::nullopt;
     }
     for (std::size_t i = 0; i < region.contours.size(); ++i) {
-        if (region.contours[i].hole && encloses(region.contours[i], p)) {
+        if (region.contours[i].hole && holdsPoint(region.contours[i].points, p)) {
             return i;
         }
     }

@@ -26,7 +26,8 @@ double enclosedArea(const DrawnOutline& outline) {
     return std::abs(twice) / 2;
 }
 
-// Even-odd ray crossing; an open outline counts as closed by its last line back to the start.
+}  // namespace
+
 bool holdsPoint(const DrawnOutline& outline, DrawingPoint p) {
     bool inside = false;
     for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
@@ -39,6 +40,7 @@ bool holdsPoint(const DrawnOutline& outline, DrawingPoint p) {
     return inside;
 }
 
+namespace {
 
 bool extentsMeet(const Extent& a, const Extent& b) {
     return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;

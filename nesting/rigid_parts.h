@@ -19,6 +19,10 @@ struct RigidPart {
     Extent extent;  // of the footprint
 };
 
+// Whether the point lies inside the outline, by even-odd ray crossing; an open outline
+// counts as closed by its last line back to the start.
+[[nodiscard]] bool holdsPoint(const DrawnOutline& outline, DrawingPoint p);
+
 // The drawing's pieces in drawing order. Within each part of the drawing (a "stroke"
 // group) every outline that no other outline holds or crosses is a piece of its own, so
 // a group that draws several flat pieces yields several. A lone move draws nothing and

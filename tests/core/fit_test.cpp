@@ -17,6 +17,7 @@
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
 #include "assembly/panel_geometry.h"
+#include "nesting/rigid_parts.h"
 #include "output/drawing_error.h"
 #include "support.h"
 
@@ -81,18 +82,6 @@ std::size_t indexOf(const BoxAssembly& assembly, BoxPanel panel) {
         }
     }
     return assembly.panels.size();
-}
-
-bool encloses(const RegionContour& contour, DrawingPoint p) {
-    bool inside = false;
-    const auto& pts = contour.points;
-    for (std::size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
-        if ((pts[i].y > p.y) != (pts[j].y > p.y) &&
-            p.x < (pts[j].x - pts[i].x) * (p.y - pts[i].y) / (pts[j].y - pts[i].y) + pts[i].x) {
-            inside = !inside;
-        }
-    }
-    return inside;
 }
 
 // Where a joint is, seen in the drawing of the panel with its cut-out: a slot or hole of
@@ -190,7 +179,7 @@ TEST_P(DefaultTable, EveryHoleOfEveryPanelHoldsAJoint) {
             }
             const bool held = std::any_of(joints.begin(), joints.end(), [&](const Joint& j) {
                 const std::size_t cutIn = j.kind == JointKind::ScrewInSlot ? j.inserted : j.holder;
-                return cutIn == p && encloses(hole, cutOutPoint(assembly, j));
+                return cutIn == p && holdsPoint(hole.points, cutOutPoint(assembly, j));
             });
             EXPECT_TRUE(held) << panelName(assembly.panels[p].panel) << " hole at " << hole.points.front().x << ", "
                               << hole.points.front().y;
