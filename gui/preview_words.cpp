@@ -1,5 +1,7 @@
 #include "gui/preview_words.h"
 
+#include "app/language.h"
+
 namespace tessaro::gui {
 
 const PreviewWords& previewWords(bool english) {
@@ -22,6 +24,15 @@ const PreviewWords& previewWords(bool english) {
         "Sheets: %1, %2",
     };
     return english ? inEnglish : russian;
+}
+
+QString problemText(const Workbench& tables, const std::string& error, const std::optional<BadCell>& badCell) {
+    const QString problem = QString::fromStdString(error);
+    if (!badCell) {
+        return problem;
+    }
+    const ParamTable& table = tables.*badCell->table;
+    return previewWords(tablesAreEnglish(tables)).row.arg(QString::fromStdString(table.caption(badCell->row)), problem);
 }
 
 }  // namespace tessaro::gui

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string>
+
+#include "app/preview_drawing.h"
 
 namespace tessaro::gui {
 
@@ -16,5 +20,10 @@ struct PreviewWords {
 };
 
 [[nodiscard]] const PreviewWords& previewWords(bool english);
+
+// Why a preview could not be redrawn, in the tables' language: the error, and the row
+// of the cell that was not a number.
+[[nodiscard]] QString problemText(const Workbench& tables, const std::string& error,
+                                  const std::optional<BadCell>& badCell);
 
 }  // namespace tessaro::gui
