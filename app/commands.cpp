@@ -5,6 +5,8 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
+#include "folding/full_set.h"
+#include "simple/full_set.h"
 
 namespace tessaro {
 namespace {
@@ -69,9 +71,9 @@ constexpr std::array kCommands = {
     TemplateCommand{"top", "the folding box's lid", "Top", FoldingBox, kFoldingLid, makeLid, topName},
     TemplateCommand{"simple-top", "the simple box's lid", "Top", SimpleBox, kSimpleLid, makeLid, topName},
     TemplateCommand{"simple-bottom", "the simple box's bottom, drawn as the lid", "Top", SimpleBox, kSimpleBottom, makeLid, topName},
-    TemplateCommand{"full", "the folding box's six panels on one sheet", kFullLabel, FoldingBox, kFoldingSet, makeFoldingBoxSet, foldingSetName},
+    TemplateCommand{"full", "the folding box's six panels on one sheet", kFullLabel, FoldingBox, kFoldingSet, makeFoldingBoxSet, foldingSetName, foldingBoxPlaces},
     TemplateCommand{"simple-side", "a side panel of the simple box", "Side", SimpleBox, kSimpleSides, makeSimpleSidePanel, sideName},
-    TemplateCommand{"simple-full", "the simple box's six panels on one sheet", kFullLabel, SimpleBox, kSimpleSet, makeSimpleBoxSet, simpleSetName},
+    TemplateCommand{"simple-full", "the simple box's six panels on one sheet", kFullLabel, SimpleBox, kSimpleSet, makeSimpleBoxSet, simpleSetName, simpleBoxPlaces},
     TemplateCommand{"tab-slot", "a test piece of a material: two slots and a toothed edge", "tab", TabSlot, kTabSlot, makeTabSlotPiece, tabSlotName},
     TemplateCommand{"spiral", "an Archimedean spiral of straight steps", "Spiral", Spiral, kSpiral, makeSpiral, spiralName},
     TemplateCommand{"bobbin", "a transformer bobbin's six flat parts", kBobbinLabel, Transformer, kBobbin, makeBobbin, bobbinName},

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "app/save_dialog.h"
+#include "box/panel_places.h"
+#include "box/panel_sizes.h"
 #include "app/template_commands.h"
 #include "model/workbench.h"
 
@@ -51,6 +54,8 @@ struct TemplateCommand {
     std::span<const TemplateButton> buttons;  // in the order the window creates them; none: command line only
     void (*run)(Workbench&);                  // label, origin, header and generators; never saves
     std::string (*proposedName)(const Workbench&);
+    // For a whole box: where its panels are drawn on the sheet, in drawing order; none for the rest.
+    std::array<PanelPlace, 6> (*panelPlaces)(const PanelSizes&) = nullptr;
 };
 
 [[nodiscard]] std::span<const TemplateCommand> templateCommands();

@@ -14,8 +14,9 @@ struct Triangle {
     Vec3 c;
 };
 
-// The panel as a closed shell: its material's faces, triangulated by the GLU
-// tessellator, and the walls of every boundary, placed in the box and moved by `offset`.
+// The panel as a closed shell: its material's faces, triangulated by CGAL's constrained
+// Delaunay triangulation, and the walls of every boundary, placed in the box and moved
+// by `offset`.
 [[nodiscard]] std::vector<Triangle> panelMesh(const AssembledPanel& panel, Vec3 offset = {});
 
 // The unit normal of a triangle; zero for one without area.

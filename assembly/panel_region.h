@@ -26,7 +26,7 @@ struct PanelRegion {
 
 [[nodiscard]] double areaOf(const PanelRegion& region);
 
-// Whether the point lies in the material, not on its boundary.
+// Whether the point lies in the material; a point on its boundary may go either way.
 [[nodiscard]] bool holdsMaterial(const PanelRegion& region, DrawingPoint p);
 
 }  // namespace tessaro

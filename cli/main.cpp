@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/assembly.h"
 #include "app/commands.h"
 #include "app/error_text.h"
 #include "app/language.h"
@@ -18,8 +19,10 @@
 #include "app/sheets.h"
 #include "app/table_files.h"
 #include "app/table_keys.h"
+#include "assembly/stl_writer.h"
 #include "model/about.h"
 #include "model/number_parse.h"
+#include "output/files.h"
 #include "output/text_file.h"
 
 namespace {
@@ -83,7 +86,8 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.footer(commandList());
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
-    app.add_option("-f,--format", a.format, "eps, dxf or svg")->check(CLI::IsMember({"eps", "dxf", "svg"}));
+    app.add_option("-f,--format", a.format, "eps, dxf or svg; stl: the box assembled, for full and simple-full")
+        ->check(CLI::IsMember({"eps", "dxf", "svg", "stl"}));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
@@ -176,6 +180,28 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
     }
 }
 
+// The box assembled from the template just drawn, as STL.
+void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
+    const std::string bytes = stlBytes(assembledTemplate(wb, command));
+    if (a.output == "-") {
+        writeToStandardOutput(bytes);
+        return;
+    }
+    saveFileAtomically(a.output.empty() ? command.proposedName(wb) + ".stl" : a.output, bytes);
+}
+
+void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
+    if (a.format != "stl") {
+        return;
+    }
+    if (!assembles(command)) {
+        throw UsageError("-f stl: '" + std::string(command.name) + "' draws no whole box to assemble: use full or simple-full");
+    }
+    if (!a.sheet.empty()) {
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+    }
+}
+
 int run(const Arguments& a) {
     SystemClock clock;
     StderrMessages messages;
@@ -192,13 +218,18 @@ int run(const Arguments& a) {
     }
     const TemplateCommand& command = *findCommand(a.command);
     applySwitches(a, command, wb);
-    const FileType type = *fileTypeNamed(a.format);
     if (a.nameOnly) {
         std::cout << command.proposedName(wb) << '\n';
         return 0;
     }
+    refuseStlForNoBox(a, command);
     const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
     command.run(wb);
+    if (a.format == "stl") {
+        writeAssembledBox(a, command, wb);
+        return 0;
+    }
+    const FileType type = *fileTypeNamed(a.format);
     if (!a.sheet.empty()) {
         writeSheets(a, command, wb, type, {sheet, gapOf(a, command, wb)});
         return 0;

@@ -168,4 +168,10 @@ std::vector<RigidPart> rigidParts(const EpsDrawing& drawing) {
     return parts;
 }
 
+std::vector<RigidPart> rigidPartsOf(const EpsDrawing& drawing, std::size_t part) {
+    std::vector<RigidPart> parts;
+    splitGroup(drawing, part, parts);
+    return parts;
+}
+
 }  // namespace tessaro

@@ -25,4 +25,7 @@ struct RigidPart {
 // is left out.
 [[nodiscard]] std::vector<RigidPart> rigidParts(const EpsDrawing& drawing);
 
+// The pieces of one part of the drawing (its `part`-th "stroke" group).
+[[nodiscard]] std::vector<RigidPart> rigidPartsOf(const EpsDrawing& drawing, std::size_t part);
+
 }  // namespace tessaro

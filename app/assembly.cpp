@@ -1,0 +1,21 @@
+#include "app/assembly.h"
+
+#include <array>
+#include <string>
+
+namespace tessaro {
+
+bool assembles(const TemplateCommand& command) { return command.panelPlaces != nullptr; }
+
+BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& command) {
+    if (!assembles(command)) {
+        throw UsageError("'" + std::string(command.name) +
+                         "' draws no whole box to assemble: use full or simple-full");
+    }
+    // The thickness and the inner width, height and depth place the panels.
+    constexpr std::array kBoxRows{1, 2, 3, 4};
+    const PanelSizes box = readPanelSizes(wb.boxTable, kBoxRows);
+    return assembleBox(readEpsDrawing(wb.epsDocument), command.panelPlaces(box), box);
+}
+
+}  // namespace tessaro

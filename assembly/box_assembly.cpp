@@ -1,0 +1,47 @@
+#include "assembly/box_assembly.h"
+
+#include <string>
+
+#include "nesting/rigid_parts.h"
+#include "output/drawing_error.h"
+
+namespace tessaro {
+
+PanelFrame panelFrame(BoxPanel panel, const PanelSizes& box) {
+    const double W = box.width;
+    const double H = box.height;
+    const double D = box.depth;
+    const Vec3 alongX{1, 0, 0};
+    const Vec3 alongY{0, 1, 0};
+    const Vec3 alongZ{0, 0, 1};
+    const Vec3 down{0, 0, -1};
+    // The side panels are drawn lying, their lid edge at x = 0: x runs down from the lid.
+    switch (panel) {
+        case BoxPanel::Front: return {{0, 0, 0}, alongX, alongZ, {0, -1, 0}};
+        case BoxPanel::Rear: return {{0, D, 0}, alongX, alongZ, alongY};
+        case BoxPanel::Bottom: return {{0, 0, 0}, alongX, alongY, down};
+        case BoxPanel::Lid: return {{0, 0, H}, alongX, alongY, alongZ};
+        case BoxPanel::LeftSide: return {{0, 0, H}, down, alongY, {-1, 0, 0}};
+        case BoxPanel::RightSide: return {{W, 0, H}, down, alongY, alongX};
+    }
+    throw DrawingError("Unknown panel");
+}
+
+BoxAssembly assembleBox(const EpsDrawing& drawing, std::span<const PanelPlace> places, const PanelSizes& box) {
+    if (drawing.partCount() != places.size()) {
+        throw DrawingError("The drawing holds " + std::to_string(drawing.partCount()) + " parts, not the " +
+                           std::to_string(places.size()) + " panels of a box");
+    }
+    if (!(box.thickness > 0)) {
+        throw DrawingError("The material thickness must be more than 0 for the box to be assembled");
+    }
+    BoxAssembly assembly;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const PanelPlace& place = places[i];
+        assembly.panels.push_back({place.panel, materialOf(rigidPartsOf(drawing, i), {place.originX, place.originY}),
+                                   panelFrame(place.panel, box), box.thickness});
+    }
+    return assembly;
+}
+
+}  // namespace tessaro
