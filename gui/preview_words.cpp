@@ -13,6 +13,13 @@ const PreviewWords& previewWords(bool english) {
         "мм",
         "Строка «%1»: %2",
         "Листов: %1, %2",
+        "Чертёж",
+        "Сборка 3D",
+        "Разнести: %1 мм",
+        "Раздвинуть детали вдоль их граней, чтобы увидеть соединения",
+        "Тяните мышью, чтобы повернуть; колесо приближает; двойной щелчок — исходный вид",
+        "Трёхмерный вид показывает корпуса: откройте вкладку «Разборный корпус» или «Простой корпус».",
+        "тугих соединений: %1 (красным)",
     };
     static const PreviewWords inEnglish{
         "Template preview",
@@ -22,6 +29,13 @@ const PreviewWords& previewWords(bool english) {
         "mm",
         "Row \"%1\": %2",
         "Sheets: %1, %2",
+        "Drawing",
+        "Assembly 3D",
+        "Exploded: %1 mm",
+        "Move the parts apart along their faces to see the joints",
+        "Drag to turn, the wheel zooms, a double click shows the first view",
+        "The 3D view shows the boxes: open the \"Folding box\" or the \"Simple box\" tab.",
+        "tight joints: %1 (in red)",
     };
     return english ? inEnglish : russian;
 }

@@ -17,6 +17,13 @@ struct PreviewWords {
     QString millimetres;
     QString row;          // "Row «caption»: why" under a drawing that could not be redrawn
     QString sheets;       // "Sheets: 3, 1890.00 × 400.00 mm" under sheets side by side
+    QString drawingPage;  // the large window's pages: the drawing, the assembled box in 3D
+    QString assemblyPage;
+    QString exploded;      // the slider that moves the parts apart: "Exploded: 12 mm"
+    QString explodedHint;
+    QString assemblyHint;  // how to handle the 3D view
+    QString boxesOnly;     // the 3D page on a tab that draws no box
+    QString tightJoints;   // after the box's size when joints overlap
 };
 
 [[nodiscard]] const PreviewWords& previewWords(bool english);
