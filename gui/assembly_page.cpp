@@ -96,6 +96,8 @@ void AssemblyPage::showEvent(QShowEvent* event) {
 void AssemblyPage::setEnglish(bool english) {
     english_ = english;
     const PreviewWords& words = previewWords(english);
+    // Room for the widest value, so the slider does not jump as it moves.
+    explodedLabel_->setMinimumWidth(explodedLabel_->fontMetrics().horizontalAdvance(words.exploded.arg(9999)));
     fit_->setText(words.fit);
     fit_->setToolTip(words.assemblyHint);
     exploded_->setToolTip(words.explodedHint);
