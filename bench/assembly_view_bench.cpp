@@ -54,10 +54,18 @@ void countFrames(benchmark::State& state, const ShownBox& shown) {
     state.counters["height"] = shown.view->height();
 }
 
+// The tables of a set: the built-in ones, or the busiest folding set's switches.
+struct SetTables {
+    explicit SetTables(bool busiest) : tables(busiest ? busiestSet.wb : builtIn.wb) {}
+    tessaro::bench::BusiestFoldingSet busiestSet;
+    tessaro::bench::QuietWorkbench builtIn;
+    const Workbench& tables;
+};
+
 // What the user sees while dragging: each frame drawn, composed into the window and put
 // on the screen before the next.
-void frameOnScreen(benchmark::State& state, const Workbench& tables, const char* command) {
-    ShownBox shown(tables, command);
+void frameOnScreen(benchmark::State& state, const char* command, bool busiest) {
+    ShownBox shown(SetTables(busiest).tables, command);
     QEventLoop shownOnScreen;
     QObject::connect(shown.view, &QOpenGLWidget::frameSwapped, &shownOnScreen, &QEventLoop::quit);
     for (auto _ : state) {
@@ -66,36 +74,20 @@ void frameOnScreen(benchmark::State& state, const Workbench& tables, const char*
     }
     countFrames(state, shown);
 }
+BENCHMARK_CAPTURE(frameOnScreen, busiest_folding_set, "full", true)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(frameOnScreen, folding_set, "full", false)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(frameOnScreen, simple_set, "simple-full", false)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same frame read back into an image, as the tests look at it.
-void frameReadBack(benchmark::State& state, const Workbench& tables, const char* command) {
-    ShownBox shown(tables, command);
+void frameReadBack(benchmark::State& state, const char* command, bool busiest) {
+    ShownBox shown(SetTables(busiest).tables, command);
     for (auto _ : state) {
         turnALittle(*shown.view);
         benchmark::DoNotOptimize(shown.view->grabFramebuffer());
     }
     countFrames(state, shown);
 }
-
-void BM_BusiestFoldingSetTurningOnScreen(benchmark::State& state) {
-    frameOnScreen(state, tessaro::bench::BusiestFoldingSet().wb, "full");
-}
-BENCHMARK(BM_BusiestFoldingSetTurningOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_FoldingSetTurningOnScreen(benchmark::State& state) {
-    frameOnScreen(state, tessaro::bench::QuietWorkbench().wb, "full");
-}
-BENCHMARK(BM_FoldingSetTurningOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_SimpleSetTurningOnScreen(benchmark::State& state) {
-    frameOnScreen(state, tessaro::bench::QuietWorkbench().wb, "simple-full");
-}
-BENCHMARK(BM_SimpleSetTurningOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_BusiestFoldingSetTurningReadBack(benchmark::State& state) {
-    frameReadBack(state, tessaro::bench::BusiestFoldingSet().wb, "full");
-}
-BENCHMARK(BM_BusiestFoldingSetTurningReadBack)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(frameReadBack, busiest_folding_set, "full", true)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
