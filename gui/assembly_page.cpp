@@ -83,9 +83,10 @@ AssemblyPage::AssemblyPage(QWidget* parent) : QWidget(parent) {
 void AssemblyPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!view_) {
+        QWidget* placeholder = body_->widget(0);
         view_ = new AssemblyView(body_);
-        body_->removeWidget(body_->widget(0));
         body_->insertWidget(0, view_);
+        delete placeholder;
         view_->setScene(scene_);
         view_->setExploded(exploded_->value());
         refresh();

@@ -248,7 +248,8 @@ void AssemblyView::paintGL() {
     if (uploadDue_) {
         upload();
     }
-    if (!scene_ || scene_->panels.empty()) {
+    // A box without material, or OpenGL without shaders of this version, shows nothing.
+    if (!scene_ || !(radiusOf(scene_->bounds) > 0) || !program_->isLinked()) {
         return;
     }
     glEnable(GL_DEPTH_TEST);

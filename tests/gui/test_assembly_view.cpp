@@ -163,6 +163,15 @@ private slots:
         }
     }
 
+    // A box without material shows nothing, and the next box shows again.
+    void aBoxWithoutMaterialShowsNothing() {
+        const QImage box = frameOf(*view);
+        page->showScene(std::make_shared<const AssemblyScene>());
+        QCOMPARE(boxPixels(frameOf(*view)), 0);
+        page->showScene(boxOf("full"));
+        QCOMPARE(frameOf(*view), box);
+    }
+
     // A drag turns the box with the hand; the same drag back shows it as it was.
     void aDragTurnsTheBoxAndTheOppositeDragTurnsItBack() {
         const QImage before = frameOf(*view);
