@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 namespace tessaro::gui {
 namespace {
@@ -185,7 +186,7 @@ void AssemblyView::upload() {
     ranges_.clear();
     std::vector<float> triangles;
     std::vector<float> edges;
-    for (const ScenePanel& panel : scene_ ? scene_->panels : std::vector<ScenePanel>{}) {
+    for (const ScenePanel& panel : scene_ ? std::span(scene_->panels) : std::span<const ScenePanel>()) {
         PanelRange range;
         range.firstTriangleVertex = static_cast<int>(triangles.size() / kFloatsPerVertex);
         range.firstEdgeVertex = static_cast<int>(edges.size() / kFloatsPerVertex);
