@@ -5,6 +5,8 @@
 #include <limits>
 #include <numbers>
 
+#include "assembly/joints.h"
+
 namespace tessaro {
 namespace {
 
@@ -62,6 +64,11 @@ AssemblyScene sceneOf(const BoxAssembly& assembly) {
     AssemblyScene scene;
     for (const AssembledPanel& panel : assembly.panels) {
         scene.panels.push_back({panel.panel, panel.frame.outward, panelMesh(panel), edgesOf(panel)});
+    }
+    for (const Joint& joint : jointsOf(assembly)) {
+        if (joint.overlaps()) {
+            scene.tightJoints.push_back({joint.inserted, joint.where});
+        }
     }
     scene.bounds = boundsOf(scene.panels);
     return scene;

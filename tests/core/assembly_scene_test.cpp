@@ -128,6 +128,28 @@ TEST_P(SceneOfABox, EdgesLieOnTheShell) {
     }
 }
 
+// Every joint of the default tables has room; with slots narrower than the material,
+// joints overlap, and each one's room lies in the box where its panel is.
+TEST_P(SceneOfABox, TightJointsAreTheOverlappingOnes) {
+    EXPECT_TRUE(scene.tightJoints.empty());
+    b.wb.boxTable.setCell(1, 5, "-0.5");
+    const TemplateCommand& command = *findCommand(GetParam().verb);
+    command.run(b.wb);
+    const AssemblyScene tight = sceneOf(assembledTemplate(b.wb, command));
+    ASSERT_FALSE(tight.tightJoints.empty());
+    std::set<BoxPanel> inserted;
+    for (const TightJoint& joint : tight.tightJoints) {
+        ASSERT_LT(joint.inserted, tight.panels.size());
+        inserted.insert(tight.panels[joint.inserted].panel);
+        EXPECT_TRUE(within(joint.where.low, tight.bounds) && within(joint.where.high, tight.bounds));
+        EXPECT_LT(joint.where.low.x, joint.where.high.x);
+        EXPECT_LT(joint.where.low.y, joint.where.high.y);
+        EXPECT_LT(joint.where.low.z, joint.where.high.z);
+    }
+    // The front and rear panels' tabs stand in the bottom's and lid's slots.
+    EXPECT_TRUE(inserted.contains(BoxPanel::Front) && inserted.contains(BoxPanel::Rear));
+}
+
 const Switches kSwitches[] = {
     {"full", "plain", [](Options&) {}},
     {"full", "relief and screws", [](Options& o) { o.cornerRelief = true; o.screwJoints = true; }},

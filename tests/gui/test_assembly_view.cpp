@@ -231,6 +231,20 @@ private slots:
         QVERIFY(backgroundBetween(furtherApart, middle) > backgroundBetween(apart, middle));
         QCOMPARE(mostShown(tintsIn(furtherApart)), front);
     }
+
+    // Joints whose parts overlap show red; those of the default table do not.
+    void tightJointsShowRed() {
+        QCOMPARE(redPixels(frameOf(*view)), 0);
+        page->showScene(boxOf("full", {{5, "-0.5"}}));
+        QVERIFY(!page->scene()->tightJoints.empty());
+        const QImage tight = frameOf(*view);
+        QVERIFY(redPixels(tight) > 0);
+        // Apart, each red room goes with its tab, still in sight.
+        auto* slider = page->findChild<QSlider*>("ExplodedSlider");
+        slider->setValue(slider->maximum());
+        QVERIFY(redPixels(frameOf(*view)) > 0);
+        QVERIFY(page->caption().contains(QString::number(page->scene()->tightJoints.size())));
+    }
 };
 
 QTEST_MAIN(AssemblyViewTest)
