@@ -3,18 +3,19 @@
 #include "app/error_text.h"
 
 namespace tessaro {
-namespace {
 
-std::optional<BadCell> cellOf(const Workbench& wb, const BadCellError& error) {
+std::optional<BadCell> badCellOf(const Workbench& wb, const std::exception& error) {
+    const auto* bad = dynamic_cast<const BadCellError*>(&error);
+    if (!bad) {
+        return std::nullopt;
+    }
     for (ParamTable Workbench::*table : kWorkbenchTables) {
-        if (&(wb.*table) == error.table) {
-            return BadCell{table, error.row};
+        if (&(wb.*table) == bad->table) {
+            return BadCell{table, bad->row};
         }
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, const std::optional<SheetChoice>& sheet) {
     try {
@@ -26,10 +27,8 @@ PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, 
         const std::vector<LineList> sheets = nestOntoSheets(bench.wb.epsDocument, layout.size, layout.gap);
         return {std::make_shared<const EpsDrawing>(readEpsDrawing(sheetsSideBySide(sheets, layout.size))), {}, {},
                 sheets.size()};
-    } catch (const BadCellError& e) {
-        return {nullptr, errorBoxText(e), cellOf(bench.wb, e)};
     } catch (const std::exception& e) {
-        return {nullptr, errorBoxText(e), std::nullopt};
+        return {nullptr, errorBoxText(e), badCellOf(bench.wb, e)};
     }
 }
 

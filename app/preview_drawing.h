@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,10 @@ struct BadCell {
     ParamTable Workbench::*table;
     int row;
 };
+
+// The cell the error names, when it is a value cell of one of the workbench's tables
+// that is not a number; nothing for any other error.
+[[nodiscard]] std::optional<BadCell> badCellOf(const Workbench& wb, const std::exception& error);
 
 // What a preview run gives: the drawing, or the error box's text and, when a cell
 // was not a number, that cell.

@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <optional>
 
 #include "app/commands.h"
 #include "app/preview_drawing.h"
+#include "gui/settled_work.h"
 #include "model/workbench.h"
-
-class QTabWidget;
 
 namespace tessaro::gui {
 
@@ -23,11 +20,9 @@ class PreviewWidget;
 // switch and tab change. It draws on a copy of the window's tables and switches, so the
 // window's documents and template label change only at a template button.
 //
-// A change restarts a short timer; when it runs out, the tables are copied on the GUI
-// thread and the template is drawn and read back on a worker thread, so the largest
-// spiral (a tenth of a second and more to draw, a few hundredths to render) never stops typing. One run at a time: changes
-// made while it runs make its result stale, so it is dropped and one new run starts
-// from the tables as they are then.
+// The tables are copied on the GUI thread and the template is drawn and read back on a
+// worker thread (SettledWork), so the largest spiral (a tenth of a second and more to
+// draw, a few hundredths to render) never stops typing.
 class LivePreview final : public QObject {
     Q_OBJECT
 public:
@@ -44,19 +39,15 @@ public:
     // Marks a value cell as not a number and selects it, so the user sees which row stopped a command.
     void pointAt(const BadCellError& error);
     // Whether a redraw is waiting or running; tests wait for it to settle.
-    [[nodiscard]] bool busy() const { return timer_.isActive() || running_; }
+    [[nodiscard]] bool busy() const { return work_.busy(); }
 
 private:
-    void watch(QWidget& window);
-    [[nodiscard]] std::optional<TemplateTab> tabAt(int index) const;
-    void schedule();
-    void start();
-    void finished();
     // A preview run's result: the drawing and, when there is one, its rendered image.
     struct Drawn {
         PreviewDrawing drawing;
         QImage rendered;
     };
+    [[nodiscard]] QFuture<Drawn> start();
     void show(const Drawn& drawn);
     // Marks the cell in its table; every other table's mark is cleared. A null table clears all.
     void mark(const ParamTable* table, int row, bool select);
@@ -65,13 +56,9 @@ private:
     PreviewWidget& preview_;
     QWidget& window_;
     SheetSource sheet_;
-    QTabWidget* tabs_ = nullptr;
     std::map<TemplateTab, const TemplateCommand*> templates_;
     TemplateTab tab_ = TemplateTab::FoldingBox;
-    QTimer timer_;
-    QFutureWatcher<Drawn> watcher_;
-    bool running_ = false;  // until its result is handled, which comes after the future finished
-    bool pending_ = false;
+    SettledWork<Drawn> work_;
 };
 
 }  // namespace tessaro::gui

@@ -1,29 +1,54 @@
 #include <QApplication>
 #include <QScreen>
+#include <QSlider>
 #include <QTabWidget>
 
+#include "gui/live_assembly.h"
 #include "gui/live_preview.h"
 #include "gui/qt_ports.h"
 #include "gui/kept_settings.h"
 #include "gui/main_window.h"
+#include "gui/preview_widget.h"
+#include "gui/preview_window.h"
 
 namespace {
 
+using tessaro::gui::MainWindow;
+
+// Another tab's template and the 3D page's box are made on workers: waits for them.
+void settle(const MainWindow& form) {
+    const auto* preview = form.findChild<tessaro::gui::LivePreview*>();
+    const auto* assembly = form.findChild<tessaro::gui::LiveAssembly*>();
+    QApplication::processEvents();
+    while (preview->busy() || assembly->busy()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
 // "--screenshot FILE [TAB]": shows the window with the given tab (its object name,
 // e.g. simpleBoxTab), writes a PNG of it and quits. scripts/screenshot uses it.
-int screenshot(tessaro::gui::MainWindow& form, const QString& path, const QString& tab) {
+int screenshot(MainWindow& form, const QString& path, const QString& tab) {
     if (!tab.isEmpty()) {
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         tabs->setCurrentWidget(form.findChild<QWidget*>(tab));
     }
     form.show();
-    // Another tab's template is drawn on the preview's worker: wait for it.
-    const auto* live = form.findChild<tessaro::gui::LivePreview*>();
-    QApplication::processEvents();
-    while (live->busy()) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    settle(form);
     return form.grab().save(path, "PNG") ? 0 : 1;
+}
+
+// "--screenshot-assembly FILE": the large preview on its 3D page, the folding box a
+// little apart, as a PNG. It needs OpenGL: scripts/screenshot-assembly runs it under Xvfb.
+int assemblyScreenshot(MainWindow& form, const QString& path) {
+    form.show();
+    auto* preview = form.findChild<tessaro::gui::PreviewWidget*>("Preview");
+    preview->openLargeWindow();
+    tessaro::gui::PreviewWindow* large = preview->largeWindow();
+    large->showAssemblyPage();
+    settle(form);
+    auto* exploded = large->findChild<QSlider*>("ExplodedSlider");
+    exploded->setValue(exploded->maximum() / 4);
+    return large->grab().save(path, "PNG") ? 0 : 1;
 }
 
 }  // namespace
@@ -41,6 +66,9 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 3 && arguments[1] == "--screenshot") {
         return screenshot(form, arguments[2], arguments.value(3));
+    }
+    if (arguments.size() >= 3 && arguments[1] == "--screenshot-assembly") {
+        return assemblyScreenshot(form, arguments[2]);
     }
     if (!tessaro::gui::restorePlace(form)) {
         form.move(form.screen()->availableGeometry().center() - form.rect().center());

@@ -22,6 +22,7 @@
 #include "gui/edit_history.h"
 #include "gui/kept_settings.h"
 #include "gui/line_list_model.h"
+#include "gui/live_assembly.h"
 #include "gui/live_preview.h"
 #include "gui/param_table_model.h"
 #include "gui/param_table_view.h"
@@ -111,6 +112,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     tabs->setCurrentWidget(foldingBoxTab);
     onTabShown(tabs->currentIndex());
     livePreview_ = new LivePreview(wb_, *preview_, *this, [this] { return sheet_->choice(); });
+    new LiveAssembly(wb_, *preview_, *this);  // the window owns it
 }
 
 // QWidget closes the window and deletes the tables' views after the workbench, a member,

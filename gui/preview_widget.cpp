@@ -124,14 +124,18 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
 void PreviewWidget::resizeEvent(QResizeEvent*) { rendered_ = {}; }
 
 void PreviewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
+    if (event->button() == Qt::LeftButton) {
+        openLargeWindow();
     }
+}
+
+void PreviewWidget::openLargeWindow() {
     if (!largeWindow_) {
         largeWindow_ = new PreviewWindow(this);
         largeWindow_->setEnglish(english_);
         // Over the main window, where the user is looking, rather than at the screen's corner.
         largeWindow_->move(window()->frameGeometry().center() - largeWindow_->rect().center());
+        emit largeWindowMade(largeWindow_);
     }
     largeWindow_->setDrawing(drawing_);
     largeWindow_->show();

@@ -36,8 +36,13 @@ public:
     [[nodiscard]] const QString& problem() const { return problem_; }
     [[nodiscard]] QString caption() const;
     [[nodiscard]] PreviewWindow* largeWindow() const;
+    // Opens the large window over the main window, made the first time.
+    void openLargeWindow();
     // Where the drawing lands in the widget: the fitted view of its extent.
     [[nodiscard]] DrawingView fittedView() const;
+
+signals:
+    void largeWindowMade(tessaro::gui::PreviewWindow* window);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/assembly_page.h"
 #include "gui/drawing_canvas.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_words.h"
@@ -41,9 +43,18 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     bar->addWidget(extent_);
     bar->addStretch();
     bar->addWidget(cursor_);
+    drawingPage_ = new QWidget(this);
+    auto* drawing = new QVBoxLayout(drawingPage_);
+    drawing->setContentsMargins(0, 0, 0, 0);
+    drawing->addLayout(bar);
+    drawing->addWidget(canvas_, 1);
+    assembly_ = new AssemblyPage(this);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("PreviewPages");
+    pages_->addTab(drawingPage_, QString());
+    pages_->addTab(assembly_, QString());
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
-    layout->addWidget(canvas_, 1);
+    layout->addWidget(pages_);
 
     connect(fit_, &QPushButton::clicked, canvas_, &DrawingCanvas::fit);
     connect(canvas_, &DrawingCanvas::cursorMoved, this, &PreviewWindow::showCursor);
@@ -54,6 +65,9 @@ void PreviewWindow::setEnglish(bool english) {
     english_ = english;
     const PreviewWords& words = previewWords(english);
     setWindowTitle(words.title);
+    pages_->setTabText(pages_->indexOf(drawingPage_), words.drawingPage);
+    pages_->setTabText(pages_->indexOf(assembly_), words.assemblyPage);
+    assembly_->setEnglish(english);
     fit_->setText(words.fit);
     fit_->setToolTip(words.fitHint);
     extent_->setText(extentText(canvas_->drawing().extent(), english));
@@ -63,6 +77,8 @@ void PreviewWindow::setDrawing(std::shared_ptr<const EpsDrawing> drawing) {
     extent_->setText(extentText(drawing->extent(), english_));
     canvas_->setDrawing(std::move(drawing));
 }
+
+void PreviewWindow::showAssemblyPage() { pages_->setCurrentWidget(assembly_); }
 
 void PreviewWindow::showCursor(DrawingPoint millimetres) { cursor_->setText(positionText(millimetres, english_)); }
 

@@ -7,13 +7,15 @@
 
 class QLabel;
 class QPushButton;
+class QTabWidget;
 
 namespace tessaro::gui {
 
+class AssemblyPage;
 class DrawingCanvas;
 
-// The large preview: the drawing to zoom and pan, a button that fits it again, its
-// extent and the cursor position in millimetres.
+// The large preview, on two pages: the drawing to zoom and pan, a button that fits it
+// again, its extent and the cursor position in millimetres; and the assembled box in 3D.
 class PreviewWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -22,10 +24,15 @@ public:
     void setDrawing(std::shared_ptr<const EpsDrawing> drawing);
     void setEnglish(bool english);
     [[nodiscard]] DrawingCanvas* canvas() const { return canvas_; }
+    [[nodiscard]] AssemblyPage* assemblyPage() const { return assembly_; }
+    void showAssemblyPage();
 
 private:
     void showCursor(DrawingPoint millimetres);
 
+    QTabWidget* pages_ = nullptr;
+    QWidget* drawingPage_ = nullptr;
+    AssemblyPage* assembly_ = nullptr;
     DrawingCanvas* canvas_ = nullptr;
     QPushButton* fit_ = nullptr;
     QLabel* extent_ = nullptr;

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QTimer>
+#include <functional>
+#include <optional>
+#include <utility>
+
+namespace tessaro::gui {
+
+// Work that follows the user's edits without making the window wait. Each change
+// restarts a short timer; when it runs out, `start` runs on the GUI thread, copies what
+// the work needs and hands back the future of the work it started on a worker thread
+// (none: nothing to do now). One run at a time: changes made while one runs make its
+// result stale, so it is dropped and one new run starts from what is there then. Only a
+// current result reaches `show`, on the GUI thread.
+template <class Result>
+class SettledWork final {
+public:
+    using Start = std::function<std::optional<QFuture<Result>>()>;
+    using Show = std::function<void(const Result&)>;
+
+    SettledWork(Start start, Show show) : start_(std::move(start)), show_(std::move(show)) {
+        timer_.setSingleShot(true);
+        timer_.setInterval(kSettleMilliseconds);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { run(); });
+        QObject::connect(&watcher_, &QFutureWatcher<Result>::finished, &watcher_, [this] { finished(); });
+    }
+    SettledWork(const SettledWork&) = delete;
+    SettledWork& operator=(const SettledWork&) = delete;
+    ~SettledWork() { watcher_.waitForFinished(); }
+
+    void schedule() { timer_.start(); }
+    // Whether a run is waiting or running; tests wait for it to settle.
+    [[nodiscard]] bool busy() const { return timer_.isActive() || running_; }
+
+private:
+    // Long enough to gather the edits of one gesture, short enough to feel immediate.
+    static constexpr int kSettleMilliseconds = 80;
+
+    void run() {
+        if (running_) {
+            pending_ = true;
+            return;
+        }
+        pending_ = false;
+        if (std::optional<QFuture<Result>> future = start_()) {
+            running_ = true;
+            watcher_.setFuture(*future);
+        }
+    }
+
+    void finished() {
+        running_ = false;
+        if (pending_) {
+            run();
+            return;
+        }
+        // A change came in while it ran: the timer's run shows it, this result is stale.
+        if (!timer_.isActive()) {
+            show_(watcher_.result());
+        }
+    }
+
+    Start start_;
+    Show show_;
+    QTimer timer_;
+    QFutureWatcher<Result> watcher_;
+    bool running_ = false;  // until its result is handled, which comes after the future finished
+    bool pending_ = false;
+};
+
+}  // namespace tessaro::gui
