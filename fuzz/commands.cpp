@@ -5,7 +5,7 @@
 //   feet-1 feet-2 open-last closed-last);
 //   then TABLE.KEY=TEXT lines, as --set takes them.
 // Only the program's errors may stop a command or the writing of its EPS, DXF and SVG.
-// A whole box is also assembled, its joints measured and its overlaps found.
+// A whole box is also assembled, written as STL, its joints measured and its overlaps found.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +19,7 @@
 #include "app/table_keys.h"
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
+#include "assembly/stl_writer.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
 #include "templates/spiral.h"
@@ -114,7 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         completes([&] { (void)templateBytes(wb, type); });
     }
     if (assembles(*command)) {
-        completes([&] { measureTheFit(assembledTemplate(wb, *command)); });
+        completes([&] {
+            const BoxAssembly assembly = assembledTemplate(wb, *command);
+            fuzz::expect(stlBytes(assembly).size() % 50 == 84 % 50, "the STL holds whole triangles");
+            measureTheFit(assembly);
+        });
     }
     return 0;
 }
