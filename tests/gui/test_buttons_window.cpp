@@ -26,19 +26,16 @@ QWidget* tabPage(MainWindow& form, TemplateTab tab) { return form.findChild<QWid
 class ButtonsWindowTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
+    testing::FakeWindowPorts fakes;
 
 private slots:
     void init() {
-        dialog = {};
-        messages = {};
+        fakes.dialog = {};
+        fakes.messages = {};
     }
 
     void everyButtonHasItsTabPlaceCaptionAndHint() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         QSet<QString> names;
         for (const TemplateCommand& command : templateCommands()) {
             for (const TemplateButton& entry : command.buttons) {
@@ -68,7 +65,7 @@ private slots:
 
     // A tab page shows no hint of its own: the box and spiral tabs carry theirs on the tab.
     void tabPagesHaveNoTooltip() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         for (int i = 0; i < tabs->count(); ++i) {
             QVERIFY2(tabs->widget(i)->toolTip().isEmpty(), qPrintable(tabs->widget(i)->objectName()));
@@ -82,22 +79,22 @@ private slots:
     // command's file name and saves what the command makes, byte for byte.
     void everyButtonRunsItsCommand() {
         QTemporaryDir dir;
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         for (const TemplateCommand& command : templateCommands()) {
             for (const TemplateButton& entry : command.buttons) {
                 const QString name = text(entry.objectName);
-                dialog = {};
-                messages = {};
+                fakes.dialog = {};
+                fakes.messages = {};
                 const QString path = dir.filePath(name + ".dxf");
-                dialog.answer = SaveChoice{path.toStdString(), FileType::Dxf};
+                fakes.dialog.answer = SaveChoice{path.toStdString(), FileType::Dxf};
                 tabs->setCurrentWidget(tabPage(form, command.tab));
                 QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton);
-                QVERIFY2(messages.errors.empty(), qPrintable(name));
+                QVERIFY2(fakes.messages.errors.empty(), qPrintable(name));
                 QCOMPARE(form.workbench().templateLabel, std::string(command.label));
-                QCOMPARE(dialog.offered, std::vector<std::string>{command.proposedName(form.workbench())});
+                QCOMPARE(fakes.dialog.offered, std::vector<std::string>{command.proposedName(form.workbench())});
 
-                Workbench fresh(clock, messages);
+                Workbench fresh(fakes.clock, fakes.messages);
                 fresh.lastPolylineClosed = form.workbench().lastPolylineClosed;
                 command.run(fresh);
                 QFile saved(path);
@@ -108,15 +105,15 @@ private slots:
     }
 
     void rearRunsTheFrontPanelCommand() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         QTest::mouseClick(form.findChild<QPushButton*>("foldingRearButton"), Qt::LeftButton);
-        QCOMPARE(dialog.offered, std::vector<std::string>{"5mm 200x100x110 facade"});
+        QCOMPARE(fakes.dialog.offered, std::vector<std::string>{"5mm 200x100x110 facade"});
         QCOMPARE(form.workbench().templateLabel, std::string("facade"));
     }
 
     // Showing a template tab flags the last outline as its rule says, whatever it was before.
     void everyTabFlagsTheLastOutlineByItsRule() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         for (const TabRule& rule : templateTabs()) {
             for (const TemplateTab before : {TemplateTab::FoldingBox, TemplateTab::Spiral}) {

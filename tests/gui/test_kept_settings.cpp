@@ -26,10 +26,7 @@ bool checked(const MainWindow& form, const char* name) { return form.findChild<Q
 class KeptSettingsTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
+    testing::FakeWindowPorts fakes;
 
 private slots:
     void init() { testing::scratchSettings.clear(); }
@@ -43,7 +40,7 @@ private slots:
     void switchesAndFeetSurviveANewWindow() {
         QMap<QString, bool> turned;
         {
-            MainWindow form({dialog, messages, clock, folders});
+            MainWindow form(fakes.ports());
             for (const char* name : kKeptSwitches) {
                 form.findChild<QCheckBox*>(name)->click();
                 turned[name] = checked(form, name);
@@ -51,7 +48,7 @@ private slots:
             form.findChild<QRadioButton*>("feet1")->click();
             form.close();
         }
-        MainWindow next({dialog, messages, clock, folders});
+        MainWindow next(fakes.ports());
         for (const char* name : kKeptSwitches) {
             QCOMPARE(checked(next, name), turned[name]);
         }
@@ -71,10 +68,10 @@ private slots:
     // A window closed without changes keeps the defaults; a kept value that is no choice
     // leaves the default.
     void unreadableSettingsLeaveTheDefaults() {
-        const Options defaults = MainWindow({dialog, messages, clock, folders}).workbench().options;
+        const Options defaults = MainWindow(fakes.ports()).workbench().options;
         for (const QVariant& feet : {QVariant(7), QVariant(-1), QVariant("two")}) {
             QSettings().setValue("switches/feet", feet);
-            MainWindow form({dialog, messages, clock, folders});
+            MainWindow form(fakes.ports());
             QCOMPARE(form.workbench().options.feet, defaults.feet);
         }
     }
@@ -83,14 +80,14 @@ private slots:
     void thePlaceSurvivesANewWindow() {
         QRect closedAt;
         {
-            MainWindow form({dialog, messages, clock, folders});
+            MainWindow form(fakes.ports());
             QVERIFY(!restorePlace(form));
             form.move(23, 17);
             form.show();
             closedAt = form.geometry();
             form.close();
         }
-        MainWindow next({dialog, messages, clock, folders});
+        MainWindow next(fakes.ports());
         QVERIFY(restorePlace(next));
         next.show();
         // The offscreen platform's made-up window frame may shift the place by a pixel.

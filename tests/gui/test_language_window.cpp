@@ -19,16 +19,13 @@ using namespace tessaro::gui;
 class LanguageWindowTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    std::unique_ptr<testing::FakeFolders> folders;
+    std::unique_ptr<testing::FakeWindowPorts> fakes;
 
     QString programFile(const char* name) const {
-        return QString::fromStdString((folders->programFolder() / name).string());
+        return QString::fromStdString((fakes->folders.programFolder() / name).string());
     }
     QString workingFile(const char* name) const {
-        return QString::fromStdString((folders->workingFolder() / name).string());
+        return QString::fromStdString((fakes->folders.workingFolder() / name).string());
     }
     static QString text(const MainWindow& form, const char* button) {
         return form.findChild<QPushButton*>(button)->text();
@@ -40,13 +37,11 @@ class LanguageWindowTest : public QObject {
 
 private slots:
     void init() {
-        dialog = {};
-        messages = {};
-        folders = std::make_unique<testing::FakeFolders>();
+        fakes = std::make_unique<testing::FakeWindowPorts>();
     }
 
     void englishSwitchesAtOnceAndLeavesTheTransformerRussian() {
-        MainWindow form({dialog, messages, clock, *folders});
+        MainWindow form(fakes->ports());
         QTest::mouseClick(form.findChild<QPushButton*>("englishButton"), Qt::LeftButton);
         QCOMPARE(tabText(form, "foldingBoxTab"), QString("Folding box"));
         QCOMPARE(tabText(form, "simpleBoxTab"), QString("Simple box"));
@@ -82,7 +77,7 @@ private slots:
 
     void closingWritesTheTablesNextToTheProgramAndTheNextStartIsEnglish() {
         {
-            MainWindow form({dialog, messages, clock, *folders});
+            MainWindow form(fakes->ports());
             QTest::mouseClick(form.findChild<QPushButton*>("englishButton"), Qt::LeftButton);
             form.workbench().bobbinTable.setCell(1, 2, "31");
             form.close();
@@ -91,25 +86,25 @@ private slots:
             QVERIFY2(QFile::exists(programFile(name)), name);
             QVERIFY(QFile::copy(programFile(name), workingFile(name)));
         }
-        MainWindow next({dialog, messages, clock, *folders});
+        MainWindow next(fakes->ports());
         QCOMPARE(text(next, "foldingFrontButton"), QString("Front"));
         QCOMPARE(next.workbench().boxTable.cell(1, 0), std::string("Value"));
         QCOMPARE(next.workbench().spiralTable.cell(0, 0), std::string("Parametr"));
         QCOMPARE(next.workbench().bobbinTable.text(2), std::string("31"));
-        QVERIFY(messages.errors.empty());
+        QVERIFY(fakes->messages.errors.empty());
     }
 
     // Russian after English asks for a restart and loses nothing: the tables turn Russian at
     // once, the close saves every value, and the next start is Russian with them.
     void russianAfterEnglishKeepsEveryValueAcrossARestart() {
         {
-            MainWindow form({dialog, messages, clock, *folders});
+            MainWindow form(fakes->ports());
             QTest::mouseClick(form.findChild<QPushButton*>("englishButton"), Qt::LeftButton);
             form.workbench().boxTable.setCell(1, 2, "150");
             form.workbench().tabSlotTable.setCell(1, 2, "12");
             form.workbench().bobbinTable.setCell(1, 2, "31");
             QTest::mouseClick(form.findChild<QPushButton*>("russianButton"), Qt::LeftButton);
-            QCOMPARE(messages.shown, std::vector<std::string>{"Перезапустите программу!"});
+            QCOMPARE(fakes->messages.shown, std::vector<std::string>{"Перезапустите программу!"});
             QCOMPARE(text(form, "foldingFrontButton"), QString("Front"));  // English until the restart
             auto* grid = form.findChild<QTableView*>("boxTable")->model();
             QCOMPARE(grid->data(grid->index(2, 0)).toString(), QString("Ширина между стенками"));
@@ -119,13 +114,13 @@ private slots:
         for (const char* name : {"ParamGrid.txt", "ParamZub.txt", "TransGrid.txt"}) {
             QVERIFY2(QFile::copy(programFile(name), workingFile(name)), name);
         }
-        MainWindow next({dialog, messages, clock, *folders});
+        MainWindow next(fakes->ports());
         QCOMPARE(text(next, "foldingFrontButton"), QString("Фасад"));
         QCOMPARE(tabText(next, "foldingBoxTab"), QString("Разборный корпус"));
         QCOMPARE(next.workbench().boxTable.text(2), std::string("150"));
         QCOMPARE(next.workbench().tabSlotTable.text(2), std::string("12"));
         QCOMPARE(next.workbench().bobbinTable.text(2), std::string("31"));
-        QVERIFY(messages.errors.empty());
+        QVERIFY(fakes->messages.errors.empty());
     }
 
     void aLargerMainTableIsShownWhole() {
@@ -135,15 +130,15 @@ private slots:
             file.write(QString("c%1\tv%1\t\r\n").arg(row).toLatin1());
         }
         file.close();
-        MainWindow form({dialog, messages, clock, *folders});
+        MainWindow form(fakes->ports());
         QCOMPARE(form.findChild<QTableView*>("boxTable")->model()->rowCount(), 12);
     }
 
     void aTableFileThatCannotBeOpenedIsReportedAndTheWindowOpens() {
         QVERIFY(QDir().mkpath(workingFile("ParamGrid.txt")));
-        MainWindow form({dialog, messages, clock, *folders});
-        QCOMPARE(messages.errors.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(messages.errors[0]).startsWith("Cannot open file \""));
+        MainWindow form(fakes->ports());
+        QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(fakes->messages.errors[0]).startsWith("Cannot open file \""));
         QCOMPARE(text(form, "foldingFrontButton"), QString("Фасад"));
     }
 };

@@ -19,10 +19,7 @@ using namespace tessaro::gui;
 class PicturesWindowTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
+    testing::FakeWindowPorts fakes;
 
     static bool shown(MainWindow& form, const char* picture) {
         auto* label = form.findChild<QLabel*>(picture);
@@ -42,7 +39,7 @@ class PicturesWindowTest : public QObject {
 private slots:
     void everyPictureIsDrawnAtItsSize() {
         QCOMPARE(pictureTable().size(), std::size_t{15});
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         for (const PictureInfo& info : pictureTable()) {
             const QString name = QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size()));
             const QPixmap pixmap = picture(info.name);
@@ -80,7 +77,7 @@ private slots:
     // The radios stand right to left; the third of the feet picture under each radio is the
     // side panel drawn with that radio's choice, and the three choices look different.
     void eachFeetPictureStandsUnderItsRadio() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.show();
         auto* label = form.findChild<QLabel*>("feetPicture");
         const QImage whole = label->pixmap().toImage();
@@ -102,7 +99,7 @@ private slots:
     }
 
     void atStartThePicturesFollowTheDefaultSwitches() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         for (const char* on : {"foldingSquareCornersPicture", "jumperPicture", "simpleSquareCornersPicture", "tabSlotSquareCornersPicture", "foldingBoxPicture", "feetPicture", "screwNutPicture"}) {
             QVERIFY2(shown(form, on), on);
         }
@@ -112,7 +109,7 @@ private slots:
     }
 
     void reliefOnTheSimpleTabShowsReliefOnBothBoxTabs() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("simpleBoxTab"));
         form.findChild<QCheckBox*>("simpleCornerRelief")->click();
         QVERIFY(form.findChild<QCheckBox*>("cornerRelief")->isChecked());
@@ -122,7 +119,7 @@ private slots:
     }
 
     void theJumperAndTabSlotSwitchesSwapTheirPictures() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.findChild<QCheckBox*>("supportJumper")->click();
         QVERIFY(!form.workbench().options.supportJumper);
         QVERIFY(shown(form, "noJumperPicture") && !shown(form, "jumperPicture"));

@@ -17,10 +17,7 @@ using namespace tessaro::gui;
 class SpiralWindowTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
+    testing::FakeWindowPorts fakes;
 
     static QByteArray readFile(const QString& path) {
         QFile file(path);
@@ -30,12 +27,12 @@ class SpiralWindowTest : public QObject {
 
 private slots:
     void init() {
-        dialog = {};
-        messages = {};
+        fakes.dialog = {};
+        fakes.messages = {};
     }
 
     void windowHasItsTablesAndTabs() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         QCOMPARE(form.size(), QSize(1317, 605));
         for (const char* grid : {"boxTable", "screwTable", "tabSlotTable", "spiralTable", "bobbinTable"}) {
             QVERIFY2(form.findChild<QTableView*>(grid), grid);
@@ -55,7 +52,7 @@ private slots:
 
     // The tables, buttons and radios inside a frame stand within it, clear of its title and lines.
     void controlsStandInsideTheirFrames() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         form.show();
         int framed = 0;
@@ -77,12 +74,12 @@ private slots:
 
     void spiralButtonSavesTheChosenType() {
         QTemporaryDir dir;
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
-        dialog.answer = SaveChoice{dir.filePath("s.dxf").toStdString(), FileType::Dxf};
+        fakes.dialog.answer = SaveChoice{dir.filePath("s.dxf").toStdString(), FileType::Dxf};
         QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
 
-        QCOMPARE(dialog.offered, std::vector<std::string>{"spiral R10mm Fi15 step5 rev8"});
+        QCOMPARE(fakes.dialog.offered, std::vector<std::string>{"spiral R10mm Fi15 step5 rev8"});
         const QByteArray dxf = readFile(dir.filePath("s.dxf"));
         QVERIFY(dxf.startsWith("  0\r\nSECTION\r\n"));
         QCOMPARE(dxf.count("VERTEX\r\n"), 195);
@@ -91,23 +88,23 @@ private slots:
         QCOMPARE(form.findChild<QListView*>("epsDocument")->model()->rowCount(), 213);
         QCOMPARE(form.findChild<QListView*>("dxfDocument")->model()->rowCount(), 55 + 10 + 195 * 8 + 5);
 
-        dialog.answer = SaveChoice{dir.filePath("s.eps").toStdString(), FileType::Eps};
+        fakes.dialog.answer = SaveChoice{dir.filePath("s.eps").toStdString(), FileType::Eps};
         QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
         QVERIFY(readFile(dir.filePath("s.eps")).startsWith("%!PS-Adobe-3.0 EPSF-3.0\r\n"));
-        QVERIFY(messages.errors.empty());
+        QVERIFY(fakes.messages.errors.empty());
     }
 
     void badCellShowsTheErrorBoxAndNoDialog() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* grid = form.findChild<QTableView*>("spiralTable");
         grid->model()->setData(grid->model()->index(2, 1), "15,5");
         QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
-        QCOMPARE(messages.errors, std::vector<std::string>{"'15,5' is not a valid floating point value."});
-        QVERIFY(dialog.offered.empty());
+        QCOMPARE(fakes.messages.errors, std::vector<std::string>{"'15,5' is not a valid floating point value."});
+        QVERIFY(fakes.dialog.offered.empty());
     }
 
     void captionCellsAreFixed() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* model = form.findChild<QTableView*>("boxTable")->model();
         QVERIFY(!model->setData(model->index(1, 0), "changed"));
         QVERIFY(!model->setData(model->index(0, 1), "changed"));
@@ -116,7 +113,7 @@ private slots:
     }
 
     void tabsSetTheClosingFlag() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
         QVERIFY(!form.workbench().lastPolylineClosed);
@@ -131,7 +128,7 @@ private slots:
     }
 
     void reliefSwitchesStayInStep() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         form.findChild<QCheckBox*>("simpleCornerRelief")->setChecked(true);
         QVERIFY(form.findChild<QCheckBox*>("cornerRelief")->isChecked());

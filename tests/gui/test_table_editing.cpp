@@ -62,22 +62,19 @@ QTableView* startTyping(MainWindow& form, const Grid& grid, int row, const QStri
 class TableEditingTest : public QObject {
     Q_OBJECT
 
-    testing::FakeSaveDialog dialog;
-    testing::FakeMessageBox messages;
-    testing::FakeClock clock;
-    testing::FakeFolders folders;
+    testing::FakeWindowPorts fakes;
 
 private slots:
     void init() {
-        dialog = {};
-        messages = {};
+        fakes.dialog = {};
+        fakes.messages = {};
     }
 
     // A click on a selected cell and typing at once must not let the view search for a
     // row starting with the typed digit: the first value row's first character is
     // typed into the last row of every table.
     void fastTypingLandsInTheChosenCell() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         for (const Grid& grid : kGrids) {
@@ -117,7 +114,7 @@ private slots:
     // Enter keeps the value and goes to the next value row; Tab and Shift+Tab go from value
     // to value past the caption column, the editor open, round from the last row to the first.
     void enterAndTabGoFromValueToValue() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTableView* view = startTyping(form, kGrids[0], 1, "4");
@@ -154,11 +151,11 @@ private slots:
     // One history for the five tables: Ctrl+Z undoes the edits from the last, wherever the
     // focus is, and Ctrl+Shift+Z does them again. The tables loaded at start are no edit.
     void undoAndRedoSpanTheFiveTables() {
-        QFile file(QString::fromStdString((folders.workingFolder() / kMainTableFile).string()));
+        QFile file(QString::fromStdString((fakes.folders.workingFolder() / kMainTableFile).string()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Header\tV\t\r\nThickness\t6\t\r\n");
         file.close();
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         QVERIFY(file.remove());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -193,34 +190,34 @@ private slots:
 
     // The value typed last is saved even when the window closes with its editor open.
     void closingSavesTheValueStillBeingEdited() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         startTyping(form, kGrids[0], 2, "250");
         form.close();
-        QVERIFY(messages.errors.empty());
+        QVERIFY(fakes.messages.errors.empty());
         ParamTable saved = defaultMainTable();
-        loadTableFile(saved, folders.programFolder() / kMainTableFile);
+        loadTableFile(saved, fakes.folders.programFolder() / kMainTableFile);
         QCOMPARE(QString::fromStdString(saved.text(2)), QString("250"));
     }
 
     // A template button that does not take the focus (activated by the keyboard) still
     // reads the value in the open editor.
     void templateButtonReadsTheValueStillBeingEdited() {
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form(fakes.ports());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         startTyping(form, kGrids[3], 4, "12");
         form.findChild<QPushButton*>("spiralButton")->click();
-        QCOMPARE(dialog.offered.size(), std::size_t{1});
-        QVERIFY2(QString::fromStdString(dialog.offered[0]).endsWith(" rev12"), dialog.offered[0].c_str());
+        QCOMPARE(fakes.dialog.offered.size(), std::size_t{1});
+        QVERIFY2(QString::fromStdString(fakes.dialog.offered[0]).endsWith(" rev12"), fakes.dialog.offered[0].c_str());
         QCOMPARE(QString::fromStdString(form.workbench().spiralTable.text(4)), QString("12"));
     }
 
     // Destroying the window with an editor open in any table touches no table that is gone.
     void destroyingTheWindowWithAnOpenEditor() {
         for (const Grid& grid : kGrids) {
-            auto* form = new MainWindow({dialog, messages, clock, folders});
+            auto* form = new MainWindow(fakes.ports());
             form->show();
             QVERIFY(QTest::qWaitForWindowActive(form));
             QTableView* view = startTyping(*form, grid, 1, "7");
