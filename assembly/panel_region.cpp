@@ -1,17 +1,13 @@
 #include "assembly/panel_region.h"
 
-#include <polyclipping/clipper.hpp>
-
-#include <algorithm>
 #include <cmath>
 
+#include "assembly/region_units.h"
 #include "output/drawing_error.h"
 
 namespace tessaro {
 namespace {
 
-// Clipper works in integers: a millionth of a millimetre keeps the six decimals drawn.
-constexpr double kUnitsPerMillimetre = 1e6;
 // A kilometre: past any machine, and far inside Clipper's integer range.
 constexpr double kLargestCoordinate = 1e6;
 
@@ -24,7 +20,7 @@ ClipperLib::Path clipperPath(const DrawnOutline& outline, DrawingPoint origin) {
         if (!(std::abs(x) <= kLargestCoordinate && std::abs(y) <= kLargestCoordinate)) {
             throw DrawingError("The box is too large to assemble: its parts reach beyond a kilometre");
         }
-        path.push_back({std::llround(x * kUnitsPerMillimetre), std::llround(y * kUnitsPerMillimetre)});
+        path.push_back(regionUnitsOf({x, y}));
     }
     return path;
 }
@@ -43,14 +39,7 @@ ClipperLib::Paths materialOfPiece(const RigidPart& piece, DrawingPoint origin) {
 
 void collectContours(const ClipperLib::PolyNode& node, PanelRegion& region) {
     for (const ClipperLib::PolyNode* child : node.Childs) {
-        RegionContour contour;
-        contour.hole = child->IsHole();
-        contour.points.reserve(child->Contour.size());
-        for (const ClipperLib::IntPoint& p : child->Contour) {
-            contour.points.push_back({static_cast<double>(p.X) / kUnitsPerMillimetre,
-                                      static_cast<double>(p.Y) / kUnitsPerMillimetre});
-        }
-        region.contours.push_back(std::move(contour));
+        region.contours.push_back(contourOf(child->Contour, child->IsHole()));
         collectContours(*child, region);
     }
 }
@@ -77,13 +66,6 @@ PanelRegion materialOf(const std::vector<RigidPart>& pieces, DrawingPoint origin
     clipper.Execute(ClipperLib::ctUnion, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
     PanelRegion region;
     collectContours(tree, region);
-    // Clipper's outer boundaries run counterclockwise with Y up and its holes clockwise:
-    // the material on the left of both.
-    for (RegionContour& contour : region.contours) {
-        if ((signedArea(contour.points) < 0) != contour.hole) {
-            std::reverse(contour.points.begin(), contour.points.end());
-        }
-    }
     return region;
 }
 
@@ -96,23 +78,13 @@ double areaOf(const PanelRegion& region) {
 }
 
 bool holdsMaterial(const PanelRegion& region, DrawingPoint p) {
-    // Winding number over every contour: outer boundaries count +1 round the point,
-    // holes -1.
-    int winding = 0;
+    // The contours neither cross nor overlap, so the material is where an odd number of
+    // them hold the point.
+    bool inside = false;
     for (const RegionContour& contour : region.contours) {
-        const auto& pts = contour.points;
-        for (std::size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
-            const DrawingPoint a = pts[j];
-            const DrawingPoint b = pts[i];
-            const double side = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
-            if (a.y <= p.y && b.y > p.y && side > 0) {
-                ++winding;
-            } else if (a.y > p.y && b.y <= p.y && side < 0) {
-                --winding;
-            }
-        }
+        inside = inside != holdsPoint(contour.points, p);
     }
-    return winding > 0;
+    return inside;
 }
 
 }  // namespace tessaro

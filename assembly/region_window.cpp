@@ -1,46 +1,24 @@
 #include "assembly/region_window.h"
 
-#include <polyclipping/clipper.hpp>
-
 #include <algorithm>
-#include <cmath>
 
 #include "assembly/panel_geometry.h"
+#include "assembly/region_units.h"
 
 namespace tessaro {
 namespace {
-
-// As the region itself was cut: millionths of a millimetre.
-constexpr double kUnitsPerMillimetre = 1e6;
-
-ClipperLib::IntPoint unitsOf(DrawingPoint p) {
-    return {std::llround(p.x * kUnitsPerMillimetre), std::llround(p.y * kUnitsPerMillimetre)};
-}
-
-// With the material on the left: outer boundaries counterclockwise, holes clockwise.
-RegionContour contourOf(ClipperLib::Path path, bool hole) {
-    if (ClipperLib::Orientation(path) == hole) {
-        ClipperLib::ReversePath(path);
-    }
-    RegionContour contour{{}, hole};
-    for (const ClipperLib::IntPoint& p : path) {
-        contour.points.push_back({static_cast<double>(p.X) / kUnitsPerMillimetre,
-                                  static_cast<double>(p.Y) / kUnitsPerMillimetre});
-    }
-    return contour;
-}
 
 ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
     ClipperLib::Clipper clipper;
     for (const RegionContour& contour : region.contours) {
         ClipperLib::Path path;
         for (const DrawingPoint p : contour.points) {
-            path.push_back(unitsOf(p));
+            path.push_back(regionUnitsOf(p));
         }
         clipper.AddPath(path, ClipperLib::ptSubject, true);
     }
-    const ClipperLib::Path rectangle{unitsOf({window.minX, window.minY}), unitsOf({window.maxX, window.minY}),
-                                     unitsOf({window.maxX, window.maxY}), unitsOf({window.minX, window.maxY})};
+    const ClipperLib::Path rectangle{regionUnitsOf({window.minX, window.minY}), regionUnitsOf({window.maxX, window.minY}),
+                                     regionUnitsOf({window.maxX, window.maxY}), regionUnitsOf({window.minX, window.maxY})};
     clipper.AddPath(rectangle, ClipperLib::ptClip, true);
     ClipperLib::Paths within;
     // Holes run against their outline, so the material is where the winding is not zero.
