@@ -105,7 +105,7 @@ void showTab(Workbench& wb, TemplateTab tab) {
     }
 }
 
-std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog) {
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog) {
     command.run(wb);
     auto choice = dialog.ask(command.proposedName(wb));
     if (choice) {

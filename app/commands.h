@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "box/panel_places.h"
 #include "box/panel_sizes.h"
 #include "app/template_commands.h"
@@ -68,6 +68,6 @@ void showTab(Workbench& wb, TemplateTab tab);
 
 // The whole road of a button: draw, propose the name, ask for a file, save it.
 // Returns the file and type written; nothing when the user cancelled.
-std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog);
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog);
 
 }  // namespace tessaro

@@ -82,7 +82,7 @@ std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path
     return names;
 }
 
-std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog,
+std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
                                            const SheetChoice& choice) {
     command.run(wb);
     const SheetLayout layout = sheetLayout(wb, command.tab, choice);

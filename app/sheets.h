@@ -8,7 +8,7 @@
 
 #include "app/commands.h"
 #include "app/file_type.h"
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
 
@@ -62,7 +62,7 @@ struct SavedSheets {
 // A button's road with a sheet: draw, nest into wb.sheetDocuments, ask for a file, save
 // one file per sheet. A part that fits no sheet is refused before the dialog asks;
 // nothing when the user cancelled.
-std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SaveDialog& dialog,
+std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
                                            const SheetChoice& choice);
 
 // The sheets left to right, each framed by the sheet's rectangle, as one EPS body: what

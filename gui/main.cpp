@@ -59,10 +59,10 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Tessaro");
     QApplication::setApplicationName("Tessaro");
     tessaro::SystemClock clock;
-    tessaro::gui::QtSaveDialog saveDialog(nullptr, QString::fromUtf8(tessaro::gui::kSaveFileTypes), 2);
+    tessaro::gui::QtSavePrompt savePrompt(nullptr, QString::fromUtf8(tessaro::gui::kSaveFileTypes), 2);
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
-    tessaro::gui::MainWindow form({saveDialog, messages, clock, folders});
+    tessaro::gui::MainWindow form({savePrompt, messages, clock, folders});
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 3 && arguments[1] == "--screenshot") {
         return screenshot(form, arguments[2], arguments.value(3));

@@ -28,7 +28,7 @@
 #include "gui/param_table_view.h"
 #include "gui/pictures.h"
 #include "gui/preview_widget.h"
-#include "gui/previewing_save_dialog.h"
+#include "gui/previewing_save_prompt.h"
 #include "gui/save_report.h"
 #include "gui/sheet_group.h"
 #include "model/about.h"
@@ -264,7 +264,7 @@ void MainWindow::buildLeftColumn() {
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
-    previewingDialog_ = std::make_unique<PreviewingSaveDialog>(ports_.saveDialog,
+    previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt,
                                                                [this] { showTemplateBeingSaved(); });
 }
 

@@ -8,7 +8,7 @@
 
 #include "app/commands.h"
 #include "app/folders.h"
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "app/table_files.h"
 #include "model/ports.h"
 #include "model/workbench.h"
@@ -29,13 +29,13 @@ namespace tessaro::gui {
 class LineListModel;
 class LivePreview;
 class PreviewWidget;
-class PreviewingSaveDialog;
+class PreviewingSavePrompt;
 class SheetGroup;
 class ParamTableModel;
 
 // The platform pieces the window talks to; tests pass doubles.
 struct WindowPorts {
-    SaveDialog& saveDialog;
+    SavePrompt& savePrompt;
     MessageBox& messages;
     const Clock& clock;
     const Folders& folders;
@@ -149,7 +149,7 @@ private:
     LivePreview* livePreview_ = nullptr;
     QLabel* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
-    std::unique_ptr<PreviewingSaveDialog> previewingDialog_;
+    std::unique_ptr<PreviewingSavePrompt> previewingDialog_;
 };
 
 }  // namespace tessaro::gui

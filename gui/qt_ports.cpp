@@ -37,7 +37,7 @@ bool confirmReplacing(QWidget* parent, const QString& path) {
 
 }  // namespace
 
-QtSaveDialog::QtSaveDialog(QWidget* parent, const QString& filter, int presetType)
+QtSavePrompt::QtSavePrompt(QWidget* parent, const QString& filter, int presetType)
     : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QDir::homePath()) {
     const QStringList parts = filter.split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -48,7 +48,7 @@ QtSaveDialog::QtSaveDialog(QWidget* parent, const QString& filter, int presetTyp
 }
 
 // Names hold dots of their own ("spiral R10.0mm …"), so only one of our extensions counts.
-std::optional<SaveChoice> QtSaveDialog::choiceFor(const QString& path, const QString& nameFilter) const {
+std::optional<SaveChoice> QtSavePrompt::choiceFor(const QString& path, const QString& nameFilter) const {
     if (const auto typed = typeOfExtension(QFileInfo(path).suffix())) {
         return SaveChoice{path.toStdString(), *typed};
     }
@@ -63,7 +63,7 @@ std::optional<SaveChoice> QtSaveDialog::choiceFor(const QString& path, const QSt
 
 // Qt's own overwrite question is off: it would ask about the name before the extension
 // is added. "No" opens the dialog again, as Qt's question does.
-std::optional<SaveChoice> QtSaveDialog::ask(const std::string& proposedName) {
+std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
     QString name = QString::fromStdString(proposedName);
     for (;;) {
         QFileDialog dialog(parent_);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/folders.h"
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "model/ports.h"
 
 class QWidget;
@@ -20,11 +20,11 @@ inline constexpr char kSaveFileTypes[] = "EPS|*.eps|DXF R12|*.dxf|SVG|*.svg";
 // extensions is saved as that type; any other name gets the chosen filter's extension.
 // Replacing an existing file is asked about that final name. The type saved last is
 // the preset of the next command.
-class QtSaveDialog final : public SaveDialog {
+class QtSavePrompt final : public SavePrompt {
 public:
     // filter: "description|pattern|description|pattern…"; presetType: the filter shown
     // first, counted from 1.
-    QtSaveDialog(QWidget* parent, const QString& filter, int presetType);
+    QtSavePrompt(QWidget* parent, const QString& filter, int presetType);
     std::optional<SaveChoice> ask(const std::string& proposedName) override;
 
 private:

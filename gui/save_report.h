@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "app/sheets.h"
 #include "output/eps_reader.h"
 

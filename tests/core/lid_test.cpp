@@ -173,7 +173,7 @@ TEST(Lid, HolesForScrewsReadOnlyTheScrewDiameter) {
     EXPECT_EQ(bad.wb.epsDocument.size(), 5U) << "the first slot stands, the hole wrote nothing";
 }
 
-TEST(Lid, LidAndSimpleBoxTopAndBottomAreOneCommand) {
+TEST(Lid, LidAndSimpleBoxLidAndBottomAreOneCommand) {
     std::vector<std::vector<std::string>> bodies;
     for (const char* name : {"top", "simple-top", "simple-bottom"}) {
         Bench b;

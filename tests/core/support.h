@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/folders.h"
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "box/panel_sizes.h"
 #include "model/workbench.h"
 #include "output/eps_body.h"
@@ -38,7 +38,7 @@ public:
     std::vector<std::string> errors;
 };
 
-class ScriptedDialog final : public SaveDialog {
+class ScriptedDialog final : public SavePrompt {
 public:
     std::optional<SaveChoice> answer;
     std::vector<std::string> proposed;

@@ -9,14 +9,14 @@
 #include <QTemporaryDir>
 
 #include "app/folders.h"
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 #include "gui/main_window.h"
 #include "model/ports.h"
 
 namespace tessaro::testing {
 
 // Answers the save dialog as scripted, remembering what it was offered.
-class FakeSaveDialog final : public SaveDialog {
+class FakeSavePrompt final : public SavePrompt {
 public:
     std::optional<SaveChoice> answer;
     std::vector<std::string> offered;
@@ -88,7 +88,7 @@ inline ScratchSettings scratchSettings;
 // The window's ports, all doubles, as a test of the whole window uses them; a fresh
 // set for each test function keeps what one test saw out of the next.
 struct FakeWindowPorts {
-    FakeSaveDialog dialog;
+    FakeSavePrompt dialog;
     FakeMessageBox messages;
     FakeClock clock;
     FakeFolders folders;

@@ -36,7 +36,7 @@ class InstalledTablesTest : public QObject {
 private slots:
     // A width changed in the window outlives a restart, and the close reports nothing.
     void aChangedWidthIsKeptInTheUserDataFolderAcrossARestart() {
-        testing::FakeSaveDialog dialog;
+        testing::FakeSavePrompt dialog;
         testing::FakeMessageBox messages;
         testing::FakeClock clock;
         const testing::FakeFolders folders(testing::FakeFolders::Program::InstalledSystemWide);

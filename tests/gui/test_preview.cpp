@@ -67,7 +67,7 @@ QRectF extentOnScreen(const Extent& e, const DrawingView& view) {
 }
 
 // A save dialog that looks at the preview when it is asked, as the user would.
-class LookingDialog final : public SaveDialog {
+class LookingDialog final : public SavePrompt {
 public:
     PreviewWidget* preview = nullptr;
     QImage seen;
@@ -97,7 +97,7 @@ class PreviewTest : public QObject {
 private slots:
     void init() { messages = {}; }
 
-    void previewShowsTheTemplateBeforeTheSaveDialog() {
+    void previewShowsTheTemplateBeforeTheSavePrompt() {
         LookingDialog dialog;
         MainWindow form({dialog, messages, clock, folders});
         auto* preview = form.findChild<PreviewWidget*>("Preview");

@@ -12,11 +12,12 @@ struct SaveChoice {
     FileType type = FileType::Dxf;
 };
 
-// The common save dialog: shows the proposed name, returns the chosen file and type,
-// or nothing when cancelled. It keeps the last chosen type as the next preset.
-class SaveDialog {
+// Where to save: the window asks with its save dialog, which shows the proposed name
+// and returns the chosen file and type, or nothing when cancelled. It keeps the last
+// chosen type as the next preset.
+class SavePrompt {
 public:
-    virtual ~SaveDialog() = default;
+    virtual ~SavePrompt() = default;
     [[nodiscard]] virtual std::optional<SaveChoice> ask(const std::string& proposedName) = 0;
 };
 

@@ -2,15 +2,15 @@
 
 #include <functional>
 
-#include "app/save_dialog.h"
+#include "app/save_prompt.h"
 
 namespace tessaro::gui {
 
 // The save dialog with a step before it: the window redraws its preview, so the
 // user sees the template before choosing where to save it.
-class PreviewingSaveDialog final : public SaveDialog {
+class PreviewingSavePrompt final : public SavePrompt {
 public:
-    PreviewingSaveDialog(SaveDialog& dialog, std::function<void()> beforeAsking)
+    PreviewingSavePrompt(SavePrompt& dialog, std::function<void()> beforeAsking)
         : dialog_(dialog), beforeAsking_(std::move(beforeAsking)) {}
 
     std::optional<SaveChoice> ask(const std::string& proposedName) override {
@@ -19,7 +19,7 @@ public:
     }
 
 private:
-    SaveDialog& dialog_;
+    SavePrompt& dialog_;
     std::function<void()> beforeAsking_;
 };
 

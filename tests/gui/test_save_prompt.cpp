@@ -124,12 +124,12 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-class SaveDialogTest : public QObject {
+class SavePromptTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
 
-    std::optional<SaveChoice> askWith(QtSaveDialog& dialog, std::deque<ModalScript::Step> steps) {
+    std::optional<SaveChoice> askWith(QtSavePrompt& dialog, std::deque<ModalScript::Step> steps) {
         ModalScript script(std::move(steps));
         auto choice = dialog.ask("box");
         [&] { QVERIFY2(script.finished(), "the dialogs did not open as expected"); }();
@@ -142,7 +142,7 @@ private slots:
     // A known extension in the typed name decides the type, whatever the filter says;
     // a name without one gets the chosen filter's extension (names hold dots of their own).
     void typedExtensionDecidesTheType() {
-        QtSaveDialog dialog(nullptr, kFilter, 2);
+        QtSavePrompt dialog(nullptr, kFilter, 2);
         const struct {
             const char* filter;
             const char* typed;
@@ -165,7 +165,7 @@ private slots:
 
     // The window's file types read as their names, DXF with its version.
     void theFileTypesAreNamed() {
-        QtSaveDialog dialog(nullptr, kFilter, 2);
+        QtSavePrompt dialog(nullptr, kFilter, 2);
         QStringList offered;
         QVERIFY(!askWith(dialog, {cancelNoting(offered)}));
         QCOMPARE(offered, QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)"}));
@@ -173,7 +173,7 @@ private slots:
 
     // The next dialog opens with the type that was saved last.
     void savedTypeIsTheNextPreset() {
-        QtSaveDialog dialog(nullptr, kFilter, 2);
+        QtSavePrompt dialog(nullptr, kFilter, 2);
         QString preset;
         QVERIFY(!askWith(dialog, {cancel(&preset)}));
         QCOMPARE(preset, QString("DXF R12 (*.dxf)"));
@@ -185,7 +185,7 @@ private slots:
     // Replacing a file is asked about the name that will be written: "box" typed with
     // the DXF filter replaces box.dxf. No goes back to the dialog; Yes replaces.
     void replacingAsksAboutTheWrittenName() {
-        QtSaveDialog dialog(nullptr, kFilter, 2);
+        QtSavePrompt dialog(nullptr, kFilter, 2);
         writeFile(at("box.dxf"), "old");
         QStringList asked;
         QVERIFY(!askWith(dialog, {save("DXF R12 (*.dxf)", at("box")),
@@ -204,7 +204,7 @@ private slots:
 
     // A filter that names no type of ours gives no choice; a typed extension still does.
     void filterOfNoTypeGivesNoChoice() {
-        QtSaveDialog dialog(nullptr, kFilter + "|All files|*", 2);
+        QtSavePrompt dialog(nullptr, kFilter + "|All files|*", 2);
         QVERIFY(!askWith(dialog, {save("All files (*)", at("box"))}));
         const auto choice = askWith(dialog, {save("All files (*)", at("box.svg"))});
         QVERIFY(choice);
@@ -212,5 +212,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SaveDialogTest)
-#include "test_save_dialog.moc"
+QTEST_MAIN(SavePromptTest)
+#include "test_save_prompt.moc"
