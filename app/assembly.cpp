@@ -15,7 +15,7 @@ BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& comman
     // The thickness and the inner width, height and depth place the panels.
     constexpr std::array kBoxRows{1, 2, 3, 4};
     const PanelSizes box = readPanelSizes(wb.boxTable, kBoxRows);
-    return assembleBox(readEpsDrawing(wb.epsDocument), command.panelPlaces(box), box);
+    return assembleBox(wb.drawing, command.panelPlaces(box), box);
 }
 
 }  // namespace tessaro

@@ -10,7 +10,7 @@ namespace tessaro {
 // Whether the command draws a whole box, which can be assembled.
 [[nodiscard]] bool assembles(const TemplateCommand& command);
 
-// The box that the template `command` has just drawn into wb.epsDocument assembles
+// The box that the template `command` has just drawn into wb.drawing assembles
 // into. Throws UsageError for a command that draws no whole box.
 [[nodiscard]] BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& command);
 

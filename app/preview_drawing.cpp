@@ -21,12 +21,11 @@ PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, 
     try {
         command.run(bench.wb);
         if (!sheet) {
-            return {std::make_shared<const EpsDrawing>(readEpsDrawing(bench.wb.epsDocument)), {}, {}};
+            return {std::make_shared<const Drawing>(std::move(bench.wb.drawing)), {}, {}};
         }
         const SheetLayout layout = sheetLayout(bench.wb, command.tab, *sheet);
-        const std::vector<LineList> sheets = nestOntoSheets(bench.wb.epsDocument, layout.size, layout.gap);
-        return {std::make_shared<const EpsDrawing>(readEpsDrawing(sheetsSideBySide(sheets, layout.size))), {}, {},
-                sheets.size()};
+        const std::vector<Drawing> sheets = nestOntoSheets(bench.wb.drawing, layout.size, layout.gap);
+        return {std::make_shared<const Drawing>(sheetsSideBySide(sheets, layout.size)), {}, {}, sheets.size()};
     } catch (const std::exception& e) {
         return {nullptr, errorBoxText(e), badCellOf(bench.wb, e)};
     }

@@ -10,7 +10,7 @@
 #include "app/sheets.h"
 #include "model/ports.h"
 #include "model/workbench.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro {
 
@@ -36,14 +36,14 @@ struct BadCell {
 // What a preview run gives: the drawing, or the error box's text and, when a cell
 // was not a number, that cell.
 struct PreviewDrawing {
-    std::shared_ptr<const EpsDrawing> drawing;  // null when the command failed
+    std::shared_ptr<const Drawing> drawing;  // null when the command failed
     std::string error;
     std::optional<BadCell> badCell;
     std::size_t sheets = 0;  // how many sheets the drawing shows side by side; 0: no sheet
 };
 
-// Runs the command on the bench and reads its drawing back, nested onto the sheets side
-// by side when a sheet is chosen; never saves, never shows a message, never throws for
+// Runs the command on the bench and takes its drawing, nested onto the sheets side by
+// side when a sheet is chosen; never saves, never shows a message, never throws for
 // what the command or the nesting throws.
 [[nodiscard]] PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command,
                                          const std::optional<SheetChoice>& sheet = std::nullopt);

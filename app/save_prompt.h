@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/file_type.h"
+#include "app/file_formats.h"
 
 namespace tessaro {
 

@@ -1,35 +1,36 @@
 #include "app/saving.h"
 
-#include "output/dxf.h"
-#include "output/svg_writer.h"
-#include "output/text_file.h"
+#include "output/files.h"
 
 namespace tessaro {
 
-std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed, std::string_view label,
-                            LineList& dxfDocument) {
-    switch (type) {
-    case FileType::Eps:
-        return documentBytes(eps);
-    case FileType::Dxf:
-        convertToDxf(eps, lastPolylineClosed, dxfDocument);
-        return documentBytes(dxfDocument);
-    case FileType::Svg:
-        return svgDocument(readEpsDrawing(eps), label);
-    }
-    return {};
+void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& choices, ByteSink& out) {
+    const FileFormat& format = fileFormat(type);
+    EncodedLines lines(out, format.encoding);
+    format.writeDrawing(drawing, choices, lines);
+    lines.flush();
 }
 
-std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed, std::string_view label) {
-    LineList dxfDocument;
-    return documentBytesAs(eps, type, lastPolylineClosed, label, dxfDocument);
+std::string drawingBytes(const Drawing& drawing, FileType type, const WriteChoices& choices) {
+    StringSink bytes;
+    writeDrawingAs(drawing, type, choices, bytes);
+    return std::move(bytes.bytes());
 }
 
-std::string templateBytes(Workbench& wb, FileType type) {
-    return documentBytesAs(wb.epsDocument, type, wb.lastPolylineClosed, wb.templateLabel, wb.dxfDocument);
+LineList drawingLines(const Drawing& drawing, FileType type, const WriteChoices& choices) {
+    LineList lines;
+    LineListSink sink(lines);
+    fileFormat(type).writeDrawing(drawing, choices, sink);
+    return lines;
 }
 
-void saveTemplate(Workbench& wb, const std::string& path, FileType type) {
+WriteChoices writeChoices(const Workbench& wb) { return {wb.templateLabel, wb.lastPolylineClosed}; }
+
+std::string templateBytes(const Workbench& wb, FileType type) {
+    return drawingBytes(wb.drawing, type, writeChoices(wb));
+}
+
+void saveTemplate(const Workbench& wb, const std::string& path, FileType type) {
     saveFileAtomically(path, templateBytes(wb, type));
 }
 

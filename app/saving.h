@@ -3,22 +3,26 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_type.h"
+#include "app/file_formats.h"
 #include "model/workbench.h"
+#include "output/line_list.h"
 
 namespace tessaro {
 
-// An EPS document's bytes in the given type; DXF is built in `dxfDocument`, SVG written in UTF-8.
-[[nodiscard]] std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed,
-                                          std::string_view label, LineList& dxfDocument);
-[[nodiscard]] std::string documentBytesAs(const LineList& eps, FileType type, bool lastPolylineClosed,
-                                          std::string_view label);
+// Writes a flat drawing (EPS, DXF or SVG) as the bytes of its file.
+void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& choices, ByteSink& out);
+[[nodiscard]] std::string drawingBytes(const Drawing& drawing, FileType type, const WriteChoices& choices);
 
-// The bytes of the current template in the given type; DXF rebuilds the DXF document,
-// SVG is read from the EPS document and written in UTF-8.
-[[nodiscard]] std::string templateBytes(Workbench& wb, FileType type);
+// The lines of a flat drawing's file, as the window's document pages show them.
+[[nodiscard]] LineList drawingLines(const Drawing& drawing, FileType type, const WriteChoices& choices);
 
-// Saves the current template; a failure leaves the documents and the old file as they were.
-void saveTemplate(Workbench& wb, const std::string& path, FileType type);
+// How the current template is written: its label and closing flag.
+[[nodiscard]] WriteChoices writeChoices(const Workbench& wb);
+
+// The bytes of the current template in a flat type.
+[[nodiscard]] std::string templateBytes(const Workbench& wb, FileType type);
+
+// Saves the current template in a flat type; a failure leaves the old file as it was.
+void saveTemplate(const Workbench& wb, const std::string& path, FileType type);
 
 }  // namespace tessaro

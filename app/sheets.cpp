@@ -6,11 +6,7 @@
 #include "app/saving.h"
 #include "app/table_keys.h"
 #include "model/number_parse.h"
-#include "output/eps_header.h"
-#include "output/eps_reader.h"
 #include "output/files.h"
-#include "output/outlines.h"
-#include "output/pen.h"
 
 namespace tessaro {
 namespace {
@@ -44,13 +40,13 @@ SheetSize parseSheetSize(std::string_view text) {
 }
 
 std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout) {
-    return sheetBytes(wb, type, nestOntoSheets(wb.epsDocument, layout.size, layout.gap));
+    return sheetBytes(wb, type, nestOntoSheets(wb.drawing, layout.size, layout.gap));
 }
 
-std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<LineList>& sheets) {
+std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<Drawing>& sheets) {
     std::vector<std::string> bytes;
-    for (const LineList& sheet : sheets) {
-        bytes.push_back(documentBytesAs(sheet, type, wb.lastPolylineClosed, wb.templateLabel));
+    for (const Drawing& sheet : sheets) {
+        bytes.push_back(drawingBytes(sheet, type, writeChoices(wb)));
     }
     return bytes;
 }
@@ -68,11 +64,11 @@ std::vector<std::string> sheetFileNames(const std::string& path, std::size_t cou
 
 std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
                                     const SheetLayout& layout) {
-    return saveSheets(wb, path, type, nestOntoSheets(wb.epsDocument, layout.size, layout.gap));
+    return saveSheets(wb, path, type, nestOntoSheets(wb.drawing, layout.size, layout.gap));
 }
 
 std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
-                                    const std::vector<LineList>& sheets) {
+                                    const std::vector<Drawing>& sheets) {
     // Every file's bytes are made before the first is written, so a failure writes none.
     const std::vector<std::string> bytes = sheetBytes(wb, type, sheets);
     const std::vector<std::string> names = sheetFileNames(path, bytes.size());
@@ -86,35 +82,29 @@ std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand&
                                            const SheetChoice& choice) {
     command.run(wb);
     const SheetLayout layout = sheetLayout(wb, command.tab, choice);
-    wb.sheetDocuments = nestOntoSheets(wb.epsDocument, layout.size, layout.gap);
+    wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap);
     auto chosen = dialog.ask(command.proposedName(wb));
     if (!chosen) {
         return std::nullopt;
     }
-    return SavedSheets{*chosen, saveSheets(wb, chosen->path, chosen->type, wb.sheetDocuments)};
+    return SavedSheets{*chosen, saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings)};
 }
 
-LineList sheetsSideBySide(const std::vector<LineList>& sheets, SheetSize size) {
+Drawing sheetsSideBySide(const std::vector<Drawing>& sheets, SheetSize size) {
     // A twentieth of the sheet between two frames keeps them apart at any scale.
     const double step = size.width * (1 + kFrameSeparation);
-    LineList body;
-    body.append(kEpsBodyMarker);
-    Pen pen(body);
+    Drawing shown;
     for (std::size_t s = 0; s < sheets.size(); ++s) {
         const double left = static_cast<double>(s) * step;
-        const DrawingPoint frame[] = {{left, 0}, {left + size.width, 0}, {left + size.width, size.height},
-                                      {left, size.height}, {left, 0}};
-        traceThroughPoints(pen, frame);
-        pen.stroke();
-        const EpsDrawing drawing = readEpsDrawing(sheets[s]);
-        for (std::size_t part = 0; part < drawing.partCount(); ++part) {
-            for (std::size_t o = drawing.firstOutlineOf(part); o < drawing.endOutlineOf(part); ++o) {
-                traceThroughPoints(pen, drawing.outline(o), {left, 0});
-            }
-            pen.stroke();
+        shown.beginOutline({left, 0}, OutlineRole::OuterCut);
+        for (const Point corner : {Point{left + size.width, 0}, Point{left + size.width, size.height},
+                                   Point{left, size.height}, Point{left, 0}}) {
+            shown.lineTo(corner);
         }
+        shown.endPart("sheet " + std::to_string(s + 1));
+        appendMoved(shown, sheets[s], {left, 0});
     }
-    return body;
+    return shown;
 }
 
 }  // namespace tessaro

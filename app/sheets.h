@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/file_type.h"
+#include "app/file_formats.h"
 #include "app/save_prompt.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
@@ -40,7 +40,7 @@ struct SheetChoice {
 // The bytes of each sheet of the current template in the given type.
 [[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout);
 // The bytes of sheets already nested from the current template.
-[[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<LineList>& sheets);
+[[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<Drawing>& sheets);
 
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
@@ -51,7 +51,7 @@ std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path
                                     const SheetLayout& layout);
 // Saves sheets already nested from the current template, one file each; returns their names.
 std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
-                                    const std::vector<LineList>& sheets);
+                                    const std::vector<Drawing>& sheets);
 
 // The files a button wrote onto sheets: the chosen name and type, and each sheet's file.
 struct SavedSheets {
@@ -59,14 +59,14 @@ struct SavedSheets {
     std::vector<std::string> files;
 };
 
-// A button's road with a sheet: draw, nest into wb.sheetDocuments, ask for a file, save
+// A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file, save
 // one file per sheet. A part that fits no sheet is refused before the dialog asks;
 // nothing when the user cancelled.
 std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
                                            const SheetChoice& choice);
 
-// The sheets left to right, each framed by the sheet's rectangle, as one EPS body: what
+// The sheets left to right, each framed by the sheet's rectangle, as one drawing: what
 // the preview shows of them.
-[[nodiscard]] LineList sheetsSideBySide(const std::vector<LineList>& sheets, SheetSize size);
+[[nodiscard]] Drawing sheetsSideBySide(const std::vector<Drawing>& sheets, SheetSize size);
 
 }  // namespace tessaro

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/proposed_names.h"
+#include "app/template_headers.h"
 #include "box/bottom_warning.h"
 #include "box/front_panel.h"
 #include "box/lid.h"
@@ -58,12 +59,14 @@ void tabSlotPiece(const Workbench& wb, Pen& pen) {
     drawTabSlotPiece(pen, TabSlotSizes::read(wb.tabSlotTable), wb.options.tabSlotRelief);
 }
 
-// A command that draws one part: label, origin, main header, then the part, whose sizes
-// are read after the header as they always were.
-void makeSinglePart(Workbench& wb, std::string_view label, Part part) {
-    startTemplate(wb, label);
+// A command that draws one part: label, main header, then the part from the origin,
+// whose sizes are read after the header as they always were.
+void makeSinglePart(Workbench& wb, std::string_view label, Part part, std::string_view partName) {
+    wb.templateLabel = label;
     startBoxDocument(wb);
-    part(wb, wb.pen);
+    Pen pen(wb.drawing);
+    part(wb, pen);
+    pen.endPart(partName);
 }
 
 PartDrawing placed(const Workbench& wb, Part part) {
@@ -76,50 +79,50 @@ PartDrawing placed(const Workbench& wb, Part part) {
 // later part reads keeps the parts drawn before it.
 PanelSizes startFullSet(Workbench& wb) {
     const PanelSizes box = readPanelSizes(wb.boxTable, kSheetLayoutRows);
-    startTemplate(wb, kFullLabel);
+    wb.templateLabel = kFullLabel;
     startBoxDocument(wb);
     return box;
 }
 
 }  // namespace
 
-void startTemplate(Workbench& wb, std::string_view label) {
-    wb.templateLabel = label;
-    wb.pen.originX = 0;
-    wb.pen.originY = 0;
-}
-
-void makeFrontPanel(Workbench& wb) { makeSinglePart(wb, "facade", frontPanel); }
-void makeBottomPanel(Workbench& wb) { makeSinglePart(wb, "bottom", bottomPanel); }
-void makeSidePanel(Workbench& wb) { makeSinglePart(wb, "Side", sidePanel); }
-void makeLid(Workbench& wb) { makeSinglePart(wb, "Top", lid); }
-void makeSimpleSidePanel(Workbench& wb) { makeSinglePart(wb, "Side", simpleSidePanel); }
-void makeTabSlotPiece(Workbench& wb) { makeSinglePart(wb, "tab", tabSlotPiece); }
+void makeFrontPanel(Workbench& wb) { makeSinglePart(wb, "facade", frontPanel, panelName(BoxPanel::Front)); }
+void makeBottomPanel(Workbench& wb) { makeSinglePart(wb, "bottom", bottomPanel, panelName(BoxPanel::Bottom)); }
+void makeSidePanel(Workbench& wb) { makeSinglePart(wb, "Side", sidePanel, "side"); }
+void makeLid(Workbench& wb) { makeSinglePart(wb, "Top", lid, panelName(BoxPanel::Lid)); }
+void makeSimpleSidePanel(Workbench& wb) { makeSinglePart(wb, "Side", simpleSidePanel, "side"); }
+void makeTabSlotPiece(Workbench& wb) { makeSinglePart(wb, "tab", tabSlotPiece, "tab-slot piece"); }
 
 void makeFoldingBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
-    drawFoldingBoxSet(wb.pen, box,
+    Pen pen(wb.drawing);
+    drawFoldingBoxSet(pen, box,
                       {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)});
 }
 
 void makeSimpleBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
-    drawSimpleBoxSet(wb.pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
+    Pen pen(wb.drawing);
+    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
 }
 
 void makeSpiral(Workbench& wb) {
-    startTemplate(wb, "Spiral");
+    wb.templateLabel = "Spiral";
     startSpiralDocument(wb);
-    drawArchimedeanSpiral(wb.pen, SpiralSizes::read(wb.spiralTable));
+    Pen pen(wb.drawing);
+    drawArchimedeanSpiral(pen, SpiralSizes::read(wb.spiralTable));
+    pen.endPart("spiral");
 }
 
 // The table is read before the label and the header, so a bad cell leaves the
 // previous template as it was.
 void makeBobbin(Workbench& wb) {
     const BobbinSizes sizes = BobbinSizes::read(wb.bobbinTable);
-    startTemplate(wb, kBobbinLabel);
+    wb.templateLabel = kBobbinLabel;
     startBoxDocument(wb);
-    drawBobbinFrame(wb.pen, sizes);
+    Pen pen(wb.drawing);
+    drawBobbinFrame(pen, sizes);
+    pen.endPart("bobbin frame");
 }
 
 }  // namespace tessaro

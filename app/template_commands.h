@@ -6,10 +6,7 @@
 
 namespace tessaro {
 
-// The first steps shared by every command: name the template, reset the origin.
-void startTemplate(Workbench& wb, std::string_view label);
-
-// The commands: each names its template, resets the origin, writes the header, reads the
+// The commands: each names its template, starts its drawing with the header, reads the
 // sizes its generators take from the tables and runs the generators with them.
 void makeFrontPanel(Workbench& wb);
 void makeBottomPanel(Workbench& wb);

@@ -14,7 +14,7 @@ namespace {
 // drawn arc do not, so a rounded corner reads as one surface.
 constexpr double kEdgeBendDegrees = 20;
 
-double bendDegrees(DrawingPoint before, DrawingPoint at, DrawingPoint after) {
+double bendDegrees(Point before, Point at, Point after) {
     const double in = std::atan2(at.y - before.y, at.x - before.x);
     const double out = std::atan2(after.y - at.y, after.x - at.x);
     const double bend = std::abs(std::remainder(out - in, 2 * std::numbers::pi));
@@ -26,11 +26,11 @@ std::vector<Vec3> edgesOf(const AssembledPanel& panel) {
     std::vector<Vec3> edges;
     const PanelFrame& frame = panel.frame;
     for (const RegionContour& contour : panel.region.contours) {
-        const std::vector<DrawingPoint>& p = contour.points;
+        const std::vector<Point>& p = contour.points;
         const std::size_t n = p.size();
         for (std::size_t i = 0; i < n; ++i) {
-            const DrawingPoint& at = p[i];
-            const DrawingPoint& next = p[(i + 1) % n];
+            const Point& at = p[i];
+            const Point& next = p[(i + 1) % n];
             for (const double depth : {0.0, panel.thickness}) {
                 edges.push_back(frame.at(at, depth));
                 edges.push_back(frame.at(next, depth));

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "nesting/rigid_parts.h"
-#include "output/drawing_error.h"
+#include "drawing/rigid_parts.h"
+#include "drawing/drawing_error.h"
 
 namespace tessaro {
 
@@ -27,7 +27,7 @@ PanelFrame panelFrame(BoxPanel panel, const PanelSizes& box) {
     throw DrawingError("Unknown panel");
 }
 
-BoxAssembly assembleBox(const EpsDrawing& drawing, std::span<const PanelPlace> places, const PanelSizes& box) {
+BoxAssembly assembleBox(const Drawing& drawing, std::span<const PanelPlace> places, const PanelSizes& box) {
     if (drawing.partCount() != places.size()) {
         throw DrawingError("The drawing holds " + std::to_string(drawing.partCount()) + " parts, not the " +
                            std::to_string(places.size()) + " panels of a box");

@@ -7,7 +7,7 @@
 #include "assembly/space.h"
 #include "box/panel_places.h"
 #include "box/panel_sizes.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro {
 
@@ -19,7 +19,7 @@ struct PanelFrame {
     Vec3 up;
     Vec3 outward;  // out of the box, through the panel's thickness
 
-    [[nodiscard]] Vec3 at(DrawingPoint p, double depth) const {
+    [[nodiscard]] Vec3 at(Point p, double depth) const {
         return origin + p.x * across + p.y * up + depth * outward;
     }
 };
@@ -41,7 +41,7 @@ struct BoxAssembly {
 
 // The box a full set assembles into: each of the drawing's parts, in the order of
 // `places`, is taken as drawn from its place on the sheet and put where it goes.
-[[nodiscard]] BoxAssembly assembleBox(const EpsDrawing& drawing, std::span<const PanelPlace> places,
+[[nodiscard]] BoxAssembly assembleBox(const Drawing& drawing, std::span<const PanelPlace> places,
                                       const PanelSizes& box);
 
 }  // namespace tessaro

@@ -10,7 +10,7 @@
 
 #include "assembly/panel_geometry.h"
 #include "assembly/region_window.h"
-#include "nesting/rigid_parts.h"
+#include "drawing/rigid_parts.h"
 
 namespace tessaro {
 namespace {
@@ -19,25 +19,25 @@ constexpr double kNoBoundary = std::numeric_limits<double>::infinity();
 // How far into a screw channel its walls are measured: just past the panel's edge.
 constexpr double kIntoChannel = 1e-3;
 
-double crossOf(DrawingPoint a, DrawingPoint b) { return a.x * b.y - a.y * b.x; }
-DrawingPoint operator+(DrawingPoint a, DrawingPoint b) { return {a.x + b.x, a.y + b.y}; }
-DrawingPoint operator*(double k, DrawingPoint a) { return {k * a.x, k * a.y}; }
-DrawingPoint opposite(DrawingPoint a) { return {-a.x, -a.y}; }
+double crossOf(Point a, Point b) { return a.x * b.y - a.y * b.x; }
+Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+Point operator*(double k, Point a) { return {k * a.x, k * a.y}; }
+Point opposite(Point a) { return {-a.x, -a.y}; }
 
 // How far a ray goes from `from` along the unit direction `dir` before it meets the
 // contour; edges along the ray itself are met by their neighbours.
-double rayToContour(const RegionContour& contour, DrawingPoint from, DrawingPoint dir) {
+double rayToContour(const RegionContour& contour, Point from, Point dir) {
     double nearest = kNoBoundary;
     const auto& points = contour.points;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const DrawingPoint a = points[i];
-        const DrawingPoint b = points[(i + 1) % points.size()];
-        const DrawingPoint edge{b.x - a.x, b.y - a.y};
+        const Point a = points[i];
+        const Point b = points[(i + 1) % points.size()];
+        const Point edge{b.x - a.x, b.y - a.y};
         const double turn = crossOf(dir, edge);
         if (turn == 0) {
             continue;
         }
-        const DrawingPoint toEdge{a.x - from.x, a.y - from.y};
+        const Point toEdge{a.x - from.x, a.y - from.y};
         const double distance = crossOf(toEdge, edge) / turn;
         const double share = crossOf(toEdge, dir) / turn;
         if (distance >= 0 && share >= 0 && share <= 1) {
@@ -47,7 +47,7 @@ double rayToContour(const RegionContour& contour, DrawingPoint from, DrawingPoin
     return nearest;
 }
 
-double rayToBoundary(const PanelRegion& region, DrawingPoint from, DrawingPoint dir) {
+double rayToBoundary(const PanelRegion& region, Point from, Point dir) {
     double nearest = kNoBoundary;
     for (const RegionContour& contour : region.contours) {
         nearest = std::min(nearest, rayToContour(contour, from, dir));
@@ -57,20 +57,20 @@ double rayToBoundary(const PanelRegion& region, DrawingPoint from, DrawingPoint 
 
 // The drawing direction at right angles to `dir` that runs towards higher box coordinates,
 // so that "low" and "high" read the same way on every panel.
-DrawingPoint alongDirection(const PanelFrame& frame, DrawingPoint dir) {
-    const DrawingPoint side{-dir.y, dir.x};
+Point alongDirection(const PanelFrame& frame, Point dir) {
+    const Point side{-dir.y, dir.x};
     const Vec3 inBox = side.x * frame.across + side.y * frame.up;
     return inBox.x + inBox.y + inBox.z < 0 ? opposite(side) : side;
 }
 
 // Half the size of a rectangle along one of the drawing's axes.
-double halfAlong(const Extent& e, DrawingPoint axis) { return std::abs(axis.x) > 0.5 ? e.width() / 2 : e.height() / 2; }
+double halfAlong(const Extent& e, Point axis) { return std::abs(axis.x) > 0.5 ? e.width() / 2 : e.height() / 2; }
 
 // The part of panel a's drawing plane that lies inside panel b's thickness: a band
 // across a's drawing, or nothing when the panels are not at right angles.
 std::optional<Extent> bandInside(const AssembledPanel& a, const AssembledPanel& b) {
     Extent band = extentOf(a.region);
-    const DrawingPoint rate = drawingDirectionOf(a.frame, b.frame.outward);
+    const Point rate = drawingDirectionOf(a.frame, b.frame.outward);
     const double offset = depthOf(b.frame, a.frame.origin);
     const auto limits = [&](double r, double& low, double& high) {
         const double start = -offset / r;
@@ -90,7 +90,7 @@ std::optional<Extent> bandInside(const AssembledPanel& a, const AssembledPanel& 
 }
 
 // The hole of the region that holds the point, if the point is in one.
-std::optional<std::size_t> holeHolding(const PanelRegion& region, DrawingPoint p) {
+std::optional<std::size_t> holeHolding(const PanelRegion& region, Point p) {
     if (holdsMaterial(region, p)) {
         return std::nullopt;
     }
@@ -117,7 +117,7 @@ void addPiecesThrough(const BoxAssembly& assembly, std::size_t a, std::size_t b,
     for (const PanelRegion& piece : piecesWithin(inserted.region, *band)) {
         const Bounds3 where = boundsOf(inserted, extentOf(piece));
         const Extent seen = drawnExtentOf(holder.frame, where);
-        const DrawingPoint middle{(seen.minX + seen.maxX) / 2, (seen.minY + seen.maxY) / 2};
+        const Point middle{(seen.minX + seen.maxX) / 2, (seen.minY + seen.maxY) / 2};
         const std::optional<std::size_t> hole = holeHolding(holder.region, middle);
         if (!hole) {
             continue;
@@ -125,8 +125,8 @@ void addPiecesThrough(const BoxAssembly& assembly, std::size_t a, std::size_t b,
         holesTaken.insert({b, *hole});
         const RegionContour& edge = holder.region.contours[*hole];
         // Across: from the inserted panel's inner face outwards; along: up the box's axes.
-        const DrawingPoint inwards = drawingDirectionOf(holder.frame, -1 * inserted.frame.outward);
-        const DrawingPoint along = alongDirection(holder.frame, inwards);
+        const Point inwards = drawingDirectionOf(holder.frame, -1 * inserted.frame.outward);
+        const Point along = alongDirection(holder.frame, inwards);
         const double halfAcross = halfAlong(seen, inwards);
         const double halfLength = halfAlong(seen, along);
         joints.push_back({JointKind::TabInSlot, a, b,
@@ -174,10 +174,10 @@ std::optional<Joint> screwInto(const BoxAssembly& assembly, std::size_t p, const
     if (middle + halfAcross <= 0 || middle - halfAcross >= slotted.thickness) {
         return std::nullopt;
     }
-    const DrawingPoint inwards = drawingDirectionOf(slotted.frame, -1 * withHole.frame.outward);
-    const DrawingPoint along = alongDirection(slotted.frame, inwards);
-    const DrawingPoint entry = drawingPointOf(slotted.frame, axis);
-    const DrawingPoint inChannel = entry + kIntoChannel * inwards;
+    const Point inwards = drawingDirectionOf(slotted.frame, -1 * withHole.frame.outward);
+    const Point along = alongDirection(slotted.frame, inwards);
+    const Point entry = drawingPointOf(slotted.frame, axis);
+    const Point inChannel = entry + kIntoChannel * inwards;
     const double depth = rayToBoundary(slotted.region, inChannel, inwards);
     const double below = rayToBoundary(slotted.region, inChannel, opposite(along));
     const double above = rayToBoundary(slotted.region, inChannel, along);

@@ -19,7 +19,7 @@
 #include "assembly/panel_geometry.h"
 #include "assembly/panel_mesh.h"
 #include "assembly/region_window.h"
-#include "output/drawing_error.h"
+#include "drawing/drawing_error.h"
 
 namespace tessaro {
 namespace {

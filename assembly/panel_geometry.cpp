@@ -18,21 +18,21 @@ Bounds3 boundsOfCorners(const std::array<Vec3, 8>& corners) {
 
 }  // namespace
 
-DrawingPoint drawingPointOf(const PanelFrame& frame, Vec3 p) {
+Point drawingPointOf(const PanelFrame& frame, Vec3 p) {
     const Vec3 from = p - frame.origin;
     return {dot(from, frame.across), dot(from, frame.up)};
 }
 
 double depthOf(const PanelFrame& frame, Vec3 p) { return dot(p - frame.origin, frame.outward); }
 
-DrawingPoint drawingDirectionOf(const PanelFrame& frame, Vec3 direction) {
+Point drawingDirectionOf(const PanelFrame& frame, Vec3 direction) {
     return {dot(direction, frame.across), dot(direction, frame.up)};
 }
 
 Extent extentOf(const PanelRegion& region) {
     Extent extent;
     for (const RegionContour& contour : region.contours) {
-        for (const DrawingPoint p : contour.points) {
+        for (const Point p : contour.points) {
             extent.include(p);
         }
     }

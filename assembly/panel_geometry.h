@@ -2,17 +2,17 @@
 
 #include "assembly/box_assembly.h"
 #include "assembly/space.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro {
 
 // Where a point of the box lies in a panel's drawing plane, and how deep into the
 // panel's thickness; the frames' directions are unit vectors at right angles.
-[[nodiscard]] DrawingPoint drawingPointOf(const PanelFrame& frame, Vec3 p);
+[[nodiscard]] Point drawingPointOf(const PanelFrame& frame, Vec3 p);
 [[nodiscard]] double depthOf(const PanelFrame& frame, Vec3 p);
 
 // The drawing-plane direction of a direction of the box (its part in the panel's plane).
-[[nodiscard]] DrawingPoint drawingDirectionOf(const PanelFrame& frame, Vec3 direction);
+[[nodiscard]] Point drawingDirectionOf(const PanelFrame& frame, Vec3 direction);
 
 // The rectangle that holds every point of a region.
 [[nodiscard]] Extent extentOf(const PanelRegion& region);

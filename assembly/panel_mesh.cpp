@@ -56,18 +56,18 @@ void countBoundariesCrossed(Triangulation& triangulation) {
 
 // The material's faces as triangles counterclockwise with Y up: a constrained Delaunay
 // triangulation of its boundaries, which adds no point and leaves no sliver of no area.
-std::vector<DrawingPoint> triangulate(const PanelRegion& region) {
+std::vector<Point> triangulate(const PanelRegion& region) {
     Triangulation triangulation;
     for (const RegionContour& contour : region.contours) {
         std::vector<Kernel::Point_2> points;
         points.reserve(contour.points.size());
-        for (const DrawingPoint p : contour.points) {
+        for (const Point p : contour.points) {
             points.emplace_back(p.x, p.y);
         }
         triangulation.insert_constraint(points.begin(), points.end(), true);
     }
     countBoundariesCrossed(triangulation);
-    std::vector<DrawingPoint> corners;
+    std::vector<Point> corners;
     for (auto face = triangulation.finite_faces_begin(); face != triangulation.finite_faces_end(); ++face) {
         if (face->info() % 2 == 1) {
             for (int i = 0; i < 3; ++i) {
@@ -79,7 +79,7 @@ std::vector<DrawingPoint> triangulate(const PanelRegion& region) {
     return corners;
 }
 
-double turn(DrawingPoint a, DrawingPoint b, DrawingPoint c) {
+double turn(Point a, Point b, Point c) {
     return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
@@ -92,18 +92,18 @@ std::vector<Triangle> panelMesh(const AssembledPanel& panel, Vec3 offset) {
     // that mirrors those axes turns them round.
     const bool mirrored = dot(cross(frame.across, frame.up), frame.outward) < 0;
     std::vector<Triangle> mesh;
-    const auto add = [&](DrawingPoint a, double da, DrawingPoint b, double db, DrawingPoint c, double dc) {
+    const auto add = [&](Point a, double da, Point b, double db, Point c, double dc) {
         Triangle t{frame.at(a, da) + offset, frame.at(b, db) + offset, frame.at(c, dc) + offset};
         if (mirrored) {
             std::swap(t.b, t.c);
         }
         mesh.push_back(t);
     };
-    const std::vector<DrawingPoint> corners = triangulate(panel.region);
+    const std::vector<Point> corners = triangulate(panel.region);
     for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
-        DrawingPoint a = corners[i];
-        DrawingPoint b = corners[i + 1];
-        DrawingPoint c = corners[i + 2];
+        Point a = corners[i];
+        Point b = corners[i + 1];
+        Point c = corners[i + 2];
         if (turn(a, b, c) < 0) {
             std::swap(b, c);
         }

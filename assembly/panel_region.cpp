@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "assembly/region_units.h"
-#include "output/drawing_error.h"
+#include "drawing/clipper_units.h"
+#include "drawing/drawing_error.h"
 
 namespace tessaro {
 namespace {
@@ -11,26 +12,26 @@ namespace {
 // A kilometre: past any machine, and far inside Clipper's integer range.
 constexpr double kLargestCoordinate = 1e6;
 
-ClipperLib::Path clipperPath(const DrawnOutline& outline, DrawingPoint origin) {
+ClipperLib::Path pathFromOrigin(const DrawnOutline& outline, Point origin) {
     ClipperLib::Path path;
     path.reserve(outline.size());
-    for (const DrawingPoint p : outline) {
+    for (const Point p : outline) {
         const double x = p.x - origin.x;
         const double y = p.y - origin.y;
         if (!(std::abs(x) <= kLargestCoordinate && std::abs(y) <= kLargestCoordinate)) {
             throw DrawingError("The box is too large to assemble: its parts reach beyond a kilometre");
         }
-        path.push_back(regionUnitsOf({x, y}));
+        path.push_back(clipperPoint({x, y}));
     }
     return path;
 }
 
 // A piece's outer outline less the union of the outlines drawn with it.
-ClipperLib::Paths materialOfPiece(const RigidPart& piece, DrawingPoint origin) {
+ClipperLib::Paths materialOfPiece(const RigidPart& piece, Point origin) {
     ClipperLib::Clipper clipper;
-    clipper.AddPath(clipperPath(piece.outlines.front(), origin), ClipperLib::ptSubject, true);
+    clipper.AddPath(pathFromOrigin(piece.outlines.front(), origin), ClipperLib::ptSubject, true);
     for (std::size_t i = 1; i < piece.outlines.size(); ++i) {
-        clipper.AddPath(clipperPath(piece.outlines[i], origin), ClipperLib::ptClip, true);
+        clipper.AddPath(pathFromOrigin(piece.outlines[i], origin), ClipperLib::ptClip, true);
     }
     ClipperLib::Paths material;
     clipper.Execute(ClipperLib::ctDifference, material, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
@@ -44,7 +45,7 @@ void collectContours(const ClipperLib::PolyNode& node, PanelRegion& region) {
     }
 }
 
-double signedArea(const std::vector<DrawingPoint>& points) {
+double signedArea(const std::vector<Point>& points) {
     double twice = 0;
     for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
         twice += points[j].x * points[i].y - points[i].x * points[j].y;
@@ -54,10 +55,13 @@ double signedArea(const std::vector<DrawingPoint>& points) {
 
 }  // namespace
 
-PanelRegion materialOf(const std::vector<RigidPart>& pieces, DrawingPoint origin) {
+PanelRegion materialOf(const std::vector<RigidPart>& pieces, Point origin) {
     ClipperLib::Clipper clipper;
     for (const RigidPart& piece : pieces) {
-        clipper.AddPaths(materialOfPiece(piece, origin), ClipperLib::ptSubject, true);
+        // Cut-outs that miss the panel are cut from the stock and take nothing from it.
+        if (!piece.fromStock) {
+            clipper.AddPaths(materialOfPiece(piece, origin), ClipperLib::ptSubject, true);
+        }
     }
     // Strictly simple: a boundary that touches itself is split there, so every contour
     // bounds its faces alone.
@@ -77,7 +81,7 @@ double areaOf(const PanelRegion& region) {
     return area;
 }
 
-bool holdsMaterial(const PanelRegion& region, DrawingPoint p) {
+bool holdsMaterial(const PanelRegion& region, Point p) {
     // The contours neither cross nor overlap, so the material is where an odd number of
     // them hold the point.
     bool inside = false;

@@ -2,15 +2,15 @@
 
 #include <vector>
 
-#include "nesting/rigid_parts.h"
-#include "output/eps_reader.h"
+#include "drawing/rigid_parts.h"
+#include "drawing/drawing.h"
 
 namespace tessaro {
 
 // One boundary of a flat part's material, without its closing point. The material lies
 // on its left: an outer boundary runs counterclockwise, a hole's clockwise.
 struct RegionContour {
-    std::vector<DrawingPoint> points;
+    std::vector<Point> points;
     bool hole = false;
 };
 
@@ -22,11 +22,11 @@ struct PanelRegion {
 
 // The material of the pieces of one part of a drawing, moved by -origin. Throws
 // DrawingError when a coordinate is too large to cut with.
-[[nodiscard]] PanelRegion materialOf(const std::vector<RigidPart>& pieces, DrawingPoint origin);
+[[nodiscard]] PanelRegion materialOf(const std::vector<RigidPart>& pieces, Point origin);
 
 [[nodiscard]] double areaOf(const PanelRegion& region);
 
 // Whether the point lies in the material; a point on its boundary may go either way.
-[[nodiscard]] bool holdsMaterial(const PanelRegion& region, DrawingPoint p);
+[[nodiscard]] bool holdsMaterial(const PanelRegion& region, Point p);
 
 }  // namespace tessaro

@@ -1,17 +1,8 @@
 #include "assembly/region_units.h"
 
-#include <cmath>
+#include "drawing/clipper_units.h"
 
 namespace tessaro {
-namespace {
-
-constexpr double kUnitsPerMillimetre = 1e6;
-
-}  // namespace
-
-ClipperLib::IntPoint regionUnitsOf(DrawingPoint p) {
-    return {std::llround(p.x * kUnitsPerMillimetre), std::llround(p.y * kUnitsPerMillimetre)};
-}
 
 RegionContour contourOf(ClipperLib::Path path, bool hole) {
     if (ClipperLib::Orientation(path) == hole) {
@@ -20,8 +11,7 @@ RegionContour contourOf(ClipperLib::Path path, bool hole) {
     RegionContour contour{{}, hole};
     contour.points.reserve(path.size());
     for (const ClipperLib::IntPoint& p : path) {
-        contour.points.push_back({static_cast<double>(p.X) / kUnitsPerMillimetre,
-                                  static_cast<double>(p.Y) / kUnitsPerMillimetre});
+        contour.points.push_back(pointOf(p));
     }
     return contour;
 }

@@ -4,6 +4,7 @@
 
 #include "assembly/panel_geometry.h"
 #include "assembly/region_units.h"
+#include "drawing/clipper_units.h"
 
 namespace tessaro {
 namespace {
@@ -12,13 +13,13 @@ ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
     ClipperLib::Clipper clipper;
     for (const RegionContour& contour : region.contours) {
         ClipperLib::Path path;
-        for (const DrawingPoint p : contour.points) {
-            path.push_back(regionUnitsOf(p));
+        for (const Point p : contour.points) {
+            path.push_back(clipperPoint(p));
         }
         clipper.AddPath(path, ClipperLib::ptSubject, true);
     }
-    const ClipperLib::Path rectangle{regionUnitsOf({window.minX, window.minY}), regionUnitsOf({window.maxX, window.minY}),
-                                     regionUnitsOf({window.maxX, window.maxY}), regionUnitsOf({window.minX, window.maxY})};
+    const ClipperLib::Path rectangle{clipperPoint({window.minX, window.minY}), clipperPoint({window.maxX, window.minY}),
+                                     clipperPoint({window.maxX, window.maxY}), clipperPoint({window.minX, window.maxY})};
     clipper.AddPath(rectangle, ClipperLib::ptClip, true);
     ClipperLib::Paths within;
     // Holes run against their outline, so the material is where the winding is not zero.

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "assembly/panel_region.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro {
 

@@ -17,7 +17,7 @@ void BM_NestFullSet(benchmark::State& state) {
     const SheetSize sheet{static_cast<double>(state.range(0)), static_cast<double>(state.range(1))};
     std::size_t sheets = 0;
     for (auto _ : state) {
-        sheets = nestOntoSheets(wb.epsDocument, sheet, 6.35).size();
+        sheets = nestOntoSheets(wb.drawing, sheet, 6.35).size();
         benchmark::DoNotOptimize(sheets);
     }
     state.counters["sheets"] = static_cast<double>(sheets);

@@ -6,9 +6,6 @@
 #include "app/commands.h"
 #include "app/saving.h"
 #include "bench/workbenches.h"
-#include "output/dxf.h"
-#include "output/eps_reader.h"
-#include "output/svg_writer.h"
 
 namespace {
 
@@ -19,34 +16,23 @@ void BM_SpiralGenerate(benchmark::State& state) {
     BigSpiral s;
     for (auto _ : state) {
         makeSpiral(s.wb);
-        benchmark::DoNotOptimize(s.wb.epsDocument.size());
+        benchmark::DoNotOptimize(s.wb.drawing.pointCount());
     }
-    state.counters["eps_lines"] = static_cast<double>(s.wb.epsDocument.size());
-    state.counters["eps_text_bytes"] = static_cast<double>(s.wb.epsDocument.textSize());
+    state.counters["points"] = static_cast<double>(s.wb.drawing.pointCount());
 }
 BENCHMARK(BM_SpiralGenerate)->Unit(benchmark::kMillisecond);
 
 void BM_SpiralToDxf(benchmark::State& state) {
     BigSpiral s;
     makeSpiral(s.wb);
+    std::size_t bytes = 0;
     for (auto _ : state) {
-        convertToDxf(s.wb.epsDocument, false, s.wb.dxfDocument);
-        benchmark::DoNotOptimize(s.wb.dxfDocument.size());
+        bytes = templateBytes(s.wb, FileType::Dxf).size();
+        benchmark::DoNotOptimize(bytes);
     }
-    state.counters["dxf_lines"] = static_cast<double>(s.wb.dxfDocument.size());
-    state.counters["dxf_text_bytes"] = static_cast<double>(s.wb.dxfDocument.textSize());
+    state.counters["dxf_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_SpiralToDxf)->Unit(benchmark::kMillisecond);
-
-// What the preview and the SVG start from: the body read back as numbers.
-void BM_SpiralReadBack(benchmark::State& state) {
-    BigSpiral s;
-    makeSpiral(s.wb);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(readEpsDrawing(s.wb.epsDocument).pointCount());
-    }
-}
-BENCHMARK(BM_SpiralReadBack)->Unit(benchmark::kMillisecond);
 
 void BM_SpiralToSvg(benchmark::State& state) {
     BigSpiral s;

@@ -1,15 +1,15 @@
 #include "box/lid.h"
 
 #include "box/panel_edges.h"
-#include "output/outlines.h"
-#include "output/shapes.h"
+#include "drawing/outlines.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 namespace {
 
 // The slots for the side panels' lid tabs: a column of three on each side, or one long
 // slot per side for the one-tab edge (no screw holes then).
-void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, bool relief, const GapFeature& holeForScrew) {
+void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, Relief relief, const GapFeature& holeForScrew) {
     const Vec up{0, 1};
     const Vec left{-1, 0};
     const Vec right{1, 0};
@@ -26,10 +26,10 @@ void drawSideSlots(Pen& pen, const PanelSizes& box, bool oneTab, bool relief, co
     const Vec leftAcross = box.fit().width() * left;
     const Vec rightAcross = box.fit().width() * right;
     pen.toOrigin();
-    pen.moveTo(0, s - box.tabLengthAllowance);
+    pen.startInnerCut(0, s - box.tabLengthAllowance);
     drawSlot(pen, {leftAcross, along, windingOf(left, up)}, relief);
     pen.toOrigin(box.width, 0);
-    pen.moveTo(0, s - box.tabLengthAllowance);
+    pen.startInnerCut(0, s - box.tabLengthAllowance);
     drawSlot(pen, {rightAcross, along, windingOf(up, right), true}, relief);
 }
 
@@ -40,10 +40,10 @@ void drawLidOutline(Pen& pen, const PanelSizes& box, bool chamfered) {
     const double width = box.width + 2 * E;
     const double depth = box.depth + 2 * E;
     if (chamfered) {
-        pen.moveTo(-(E - box.toolDiameter), -E);
+        pen.startOuterCut(-(E - box.toolDiameter), -E);
         drawChamferedRectangle(pen, width, depth, box.toolDiameter);
     } else {
-        pen.moveTo(-E, -E);
+        pen.startOuterCut(-E, -E);
         drawRectangle(pen, width, depth);
     }
 }
@@ -51,14 +51,12 @@ void drawLidOutline(Pen& pen, const PanelSizes& box, bool chamfered) {
 }  // namespace
 
 void drawLid(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
-    pen.toolDiameter = box.toolDiameter;
-    const bool relief = switches.cornerRelief;
+    const Relief relief{switches.cornerRelief, box.toolDiameter};
     const GapFeature holeForScrew = holesForScrewsBetweenSlots(pen, switches, screwTable);
     drawEndSlotRows(pen, box.fit(), {box.width, 4, box.depth, true}, relief, holeForScrew);
     drawSideSlots(pen, box, switches.singleSupportTooth, relief, holeForScrew);
     pen.toOrigin();
     drawLidOutline(pen, box, switches.roundedLidCorners);
-    pen.stroke();
 }
 
 }  // namespace tessaro

@@ -3,7 +3,7 @@
 #include "box/panel_sizes.h"
 #include "model/options.h"
 #include "model/param_table.h"
-#include "output/pen.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 

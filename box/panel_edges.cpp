@@ -1,13 +1,13 @@
 #include "box/panel_edges.h"
 
 #include "model/screw_table.h"
-#include "output/relief.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 
-EdgeStep panelGapStep(const Options& switches, const ParamTable& screwTable, ScrewEdge screwEdge) {
+EdgeStep panelGapStep(const Options& switches, double toolDiameter, const ParamTable& screwTable, ScrewEdge screwEdge) {
     if (switches.cornerRelief) {
-        return lineNotchedAtBothEnds;
+        return reliefOr({true, toolDiameter}, lineNotchedAtBothEnds);
     }
     if (switches.screwJoints) {
         return [&screwTable, screwEdge](Pen& pen, double dx, double dy) {

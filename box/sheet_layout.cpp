@@ -7,6 +7,7 @@ void drawSheet(Pen& pen, std::span<const PanelPlace> places, const PanelDrawings
         pen.originX = place.originX;
         pen.originY = place.originY;
         drawingOf(place.panel)(pen);
+        pen.endPart(panelName(place.panel));
     }
 }
 

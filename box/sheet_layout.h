@@ -4,7 +4,7 @@
 #include <span>
 
 #include "box/panel_places.h"
-#include "output/pen.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 
@@ -14,7 +14,8 @@ using PartDrawing = std::function<void(Pen&)>;
 // Which drawing makes a panel.
 using PanelDrawings = std::function<const PartDrawing&(BoxPanel)>;
 
-// Draws the panels in order, each from its own origin; they know nothing of the layout.
+// Draws the panels in order, each from its own origin and ended as a part named after
+// its panel; they know nothing of the layout.
 void drawSheet(Pen& pen, std::span<const PanelPlace> places, const PanelDrawings& drawingOf);
 
 }  // namespace tessaro

@@ -1,14 +1,14 @@
 #include "box/tab_slots.h"
 
-#include "output/shapes.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 
-void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, bool relief, const GapFeature& between) {
+void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, Relief relief, const GapFeature& between) {
     const double q = row.length / 2 / row.tabs;
     const double s = q / 2;
     const Vec start = (s - fit.tabLengthAllowance) * row.along;
-    pen.moveTo(start.x, start.y);
+    pen.startInnerCut(start.x, start.y);
 
     const Vec across = fit.width() * row.out;
     const Vec along = (q + 2 * fit.tabLengthAllowance) * row.along;
@@ -22,7 +22,7 @@ void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, bool re
                 gapFeature);
 }
 
-void drawEndSlotRows(Pen& pen, const SlotFit& fit, const EndSlotRows& rows, bool relief,
+void drawEndSlotRows(Pen& pen, const SlotFit& fit, const EndSlotRows& rows, Relief relief,
                      const GapFeature& between) {
     pen.toOrigin();
     drawTabSlotRow(pen, fit, {rows.length, rows.tabs, {1, 0}, {0, -1}, rows.moveAfterLast}, relief, between);

@@ -2,8 +2,9 @@
 
 #include <functional>
 
-#include "output/pen.h"
-#include "output/step.h"
+#include "drawing/pen.h"
+#include "drawing/edge_step.h"
+#include "drawing/relief.h"
 
 namespace tessaro {
 
@@ -31,7 +32,7 @@ struct TabSlotRow {
 // slot's corner to the middle of the gap on the row's middle line.
 using GapFeature = std::function<void(Vec toGapCentre)>;
 
-void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, bool relief,
+void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, Relief relief,
                     const GapFeature& between = {});
 
 // The slots for the front and rear panels' tabs: one row below the line y = 0 and one
@@ -43,7 +44,7 @@ struct EndSlotRows {
     bool moveAfterLast = false;
 };
 
-void drawEndSlotRows(Pen& pen, const SlotFit& fit, const EndSlotRows& rows, bool relief,
+void drawEndSlotRows(Pen& pen, const SlotFit& fit, const EndSlotRows& rows, Relief relief,
                      const GapFeature& between = {});
 
 }  // namespace tessaro

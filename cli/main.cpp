@@ -88,8 +88,12 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.footer(commandList());
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
+    std::vector<std::string> formats;
+    for (const FileFormat& format : fileFormats()) {
+        formats.emplace_back(format.extension);
+    }
     app.add_option("-f,--format", a.format, "eps, dxf or svg; stl: the box assembled, for full and simple-full")
-        ->check(CLI::IsMember({"eps", "dxf", "svg", "stl"}));
+        ->check(CLI::IsMember(formats));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
@@ -195,7 +199,7 @@ void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const
 }
 
 void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
-    if (a.format != "stl") {
+    if (fileTypeNamed(a.format) != FileType::Stl) {
         return;
     }
     if (!assembles(command)) {
@@ -238,7 +242,7 @@ int run(const Arguments& a) {
         }
         return 0;
     }
-    if (a.format == "stl") {
+    if (fileTypeNamed(a.format) == FileType::Stl) {
         writeAssembledBox(a, command, wb);
         return 0;
     }

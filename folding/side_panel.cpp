@@ -1,8 +1,8 @@
 #include "folding/side_panel.h"
 
 #include "box/panel_sizes.h"
-#include "output/relief.h"
-#include "output/shapes.h"
+#include "drawing/relief.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 namespace {
@@ -43,13 +43,13 @@ ToothedEdge lidEdge(const PanelSizes& box, bool oneTooth) {
 // The long hole that takes the bottom's wing, counterclockwise from its inner front
 // corner. Teeth of the panel reach into it from its outer side and hook into the wing's
 // slots; the relief notches of its long sides go into the panel around it.
-void drawHoldingHole(Pen& pen, const PanelSizes& box, bool oneTooth, bool relief) {
+void drawHoldingHole(Pen& pen, const PanelSizes& box, bool oneTooth, Relief relief) {
     const double M = box.thickness;
     const double D = box.depth;
     const double Al = box.tabLengthAllowance;
     const double q = D / 4;
     const double s = D / 8;
-    pen.moveTo(box.height - box.tabHeight, 2 * M - Al);
+    pen.startInnerCut(box.height - box.tabHeight, 2 * M - Al);
     pen.lineTo(M + box.slotAllowance + box.tabHeight, 0);
     const Vec up{0, 1};
     const Vec in{-1, 0};
@@ -64,21 +64,20 @@ void drawHoldingHole(Pen& pen, const PanelSizes& box, bool oneTooth, bool relief
 // An opening across the middle of the holding hole for the bottom-support jumper.
 void drawJumperOpening(Pen& pen, const PanelSizes& box) {
     const double M = box.thickness;
-    pen.moveTo(box.height + M + 2, box.depth / 2 - M);
+    pen.startInnerCut(box.height + M + 2, box.depth / 2 - M);
     const Vec along{0, 2 * M};
     const Vec across{-(2 * M + 4), 0};
-    drawSlot(pen, {across, along, windingOf({0, 1}, {-1, 0}), true}, false);
+    drawSlot(pen, {across, along, windingOf({0, 1}, {-1, 0}), true}, {});
 }
 
 }  // namespace
 
 void drawSidePanel(Pen& pen, const PanelSizes& box, const Options& switches) {
-    pen.toolDiameter = box.toolDiameter;
-    const bool relief = switches.cornerRelief;
+    const Relief relief{switches.cornerRelief, box.toolDiameter};
     const bool oneTooth = switches.singleSupportTooth;
     drawEndSlotRows(pen, box.fit(), {box.height, 2, box.depth, false}, relief);
     pen.toOrigin();
-    pen.moveTo(0, 0);
+    pen.startOuterCut(0, 0);
     drawFeetSide(pen, box, switches.feet);
     drawToothedEdge(pen, lidEdge(box, oneTooth), relief);
     pen.toOrigin();
@@ -87,7 +86,6 @@ void drawSidePanel(Pen& pen, const PanelSizes& box, const Options& switches) {
         pen.toOrigin();
         drawJumperOpening(pen, box);
     }
-    pen.stroke();
 }
 
 }  // namespace tessaro

@@ -2,7 +2,7 @@
 
 #include "box/panel_sizes.h"
 #include "model/options.h"
-#include "output/pen.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 

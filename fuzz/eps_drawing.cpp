@@ -1,6 +1,6 @@
-// EPS bodies of any bytes, after a real header: the body reader, the DXF conversion and
-// the SVG writer must not fail but with the program's errors, the DXF must hold the
-// reader's outlines, and the SVG must read back to the drawing's points.
+// EPS bodies of any bytes, after a real header: the body reader and the DXF, SVG and EPS
+// writers must not fail but with the program's errors, the DXF must hold the reader's
+// outlines, and the SVG and the EPS must read back to the drawing's points.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,11 +11,9 @@
 
 #include "fuzz_checks.h"
 #include "input_text.h"
-#include "output/dxf.h"
-#include "output/eps_header.h"
+#include "app/saving.h"
 #include "output/eps_reader.h"
 #include "output/line_list.h"
-#include "output/svg_writer.h"
 #include "svg_paths.h"
 
 namespace {
@@ -26,8 +24,7 @@ using tessaro::fuzz::expect;
 
 // A header as the program writes it, then the input's lines as the body.
 LineList documentWithBody(std::string_view bytes) {
-    LineList eps;
-    writeSpiralHeader(eps, {}, "12:00:00");
+    LineList eps = drawingLines(Drawing{}, FileType::Eps, {});
     for (const std::string_view line : fuzz::linesOf(bytes)) {
         eps.append(line);
     }
@@ -62,15 +59,15 @@ std::vector<std::size_t> polylineVertexCounts(const LineList& dxf) {
     return counts;
 }
 
-void checkDxf(const LineList& eps, const EpsDrawing& drawing, bool closeLast) {
+void checkDxf(const Drawing& drawing, bool closeLast) {
     LineList dxf;
-    if (!completes([&] { convertToDxf(eps, closeLast, dxf); })) {
+    if (!completes([&] { dxf = drawingLines(drawing, FileType::Dxf, {"fuzz", closeLast}); })) {
         return;
     }
     const std::vector<std::size_t> counts = polylineVertexCounts(dxf);
     expect(counts.size() == drawing.outlineCount(), "the DXF has a polyline for each outline");
     for (std::size_t i = 0; i < counts.size(); ++i) {
-        expect(counts[i] == drawing.outline(i).size(), "each DXF polyline has its outline's points");
+        expect(counts[i] == drawing.outline(i).points.size(), "each DXF polyline has its outline's points");
     }
 }
 
@@ -81,13 +78,14 @@ bool sameAsWritten(double read, double drawn) {
            5e-7 * (1 + 1e-9) + 4 * std::numeric_limits<double>::epsilon() * std::abs(drawn);
 }
 
-bool samePoint(DrawingPoint read, DrawingPoint drawn) {
+bool samePoint(Point read, Point drawn) {
     return sameAsWritten(read.x, drawn.x) && sameAsWritten(read.y, drawn.y);
 }
 
-void expectPathDrawsOutline(const fuzz::SvgPath& path, std::span<const DrawingPoint> outline) {
+void expectPathDrawsOutline(const fuzz::SvgPath& path, const Outline& drawnOutline) {
+    const std::span<const Point> outline = drawnOutline.points;
     // Z stands for the last point, which is the first one again.
-    expect(!path.closed || endsOnItsStart(outline), "only an outline that ends on its start is closed with Z");
+    expect(!path.closed || drawnOutline.closed(), "only an outline that ends on its start is closed with Z");
     const std::size_t drawn = path.closed ? outline.size() - 1 : outline.size();
     expect(path.points.size() == drawn, "an SVG path has its outline's points");
     for (std::size_t i = 0; i < drawn; ++i) {
@@ -103,7 +101,7 @@ void expectViewBoxHolds(const fuzz::SvgFigures& svg) {
     const double slack = 1e-6 + 4 * std::numeric_limits<double>::epsilon() *
                                     (std::abs(box[0]) + std::abs(box[1]) + box[2] + box[3]);
     for (const fuzz::SvgPath& path : svg.paths) {
-        for (const DrawingPoint p : path.points) {
+        for (const Point p : path.points) {
             expect(p.x >= box[0] - slack && p.x <= box[0] + box[2] + slack && -p.y >= box[1] - slack &&
                        -p.y <= box[1] + box[3] + slack,
                    "the view box holds every point of the SVG");
@@ -111,9 +109,9 @@ void expectViewBoxHolds(const fuzz::SvgFigures& svg) {
     }
 }
 
-void checkSvg(const EpsDrawing& drawing) {
+void checkSvg(const Drawing& drawing) {
     std::string document;
-    if (!completes([&] { document = svgDocument(drawing, "fuzz"); })) {
+    if (!completes([&] { document = drawingBytes(drawing, FileType::Svg, {"fuzz"}); })) {
         return;
     }
     const auto svg = fuzz::readSvgFigures(document);
@@ -124,8 +122,8 @@ void checkSvg(const EpsDrawing& drawing) {
     // A lone move draws nothing and has no path.
     std::size_t next = 0;
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        const auto outline = drawing.outline(i);
-        if (outline.size() < 2) {
+        const Outline outline = drawing.outline(i);
+        if (outline.role == OutlineRole::Mark) {
             continue;
         }
         expect(next < svg->paths.size(), "the SVG has a path for each outline that draws");
@@ -134,16 +132,38 @@ void checkSvg(const EpsDrawing& drawing) {
     expect(next == svg->paths.size(), "the SVG has no path that the drawing does not have");
 }
 
+// The EPS written from the drawing reads back as the drawing: its parts, its outlines and
+// each point to six decimals.
+void checkEps(const Drawing& drawing) {
+    LineList eps;
+    if (!completes([&] { eps = drawingLines(drawing, FileType::Eps, {}); })) {
+        return;
+    }
+    const Drawing read = readEpsDrawing(eps);
+    expect(read.partCount() == drawing.partCount(), "the EPS has the drawing's parts");
+    expect(read.outlineCount() == drawing.outlineCount(), "the EPS has the drawing's outlines");
+    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
+        const auto want = drawing.outline(i).points;
+        const auto got = read.outline(i).points;
+        expect(got.size() == want.size(), "an EPS outline has its points");
+        for (std::size_t k = 0; k < want.size(); ++k) {
+            expect(!std::isfinite(want[k].x) || !std::isfinite(want[k].y) || samePoint(got[k], want[k]),
+                   "an EPS point is the drawing's point to six decimals");
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const LineList eps = documentWithBody(fuzz::textOf(data, size));
-    EpsDrawing drawing;
+    Drawing drawing;
     if (!completes([&] { drawing = readEpsDrawing(eps); })) {
         return 0;
     }
-    checkDxf(eps, drawing, true);
-    checkDxf(eps, drawing, false);
+    checkDxf(drawing, true);
+    checkDxf(drawing, false);
     checkSvg(drawing);
+    checkEps(drawing);
     return 0;
 }

@@ -6,7 +6,7 @@
 
 #include "app/table_keys.h"
 #include "model/number_parse.h"
-#include "output/drawing_error.h"
+#include "drawing/drawing_error.h"
 #include "output/text_file.h"
 
 namespace tessaro::fuzz {

@@ -13,8 +13,8 @@
 #include "input_text.h"
 #include "model/number_parse.h"
 #include "nesting/sheet_nesting.h"
-#include "output/eps_header.h"
 #include "output/eps_reader.h"
+#include "output/eps_writer.h"
 #include "output/line_list.h"
 
 namespace {
@@ -39,26 +39,24 @@ void checkSheetSize(std::string_view text) {
            "the width and height are read by the number rule");
 }
 
-std::size_t drawnOutlineCount(const EpsDrawing& drawing) {
+std::size_t drawnOutlineCount(const Drawing& drawing) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        count += drawing.outline(i).size() > 1 ? 1 : 0;
+        count += drawing.outline(i).role != OutlineRole::Mark ? 1 : 0;
     }
     return count;
 }
 
-void checkNesting(const LineList& eps, SheetSize sheet, double gap) {
-    std::vector<LineList> sheets;
-    if (!completes([&] { sheets = nestOntoSheets(eps, sheet, gap); })) {
+void checkNesting(const Drawing& drawn, SheetSize sheet, double gap) {
+    std::vector<Drawing> sheets;
+    if (!completes([&] { sheets = nestOntoSheets(drawn, sheet, gap); })) {
         return;
     }
-    const EpsDrawing drawn = readEpsDrawing(eps);
     std::size_t nested = 0;
-    for (const LineList& onSheet : sheets) {
-        const EpsDrawing drawing = readEpsDrawing(onSheet);
+    for (const Drawing& drawing : sheets) {
         nested += drawnOutlineCount(drawing);
         const Extent& e = drawing.extent();
-        // The body keeps six decimals.
+        // The files keep six decimals.
         const double slack = 1e-6;
         expect(e.empty || (e.minX >= gap - slack && e.minY >= gap - slack && e.maxX <= sheet.width - gap + slack &&
                            e.maxY <= sheet.height - gap + slack),
@@ -81,10 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     LineList eps;
-    writeSpiralHeader(eps, {}, "12:00:00");
+    eps.append(kEpsBodyMarker);
     for (std::size_t i = 2; i < lines.size(); ++i) {
         eps.append(lines[i]);
     }
-    checkNesting(eps, sheet, gap);
+    checkNesting(readEpsDrawing(eps), sheet, gap);
     return 0;
 }

@@ -10,7 +10,7 @@ namespace tessaro::fuzz {
 
 // One <path> of an SVG document, its points turned back to the drawing's Y axis.
 struct SvgPath {
-    std::vector<DrawingPoint> points;
+    std::vector<Point> points;
     bool closed = false;  // ends with Z
 };
 

@@ -18,13 +18,13 @@ constexpr double kEighthsPerNotch = 120;
 }  // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget* parent)
-    : QWidget(parent), drawing_(std::make_shared<const EpsDrawing>()) {
+    : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setMinimumSize(200, 150);
 }
 
-void DrawingCanvas::setDrawing(std::shared_ptr<const EpsDrawing> drawing) {
+void DrawingCanvas::setDrawing(std::shared_ptr<const Drawing> drawing) {
     drawing_ = std::move(drawing);
     fit();
 }

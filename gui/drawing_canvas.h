@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "gui/drawing_view.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro::gui {
 
@@ -16,13 +16,13 @@ public:
     explicit DrawingCanvas(QWidget* parent = nullptr);
 
     // A new drawing is shown whole.
-    void setDrawing(std::shared_ptr<const EpsDrawing> drawing);
+    void setDrawing(std::shared_ptr<const Drawing> drawing);
     void fit();
     [[nodiscard]] const DrawingView& view() const { return view_; }
-    [[nodiscard]] const EpsDrawing& drawing() const { return *drawing_; }
+    [[nodiscard]] const Drawing& drawing() const { return *drawing_; }
 
 signals:
-    void cursorMoved(tessaro::DrawingPoint millimetres);
+    void cursorMoved(tessaro::Point millimetres);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,7 +34,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    std::shared_ptr<const EpsDrawing> drawing_;
+    std::shared_ptr<const Drawing> drawing_;
     DrawingView view_;
     // Until the user zooms or pans, the view follows the window's size.
     bool fitted_ = true;

@@ -7,18 +7,15 @@
 #include <utility>
 
 #include "model/ports.h"
-#include "output/eps_header.h"
-#include "output/eps_reader.h"
 
 namespace tessaro::gui {
 namespace {
 
-Outlines outlinesOf(const LineList& eps) {
-    const EpsDrawing drawing = readEpsDrawing(eps);
+Outlines outlinesOf(const Drawing& drawing) {
     Outlines outlines;
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
         QPolygonF outline;
-        for (const DrawingPoint point : drawing.outline(i)) {
+        for (const Point point : drawing.outline(i).points) {
             outline << QPointF(point.x, point.y);
         }
         outlines.push_back(outline);
@@ -32,7 +29,6 @@ Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<
     StandInClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
-    wb.epsDocument.append(kEpsBodyMarker);
     if (configure) {
         configure(wb);
     }
@@ -41,7 +37,7 @@ Outlines drawn(const std::function<void(Workbench&)>& draw, const std::function<
     } catch (const std::exception&) {
         return {};
     }
-    return outlinesOf(wb.epsDocument);
+    return outlinesOf(wb.drawing);
 }
 
 QRectF boundsOf(const Outlines& outlines) {

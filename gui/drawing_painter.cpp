@@ -28,7 +28,7 @@ bool unseenStep(QPointF from, QPointF to, QPointF lastDrawn, const QRectF& r) {
 // are held back; the last of them is drawn as soon as a step may be seen, so a segment
 // that crosses the view is never lost. A step inside the pixel of the last point drawn
 // is merged.
-void thinOutline(std::span<const DrawingPoint> outline, const DrawingView& view, const QRectF& visible,
+void thinOutline(std::span<const Point> outline, const DrawingView& view, const QRectF& visible,
                  QPolygonF& out) {
     out.clear();
     QPointF previous = view.toScreen(outline.front());
@@ -58,12 +58,12 @@ void thinOutline(std::span<const DrawingPoint> outline, const DrawingView& view,
 
 }  // namespace
 
-void paintDrawing(QPainter& painter, const EpsDrawing& drawing, const DrawingView& view, const QRectF& visible) {
+void paintDrawing(QPainter& painter, const Drawing& drawing, const DrawingView& view, const QRectF& visible) {
     // One pixel of margin so that a line on the rectangle's edge is still drawn.
     const QRectF bounds = visible.adjusted(-1, -1, 1, 1);
     QPolygonF screen;
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        thinOutline(drawing.outline(i), view, bounds, screen);
+        thinOutline(drawing.outline(i).points, view, bounds, screen);
         painter.drawPolyline(screen);
     }
 }

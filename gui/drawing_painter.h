@@ -3,7 +3,7 @@
 #include <QRectF>
 
 #include "gui/drawing_view.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 class QPainter;
 
@@ -13,6 +13,6 @@ namespace tessaro::gui {
 // Steps that stay inside one pixel, and runs of steps beyond one side of the visible
 // rectangle, are merged: the largest spiral costs what the screen shows, not its
 // hundreds of thousands of lines.
-void paintDrawing(QPainter& painter, const EpsDrawing& drawing, const DrawingView& view, const QRectF& visible);
+void paintDrawing(QPainter& painter, const Drawing& drawing, const DrawingView& view, const QRectF& visible);
 
 }  // namespace tessaro::gui

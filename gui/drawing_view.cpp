@@ -25,13 +25,13 @@ DrawingView DrawingView::fitting(const Extent& extent, const QRectF& area) {
                                       fittingScale(area.height(), extent.height()));
         view.scale_ = std::clamp(std::isinf(scale) ? 1.0 : scale, kMinScale, kMaxScale);
     }
-    const DrawingPoint centre{(extent.minX + extent.maxX) / 2, (extent.minY + extent.maxY) / 2};
+    const Point centre{(extent.minX + extent.maxX) / 2, (extent.minY + extent.maxY) / 2};
     view.origin_ = area.center() - QPointF(centre.x * view.scale_, -centre.y * view.scale_);
     return view;
 }
 
 void DrawingView::zoomAround(QPointF screen, double factor) {
-    const DrawingPoint fixed = toDrawing(screen);
+    const Point fixed = toDrawing(screen);
     scale_ = std::clamp(scale_ * factor, kMinScale, kMaxScale);
     origin_ = screen - QPointF(fixed.x * scale_, -fixed.y * scale_);
 }

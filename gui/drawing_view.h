@@ -3,7 +3,7 @@
 #include <QPointF>
 #include <QRectF>
 
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro::gui {
 
@@ -14,10 +14,10 @@ public:
     // The whole extent centred in the area, as large as it fits.
     [[nodiscard]] static DrawingView fitting(const Extent& extent, const QRectF& area);
 
-    [[nodiscard]] QPointF toScreen(DrawingPoint p) const {
+    [[nodiscard]] QPointF toScreen(Point p) const {
         return {origin_.x() + p.x * scale_, origin_.y() - p.y * scale_};
     }
-    [[nodiscard]] DrawingPoint toDrawing(QPointF screen) const {
+    [[nodiscard]] Point toDrawing(QPointF screen) const {
         return {(screen.x() - origin_.x()) / scale_, (origin_.y() - screen.y()) / scale_};
     }
     [[nodiscard]] double scale() const { return scale_; }

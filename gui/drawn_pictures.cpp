@@ -7,7 +7,7 @@
 
 #include "app/template_commands.h"
 #include "gui/drawing_kit.h"
-#include "output/shapes.h"
+#include "drawing/shapes.h"
 
 namespace tessaro::gui {
 namespace {
@@ -104,9 +104,9 @@ QPixmap drawSimpleBox(QSize size, bool english) {
 QPixmap drawCorners(QSize size, bool relief) {
     const double length = 20, width = 8, cutter = 3.175;
     const Outlines slot = drawn([&](Workbench& wb) {
-        wb.pen.toolDiameter = cutter;
-        wb.pen.moveTo(0, 0);
-        drawSlot(wb.pen, {{0, width}, {length, 0}, Winding::CounterClockwise, true}, relief);
+        Pen pen(wb.drawing);
+        pen.startInnerCut(0, 0);
+        drawSlot(pen, {{0, width}, {length, 0}, Winding::CounterClockwise, true}, {relief, cutter});
     });
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -211,11 +211,12 @@ QPixmap drawFeet(QSize size) {
 QPixmap drawTabAndGap(QSize size, bool english) {
     const double tab = 25, gap = 25, thickness = 5, end = 12.5;
     const Outlines edge = drawn([&](Workbench& wb) {
-        wb.pen.moveTo(0, 0);
-        drawToothedEdge(wb.pen, {{1, 0}, {0, 1}, end, tab, gap, 2, thickness}, false);
-        wb.pen.lineTo(0, -14);
-        wb.pen.lineTo(-(2 * end + 2 * tab + gap), 0);
-        wb.pen.lineTo(0, 14);
+        Pen pen(wb.drawing);
+        pen.startOuterCut(0, 0);
+        drawToothedEdge(pen, {{1, 0}, {0, 1}, end, tab, gap, 2, thickness}, Relief{});
+        pen.lineTo(0, -14);
+        pen.lineTo(-(2 * end + 2 * tab + gap), 0);
+        pen.lineTo(0, 14);
     });
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);

@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Tessaro");
     QApplication::setApplicationName("Tessaro");
     tessaro::SystemClock clock;
-    tessaro::gui::QtSavePrompt savePrompt(nullptr, QString::fromUtf8(tessaro::gui::kSaveFileTypes), 2);
+    tessaro::gui::QtSavePrompt savePrompt(nullptr, QString::fromStdString(tessaro::saveDialogFilter()),
+                                           static_cast<int>(tessaro::FileType::Dxf));
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
     tessaro::gui::MainWindow form({savePrompt, messages, clock, folders});

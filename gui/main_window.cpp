@@ -18,6 +18,7 @@
 
 #include "app/error_text.h"
 #include "app/language.h"
+#include "app/saving.h"
 #include "app/sheets.h"
 #include "gui/edit_history.h"
 #include "gui/kept_settings.h"
@@ -353,7 +354,7 @@ void MainWindow::buildSpiralTab() {
 void MainWindow::buildHiddenTab() {
     epsTab = addTab("epsTab", "Выходной шаблон eps");
     tabs->setTabVisible(tabs->indexOf(epsTab), false);
-    epsModel_ = new LineListModel(wb_.epsDocument, this);
+    epsModel_ = new LineListModel(epsLines_, this);
     epsDocument = addDocumentView(epsTab, epsModel_, "epsDocument");
     templateLabel = new QLabel(text(wb_.templateLabel), epsTab);
     templateLabel->setObjectName("templateLabel");
@@ -369,7 +370,7 @@ void MainWindow::buildBobbinTab() {
 
 void MainWindow::buildDxfTab() {
     dxfTab = addTab("dxfTab", "dxf");
-    dxfModel_ = new LineListModel(wb_.dxfDocument, this);
+    dxfModel_ = new LineListModel(dxfLines_, this);
     dxfDocument = addDocumentView(dxfTab, dxfModel_, "dxfDocument");
 }
 
@@ -493,7 +494,7 @@ void MainWindow::perform(const TemplateCommand& command) {
                 statusLine_->setText(savedSheetsText(*saved, english));
             }
         } else if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
-            statusLine_->setText(savedTemplateText(*written, readEpsDrawing(wb_.epsDocument), english));
+            statusLine_->setText(savedTemplateText(*written, wb_.drawing, english));
         }
     } catch (const std::exception& e) {
         if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
@@ -507,14 +508,17 @@ void MainWindow::perform(const TemplateCommand& command) {
 // With a sheet the template has just been nested, before the dialog asks.
 void MainWindow::showTemplateBeingSaved() {
     if (const auto sheet = sheet_->choice()) {
-        preview_->showDocument(sheetsSideBySide(wb_.sheetDocuments, sheet->size), wb_.sheetDocuments.size());
+        preview_->showDrawing(std::make_shared<const Drawing>(sheetsSideBySide(wb_.sheetDrawings, sheet->size)), {},
+                              wb_.sheetDrawings.size());
     } else {
-        preview_->showDocument(wb_.epsDocument);
+        preview_->showDrawing(std::make_shared<const Drawing>(wb_.drawing));
     }
 }
 
 void MainWindow::showDocuments() {
     templateLabel->setText(text(wb_.templateLabel));
+    epsLines_ = drawingLines(wb_.drawing, FileType::Eps, writeChoices(wb_));
+    dxfLines_ = drawingLines(wb_.drawing, FileType::Dxf, writeChoices(wb_));
     epsModel_->reload();
     dxfModel_->reload();
 }

@@ -12,6 +12,7 @@
 #include "app/table_files.h"
 #include "model/ports.h"
 #include "model/workbench.h"
+#include "output/line_list.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -142,6 +143,9 @@ private:
 
     QListView* epsDocument = nullptr;
     QListView* dxfDocument = nullptr;
+    // The current template's EPS and DXF text, as the document pages show it.
+    LineList epsLines_;
+    LineList dxfLines_;
     LineListModel* epsModel_ = nullptr;
     LineListModel* dxfModel_ = nullptr;
 

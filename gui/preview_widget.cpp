@@ -26,7 +26,7 @@ QRectF previewArea(QSize size, bool dimmed) {
 
 }  // namespace
 
-QImage renderedPreview(const EpsDrawing& drawing, QSize size, qreal ratio, bool dimmed) {
+QImage renderedPreview(const Drawing& drawing, QSize size, qreal ratio, bool dimmed) {
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
@@ -50,7 +50,7 @@ QString extentText(const Extent& extent, bool english) {
 }
 
 PreviewWidget::PreviewWidget(QWidget* parent)
-    : QWidget(parent), drawing_(std::make_shared<const EpsDrawing>()) {
+    : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
     setEnglish(false);
 }
 
@@ -75,11 +75,7 @@ PreviewWidget::~PreviewWidget() = default;
 
 PreviewWindow* PreviewWidget::largeWindow() const { return largeWindow_; }
 
-void PreviewWidget::showDocument(const LineList& eps, std::size_t sheets) {
-    showDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(eps)), {}, sheets);
-}
-
-void PreviewWidget::showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered, std::size_t sheets) {
+void PreviewWidget::showDrawing(std::shared_ptr<const Drawing> drawing, QImage rendered, std::size_t sheets) {
     drawing_ = std::move(drawing);
     sheets_ = sheets;
     problem_.clear();

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "gui/drawing_view.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 #include "output/line_list.h"
 
 namespace tessaro::gui {
@@ -24,13 +24,12 @@ public:
 
     // Reads the document again and redraws; the large window, if open, follows.
     // sheets: how many sheets the document shows side by side; 0 when it is no sheet.
-    void showDocument(const LineList& eps, std::size_t sheets = 0);
     // rendered: the drawing as renderedPreview draws it at this widget's size, or none.
-    void showDrawing(std::shared_ptr<const EpsDrawing> drawing, QImage rendered = {}, std::size_t sheets = 0);
+    void showDrawing(std::shared_ptr<const Drawing> drawing, QImage rendered = {}, std::size_t sheets = 0);
     // Keeps the drawing, dimmed, with what is wrong written under it, until the next one.
     void showProblem(const QString& problem);
     void setEnglish(bool english);
-    [[nodiscard]] const EpsDrawing& drawing() const { return *drawing_; }
+    [[nodiscard]] const Drawing& drawing() const { return *drawing_; }
     [[nodiscard]] std::size_t sheetCount() const { return sheets_; }
     [[nodiscard]] bool dimmed() const { return !problem_.isEmpty(); }
     [[nodiscard]] const QString& problem() const { return problem_; }
@@ -53,7 +52,7 @@ private:
     [[nodiscard]] int captionHeight() const;
     void renderDrawing();
 
-    std::shared_ptr<const EpsDrawing> drawing_;
+    std::shared_ptr<const Drawing> drawing_;
     QString problem_;
     std::size_t sheets_ = 0;
     bool english_ = false;
@@ -64,7 +63,7 @@ private:
 
 // The drawing as the preview shows it at the size, on an image of its own. It may run on
 // any thread, so the live preview renders a large drawing on its worker.
-[[nodiscard]] QImage renderedPreview(const EpsDrawing& drawing, QSize size, qreal ratio, bool dimmed = false);
+[[nodiscard]] QImage renderedPreview(const Drawing& drawing, QSize size, qreal ratio, bool dimmed = false);
 
 // The extent as the preview and the large window caption it: "200.00 × 110.00 мм".
 [[nodiscard]] QString extentText(const Extent& extent, bool english = false);

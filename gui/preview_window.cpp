@@ -15,7 +15,7 @@
 namespace tessaro::gui {
 namespace {
 
-QString positionText(DrawingPoint p, bool english) {
+QString positionText(Point p, bool english) {
     return QString::fromStdString("X " + fixedText(p.x, 2) + "   Y " + fixedText(p.y, 2) + " ") +
            previewWords(english).millimetres;
 }
@@ -73,13 +73,13 @@ void PreviewWindow::setEnglish(bool english) {
     extent_->setText(extentText(canvas_->drawing().extent(), english));
 }
 
-void PreviewWindow::setDrawing(std::shared_ptr<const EpsDrawing> drawing) {
+void PreviewWindow::setDrawing(std::shared_ptr<const Drawing> drawing) {
     extent_->setText(extentText(drawing->extent(), english_));
     canvas_->setDrawing(std::move(drawing));
 }
 
 void PreviewWindow::showAssemblyPage() { pages_->setCurrentWidget(assembly_); }
 
-void PreviewWindow::showCursor(DrawingPoint millimetres) { cursor_->setText(positionText(millimetres, english_)); }
+void PreviewWindow::showCursor(Point millimetres) { cursor_->setText(positionText(millimetres, english_)); }
 
 }  // namespace tessaro::gui

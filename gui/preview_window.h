@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 class QLabel;
 class QPushButton;
@@ -21,14 +21,14 @@ class PreviewWindow final : public QWidget {
 public:
     explicit PreviewWindow(QWidget* parent = nullptr);
 
-    void setDrawing(std::shared_ptr<const EpsDrawing> drawing);
+    void setDrawing(std::shared_ptr<const Drawing> drawing);
     void setEnglish(bool english);
     [[nodiscard]] DrawingCanvas* canvas() const { return canvas_; }
     [[nodiscard]] AssemblyPage* assemblyPage() const { return assembly_; }
     void showAssemblyPage();
 
 private:
-    void showCursor(DrawingPoint millimetres);
+    void showCursor(Point millimetres);
 
     QTabWidget* pages_ = nullptr;
     QWidget* drawingPage_ = nullptr;

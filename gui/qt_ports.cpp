@@ -23,8 +23,13 @@ QString boxText(std::string_view text) {
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
+// Only the flat drawing's types: the assembled box is no save of a template.
 std::optional<FileType> typeOfExtension(const QString& extension) {
-    return fileTypeNamed(extension.toLower().toStdString());
+    const auto type = fileTypeNamed(extension.toLower().toStdString());
+    if (type && fileFormat(*type).writeDrawing == nullptr) {
+        return std::nullopt;
+    }
+    return type;
 }
 
 // Qt's own question and its translation, asked about the name that will be written.

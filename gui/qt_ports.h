@@ -13,9 +13,6 @@ class QWidget;
 
 namespace tessaro::gui {
 
-// The save dialog's file types, as its filter string: DXF is written as R12.
-inline constexpr char kSaveFileTypes[] = "EPS|*.eps|DXF R12|*.dxf|SVG|*.svg";
-
 // The common save dialog over QFileDialog. A typed name that ends in one of our
 // extensions is saved as that type; any other name gets the chosen filter's extension.
 // Replacing an existing file is asked about that final name. The type saved last is

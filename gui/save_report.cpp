@@ -16,7 +16,7 @@ QString typeName(FileType type) { return QString::fromStdString(std::string(exte
 
 }  // namespace
 
-QString savedTemplateText(const SaveChoice& written, const EpsDrawing& drawing, bool english) {
+QString savedTemplateText(const SaveChoice& written, const Drawing& drawing, bool english) {
     const QString file = fileName(written.path);
     const QString type = typeName(written.type);
     const QString outlines = QString::number(drawing.outlineCount());

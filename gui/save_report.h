@@ -4,13 +4,13 @@
 
 #include "app/save_prompt.h"
 #include "app/sheets.h"
-#include "output/eps_reader.h"
+#include "drawing/drawing.h"
 
 namespace tessaro::gui {
 
 // The status line after a save: the file, its type, its outlines and its size,
 // e.g. "Записан box.dxf: DXF, контуров: 6, 200.00 × 110.00 мм".
-[[nodiscard]] QString savedTemplateText(const SaveChoice& written, const EpsDrawing& drawing, bool english);
+[[nodiscard]] QString savedTemplateText(const SaveChoice& written, const Drawing& drawing, bool english);
 
 // The status line after a save onto sheets: the type and every sheet's file,
 // e.g. "Записаны листы, DXF: box-1.dxf, box-2.dxf".

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/param_table.h"
-#include "output/screw.h"
+#include "drawing/screw.h"
 
 namespace tessaro {
 

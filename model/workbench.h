@@ -4,18 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "drawing/drawing.h"
 #include "model/default_tables.h"
 #include "model/options.h"
 #include "model/param_table.h"
 #include "model/ports.h"
-#include "output/line_list.h"
-#include "output/pen.h"
 
 namespace tessaro {
 
-// Everything a command works on: the tables, the switches, the template label, the
-// EPS and DXF documents, the closing flag and the pen.
-// The window owns one; tests make as many as they like.
+// What a command works on and leaves: the tables, the switches, the template label, the
+// last drawing and the closing flag. The window owns one; tests make as many as they like.
 class Workbench {
 public:
     Workbench(const Clock& clock, MessageBox& messages) : clock(clock), messages(messages) {}
@@ -30,13 +28,10 @@ public:
     Options options;
 
     std::string templateLabel = "Шаблон";
-    LineList epsDocument;
-    LineList dxfDocument;
-    // The EPS document nested onto sheets, one document a sheet, when it is saved on sheets.
-    std::vector<LineList> sheetDocuments;
+    Drawing drawing;
+    // The drawing nested onto sheets, one drawing a sheet, when it is saved on sheets.
+    std::vector<Drawing> sheetDrawings;
     bool lastPolylineClosed = true;
-
-    Pen pen{epsDocument};
 
     const Clock& clock;
     MessageBox& messages;
@@ -47,13 +42,7 @@ inline constexpr std::array kWorkbenchTables = {&Workbench::boxTable, &Workbench
                                                 &Workbench::spiralTable, &Workbench::bobbinTable};
 
 // Gives `to` the tables, switches and closing flag of `from`, so a command run on it
-// draws what it would draw on `from` while `from`'s documents stay as they are.
+// draws what it would draw on `from` while `from`'s drawing stays as it is.
 void copyTablesAndSwitches(const Workbench& from, Workbench& to);
-
-// Writes the 20-line header from the main table; converts W, H, D before it clears
-// the document, so a bad cell leaves the previous document as it was.
-void startBoxDocument(Workbench& wb);
-// Writes the 17-line spiral header; takes the spiral table's cells as text.
-void startSpiralDocument(Workbench& wb);
 
 }  // namespace tessaro

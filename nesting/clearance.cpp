@@ -4,21 +4,17 @@
 
 #include <cmath>
 
+#include "drawing/clipper_units.h"
+
 namespace tessaro {
 namespace {
 
-// Micrometres, as the nesting places the pieces.
-constexpr double kUnitsPerMillimetre = 1000;
-
 ClipperLib::Paths grownByHalf(const DrawnOutline& outline, double gap) {
-    ClipperLib::Path path;
-    for (const DrawingPoint p : outline) {
-        path.push_back({std::llround(p.x * kUnitsPerMillimetre), std::llround(p.y * kUnitsPerMillimetre)});
-    }
-    ClipperLib::ClipperOffset offset;
-    offset.AddPath(path, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+    // Round corners as fine as a quarter of a micrometre.
+    ClipperLib::ClipperOffset offset(2.0, 0.00025 * kClipperUnitsPerMillimetre);
+    offset.AddPath(clipperPath(outline), ClipperLib::jtRound, ClipperLib::etClosedPolygon);
     ClipperLib::Paths grown;
-    offset.Execute(grown, gap / 2 * kUnitsPerMillimetre);
+    offset.Execute(grown, gap / 2 * kClipperUnitsPerMillimetre);
     return grown;
 }
 

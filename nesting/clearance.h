@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "nesting/rigid_parts.h"
+#include "drawing/rigid_parts.h"
 
 namespace tessaro {
 

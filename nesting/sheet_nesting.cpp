@@ -7,31 +7,22 @@
 
 #include "nesting/clearance.h"
 #include "nesting/nfp_placement.h"
-#include "nesting/rigid_parts.h"
-#include "output/eps_body.h"
-#include "output/eps_header.h"
+#include "drawing/rigid_parts.h"
+#include "drawing/clipper_units.h"
 #include "output/number_text.h"
-#include "output/outlines.h"
-#include "output/pen.h"
 
 namespace tessaro {
 namespace {
 
-// Micrometres: the library multiplies coordinates in 64-bit integers, which a finer unit
-// would overflow on a large sheet.
-constexpr double kUnitsPerMillimetre = 1000;
 // Ten micrometres more between the pieces than asked, so that rounding to the unit, the
 // library's turning and the body's six decimals never bring two closer than the gap.
 constexpr double kRoundingAllowance = 0.01;
-// The body's scale, so the bounding box is in the same PostScript units as what is drawn.
-constexpr double kPointsPerMillimetre = 2.834646;
-
-std::int64_t units(double millimetres) { return std::llround(millimetres * kUnitsPerMillimetre); }
+std::int64_t units(double millimetres) { return clipperUnits(millimetres); }
 
 // The footprint in whole units, its extent's corner at the origin.
 std::vector<UnitPoint> unitOutline(const RigidPart& part) {
     std::vector<UnitPoint> outline;
-    for (const DrawingPoint p : part.footprint) {
+    for (const Point p : part.footprint) {
         outline.push_back({units(p.x - part.extent.minX), units(p.y - part.extent.minY)});
     }
     return outline;
@@ -55,7 +46,7 @@ void refuseIfTooLarge(const std::vector<RigidPart>& parts, SheetSize sheet, doub
 }
 
 // A quarter-turn rotation applied exactly, so a piece is moved and never redrawn.
-DrawingPoint placedPoint(DrawingPoint p, const Extent& from, int quarterTurns, DrawingPoint offset) {
+Point placedPoint(Point p, const Extent& from, int quarterTurns, Point offset) {
     const double x = p.x - from.minX;
     const double y = p.y - from.minY;
     switch (quarterTurns) {
@@ -71,23 +62,24 @@ DrawingPoint placedPoint(DrawingPoint p, const Extent& from, int quarterTurns, D
 }
 
 struct PlacedPart {
+    std::string name;
+    bool fromStock;
     std::size_t sheet;
     std::vector<DrawnOutline> outlines;
     DrawnOutline footprint;
 };
 
-DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterTurns, DrawingPoint offset) {
+DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterTurns, Point offset) {
     DrawnOutline placed;
-    for (const DrawingPoint p : outline) {
+    for (const Point p : outline) {
         placed.push_back(placedPoint(p, from, quarterTurns, offset));
     }
     return placed;
 }
 
 PlacedPart placedPart(const RigidPart& part, const NfpPlacement& placement) {
-    const DrawingPoint offset{static_cast<double>(placement.offset.x) / kUnitsPerMillimetre,
-                              static_cast<double>(placement.offset.y) / kUnitsPerMillimetre};
-    PlacedPart placed{static_cast<std::size_t>(placement.sheet), {},
+    const Point offset{millimetresOf(placement.offset.x), millimetresOf(placement.offset.y)};
+    PlacedPart placed{part.name, part.fromStock, static_cast<std::size_t>(placement.sheet), {},
                       moved(part.footprint, part.extent, placement.quarterTurns, offset)};
     for (const DrawnOutline& outline : part.outlines) {
         placed.outlines.push_back(moved(outline, part.extent, placement.quarterTurns, offset));
@@ -101,12 +93,12 @@ RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double spacing) {
     if (part.extent.width() + 2 * spacing <= sheet.width && part.extent.height() + 2 * spacing <= sheet.height) {
         return part;
     }
-    RigidPart turned;
+    RigidPart turned{part.name, {}, part.fromStock, {}, {}};
     for (const DrawnOutline& outline : part.outlines) {
         turned.outlines.push_back(moved(outline, part.extent, 1, {0, 0}));
     }
     turned.footprint = moved(part.footprint, part.extent, 1, {0, 0});
-    for (const DrawingPoint p : turned.footprint) {
+    for (const Point p : turned.footprint) {
         turned.extent.include(p);
     }
     return turned;
@@ -128,7 +120,7 @@ std::vector<PlacedPart> placedParts(const std::vector<RigidPart>& parts, const s
 bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap) {
     std::map<std::size_t, std::vector<const DrawnOutline*>> outersBySheet;
     for (const PlacedPart& part : placed) {
-        for (const DrawingPoint p : part.footprint) {
+        for (const Point p : part.footprint) {
             if (p.x < gap || p.y < gap || p.x > sheet.width - gap || p.y > sheet.height - gap) {
                 return false;
             }
@@ -160,41 +152,31 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
     return placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::ConvexHulls));
 }
 
-std::string boundingBoxLine(const std::vector<const PlacedPart*>& parts) {
+// The template's header with the bounding box of the sheet's own pieces, in points; each
+// piece a part of its own, its outlines in their roles.
+Drawing sheetDrawing(const DrawingHeader& header, const std::vector<const PlacedPart*>& parts) {
+    Drawing sheet;
     Extent extent;
     for (const PlacedPart* part : parts) {
-        for (const DrawnOutline& outline : part->outlines) {
-            for (const DrawingPoint p : outline) {
+        for (std::size_t o = 0; o < part->outlines.size(); ++o) {
+            const DrawnOutline& outline = part->outlines[o];
+            // A piece of the stock has no outer cut: its outlines are all cut out of the sheet.
+            const bool outer = o == 0 && !part->fromStock;
+            sheet.beginOutline(outline.front(), outer ? OutlineRole::OuterCut : OutlineRole::InnerCut);
+            for (std::size_t i = 1; i < outline.size(); ++i) {
+                sheet.lineTo(outline[i]);
+            }
+            for (const Point p : outline) {
                 extent.include(p);
             }
         }
+        sheet.endPart(part->name);
     }
-    return "%%BoundingBox: " + fixedText(extent.minX * kPointsPerMillimetre, 8) + " " +
-           fixedText(extent.minY * kPointsPerMillimetre, 8) + " " + fixedText(extent.maxX * kPointsPerMillimetre, 8) +
-           " " + fixedText(extent.maxY * kPointsPerMillimetre, 8);
-}
-
-// The template's header lines, up to its body, with the sheet's own bounding box.
-void writeHeader(const LineList& eps, const std::vector<const PlacedPart*>& parts, LineList& sheet) {
-    for (std::size_t i = 0; i < eps.size(); ++i) {
-        const std::string_view line = eps[i];
-        if (i > epsBodyStart(eps) && (line == "stroke" || parseEpsPoint(line))) {
-            break;
-        }
-        sheet.append(line.starts_with("%%BoundingBox:") ? std::string_view(boundingBoxLine(parts)) : line);
-    }
-}
-
-LineList sheetDocument(const LineList& eps, const std::vector<const PlacedPart*>& parts) {
-    LineList sheet;
-    writeHeader(eps, parts, sheet);
-    Pen pen(sheet);
-    for (const PlacedPart* part : parts) {
-        for (const DrawnOutline& outline : part->outlines) {
-            traceThroughPoints(pen, outline);
-        }
-        pen.stroke();
-    }
+    sheet.header = header;
+    sheet.header.left = extent.minX * kPointsPerMillimetre;
+    sheet.header.bottom = extent.minY * kPointsPerMillimetre;
+    sheet.header.right = extent.maxX * kPointsPerMillimetre;
+    sheet.header.top = extent.maxY * kPointsPerMillimetre;
     return sheet;
 }
 
@@ -213,9 +195,9 @@ void refuseBadSheet(SheetSize sheet, double gap) {
 
 }  // namespace
 
-std::vector<LineList> nestOntoSheets(const LineList& eps, SheetSize sheet, double gap) {
+std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap) {
     refuseBadSheet(sheet, gap);
-    const std::vector<RigidPart> parts = rigidParts(readEpsDrawing(eps));
+    const std::vector<RigidPart> parts = rigidParts(drawing);
     const double spacing = gap + kRoundingAllowance;
     refuseIfTooLarge(parts, sheet, spacing, gap);
     const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing, gap);
@@ -224,7 +206,7 @@ std::vector<LineList> nestOntoSheets(const LineList& eps, SheetSize sheet, doubl
     for (const PlacedPart& part : placed) {
         sheetCount = std::max(sheetCount, part.sheet + 1);
     }
-    std::vector<LineList> sheets;
+    std::vector<Drawing> sheets;
     for (std::size_t s = 0; s < sheetCount; ++s) {
         std::vector<const PlacedPart*> onSheet;
         for (const PlacedPart& part : placed) {
@@ -232,7 +214,7 @@ std::vector<LineList> nestOntoSheets(const LineList& eps, SheetSize sheet, doubl
                 onSheet.push_back(&part);
             }
         }
-        sheets.push_back(sheetDocument(eps, onSheet));
+        sheets.push_back(sheetDrawing(drawing.header, onSheet));
     }
     return sheets;
 }

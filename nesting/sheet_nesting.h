@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "output/drawing_error.h"
-#include "output/line_list.h"
+#include "drawing/drawing.h"
+#include "drawing/drawing_error.h"
 
 namespace tessaro {
 
@@ -20,10 +20,10 @@ public:
     using DrawingError::DrawingError;
 };
 
-// Nests the pieces of the EPS document onto as few sheets as it can: each piece moved
-// and turned by a multiple of 90 degrees, never closer than `gap` to another piece or
-// to the sheet's edge. One EPS document per sheet, each with the template's header
-// lines and the bounding box of its own pieces.
-[[nodiscard]] std::vector<LineList> nestOntoSheets(const LineList& eps, SheetSize sheet, double gap);
+// Nests the pieces of the drawing onto as few sheets as it can: each piece moved and
+// turned by a multiple of 90 degrees, never closer than `gap` to another piece or to
+// the sheet's edge. One drawing per sheet, each with the template's header and the
+// bounding box of its own pieces.
+[[nodiscard]] std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap);
 
 }  // namespace tessaro

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "output/eps_header.h"
+#include "output/eps_writer.h"
 
 namespace tessaro {
 namespace {

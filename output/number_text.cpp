@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <stdexcept>
+#include <string_view>
 
 namespace tessaro {
 namespace {
@@ -34,6 +35,14 @@ void appendCoordinate(std::string& out, double value) {
         out.append(kWidth - text.size(), ' ');
     }
     out.append(text);
+}
+
+double roundedToMicrometre(double value) {
+    std::array<char, kBufferSize> buffer{};
+    const std::string_view text = formatFixed(buffer, value, 6);
+    double rounded = 0;
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return rounded;
 }
 
 std::string fixedText(double value, int decimals, TrailingZeros zeros) {

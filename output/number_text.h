@@ -10,6 +10,9 @@ namespace tessaro {
 // "%11.6f": six decimals, right-aligned in at least 11 characters, and never "-0.000000".
 void appendCoordinate(std::string& out, double value);
 
+// The value its six-decimal text reads back as: what a reader of our files sees.
+[[nodiscard]] double roundedToMicrometre(double value);
+
 enum class TrailingZeros { Kept, Dropped };
 
 // Fixed-point with the given number of decimals and no padding ("%.8f" and the like),

@@ -1,8 +1,9 @@
 #include "output/svg_writer.h"
 
 #include <cmath>
+#include <string>
 
-#include "output/drawing_error.h"
+#include "drawing/drawing_error.h"
 #include "output/number_text.h"
 
 namespace tessaro {
@@ -17,7 +18,8 @@ void appendNumber(std::string& out, double value) {
     out += fixedText(value, 6, TrailingZeros::Dropped);
 }
 
-void appendEscaped(std::string& out, std::string_view text) {
+std::string escaped(std::string_view text) {
+    std::string out;
     for (char c : text) {
         switch (c) {
         case '&': out += "&amp;"; break;
@@ -26,67 +28,72 @@ void appendEscaped(std::string& out, std::string_view text) {
         default: out += c;
         }
     }
+    return out;
 }
 
 // SVG's Y axis points down; writing -y turns the drawing the right way up.
-void appendPoint(std::string& out, DrawingPoint p) {
+void appendPoint(std::string& out, Point p) {
     appendNumber(out, p.x);
     out += ' ';
     appendNumber(out, -p.y);
 }
 
-// A lone move (the move that ends some slot rows) cuts nothing, and a laser program
-// could take a path of one point for a dot to burn: it is left out.
-void appendPath(std::string& out, std::span<const DrawingPoint> outline) {
-    if (outline.size() < 2) {
-        return;
-    }
-    const bool closed = endsOnItsStart(outline);
-    const std::size_t drawn = closed ? outline.size() - 1 : outline.size();
-    out += "<path d=\"M";
-    appendPoint(out, outline.front());
+void writePath(LineSink& out, const Outline& outline, std::string& path) {
+    const bool closed = outline.closed();
+    const std::size_t drawn = closed ? outline.points.size() - 1 : outline.points.size();
+    path = "<path d=\"M";
+    appendPoint(path, outline.points.front());
     for (std::size_t i = 1; i < drawn; ++i) {
-        out += i == 1 ? "L" : " ";
-        appendPoint(out, outline[i]);
+        path += i == 1 ? "L" : " ";
+        appendPoint(path, outline.points[i]);
     }
-    out += closed ? "Z\"/>\n" : "\"/>\n";
+    path += closed ? "Z\"/>" : "\"/>";
+    out.line(path);
 }
 
-void appendSizeAttributes(std::string& out, const Extent& extent) {
-    out += " width=\"";
-    appendNumber(out, extent.width());
+// The size is that of the numbers written, each rounded to the micrometre first.
+std::string svgElement(const Extent& drawn) {
+    const double minX = roundedToMicrometre(drawn.minX);
+    const double maxY = roundedToMicrometre(drawn.maxY);
+    const double width = roundedToMicrometre(drawn.maxX) - minX;
+    const double height = maxY - roundedToMicrometre(drawn.minY);
+    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"";
+    appendNumber(out, width);
     out += "mm\" height=\"";
-    appendNumber(out, extent.height());
+    appendNumber(out, height);
     out += "mm\" viewBox=\"";
-    appendNumber(out, extent.minX);
+    appendNumber(out, minX);
     out += ' ';
-    appendNumber(out, -extent.maxY);
+    appendNumber(out, -maxY);
     out += ' ';
-    appendNumber(out, extent.width());
+    appendNumber(out, width);
     out += ' ';
-    appendNumber(out, extent.height());
-    out += '"';
+    appendNumber(out, height);
+    out += "\">";
+    return out;
 }
 
 }  // namespace
 
-std::string svgDocument(const EpsDrawing& drawing, std::string_view title) {
-    std::string out;
-    out.reserve(512 + drawing.pointCount() * 24);
-    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
-    appendSizeAttributes(out, drawing.extent());
-    out += ">\n<title>";
-    appendEscaped(out, title);
-    out += "</title>\n<g fill=\"none\" stroke=\"#000000\" stroke-width=\"0.1\" stroke-linejoin=\"round\">\n";
-    for (std::size_t part = 0; part < drawing.partCount(); ++part) {
-        out += "<g>\n";
-        for (std::size_t i = drawing.firstOutlineOf(part); i < drawing.endOutlineOf(part); ++i) {
-            appendPath(out, drawing.outline(i));
+void writeSvg(const Drawing& drawing, std::string_view title, LineSink& out) {
+    out.line("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    out.line(svgElement(drawing.extent()));
+    out.line("<title>" + escaped(title) + "</title>");
+    out.line("<g fill=\"none\" stroke=\"#000000\" stroke-width=\"0.1\" stroke-linejoin=\"round\">");
+    std::string path;
+    for (std::size_t p = 0; p < drawing.partCount(); ++p) {
+        const Part part = drawing.part(p);
+        out.line("<g>");
+        for (std::size_t o = part.firstOutline; o < part.endOutline; ++o) {
+            const Outline outline = drawing.outline(o);
+            if (outline.role != OutlineRole::Mark) {
+                writePath(out, outline, path);
+            }
         }
-        out += "</g>\n";
+        out.line("</g>");
     }
-    out += "</g>\n</svg>\n";
-    return out;
+    out.line("</g>");
+    out.line("</svg>");
 }
 
 }  // namespace tessaro

@@ -95,15 +95,19 @@ std::string fromWindows1251(std::string_view bytes) {
     return Converter("UTF-8", "WINDOWS-1251").convert(bytes, oneByte);
 }
 
+void appendWindows1251(std::string& out, std::string_view utf8) {
+    if (isAscii(utf8)) {
+        out.append(utf8);
+    } else {
+        out.append(toWindows1251(utf8));
+    }
+}
+
 std::string documentBytes(const LineList& lines) {
     std::string bytes;
     bytes.reserve(lines.textSize() + 2 * lines.size());
     for (std::string_view line : lines) {
-        if (isAscii(line)) {
-            bytes.append(line);
-        } else {
-            bytes.append(toWindows1251(line));
-        }
+        appendWindows1251(bytes, line);
         bytes.append("\r\n");
     }
     return bytes;

@@ -10,6 +10,9 @@ namespace tessaro {
 
 // UTF-8 to Windows-1251; a character that has no Windows-1251 byte becomes "?".
 [[nodiscard]] std::string toWindows1251(std::string_view utf8);
+// Appends the Windows-1251 bytes of a UTF-8 text; ASCII is copied as it stands.
+void appendWindows1251(std::string& out, std::string_view utf8);
+
 // Windows-1251 to UTF-8.
 [[nodiscard]] std::string fromWindows1251(std::string_view bytes);
 

@@ -1,7 +1,7 @@
 #include "templates/bobbin.h"
 
-#include "output/outlines.h"
-#include "output/shapes.h"
+#include "drawing/outlines.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 namespace {
@@ -9,28 +9,28 @@ namespace {
 // A 3.5 by 4 mm octagon whatever the table holds, drawn from the lower-left corner of
 // its box; the pen ends 1 mm right of that corner.
 void smallHole(Pen& pen) {
-    pen.moveTo(1, 0);
+    pen.startInnerCut(1, 0);
     traceHalfTurnOutline(pen, {{1.5, 0}, {1, 1}, {0, 2}, {-1, 1}});
 }
 
 // Three small holes, the first `first` from the pen, each next `next` on from where
 // the hole before left the pen.
 void holeRow(Pen& pen, Vec first, Vec next) {
-    pen.moveTo(first.x, first.y);
+    pen.placeMark(first.x, first.y);
     smallHole(pen);
     for (int hole = 2; hole <= 3; ++hole) {
-        pen.moveTo(next.x, next.y);
+        pen.placeMark(next.x, next.y);
         smallHole(pen);
     }
 }
 
 // Parts are placed by originX along the row; their first line is the move to their
-// lower-left corner.
+// lower-left corner, where the walls' outlines start and the flange only marks.
 void startPart(Pen& pen, double x, double rowY) {
     pen.currentX = 0;
     pen.currentY = rowY;
     pen.originX = x;
-    pen.moveTo(pen.originX, pen.originY);
+    pen.startOuterCut(pen.originX, pen.originY);
 }
 
 // An end plate with corners cut 5 mm, the window for the tube and three holes above
@@ -42,15 +42,15 @@ void drawFlange(Pen& pen, const BobbinSizes& bobbin, double rowY) {
     const double k = bobbin.legThickness;
     const double g = bobbin.clearance;
     startPart(pen, 0, rowY);
-    pen.moveTo(5, 0);
+    pen.startOuterCut(5, 0);
     drawChamferedRectangle(pen, 2 * b + a, 2 * b + 2 * t + k, 5);
-    pen.moveTo(-5, 0);
-    pen.moveTo(b - g, b - g);
+    pen.placeMark(-5, 0);
+    pen.startInnerCut(b - g, b - g);
     drawRectangle(pen, a + 2 * g, 2 * t + k + 2 * g);
     holeRow(pen, {0, k + b / 4}, {a / 3, b / 4});
     pen.currentX = 0;
     pen.currentY = rowY;
-    pen.moveTo(0, 0);
+    pen.placeMark(0, 0);
     holeRow(pen, {b - g, b - g - 4}, {a / 3, -b / 4});
 }
 
@@ -70,9 +70,9 @@ void drawNarrowWall(Pen& pen, const BobbinSizes& bobbin, double rowY) {
     const double L = bobbin.L();
     startPart(pen, 2 * bobbin.windowWidth + 2 * bobbin.legWidth + 2 * bobbin.thickness + 10, rowY);
     pen.lineTo(bobbin.legThickness, 0);
-    drawToothedEdge(pen, {{0, 1}, {1, 0}, L, L, 0, 1, bobbin.thickness}, false);
+    drawToothedEdge(pen, {{0, 1}, {1, 0}, L, L, 0, 1, bobbin.thickness}, Relief{});
     pen.lineTo(-bobbin.legThickness, 0);
-    drawToothedEdge(pen, {{0, -1}, {-1, 0}, L, L, 0, 1, bobbin.thickness}, false);
+    drawToothedEdge(pen, {{0, -1}, {-1, 0}, L, L, 0, 1, bobbin.thickness}, Relief{});
 }
 
 }  // namespace
@@ -99,7 +99,6 @@ void drawBobbinFrame(Pen& pen, const BobbinSizes& sizes) {
         drawWideWall(pen, sizes, rowY);
         drawNarrowWall(pen, sizes, rowY);
     }
-    pen.stroke();
 }
 
 }  // namespace tessaro

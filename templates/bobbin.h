@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/param_table.h"
-#include "output/pen.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 

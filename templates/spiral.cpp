@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "output/drawing_error.h"
+#include "drawing/drawing_error.h"
 
 namespace tessaro {
 namespace {
@@ -67,7 +67,7 @@ void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {
     pen.originX = 0;
     pen.originY = 0;
     pen.toOrigin();
-    pen.moveTo(0, 0);
+    pen.startOuterCut(0, 0);
     pen.lineTo(0, -R);
     const long double bound = static_cast<long double>(tmax) + dt;
     while (t <= bound) {
@@ -78,7 +78,6 @@ void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {
         pen.lineTo(static_cast<double>(cosine * rho), static_cast<double>(sine * rho));
         t += dt;
     }
-    pen.stroke();
 }
 
 }  // namespace tessaro

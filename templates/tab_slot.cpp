@@ -1,6 +1,6 @@
 #include "templates/tab_slot.h"
 
-#include "output/shapes.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 
@@ -10,26 +10,25 @@ TabSlotSizes TabSlotSizes::read(const ParamTable& tabSlotTable) {
     return {t.real(1), t.real(4), t.real(5), t.real(6), t.real(2), t.real(3)};
 }
 
-void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool relief) {
+void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool withRelief) {
+    const Relief relief{withRelief, sizes.toolDiameter};
     const double T = sizes.thickness;
     const double L = sizes.tabLength;
     const double G = sizes.gap;
     const double A = sizes.slotAllowance;
     const double B = sizes.tabLengthAllowance;
     const double halfGap = G / 2;
-    pen.toolDiameter = sizes.toolDiameter;
 
     pen.currentX = 0;
     pen.currentY = 0;
-    pen.moveTo(0, 0);
-    pen.moveTo(L + G, 0);
+    pen.placeMark(0, 0);
+    pen.startInnerCut(L + G, 0);
     const Slot slot{{0, T + A}, {L + 2 * B, 0}, Winding::CounterClockwise, true};
     drawSlotRow(pen, {2, {L + G, 0}}, [&] { drawSlot(pen, slot, relief); });
 
     // Back over both slots to the strip's edge, 2T + 3 up; the teeth hang down T from it.
-    pen.moveTo(-(halfGap + L + G - B), 2 * T + 3);
+    pen.startOuterCut(-(halfGap + L + G - B), 2 * T + 3);
     drawToothedEdge(pen, {{1, 0}, {0, -1}, halfGap, L, G, 2, T}, relief);
-    pen.stroke();
 }
 
 }  // namespace tessaro

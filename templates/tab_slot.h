@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/param_table.h"
-#include "output/pen.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 
@@ -22,6 +22,6 @@ struct TabSlotSizes {
 // The tab-slot test piece: two slots in a plate and, above them, the toothed edge of a
 // strip whose two teeth stand centred over the slots. Only the working edges are drawn;
 // the toothed edge is an open path.
-void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool relief);
+void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool withRelief);
 
 }  // namespace tessaro

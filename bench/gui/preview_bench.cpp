@@ -32,7 +32,7 @@ void BM_PreviewShowAndRender(benchmark::State& state) {
     PreviewWidget preview;
     preview.resize(314, 362);
     for (auto _ : state) {
-        preview.showDocument(s.wb.epsDocument);
+        preview.showDrawing(std::make_shared<const tessaro::Drawing>(s.wb.drawing));
         benchmark::DoNotOptimize(preview.grab());
     }
     state.counters["points"] = static_cast<double>(preview.drawing().pointCount());
@@ -42,7 +42,7 @@ BENCHMARK(BM_PreviewShowAndRender)->Unit(benchmark::kMillisecond);
 // The drawing alone, fitted into the preview's size.
 void BM_PreviewPaintFitted(benchmark::State& state) {
     DrawnSpiral s;
-    const EpsDrawing drawing = readEpsDrawing(s.wb.epsDocument);
+    const Drawing drawing = s.wb.drawing;
     const QRectF area(0, 0, 314, 362);
     const DrawingView view = DrawingView::fitting(drawing.extent(), area);
     QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
@@ -60,7 +60,7 @@ void BM_LargeWindowFrame(benchmark::State& state) {
     DrawnSpiral s;
     PreviewWindow window;
     window.resize(1000, 720);
-    window.setDrawing(std::make_shared<const EpsDrawing>(readEpsDrawing(s.wb.epsDocument)));
+    window.setDrawing(std::make_shared<const Drawing>(s.wb.drawing));
     DrawingCanvas* canvas = window.canvas();
     window.show();
     canvas->fit();

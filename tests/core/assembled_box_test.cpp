@@ -11,7 +11,7 @@
 #include "app/commands.h"
 #include "assembly/panel_mesh.h"
 #include "assembly/stl_writer.h"
-#include "output/drawing_error.h"
+#include "drawing/drawing_error.h"
 #include "support.h"
 
 namespace tessaro {

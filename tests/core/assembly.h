@@ -27,10 +27,10 @@ inline void setOddMainTable(Workbench& wb) {
 // a test for "past the edge line" these are the tabs standing out of an edge (their
 // tips), with "just inside it" the channels and notches cut into it.
 template <class Beyond>
-[[nodiscard]] std::vector<Box> runsOf(const Outline& outline, Beyond beyond) {
+[[nodiscard]] std::vector<Box> runsOf(const BodyOutline& outline, Beyond beyond) {
     std::vector<Box> runs;
     bool inRun = false;
-    for (const Point& p : outline.points) {
+    for (const BodyPoint& p : outline.points) {
         if (!beyond(p)) {
             inRun = false;
             continue;
@@ -46,10 +46,10 @@ template <class Beyond>
 }
 
 // The boxes of the outlines of a part whose extent is `width` by `height`.
-[[nodiscard]] inline std::vector<Box> outlinesSized(const Part& part, double width, double height,
+[[nodiscard]] inline std::vector<Box> outlinesSized(const BodyPart& part, double width, double height,
                                                     double tolerance = 1e-6) {
     std::vector<Box> found;
-    for (const Outline& o : part.outlines) {
+    for (const BodyOutline& o : part.outlines) {
         const Box b = o.box();
         if (std::abs(b.width() - width) <= tolerance && std::abs(b.height() - height) <= tolerance) {
             found.push_back(b);

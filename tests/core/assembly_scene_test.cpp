@@ -187,8 +187,8 @@ TEST(AssemblyPreview, ReportsWhatStoppedItAndLeavesNoScene) {
         EXPECT_NE(none.error.find("no whole box"), std::string::npos);
         EXPECT_FALSE(none.badCell);
     }
-    // The window's own documents are never touched.
-    EXPECT_TRUE(b.wb.epsDocument.empty());
+    // The window's own drawing is never touched.
+    EXPECT_TRUE(b.wb.drawing.empty());
 }
 
 }  // namespace

@@ -8,11 +8,14 @@ namespace tessaro {
 namespace {
 
 using namespace testing;
+using Outline = testing::BodyOutline;
+using Part = testing::BodyPart;
+using Point = testing::BodyPoint;
 
 // The outlines that draw something; the moves between them start outlines of one point.
 std::vector<Outline> drawnOutlines(Bench& b) {
     makeBobbin(b.wb);
-    const auto parts = partsOf(b.wb.epsDocument);
+    const auto parts = partsOf(epsOf(b.wb));
     EXPECT_EQ(parts.size(), 1U);
     std::vector<Outline> drawn;
     for (const Outline& o : parts.at(0).outlines) {
@@ -53,14 +56,11 @@ TEST(Bobbin, DefaultTableLaysOutSixPartsInTwoRows) {
         expectBox(o[kWideWall].box(), 55, y, 77, y + 32.4);
         expectBox(o[kNarrowWall].box(), 81, y, 108, y + 28);
     }
-    const auto body = bodyOf(b.wb.epsDocument);
+    const auto body = bodyOf(epsOf(b.wb));
     EXPECT_EQ(body.front(), "   0.000000    0.000000 moveto");
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 1);
     EXPECT_EQ(body.back(), "stroke");
-    EXPECT_EQ(b.wb.epsDocument[4], "%%Title:  trans");
-    EXPECT_DOUBLE_EQ(b.wb.pen.currentX, 82);
-    EXPECT_DOUBLE_EQ(b.wb.pen.currentY, -62);
-    EXPECT_DOUBLE_EQ(b.wb.pen.originX, 82);
+    EXPECT_EQ(epsOf(b.wb)[4], "%%Title:  trans");
 }
 
 TEST(Bobbin, EveryOutlineIsClosedAndCounterclockwise) {

@@ -10,7 +10,7 @@ namespace {
 using testing::Bench;
 using testing::bodyOf;
 using testing::Box;
-using testing::Outline;
+using Outline = testing::BodyOutline;
 using testing::partsOf;
 
 std::vector<Outline> bottom(Bench& b) { return testing::drawnPart(b.wb, makeBottomPanel); }
@@ -45,14 +45,13 @@ TEST(BottomPanel, DefaultTableDrawsSlotsPlateWingSlotsAndJumpers) {
     EXPECT_EQ(outlines[14].box(), (Box{200, 49.8, 212, 60.2}));
 
     EXPECT_EQ(plate.box().bottom, -(5 + 5)) << "thickness and frame allowance past the front slots";
-    EXPECT_EQ(b.wb.pen.toolDiameter, kCutter);
     EXPECT_EQ(b.wb.templateLabel, "bottom");
 }
 
 TEST(BottomPanel, EachSlotRowEndsWithAMoveThatStartsNothing) {
     Bench b;
     makeBottomPanel(b.wb);
-    const auto body = bodyOf(b.wb.epsDocument);
+    const auto body = bodyOf(epsOf(b.wb));
     ASSERT_GT(body.size(), 42U);
     EXPECT_EQ(body[0], "  12.300000    0.000000 moveto");
     EXPECT_EQ(body[1], "  12.300000   -5.100000 lineto");
@@ -116,7 +115,7 @@ TEST(BottomPanel, ASlotKeepsItsNotchSideWhenTheTableMakesItInsideOut) {
     b.wb.options.cornerRelief = true;
     b.wb.boxTable.setCell(1, 6, "-20");
     makeBottomPanel(b.wb);
-    const auto body = bodyOf(b.wb.epsDocument);
+    const auto body = bodyOf(epsOf(b.wb));
     EXPECT_EQ(body[0], "  32.500000    0.000000 moveto");
     EXPECT_EQ(body[1], "  32.500000   -5.100000 lineto");
     EXPECT_EQ(body[2], "  32.500000   -3.512500 lineto");
@@ -125,12 +124,12 @@ TEST(BottomPanel, ASlotKeepsItsNotchSideWhenTheTableMakesItInsideOut) {
 TEST(BottomPanel, OriginShiftsTheWholePart) {
     Bench at0;
     Bench shifted;
-    shifted.wb.pen.originX = -30;
-    shifted.wb.pen.originY = 40;
-    drawBottomPanel(at0.wb.pen, testing::allPanelSizes(at0.wb), at0.wb.options);
-    drawBottomPanel(shifted.wb.pen, testing::allPanelSizes(shifted.wb), shifted.wb.options);
-    const auto a = partsOf(at0.wb.epsDocument).front().drawn();
-    const auto s = partsOf(shifted.wb.epsDocument).front().drawn();
+    shifted.pen.originX = -30;
+    shifted.pen.originY = 40;
+    drawBottomPanel(at0.pen, testing::allPanelSizes(at0.wb), at0.wb.options);
+    drawBottomPanel(shifted.pen, testing::allPanelSizes(shifted.wb), shifted.wb.options);
+    const auto a = partsOf(epsOf(at0.wb)).front().drawn();
+    const auto s = partsOf(epsOf(shifted.wb)).front().drawn();
     ASSERT_EQ(a.size(), s.size());
     for (std::size_t i = 0; i < a.size(); ++i) {
         const Box box = a[i].box();
@@ -144,7 +143,7 @@ TEST(BottomPanel, ProposesTheBottomName) {
     b.wb.boxTable.setCell(1, 4, "110.0");
     performCommand(b.wb, *findCommand("bottom"), dialog);
     EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110.0 bottom"});
-    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: bottom");
+    EXPECT_EQ(epsOf(b.wb)[4], "%%Title: bottom");
 }
 
 }  // namespace

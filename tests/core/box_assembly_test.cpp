@@ -12,8 +12,8 @@ using testing::Bench;
 using testing::Box;
 using testing::drawnPart;
 using testing::fitsWithin;
-using testing::Outline;
-using testing::Part;
+using Outline = testing::BodyOutline;
+using Part = testing::BodyPart;
 using testing::partsOf;
 using testing::Span;
 using testing::spansOnLine;
@@ -137,7 +137,7 @@ TEST_P(Assembly, NoTwoPartsOfTheFullSetOverlap) {
     for (const Feet feet : {Feet::None, Feet::One, Feet::Two}) {
         b.wb.options.feet = feet;
         makeFoldingBoxSet(b.wb);
-        const auto parts = partsOf(b.wb.epsDocument);
+        const auto parts = partsOf(epsOf(b.wb));
         ASSERT_EQ(parts.size(), 6U);
         EXPECT_EQ(testing::overlappingParts(parts), "") << "feet " << feetText(feet);
     }

@@ -49,11 +49,11 @@ TEST(ReadBeforeTheHeader, BadCellLeavesThePreviousTemplate) {
     for (const NameCase& c : cases) {
         Bench b;
         makeTabSlotPiece(b.wb);
-        const auto before = testing::bodyOf(b.wb.epsDocument);
+        const auto before = testing::bodyOf(epsOf(b.wb));
         (b.wb.*c.table).setCell(1, c.row, c.typed);
         testing::ScriptedDialog dialog;
         EXPECT_THROW(performCommand(b.wb, *findCommand(c.command), dialog), ConversionError) << c.command;
-        EXPECT_EQ(testing::bodyOf(b.wb.epsDocument), before) << c.command;
+        EXPECT_EQ(testing::bodyOf(epsOf(b.wb)), before) << c.command;
         EXPECT_EQ(b.wb.templateLabel, "tab") << c.command;
         EXPECT_TRUE(dialog.proposed.empty()) << c.command;
     }

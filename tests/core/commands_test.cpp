@@ -39,8 +39,7 @@ TEST_F(Commands, SpiralProposesItsNameFromTheCellsAsTyped) {
 
 TEST_F(Commands, CancelKeepsTheTemplateAndWritesNothing) {
     EXPECT_FALSE(performCommand(b.wb, *findCommand("spiral"), dialog));
-    EXPECT_EQ(b.wb.epsDocument.size(), 213U);
-    EXPECT_TRUE(b.wb.dxfDocument.empty());
+    EXPECT_EQ(epsOf(b.wb).size(), 213U);
     EXPECT_TRUE(fs::is_empty(dir));
 }
 
@@ -51,14 +50,13 @@ TEST_F(Commands, SavesTheChosenType) {
     EXPECT_EQ(written->path, (dir / "s.eps").string());
     EXPECT_EQ(written->type, FileType::Eps);
     EXPECT_EQ(readFileBytes(dir / "s.eps").substr(0, 25), "%!PS-Adobe-3.0 EPSF-3.0\r\n");
-    EXPECT_TRUE(b.wb.dxfDocument.empty());
 
     dialog.answer = SaveChoice{(dir / "s.dxf").string(), FileType::Dxf};
     performCommand(b.wb, *findCommand("spiral"), dialog);
     const std::string dxf = readFileBytes(dir / "s.dxf");
     EXPECT_EQ(dxf.substr(0, 14), "  0\r\nSECTION\r\n");
     EXPECT_EQ(dxf.substr(dxf.size() - 5), "EOF\r\n");
-    EXPECT_EQ(b.wb.dxfDocument.size(), 55U + 10 + 195 * 8 + 5);
+    EXPECT_EQ(dxfOf(b.wb).size(), 55U + 10 + 195 * 8 + 5);
 }
 
 TEST_F(Commands, FailedConversionShowsNoDialog) {
@@ -70,7 +68,7 @@ TEST_F(Commands, FailedConversionShowsNoDialog) {
 TEST_F(Commands, FileErrorLeavesTheDocumentsInMemory) {
     dialog.answer = SaveChoice{(dir / "no" / "s.dxf").string(), FileType::Dxf};
     EXPECT_THROW(performCommand(b.wb, *findCommand("spiral"), dialog), std::exception);
-    EXPECT_EQ(b.wb.epsDocument.size(), 213U);
+    EXPECT_EQ(epsOf(b.wb).size(), 213U);
 }
 
 // The command table: fifteen verbs, each button once, each template tab with one rule.
@@ -176,14 +174,14 @@ TEST(CopiedWorkbench, DrawsTheSameAndLeavesTheOriginalAlone) {
         copyTablesAndSwitches(original.wb, copy.wb);
         command.run(copy.wb);
         command.run(original.wb);
-        EXPECT_TRUE(copy.wb.epsDocument == original.wb.epsDocument) << command.name;
+        EXPECT_TRUE(epsOf(copy.wb) == epsOf(original.wb)) << command.name;
     }
-    const LineList before = original.wb.epsDocument;
+    const LineList before = epsOf(original.wb);
     const std::string label = original.wb.templateLabel;
     testing::Bench copy;
     copyTablesAndSwitches(original.wb, copy.wb);
     findCommand("spiral")->run(copy.wb);
-    EXPECT_TRUE(original.wb.epsDocument == before);
+    EXPECT_TRUE(epsOf(original.wb) == before);
     EXPECT_EQ(original.wb.templateLabel, label);
 }
 

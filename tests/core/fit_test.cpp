@@ -17,8 +17,8 @@
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
 #include "assembly/panel_geometry.h"
-#include "nesting/rigid_parts.h"
-#include "output/drawing_error.h"
+#include "drawing/rigid_parts.h"
+#include "drawing/drawing_error.h"
 #include "support.h"
 
 namespace tessaro {
@@ -86,7 +86,7 @@ std::size_t indexOf(const BoxAssembly& assembly, BoxPanel panel) {
 
 // Where a joint is, seen in the drawing of the panel with its cut-out: a slot or hole of
 // the holder, or the screw's hole in the panel it goes through.
-DrawingPoint cutOutPoint(const BoxAssembly& assembly, const Joint& j) {
+Point cutOutPoint(const BoxAssembly& assembly, const Joint& j) {
     const std::size_t panel = j.kind == JointKind::ScrewInSlot ? j.inserted : j.holder;
     return drawingPointOf(assembly.panels[panel].frame, centreOf(j.where));
 }
@@ -142,7 +142,7 @@ TEST_P(DefaultTable, EveryTabOfTheFrontIsFoundInASlotOfThePanelItFaces) {
     const RegionContour& outline = assembly.panels[front].region.contours.front();
     ASSERT_FALSE(outline.hole);
     std::map<BoxPanel, int> tabsTowards;
-    const auto sideBeyond = [&](DrawingPoint p) -> std::optional<BoxPanel> {
+    const auto sideBeyond = [&](Point p) -> std::optional<BoxPanel> {
         if (p.y < -kClose) return BoxPanel::Bottom;
         if (p.y > H + kClose) return BoxPanel::Lid;
         if (p.x < -kClose) return BoxPanel::LeftSide;

@@ -18,12 +18,12 @@ TEST(foldingSetButton, SixPartsAroundTheBottom) {
     Bench b;
     makeFoldingBoxSet(b.wb);
     EXPECT_EQ(b.wb.templateLabel, " full");
-    EXPECT_EQ(b.wb.epsDocument[4], "%%Title:  full");
-    const auto body = bodyOf(b.wb.epsDocument);
+    EXPECT_EQ(epsOf(b.wb)[4], "%%Title:  full");
+    const auto body = bodyOf(epsOf(b.wb));
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 6);
     EXPECT_EQ(body.back(), "stroke");
 
-    const auto parts = partsOf(b.wb.epsDocument);
+    const auto parts = partsOf(epsOf(b.wb));
     ASSERT_EQ(parts.size(), 6U);
     // Each part begins with its first move: the front panel at its origin, the others
     // at their first slot.
@@ -45,8 +45,6 @@ TEST(foldingSetButton, SixPartsAroundTheBottom) {
     // The side panels lie level with the bottom plate.
     EXPECT_EQ(parts[2].body().box().bottom, -10);
     EXPECT_EQ(parts[3].body().box().top, 120);
-    EXPECT_EQ(b.wb.pen.originX, 0);
-    EXPECT_EQ(b.wb.pen.originY, 260);
 }
 
 TEST(foldingSetButton, ProposedNameNamesTheFeet) {
@@ -68,16 +66,16 @@ TEST(foldingSetButton, WarnsOncePerSidePanelAndGoesOn) {
     b.wb.boxTable.setCell(1, 7, "0");
     makeFoldingBoxSet(b.wb);
     EXPECT_EQ(b.messages.shown.size(), 2U);
-    EXPECT_EQ(partsOf(b.wb.epsDocument).size(), 6U);
+    EXPECT_EQ(partsOf(epsOf(b.wb)).size(), 6U);
 }
 
 TEST(foldingSetButton, BadSizeLeavesThePreviousDocument) {
     Bench b;
     makeFrontPanel(b.wb);
-    const auto before = testing::linesOf(b.wb.epsDocument);
+    const auto before = testing::linesOf(epsOf(b.wb));
     b.wb.boxTable.setCell(1, 1, "5mm");
     EXPECT_THROW(makeFoldingBoxSet(b.wb), ConversionError);
-    EXPECT_EQ(testing::linesOf(b.wb.epsDocument), before);
+    EXPECT_EQ(testing::linesOf(epsOf(b.wb)), before);
     EXPECT_EQ(b.wb.templateLabel, "facade");
 }
 
@@ -86,7 +84,7 @@ TEST(foldingSetButton, BadCellOfAGeneratorKeepsThePartsDrawnSoFar) {
     testing::ScriptedDialog dialog;
     b.wb.boxTable.setCell(1, 5, "0.1.");  // the front panel does not read it, the bottom does
     EXPECT_THROW(performCommand(b.wb, *findCommand("full"), dialog), ConversionError);
-    EXPECT_EQ(partsOf(b.wb.epsDocument).size(), 1U);
+    EXPECT_EQ(partsOf(epsOf(b.wb)).size(), 1U);
     EXPECT_TRUE(dialog.proposed.empty());
 }
 

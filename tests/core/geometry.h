@@ -34,8 +34,8 @@ inline void PrintTo(const Box& b, std::ostream* os) {
     *os << "x " << b.left << " to " << b.right << ", y " << b.bottom << " to " << b.top;
 }
 
-struct Outline {
-    std::vector<Point> points;  // the move point first
+struct BodyOutline {
+    std::vector<BodyPoint> points;  // the move point first
 
     [[nodiscard]] bool closed(double tolerance = 1e-6) const {
         return points.size() > 2 && std::abs(points.front().x - points.back().x) <= tolerance &&
@@ -51,7 +51,7 @@ struct Outline {
     }
     [[nodiscard]] Box box() const {
         Box b{points.front().x, points.front().y, points.front().x, points.front().y};
-        for (const Point& p : points) {
+        for (const BodyPoint& p : points) {
             b.left = std::min(b.left, p.x);
             b.right = std::max(b.right, p.x);
             b.bottom = std::min(b.bottom, p.y);
@@ -63,8 +63,8 @@ struct Outline {
     [[nodiscard]] bool contains(double x, double y) const {
         bool inside = false;
         for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-            const Point& a = points[i];
-            const Point& b = points[j];
+            const BodyPoint& a = points[i];
+            const BodyPoint& b = points[j];
             if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
                 inside = !inside;
             }
@@ -74,18 +74,18 @@ struct Outline {
 };
 
 // One part of a drawing (ended by "stroke"): its outlines in drawing order.
-struct Part {
-    std::vector<Outline> outlines;  // a move that starts nothing gives an outline of one point
+struct BodyPart {
+    std::vector<BodyOutline> outlines;  // a move that starts nothing gives an outline of one point
     // The outlines that draw something, in drawing order.
-    [[nodiscard]] std::vector<Outline> drawn() const {
-        std::vector<Outline> result;
+    [[nodiscard]] std::vector<BodyOutline> drawn() const {
+        std::vector<BodyOutline> result;
         std::copy_if(outlines.begin(), outlines.end(), std::back_inserter(result),
-                     [](const Outline& o) { return o.points.size() > 1; });
+                     [](const BodyOutline& o) { return o.points.size() > 1; });
         return result;
     }
     [[nodiscard]] Box box() const {
         Box b = outlines.front().box();
-        for (const Outline& o : outlines) {
+        for (const BodyOutline& o : outlines) {
             const Box ob = o.box();
             b = {std::min(b.left, ob.left), std::min(b.bottom, ob.bottom), std::max(b.right, ob.right),
                  std::max(b.top, ob.top)};
@@ -93,15 +93,15 @@ struct Part {
         return b;
     }
     // The outline with the largest extent: the body of a panel.
-    [[nodiscard]] const Outline& body() const {
-        return *std::max_element(outlines.begin(), outlines.end(), [](const Outline& a, const Outline& b) {
+    [[nodiscard]] const BodyOutline& body() const {
+        return *std::max_element(outlines.begin(), outlines.end(), [](const BodyOutline& a, const BodyOutline& b) {
             return a.box().width() * a.box().height() < b.box().width() * b.box().height();
         });
     }
 };
 
-inline std::vector<Part> partsOf(const LineList& document) {
-    std::vector<Part> parts(1);
+inline std::vector<BodyPart> partsOf(const LineList& document) {
+    std::vector<BodyPart> parts(1);
     for (const std::string& line : bodyOf(document)) {
         if (line == "stroke") {
             parts.emplace_back();
@@ -111,7 +111,7 @@ inline std::vector<Part> partsOf(const LineList& document) {
         if (!p) {
             continue;
         }
-        Point point{std::stod(std::string(p->x)), std::stod(std::string(p->y)), p->startsOutline};
+        BodyPoint point{std::stod(std::string(p->x)), std::stod(std::string(p->y)), p->startsOutline};
         if (point.move) {
             parts.back().outlines.emplace_back();
         }
@@ -124,10 +124,10 @@ inline std::vector<Part> partsOf(const LineList& document) {
 }
 
 // Runs a command that draws one part and returns that part's drawn outlines.
-inline std::vector<Outline> drawnPart(Workbench& wb, void (*command)(Workbench&)) {
+inline std::vector<BodyOutline> drawnPart(Workbench& wb, void (*command)(Workbench&)) {
     command(wb);
-    const auto parts = partsOf(wb.epsDocument);
-    return parts.size() == 1 ? parts.front().drawn() : std::vector<Outline>{};
+    const auto parts = partsOf(epsOf(wb));
+    return parts.size() == 1 ? parts.front().drawn() : std::vector<BodyOutline>{};
 }
 
 // The area of one relief notch: a cutter diameter long, half a diameter deep.
@@ -140,11 +140,11 @@ struct Span {
 
 // The pieces of an outline that run along the line x = value (`vertical`) or y = value,
 // as spans of the other coordinate, in increasing order: the tips of the tabs on an edge.
-inline std::vector<Span> spansOnLine(const Outline& o, bool vertical, double value, double tolerance = 1e-6) {
+inline std::vector<Span> spansOnLine(const BodyOutline& o, bool vertical, double value, double tolerance = 1e-6) {
     std::vector<Span> spans;
     for (std::size_t i = 0; i + 1 < o.points.size(); ++i) {
-        const Point& a = o.points[i];
-        const Point& b = o.points[i + 1];
+        const BodyPoint& a = o.points[i];
+        const BodyPoint& b = o.points[i + 1];
         const double a1 = vertical ? a.x : a.y;
         const double b1 = vertical ? b.x : b.y;
         const double a2 = vertical ? a.y : a.x;
@@ -169,7 +169,7 @@ inline bool overlap(const Box& a, const Box& b) {
 }
 
 // The first two parts of a sheet whose extents overlap, as "i and j"; empty when none do.
-inline std::string overlappingParts(const std::vector<Part>& parts) {
+inline std::string overlappingParts(const std::vector<BodyPart>& parts) {
     for (std::size_t i = 0; i < parts.size(); ++i) {
         for (std::size_t j = i + 1; j < parts.size(); ++j) {
             if (overlap(parts[i].box(), parts[j].box())) {

@@ -10,11 +10,9 @@
 #include "app/error_text.h"
 #include "app/saving.h"
 #include "app/table_keys.h"
-#include "output/drawing_error.h"
-#include "output/dxf.h"
-#include "output/eps_header.h"
-#include "output/pen.h"
-#include "output/svg_writer.h"
+#include "drawing/drawing_error.h"
+#include "drawing/pen.h"
+#include "output/eps_reader.h"
 #include "support.h"
 
 namespace tessaro {
@@ -56,32 +54,29 @@ void expectOnlyPlainText(std::string_view bytes, std::string_view writer) {
 }
 
 // A triangle with one corner at (v, -v): the other corners keep the extent finite.
-LineList documentReaching(double v) {
-    LineList eps;
-    eps.append(kEpsBodyMarker);
-    Pen pen(eps);
-    pen.currentX = 0;
-    pen.currentY = 0;
-    pen.moveTo(0, 0);
-    pen.lineTo(v, -v);
-    pen.lineTo(1, 0);
-    pen.stroke();
-    return eps;
+Drawing documentReaching(double v) {
+    testing::Paper paper;
+    paper.pen.startOuterCut(0, 0);
+    paper.pen.lineTo(v, -v);
+    paper.pen.lineTo(1, 0);
+    paper.pen.endPart({});
+    return paper.drawing;
 }
 
 TEST(Writers, EveryFiniteValueIsWrittenExactlyByEps_Dxf_AndSvg) {
     for (const double v : kExtremes) {
-        const LineList eps = documentReaching(v);
-        std::istringstream corner{std::string(eps[2])};
+        const Drawing drawing = documentReaching(v);
+        const LineList eps = epsOf(drawing);
+        const std::string cornerLine(testing::bodyOf(eps)[1]);
+        std::istringstream corner{cornerLine};
         std::string x, y, keyword;
         corner >> x >> y >> keyword;
         EXPECT_EQ(x, exactText(v));
         EXPECT_EQ(y, exactText(-v));
         EXPECT_EQ(keyword, "lineto");
-        expectOnlyPlainText(std::string(eps[2]), "EPS");
+        expectOnlyPlainText(cornerLine, "EPS");
 
-        LineList dxf;
-        convertToDxf(eps, true, dxf);
+        const LineList dxf = drawingLines(drawing, FileType::Dxf, {});
         std::string dxfText;  // the entities: the prologue's layer name is Cyrillic
         bool inEntities = false;
         for (std::string_view line : dxf) {
@@ -93,21 +88,19 @@ TEST(Writers, EveryFiniteValueIsWrittenExactlyByEps_Dxf_AndSvg) {
         expectOnlyPlainText(dxfText, "DXF");
         EXPECT_NE(dxfText.find(exactText(v) + "\n 20\n"), std::string::npos) << v;
 
-        const std::string svg = svgDocument(readEpsDrawing(eps), "extreme");
+        const std::string svg = drawingBytes(drawing, FileType::Svg, {"extreme"});
         expectOnlyPlainText(svg, "SVG");
         EXPECT_NE(svg.find("L" + shortText(v) + " " + shortText(v) + " "), std::string::npos) << v;
     }
 }
 
 TEST(Writers, AnSvgWhoseSizeIsBeyondAnyNumberIsRefused) {
-    LineList eps;
-    eps.append(kEpsBodyMarker);
-    Pen pen(eps);
-    pen.currentX = -DBL_MAX;
-    pen.moveTo(0, 0);
-    pen.currentX = DBL_MAX;  // from the far left to the far right: the width is no number
-    pen.lineTo(0, 0);
-    EXPECT_THROW((void)svgDocument(readEpsDrawing(eps), "too wide"), DrawingError);
+    testing::Paper paper;
+    paper.pen.currentX = -DBL_MAX;
+    paper.pen.startOuterCut(0, 0);
+    paper.pen.currentX = DBL_MAX;  // from the far left to the far right: the width is no number
+    paper.pen.lineTo(0, 0);
+    EXPECT_THROW((void)drawingBytes(paper.drawing, FileType::Svg, {"too wide"}), DrawingError);
 }
 
 TEST(Spiral, AStepThatUnderflowsOrNumbersTooWideAreRefusedBeforeDrawing) {
@@ -123,13 +116,13 @@ TEST(Spiral, AStepThatUnderflowsOrNumbersTooWideAreRefusedBeforeDrawing) {
             assignTableValue(b.wb, assignment);
         }
         EXPECT_THROW(makeSpiral(b.wb), DrawingError) << assignments[0];
-        EXPECT_EQ(b.wb.epsDocument.size(), 17U) << assignments[0];
+        EXPECT_EQ(epsOf(b.wb).size(), 17U) << assignments[0];
     }
     Bench b;
     assignTableValue(b.wb, "spiral.R=1e300");  // huge, but few lines: drawn, exactly
     makeSpiral(b.wb);
     const std::string firstStep = "0.000000 " + exactText(-1e300) + " lineto";
-    EXPECT_TRUE(std::any_of(b.wb.epsDocument.begin(), b.wb.epsDocument.end(),
+    EXPECT_TRUE(std::any_of(epsOf(b.wb).begin(), epsOf(b.wb).end(),
                             [&](std::string_view line) { return line.ends_with(firstStep); }));
 }
 

@@ -13,7 +13,7 @@ namespace {
 using testing::Bench;
 using testing::bodyOf;
 using testing::Box;
-using testing::Outline;
+using Outline = testing::BodyOutline;
 
 std::vector<Outline> lid(Bench& b) { return testing::drawnPart(b.wb, makeLid); }
 
@@ -56,7 +56,7 @@ TEST(Lid, DefaultTableDrawsFourSlotRowsAndAChamferedFrame) {
     EXPECT_FALSE(frame.contains(-9, -9));
     EXPECT_TRUE(frame.contains(-9, -6));
 
-    const auto body = bodyOf(b.wb.epsDocument);
+    const auto body = bodyOf(epsOf(b.wb));
     const auto start = std::find(body.begin(), body.end(), "  -6.825000  -10.000000 moveto");
     ASSERT_NE(start, body.end());
     EXPECT_EQ(start[1], " 206.825000  -10.000000 lineto");
@@ -98,7 +98,7 @@ TEST(Lid, HolesForScrewsSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
 
     // Without the holes (a move, eight lines, a move back) the drawing is the plain one
     // to the printed digit: every slot begins at the very same point.
-    auto withHoles = bodyOf(screws.wb.epsDocument);
+    auto withHoles = bodyOf(epsOf(screws.wb));
     std::vector<std::string> withoutHoles;
     for (std::size_t i = 0; i < withHoles.size(); ++i) {
         const bool octagon = i + 9 < withHoles.size() && withHoles[i].ends_with("moveto") &&
@@ -111,7 +111,7 @@ TEST(Lid, HolesForScrewsSitInTheGapsAndLeaveTheSlotsWhereTheyWere) {
         }
         withoutHoles.push_back(withHoles[i]);
     }
-    EXPECT_EQ(withoutHoles, bodyOf(plain.wb.epsDocument));
+    EXPECT_EQ(withoutHoles, bodyOf(epsOf(plain.wb)));
 }
 
 TEST(Lid, HolesForScrewsStayWithRelief) {
@@ -163,14 +163,14 @@ TEST(Lid, HolesForScrewsReadOnlyTheScrewDiameter) {
     Bench b;
     b.wb.options.screwJoints = true;
     b.wb.screwTable.setCell(1, 5, "ten");
-    EXPECT_NO_THROW(drawLid(b.wb.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable));
+    EXPECT_NO_THROW(drawLid(b.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable));
 
     Bench bad;
     bad.wb.options.screwJoints = true;
     bad.wb.screwTable.setCell(1, 4, "four");
-    EXPECT_THROW(drawLid(bad.wb.pen, testing::allPanelSizes(bad.wb), bad.wb.options, bad.wb.screwTable),
+    EXPECT_THROW(drawLid(bad.pen, testing::allPanelSizes(bad.wb), bad.wb.options, bad.wb.screwTable),
                  ConversionError);
-    EXPECT_EQ(bad.wb.epsDocument.size(), 5U) << "the first slot stands, the hole wrote nothing";
+    EXPECT_EQ(bodyOf(epsOf(bad.wb)).size(), 5U) << "the first slot stands, the hole wrote nothing";
 }
 
 TEST(Lid, LidAndSimpleBoxLidAndBottomAreOneCommand) {
@@ -180,7 +180,7 @@ TEST(Lid, LidAndSimpleBoxLidAndBottomAreOneCommand) {
         testing::ScriptedDialog dialog;
         performCommand(b.wb, *findCommand(name), dialog);
         EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110 top"}) << name;
-        bodies.push_back(bodyOf(b.wb.epsDocument));
+        bodies.push_back(bodyOf(epsOf(b.wb)));
     }
     EXPECT_EQ(bodies[1], bodies[0]);
     EXPECT_EQ(bodies[2], bodies[0]);

@@ -39,7 +39,7 @@ TEST(PreviewDrawing, FollowsTheTablesItWasCopiedFrom) {
     const double wideWidth = drawPreview(wide, set).drawing->extent().width();
     // The panels stand side by side: the sheet widens by what the width grew.
     EXPECT_NEAR(wideWidth - narrowWidth, 100, 1e-6);
-    EXPECT_TRUE(b.wb.epsDocument.empty());
+    EXPECT_TRUE(b.wb.drawing.empty());
 }
 
 TEST(PreviewDrawing, ABadCellIsNamedWithTheMessageOfTheErrorBox) {

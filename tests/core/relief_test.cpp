@@ -3,24 +3,27 @@
 
 #include <utility>
 
-#include "output/drawing_error.h"
-#include "output/relief.h"
+#include "drawing/drawing_error.h"
+#include "drawing/relief.h"
 #include "support.h"
 
 namespace tessaro {
 namespace {
 
-using Primitive = void (*)(Pen&, double, double);
+using Primitive = ReliefEdge;
 using Points = std::vector<std::pair<double, double>>;
 
-// Draws one primitive from (0, 0) with the given cutter and returns the points it wrote.
+// Draws one primitive from (0, 0) with the given cutter and returns the points it wrote
+// after the start.
 Points drawn(Primitive primitive, double dx, double dy, double cutter = 3.175) {
-    LineList doc;
-    Pen pen(doc);
-    pen.toolDiameter = cutter;
-    primitive(pen, dx, dy);
+    testing::Paper paper;
+    Pen& pen = paper.pen;
+    pen.startInnerCut(0, 0);
+    primitive(pen, cutter, dx, dy);
     Points points;
-    for (std::string_view line : doc) {
+    const LineList lines = paper.lines();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
         EXPECT_TRUE(line.ends_with(" lineto")) << line;
         const auto p = parseEpsPoint(line);
         points.emplace_back(std::stod(std::string(p->x)), std::stod(std::string(p->y)));
@@ -118,11 +121,10 @@ TEST(Relief, EveryPrimitiveCoversExactlyItsStep) {
 
 TEST(Relief, DiagonalStepIsRefusedWithoutWriting) {
     for (Primitive p : {lineNotchedAtStart, lineNotchedAtEnd, lineNotchedAtBothEnds, lineNotchedOutsideAtBothEnds}) {
-        LineList doc;
-        Pen pen(doc);
-        pen.toolDiameter = 3;
-        EXPECT_THROW(p(pen, 10, 5), DrawingError);
-        EXPECT_TRUE(doc.empty());
+        testing::Paper paper;
+        Pen& pen = paper.pen;
+        EXPECT_THROW(p(pen, 3, 10, 5), DrawingError);
+        EXPECT_TRUE(paper.lines().empty());
         EXPECT_EQ(pen.currentX, 0);
         EXPECT_EQ(pen.currentY, 0);
     }

@@ -3,7 +3,7 @@
 
 #include "model/number_parse.h"
 #include "model/screw_table.h"
-#include "output/screw.h"
+#include "drawing/screw.h"
 #include "support.h"
 
 namespace tessaro {
@@ -13,11 +13,14 @@ using ::testing::ElementsAre;
 
 std::vector<std::pair<double, double>> drawnBy(void (*edge)(Pen&, const ScrewSize&, double, double), double dx,
                                                double dy, const ScrewSize& size) {
-    LineList doc;
-    Pen pen(doc);
+    testing::Paper paper;
+    Pen& pen = paper.pen;
+    pen.startOuterCut(0, 0);
     edge(pen, size, dx, dy);
     std::vector<std::pair<double, double>> points;
-    for (std::string_view line : doc) {
+    const LineList lines = paper.lines();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
         EXPECT_TRUE(line.ends_with(" lineto"));
         const auto p = parseEpsPoint(line);
         points.emplace_back(std::stod(std::string(p->x)), std::stod(std::string(p->y)));
@@ -69,10 +72,10 @@ TEST(ScrewTable, DefaultsAndEveryCellConverted) {
 }
 
 TEST(drawHoleForScrew, IsAClosedOctagonAroundItsCentre) {
-    LineList doc;
-    Pen pen(doc);
+    testing::Paper paper;
+    Pen& pen = paper.pen;
     drawHoleForScrew(pen, 4, 50, -5);
-    EXPECT_THAT(testing::linesOf(doc),
+    EXPECT_THAT(testing::linesOf(paper.lines()),
                 ElementsAre("  49.333333   -3.000000 moveto", "  50.666667   -3.000000 lineto",
                             "  52.000000   -4.333333 lineto", "  52.000000   -5.666667 lineto",
                             "  50.666667   -7.000000 lineto", "  49.333333   -7.000000 lineto",

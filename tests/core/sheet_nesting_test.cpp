@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "nesting/rigid_parts.h"
+#include "drawing/rigid_parts.h"
 #include "nesting/sheet_nesting.h"
 #include "output/eps_body.h"
-#include "output/eps_header.h"
+#include "output/eps_writer.h"
 #include "output/number_text.h"
 #include "support.h"
 
@@ -28,8 +28,8 @@ std::vector<std::vector<long long>> shapeOf(const RigidPart& part) {
         std::vector<long long> sides;
         double twiceArea = 0;
         for (std::size_t i = 0; i < outline.size(); ++i) {
-            const DrawingPoint a = outline[i];
-            const DrawingPoint b = outline[(i + 1) % outline.size()];
+            const Point a = outline[i];
+            const Point b = outline[(i + 1) % outline.size()];
             sides.push_back(std::llround(std::hypot(b.x - a.x, b.y - a.y) * 1000));
             twiceArea += a.x * b.y - b.x * a.y;
         }
@@ -56,7 +56,7 @@ ClipperLib::Paths grownByHalf(const RigidPart& part, double gap) {
     ClipperLib::ClipperOffset offset(2, 0.1);
     for (const DrawnOutline& cut : part.outlines) {
         ClipperLib::Path outline;
-        for (const DrawingPoint p : cut) {
+        for (const Point p : cut) {
             outline.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
         }
         offset.AddPath(outline, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
@@ -92,13 +92,13 @@ TEST_P(NestedSet, EveryPieceOnceInsideItsSheetAndTheGapApart) {
     Bench b;
     b.wb.options.screwJoints = true;
     findCommand(nesting.command)->run(b.wb);
-    const std::vector<RigidPart> drawn = rigidParts(readEpsDrawing(b.wb.epsDocument));
+    const std::vector<RigidPart> drawn = rigidParts(b.wb.drawing);
     ASSERT_GT(drawn.size(), 1U);
 
-    const std::vector<LineList> sheets = nestOntoSheets(b.wb.epsDocument, nesting.sheet, nesting.gap);
+    const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, nesting.sheet, nesting.gap);
     std::vector<RigidPart> nested;
-    for (const LineList& sheet : sheets) {
-        const std::vector<RigidPart> onSheet = rigidParts(readEpsDrawing(sheet));
+    for (const Drawing& sheet : sheets) {
+        const std::vector<RigidPart> onSheet = rigidParts(sheet);
         ASSERT_FALSE(onSheet.empty());
         std::vector<ClipperLib::Paths> grown;
         for (const RigidPart& part : onSheet) {
@@ -132,22 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(sheetNesting, FullSetTakesOneLargeSheetAndFewSmallOnes) {
     Bench b;
     findCommand("full")->run(b.wb);
-    EXPECT_EQ(nestOntoSheets(b.wb.epsDocument, {600, 400}, 6.35).size(), 1U);
-    EXPECT_LE(nestOntoSheets(b.wb.epsDocument, {300, 200}, 6.35).size(), 5U);
+    EXPECT_EQ(nestOntoSheets(b.wb.drawing, {600, 400}, 6.35).size(), 1U);
+    EXPECT_LE(nestOntoSheets(b.wb.drawing, {300, 200}, 6.35).size(), 5U);
 }
 
 TEST(sheetNesting, EachSheetKeepsTheHeaderWithItsOwnBoundingBox) {
     Bench b;
     findCommand("full")->run(b.wb);
-    for (const LineList& sheet : nestOntoSheets(b.wb.epsDocument, {300, 200}, 6.35)) {
+    const LineList whole = epsOf(b.wb);
+    for (const Drawing& drawing : nestOntoSheets(b.wb.drawing, {300, 200}, 6.35)) {
+        const LineList sheet = epsOf(drawing);
         const std::size_t body = epsBodyStart(sheet);
-        ASSERT_EQ(body, epsBodyStart(b.wb.epsDocument));
+        ASSERT_EQ(body, epsBodyStart(whole));
         for (std::size_t i = 0; i <= body + 1; ++i) {
             if (i != 1) {
-                EXPECT_EQ(sheet[i], b.wb.epsDocument[i]);
+                EXPECT_EQ(sheet[i], whole[i]);
             }
         }
-        const Extent drawn = readEpsDrawing(sheet).extent();
+        const Extent drawn = drawing.extent();
         const double points = 2.834646;
         EXPECT_EQ(sheet[1], "%%BoundingBox: " + fixedText(drawn.minX * points, 8) + " " +
                                 fixedText(drawn.minY * points, 8) + " " + fixedText(drawn.maxX * points, 8) + " " +
@@ -160,7 +162,7 @@ TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberAndSize) {
     Bench b;
     findCommand("full")->run(b.wb);
     try {
-        static_cast<void>(nestOntoSheets(b.wb.epsDocument, {200, 100}, 6.35));
+        static_cast<void>(nestOntoSheets(b.wb.drawing, {200, 100}, 6.35));
         FAIL() << "nested onto a 200 x 100 sheet";
     } catch (const PartTooLarge& e) {
         const std::string message = e.what();
@@ -172,58 +174,64 @@ TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberAndSize) {
 TEST(sheetNesting, ASinglePieceIsPlacedOrTurnedToFit) {
     Bench b;
     findCommand("facade")->run(b.wb);
-    const Extent drawn = readEpsDrawing(b.wb.epsDocument).extent();
+    const Extent drawn = b.wb.drawing.extent();
     const double gap = 2;
     // The library grows a chamfered corner by more than half the gap, so leave it room.
     for (const SheetSize sheet : {SheetSize{drawn.width() + 4 * gap, drawn.height() + 4 * gap},
                                   SheetSize{drawn.height() + 4 * gap, drawn.width() + 4 * gap}}) {
-        const std::vector<LineList> sheets = nestOntoSheets(b.wb.epsDocument, sheet, gap);
+        const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, sheet, gap);
         ASSERT_EQ(sheets.size(), 1U);
-        const Extent placed = readEpsDrawing(sheets.front()).extent();
+        const Extent placed = sheets.front().extent();
         EXPECT_GE(placed.minX, gap);
         EXPECT_GE(placed.minY, gap);
         EXPECT_LE(placed.maxX, sheet.width - gap);
         EXPECT_LE(placed.maxY, sheet.height - gap);
     }
     const double tooShort = drawn.width() + 2 * gap - 0.5;
-    EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, {tooShort, tooShort}, gap)), PartTooLarge);
+    EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.drawing, {tooShort, tooShort}, gap)), PartTooLarge);
 }
 
 TEST(sheetNesting, UnusableSheetsAndGapsAreRefused) {
     Bench b;
     findCommand("full")->run(b.wb);
     for (const SheetSize sheet : {SheetSize{0, 400}, SheetSize{600, -1}, SheetSize{NAN, 400}, SheetSize{1e300, 400}}) {
-        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, sheet, 2)), DrawingError);
+        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.drawing, sheet, 2)), DrawingError);
     }
     for (const double gap : {-1.0, double(NAN), double(INFINITY)}) {
-        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.epsDocument, {600, 400}, gap)), DrawingError);
+        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.drawing, {600, 400}, gap)), DrawingError);
     }
 }
 
-// A body of closed outlines, one piece each.
-LineList piecesDocument(const std::vector<std::vector<DrawingPoint>>& pieces) {
-    LineList eps;
-    eps.append(kEpsBodyMarker);
-    for (const auto& piece : pieces) {
-        for (std::size_t i = 0; i <= piece.size(); ++i) {
-            const DrawingPoint p = piece[i % piece.size()];
-            eps.append(fixedText(p.x, 6) + " " + fixedText(p.y, 6) + (i == 0 ? " moveto" : " lineto"));
+// Closed outlines in one part: an outer cut, then whatever it holds or crosses, in their roles.
+void addPart(Drawing& drawing, const std::vector<std::pair<std::vector<Point>, OutlineRole>>& outlines) {
+    for (const auto& [points, role] : outlines) {
+        drawing.beginOutline(points.front(), role);
+        for (std::size_t i = 1; i <= points.size(); ++i) {
+            drawing.lineTo(points[i % points.size()]);
         }
-        eps.append("stroke");
     }
-    return eps;
+    drawing.endPart("piece");
+}
+
+// Closed outer cuts, one piece each.
+Drawing piecesDocument(const std::vector<std::vector<Point>>& pieces) {
+    Drawing drawing;
+    for (const auto& piece : pieces) {
+        addPart(drawing, {{piece, OutlineRole::OuterCut}});
+    }
+    return drawing;
 }
 
 // A piece with a deep notch and a block that fits in it: by their hulls they take two
 // sheets, by their real outlines one, the block in the notch, the gap kept all round.
 TEST(sheetNesting, APieceSitsInAnothersNotch) {
-    const std::vector<DrawingPoint> notched{{0, 0}, {100, 0}, {100, 100}, {80, 100}, {80, 30}, {20, 30}, {20, 100}, {0, 100}};
-    const std::vector<DrawingPoint> block{{0, 0}, {50, 0}, {50, 50}, {0, 50}};
+    const std::vector<Point> notched{{0, 0}, {100, 0}, {100, 100}, {80, 100}, {80, 30}, {20, 30}, {20, 100}, {0, 100}};
+    const std::vector<Point> block{{0, 0}, {50, 0}, {50, 50}, {0, 50}};
     const double gap = 2;
     const SheetSize sheet{100 + 2 * gap + 1, 100 + 2 * gap + 1};
-    const std::vector<LineList> sheets = nestOntoSheets(piecesDocument({notched, block}), sheet, gap);
+    const std::vector<Drawing> sheets = nestOntoSheets(piecesDocument({notched, block}), sheet, gap);
     ASSERT_EQ(sheets.size(), 1U);
-    const std::vector<RigidPart> placed = rigidParts(readEpsDrawing(sheets.front()));
+    const std::vector<RigidPart> placed = rigidParts(sheets.front());
     ASSERT_EQ(placed.size(), 2U);
     EXPECT_EQ(overlapArea(grownByHalf(placed[0], gap), grownByHalf(placed[1], gap)), 0);
     for (const RigidPart& part : placed) {
@@ -237,14 +245,14 @@ TEST(sheetNesting, APieceSitsInAnothersNotch) {
 TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirOwn) {
     Bench b;
     findCommand("full")->run(b.wb);
-    const EpsDrawing drawing = readEpsDrawing(b.wb.epsDocument);
+    const Drawing& drawing = b.wb.drawing;
     EXPECT_EQ(rigidParts(drawing).size(), drawing.partCount());  // six panels, each with its slots and notches
     findCommand("bobbin")->run(b.wb);
-    const std::vector<RigidPart> bobbin = rigidParts(readEpsDrawing(b.wb.epsDocument));
+    const std::vector<RigidPart> bobbin = rigidParts(b.wb.drawing);
     EXPECT_GT(bobbin.size(), 1U);
     for (const RigidPart& part : bobbin) {
         for (const DrawnOutline& inner : part.outlines) {
-            for (const DrawingPoint p : inner) {
+            for (const Point p : inner) {
                 EXPECT_TRUE(p.x >= part.extent.minX && p.x <= part.extent.maxX && p.y >= part.extent.minY &&
                             p.y <= part.extent.maxY);
             }
@@ -255,25 +263,19 @@ TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirO
 // A notch cut through a piece's edge is an outline across the piece's own: it moves with
 // the piece, and no other piece may come near the part of it that lies outside.
 TEST(rigidParts, ANotchCutThroughTheEdgeRidesWithItsPieceAndWidensItsFootprint) {
-    LineList eps;
-    eps.append(kEpsBodyMarker);
-    for (const std::vector<DrawingPoint>& outline : std::vector<std::vector<DrawingPoint>>{
-             {{0, 0}, {40, 0}, {40, 40}, {0, 40}, {0, 0}}, {{36, 18}, {44, 18}, {44, 22}, {36, 22}, {36, 18}}}) {
-        for (std::size_t i = 0; i < outline.size(); ++i) {
-            eps.append(fixedText(outline[i].x, 6) + " " + fixedText(outline[i].y, 6) + (i == 0 ? " moveto" : " lineto"));
-        }
-    }
-    eps.append("stroke");
-    const std::vector<RigidPart> parts = rigidParts(readEpsDrawing(eps));
+    Drawing drawing;
+    addPart(drawing, {{{{0, 0}, {40, 0}, {40, 40}, {0, 40}}, OutlineRole::OuterCut},
+                      {{{36, 18}, {44, 18}, {44, 22}, {36, 22}}, OutlineRole::InnerCut}});
+    const std::vector<RigidPart> parts = rigidParts(drawing);
     ASSERT_EQ(parts.size(), 1U);
     EXPECT_EQ(parts[0].outlines.size(), 2U);
     EXPECT_DOUBLE_EQ(parts[0].extent.maxX, 44);
     EXPECT_DOUBLE_EQ(parts[0].extent.maxY, 40);
 
     const double gap = 2;
-    const std::vector<LineList> sheets = nestOntoSheets(eps, {44 + 2 * gap + 1, 40 + 2 * gap + 1}, gap);
+    const std::vector<Drawing> sheets = nestOntoSheets(drawing, {44 + 2 * gap + 1, 40 + 2 * gap + 1}, gap);
     ASSERT_EQ(sheets.size(), 1U);
-    const std::vector<RigidPart> placed = rigidParts(readEpsDrawing(sheets.front()));
+    const std::vector<RigidPart> placed = rigidParts(sheets.front());
     ASSERT_EQ(placed.size(), 1U);
     EXPECT_EQ(shapeOf(placed[0]), shapeOf(parts[0]));
 }

@@ -9,7 +9,7 @@ namespace {
 
 using testing::Bench;
 using testing::Box;
-using testing::Outline;
+using Outline = testing::BodyOutline;
 using testing::partsOf;
 
 std::vector<Outline> side(Bench& b) { return testing::drawnPart(b.wb, makeSidePanel); }
@@ -79,9 +79,9 @@ TEST(SidePanel, FeetChoiceShapesTheOuterEdge) {
 // Records how much of the drawing existed when each message came up.
 class MessageWatch final : public MessageBox {
 public:
-    void show(std::string_view text) override { shown.emplace_back(std::string(text), document->size()); }
+    void show(std::string_view text) override { shown.emplace_back(std::string(text), drawing->pointCount()); }
     void showError(std::string_view text) override { errors.emplace_back(text); }
-    const LineList* document = nullptr;
+    const Drawing* drawing = nullptr;
     std::vector<std::pair<std::string, std::size_t>> shown;
     std::vector<std::string> errors;
 };
@@ -90,14 +90,14 @@ TEST(SidePanel, WarnsBeforeDrawingWhenTheBottomWouldFallOutAndDrawsAllTheSame) {
     testing::FixedClock clock;
     MessageWatch watch;
     Workbench wb(clock, watch);
-    watch.document = &wb.epsDocument;
+    watch.drawing = &wb.drawing;
     wb.options.feet = Feet::None;
     wb.boxTable.setCell(1, 7, "0");
     makeSidePanel(wb);
     ASSERT_EQ(watch.shown.size(), 1U);
     EXPECT_EQ(watch.shown[0].first, kWarning);
-    EXPECT_EQ(watch.shown[0].second, 20U) << "only the header stood when the warning came";
-    const auto outlines = partsOf(wb.epsDocument).front().drawn();
+    EXPECT_EQ(watch.shown[0].second, 0U) << "nothing was drawn when the warning came";
+    const auto outlines = partsOf(epsOf(wb)).front().drawn();
     EXPECT_EQ(outlines.size(), 7U);
     // Without feet and frame the outer edge runs through the holding hole, as warned.
     EXPECT_EQ(outlines[4].box().right, 105);
@@ -162,7 +162,7 @@ TEST(SidePanel, BothButtonsProposeTheSideName) {
     testing::ScriptedDialog dialog;
     performCommand(b.wb, *findCommand("side"), dialog);
     EXPECT_EQ(dialog.proposed, std::vector<std::string>{"5mm 200x100x110 side"});
-    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: Side");
+    EXPECT_EQ(epsOf(b.wb)[4], "%%Title: Side");
 }
 
 }  // namespace

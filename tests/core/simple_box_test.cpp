@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
+#include "app/template_headers.h"
 #include "assembly.h"
 #include <functional>
 
@@ -13,6 +14,9 @@ namespace tessaro {
 namespace {
 
 using namespace testing;
+using Outline = testing::BodyOutline;
+using Part = testing::BodyPart;
+using Point = testing::BodyPoint;
 
 std::vector<std::string> partLines(const std::vector<std::string>& body, std::size_t part) {
     auto begin = body.begin();
@@ -26,16 +30,20 @@ TEST(SimpleBoxSet, IsTheSixGeneratorsFromTheirOrigins) {
     Bench set;
     set.wb.options.screwJoints = true;
     makeSimpleBoxSet(set.wb);
-    EXPECT_EQ(set.wb.epsDocument[4], "%%Title:  full");
-    const auto body = bodyOf(set.wb.epsDocument);
+    EXPECT_EQ(epsOf(set.wb)[4], "%%Title:  full");
+    const auto body = bodyOf(epsOf(set.wb));
     EXPECT_EQ(std::count(body.begin(), body.end(), "stroke"), 6);
     EXPECT_EQ(body.back(), "stroke");
     EXPECT_EQ(body.front(), "   0.000000 -125.000000 moveto");
-    using Generator = std::function<void(Workbench&)>;
-    const Generator front = [](Workbench& wb) { drawFrontPanel(wb.pen, allPanelSizes(wb), wb.options, wb.screwTable); };
-    const Generator lid = [](Workbench& wb) { drawLid(wb.pen, allPanelSizes(wb), wb.options, wb.screwTable); };
-    const Generator side = [](Workbench& wb) {
-        drawSimpleSidePanel(wb.pen, allPanelSizes(wb), wb.options, wb.screwTable);
+    using Generator = std::function<void(Pen&, const Workbench&)>;
+    const Generator front = [](Pen& pen, const Workbench& wb) {
+        drawFrontPanel(pen, allPanelSizes(wb), wb.options, wb.screwTable);
+    };
+    const Generator lid = [](Pen& pen, const Workbench& wb) {
+        drawLid(pen, allPanelSizes(wb), wb.options, wb.screwTable);
+    };
+    const Generator side = [](Pen& pen, const Workbench& wb) {
+        drawSimpleSidePanel(pen, allPanelSizes(wb), wb.options, wb.screwTable);
     };
     struct Expected {
         Generator generator;
@@ -48,13 +56,12 @@ TEST(SimpleBoxSet, IsTheSixGeneratorsFromTheirOrigins) {
         Bench alone;
         alone.wb.options.screwJoints = true;
         startBoxDocument(alone.wb);
-        alone.wb.pen.originX = order[k].originX;
-        alone.wb.pen.originY = order[k].originY;
-        order[k].generator(alone.wb);
-        EXPECT_EQ(partLines(body, k), bodyOf(alone.wb.epsDocument)) << k;
+        alone.pen.originX = order[k].originX;
+        alone.pen.originY = order[k].originY;
+        order[k].generator(alone.pen, alone.wb);
+        alone.pen.endPart({});
+        EXPECT_EQ(partLines(body, k), bodyOf(epsOf(alone.wb))) << k;
     }
-    EXPECT_DOUBLE_EQ(set.wb.pen.originX, 0);
-    EXPECT_DOUBLE_EQ(set.wb.pen.originY, 260);
 }
 
 TEST(SimpleBoxSet, PartsDoNotOverlap) {
@@ -65,7 +72,7 @@ TEST(SimpleBoxSet, PartsDoNotOverlap) {
         }
         b.wb.options.screwJoints = true;
         makeSimpleBoxSet(b.wb);
-        const auto parts = partsOf(b.wb.epsDocument);
+        const auto parts = partsOf(epsOf(b.wb));
         ASSERT_EQ(parts.size(), 6U);
         EXPECT_EQ(overlappingParts(parts), "") << "odd table: " << odd;
     }
@@ -89,10 +96,13 @@ struct SimpleBox {
 SimpleBox simpleBox(Bench& b) {
     startBoxDocument(b.wb);
     const PanelSizes sizes = allPanelSizes(b.wb);
-    drawFrontPanel(b.wb.pen, sizes, b.wb.options, b.wb.screwTable);
-    drawLid(b.wb.pen, sizes, b.wb.options, b.wb.screwTable);
-    drawSimpleSidePanel(b.wb.pen, sizes, b.wb.options, b.wb.screwTable);
-    const auto parts = partsOf(b.wb.epsDocument);
+    drawFrontPanel(b.pen, sizes, b.wb.options, b.wb.screwTable);
+    b.pen.endPart({});
+    drawLid(b.pen, sizes, b.wb.options, b.wb.screwTable);
+    b.pen.endPart({});
+    drawSimpleSidePanel(b.pen, sizes, b.wb.options, b.wb.screwTable);
+    b.pen.endPart({});
+    const auto parts = partsOf(epsOf(b.wb));
     EXPECT_EQ(parts.size(), 3U);
     return {parts.at(0), parts.at(1), parts.at(2)};
 }

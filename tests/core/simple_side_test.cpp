@@ -9,15 +9,18 @@ namespace tessaro {
 namespace {
 
 using namespace testing;
+using Outline = testing::BodyOutline;
+using Part = testing::BodyPart;
+using Point = testing::BodyPoint;
 
 std::vector<std::string> simpleSide(Bench& b) {
     makeSimpleSidePanel(b.wb);
-    return bodyOf(b.wb.epsDocument);
+    return bodyOf(epsOf(b.wb));
 }
 
 Part sidePart(Bench& b) {
     makeSimpleSidePanel(b.wb);
-    const auto parts = partsOf(b.wb.epsDocument);
+    const auto parts = partsOf(epsOf(b.wb));
     EXPECT_EQ(parts.size(), 1U);
     return parts.front();
 }
@@ -33,7 +36,7 @@ int moveLines(const std::vector<std::string>& body) {
 TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
     Bench b;
     const auto body = simpleSide(b);
-    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: Side");
+    EXPECT_EQ(epsOf(b.wb)[4], "%%Title: Side");
     EXPECT_EQ(body[0], "  12.300000    0.000000 moveto");
     EXPECT_EQ(body[1], "  12.300000   -5.100000 lineto");
     EXPECT_EQ(body[2], "  37.700000   -5.100000 lineto");
@@ -51,7 +54,6 @@ TEST(SimpleSide, DefaultTableStartsWithTheFrontSlotRow) {
     EXPECT_EQ(moveLines(body), 5);
     // 4 slots of 4 lines, the body's 6 strip lines and two edges of 2 ends, 3 tabs of 3, 2 gaps.
     EXPECT_EQ(body.size(), 4U * 5 + 1 + 6 + 2 * (2 + 3 * 3 + 2) + 1);
-    EXPECT_DOUBLE_EQ(b.wb.pen.toolDiameter, 3.175);
     EXPECT_TRUE(b.messages.shown.empty());
     // The frame allowance it read (5) is what the warning looks at: none even without feet.
     Bench noFeet;
@@ -106,7 +108,7 @@ TEST(SimpleSide, ScrewsAddTwoHolesAndASlotInEveryGap) {
     // The second slot of each row starts where it does without screws.
     EXPECT_NE(std::find(body.begin(), body.end(), "  62.300000    0.000000 moveto"), body.end());
     EXPECT_NE(std::find(body.begin(), body.end(), "  62.300000  110.000000 moveto"), body.end());
-    const auto parts = partsOf(b.wb.epsDocument);
+    const auto parts = partsOf(epsOf(b.wb));
     const auto holes = outlinesSized(parts[0], 4, 4);
     ASSERT_EQ(holes.size(), 2U);
     EXPECT_NEAR(centreX(holes[0]), 50, kReadBack);
@@ -181,7 +183,7 @@ TEST(SimpleSide, BadCellLeavesTheHeaderAloneAndWarnsNot) {
     b.wb.boxTable.setCell(1, 9, "3,175");
     testing::ScriptedDialog dialog;
     EXPECT_THROW(performCommand(b.wb, *findCommand("simple-side"), dialog), ConversionError);
-    EXPECT_EQ(b.wb.epsDocument.size(), 20U);
+    EXPECT_EQ(epsOf(b.wb).size(), 20U);
     EXPECT_TRUE(b.messages.shown.empty());
     EXPECT_TRUE(dialog.proposed.empty());
 }

@@ -5,7 +5,7 @@
 
 #include "app/commands.h"
 #include "model/number_parse.h"
-#include "output/drawing_error.h"
+#include "drawing/drawing_error.h"
 #include "support.h"
 
 namespace tessaro {
@@ -28,8 +28,8 @@ TEST(Spiral, DefaultTableGivesCentreLowestPointAnd193Steps) {
     Bench b;
     makeSpiral(b.wb);
     EXPECT_EQ(b.wb.templateLabel, "Spiral");
-    EXPECT_EQ(b.wb.epsDocument.size(), 17U + 2 + 193 + 1);
-    const auto body = bodyOf(b.wb.epsDocument);
+    EXPECT_EQ(epsOf(b.wb).size(), 17U + 2 + 193 + 1);
+    const auto body = bodyOf(epsOf(b.wb));
     ASSERT_EQ(body.size(), 196U);
     EXPECT_EQ(body[0], "   0.000000    0.000000 moveto");
     EXPECT_EQ(body[1], "   0.000000  -10.000000 lineto");
@@ -40,7 +40,7 @@ TEST(Spiral, DefaultTableGivesCentreLowestPointAnd193Steps) {
 TEST(Spiral, StepsTurnCounterClockwiseAndGrowWithTheRadius) {
     Bench b;
     makeSpiral(b.wb);
-    const auto points = pointsOf(b.wb.epsDocument);
+    const auto points = pointsOf(epsOf(b.wb));
     double previousLength = 0;
     for (std::size_t i = 2; i < points.size(); ++i) {
         const double dx = points[i].x - points[i - 1].x;
@@ -64,31 +64,31 @@ TEST(Spiral, QuarterTurnsTakeTheStepBeyondTheLastTurn) {
     b.wb.spiralTable.setCell(1, 2, "90");
     b.wb.spiralTable.setCell(1, 4, "1");
     makeSpiral(b.wb);
-    EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 2U + 6 + 1);
+    EXPECT_EQ(bodyOf(epsOf(b.wb)).size(), 2U + 6 + 1);
 }
 
 TEST(Spiral, NoTurnsDrawTwoStepsAndNegativeTurnsOnlyTheCentreLine) {
     Bench b;
     b.wb.spiralTable.setCell(1, 4, "0");
     makeSpiral(b.wb);
-    EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 2U + 2 + 1);
+    EXPECT_EQ(bodyOf(epsOf(b.wb)).size(), 2U + 2 + 1);
     b.wb.spiralTable.setCell(1, 4, "-2");
     makeSpiral(b.wb);
-    EXPECT_EQ(bodyOf(b.wb.epsDocument).size(), 2U + 1);
+    EXPECT_EQ(bodyOf(epsOf(b.wb)).size(), 2U + 1);
 }
 
 TEST(Spiral, ZeroStepAngleIsADivisionByZeroAfterTheHeader) {
     Bench b;
     b.wb.spiralTable.setCell(1, 2, "0");
     EXPECT_EQ(failureOf(b.wb), "Floating point division by zero");
-    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
+    EXPECT_EQ(epsOf(b.wb).size(), 17U);
 }
 
 TEST(Spiral, NegativeStepAngleIsRefusedBeforeDrawing) {
     Bench b;
     b.wb.spiralTable.setCell(1, 2, "-15");
     EXPECT_EQ(failureOf(b.wb), "The vector step Fi must be greater than 0 degrees");
-    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
+    EXPECT_EQ(epsOf(b.wb).size(), 17U);
 }
 
 TEST(Spiral, TooManyLinesAreRefusedBeforeDrawing) {
@@ -97,11 +97,11 @@ TEST(Spiral, TooManyLinesAreRefusedBeforeDrawing) {
     b.wb.spiralTable.setCell(1, 4, "100");
     EXPECT_EQ(failureOf(b.wb),
               "The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns");
-    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
+    EXPECT_EQ(epsOf(b.wb).size(), 17U);
     b.wb.spiralTable.setCell(1, 2, "1e-300");
     b.wb.spiralTable.setCell(1, 4, "1");
     EXPECT_THROW(makeSpiral(b.wb), DrawingError);
-    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
+    EXPECT_EQ(epsOf(b.wb).size(), 17U);
 }
 
 TEST(Spiral, HugeRadiusEndsWithAClearErrorInsteadOfInf) {
@@ -109,7 +109,7 @@ TEST(Spiral, HugeRadiusEndsWithAClearErrorInsteadOfInf) {
     b.wb.spiralTable.setCell(1, 1, "1e308");
     b.wb.spiralTable.setCell(1, 3, "1e308");
     EXPECT_THROW(makeSpiral(b.wb), DrawingError);
-    for (std::string_view line : b.wb.epsDocument) {
+    for (std::string_view line : epsOf(b.wb)) {
         EXPECT_EQ(line.find("inf"), std::string_view::npos);
         EXPECT_EQ(line.find("nan"), std::string_view::npos);
     }
@@ -122,7 +122,7 @@ TEST(Spiral, BadCellsGiveTheConversionMessages) {
     b.wb.spiralTable.setCell(1, 3, "5");
     b.wb.spiralTable.setCell(1, 4, "8.5");
     EXPECT_EQ(failureOf(b.wb), "'8.5' is not a valid integer value");
-    EXPECT_EQ(b.wb.epsDocument.size(), 17U);
+    EXPECT_EQ(epsOf(b.wb).size(), 17U);
 }
 
 }  // namespace

@@ -18,12 +18,38 @@
 #include "app/folders.h"
 #include "app/save_prompt.h"
 #include "box/panel_sizes.h"
+#include "app/saving.h"
+#include "drawing/pen.h"
 #include "model/workbench.h"
 #include "output/eps_body.h"
-#include "output/eps_header.h"
+#include "output/eps_writer.h"
 #include "output/line_list.h"
 
-namespace tessaro::testing {
+namespace tessaro {
+
+// The current template as its EPS and DXF files have it, line by line.
+inline LineList epsOf(const Workbench& wb) { return drawingLines(wb.drawing, FileType::Eps, writeChoices(wb)); }
+inline LineList dxfOf(const Workbench& wb) { return drawingLines(wb.drawing, FileType::Dxf, writeChoices(wb)); }
+inline LineList epsOf(const Drawing& drawing) { return drawingLines(drawing, FileType::Eps, {}); }
+
+namespace testing {
+
+// What a pen draws on its own: its lines as the EPS body has them, after the header.
+struct Paper {
+    Drawing drawing;
+    Pen pen{drawing};
+    [[nodiscard]] LineList lines() const {
+        LineList body;
+        bool inBody = false;
+        for (std::string_view line : epsOf(drawing)) {
+            if (inBody) {
+                body.append(line);
+            }
+            inBody = inBody || line == "2.834646 2.834646 scale";
+        }
+        return body;
+    }
+};
 
 class FixedClock final : public Clock {
 public:
@@ -49,10 +75,12 @@ public:
 };
 
 // A workbench with a fixed clock and a message box that records what it was shown.
+// Its pen draws into the workbench's drawing, for the generators called alone.
 struct Bench {
     FixedClock clock;
     RecordingMessages messages;
     Workbench wb{clock, messages};
+    Pen pen{wb.drawing};
 };
 
 // Every size of the box table, as a generator takes them; each uses only its own.
@@ -83,15 +111,15 @@ inline std::vector<std::string> bodyOf(const LineList& document) {
     return body;
 }
 
-struct Point {
+struct BodyPoint {
     double x = 0;
     double y = 0;
     bool move = false;
 };
 
 // Every point of the EPS body, read back as numbers.
-inline std::vector<Point> pointsOf(const LineList& document) {
-    std::vector<Point> points;
+inline std::vector<BodyPoint> pointsOf(const LineList& document) {
+    std::vector<BodyPoint> points;
     for (const std::string& line : bodyOf(document)) {
         if (const auto p = parseEpsPoint(line)) {
             points.push_back({std::stod(std::string(p->x)), std::stod(std::string(p->y)), p->startsOutline});
@@ -196,4 +224,5 @@ public:
     std::filesystem::path userDataFolder() const override { return userData; }
 };
 
-}  // namespace tessaro::testing
+}  // namespace testing
+}  // namespace tessaro

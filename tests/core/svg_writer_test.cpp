@@ -5,8 +5,8 @@
 
 #include "app/commands.h"
 #include "app/saving.h"
-#include "output/eps_header.h"
-#include "output/svg_writer.h"
+#include "output/eps_reader.h"
+#include "output/eps_writer.h"
 #include "support.h"
 
 namespace tessaro {
@@ -22,7 +22,7 @@ std::string svgOfBody(std::initializer_list<std::string_view> body, std::string_
     for (std::string_view line : body) {
         eps.append(line);
     }
-    return svgDocument(readEpsDrawing(eps), title);
+    return drawingBytes(readEpsDrawing(eps), FileType::Svg, {title});
 }
 
 std::vector<std::string> pathsOf(const std::string& svg) {
@@ -87,7 +87,6 @@ TEST(SvgWriter, SavingAsTheThirdTypeWritesTheSvgOfTheCurrentTemplate) {
     ASSERT_EQ(paths.size(), 1U);
     EXPECT_THAT(paths[0], StartsWith("M0 0L0 10 2.617801 "));
     EXPECT_THAT(paths[0], Not(HasSubstr("Z")));
-    EXPECT_TRUE(b.wb.dxfDocument.empty());  // the DXF document is left as it was
     EXPECT_EQ(extensionOf(FileType::Svg), "svg");
     EXPECT_EQ(fileTypeNamed("svg"), FileType::Svg);
 }

@@ -9,10 +9,13 @@ namespace tessaro {
 namespace {
 
 using namespace testing;
+using Outline = testing::BodyOutline;
+using Part = testing::BodyPart;
+using Point = testing::BodyPoint;
 
 std::vector<std::string> tabSlot(Bench& b) {
     makeTabSlotPiece(b.wb);
-    return bodyOf(b.wb.epsDocument);
+    return bodyOf(epsOf(b.wb));
 }
 
 TEST(TabSlot, DefaultTableGivesTheTwentyTwoLinePath) {
@@ -27,8 +30,7 @@ TEST(TabSlot, DefaultTableGivesTheTwentyTwoLinePath) {
         " 125.200000    8.000000 lineto", " 125.200000   13.000000 lineto", " 137.700000   13.000000 lineto",
         "stroke"};
     EXPECT_EQ(tabSlot(b), expected);
-    EXPECT_EQ(b.wb.epsDocument[4], "%%Title: tab");
-    EXPECT_DOUBLE_EQ(b.wb.pen.toolDiameter, 3.175);
+    EXPECT_EQ(epsOf(b.wb)[4], "%%Title: tab");
 }
 
 TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
@@ -42,7 +44,7 @@ TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
                               "  53.175000    0.000000 lineto", "  72.225000    0.000000 lineto",
                               "  72.225000   -1.587500 lineto", "  75.400000   -1.587500 lineto",
                               "  75.400000    0.000000 lineto"}));
-    const auto parts = partsOf(b.wb.epsDocument);
+    const auto parts = partsOf(epsOf(b.wb));
     ASSERT_EQ(parts.size(), 1U);
     ASSERT_EQ(parts[0].outlines.size(), 4U);
     const double notch = 3.175 * 3.175 / 2;
@@ -66,7 +68,7 @@ TEST(TabSlot, TeethStandCentredOverTheirSlots) {
     for (bool relief : {false, true}) {
         b.wb.options.tabSlotRelief = relief;
         tabSlot(b);
-        const auto parts = partsOf(b.wb.epsDocument);
+        const auto parts = partsOf(epsOf(b.wb));
         ASSERT_EQ(parts.at(0).outlines.size(), 4U);
         const Box slots[] = {parts[0].outlines[1].box(), parts[0].outlines[2].box()};
         const double notch = relief ? 2.0 / 2 : 0;  // the slots' notches deepen their extent
@@ -117,9 +119,9 @@ TEST(TabSlot, DxfLeavesTheToothedEdgeOpenAndTheSlotsClosed) {
     makeTabSlotPiece(b.wb);
     (void)templateBytes(b.wb, FileType::Dxf);
     std::vector<std::string> flags;
-    for (std::size_t i = 0; i + 8 < b.wb.dxfDocument.size(); ++i) {
-        if (b.wb.dxfDocument[i] == "POLYLINE") {
-            flags.emplace_back(b.wb.dxfDocument[i + 8]);
+    for (std::size_t i = 0; i + 8 < dxfOf(b.wb).size(); ++i) {
+        if (dxfOf(b.wb)[i] == "POLYLINE") {
+            flags.emplace_back(dxfOf(b.wb)[i + 8]);
         }
     }
     EXPECT_EQ(flags, (std::vector<std::string>{"  1", "  1", "  1", "  2"}));
@@ -130,7 +132,7 @@ TEST(TabSlot, BadCellLeavesTheHeaderAlone) {
     b.wb.tabSlotTable.setCell(1, 3, "wide");
     testing::ScriptedDialog dialog;
     EXPECT_THROW(performCommand(b.wb, *findCommand("tab-slot"), dialog), ConversionError);
-    EXPECT_EQ(b.wb.epsDocument.size(), 20U);
+    EXPECT_EQ(epsOf(b.wb).size(), 20U);
     EXPECT_TRUE(dialog.proposed.empty());
 }
 

@@ -9,34 +9,34 @@
 #include <random>
 
 #include "gui/drawing_painter.h"
-#include "output/eps_header.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-using Outline = QPolygonF;  // screen points
+using ScreenOutline = QPolygonF;  // screen points
 
 constexpr int kSide = 100;
 
 // The default view maps a drawing point (x, y) to the screen point (x, -y).
 const DrawingView kView;
 
-EpsDrawing drawingOf(const std::vector<Outline>& outlines) {
-    LineList eps;
-    eps.append(kEpsBodyMarker);
-    for (const Outline& outline : outlines) {
+Drawing drawingOf(const std::vector<ScreenOutline>& outlines) {
+    Drawing drawing;
+    for (const ScreenOutline& outline : outlines) {
         for (qsizetype i = 0; i < outline.size(); ++i) {
-            const DrawingPoint p = kView.toDrawing(outline[i]);
-            eps.append(QString::asprintf("%11.6f %11.6f %s", p.x, p.y, i == 0 ? "moveto" : "lineto").toStdString());
+            // To the micrometre, as a file would have it.
+            const Point exact = kView.toDrawing(outline[i]);
+            const Point p{std::round(exact.x * 1e6) / 1e6, std::round(exact.y * 1e6) / 1e6};
+            i == 0 ? drawing.beginOutline(p, OutlineRole::OuterCut) : drawing.lineTo(p);
         }
     }
-    eps.append("stroke");
-    return readEpsDrawing(eps);
+    drawing.endPart({});
+    return drawing;
 }
 
-QImage painted(const std::vector<Outline>& outlines) {
+QImage painted(const std::vector<ScreenOutline>& outlines) {
     QImage image(kSide, kSide, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -97,11 +97,11 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
 
 // Every segment's chord through the view (kept two pixels off the edges) is inked at its
 // midpoint; every inked pixel lies on or next to some segment.
-void checkDrawnFaithfully(const std::vector<Outline>& outlines) {
+void checkDrawnFaithfully(const std::vector<ScreenOutline>& outlines) {
     const QImage image = painted(outlines);
     const QRectF inner(2, 2, kSide - 4, kSide - 4);
     int chords = 0;
-    for (const Outline& outline : outlines) {
+    for (const ScreenOutline& outline : outlines) {
         for (qsizetype i = 1; i < outline.size(); ++i) {
             if (const auto chord = chordIn(inner, outline[i - 1], outline[i])) {
                 ++chords;
@@ -122,7 +122,7 @@ void checkDrawnFaithfully(const std::vector<Outline>& outlines) {
             }
             const QPointF centre(x + 0.5, y + 0.5);
             bool near = false;
-            for (const Outline& outline : outlines) {
+            for (const ScreenOutline& outline : outlines) {
                 for (qsizetype i = 1; i < outline.size() && !near; ++i) {
                     near = distanceToSegment(centre, outline[i - 1], outline[i]) <= 1.5;
                 }
@@ -133,10 +133,10 @@ void checkDrawnFaithfully(const std::vector<Outline>& outlines) {
 }
 
 // The outline mirrored into the view's other corners.
-std::vector<Outline> inEveryCorner(const Outline& outline) {
-    std::vector<Outline> all;
+std::vector<ScreenOutline> inEveryCorner(const ScreenOutline& outline) {
+    std::vector<ScreenOutline> all;
     for (const QPointF sign : {QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1), QPointF(-1, -1)}) {
-        Outline mirrored;
+        ScreenOutline mirrored;
         for (const QPointF p : outline) {
             mirrored << QPointF(sign.x() > 0 ? p.x() : kSide - p.x(), sign.y() > 0 ? p.y() : kSide - p.y());
         }
@@ -154,10 +154,10 @@ private slots:
     // Each corner of the triangle lies beyond the view's corner or one side of it; its
     // far side crosses the view.
     void triangleAcrossACorner() {
-        for (const Outline& triangle : inEveryCorner({{-10, -10}, {-1, 50}, {50, -1}, {-10, -10}})) {
+        for (const ScreenOutline& triangle : inEveryCorner({{-10, -10}, {-1, 50}, {50, -1}, {-10, -10}})) {
             checkDrawnFaithfully({triangle});
         }
-        for (const Outline& triangle : inEveryCorner({{-30, -5}, {-5, 70}, {70, -5}, {-30, -5}})) {
+        for (const ScreenOutline& triangle : inEveryCorner({{-30, -5}, {-5, 70}, {70, -5}, {-30, -5}})) {
             checkDrawnFaithfully({triangle});
         }
     }
@@ -173,7 +173,7 @@ private slots:
     // A ring crossing the view drawn in steps far below a pixel: merged steps and held
     // runs beyond the edges together.
     void fineRingAcrossTheView() {
-        Outline ring;
+        ScreenOutline ring;
         for (int i = 0; i <= 4000; ++i) {
             const double angle = 2 * M_PI * i / 4000;
             ring << QPointF(-20 + 90 * std::cos(angle), 40 + 90 * std::sin(angle));
@@ -186,8 +186,8 @@ private slots:
         std::mt19937 random(20240611);
         std::uniform_real_distribution<double> coordinate(-150, 250);
         for (int round = 0; round < 20; ++round) {
-            std::vector<Outline> outlines(4);
-            for (Outline& outline : outlines) {
+            std::vector<ScreenOutline> outlines(4);
+            for (ScreenOutline& outline : outlines) {
                 for (int i = 0; i < 8; ++i) {
                     outline << QPointF(coordinate(random), coordinate(random));
                 }

@@ -20,7 +20,7 @@ using namespace tessaro::gui;
 namespace {
 
 // The drawing a command makes with the window's tables as they are, on a bench of its own.
-std::shared_ptr<const EpsDrawing> expected(MainWindow& form, const char* command) {
+std::shared_ptr<const Drawing> expected(MainWindow& form, const char* command) {
     PreviewBench bench(form.workbench());
     return drawPreview(bench, *findCommand(command)).drawing;
 }
@@ -71,11 +71,11 @@ private slots:
         QVERIFY(settled(form));
         PreviewWidget own;
         own.resize(preview->size());
-        own.showDrawing(std::make_shared<const EpsDrawing>(preview->drawing()));
+        own.showDrawing(std::make_shared<const Drawing>(preview->drawing()));
         const QRect drawingPart(0, 0, preview->width(), preview->height() - 24);
         QCOMPARE(preview->grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32),
                  own.grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32));
-        QVERIFY(form.workbench().epsDocument.empty());
+        QVERIFY(form.workbench().drawing.empty());
         QCOMPARE(form.workbench().templateLabel, std::string("Шаблон"));
         QVERIFY(fakes->messages.errors.empty() && fakes->messages.shown.empty());
     }
@@ -158,7 +158,7 @@ private slots:
         fakes->dialog.answer = SaveChoice{dir.filePath("box.dxf").toStdString(), FileType::Dxf};
         form.findChild<QPushButton*>("foldingSetButton")->click();
         QVERIFY(QFile::exists(dir.filePath("box.dxf")));
-        const EpsDrawing saved = readEpsDrawing(form.workbench().epsDocument);
+        const Drawing saved = form.workbench().drawing;
         QCOMPARE(status->text(), QString("Записан box.dxf: DXF, контуров: %1, %2")
                                      .arg(saved.outlineCount())
                                      .arg(extentText(saved.extent())));

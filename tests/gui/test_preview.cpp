@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(extentText(preview->drawing().extent()), QString("94.45 × 96.94 мм"));
 
         QTest::mouseClick(form.findChild<QPushButton*>("foldingFrontButton"), Qt::LeftButton);
-        QCOMPARE(dialog.outlinesSeen, readEpsDrawing(form.workbench().epsDocument).outlineCount());
+        QCOMPARE(dialog.outlinesSeen, form.workbench().drawing.outlineCount());
         QVERIFY(!darkBounds(dialog.seen, inside).isNull());
     }
 
@@ -138,7 +138,7 @@ private slots:
         grid->model()->setData(grid->model()->index(2, 1), "x");
         form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(messages.errors.size(), std::size_t{1});
-        QCOMPARE(form.workbench().epsDocument.size(), std::size_t{17});
+        QVERIFY(form.workbench().drawing.empty());
         QTRY_VERIFY(dialog.preview->dimmed());
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
         QVERIFY(dialog.preview->caption().endsWith("'x' is not a valid floating point value."));
@@ -151,7 +151,7 @@ private slots:
         testing::FakeMessageBox box;
         Workbench wb(headerClock, box);
         tessaro::makeSpiral(wb);
-        preview.showDocument(wb.epsDocument);
+        preview.showDrawing(std::make_shared<const tessaro::Drawing>(wb.drawing));
         preview.show();
         QTest::mouseDClick(&preview, Qt::LeftButton, {}, QPoint(150, 150));
         PreviewWindow* window = preview.largeWindow();
@@ -166,12 +166,12 @@ private slots:
 
         // One wheel notch zooms by a fifth around the cursor: the point under it stays.
         const QPointF cursor(300, 200);
-        const DrawingPoint under = canvas->view().toDrawing(cursor);
+        const Point under = canvas->view().toDrawing(cursor);
         QWheelEvent wheel(cursor, canvas->mapToGlobal(cursor), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
                           false);
         QApplication::sendEvent(canvas, &wheel);
         QCOMPARE(canvas->view().scale(), fittedScale * 1.2);
-        const DrawingPoint after = canvas->view().toDrawing(cursor);
+        const Point after = canvas->view().toDrawing(cursor);
         QVERIFY(std::abs(after.x - under.x) < 1e-9 && std::abs(after.y - under.y) < 1e-9);
 
         // A drag moves the drawing with the hand; the cursor label tells millimetres.
@@ -180,7 +180,7 @@ private slots:
         QTest::mouseMove(canvas, QPoint(140, 70));
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(140, 70));
         QCOMPARE(canvas->view().toScreen({0, 0}), before + QPointF(40, -30));
-        const DrawingPoint at = canvas->view().toDrawing(QPointF(140, 70));
+        const Point at = canvas->view().toDrawing(QPointF(140, 70));
         QCOMPARE(window->findChild<QLabel*>("CursorLabel")->text(),
                  QString("X %1   Y %2 мм").arg(at.x, 0, 'f', 2).arg(at.y, 0, 'f', 2));
 
@@ -190,7 +190,7 @@ private slots:
         // A new template in the main window shows whole in the open large window.
         wb.spiralTable.setCell(1, 1, "40");
         tessaro::makeSpiral(wb);
-        preview.showDocument(wb.epsDocument);
+        preview.showDrawing(std::make_shared<const tessaro::Drawing>(wb.drawing));
         QVERIFY(canvas->view().scale() < fittedScale);
     }
 
@@ -202,7 +202,7 @@ private slots:
         wb.spiralTable.setCell(1, 2, "1");
         wb.spiralTable.setCell(1, 4, "60");
         tessaro::makeSpiral(wb);
-        const EpsDrawing drawing = readEpsDrawing(wb.epsDocument);
+        const Drawing drawing = wb.drawing;
         const QSize size(300, 300);
         DrawingView zoomed = DrawingView::fitting(drawing.extent(), QRectF(0, 0, 300, 300));
         zoomed.zoomAround({250, 60}, 12);
@@ -217,7 +217,7 @@ private slots:
                 QPainter painter(&every);
                 for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
                     QPolygonF all;
-                    for (DrawingPoint p : drawing.outline(i)) {
+                    for (Point p : drawing.outline(i).points) {
                         all << view.toScreen(p);
                     }
                     painter.drawPolyline(all);

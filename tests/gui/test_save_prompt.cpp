@@ -20,7 +20,7 @@ using namespace tessaro::gui;
 
 namespace {
 
-const QString kFilter = QString::fromUtf8(tessaro::gui::kSaveFileTypes);
+const QString kFilter = QString::fromStdString(tessaro::saveDialogFilter());
 
 // Acts on the modal dialogs as they open, one step each, in order. A dialog that no
 // step expects is closed and counted, so a wrong dialog fails the test instead of

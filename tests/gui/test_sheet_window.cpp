@@ -136,7 +136,7 @@ private slots:
         PreviewBench bench(wb);
         findCommand("full")->run(bench.wb);
         const std::size_t sheets =
-            nestOntoSheets(bench.wb.epsDocument, {300, 200}, defaultSheetGap(wb, TemplateTab::FoldingBox)).size();
+            nestOntoSheets(bench.wb.drawing, {300, 200}, defaultSheetGap(wb, TemplateTab::FoldingBox)).size();
         QCOMPARE(preview->sheetCount(), sheets);
         const Extent row = preview->drawing().extent();
         QCOMPARE(row.minX, 0.0);
@@ -144,11 +144,12 @@ private slots:
         QCOMPARE(row.height(), 200.0);
         QVERIFY(qAbs(row.width() - (sheets * 300 + (sheets - 1) * 15)) < 1e-6);
         // Each frame is a part of its own, closed, and every part lies inside one frame.
-        const EpsDrawing& drawing = preview->drawing();
+        const Drawing& drawing = preview->drawing();
         std::size_t frames = 0;
         for (std::size_t part = 0; part < drawing.partCount(); ++part) {
-            const auto first = drawing.outline(drawing.firstOutlineOf(part));
-            if (first.size() == 5 && endsOnItsStart(first) && first[2].x - first[0].x == 300 && first[2].y == 200) {
+            const Outline first = drawing.outline(drawing.part(part).firstOutline);
+            const auto& p = first.points;
+            if (p.size() == 5 && first.closed() && p[2].x - p[0].x == 300 && p[2].y == 200) {
                 ++frames;
             }
         }

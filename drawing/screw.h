@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/pen.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 

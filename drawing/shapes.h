@@ -2,13 +2,14 @@
 
 #include <functional>
 
-#include "output/pen.h"
-#include "output/step.h"
+#include "drawing/pen.h"
+#include "drawing/edge_step.h"
+#include "drawing/relief.h"
 
 namespace tessaro {
 
 // The step drawn with `primitive` when relief is on, as a plain line otherwise.
-[[nodiscard]] EdgeStep reliefOr(bool relief, void (*primitive)(Pen&, double, double));
+[[nodiscard]] EdgeStep reliefOr(Relief relief, ReliefEdge primitive);
 
 // A straight edge that carries tabs: a corner piece, tabs separated by gaps, a corner
 // piece. The tabs stand out to the `out` side; the corners next to them are the
@@ -39,7 +40,7 @@ void drawToothedEdge(Pen& pen, const ToothedEdge& edge, const EdgeSteps& steps);
 // Draws a panel's edge from the current point. With relief on, the corner pieces carry a
 // notch at their tab end and the gaps at both ends; `gapStep` draws the gaps when
 // relief is off (a plain line, or a screw slot).
-void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep = plainStep);
+void drawToothedEdge(Pen& pen, const ToothedEdge& edge, Relief relief, const EdgeStep& gapStep = plainStep);
 
 // The way a closed cut-out is traced (Y up); it decides the side of its relief notches,
 // which always go into the material around the cut-out.
@@ -59,7 +60,7 @@ struct Slot {
     bool alongFirst = false;  // trace the long side first
 };
 
-void drawSlot(Pen& pen, const Slot& slot, bool relief);
+void drawSlot(Pen& pen, const Slot& slot, Relief relief);
 
 // Slots in a row, each begun at the corner where the last one began plus `pitch`.
 // `between` may draw something between two slots (a screw hole) from the corner

@@ -1,7 +1,7 @@
-#include "output/relief.h"
+#include "drawing/relief.h"
 
-#include "output/drawing_error.h"
-#include "output/step.h"
+#include "drawing/drawing_error.h"
+#include "drawing/edge_step.h"
 
 namespace tessaro {
 namespace {
@@ -28,41 +28,48 @@ bool travelOf(double dx, double dy, Side side, Travel& travel) {
 }
 
 // Half a diameter out, one diameter along, half a diameter back.
-void notch(Pen& pen, const Travel& t) {
-    const double D = pen.toolDiameter;
+void notch(Pen& pen, double D, const Travel& t) {
     pen.lineTo(t.notch.x * (D / 2), t.notch.y * (D / 2));
     pen.lineTo(t.along.x * D, t.along.y * D);
     pen.lineTo(-t.notch.x * (D / 2), -t.notch.y * (D / 2));
 }
 
 // The rest of the step once `notches` diameters of it are taken by notches.
-void run(Pen& pen, const Travel& t, double dx, double dy, double notches) {
-    const double taken = notches * pen.toolDiameter;
+void run(Pen& pen, double toolDiameter, const Travel& t, double dx, double dy, double notches) {
+    const double taken = notches * toolDiameter;
     pen.lineTo(dx - t.along.x * taken, dy - t.along.y * taken);
 }
 
-void notchedEdge(Pen& pen, double dx, double dy, Side side, bool atStart, bool atEnd) {
+void notchedEdge(Pen& pen, double toolDiameter, double dx, double dy, Side side, bool atStart, bool atEnd) {
     Travel t;
     if (!travelOf(dx, dy, side, t)) {
         return;
     }
     if (atStart) {
-        notch(pen, t);
+        notch(pen, toolDiameter, t);
     }
-    run(pen, t, dx, dy, (atStart ? 1 : 0) + (atEnd ? 1 : 0));
+    run(pen, toolDiameter, t, dx, dy, (atStart ? 1 : 0) + (atEnd ? 1 : 0));
     if (atEnd) {
-        notch(pen, t);
+        notch(pen, toolDiameter, t);
     }
 }
 
 }  // namespace
 
-void lineNotchedAtStart(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, true, false); }
+void lineNotchedAtStart(Pen& pen, double toolDiameter, double dx, double dy) {
+    notchedEdge(pen, toolDiameter, dx, dy, Side::Left, true, false);
+}
 
-void lineNotchedAtEnd(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, false, true); }
+void lineNotchedAtEnd(Pen& pen, double toolDiameter, double dx, double dy) {
+    notchedEdge(pen, toolDiameter, dx, dy, Side::Left, false, true);
+}
 
-void lineNotchedAtBothEnds(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Left, true, true); }
+void lineNotchedAtBothEnds(Pen& pen, double toolDiameter, double dx, double dy) {
+    notchedEdge(pen, toolDiameter, dx, dy, Side::Left, true, true);
+}
 
-void lineNotchedOutsideAtBothEnds(Pen& pen, double dx, double dy) { notchedEdge(pen, dx, dy, Side::Right, true, true); }
+void lineNotchedOutsideAtBothEnds(Pen& pen, double toolDiameter, double dx, double dy) {
+    notchedEdge(pen, toolDiameter, dx, dy, Side::Right, true, true);
+}
 
 }  // namespace tessaro

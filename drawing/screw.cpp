@@ -1,8 +1,8 @@
-#include "output/screw.h"
+#include "drawing/screw.h"
 
 #include <array>
 
-#include "output/step.h"
+#include "drawing/edge_step.h"
 
 namespace tessaro {
 namespace {
@@ -54,11 +54,11 @@ void drawHoleForScrew(Pen& pen, double diameter, double dx, double dy) {
     const double s = diameter / 3;
     // The first move reaches the top side's left end in two additions to X.
     pen.currentX += dx - r;
-    pen.moveTo(s, dy + r);
+    pen.startInnerCut(s, dy + r);
     for (Vec side : std::array<Vec, 8>{{{s, 0}, {s, -s}, {0, -s}, {-s, -s}, {-s, 0}, {-s, s}, {0, s}, {s, s}}}) {
         pen.lineTo(side.x, side.y);
     }
-    pen.moveTo(0, -(r + dy));
+    pen.placeMark(0, -(r + dy));
 }
 
 }  // namespace tessaro

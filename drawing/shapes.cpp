@@ -1,6 +1,6 @@
-#include "output/shapes.h"
+#include "drawing/shapes.h"
 
-#include "output/relief.h"
+#include "drawing/relief.h"
 
 namespace tessaro {
 namespace {
@@ -14,9 +14,11 @@ void lineBy(Pen& pen, double length, Vec direction) { stepBy(pen, plainStep, len
 
 }  // namespace
 
-EdgeStep reliefOr(bool relief, void (*primitive)(Pen&, double, double)) {
+EdgeStep reliefOr(Relief relief, ReliefEdge primitive) {
     if (relief) {
-        return primitive;
+        return [primitive, diameter = relief.toolDiameter](Pen& pen, double dx, double dy) {
+            primitive(pen, diameter, dx, dy);
+        };
     }
     return plainStep;
 }
@@ -39,9 +41,9 @@ void drawToothedEdge(Pen& pen, const ToothedEdge& edge, const EdgeSteps& steps) 
     stepBy(pen, steps.lastEnd, edge.end, edge.along);
 }
 
-void drawToothedEdge(Pen& pen, const ToothedEdge& edge, bool relief, const EdgeStep& gapStep) {
+void drawToothedEdge(Pen& pen, const ToothedEdge& edge, Relief relief, const EdgeStep& gapStep) {
     drawToothedEdge(pen, edge,
-                    {reliefOr(relief, lineNotchedAtEnd), relief ? EdgeStep(lineNotchedAtBothEnds) : gapStep,
+                    {reliefOr(relief, lineNotchedAtEnd), relief ? reliefOr(relief, lineNotchedAtBothEnds) : gapStep,
                      reliefOr(relief, lineNotchedAtStart)});
 }
 
@@ -49,7 +51,7 @@ Winding windingOf(Vec first, Vec second) {
     return first.x * second.y - first.y * second.x > 0 ? Winding::CounterClockwise : Winding::Clockwise;
 }
 
-void drawSlot(Pen& pen, const Slot& slot, bool relief) {
+void drawSlot(Pen& pen, const Slot& slot, Relief relief) {
     const EdgeStep longSide =
         reliefOr(relief, slot.winding == Winding::CounterClockwise ? lineNotchedOutsideAtBothEnds : lineNotchedAtBothEnds);
     const Vec back = -slot.across;
@@ -77,11 +79,13 @@ void drawSlotRow(Pen& pen, const SlotRow& row, const std::function<void()>& draw
         if (last && !row.moveAfterLast) {
             break;
         }
-        if (between && !last) {
+        if (last) {
+            pen.placeMark(row.pitch.x, row.pitch.y);
+        } else if (between) {
             between();
-            pen.moveTo(cornerX + row.pitch.x - pen.currentX, cornerY + row.pitch.y - pen.currentY);
+            pen.startInnerCut(cornerX + row.pitch.x - pen.currentX, cornerY + row.pitch.y - pen.currentY);
         } else {
-            pen.moveTo(row.pitch.x, row.pitch.y);
+            pen.startInnerCut(row.pitch.x, row.pitch.y);
         }
     }
 }

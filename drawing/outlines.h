@@ -1,11 +1,9 @@
 #pragma once
 
 #include <initializer_list>
-#include <span>
 
-#include "output/eps_reader.h"
-#include "output/pen.h"
-#include "output/step.h"
+#include "drawing/pen.h"
+#include "drawing/edge_step.h"
 
 namespace tessaro {
 
@@ -22,9 +20,5 @@ void drawRectangle(Pen& pen, double width, double height);
 // A rectangle whose corners are cut off at 45 degrees, `chamfer` along both sides;
 // counterclockwise from the start of its bottom side, `chamfer` right of the corner.
 void drawChamferedRectangle(Pen& pen, double width, double height, double chamfer);
-
-// Points already placed, in millimetres from the pen's origin, moved by `offset`: a move
-// to the first, lines to the rest.
-void traceThroughPoints(Pen& pen, std::span<const DrawingPoint> points, DrawingPoint offset = {});
 
 }  // namespace tessaro

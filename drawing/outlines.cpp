@@ -1,4 +1,4 @@
-#include "output/outlines.h"
+#include "drawing/outlines.h"
 
 namespace tessaro {
 
@@ -16,15 +16,6 @@ void drawRectangle(Pen& pen, double width, double height) { traceHalfTurnOutline
 void drawChamferedRectangle(Pen& pen, double width, double height, double chamfer) {
     const double c = chamfer;
     traceHalfTurnOutline(pen, {{width - 2 * c, 0}, {c, c}, {0, height - 2 * c}, {-c, c}});
-}
-
-void traceThroughPoints(Pen& pen, std::span<const DrawingPoint> points, DrawingPoint offset) {
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        pen.toOrigin();
-        const double x = points[i].x + offset.x;
-        const double y = points[i].y + offset.y;
-        i == 0 ? pen.moveTo(x, y) : pen.lineTo(x, y);
-    }
 }
 
 }  // namespace tessaro

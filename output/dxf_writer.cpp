@@ -1,0 +1,82 @@
+#include "output/dxf_writer.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "output/number_text.h"
+
+namespace tessaro {
+namespace {
+
+constexpr std::array<std::string_view, 55> kPrologue = {
+    "  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",
+    "  9", "$EXTMIN", " 10", "-200.00000000", " 20", "-200.00000000", " 30", "0.0",
+    "  9", "$EXTMAX", " 10", "500.00000000", " 20", "500.00000000", " 30", "0.0",
+    "  0", "ENDSEC", "  0", "SECTION", "  2", "TABLES", "  0", "TABLE",
+    "  2", "LAYER", " 70", "  1", "  0", "LAYER", "  2", "По умолчанию",
+    " 70", "  0", " 62", "  1", "  6", "CONTINUOUS", "  0", "ENDTAB",
+    "  0", "ENDSEC", "  0", "SECTION", "  2", "ENTITIES", "  0",
+};
+
+// The polyline head up to its group 70, whose value says closed or open.
+constexpr std::array<std::string_view, 8> kPolylineHead = {
+    "POLYLINE", "  8", "def", " 66", "  1", " 39", "0.000000", " 70",
+};
+
+constexpr std::array<std::string_view, 5> kEpilogue = {"SEQEND", "  0", "ENDSEC", "  0", "EOF"};
+
+template <std::size_t N>
+void writeAll(LineSink& out, const std::array<std::string_view, N>& lines) {
+    for (std::string_view line : lines) {
+        out.line(line);
+    }
+}
+
+constexpr std::size_t kFieldWidth = 11;
+
+std::string_view withoutLeadingBlanks(std::string_view text) {
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// The numbers in the fixed 11-character columns; a point too wide for them (10000 mm or
+// more, or -1000 or less) has both written bare, as a reader splitting on blanks takes them.
+void writeVertex(LineSink& out, Point p, std::string& x, std::string& y) {
+    x.clear();
+    y.clear();
+    appendCoordinate(x, p.x);
+    appendCoordinate(y, p.y);
+    const bool wide = x.size() > kFieldWidth || y.size() > kFieldWidth;
+    out.line("VERTEX");
+    out.line("  8");
+    out.line("0");
+    out.line(" 10");
+    out.line(wide ? withoutLeadingBlanks(x) : std::string_view(x));
+    out.line(" 20");
+    out.line(wide ? withoutLeadingBlanks(y) : std::string_view(y));
+    out.line("  0");
+}
+
+}  // namespace
+
+void writeDxf(const Drawing& drawing, bool lastPolylineClosed, LineSink& out) {
+    writeAll(out, kPrologue);
+    std::string x;
+    std::string y;
+    const std::size_t outlines = drawing.outlineCount();
+    for (std::size_t o = 0; o < outlines; ++o) {
+        if (o > 0) {
+            out.line("SEQEND");
+            out.line("0");
+        }
+        writeAll(out, kPolylineHead);
+        out.line(o + 1 == outlines && !lastPolylineClosed ? "  2" : "  1");
+        out.line("  0");
+        for (const Point p : drawing.outline(o).points) {
+            writeVertex(out, p, x, y);
+        }
+    }
+    writeAll(out, kEpilogue);
+}
+
+}  // namespace tessaro

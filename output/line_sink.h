@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "output/line_list.h"
+
+namespace tessaro {
+
+// Where a writer puts its document, one line at a time, without line ends.
+class LineSink {
+public:
+    virtual ~LineSink() = default;
+    virtual void line(std::string_view text) = 0;
+};
+
+// Where the bytes of a document go: a string, a file being saved, standard output.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void write(std::string_view bytes) = 0;
+};
+
+class StringSink final : public ByteSink {
+public:
+    void write(std::string_view bytes) override { bytes_.append(bytes); }
+    [[nodiscard]] std::string& bytes() { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+// The lines kept as a list, as the window's document pages show them.
+class LineListSink final : public LineSink {
+public:
+    explicit LineListSink(LineList& lines) : lines_(lines) {}
+    void line(std::string_view text) override { lines_.append(text); }
+
+private:
+    LineList& lines_;
+};
+
+// How the lines of a document become bytes.
+enum class LineEncoding {
+    Windows1251WithCrLf,  // the EPS and DXF files, as the CAM programs read them
+    Utf8WithLf,           // SVG
+};
+
+// Lines encoded and gathered into large writes, so that a document of millions of lines
+// costs a few hundred writes to its sink.
+class EncodedLines final : public LineSink {
+public:
+    EncodedLines(ByteSink& sink, LineEncoding encoding) : sink_(sink), encoding_(encoding) {}
+    EncodedLines(const EncodedLines&) = delete;
+    EncodedLines& operator=(const EncodedLines&) = delete;
+    ~EncodedLines() override;
+
+    void line(std::string_view text) override;
+    // Hands what is gathered to the sink; the destructor does too, but cannot report a failure.
+    void flush();
+
+private:
+    ByteSink& sink_;
+    LineEncoding encoding_;
+    std::string buffer_;
+};
+
+}  // namespace tessaro
