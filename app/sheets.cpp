@@ -1,6 +1,7 @@
 #include "app/sheets.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 
 #include "app/saving.h"
@@ -15,6 +16,50 @@ constexpr double kSmallestGap = 2;
 constexpr int kBoxCutterRow = 9;
 constexpr int kTabSlotCutterRow = 6;
 constexpr double kFrameSeparation = 0.05;
+// The nesting's own bounds: larger sides would overflow its arithmetic.
+constexpr double kLargestSheetSide = 10000;
+const std::string kLargestSheetSideText = "10000";
+
+// The number K of a sheet's file name "NAME-K.EXT" of the set named `path`; 0 for any
+// other name.
+std::size_t sheetNumberOf(const std::string& name, const std::string& head, const std::string& tail) {
+    if (name.size() <= head.size() + tail.size() || !name.starts_with(head) || !name.ends_with(tail) ||
+        name[head.size()] == '0') {
+        return 0;
+    }
+    std::size_t number = 0;
+    const char* first = name.data() + head.size();
+    const char* last = name.data() + name.size() - tail.size();
+    const auto [end, error] = std::from_chars(first, last, number);
+    return error == std::errc{} && end == last ? number : 0;
+}
+
+// The sheets of an earlier, larger set beside the one just saved ("NAME-K.EXT" with K
+// beyond its count) would be taken for part of it: they are removed, and named.
+std::vector<std::string> removeStaleSheets(const std::string& path, std::size_t count) {
+    namespace fs = std::filesystem;
+    const fs::path given(path);
+    const std::string head = given.stem().string() + "-";
+    const std::string tail = given.extension().string();
+    std::vector<std::pair<std::size_t, fs::path>> stale;
+    std::error_code error;
+    const fs::path folder = given.parent_path().empty() ? fs::path(".") : given.parent_path();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        const std::size_t number = sheetNumberOf(name, head, tail);
+        if (number > count && entry.is_regular_file(error) && !entry.is_symlink(error)) {
+            stale.emplace_back(number, fs::path(given).replace_filename(name));
+        }
+    }
+    std::sort(stale.begin(), stale.end());
+    std::vector<std::string> removed;
+    for (const auto& [number, sheet] : stale) {
+        if (fs::remove(sheet, error)) {
+            removed.push_back(sheet.string());
+        }
+    }
+    return removed;
+}
 
 }  // namespace
 
@@ -32,11 +77,27 @@ SheetSize parseSheetSize(std::string_view text) {
     const std::size_t by = text.find_first_of("xX");
     try {
         if (by != std::string_view::npos) {
-            return {parseReal(text.substr(0, by)), parseReal(text.substr(by + 1))};
+            const SheetSize size{parseReal(text.substr(0, by)), parseReal(text.substr(by + 1))};
+            if (size.width > 0 && size.height > 0 && size.width <= kLargestSheetSide && size.height <= kLargestSheetSide) {
+                return size;
+            }
         }
     } catch (const ConversionError&) {
     }
-    throw UsageError("--sheet '" + std::string(text) + "' is not WIDTHxHEIGHT in millimetres, such as 600x400");
+    throw UsageError("--sheet '" + std::string(text) + "' is not WIDTHxHEIGHT in millimetres, each more than 0 and at "
+                     "most " + kLargestSheetSideText + ", such as 600x400");
+}
+
+double parseSheetGap(std::string_view text) {
+    try {
+        const double gap = parseReal(text);
+        if (gap >= 0 && gap <= kLargestSheetSide) {
+            return gap;
+        }
+    } catch (const ConversionError&) {
+    }
+    throw UsageError("--gap '" + std::string(text) + "' is not a distance in millimetres from 0 to " +
+                     kLargestSheetSideText);
 }
 
 std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout) {
@@ -62,20 +123,21 @@ std::vector<std::string> sheetFileNames(const std::string& path, std::size_t cou
     return names;
 }
 
-std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
-                                    const SheetLayout& layout) {
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout) {
     return saveSheets(wb, path, type, nestOntoSheets(wb.drawing, layout.size, layout.gap));
 }
 
-std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
-                                    const std::vector<Drawing>& sheets) {
-    // Every file's bytes are made before the first is written, so a failure writes none.
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets) {
+    // A set named after a device would be made beside it, in /dev.
+    refuseUnlessRegularOrAbsent(path);
     const std::vector<std::string> bytes = sheetBytes(wb, type, sheets);
     const std::vector<std::string> names = sheetFileNames(path, bytes.size());
+    std::vector<FileToSave> files;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        saveFileAtomically(names[i], bytes[i]);
+        files.push_back({names[i], bytes[i]});
     }
-    return names;
+    saveFilesTogether(files);
+    return {names, removeStaleSheets(path, names.size())};
 }
 
 std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
@@ -87,7 +149,8 @@ std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand&
     if (!chosen) {
         return std::nullopt;
     }
-    return SavedSheets{*chosen, saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings)};
+    SheetFiles saved = saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings);
+    return SavedSheets{*chosen, std::move(saved.written), std::move(saved.removed)};
 }
 
 Drawing sheetsSideBySide(const std::vector<Drawing>& sheets, SheetSize size) {

@@ -34,8 +34,12 @@ struct SheetChoice {
 // The choice's size with its gap, or the template's default gap when none is set.
 [[nodiscard]] SheetLayout sheetLayout(const Workbench& wb, TemplateTab tab, const SheetChoice& choice);
 
-// "600x400": width and height in millimetres by the number rule; UsageError otherwise.
+// "600x400": width and height in millimetres by the number rule, each more than 0 and at
+// most what the nesting takes; UsageError otherwise.
 [[nodiscard]] SheetSize parseSheetSize(std::string_view text);
+
+// A gap in millimetres by the number rule, from 0 to the largest sheet; UsageError otherwise.
+[[nodiscard]] double parseSheetGap(std::string_view text);
 
 // The bytes of each sheet of the current template in the given type.
 [[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout);
@@ -45,18 +49,25 @@ struct SheetChoice {
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
 
-// Nests the current template and saves one file per sheet; returns their names. A part
-// that fits no sheet is refused before anything is written.
-std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
-                                    const SheetLayout& layout);
-// Saves sheets already nested from the current template, one file each; returns their names.
-std::vector<std::string> saveSheets(const Workbench& wb, const std::string& path, FileType type,
-                                    const std::vector<Drawing>& sheets);
+// The files a set of sheets was saved as, and the files of an earlier, larger set of
+// the same name that were removed ("box-4.dxf" beside a new set of three).
+struct SheetFiles {
+    std::vector<std::string> written;
+    std::vector<std::string> removed;
+};
+
+// Nests the current template and saves one file per sheet, all of them or none (see
+// saveFilesTogether); then removes the sheets of an earlier, larger set. A part that fits
+// no sheet, a name that is a device or a pipe, or a failed write leaves every file as it was.
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout);
+// Saves sheets already nested from the current template, as above.
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets);
 
 // The files a button wrote onto sheets: the chosen name and type, and each sheet's file.
 struct SavedSheets {
     SaveChoice choice;
     std::vector<std::string> files;
+    std::vector<std::string> removed;  // an earlier, larger set's sheets
 };
 
 // A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file, save

@@ -97,6 +97,25 @@ TableCells splitTableText(std::string_view text) {
     return table;
 }
 
+// The bytes a table is saved as, refused when the start would not load them back (a cell
+// typed too long makes the file larger than the start reads): the old file then stays.
+std::string tableFileBytes(const ParamTable& table, const fs::path& path) {
+    std::string bytes = toWindows1251(tableFileText(table));
+    std::string problem;
+    if (bytes.size() > kLargestTableFileMebibytes * 1024 * 1024) {
+        problem = "larger than " + std::to_string(kLargestTableFileMebibytes) + " MiB";
+    } else if (!isText(bytes)) {
+        problem = "it holds control characters";
+    } else {
+        problem = splitTableText(bytes).problem;
+    }
+    if (!problem.empty()) {
+        throw FileError("Cannot create file \"" + path.string() + "\". The table would make a file the next start "
+                        "refuses (" + problem + "), so it was not saved and the file was left as it was");
+    }
+    return bytes;
+}
+
 void fillTable(ParamTable& table, const TableCells& cells) {
     for (std::size_t j = 0; j < cells.rows.size(); ++j) {
         const int row = static_cast<int>(j);
@@ -137,6 +156,8 @@ bool isAmong(const fs::path& path, const std::vector<UnloadedTableFile>& files) 
 // Moves the file to the first free name of "NAME.refused.EXT", "NAME.refused-2.EXT", ...
 // beside it, never over another file; returns the new name.
 fs::path keepAside(const fs::path& path) {
+    // A device or a pipe refused at start is neither written nor moved.
+    refuseUnlessRegularOrAbsent(path.string());
     if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
         throw FileError("Cannot create file \"" + path.string() + "\". " + std::strerror(errno));
     }
@@ -206,7 +227,7 @@ void loadTableFile(ParamTable& table, const fs::path& path) {
 }
 
 void saveTableFile(const ParamTable& table, const fs::path& path) {
-    saveFileAtomically(path.string(), toWindows1251(tableFileText(table)));
+    saveFileAtomically(path.string(), tableFileBytes(table, path), SaveTarget::RegularFile);
 }
 
 std::vector<UnloadedTableFile> loadSavedTables(Workbench& wb, const fs::path& folder,
@@ -238,10 +259,11 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
     for (const auto& [table, name] : files) {
         const fs::path path = folder / name;
         try {
+            const std::string bytes = tableFileBytes(*table, path);
             if (isAmong(path, keep)) {
                 kept.push_back(keptMessage(path, keepAside(path)));
             }
-            saveTableFile(*table, path);
+            saveFileAtomically(path.string(), bytes, SaveTarget::RegularFile);
         } catch (const FileError& e) {
             failures.emplace_back(e.what());
         }

@@ -34,6 +34,8 @@ void readTableText(ParamTable& table, std::string_view text);
 void loadTableFile(ParamTable& table, const std::filesystem::path& path);
 
 // Writes the table as a Windows-1251 file, replacing it only once the new one is complete.
+// A table the start would not load back (over 1 MiB, say), a device, a pipe or a link to
+// nothing is refused, and the file is left as it was.
 // Failure: FileError "Cannot create file "NAME". REASON".
 void saveTableFile(const ParamTable& table, const std::filesystem::path& path);
 
@@ -58,7 +60,8 @@ struct UnloadedTableFile {
 // folder. Each is tried; then FileError reports every failure, one per line.
 // A file among `keep` (one that was not loaded at start) is never overwritten: it is
 // renamed to a free name beside it ("ParamGrid.refused.txt") before the table is
-// written. Returns a sentence for each file kept so.
+// written; one that is no regular file is left alone, and its table is not saved.
+// Returns a sentence for each file kept so.
 std::vector<std::string> saveTables(const Workbench& wb, const std::filesystem::path& folder,
                                     const std::vector<UnloadedTableFile>& keep = {});
 

@@ -45,6 +45,12 @@ bool holdsControlCharacter(std::string_view text) {
     });
 }
 
+std::string keyOf(const TableKeys& keys, int row) {
+    const auto index = static_cast<std::size_t>(row - 1);
+    const std::string_view symbol = index < keys.symbols.size() ? keys.symbols[index] : std::string_view{};
+    return std::string(keys.name) + "." + (symbol.empty() ? std::to_string(row) : std::string(symbol));
+}
+
 }  // namespace
 
 void assignTableValue(Workbench& wb, std::string_view assignment) {
@@ -76,15 +82,21 @@ void assignTableValue(Workbench& wb, std::string_view assignment) {
                      "'; the tables are main, screw, tabslot, spiral and bobbin");
 }
 
+std::string tableKeyOf(const Workbench& wb, const ParamTable& table, int row) {
+    for (const TableKeys& keys : kTables) {
+        if (&(wb.*keys.table) == &table) {
+            return keyOf(keys, row);
+        }
+    }
+    return {};
+}
+
 std::vector<TableRow> tableRows(const Workbench& wb) {
     std::vector<TableRow> rows;
     for (const TableKeys& keys : kTables) {
         const ParamTable& table = wb.*keys.table;
         for (int row = 1; row < table.rowCount(); ++row) {
-            const auto index = static_cast<std::size_t>(row - 1);
-            const std::string_view symbol = index < keys.symbols.size() ? keys.symbols[index] : std::string_view{};
-            const std::string key = symbol.empty() ? std::to_string(row) : std::string(symbol);
-            rows.push_back({std::string(keys.name) + "." + key, table.caption(row), table.text(row)});
+            rows.push_back({keyOf(keys, row), table.caption(row), table.text(row)});
         }
     }
     return rows;

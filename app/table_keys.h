@@ -28,6 +28,10 @@ struct TableRow {
     std::string value;
 };
 
+// The key --set gives a row of one of the workbench's tables ("main.W", "main.12"); empty
+// for a table that is not the workbench's.
+[[nodiscard]] std::string tableKeyOf(const Workbench& wb, const ParamTable& table, int row);
+
 // Every value row of every table, in the order main, screw, tabslot, spiral, bobbin.
 [[nodiscard]] std::vector<TableRow> tableRows(const Workbench& wb);
 

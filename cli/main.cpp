@@ -149,7 +149,7 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     }
 }
 
-// A full disk or a closed pipe is a failed command, not a silent success.
+// A full disk or a closed pipe is a failed command, not a silent success, in every mode.
 void writeToStandardOutput(std::string_view bytes) {
     errno = 0;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
@@ -158,18 +158,20 @@ void writeToStandardOutput(std::string_view bytes) {
     }
 }
 
-double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
-    if (a.gap.empty()) {
-        return defaultSheetGap(wb, command.tab);
+std::string lines(const std::vector<std::string>& texts) {
+    std::string text;
+    for (const std::string& line : texts) {
+        text.append(line).append("\n");
     }
-    try {
-        return parseReal(a.gap);
-    } catch (const ConversionError& e) {
-        throw UsageError(std::string("--gap: ") + e.what());
-    }
+    return text;
 }
 
-// With a sheet: one file per sheet, named after the output, each name on standard output.
+double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
+    return a.gap.empty() ? defaultSheetGap(wb, command.tab) : parseSheetGap(a.gap);
+}
+
+// With a sheet: one file per sheet, named after the output, each name on standard output;
+// the sheets of an earlier, larger set that were removed on standard error.
 void writeSheets(const Arguments& a, const TemplateCommand& command, const Workbench& wb, FileType type,
                  const SheetLayout& layout) {
     if (a.output == "-") {
@@ -183,9 +185,11 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
     }
     const std::string path =
         a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
-    for (const std::string& name : saveSheets(wb, path, type, layout)) {
-        std::cout << name << '\n';
+    const SheetFiles saved = saveSheets(wb, path, type, layout);
+    for (const std::string& name : saved.removed) {
+        std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
     }
+    writeToStandardOutput(lines(saved.written));
 }
 
 // The box assembled from the template just drawn, as STL.
@@ -210,15 +214,20 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
     }
 }
 
-int run(const Arguments& a) {
-    SystemClock clock;
-    StderrMessages messages;
-    Workbench wb(clock, messages);
+// A cell that is not a number, named as --set and --show-tables name it.
+std::string cellMessage(const Workbench& wb, const BadCellError& error) {
+    const std::string key = tableKeyOf(wb, *error.table, error.row);
+    return key.empty() ? error.what() : key + ": " + error.what();
+}
+
+int run(const Arguments& a, Workbench& wb) {
     applyTables(a, wb);
     if (a.showTables) {
+        std::vector<std::string> rows;
         for (const TableRow& row : tableRows(wb)) {
-            std::cout << row.key << '\t' << row.caption << '\t' << row.value << '\n';
+            rows.push_back(row.key + '\t' + row.caption + '\t' + row.value);
         }
+        writeToStandardOutput(lines(rows));
         return 0;
     }
     if (a.command.empty()) {
@@ -230,16 +239,15 @@ int run(const Arguments& a) {
         throw UsageError("--fit takes a whole box (full or simple-full), not " + a.command);
     }
     if (a.nameOnly) {
-        std::cout << command.proposedName(wb) << '\n';
+        writeToStandardOutput(command.proposedName(wb) + "\n");
         return 0;
     }
     refuseStlForNoBox(a, command);
     const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
+    const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
     command.run(wb);
     if (a.fit) {
-        for (const std::string& line : fitReport(assembledTemplate(wb, command))) {
-            std::cout << line << '\n';
-        }
+        writeToStandardOutput(lines(fitReport(assembledTemplate(wb, command))));
         return 0;
     }
     if (fileTypeNamed(a.format) == FileType::Stl) {
@@ -248,7 +256,7 @@ int run(const Arguments& a) {
     }
     const FileType type = *fileTypeNamed(a.format);
     if (!a.sheet.empty()) {
-        writeSheets(a, command, wb, type, {sheet, gapOf(a, command, wb)});
+        writeSheets(a, command, wb, type, {sheet, gap});
         return 0;
     }
     if (a.output == "-") {
@@ -276,11 +284,17 @@ int main(int argc, char** argv) {
         app.exit(e);
         return 2;
     }
+    SystemClock clock;
+    StderrMessages messages;
+    Workbench wb(clock, messages);
     try {
-        return run(arguments);
+        return run(arguments, wb);
     } catch (const UsageError& e) {
         std::cerr << "tessaro-cli: " << e.what() << '\n';
         return 2;
+    } catch (const BadCellError& e) {
+        std::cerr << "tessaro-cli: " << errorBoxText(cellMessage(wb, e)) << '\n';
+        return 1;
     } catch (const std::exception& e) {
         std::cerr << "tessaro-cli: " << errorBoxText(e) << '\n';
         return 1;

@@ -33,10 +33,20 @@ void checkSheetSize(std::string_view text) {
         return;
     }
     expect(std::isfinite(size.width) && std::isfinite(size.height), "an accepted sheet size is finite");
+    expect(size.width > 0 && size.height > 0, "an accepted sheet has room");
     const std::size_t by = text.find_first_of("xX");
     expect(by != std::string_view::npos, "an accepted sheet size has its x");
     expect(parseReal(text.substr(0, by)) == size.width && parseReal(text.substr(by + 1)) == size.height,
            "the width and height are read by the number rule");
+}
+
+void checkSheetGap(std::string_view text) {
+    double gap = -1;
+    if (!completes([&] { gap = parseSheetGap(text); })) {
+        return;
+    }
+    expect(std::isfinite(gap) && gap >= 0, "an accepted gap is a distance");
+    expect(parseReal(text) == gap, "the gap is read by the number rule");
 }
 
 std::size_t drawnOutlineCount(const Drawing& drawing) {
@@ -73,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     checkSheetSize(lines[0]);
+    checkSheetGap(lines[1]);
     SheetSize sheet;
     double gap = 0;
     if (!completes([&] { sheet = parseSheetSize(lines[0]); }) || !completes([&] { gap = parseReal(lines[1]); })) {

@@ -26,13 +26,21 @@ QString savedTemplateText(const SaveChoice& written, const Drawing& drawing, boo
 }
 
 QString savedSheetsText(const SavedSheets& saved, bool english) {
-    QStringList files;
-    for (const std::string& path : saved.files) {
-        files << fileName(path);
-    }
+    const auto names = [](const std::vector<std::string>& paths) {
+        QStringList files;
+        for (const std::string& path : paths) {
+            files << fileName(path);
+        }
+        return files.join(", ");
+    };
     const QString type = typeName(saved.choice.type);
-    return english ? QString("Wrote sheets, %1: %2").arg(type, files.join(", "))
-                   : QString("Записаны листы, %1: %2").arg(type, files.join(", "));
+    QString text = english ? QString("Wrote sheets, %1: %2").arg(type, names(saved.files))
+                           : QString("Записаны листы, %1: %2").arg(type, names(saved.files));
+    if (!saved.removed.empty()) {
+        text += english ? QString("; removed the earlier set's %1").arg(names(saved.removed))
+                        : QString("; удалены листы прежнего набора: %1").arg(names(saved.removed));
+    }
+    return text;
 }
 
 }  // namespace tessaro::gui

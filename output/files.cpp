@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 namespace tessaro {
 namespace {
@@ -36,6 +38,12 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
+    void reset(int fd) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = fd;
+    }
     [[nodiscard]] int get() const { return fd_; }
     [[nodiscard]] bool valid() const { return fd_ >= 0; }
     // Closes now; returns 0 or the error number, since a failed close can mean lost data.
@@ -100,24 +108,6 @@ std::string folderOf(const std::string& target) {
     return folder.empty() ? "." : folder.string();
 }
 
-// A device, a pipe, or a file whose folder we may not write: written where it is. A pipe
-// without a reader fails at once rather than waits.
-void writeInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
-    Descriptor file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
-    if (!file.valid()) {
-        throw FileError(createMessage(path, errno));
-    }
-    struct stat info {};
-    int error = ::fcntl(file.get(), F_SETFL, 0) == 0 ? writeAll(file.get(), bytes) : errno;
-    if (error == 0 && ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) && ::fsync(file.get()) != 0) {
-        error = errno;
-    }
-    const int closeError = file.close();
-    if (error != 0 || closeError != 0) {
-        throw FileError(createMessage(path, error != 0 ? error : closeError));
-    }
-}
-
 std::uint64_t nameHash(std::string_view name) {
     std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
     for (char c : name) {
@@ -137,6 +127,15 @@ std::string_view headOf(std::string_view name, std::size_t bytes) {
     return name.substr(0, bytes);
 }
 
+// Whether the name still stands for the open file: another save may have removed it and
+// made a new file under the same name since it was opened.
+bool namesTheFile(const std::string& name, int fd) {
+    struct stat named {};
+    struct stat opened {};
+    return ::lstat(name.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 && named.st_dev == opened.st_dev &&
+           named.st_ino == opened.st_ino;
+}
+
 // A killed save leaves its temporary file behind. A live save holds a lock on its own,
 // so one that can be locked is left over and is removed.
 void removeLeftoverTemporaries(const std::string& folder, const std::string& prefix) {
@@ -151,7 +150,8 @@ void removeLeftoverTemporaries(const std::string& folder, const std::string& pre
         }
         const std::string candidate = folder + "/" + std::string(name);
         Descriptor leftover(::open(candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (leftover.valid() && ::flock(leftover.get(), LOCK_EX | LOCK_NB) == 0) {
+        if (leftover.valid() && ::flock(leftover.get(), LOCK_EX | LOCK_NB) == 0 &&
+            namesTheFile(candidate, leftover.get())) {
             ::unlink(candidate.c_str());
         }
     }
@@ -178,6 +178,184 @@ bool keepsOwnerAndMode(int fd, const struct stat* existing) {
 }
 
 bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
+// A temporary file locked before it can be taken for a leftover: another save's sweep may
+// lock and remove it in the moment between its creation and its lock, and then a new one
+// is made. Returns the descriptor, or -1 with errno set.
+int createLockedTemporary(std::string& temporary, const std::string& pattern) {
+    constexpr int kMostAttempts = 100;
+    for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+        temporary = pattern;
+        const int fd = ::mkstemp(temporary.data());
+        if (fd < 0) {
+            return -1;
+        }
+        ::flock(fd, LOCK_EX);
+        if (namesTheFile(temporary, fd)) {
+            return fd;
+        }
+        ::close(fd);
+    }
+    errno = EBUSY;
+    return -1;
+}
+
+// Takes the disk space for `size` bytes before a byte of the file changes, so that a full
+// disk fails the save with the old file whole. The file keeps its size until written.
+int reserveRoom(int fd, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0) {
+        return 0;
+    }
+    if (errno != EOPNOTSUPP) {
+        return errno;
+    }
+    return ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+}
+
+// The name of a temporary file, removed with it unless cleared (once renamed). A member,
+// so that a save that fails while being made ready removes its temporary too.
+class TemporaryName {
+public:
+    TemporaryName() = default;
+    ~TemporaryName() { clear(true); }
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+
+    std::string name;
+    [[nodiscard]] bool empty() const { return name.empty(); }
+    [[nodiscard]] const char* c_str() const { return name.c_str(); }
+    // Forgets the name, and removes the file when asked to.
+    void clear(bool remove) {
+        if (remove && !name.empty()) {
+            ::unlink(name.c_str());
+        }
+        name.clear();
+    }
+};
+
+// One file's save, made ready up to its last step: the bytes in a locked temporary beside
+// the target, on disk, or, for a file written where it is, the file open with room for
+// them. Until complete() the old file is as it was; a save dropped removes its temporary.
+class PendingSave {
+public:
+    PendingSave(const std::string& path, std::string_view bytes, SaveTarget rule);
+
+    // Renames the temporary over the target, or writes the file in place.
+    void complete();
+
+private:
+    [[noreturn]] void fail(int error) { throw FileError(createMessage(path_, error)); }
+    [[noreturn]] void refuse(std::string_view why) {
+        throw FileError("Cannot create file \"" + path_ + "\". " + std::string(why));
+    }
+    void openInPlace();
+    void writeInPlace();
+
+    std::string path_;
+    std::string target_;
+    std::string_view bytes_;
+    Descriptor file_{-1};
+    TemporaryName temporary_;  // empty when the file is written in place; removed before the lock is let go
+    bool regular_ = true;
+};
+
+PendingSave::PendingSave(const std::string& path, std::string_view bytes, SaveTarget rule)
+    : path_(path), target_(followLinks(path)), bytes_(bytes) {
+    struct stat existing {};
+    const bool exists = ::stat(target_.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        fail(EISDIR);
+    }
+    if (rule == SaveTarget::RegularFile && exists && !S_ISREG(existing.st_mode)) {
+        refuse("It is not a regular file");
+    }
+    if (rule == SaveTarget::RegularFile && !exists && target_ != path_) {
+        refuse("It is a link to \"" + target_ + "\", which does not exist");
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        openInPlace();
+        return;
+    }
+    if (exists && ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) {
+        fail(errno);
+    }
+
+    const std::string folder = folderOf(target_);
+    const std::string prefix = temporaryNamePrefix(fs::path(target_).filename().string());
+    removeLeftoverTemporaries(folder, prefix);
+    const int fd = createLockedTemporary(temporary_.name, folder + "/" + prefix + std::string(kRandomPart));
+    if (fd < 0) {
+        const int error = errno;
+        temporary_.clear(false);
+        if (exists && folderRefusesNewFiles(error)) {
+            openInPlace();
+            return;
+        }
+        fail(error);
+    }
+    file_.reset(fd);
+    if (!keepsOwnerAndMode(fd, exists ? &existing : nullptr)) {
+        temporary_.clear(true);
+        openInPlace();
+        return;
+    }
+    int error = writeAll(fd, bytes_);
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        fail(error);
+    }
+}
+
+// A device, a pipe, or a file whose folder we may not write: written where it is. A pipe
+// without a reader fails at once rather than waits.
+void PendingSave::openInPlace() {
+    file_.reset(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!file_.valid() || ::fstat(file_.get(), &info) != 0) {
+        fail(errno);
+    }
+    regular_ = S_ISREG(info.st_mode);
+    if (regular_) {
+        if (const int error = reserveRoom(file_.get(), bytes_.size()); error != 0) {
+            fail(error);
+        }
+    }
+}
+
+void PendingSave::writeInPlace() {
+    int error = ::fcntl(file_.get(), F_SETFL, 0) == 0 ? writeAll(file_.get(), bytes_) : errno;
+    if (error == 0 && regular_ && ::ftruncate(file_.get(), static_cast<off_t>(bytes_.size())) != 0) {
+        error = errno;
+    }
+    if (error == 0 && regular_ && ::fsync(file_.get()) != 0) {
+        error = errno;
+    }
+    const int closeError = file_.close();
+    if (error != 0 || closeError != 0) {
+        fail(error != 0 ? error : closeError);
+    }
+}
+
+void PendingSave::complete() {
+    if (temporary_.empty()) {
+        writeInPlace();
+        return;
+    }
+    // Renamed while still locked, so that no sweep takes it for a leftover.
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        fail(errno);
+    }
+    temporary_.clear(false);
+    if (const int closeError = file_.close(); closeError != 0) {
+        fail(closeError);
+    }
+    flushFolder(folderOf(target_));
+}
 
 }  // namespace
 
@@ -235,53 +413,25 @@ std::string temporaryNamePrefix(std::string_view name) {
     return prefix;
 }
 
-void saveFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string target = followLinks(path);
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        throw FileError(createMessage(path, EISDIR));
-    }
-    if (exists && !S_ISREG(existing.st_mode)) {
-        writeInPlace(path, target, bytes);
-        return;
-    }
-    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-        throw FileError(createMessage(path, errno));
-    }
+void saveFileAtomically(const std::string& path, std::string_view bytes, SaveTarget rule) {
+    PendingSave(path, bytes, rule).complete();
+}
 
-    const std::string folder = folderOf(target);
-    const std::string prefix = temporaryNamePrefix(fs::path(target).filename().string());
-    removeLeftoverTemporaries(folder, prefix);
-    std::string temporary = folder + "/" + prefix + std::string(kRandomPart);
-    Descriptor file(::mkstemp(temporary.data()));
-    if (!file.valid()) {
-        const int error = errno;
-        if (exists && folderRefusesNewFiles(error)) {
-            writeInPlace(path, target, bytes);
-            return;
-        }
-        throw FileError(createMessage(path, error));
+void saveFilesTogether(const std::vector<FileToSave>& files) {
+    std::vector<std::unique_ptr<PendingSave>> pending;
+    for (const FileToSave& file : files) {
+        pending.push_back(std::make_unique<PendingSave>(file.path, file.bytes, SaveTarget::RegularFile));
     }
-    ::flock(file.get(), LOCK_EX);
-    if (!keepsOwnerAndMode(file.get(), exists ? &existing : nullptr)) {
-        ::unlink(temporary.c_str());
-        writeInPlace(path, target, bytes);
-        return;
+    for (const auto& save : pending) {
+        save->complete();
     }
-    int error = writeAll(file.get(), bytes);
-    if (error == 0 && ::fsync(file.get()) != 0) {
-        error = errno;
+}
+
+void refuseUnlessRegularOrAbsent(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        throw FileError("Cannot create file \"" + path + "\". It is not a regular file");
     }
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
-    }
-    const int closeError = file.close();
-    if (error != 0 || closeError != 0) {
-        ::unlink(temporary.c_str());
-        throw FileError(createMessage(path, error != 0 ? error : closeError));
-    }
-    flushFolder(folder);
 }
 
 }  // namespace tessaro

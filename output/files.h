@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaro {
 
@@ -27,17 +28,39 @@ public:
 // "not a regular file" or "larger than N MiB".
 [[nodiscard]] std::string readRegularFile(const std::filesystem::path& path, std::size_t mostMebibytes);
 
+// What a save may find at the name besides a regular file.
+enum class SaveTarget {
+    AnyFile,      // a device or a pipe is written as it is; a dangling link is written through
+    RegularFile,  // a device, a pipe or a socket, or a link to nothing, is refused
+};
+
 // Saves the bytes so that a failed save never destroys the file that was there and a
 // file the user may not write is never replaced:
-// - a symbolic link, live or dangling, is written through to the file it names;
-// - a device or a pipe is written as it is;
+// - a symbolic link is written through to the file it names;
+// - a device or a pipe is written as it is (SaveTarget::AnyFile);
 // - otherwise the bytes go to a temporary file beside the target, flushed to disk, and
 //   renamed over it; the folder is flushed after the rename. A replaced file keeps its
 //   permissions, owner and group; where it cannot (another owner) or the folder is not
-//   writable, a file the user may write is written in place.
-// A temporary file left by a killed save of the same target is removed.
+//   writable, a file the user may write is written in place, once the disk has room
+//   for the new bytes, so that a full disk leaves the old file whole.
+// A temporary file left by a killed save of the same target is removed; a live one,
+// locked by its save, never is.
 // Failure: FileError "Cannot create file "NAME". REASON".
-void saveFileAtomically(const std::string& path, std::string_view bytes);
+void saveFileAtomically(const std::string& path, std::string_view bytes, SaveTarget rule = SaveTarget::AnyFile);
+
+struct FileToSave {
+    std::string path;
+    std::string_view bytes;
+};
+
+// Saves every file or none: each is written to its temporary (or given its room, when
+// written in place) before the first replaces its old file, and a failure removes the
+// temporaries and leaves every old file as it was. Regular files only (SaveTarget::RegularFile).
+void saveFilesTogether(const std::vector<FileToSave>& files);
+
+// FileError "Cannot create file "NAME". It is not a regular file" for a name that stands
+// for a device, a pipe or a socket.
+void refuseUnlessRegularOrAbsent(const std::string& path);
 
 // The prefix of every temporary file of a save of the file NAME: hidden, recognisable,
 // tied to NAME, and short enough that the temporary name fits any legal NAME.

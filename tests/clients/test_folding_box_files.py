@@ -60,7 +60,7 @@ class FoldingBoxFiles(FilesTestCase):
         path = self.work.file("box.dxf")
         result = run_cli("full", "--set", "main.D=110mm", "-o", path)
         self.assertEqual(result.returncode, 1)
-        self.assertIn(b"tessaro-cli: '110mm' is not a valid floating point value.", result.stderr)
+        self.assertIn(b"tessaro-cli: main.D: '110mm' is not a valid floating point value.", result.stderr)
         self.assertEqual(os.listdir(self.work.path), [])
 
 

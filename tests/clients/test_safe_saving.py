@@ -43,6 +43,25 @@ class SafeSaving(FilesTestCase):
         self.assertEqual(result.stderr.decode(),
                          "tessaro-cli: Cannot write to standard output. No space left on device.\n")
 
+    def test_every_mode_fails_when_standard_output_cannot_be_written(self):
+        sheets = self.work.file("box.dxf")
+        for args in (["full", "--fit"], ["--show-tables"], ["facade", "--name"], ["spiral", "-o", "-"],
+                     ["full", "--sheet", "600x400", "-o", sheets]):
+            with open("/dev/full", "wb") as full:
+                result = subprocess.run([CLI, *args], stdout=full, stderr=subprocess.PIPE, timeout=120)
+            self.assertEqual(result.returncode, 1, args)
+            self.assertEqual(result.stderr.decode(),
+                             "tessaro-cli: Cannot write to standard output. No space left on device.\n", args)
+
+    def test_a_cell_that_is_no_number_is_named_by_its_key(self):
+        for key in ("main.W", "spiral.N", "tabslot.T"):
+            result = run_cli("full" if key.startswith("main") else key.split(".")[0].replace("tabslot", "tab-slot"),
+                             "--set", f"{key}=abc", "-o", "-")
+            self.assertEqual(result.returncode, 1, key)
+            self.assertTrue(result.stderr.decode().startswith(f"tessaro-cli: {key}: "), result.stderr)
+            self.assertIn("abc", result.stderr.decode())
+            self.assertEqual(result.stdout, b"")
+
     def test_dev_stdout_on_a_pipe_is_written_through(self):
         result = run_cli("facade", "-f", "eps", "-o", "/dev/stdout")
         self.assertEqual(result.returncode, 0, result.stderr)

@@ -1,5 +1,6 @@
 """Nested sheets: one file per sheet, each read by the same readers as a single template."""
 import os
+import re
 import unittest
 
 from cli_support import FilesTestCase, dark_pixels, render_eps, render_svg, run_cli
@@ -57,11 +58,69 @@ class SheetFiles(FilesTestCase):
         many_to_stdout = run_cli("full", "--sheet", "300x200", "-o", "-")
         self.assertEqual(many_to_stdout.returncode, 2)
         self.assertEqual(many_to_stdout.stdout, b"")
-        for bad in (["--sheet", "600"], ["--sheet", "600x"], ["--sheet", "1,5x400"], ["--sheet", "600x400", "--gap", "x"],
-                    ["--gap", "3"]):
-            self.assertEqual(run_cli("full", *bad, "-o", self.work.file("box.dxf")).returncode, 2, bad)
-        self.assertEqual(run_cli("full", "--sheet", "0x400", "-o", self.work.file("box.dxf")).returncode, 1)
         self.assertEqual(os.listdir(self.work.path), [])
+
+    def test_a_bad_sheet_or_gap_is_a_usage_error_whatever_it_looks_like(self):
+        sheets = ["600", "600x", "x400", "abc", "1,5x400", "0x0", "0x400", "-1x400", "600x-1", "1e6x400", "inf x400"]
+        gaps = ["x", "abc", "-1", "-0.5", "1e9", "3mm"]
+        for bad in [["--sheet", sheet] for sheet in sheets] + [["--sheet", "600x400", "--gap", gap] for gap in gaps]:
+            result = run_cli("full", *bad, "-o", self.work.file("box.dxf"))
+            self.assertEqual(result.returncode, 2, bad)
+            self.assertRegex(result.stderr.decode(), f"^tessaro-cli: {bad[-2]} '.*' is not ", bad)
+        self.assertEqual(run_cli("full", "--gap", "3", "-o", self.work.file("box.dxf")).returncode, 2)
+        self.assertEqual(run_cli("full", "--sheet", "600x400", "--gap", "0", "-o", self.work.file("box.dxf")).returncode, 0)
+        self.assertEqual(os.listdir(self.work.path), ["box-1.dxf"])
+
+    def test_a_set_is_saved_whole_or_not_at_all(self):
+        sheets = self.sheet_count("300x200")
+        self.assertGreaterEqual(sheets, 3)
+        for i in (1, 2):
+            with open(self.work.file(f"s-{i}.dxf"), "wb") as f:
+                f.write(b"old %d" % i)
+        os.mkdir(self.work.file("s-3.dxf"))
+        result = run_cli("full", "--sheet", "300x200", "-o", self.work.file("s.dxf"))
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stderr.decode(),
+                         f'tessaro-cli: Cannot create file "{self.work.file("s-3.dxf")}". Is a directory.\n')
+        self.assertEqual(result.stdout, b"")
+        for i in (1, 2):
+            with open(self.work.file(f"s-{i}.dxf"), "rb") as f:
+                self.assertEqual(f.read(), b"old %d" % i)
+        self.assertEqual(sorted(os.listdir(self.work.path)), ["s-1.dxf", "s-2.dxf", "s-3.dxf"])
+
+    def test_the_sheets_of_an_earlier_larger_set_are_removed_and_named(self):
+        sheets = self.sheet_count("300x200")
+        first = run_cli("full", "--sheet", "300x200", "-o", self.work.file("s.dxf"))
+        self.assertEqual(first.returncode, 0, first.stderr)
+        self.assertEqual(first.stderr, b"")
+        unrelated = ["s-9.svg", "s-07.dxf", "s-x.dxf", "t-5.dxf", "s-2-1.dxf", "s.dxf"]
+        for name in unrelated:
+            open(self.work.file(name), "wb").close()
+        smaller = run_cli("full", "--sheet", "600x400", "-o", self.work.file("s.dxf"))
+        self.assertEqual(smaller.returncode, 0, smaller.stderr)
+        self.assertEqual(smaller.stdout.decode(), self.work.file("s-1.dxf") + "\n")
+        self.assertEqual(smaller.stderr.decode(), "".join(
+            f'tessaro-cli: removed "{self.work.file(f"s-{k}.dxf")}", a sheet of an earlier, larger set\n'
+            for k in range(2, sheets + 1)))
+        self.assertEqual(sorted(os.listdir(self.work.path)), sorted(["s-1.dxf"] + unrelated))
+        self.assertTrue(self.audited_polylines(self.work.file("s-1.dxf")))
+
+    def test_a_set_named_after_a_device_or_a_pipe_is_refused(self):
+        pipe = self.work.file("s.dxf")
+        os.mkfifo(pipe)
+        for name in ("/dev/full", pipe):
+            result = run_cli("full", "--sheet", "300x200", "-o", name)
+            self.assertEqual(result.returncode, 1, name)
+            self.assertEqual(result.stderr.decode(), f'tessaro-cli: Cannot create file "{name}". It is not a regular file.\n')
+            self.assertFalse(os.path.exists(name + "-1"))
+        self.assertEqual(os.listdir(self.work.path), ["s.dxf"])
+
+    def sheet_count(self, size):
+        """How many sheets of SIZE the folding set takes, nested where the test does not look."""
+        result = run_cli("full", "--sheet", size, "-o", "-")
+        self.assertEqual(result.returncode, 2)
+        self.assertRegex(result.stderr.decode(), r"need \d+ sheets")
+        return int(re.search(r"need (\d+) sheets", result.stderr.decode()).group(1))
 
     def test_one_sheet_goes_to_standard_output(self):
         result = run_cli("facade", "--sheet", "600x400", "-f", "eps", "-o", "-")

@@ -52,7 +52,7 @@ class SimpleBoxFiles(FilesTestCase):
         os.remove(self.work.file("5mm 200x100x110 fullsimpl.eps"))
         result = run_cli("simple-side", "--set", "main.T=five", cwd=self.work.path)
         self.assertEqual(result.returncode, 1)
-        self.assertIn(b"tessaro-cli: 'five' is not a valid floating point value.", result.stderr)
+        self.assertIn(b"tessaro-cli: main.T: 'five' is not a valid floating point value.", result.stderr)
         self.assertEqual(os.listdir(self.work.path), [])
 
 

@@ -50,7 +50,7 @@ class SpiralFiles(FilesTestCase):
         self.assertIn(b"tessaro-cli: The vector step Fi must be greater than 0 degrees.", result.stderr)
         result = run_cli("spiral", "--set", "spiral.R=10,5", "-o", path)
         self.assertEqual(result.returncode, 1)
-        self.assertIn(b"tessaro-cli: '10,5' is not a valid floating point value.", result.stderr)
+        self.assertIn(b"tessaro-cli: spiral.R: '10,5' is not a valid floating point value.", result.stderr)
         self.assertEqual(__import__("os").listdir(self.work.path), [])
 
     def test_usage_errors_exit_2(self):

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -211,6 +212,39 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::filesystem::path path;
+};
+
+// A tmpfs of a few KiB mounted on a scratch folder, open to every user, for a disk that
+// fills up for real; only root may mount one, so `mounted` is false for other users.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::filesystem::path& where, int kibibytes) : path(where) {
+        std::filesystem::create_directories(path);
+        const std::string options = "size=" + std::to_string(kibibytes) + "k,mode=0777";
+        mounted = ::mount("tmpfs", path.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted) {
+            ::umount2(path.c_str(), MNT_DETACH);
+        }
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    // Writes a file of zeros until the disk is full but for `spareKibibytes`.
+    void fillLeaving(int spareKibibytes) const {
+        const std::filesystem::path filler = path / "filler";
+        std::ofstream out(filler, std::ios::binary);
+        const std::string page(4096, '\0');
+        while (out.write(page.data(), static_cast<std::streamsize>(page.size())) && out.flush()) {
+        }
+        out.close();
+        std::filesystem::resize_file(filler, std::filesystem::file_size(filler) -
+                                                 static_cast<std::uintmax_t>(spareKibibytes) * 1024);
+    }
+
+    std::filesystem::path path;
+    bool mounted = false;
 };
 
 // Folders a test sets as it likes; none of them is made.

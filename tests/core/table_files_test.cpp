@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -21,6 +24,14 @@ using testing::Bench;
 using testing::TempFolders;
 
 using testing::readFileBytes;
+
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
 
 void writeBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -387,6 +398,95 @@ TEST_F(TableFiles, TheRussianSwitchKeepsEveryValueAndTheNextStartIsRussian) {
     EXPECT_EQ(next.wb.boxTable.text(2), "150");
     EXPECT_EQ(next.wb.tabSlotTable.text(2), "12");
     EXPECT_EQ(next.wb.bobbinTable.text(2), "31");
+}
+
+// The message of the close, or nothing when it saved every table.
+std::optional<std::string> closeMessage(const TableStore& store) {
+    try {
+        store.save();
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    return std::nullopt;
+}
+
+TEST_F(TablesInOneFolder, APipeOrADeviceIsRefusedAtStartAndNeitherWrittenNorMovedAtClose) {
+    const fs::path main = folders.working / "ParamGrid.txt";
+    const fs::path tabSlot = folders.working / "ParamZub.txt";
+    ASSERT_EQ(::mkfifo(main.c_str(), 0600), 0);
+    fs::create_symlink("/dev/full", tabSlot);
+    const int reader = ::open(main.c_str(), O_RDONLY | O_NONBLOCK);  // a write would not fail, and would show
+    ASSERT_GE(reader, 0);
+
+    TableStore store(b.wb, folders);
+    EXPECT_THROW(store.load([] {}), FileError);
+    EXPECT_EQ(closeMessage(store), "Cannot create file \"" + main.string() + "\". It is not a regular file\n" +
+                                       "Cannot create file \"" + tabSlot.string() + "\". It is not a regular file");
+    char byte = 0;
+    EXPECT_EQ(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_TRUE(fs::is_fifo(main));
+    EXPECT_TRUE(fs::is_symlink(tabSlot));
+    EXPECT_EQ(namesIn(folders.working), (std::set<std::string>{"ParamGrid.txt", "ParamZub.txt", "TransGrid.txt"}));
+}
+
+TEST_F(TableFiles, ThePipeOrLinkToNothingInTheFolderWrittenAtCloseIsLeftAlone) {
+    // The tables are read from the working folder and written beside the program, so
+    // these were never refused at start.
+    const fs::path pipe = folders.program / "ParamGrid.txt";
+    const fs::path dangling = folders.program / "ParamZub.txt";
+    const fs::path outside = dir / "elsewhere" / "ParamZub.txt";
+    fs::create_directory(dir / "elsewhere");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink(outside, dangling);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+
+    TableStore store(b.wb, folders);
+    store.load([] {});
+    EXPECT_EQ(closeMessage(store), "Cannot create file \"" + pipe.string() + "\". It is not a regular file\n" +
+                                       "Cannot create file \"" + dangling.string() + "\". It is a link to \"" +
+                                       outside.string() + "\", which does not exist");
+    char byte = 0;
+    EXPECT_EQ(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_TRUE(fs::exists(folders.program / "TransGrid.txt"));
+}
+
+TEST_F(TablesInOneFolder, ATableThatWouldGrowPastWhatTheStartLoadsIsNotSavedAndTheFileStays) {
+    // Within 1 MiB with bare LF and no TABs after the last cells; the saved form adds them.
+    const fs::path main = folders.working / "ParamGrid.txt";
+    const std::string head = toWindows1251("Параметры корпуса\tЗначение\nТолщина\t");
+    const std::string nearlyMebibyte = head + std::string(1024 * 1024 - head.size() - 2, '5') + "\n";
+    writeBytes(main, nearlyMebibyte);
+    TableStore store(b.wb, folders);
+    store.load([] {});
+    b.wb.bobbinTable.setCell(1, 2, "31");
+
+    EXPECT_EQ(closeMessage(store), "Cannot create file \"" + main.string() +
+                                       "\". The table would make a file the next start refuses (larger than 1 MiB), "
+                                       "so it was not saved and the file was left as it was");
+    EXPECT_EQ(readFileBytes(main), nearlyMebibyte);
+    Bench next;
+    TableStore(next.wb, folders).load([] {});  // every file the close left loads back
+    EXPECT_EQ(next.wb.boxTable.text(1), b.wb.boxTable.text(1));
+    EXPECT_EQ(next.wb.bobbinTable.text(2), "31");
+
+    // A cell typed too long is refused the same way, and so is a control character the
+    // start would take for binary bytes; a table of sensible cells is saved again.
+    b.wb.boxTable.setCell(1, 1, "5");
+    for (const std::string& typed : {std::string(2 * 1024 * 1024, '7'), std::string("5\x01")}) {
+        b.wb.boxTable.setCell(1, 2, typed);
+        EXPECT_NE(closeMessage(store), std::nullopt);
+        EXPECT_EQ(readFileBytes(main), nearlyMebibyte);
+    }
+    b.wb.boxTable.setCell(1, 2, "250");
+    EXPECT_EQ(closeMessage(store), std::nullopt);
+    ParamTable saved = defaultMainTable();
+    loadTableFile(saved, main);
+    EXPECT_EQ(saved.text(2), "250");
 }
 
 }  // namespace
