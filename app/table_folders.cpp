@@ -1,8 +1,5 @@
 #include "app/table_folders.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -24,13 +21,14 @@ bool holdsATable(const fs::path& folder) {
 
 }  // namespace
 
-bool canCreateFilesIn(const fs::path& folder) {
-    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+bool runsFromItsBuild(const fs::path& programFolder) {
+    std::error_code ignored;
+    return fs::is_regular_file(programFolder / "CMakeCache.txt", ignored);
 }
 
 TableFolders tableFolders(const Folders& folders) {
     const fs::path program = folders.programFolder();
-    if (canCreateFilesIn(program)) {
+    if (runsFromItsBuild(program)) {
         return {folders.workingFolder(), program};
     }
     const fs::path data = folders.userDataFolder();

@@ -12,13 +12,14 @@ struct TableFolders {
     std::filesystem::path writeTo;
 };
 
-// A program that can create files in its own folder (run from its build) reads the tables
-// from the working folder and writes them next to itself. Installed system-wide it cannot,
-// so they are written to the user's data folder and read from there; until that folder
-// holds a table, they are still read from the working folder.
+// Run from its build (./run), the window reads the tables from the working folder and
+// writes them next to itself. Anywhere else it is installed, and its folder is the
+// system's even when this user may write there (root and /usr/bin): the tables are
+// written to the user's data folder and read from there; until that folder holds a
+// table, they are still read from the working folder.
 [[nodiscard]] TableFolders tableFolders(const Folders& folders);
 
-// Whether this process may create files in the folder.
-[[nodiscard]] bool canCreateFilesIn(const std::filesystem::path& folder);
+// Whether the program lies in the build folder CMake made, its CMakeCache.txt beside it.
+[[nodiscard]] bool runsFromItsBuild(const std::filesystem::path& programFolder);
 
 }  // namespace tessaro

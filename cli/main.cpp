@@ -272,7 +272,9 @@ int run(const Arguments& a, Workbench& wb) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres",
+    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres,\n"
+                 "on one drawing or nested onto sheets (--sheet); a box assembled as STL (-f stl), and its fit report\n"
+                 "(--fit): the room in every joint and the parts that overlap",
                  "tessaro-cli"};
     Arguments arguments;
     defineOptions(app, arguments);

@@ -2,7 +2,10 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
+#include <variant>
 
+#include "gui/application_identity.h"
+#include "gui/command_line.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
 #include "gui/qt_ports.h"
@@ -54,22 +57,25 @@ int assemblyScreenshot(MainWindow& form, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const auto read = tessaro::gui::readCommandLine(argc, argv);
+    if (const int* exitStatus = std::get_if<int>(&read)) {
+        return *exitStatus;
+    }
+    const auto& request = std::get<tessaro::gui::WindowRequest>(read);
     QApplication app(argc, argv);
-    // The names under which the window's switches and place are kept.
-    QApplication::setOrganizationName("Tessaro");
-    QApplication::setApplicationName("Tessaro");
+    tessaro::gui::identifyApplication();
     tessaro::SystemClock clock;
     tessaro::gui::QtSavePrompt savePrompt(nullptr, QString::fromStdString(tessaro::saveDialogFilter()),
                                            static_cast<int>(tessaro::FileType::Dxf));
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
     tessaro::gui::MainWindow form({savePrompt, messages, clock, folders});
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() >= 3 && arguments[1] == "--screenshot") {
-        return screenshot(form, arguments[2], arguments.value(3));
+    using Kind = tessaro::gui::WindowRequest::Kind;
+    if (request.kind == Kind::Screenshot) {
+        return screenshot(form, request.file, request.tab);
     }
-    if (arguments.size() >= 3 && arguments[1] == "--screenshot-assembly") {
-        return assemblyScreenshot(form, arguments[2]);
+    if (request.kind == Kind::AssemblyScreenshot) {
+        return assemblyScreenshot(form, request.file);
     }
     if (!tessaro::gui::restorePlace(form)) {
         form.move(form.screen()->availableGeometry().center() - form.rect().center());

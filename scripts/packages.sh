@@ -1,15 +1,16 @@
 # The Debian 12 packages the project builds and runs with; scripts/build installs each
 # kind of build's share.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev libcli11-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man)
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev libcli11-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man dpkg-dev librsvg2-bin)
 # An X server of its own with Mesa's software OpenGL, for the 3D view's tests, benchmark
 # and screenshot (the offscreen platform gives a QOpenGLWidget no OpenGL).
 XVFB_PACKAGES=(xvfb xauth libgl1-mesa-dri)
 # What the tests need on top: the readers of our files and the test libraries.
-TEST_PACKAGES=(libgtest-dev libgmock-dev python3-ezdxf python3-shapely admesh ghostscript librsvg2-bin "${XVFB_PACKAGES[@]}" strace desktop-file-utils appstream)
+TEST_PACKAGES=(libgtest-dev libgmock-dev python3-ezdxf python3-shapely admesh ghostscript librsvg2-bin "${XVFB_PACKAGES[@]}" strace desktop-file-utils appstream lintian)
 # What the benchmarks (TESSARO_BENCH=ON) need on top.
 BENCH_PACKAGES=(libbenchmark-dev "${XVFB_PACKAGES[@]}")
 # What scripts/fuzz needs on top of the build: clang++ and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What scripts/package needs on top of the build: CPack reads the linked libraries' packages
-# with dpkg-shlibdeps and finds the programs among the files with file.
+# with dpkg-shlibdeps (in dpkg-dev, which the build has for its hardening flags) and finds
+# the programs among the files with file.
 PACKAGE_PACKAGES=(dpkg-dev file)

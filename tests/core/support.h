@@ -247,6 +247,11 @@ public:
     bool mounted = false;
 };
 
+// Makes the folder look like the build folder CMake configures, where ./run starts the window.
+inline void makeBuildFolder(const std::filesystem::path& folder) {
+    std::ofstream(folder / "CMakeCache.txt") << "# a build folder\n";
+}
+
 // Folders a test sets as it likes; none of them is made.
 class TempFolders final : public Folders {
 public:

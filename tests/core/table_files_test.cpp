@@ -45,6 +45,7 @@ protected:
         folders.userData = dir / "data";
         fs::create_directories(folders.program);
         fs::create_directories(folders.working);
+        testing::makeBuildFolder(folders.program);
     }
     testing::ScratchFolder scratch;
     const fs::path& dir = scratch.path;
@@ -296,6 +297,7 @@ protected:
     void SetUp() override {
         TableFiles::SetUp();
         folders.program = folders.working;
+        testing::makeBuildFolder(folders.program);
     }
 };
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,16 +22,18 @@ std::string savedWidth(const fs::path& folder) {
     return table.text(2);
 }
 
-// The program installed system-wide: its folder takes no files. Root may write
-// anywhere, so the stand-in is a folder that is not there.
+// The program installed system-wide and run by root: its folder is there and may be
+// written, and still takes none of the tables.
 class InstalledProgram : public ::testing::Test {
 protected:
     void SetUp() override {
         folders.program = scratch.path / "usr" / "bin";
         folders.working = scratch.path / "working";
         folders.userData = scratch.path / "home" / ".local" / "share" / "Tessaro";
+        fs::create_directories(folders.program);
         fs::create_directories(folders.working);
     }
+    void TearDown() override { EXPECT_TRUE(fs::is_empty(folders.program)); }
     void writeWidthInto(const fs::path& folder, const std::string& width) {
         Bench other;
         other.wb.boxTable.setCell(1, 2, width);
@@ -59,7 +58,6 @@ TEST_F(InstalledProgram, TheFirstStartReadsTheWorkingFolderAndTheCloseWritesTheU
     loadTableFile(bobbin, folders.userData / kBobbinTableFile);
     EXPECT_EQ(bobbin.text(2), "31");
     EXPECT_TRUE(fs::exists(folders.userData / kTabSlotTableFile));
-    EXPECT_FALSE(fs::exists(folders.program));
     EXPECT_EQ(savedWidth(folders.working), "123");  // the working folder's file is left as it was
 }
 
@@ -109,8 +107,9 @@ TEST_F(InstalledProgram, AUserDataFolderThatCannotBeMadeIsReportedForEveryFile) 
     }
 }
 
-TEST(TableFolders, AProgramFolderThatTakesFilesKeepsTheTablesOfTheSourceTreeRun) {
+TEST(TableFolders, AProgramInItsBuildFolderKeepsTheTablesOfTheSourceTreeRun) {
     testing::ScratchFolder scratch;
+    testing::makeBuildFolder(scratch.path);
     TempFolders folders;
     folders.program = scratch.path;
     folders.working = "/somewhere/else";
@@ -120,14 +119,15 @@ TEST(TableFolders, AProgramFolderThatTakesFilesKeepsTheTablesOfTheSourceTreeRun)
     EXPECT_EQ(chosen.writeTo, folders.program);
 }
 
-TEST(TableFolders, AFolderTakesFilesOnlyWhenThisUserMayWriteIntoIt) {
+TEST(TableFolders, OnlyTheFolderCMakeConfiguredIsABuild) {
     testing::ScratchFolder scratch;
-    EXPECT_TRUE(canCreateFilesIn(scratch.path));
-    EXPECT_FALSE(canCreateFilesIn(scratch.path / "missing"));
-    if (::geteuid() != 0) {
-        fs::permissions(scratch.path, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_FALSE(canCreateFilesIn(scratch.path));
-    }
+    EXPECT_FALSE(runsFromItsBuild(scratch.path));  // writable, as /usr/bin is to root
+    EXPECT_FALSE(runsFromItsBuild(scratch.path / "missing"));
+    fs::create_directory(scratch.path / "CMakeCache.txt");
+    EXPECT_FALSE(runsFromItsBuild(scratch.path));
+    fs::remove(scratch.path / "CMakeCache.txt");
+    testing::makeBuildFolder(scratch.path);
+    EXPECT_TRUE(runsFromItsBuild(scratch.path));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -40,14 +42,17 @@ public:
 };
 
 // A program folder, a working folder and a user data folder of their own, removed with
-// the object, so that no test reads or writes the table files of another. An installed
-// program's folder takes no files; root may write anywhere, so it is a folder not there.
+// the object, so that no test reads or writes the table files of another. A program run
+// from its build has CMake's cache beside it; an installed one's folder may be written
+// (by root) and must still take no tables.
 class FakeFolders final : public Folders {
 public:
     enum class Program { RunFromItsBuild, InstalledSystemWide };
     explicit FakeFolders(Program program = Program::RunFromItsBuild) {
+        QDir(root.path()).mkpath("program");
         if (program == Program::RunFromItsBuild) {
-            QDir(root.path()).mkpath("program");
+            QFile cache(root.filePath("program/CMakeCache.txt"));
+            cache.open(QIODevice::WriteOnly);
         }
         QDir(root.path()).mkpath("working");
     }

@@ -1,5 +1,6 @@
-// The window installed system-wide: its own folder takes no files, so the tables go to
-// the user's data folder, and the first start still finds those of the current folder.
+// The window installed system-wide: its own folder takes no tables, even when it may be
+// written, so they go to the user's data folder, and the first start still finds those of
+// the current folder.
 #include <QStandardPaths>
 #include <QTableView>
 #include <QtTest>
@@ -54,7 +55,7 @@ private slots:
         QVERIFY2(messages.errors.empty(), messages.errors.empty() ? "" : messages.errors.front().c_str());
         QCOMPARE(savedWidth(folders.userDataFolder()), std::string("140"));
         QCOMPARE(savedWidth(folders.workingFolder()), std::string("123"));
-        QVERIFY(!std::filesystem::exists(folders.programFolder()));
+        QVERIFY(std::filesystem::is_empty(folders.programFolder()));
 
         MainWindow next({dialog, messages, clock, folders});
         QCOMPARE(shownWidth(next), QString("140"));
