@@ -31,7 +31,8 @@ std::string templateBytes(const Workbench& wb, FileType type) {
 }
 
 void saveTemplate(const Workbench& wb, const std::string& path, FileType type) {
-    saveFileAtomically(path, templateBytes(wb, type));
+    const WriteChoices choices = writeChoices(wb);
+    saveFileAtomically(path, [&](ByteSink& out) { writeDrawingAs(wb.drawing, type, choices, out); });
 }
 
 }  // namespace tessaro

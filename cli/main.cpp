@@ -158,6 +158,12 @@ void writeToStandardOutput(std::string_view bytes) {
     }
 }
 
+// A drawing streamed to standard output as it is written.
+class StandardOutput final : public ByteSink {
+public:
+    void write(std::string_view bytes) override { writeToStandardOutput(bytes); }
+};
+
 std::string lines(const std::vector<std::string>& texts) {
     std::string text;
     for (const std::string& line : texts) {
@@ -260,7 +266,8 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     if (a.output == "-") {
-        writeToStandardOutput(templateBytes(wb, type));
+        StandardOutput out;
+        writeDrawingAs(wb.drawing, type, writeChoices(wb), out);
         return 0;
     }
     const std::string path =

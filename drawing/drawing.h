@@ -61,7 +61,8 @@ public:
     // A line to p; a line before any outline begins an outer cut.
     void lineTo(Point p);
     void endPart(std::string_view name);
-    void reservePoints(std::size_t count) { points_.reserve(count); }
+    // Room for points to come, so a drawing of millions is not copied as it grows.
+    void reserveMorePoints(std::size_t count) { points_.reserve(points_.size() + count); }
     // Everything drawn goes; the header stays.
     void clearOutlines();
 

@@ -25,6 +25,7 @@ public:
     void startInnerCut(double dx, double dy) { begin(dx, dy, OutlineRole::InnerCut); }
     void placeMark(double dx, double dy) { begin(dx, dy, OutlineRole::Mark); }
     void lineTo(double dx, double dy);
+    void reserveMorePoints(std::size_t count) { drawing_.reserveMorePoints(count); }
 
     // Puts the current point on the origin without drawing.
     void toOrigin() { currentX = originX; currentY = originY; }

@@ -72,6 +72,28 @@ int writeAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+// The bytes written straight into an open file; a failed write ends the writer at once.
+class FileSink final : public ByteSink {
+public:
+    FileSink(int fd, const std::string& path) : fd_(fd), path_(path) {}
+    void write(std::string_view bytes) override {
+        if (const int error = writeAll(fd_, bytes); error != 0) {
+            throw FileError(createMessage(path_, error));
+        }
+    }
+
+private:
+    int fd_;
+    const std::string& path_;
+};
+
+// Only counts what it is given.
+class CountingSink final : public ByteSink {
+public:
+    void write(std::string_view bytes) override { size += bytes.size(); }
+    std::size_t size = 0;
+};
+
 mode_t newFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -241,7 +263,7 @@ public:
 // them. Until complete() the old file is as it was; a save dropped removes its temporary.
 class PendingSave {
 public:
-    PendingSave(const std::string& path, std::string_view bytes, SaveTarget rule);
+    PendingSave(const std::string& path, const ContentWriter& write, SaveTarget rule);
 
     // Renames the temporary over the target, or writes the file in place.
     void complete();
@@ -256,14 +278,15 @@ private:
 
     std::string path_;
     std::string target_;
-    std::string_view bytes_;
+    const ContentWriter& write_;
+    std::size_t inPlaceSize_ = 0;  // measured before a regular file is written in place
     Descriptor file_{-1};
     TemporaryName temporary_;  // empty when the file is written in place; removed before the lock is let go
     bool regular_ = true;
 };
 
-PendingSave::PendingSave(const std::string& path, std::string_view bytes, SaveTarget rule)
-    : path_(path), target_(followLinks(path)), bytes_(bytes) {
+PendingSave::PendingSave(const std::string& path, const ContentWriter& write, SaveTarget rule)
+    : path_(path), target_(followLinks(path)), write_(write) {
     struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
@@ -302,12 +325,10 @@ PendingSave::PendingSave(const std::string& path, std::string_view bytes, SaveTa
         openInPlace();
         return;
     }
-    int error = writeAll(fd, bytes_);
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        fail(error);
+    FileSink sink(fd, path_);
+    write_(sink);
+    if (::fsync(fd) != 0) {
+        fail(errno);
     }
 }
 
@@ -321,15 +342,23 @@ void PendingSave::openInPlace() {
     }
     regular_ = S_ISREG(info.st_mode);
     if (regular_) {
-        if (const int error = reserveRoom(file_.get(), bytes_.size()); error != 0) {
+        CountingSink counted;
+        write_(counted);
+        inPlaceSize_ = counted.size;
+        if (const int error = reserveRoom(file_.get(), inPlaceSize_); error != 0) {
             fail(error);
         }
     }
 }
 
 void PendingSave::writeInPlace() {
-    int error = ::fcntl(file_.get(), F_SETFL, 0) == 0 ? writeAll(file_.get(), bytes_) : errno;
-    if (error == 0 && regular_ && ::ftruncate(file_.get(), static_cast<off_t>(bytes_.size())) != 0) {
+    if (::fcntl(file_.get(), F_SETFL, 0) != 0) {
+        fail(errno);
+    }
+    FileSink sink(file_.get(), path_);
+    write_(sink);
+    int error = 0;
+    if (regular_ && ::ftruncate(file_.get(), static_cast<off_t>(inPlaceSize_)) != 0) {
         error = errno;
     }
     if (error == 0 && regular_ && ::fsync(file_.get()) != 0) {
@@ -413,14 +442,23 @@ std::string temporaryNamePrefix(std::string_view name) {
     return prefix;
 }
 
+void saveFileAtomically(const std::string& path, const ContentWriter& write, SaveTarget rule) {
+    PendingSave(path, write, rule).complete();
+}
+
 void saveFileAtomically(const std::string& path, std::string_view bytes, SaveTarget rule) {
-    PendingSave(path, bytes, rule).complete();
+    saveFileAtomically(path, [bytes](ByteSink& out) { out.write(bytes); }, rule);
 }
 
 void saveFilesTogether(const std::vector<FileToSave>& files) {
-    std::vector<std::unique_ptr<PendingSave>> pending;
+    std::vector<ContentWriter> writers;
+    writers.reserve(files.size());
     for (const FileToSave& file : files) {
-        pending.push_back(std::make_unique<PendingSave>(file.path, file.bytes, SaveTarget::RegularFile));
+        writers.emplace_back([bytes = file.bytes](ByteSink& out) { out.write(bytes); });
+    }
+    std::vector<std::unique_ptr<PendingSave>> pending;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        pending.push_back(std::make_unique<PendingSave>(files[i].path, writers[i], SaveTarget::RegularFile));
     }
     for (const auto& save : pending) {
         save->complete();

@@ -2,10 +2,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "output/line_sink.h"
 
 namespace tessaro {
 
@@ -47,6 +50,16 @@ enum class SaveTarget {
 // locked by its save, never is.
 // Failure: FileError "Cannot create file "NAME". REASON".
 void saveFileAtomically(const std::string& path, std::string_view bytes, SaveTarget rule = SaveTarget::AnyFile);
+
+// Writes a file's bytes as they are made, so a drawing of millions of points is never
+// held as one string.
+using ContentWriter = std::function<void(ByteSink&)>;
+
+// Saves as above, the bytes streamed into the temporary file as the writer makes them.
+// Where the file is written in place, the writer runs once to measure the bytes and
+// once to write them, so that neither a full disk nor the writer's own error leaves
+// the old file half written.
+void saveFileAtomically(const std::string& path, const ContentWriter& write, SaveTarget rule = SaveTarget::AnyFile);
 
 struct FileToSave {
     std::string path;

@@ -25,7 +25,7 @@ struct BobbinSizes {
 };
 
 // The six parts of the bobbin in two rows: a flange with its core window and six
-// small holes, a wide wall and a narrow wall; one "stroke" after the last part.
+// small holes, a wide wall and a narrow wall; all of them one part of the drawing.
 void drawBobbinFrame(Pen& pen, const BobbinSizes& sizes);
 
 }  // namespace tessaro

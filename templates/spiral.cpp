@@ -21,7 +21,8 @@ long double numberWidth(long double magnitude) {
 
 // A step that is not a positive finite angle never ends, and a spiral of huge numbers
 // would fill the memory long before its lines do: both are refused before drawing.
-void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, double St) {
+// Returns how many steps the spiral takes.
+std::size_t refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, double St) {
     if (Fi == 0) {
         throw DrawingError("Floating point division by zero");
     }
@@ -39,11 +40,16 @@ void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, 
     }
     const long double outerRadius = std::fabs(R / static_cast<long double>(K) + (St / kTwoPi) * bound / K);
     const long double widest = std::max({std::fabs(static_cast<long double>(R)), outerRadius, 1.0L});
-    const long double lineBytes = 2 * numberWidth(widest) + sizeof(" lineto\r\n");
+    // Two numbers, a blank after each, a six-letter keyword and the line's end.
+    const long double lineBytes = 2 * numberWidth(widest) + 2 + 6 + 2;
     if (!((steps + 2) * lineBytes <= kMaxSpiralBytes)) {
         throw DrawingError("The spiral's numbers are too large to write; choose a smaller radius R or step St");
     }
+    return static_cast<std::size_t>(steps);
 }
+
+// The sums of the angle steps may take one step more or less than the count divided out.
+constexpr std::size_t kStepSlack = 16;
 
 }  // namespace
 
@@ -62,7 +68,8 @@ void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {
     const double dt = static_cast<double>(kTwoPi * Fi / 360);
     const double tmax = static_cast<double>((2 * static_cast<long long>(N)) * kPi);
     const double K = static_cast<double>(kDegreesPerRadian / Fi);
-    refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
+    const std::size_t steps = refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
+    pen.reserveMorePoints(steps + 2 + kStepSlack);
 
     pen.originX = 0;
     pen.originY = 0;
