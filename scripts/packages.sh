@@ -14,3 +14,5 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # with dpkg-shlibdeps (in dpkg-dev, which the build has for its hardening flags) and finds
 # the programs among the files with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
+# The one code style, checked by .ci/run and scripts/check-format.
+FORMAT_PACKAGES=(clang-format)
