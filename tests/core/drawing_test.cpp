@@ -1,0 +1,216 @@
+// Invariants of the typed drawing that every template must keep, whatever its switches:
+// what each outline is, where its points lie, and that the writers and the nesting keep it.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "drawing/rigid_parts.h"
+#include "drawing/shapes.h"
+#include "nesting/sheet_nesting.h"
+#include "support.h"
+
+namespace tessaro {
+namespace {
+
+using ::testing::ElementsAre;
+
+// Every command under every switch that changes what it draws.
+template <typename Check>
+void forEveryDrawing(const Check& check) {
+    for (const TemplateCommand& command : templateCommands()) {
+        for (const bool everything : {false, true}) {
+            testing::Bench b;
+            Options& o = b.wb.options;
+            o.cornerRelief = o.screwJoints = o.tabSlotRelief = o.singleSupportTooth = everything;
+            o.supportJumper = !everything;
+            command.run(b.wb);
+            SCOPED_TRACE(std::string(command.name) + (everything ? " with every switch" : ""));
+            check(command, b.wb);
+        }
+    }
+}
+
+// Open cuts are the spiral and the tab-slot piece's toothed strip, which end on the stock.
+bool drawsAnOpenCut(const TemplateCommand& command) { return command.name == "spiral" || command.name == "tab-slot"; }
+
+TEST(Drawing, EveryCutOutIsClosedAndEveryMarkIsALonePoint) {
+    forEveryDrawing([](const TemplateCommand& command, const Workbench& wb) {
+        const Drawing& d = wb.drawing;
+        ASSERT_GT(d.outlineCount(), 0U);
+        std::size_t outer = 0;
+        for (std::size_t i = 0; i < d.outlineCount(); ++i) {
+            const Outline o = d.outline(i);
+            switch (o.role) {
+            case OutlineRole::Mark: EXPECT_EQ(o.points.size(), 1U) << "outline " << i; break;
+            case OutlineRole::InnerCut: EXPECT_TRUE(o.closed()) << "inner cut " << i; break;
+            case OutlineRole::OuterCut:
+                ++outer;
+                EXPECT_TRUE(o.closed() || drawsAnOpenCut(command)) << "outer cut " << i;
+                break;
+            }
+        }
+        EXPECT_GE(outer, d.partCount()) << "every part has its outer cut";
+    });
+}
+
+TEST(Drawing, PartsAreFinishedAndTheFullSetsNameTheirPanelsInPlace) {
+    forEveryDrawing([](const TemplateCommand& command, const Workbench& wb) {
+        const Drawing& d = wb.drawing;
+        std::vector<std::string> names;
+        for (std::size_t p = 0; p < d.partCount(); ++p) {
+            EXPECT_TRUE(d.part(p).finished);
+            EXPECT_FALSE(d.part(p).name.empty());
+            names.emplace_back(d.part(p).name);
+        }
+        if (command.panelPlaces != nullptr) {
+            const auto places = command.panelPlaces(testing::allPanelSizes(wb));
+            ASSERT_EQ(names.size(), places.size());
+            for (std::size_t i = 0; i < places.size(); ++i) {
+                EXPECT_EQ(names[i], panelName(places[i].panel));
+            }
+        }
+    });
+}
+
+TEST(Drawing, TheExtentHoldsEveryCutAndNoMarkWidensIt) {
+    forEveryDrawing([](const TemplateCommand&, const Workbench& wb) {
+        const Drawing& d = wb.drawing;
+        Extent cuts;
+        for (std::size_t i = 0; i < d.outlineCount(); ++i) {
+            if (d.outline(i).role != OutlineRole::Mark) {
+                for (const Point p : d.outline(i).points) {
+                    cuts.include(p);
+                }
+            }
+        }
+        EXPECT_EQ(d.extent(), cuts);
+    });
+}
+
+// Each piece of a box panel is its outer cut with the cut-outs it holds or crosses; the
+// tab-slot piece's two slots, which no outline holds, stay together as one piece.
+TEST(Drawing, EveryCutOutRidesWithAPieceAndOnlyTheTestPieceCutsFromTheStock) {
+    forEveryDrawing([](const TemplateCommand& command, const Workbench& wb) {
+        const std::vector<RigidPart> pieces = rigidParts(wb.drawing);
+        std::size_t outlines = 0;
+        std::size_t fromStock = 0;
+        for (const RigidPart& piece : pieces) {
+            outlines += piece.outlines.size();
+            fromStock += piece.fromStock ? 1 : 0;
+            for (const DrawnOutline& cut : piece.outlines) {
+                for (const Point p : cut) {
+                    EXPECT_TRUE(p.x >= piece.extent.minX - 1e-9 && p.x <= piece.extent.maxX + 1e-9 &&
+                                p.y >= piece.extent.minY - 1e-9 && p.y <= piece.extent.maxY + 1e-9);
+                }
+            }
+        }
+        std::size_t cuts = 0;
+        for (std::size_t i = 0; i < wb.drawing.outlineCount(); ++i) {
+            cuts += wb.drawing.outline(i).role != OutlineRole::Mark ? 1 : 0;
+        }
+        EXPECT_EQ(outlines, cuts) << "every cut belongs to one piece";
+        EXPECT_EQ(fromStock, command.name == "tab-slot" ? 1U : 0U);
+    });
+}
+
+TEST(Drawing, MovedCopiesKeepPartsRolesAndShape) {
+    testing::Bench b;
+    makeFoldingBoxSet(b.wb);
+    Drawing moved;
+    appendMoved(moved, b.wb.drawing, {10, -20});
+    ASSERT_EQ(moved.partCount(), b.wb.drawing.partCount());
+    ASSERT_EQ(moved.outlineCount(), b.wb.drawing.outlineCount());
+    for (std::size_t i = 0; i < moved.outlineCount(); ++i) {
+        EXPECT_EQ(moved.outline(i).role, b.wb.drawing.outline(i).role);
+    }
+    for (std::size_t p = 0; p < moved.partCount(); ++p) {
+        EXPECT_EQ(moved.part(p).name, b.wb.drawing.part(p).name);
+    }
+    const Extent& e = b.wb.drawing.extent();
+    EXPECT_DOUBLE_EQ(moved.extent().minX, e.minX + 10);
+    EXPECT_DOUBLE_EQ(moved.extent().maxY, e.maxY - 20);
+}
+
+// The DXF has a polyline per outline, marks included; the EPS a move per outline and a
+// stroke per part; the SVG a path per cut.
+TEST(Drawing, EveryWriterWritesEveryOutlineOnce) {
+    forEveryDrawing([](const TemplateCommand&, const Workbench& wb) {
+        const Drawing& d = wb.drawing;
+        const LineList dxf = dxfOf(wb);
+        const LineList eps = epsOf(wb);
+        const std::string svg = templateBytes(wb, FileType::Svg);
+        const auto count = [](const LineList& lines, auto matches) {
+            return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), matches));
+        };
+        EXPECT_EQ(count(dxf, [](std::string_view l) { return l == "POLYLINE"; }), d.outlineCount());
+        EXPECT_EQ(count(eps, [](std::string_view l) { return l.ends_with(" moveto"); }), d.outlineCount());
+        EXPECT_EQ(count(eps, [](std::string_view l) { return l == "stroke"; }), d.partCount());
+        std::size_t cuts = 0;
+        for (std::size_t i = 0; i < d.outlineCount(); ++i) {
+            cuts += d.outline(i).role != OutlineRole::Mark ? 1 : 0;
+        }
+        std::size_t paths = 0;
+        for (std::size_t at = svg.find("<path "); at != std::string::npos; at = svg.find("<path ", at + 1)) {
+            ++paths;
+        }
+        EXPECT_EQ(paths, cuts);
+    });
+}
+
+// Nested, each piece keeps its roles: an outer cut first, its cut-outs after it.
+TEST(Drawing, SheetsKeepTheRolesOfTheirPieces) {
+    for (const char* name : {"full", "bobbin", "tab-slot"}) {
+        testing::Bench b;
+        findCommand(name)->run(b.wb);
+        std::size_t outer = 0;
+        std::size_t inner = 0;
+        for (std::size_t i = 0; i < b.wb.drawing.outlineCount(); ++i) {
+            outer += b.wb.drawing.outline(i).role == OutlineRole::OuterCut ? 1 : 0;
+            inner += b.wb.drawing.outline(i).role == OutlineRole::InnerCut ? 1 : 0;
+        }
+        std::size_t nestedOuter = 0;
+        std::size_t nestedInner = 0;
+        for (const Drawing& sheet : nestOntoSheets(b.wb.drawing, {600, 400}, 3)) {
+            for (std::size_t i = 0; i < sheet.outlineCount(); ++i) {
+                nestedOuter += sheet.outline(i).role == OutlineRole::OuterCut ? 1 : 0;
+                nestedInner += sheet.outline(i).role == OutlineRole::InnerCut ? 1 : 0;
+                EXPECT_NE(sheet.outline(i).role, OutlineRole::Mark) << "a sheet holds no lone points";
+            }
+        }
+        EXPECT_EQ(nestedOuter, outer) << name;
+        EXPECT_EQ(nestedInner, inner) << name;
+    }
+}
+
+// The cutter is an argument of the relief: a wider cutter cuts a wider notch, and a
+// template drawn after another never takes the cutter the other used.
+TEST(Drawing, ReliefTakesTheCutterItIsGiven) {
+    const auto widthOf = [](double cutter) {
+        testing::Paper paper;
+        paper.pen.startInnerCut(0, 0);
+        drawSlot(paper.pen, {{0, 8}, {20, 0}, Winding::CounterClockwise, true}, {true, cutter});
+        return paper.drawing.extent().height();
+    };
+    EXPECT_DOUBLE_EQ(widthOf(2), 8 + 2);  // half a diameter each side
+    EXPECT_DOUBLE_EQ(widthOf(6), 8 + 6);
+
+    testing::Bench b;
+    b.wb.options.tabSlotRelief = true;
+    b.wb.tabSlotTable.setCell(1, 6, "1");
+    makeTabSlotPiece(b.wb);
+    const LineList afterTabSlot = epsOf(b.wb);
+    b.wb.options.cornerRelief = true;
+    makeFrontPanel(b.wb);
+    testing::Bench alone;
+    alone.wb.options.cornerRelief = true;
+    makeFrontPanel(alone.wb);
+    EXPECT_EQ(testing::bodyOf(epsOf(b.wb)), testing::bodyOf(epsOf(alone.wb)));
+    EXPECT_NE(testing::bodyOf(afterTabSlot), testing::bodyOf(epsOf(alone.wb)));
+}
+
+}  // namespace
+}  // namespace tessaro
