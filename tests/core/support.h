@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -131,6 +132,15 @@ inline std::vector<BodyPoint> pointsOf(const LineList& document) {
 
 inline std::vector<std::string> linesOf(const LineList& document) {
     return {document.begin(), document.end()};
+}
+
+// The names of the files and folders in a folder.
+inline std::set<std::string> namesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
 }
 
 inline std::string readFileBytes(const std::filesystem::path& path) {

@@ -23,15 +23,9 @@ namespace fs = std::filesystem;
 using testing::Bench;
 using testing::TempFolders;
 
+using testing::namesIn;
 using testing::readFileBytes;
 
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 void writeBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

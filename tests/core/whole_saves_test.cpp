@@ -19,15 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing::asUnprivilegedUser;
+using testing::namesIn;
 using testing::readFileBytes;
 
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 ino_t inodeOf(const fs::path& path) {
     struct stat info {};
