@@ -35,6 +35,7 @@ public:
     // BadCellError naming this table and the row.
     [[nodiscard]] double real(int row) const;
     [[nodiscard]] int integer(int row) const;
+    // The same with the row named as the schema names it (MainRow::Width).
     template <RowName Row>
     [[nodiscard]] const std::string& text(Row row) const {
         return text(rowNumber(row));
