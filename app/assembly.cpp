@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "app/table_sizes.h"
+
 namespace tessaro {
 
 bool assembles(const TemplateCommand& command) { return command.panelPlaces != nullptr; }
@@ -13,7 +15,7 @@ BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& comman
                          "' draws no whole box to assemble: use full or simple-full");
     }
     // The thickness and the inner width, height and depth place the panels.
-    constexpr std::array kBoxRows{1, 2, 3, 4};
+    constexpr std::array kBoxRows{MainRow::Thickness, MainRow::Width, MainRow::Height, MainRow::Depth};
     const PanelSizes box = readPanelSizes(wb.boxTable, kBoxRows);
     return assembleBox(wb.drawing, command.panelPlaces(box), box);
 }

@@ -1,10 +1,9 @@
 #include "app/language.h"
 
 #include <array>
-#include <initializer_list>
 #include <string>
 
-#include "model/default_tables.h"
+#include "model/table_schema.h"
 
 namespace tessaro {
 namespace {
@@ -24,23 +23,27 @@ constexpr std::array<EnglishText, 12> kControls = {{
     {"spiralTab", "Archimedean spiral"},
 }};
 
-// Header cells first ((0, 0), then (1, 0)), then the caption of each row from row 1.
-void setCaptions(ParamTable& table, std::string_view headerCaption, std::initializer_list<std::string_view> rows) {
-    table.setCell(0, 0, std::string(headerCaption));
-    table.setCell(1, 0, "Value");
-    int row = 1;
-    for (std::string_view caption : rows) {
-        table.setCell(0, row++, std::string(caption));
+// The English header cells first ((0, 0), then (1, 0)), then the caption of each row
+// from row 1.
+void setEnglishCaptions(ParamTable& table, const TableSchema& schema) {
+    table.setCell(0, 0, std::string(schema.englishHeader));
+    table.setCell(1, 0, std::string(kEnglishValueHeader));
+    for (const RowSchema& row : schema.rows) {
+        table.setCell(0, row.row, std::string(row.english));
     }
 }
 
 // The header cells and each row's caption as the built-in table has them.
-void setCaptionsOf(ParamTable& table, const ParamTable& builtIn) {
-    table.setCell(1, 0, builtIn.cell(1, 0));
-    for (int row = 0; row < builtIn.rowCount(); ++row) {
-        table.setCell(0, row, builtIn.caption(row));
+void setRussianCaptions(ParamTable& table, const TableSchema& schema) {
+    table.setCell(1, 0, std::string(kRussianValueHeader));
+    table.setCell(0, 0, std::string(schema.russianHeader));
+    for (const RowSchema& row : schema.rows) {
+        table.setCell(0, row.row, std::string(row.russian));
     }
 }
+
+// The English switch changes only the tables whose schema has English captions.
+bool translated(const TableSchema& schema) { return !schema.englishHeader.empty(); }
 
 }  // namespace
 
@@ -56,24 +59,21 @@ std::string_view englishTextOf(std::string_view control) {
 }
 
 void setEnglishTables(Workbench& wb) {
-    setCaptions(wb.boxTable, "Housing options",
-                {"Material thickness", "Inner width", "Inner height", "Inner depth", "Tab thickness allowance",
-                 "Allowance tab length", "Frame, usally=H material", "Tab height, usally=H material",
-                 "Cutter diameter, мм"});
-    setCaptions(wb.tabSlotTable, "Housing options",
-                {"Material thickness", "Tab length", "Slot length", "Tab thickness allowance",
-                 "Allowance tab length", "Cutter diameter, мм"});
-    setCaptions(wb.spiralTable, "Parametr",
-                {"Start Radius R,мм", "Step vectors, degress Fi(1,10,15,30)", "Step revolution St",
-                 "Number revolution"});
+    for (ParamTable Workbench::*table : kWorkbenchTables) {
+        if (translated(schemaOf(table))) {
+            setEnglishCaptions(wb.*table, schemaOf(table));
+        }
+    }
 }
 
 void setRussianTables(Workbench& wb) {
-    setCaptionsOf(wb.boxTable, defaultMainTable());
-    setCaptionsOf(wb.tabSlotTable, defaultTabSlotTable());
-    setCaptionsOf(wb.spiralTable, defaultSpiralTable());
+    for (ParamTable Workbench::*table : kWorkbenchTables) {
+        if (translated(schemaOf(table))) {
+            setRussianCaptions(wb.*table, schemaOf(table));
+        }
+    }
 }
 
-bool tablesAreEnglish(const Workbench& wb) { return wb.boxTable.cell(1, 0) == "Value"; }
+bool tablesAreEnglish(const Workbench& wb) { return wb.boxTable.cell(1, 0) == kEnglishValueHeader; }
 
 }  // namespace tessaro

@@ -5,7 +5,8 @@ namespace {
 
 // A cell as it may stand in a file name: a "/" would lead out of the folder and a
 // control character has no place in a name, so both become blanks.
-std::string namePart(const ParamTable& table, int row) {
+template <RowName Row>
+std::string namePart(const ParamTable& table, Row row) {
     std::string text = table.text(row);
     for (char& c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -20,22 +21,29 @@ std::string namePart(const ParamTable& table, int row) {
 
 std::string boxName(const Workbench& wb, std::string_view suffix) {
     const ParamTable& t = wb.boxTable;
-    return namePart(t, 1) + "mm " + namePart(t, 2) + "x" + namePart(t, 3) + "x" + namePart(t, 4) + std::string(suffix);
+    using enum MainRow;
+    return namePart(t, Thickness) + "mm " + namePart(t, Width) + "x" + namePart(t, Height) + "x" + namePart(t, Depth) +
+           std::string(suffix);
 }
 
 std::string tabSlotName(const Workbench& wb) {
     const ParamTable& t = wb.tabSlotTable;
-    return namePart(t, 1) + "mm " + namePart(t, 2) + "x" + namePart(t, 3) + " tab";
+    using enum TabSlotTableRow;
+    return namePart(t, Thickness) + "mm " + namePart(t, TabLength) + "x" + namePart(t, Gap) + " tab";
 }
 
 std::string bobbinName(const Workbench& wb) {
     const ParamTable& t = wb.bobbinTable;
-    return namePart(t, 1) + "mm " + namePart(t, 2) + "x" + namePart(t, 3) + "x" + namePart(t, 4) + std::string(kBobbinLabel);
+    using enum BobbinRow;
+    return namePart(t, Thickness) + "mm " + namePart(t, WindowHeight) + "x" + namePart(t, WindowWidth) + "x" +
+           namePart(t, LegWidth) + std::string(kBobbinLabel);
 }
 
 std::string spiralName(const Workbench& wb) {
     const ParamTable& t = wb.spiralTable;
-    return "spiral R" + namePart(t, 1) + "mm Fi" + namePart(t, 2) + " step" + namePart(t, 3) + " rev" + namePart(t, 4);
+    using enum SpiralRow;
+    return "spiral R" + namePart(t, StartRadius) + "mm Fi" + namePart(t, StepAngle) + " step" + namePart(t, TurnPitch) +
+           " rev" + namePart(t, Turns);
 }
 
 }  // namespace tessaro

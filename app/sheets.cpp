@@ -13,8 +13,6 @@ namespace tessaro {
 namespace {
 
 constexpr double kSmallestGap = 2;
-constexpr int kBoxCutterRow = 9;
-constexpr int kTabSlotCutterRow = 6;
 constexpr double kFrameSeparation = 0.05;
 // The nesting's own bounds: larger sides would overflow its arithmetic.
 constexpr double kLargestSheetSide = 10000;
@@ -64,8 +62,8 @@ std::vector<std::string> removeStaleSheets(const std::string& path, std::size_t 
 }  // namespace
 
 double defaultSheetGap(const Workbench& wb, TemplateTab tab) {
-    const double cutter =
-        tab == TemplateTab::TabSlot ? wb.tabSlotTable.real(kTabSlotCutterRow) : wb.boxTable.real(kBoxCutterRow);
+    const double cutter = tab == TemplateTab::TabSlot ? wb.tabSlotTable.real(TabSlotTableRow::ToolDiameter)
+                                                      : wb.boxTable.real(MainRow::ToolDiameter);
     return std::max(2 * cutter, kSmallestGap);
 }
 

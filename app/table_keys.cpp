@@ -1,31 +1,18 @@
 #include "app/table_keys.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <string>
 
 namespace tessaro {
 namespace {
 
-struct TableKeys {
-    std::string_view name;
-    ParamTable Workbench::*table;
-    std::array<std::string_view, 9> symbols;  // row 1 first
-};
-
-const std::array<TableKeys, 5> kTables = {{
-    {"main", &Workbench::boxTable, {"M", "W", "H", "D", "Ah", "Al", "F", "T", "Cd"}},
-    {"screw", &Workbench::screwTable, {"L1", "L2", "L3", "L4", "L5"}},
-    {"tabslot", &Workbench::tabSlotTable, {"T", "L", "G", "A", "B", "D"}},
-    {"spiral", &Workbench::spiralTable, {"R", "Fi", "St", "N"}},
-    {"bobbin", &Workbench::bobbinTable, {"t", "h", "b", "a", "k", "g"}},
-}};
-
-int rowOf(const TableKeys& keys, const ParamTable& table, std::string_view key) {
-    for (std::size_t i = 0; i < keys.symbols.size(); ++i) {
-        if (!keys.symbols[i].empty() && keys.symbols[i] == key) {
-            return static_cast<int>(i) + 1;
+// The row a key names: a symbol of the schema, or the number of any value row the table
+// holds (rows of a larger file have no symbol); 0 for none.
+int rowOf(const TableSchema& schema, const ParamTable& table, std::string_view key) {
+    for (const RowSchema& row : schema.rows) {
+        if (row.symbol == key) {
+            return row.row;
         }
     }
     int row = 0;
@@ -45,10 +32,9 @@ bool holdsControlCharacter(std::string_view text) {
     });
 }
 
-std::string keyOf(const TableKeys& keys, int row) {
-    const auto index = static_cast<std::size_t>(row - 1);
-    const std::string_view symbol = index < keys.symbols.size() ? keys.symbols[index] : std::string_view{};
-    return std::string(keys.name) + "." + (symbol.empty() ? std::to_string(row) : std::string(symbol));
+std::string keyOf(const TableSchema& schema, int row) {
+    const RowSchema* described = schema.find(row);
+    return std::string(schema.name) + "." + (described ? std::string(described->symbol) : std::to_string(row));
 }
 
 }  // namespace
@@ -62,12 +48,13 @@ void assignTableValue(Workbench& wb, std::string_view assignment) {
     const std::string_view tableName = assignment.substr(0, dot);
     const std::string_view key = assignment.substr(dot + 1, equals - dot - 1);
     const std::string_view text = assignment.substr(equals + 1);
-    for (const TableKeys& keys : kTables) {
-        if (keys.name != tableName) {
+    for (ParamTable Workbench::*member : kWorkbenchTables) {
+        const TableSchema& schema = schemaOf(member);
+        if (schema.name != tableName) {
             continue;
         }
-        ParamTable& table = wb.*keys.table;
-        const int row = rowOf(keys, table, key);
+        ParamTable& table = wb.*member;
+        const int row = rowOf(schema, table, key);
         if (row == 0) {
             throw UsageError("The " + std::string(tableName) + " table has no row '" + std::string(key) + "'");
         }
@@ -83,9 +70,9 @@ void assignTableValue(Workbench& wb, std::string_view assignment) {
 }
 
 std::string tableKeyOf(const Workbench& wb, const ParamTable& table, int row) {
-    for (const TableKeys& keys : kTables) {
-        if (&(wb.*keys.table) == &table) {
-            return keyOf(keys, row);
+    for (ParamTable Workbench::*member : kWorkbenchTables) {
+        if (&(wb.*member) == &table) {
+            return keyOf(schemaOf(member), row);
         }
     }
     return {};
@@ -93,10 +80,10 @@ std::string tableKeyOf(const Workbench& wb, const ParamTable& table, int row) {
 
 std::vector<TableRow> tableRows(const Workbench& wb) {
     std::vector<TableRow> rows;
-    for (const TableKeys& keys : kTables) {
-        const ParamTable& table = wb.*keys.table;
+    for (ParamTable Workbench::*member : kWorkbenchTables) {
+        const ParamTable& table = wb.*member;
         for (int row = 1; row < table.rowCount(); ++row) {
-            rows.push_back({keyOf(keys, row), table.caption(row), table.text(row)});
+            rows.push_back({keyOf(schemaOf(member), row), table.caption(row), table.text(row)});
         }
     }
     return rows;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/proposed_names.h"
+#include "app/table_sizes.h"
 #include "app/template_headers.h"
 #include "box/bottom_warning.h"
 #include "box/front_panel.h"
@@ -21,11 +22,14 @@ namespace {
 
 // The box table's rows each part reads, in the order it reads them: the order decides
 // which bad cell is reported.
-constexpr std::array kFrontPanelRows{2, 3, 8, 9};
-constexpr std::array kBottomPanelRows{1, 2, 4, 5, 6, 7, 9};
-constexpr std::array kSidePanelRows{1, 3, 4, 5, 6, 7, 8, 9};
-constexpr std::array kLidRows{1, 2, 4, 5, 6, 7, 9};
-constexpr std::array kSheetLayoutRows{1, 2, 3, 4};
+using enum MainRow;
+constexpr std::array kFrontPanelRows{Width, Height, TabHeight, ToolDiameter};
+constexpr std::array kBottomPanelRows{Thickness, Width, Depth, SlotAllowance, TabLengthAllowance, FrameMargin,
+                                      ToolDiameter};
+constexpr std::array kSidePanelRows{Thickness,          Height,      Depth,     SlotAllowance,
+                                    TabLengthAllowance, FrameMargin, TabHeight, ToolDiameter};
+constexpr std::array kLidRows{Thickness, Width, Depth, SlotAllowance, TabLengthAllowance, FrameMargin, ToolDiameter};
+constexpr std::array kSheetLayoutRows{Thickness, Width, Height, Depth};
 
 // A part reads its sizes from the tables, shows its warning and draws from the pen's
 // origin.
@@ -56,7 +60,7 @@ void simpleSidePanel(const Workbench& wb, Pen& pen) {
 }
 
 void tabSlotPiece(const Workbench& wb, Pen& pen) {
-    drawTabSlotPiece(pen, TabSlotSizes::read(wb.tabSlotTable), wb.options.tabSlotRelief);
+    drawTabSlotPiece(pen, readTabSlotSizes(wb.tabSlotTable), wb.options.tabSlotRelief);
 }
 
 // A command that draws one part: label, main header, then the part from the origin,
@@ -110,14 +114,14 @@ void makeSpiral(Workbench& wb) {
     wb.templateLabel = "Spiral";
     startSpiralDocument(wb);
     Pen pen(wb.drawing);
-    drawArchimedeanSpiral(pen, SpiralSizes::read(wb.spiralTable));
+    drawArchimedeanSpiral(pen, readSpiralSizes(wb.spiralTable));
     pen.endPart("spiral");
 }
 
 // The table is read before the label and the header, so a bad cell leaves the
 // previous template as it was.
 void makeBobbin(Workbench& wb) {
-    const BobbinSizes sizes = BobbinSizes::read(wb.bobbinTable);
+    const BobbinSizes sizes = readBobbinSizes(wb.bobbinTable);
     wb.templateLabel = kBobbinLabel;
     startBoxDocument(wb);
     Pen pen(wb.drawing);

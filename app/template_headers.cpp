@@ -10,8 +10,9 @@
 namespace tessaro {
 namespace {
 
-void addTitleLines(std::vector<std::string>& titles, const ParamTable& table, int lastRow) {
-    for (int row = 1; row <= lastRow; ++row) {
+template <RowName Row>
+void addTitleLines(std::vector<std::string>& titles, const ParamTable& table, Row lastRow) {
+    for (int row = 1; row <= rowNumber(lastRow); ++row) {
         titles.push_back(std::string(table.caption(row)) + " " + std::string(table.text(row)));
     }
 }
@@ -25,9 +26,9 @@ void startDrawing(Workbench& wb, DrawingHeader header) {
 }  // namespace
 
 void startBoxDocument(Workbench& wb) {
-    const double width = wb.boxTable.real(2);
-    const double height = wb.boxTable.real(3);
-    const double depth = wb.boxTable.real(4);
+    const double width = wb.boxTable.real(MainRow::Width);
+    const double height = wb.boxTable.real(MainRow::Height);
+    const double depth = wb.boxTable.real(MainRow::Depth);
     // A margin rule, not a measurement of the drawing.
     DrawingHeader header;
     header.left = header.bottom = -(4 * height + 100);
@@ -40,13 +41,13 @@ void startBoxDocument(Workbench& wb) {
     }
     header.creator = kContactAddress;
     header.titles = {"Contour data for Case ArtCAM", wb.templateLabel};
-    addTitleLines(header.titles, wb.boxTable, 6);
+    addTitleLines(header.titles, wb.boxTable, MainRow::TabLengthAllowance);
     startDrawing(wb, std::move(header));
 }
 
 void startSpiralDocument(Workbench& wb) {
     DrawingHeader header{-500, -500, 500, 500, "RDQ", {"Arhimed spiral"}, {}};
-    addTitleLines(header.titles, wb.spiralTable, 4);
+    addTitleLines(header.titles, wb.spiralTable, SpiralRow::Turns);
     startDrawing(wb, std::move(header));
 }
 

@@ -14,8 +14,8 @@ struct QuietWorkbench {
 // Set for the largest everyday drawing: the spiral at Fi 1 and N 1000, about 360 000 lines.
 struct BigSpiral : QuietWorkbench {
     BigSpiral() {
-        wb.spiralTable.setCell(1, 2, "1");
-        wb.spiralTable.setCell(1, 4, "1000");
+        wb.spiralTable.setValue(SpiralRow::StepAngle, "1");
+        wb.spiralTable.setValue(SpiralRow::Turns, "1000");
     }
 };
 

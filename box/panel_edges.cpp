@@ -21,7 +21,9 @@ GapFeature holesForScrewsBetweenSlots(Pen& pen, const Options& switches, const P
     if (!switches.screwJoints) {
         return {};
     }
-    return [&pen, &screwTable](Vec toCentre) { drawHoleForScrew(pen, screwTable.real(4), toCentre.x, toCentre.y); };
+    return [&pen, &screwTable](Vec toCentre) {
+        drawHoleForScrew(pen, screwTable.real(ScrewRow::ScrewDiameter), toCentre.x, toCentre.y);
+    };
 }
 
 }  // namespace tessaro

@@ -63,8 +63,8 @@ bool spiralTooSlowToFuzz(const Workbench& wb) {
     long double turns = 0;
     long double stepDegrees = 0;
     if (!completes([&] {
-            turns = wb.spiralTable.integer(4);
-            stepDegrees = wb.spiralTable.real(2);
+            turns = wb.spiralTable.integer(SpiralRow::Turns);
+            stepDegrees = wb.spiralTable.real(SpiralRow::StepAngle);
         })) {
         return false;
     }

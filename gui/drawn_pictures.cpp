@@ -169,11 +169,11 @@ QPixmap drawSupport(QSize size, bool jumper, bool english) {
 QPixmap drawFeetChoice(QSize size, Feet feet) {
     const Outlines side = transformed(drawn(makeSidePanel,
                                             [feet](Workbench& wb) {
-                                                wb.boxTable.setCell(1, 1, "6");   // thickness
-                                                wb.boxTable.setCell(1, 3, "30");  // height
-                                                wb.boxTable.setCell(1, 4, "50");  // depth
-                                                wb.boxTable.setCell(1, 7, "10");  // frame allowance
-                                                wb.boxTable.setCell(1, 8, "6");   // tab height
+                                                wb.boxTable.setValue(MainRow::Thickness, "6");
+                                                wb.boxTable.setValue(MainRow::Height, "30");
+                                                wb.boxTable.setValue(MainRow::Depth, "50");
+                                                wb.boxTable.setValue(MainRow::FrameMargin, "10");
+                                                wb.boxTable.setValue(MainRow::TabHeight, "6");
                                                 wb.options.feet = feet;
                                             }),
                                       QTransform().rotate(-90));
@@ -239,8 +239,8 @@ QPixmap drawTabAndGap(QSize size, bool english) {
 // The spiral of straight steps as the program makes it, and the same spiral smoothed.
 QPixmap drawSpiral(QSize size) {
     const Outlines steps = drawn([](Workbench& wb) {
-        wb.spiralTable.setCell(1, 2, "30");
-        wb.spiralTable.setCell(1, 4, "4");
+        wb.spiralTable.setValue(SpiralRow::StepAngle, "30");
+        wb.spiralTable.setValue(SpiralRow::Turns, "4");
         makeSpiral(wb);
     });
     QPixmap pixmap = blank(size);

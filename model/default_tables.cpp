@@ -1,65 +1,22 @@
 #include "model/default_tables.h"
 
+#include <string>
+#include <vector>
+
 namespace tessaro {
 
-ParamTable defaultMainTable() {
-    return ParamTable("Параметры корпуса", "Значение",
-                      {
-                          {"Толщина материала", "5"},
-                          {"Ширина между стенками", "200"},
-                          {"Высота между дном и крышкой", "100"},
-                          {"Глубина между фасадом и тылом", "110"},
-                          {"Припуск отверстия на толщину зуба", "0.1"},
-                          {"Припуск длины зуба (скругление фрезы)", "0.2"},
-                          {"Припуск каркаса (обычно = толщине материала)", "5"},
-                          {"Высота зуба (обычно = толщине материала)", "5"},
-                          {"Диаметр фрезы", "3.175"},
-                      });
+ParamTable builtInTable(const TableSchema& schema) {
+    std::vector<ParamTable::Row> rows;
+    for (const RowSchema& row : schema.rows) {
+        rows.push_back({std::string(row.russian), std::string(row.defaultValue)});
+    }
+    return ParamTable(std::string(schema.russianHeader), std::string(kRussianValueHeader), std::move(rows));
 }
 
-ParamTable defaultScrewTable() {
-    return ParamTable("Размер", "Значение",
-                      {
-                          {"L1", "10"},
-                          {"L2 (толщина гайки)", "4"},
-                          {"L3", "5"},
-                          {"L4 (диаметр винта)", "4"},
-                          {"L5 (внешний размер гайки)", "10"},
-                      });
-}
-
-ParamTable defaultTabSlotTable() {
-    return ParamTable("Параметры ", "Значение",
-                      {
-                          {"Толщина материала", "5"},
-                          {"Длина зуба", "25"},
-                          {"Пропуск зуба", "25"},
-                          {"Припуск отверстия на толщину зуба", "0.1"},
-                          {"Припуск длины зуба (скругление фрезы)", "0.2"},
-                          {"Диаметр фрезы", "3.175"},
-                      });
-}
-
-ParamTable defaultSpiralTable() {
-    return ParamTable("Параметры ", "Значение",
-                      {
-                          {"Начальный радиус  R, мм", "10"},
-                          {"Шаг вектора, градусы  Fi (1,10,15,30)", "15"},
-                          {"Шаг витка St, мм", "5"},
-                          {"Число витков", "8"},
-                      });
-}
-
-ParamTable defaultBobbinTable() {
-    return ParamTable("Параметры каркаса трансформатора", "Значение",
-                      {
-                          {"Толщина материала", "1"},
-                          {"Высота окна h", "30"},
-                          {"Ширина окна b", "15"},
-                          {"Ширина магнитопровода  У", "20"},
-                          {"Толщина магнитопровода У1", "25"},
-                          {"Припуск на зазоры", "0.1"},
-                      });
-}
+ParamTable defaultMainTable() { return builtInTable(kMainSchema); }
+ParamTable defaultScrewTable() { return builtInTable(kScrewSchema); }
+ParamTable defaultTabSlotTable() { return builtInTable(kTabSlotSchema); }
+ParamTable defaultSpiralTable() { return builtInTable(kSpiralSchema); }
+ParamTable defaultBobbinTable() { return builtInTable(kBobbinSchema); }
 
 }  // namespace tessaro

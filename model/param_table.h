@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/number_parse.h"
+#include "model/table_schema.h"
 
 namespace tessaro {
 
@@ -34,6 +35,23 @@ public:
     // BadCellError naming this table and the row.
     [[nodiscard]] double real(int row) const;
     [[nodiscard]] int integer(int row) const;
+    // The same with the row named as the schema names it (MainRow::Width).
+    template <RowName Row>
+    [[nodiscard]] const std::string& text(Row row) const {
+        return text(rowNumber(row));
+    }
+    template <RowName Row>
+    [[nodiscard]] double real(Row row) const {
+        return real(rowNumber(row));
+    }
+    template <RowName Row>
+    [[nodiscard]] int integer(Row row) const {
+        return integer(rowNumber(row));
+    }
+    template <RowName Row>
+    void setValue(Row row, std::string text) {
+        setCell(1, rowNumber(row), std::move(text));
+    }
 
     // Equal when every cell reads the same: a row's missing cells are empty ones.
     friend bool operator==(const ParamTable& a, const ParamTable& b);

@@ -5,7 +5,7 @@
 
 namespace tessaro {
 
-// Reads rows 1 to 5 of the screw table, in order, before anything is drawn with them.
+// Reads the screw table's rows in order, before anything is drawn with them.
 [[nodiscard]] ScrewSize readScrewSize(const ParamTable& screwTable);
 
 }  // namespace tessaro

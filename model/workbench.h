@@ -41,6 +41,10 @@ public:
 inline constexpr std::array kWorkbenchTables = {&Workbench::boxTable, &Workbench::screwTable, &Workbench::tabSlotTable,
                                                 &Workbench::spiralTable, &Workbench::bobbinTable};
 
+// The schema a table of the workbench is built from: kTableSchemas lists them in the
+// order of kWorkbenchTables.
+[[nodiscard]] const TableSchema& schemaOf(ParamTable Workbench::*table);
+
 // Gives `to` the tables, switches and closing flag of `from`, so a command run on it
 // draws what it would draw on `from` while `from`'s drawing stays as it is.
 void copyTablesAndSwitches(const Workbench& from, Workbench& to);

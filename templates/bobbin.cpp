@@ -77,12 +77,6 @@ void drawNarrowWall(Pen& pen, const BobbinSizes& bobbin, double rowY) {
 
 }  // namespace
 
-BobbinSizes BobbinSizes::read(const ParamTable& bobbinTable) {
-    // A braced list is evaluated in order, so the first bad cell is the one reported.
-    return {bobbinTable.real(1), bobbinTable.real(2), bobbinTable.real(3),
-            bobbinTable.real(4), bobbinTable.real(5), bobbinTable.real(6)};
-}
-
 double BobbinSizes::rowPitch() const {
     const double t = thickness;
     const double flangeHeight = 2 * windowWidth + 2 * t + legThickness;

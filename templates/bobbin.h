@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/param_table.h"
 #include "drawing/pen.h"
 
 namespace tessaro {
@@ -13,9 +12,6 @@ struct BobbinSizes {
     double legWidth = 0;      // a, of the core's leg
     double legThickness = 0;  // k, of the core's leg
     double clearance = 0;     // g, the allowance around the leg
-
-    // Reads rows 1 to 6 in order.
-    [[nodiscard]] static BobbinSizes read(const ParamTable& bobbinTable);
 
     // A third of the narrow wall's length.
     [[nodiscard]] double L() const { return (windowHeight - 2 * thickness) / 3; }

@@ -53,11 +53,6 @@ constexpr std::size_t kStepSlack = 16;
 
 }  // namespace
 
-SpiralSizes SpiralSizes::read(const ParamTable& spiralTable) {
-    // A braced list is evaluated in order, so the first bad cell is the one reported.
-    return {spiralTable.real(1), spiralTable.real(2), spiralTable.real(3), spiralTable.integer(4)};
-}
-
 void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {
     const double R = spiral.startRadius;
     const double Fi = spiral.stepAngle;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/param_table.h"
 #include "drawing/pen.h"
 
 namespace tessaro {
@@ -12,13 +11,10 @@ inline constexpr long double kMaxSpiralBytes = kMaxSpiralLines * 32;
 
 // The spiral table's values.
 struct SpiralSizes {
-    double startRadius = 0;  // row 1, R, in millimetres
-    double stepAngle = 0;    // row 2, Fi: the turn of one step, in degrees
-    double turnPitch = 0;    // row 3, St: how far a turn lies from the one before, in millimetres
-    int turns = 0;           // row 4, N
-
-    // Reads rows 1 to 4 in order.
-    [[nodiscard]] static SpiralSizes read(const ParamTable& spiralTable);
+    double startRadius = 0;  // R, in millimetres
+    double stepAngle = 0;    // Fi: the turn of one step, in degrees
+    double turnPitch = 0;    // St: how far a turn lies from the one before, in millimetres
+    int turns = 0;           // N
 };
 
 // The Archimedean spiral as one open path of tangent steps, from the centre down to the

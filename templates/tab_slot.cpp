@@ -4,12 +4,6 @@
 
 namespace tessaro {
 
-TabSlotSizes TabSlotSizes::read(const ParamTable& tabSlotTable) {
-    // A braced list is evaluated in order, so the first bad cell is the one reported.
-    const ParamTable& t = tabSlotTable;
-    return {t.real(1), t.real(4), t.real(5), t.real(6), t.real(2), t.real(3)};
-}
-
 void drawTabSlotPiece(Pen& pen, const TabSlotSizes& sizes, bool withRelief) {
     const Relief relief{withRelief, sizes.toolDiameter};
     const double T = sizes.thickness;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/param_table.h"
 #include "drawing/pen.h"
 
 namespace tessaro {
@@ -8,15 +7,12 @@ namespace tessaro {
 // The tab-slot table's sizes, in millimetres.
 struct TabSlotSizes {
     // In the order the rows are read.
-    double thickness = 0;           // row 1, T: the material, and so the tab's height
-    double slotAllowance = 0;       // row 4, A: on the tab's thickness
-    double tabLengthAllowance = 0;  // row 5, B: at each end of the tab
-    double toolDiameter = 0;      // row 6
-    double tabLength = 0;           // row 2, L
-    double gap = 0;                 // row 3, G: between the two tabs
-
-    // Reads rows 1, 4, 5, 6, 2 and 3, in that order.
-    [[nodiscard]] static TabSlotSizes read(const ParamTable& tabSlotTable);
+    double thickness = 0;           // T: the material, and so the tab's height
+    double slotAllowance = 0;       // A: on the tab's thickness
+    double tabLengthAllowance = 0;  // B: at each end of the tab
+    double toolDiameter = 0;        // D
+    double tabLength = 0;           // L
+    double gap = 0;                 // G: between the two tabs
 };
 
 // The tab-slot test piece: two slots in a plate and, above them, the toothed edge of a

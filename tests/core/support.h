@@ -19,7 +19,7 @@
 
 #include "app/folders.h"
 #include "app/save_prompt.h"
-#include "box/panel_sizes.h"
+#include "app/table_sizes.h"
 #include "app/saving.h"
 #include "drawing/pen.h"
 #include "model/workbench.h"
@@ -87,7 +87,9 @@ struct Bench {
 
 // Every size of the box table, as a generator takes them; each uses only its own.
 inline PanelSizes allPanelSizes(const Workbench& wb) {
-    constexpr int kAllRows[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    using enum MainRow;
+    constexpr MainRow kAllRows[] = {Thickness,          Width,       Height,    Depth,       SlotAllowance,
+                                    TabLengthAllowance, FrameMargin, TabHeight, ToolDiameter};
     return readPanelSizes(wb.boxTable, kAllRows);
 }
 
