@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/table_sizes.h"
+#include "assembly/stl_writer.h"
 
 namespace tessaro {
 
@@ -18,6 +19,10 @@ BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& comman
     constexpr std::array kBoxRows{MainRow::Thickness, MainRow::Width, MainRow::Height, MainRow::Depth};
     const PanelSizes box = readPanelSizes(wb.boxTable, kBoxRows);
     return assembleBox(wb.drawing, command.panelPlaces(box), box);
+}
+
+std::string assembledTemplateStl(const Workbench& wb, const TemplateCommand& command) {
+    return stlBytes(assembledTemplate(wb, command));
 }
 
 }  // namespace tessaro

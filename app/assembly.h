@@ -14,4 +14,7 @@ namespace tessaro {
 // into. Throws UsageError for a command that draws no whole box.
 [[nodiscard]] BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& command);
 
+// That box as the bytes of a binary STL file.
+[[nodiscard]] std::string assembledTemplateStl(const Workbench& wb, const TemplateCommand& command);
+
 }  // namespace tessaro

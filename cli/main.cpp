@@ -20,7 +20,6 @@
 #include "app/sheets.h"
 #include "app/table_files.h"
 #include "app/table_keys.h"
-#include "assembly/stl_writer.h"
 #include "model/about.h"
 #include "model/number_parse.h"
 #include "output/files.h"
@@ -200,7 +199,7 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
 
 // The box assembled from the template just drawn, as STL.
 void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
-    const std::string bytes = stlBytes(assembledTemplate(wb, command));
+    const std::string bytes = assembledTemplateStl(wb, command);
     if (a.output == "-") {
         writeToStandardOutput(bytes);
         return;
