@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,39 @@ TEST(Drawing, SheetsKeepTheRolesOfTheirPieces) {
         }
         EXPECT_EQ(nestedOuter, outer) << name;
         EXPECT_EQ(nestedInner, inner) << name;
+    }
+}
+
+// The test piece's two slots, which no outline holds, are nested as one piece: on any
+// sheet they keep the pitch the toothed strip's teeth are drawn to.
+TEST(Drawing, TheTestPiecesSlotsKeepTheirPitchOnEverySheet) {
+    testing::Bench b;
+    makeTabSlotPiece(b.wb);
+    const auto slotCorners = [](const Drawing& d) {
+        std::vector<Extent> slots;
+        for (std::size_t i = 0; i < d.outlineCount(); ++i) {
+            if (d.outline(i).role == OutlineRole::InnerCut) {
+                Extent e;
+                for (const Point p : d.outline(i).points) {
+                    e.include(p);
+                }
+                slots.push_back(e);
+            }
+        }
+        return slots;
+    };
+    const std::vector<Extent> drawn = slotCorners(b.wb.drawing);
+    ASSERT_EQ(drawn.size(), 2U);
+    for (const SheetSize sheet : {SheetSize{600, 400}, SheetSize{120, 120}, SheetSize{60, 200}}) {
+        std::vector<Extent> nested;
+        for (const Drawing& d : nestOntoSheets(b.wb.drawing, sheet, 3)) {
+            const std::vector<Extent> onSheet = slotCorners(d);
+            nested.insert(nested.end(), onSheet.begin(), onSheet.end());
+        }
+        ASSERT_EQ(nested.size(), 2U);
+        const double drawnPitch = std::hypot(drawn[1].minX - drawn[0].minX, drawn[1].minY - drawn[0].minY);
+        const double nestedPitch = std::hypot(nested[1].minX - nested[0].minX, nested[1].minY - nested[0].minY);
+        EXPECT_NEAR(nestedPitch, drawnPitch, 1e-6) << sheet.width << " x " << sheet.height;
     }
 }
 
