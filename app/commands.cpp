@@ -32,6 +32,9 @@ constexpr std::array kTabs = {
     TabRule{TemplateTab::Transformer, "bobbinTab", LastOutline::AsBefore, "bobbin"},
 };
 
+// The buttons and the commands are tables: one row a line reads best.
+// clang-format off
+
 // The buttons are laid out as the unfolded box: lid, rear, bottom between the sides,
 // front; the full set beside them. The tab-slot button stands on its tab's panel, the
 // spiral's in its group box.
@@ -78,6 +81,7 @@ constexpr std::array kCommands = {
     TemplateCommand{"spiral", "an Archimedean spiral of straight steps", "Spiral", Spiral, kSpiral, makeSpiral, spiralName},
     TemplateCommand{"bobbin", "a transformer bobbin's six flat parts", kBobbinLabel, Transformer, kBobbin, makeBobbin, bobbinName},
 };
+// clang-format on
 
 }  // namespace
 
