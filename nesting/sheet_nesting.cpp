@@ -50,6 +50,26 @@ DrawnOutline coarseFootprint(const RigidPart& part) {
     return footprint;
 }
 
+// A cut of one line or a few points in line encloses nothing: the placer's no-fit
+// polygons of it have no inside, and it loops over them. It is nested as a box at least a
+// micrometre wide and high, well within the rounding allowance.
+constexpr double kLeastFootprintArea = 1e-6;
+constexpr double kLeastFootprintSide = 0.001;
+
+double enclosedArea(const DrawnOutline& outline) {
+    double twice = 0;
+    for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        twice += outline[j].x * outline[i].y - outline[i].x * outline[j].y;
+    }
+    return std::abs(twice) / 2;
+}
+
+DrawnOutline boxWithRoom(const Extent& e) {
+    const double right = std::max(e.maxX, e.minX + kLeastFootprintSide);
+    const double top = std::max(e.maxY, e.minY + kLeastFootprintSide);
+    return {{e.minX, e.minY}, {right, e.minY}, {right, top}, {e.minX, top}, {e.minX, e.minY}};
+}
+
 // The footprint in whole units, its extent's corner at the origin.
 std::vector<UnitPoint> unitOutline(const RigidPart& part) {
     std::vector<UnitPoint> outline;
@@ -204,6 +224,8 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
         parts.push_back(turnedToFit(part, sheet, spacing));
         if (parts.back().footprint.size() > kMostFootprintPoints) {
             parts.back().footprint = coarseFootprint(parts.back());
+        } else if (!(enclosedArea(parts.back().footprint) > kLeastFootprintArea)) {
+            parts.back().footprint = boxWithRoom(parts.back().extent);
         }
         outlines.push_back(unitOutline(parts.back()));
     }

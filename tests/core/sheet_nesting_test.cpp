@@ -127,9 +127,9 @@ TEST_P(NestedSet, EveryPieceOnceInsideItsSheetAndTheGapApart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sets, NestedSet,
-    ::testing::Values(NestingCase{"full", {600, 400}, 6.35}, NestingCase{"full", {300, 200}, 6.35},
-                      NestingCase{"simple-full", {600, 400}, 6.35}, NestingCase{"simple-full", {300, 200}, 2},
-                      NestingCase{"bobbin", {150, 100}, 2}, NestingCase{"tab-slot", {300, 200}, 3},
+    ::testing::Values(NestingCase{"full", {600, 400}, 6.35, ""}, NestingCase{"full", {300, 200}, 6.35, ""},
+                      NestingCase{"simple-full", {600, 400}, 6.35, ""}, NestingCase{"simple-full", {300, 200}, 2, ""},
+                      NestingCase{"bobbin", {150, 100}, 2, ""}, NestingCase{"tab-slot", {300, 200}, 3, ""},
                       // Tables whose pieces were once placed off the sheet or over each other.
                       NestingCase{"tab-slot", {600, 400}, 3, "tabslot.A=5"},
                       NestingCase{"tab-slot", {600, 400}, 3, "tabslot.A=20"},
@@ -153,6 +153,29 @@ TEST(sheetNesting, AFineSpiralIsNestedWithinItsSheet) {
     EXPECT_EQ(sheets.front().pointCount(), b.wb.drawing.pointCount());
     const Extent& e = sheets.front().extent();
     EXPECT_TRUE(e.minX >= 2 && e.minY >= 2 && e.maxX <= 998 && e.maxY <= 998);
+}
+
+// A cut of one line encloses nothing; the placer once looped over its no-fit polygons.
+TEST(sheetNesting, CutsOfOneLineAreNestedBesideTheRest) {
+    Drawing drawing;
+    for (int i = 0; i < 6; ++i) {
+        const double x = 30.0 * i;
+        drawing.beginOutline({x, 0}, OutlineRole::OuterCut);
+        drawing.lineTo({x + (i % 2 == 0 ? 10 : 1), i % 2 == 0 ? 0 : 1});
+        drawing.endPart("line");
+        drawing.beginOutline({x, 50}, OutlineRole::OuterCut);
+        for (const Point p : {Point{x + 20, 50}, Point{x + 20, 70}, Point{x, 70}, Point{x, 50}}) {
+            drawing.lineTo(p);
+        }
+        drawing.endPart("square");
+    }
+    std::size_t outlines = 0;
+    for (const Drawing& sheet : nestOntoSheets(drawing, {300, 200}, 2)) {
+        outlines += sheet.outlineCount();
+        const Extent& e = sheet.extent();
+        EXPECT_TRUE(e.minX >= 2 && e.minY >= 2 && e.maxX <= 298 && e.maxY <= 198);
+    }
+    EXPECT_EQ(outlines, drawing.outlineCount());
 }
 
 // The window stops a nesting whose result it will not show; the command line's has a time limit.
