@@ -161,7 +161,7 @@ TEST(sheetNesting, CutsOfOneLineAreNestedBesideTheRest) {
     for (int i = 0; i < 6; ++i) {
         const double x = 30.0 * i;
         drawing.beginOutline({x, 0}, OutlineRole::OuterCut);
-        drawing.lineTo({x + (i % 2 == 0 ? 10 : 1), i % 2 == 0 ? 0 : 1});
+        drawing.lineTo({x + (i % 2 == 0 ? 10.0 : 1.0), i % 2 == 0 ? 0.0 : 1.0});
         drawing.endPart("line");
         drawing.beginOutline({x, 50}, OutlineRole::OuterCut);
         for (const Point p : {Point{x + 20, 50}, Point{x + 20, 70}, Point{x, 70}, Point{x, 50}}) {
