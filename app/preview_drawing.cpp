@@ -17,14 +17,15 @@ std::optional<BadCell> badCellOf(const Workbench& wb, const std::exception& erro
     return std::nullopt;
 }
 
-PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, const std::optional<SheetChoice>& sheet) {
+PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, const std::optional<SheetChoice>& sheet,
+                           const NestingStop& stop) {
     try {
         command.run(bench.wb);
         if (!sheet) {
             return {std::make_shared<const Drawing>(std::move(bench.wb.drawing)), {}, {}};
         }
         const SheetLayout layout = sheetLayout(bench.wb, command.tab, *sheet);
-        const std::vector<Drawing> sheets = nestOntoSheets(bench.wb.drawing, layout.size, layout.gap);
+        const std::vector<Drawing> sheets = nestOntoSheets(bench.wb.drawing, layout.size, layout.gap, stop);
         return {std::make_shared<const Drawing>(sheetsSideBySide(sheets, layout.size)), {}, {}, sheets.size()};
     } catch (const std::exception& e) {
         return {nullptr, errorBoxText(e), badCellOf(bench.wb, e)};

@@ -44,8 +44,9 @@ struct PreviewDrawing {
 
 // Runs the command on the bench and takes its drawing, nested onto the sheets side by
 // side when a sheet is chosen; never saves, never shows a message, never throws for
-// what the command or the nesting throws.
+// what the command or the nesting throws. `stop` stops the nesting (an error drawing).
 [[nodiscard]] PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command,
-                                         const std::optional<SheetChoice>& sheet = std::nullopt);
+                                         const std::optional<SheetChoice>& sheet = std::nullopt,
+                                         const NestingStop& stop = {});
 
 }  // namespace tessaro

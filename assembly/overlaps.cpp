@@ -67,11 +67,12 @@ std::optional<Solid> solidOf(const AssembledPanel& panel) {
     Solid solid;
     PMP::polygon_soup_to_polygon_mesh(points, faces, solid);
     if (!CGAL::is_closed(solid)) {
-        throw DrawingError("The " + nameOf(panel) + " is not a closed solid, so its overlaps cannot be measured");
+        throw DrawingError("The " + nameOf(panel) +
+                           " is not a closed solid at these sizes, so it can be neither measured nor written");
     }
     if (PMP::does_self_intersect(solid)) {
         throw DrawingError("The " + nameOf(panel) +
-                           "'s outline touches or crosses itself at these sizes, so its overlaps cannot be measured");
+                           "'s outline touches or crosses itself at these sizes, so it can be neither measured nor written");
     }
     return solid;
 }
@@ -99,6 +100,16 @@ double sharedVolume(const AssembledPanel& first, const AssembledPanel& second, c
 }
 
 }  // namespace
+
+void refuseUnlessSolid(const AssembledPanel& panel) {
+    try {
+        if (!solidOf(panel)) {
+            throw DrawingError("The " + nameOf(panel) + " has no material left at these sizes");
+        }
+    } catch (const CGAL::Failure_exception& e) {
+        throw DrawingError("The " + nameOf(panel) + " cannot be made a solid: " + e.message());
+    }
+}
 
 std::vector<PanelOverlap> overlappingPanels(const BoxAssembly& assembly) {
     std::vector<Bounds3> bounds;

@@ -17,4 +17,8 @@ struct PanelOverlap {
 // The pairs of panels whose solids share volume; touching faces do not count.
 [[nodiscard]] std::vector<PanelOverlap> overlappingPanels(const BoxAssembly& assembly);
 
+// Throws DrawingError unless the panel is a solid: material, a closed shell, and no face
+// through another (an outline that touches or crosses itself at these sizes).
+void refuseUnlessSolid(const AssembledPanel& panel);
+
 }  // namespace tessaro

@@ -7,7 +7,8 @@
 namespace tessaro {
 
 // The assembled box as binary STL in millimetres: every panel a closed shell with
-// outward normals, one after the other.
+// outward normals, one after the other. Throws DrawingError for a panel that is no solid
+// at these sizes (see refuseUnlessSolid), or whose file would hold facets of no area.
 [[nodiscard]] std::string stlBytes(const BoxAssembly& assembly);
 
 }  // namespace tessaro

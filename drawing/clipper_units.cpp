@@ -2,9 +2,17 @@
 
 #include <cmath>
 
+#include "drawing/drawing_error.h"
+
 namespace tessaro {
 
-ClipperLib::cInt clipperUnits(double millimetres) { return std::llround(millimetres * kClipperUnitsPerMillimetre); }
+ClipperLib::cInt clipperUnits(double millimetres) {
+    // Past this, rounding to 64 bits is undefined and Clipper refuses the point anyway.
+    if (!(std::abs(millimetres) <= kLargestClipperMillimetres)) {
+        throw DrawingError("A coordinate lies beyond a million kilometres, too far to cut or nest");
+    }
+    return std::llround(millimetres * kClipperUnitsPerMillimetre);
+}
 
 double millimetresOf(ClipperLib::cInt units) { return static_cast<double>(units) / kClipperUnitsPerMillimetre; }
 

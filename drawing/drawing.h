@@ -48,6 +48,8 @@ struct DrawingHeader {
     std::string creator;
     std::vector<std::string> titles;
     std::string timeOfDay;
+
+    friend bool operator==(const DrawingHeader&, const DrawingHeader&) = default;
 };
 
 // A template as the generators drew it: parts of outlines of points, in millimetres.

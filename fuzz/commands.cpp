@@ -2,9 +2,10 @@
 // is text, one item a line:
 //   the command's word (spiral, full, tab-slot, ...);
 //   switch words (relief screws one-tooth no-jumper no-lid-corners tab-relief feet-none
-//   feet-1 feet-2 open-last closed-last);
+//   feet-1 feet-2 open-last closed-last, and sheet: nest onto a 600 x 400 mm sheet);
 //   then TABLE.KEY=TEXT lines, as --set takes them.
-// Only the program's errors may stop a command or the writing of its EPS, DXF and SVG.
+// Only the program's errors may stop a command, its nesting or the writing of its EPS, DXF
+// and SVG.
 // A whole box is also assembled, written as STL, its joints measured and its overlaps found.
 #include <cmath>
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include "app/assembly.h"
 #include "app/commands.h"
 #include "app/saving.h"
+#include "app/sheets.h"
 #include "app/table_keys.h"
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
@@ -28,6 +30,29 @@ namespace {
 
 using namespace tessaro;
 using tessaro::fuzz::completes;
+
+bool wantsSheet(std::string_view words) {
+    for (const std::string_view word : fuzz::splitOn(words, ' ')) {
+        if (word == "sheet") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every outline of the template on a sheet, the gap from its edge.
+void nestOntoASheet(const Workbench& wb, const TemplateCommand& command) {
+    const SheetSize sheet{600, 400};
+    const double gap = defaultSheetGap(wb, command.tab);
+    completes([&] {
+        for (const Drawing& nested : nestOntoSheets(wb.drawing, sheet, gap)) {
+            const Extent& e = nested.extent();
+            fuzz::expect(e.empty || (e.minX >= gap - 1e-6 && e.minY >= gap - 1e-6 && e.maxX <= sheet.width - gap + 1e-6 &&
+                                     e.maxY <= sheet.height - gap + 1e-6),
+                         "every nested outline lies on its sheet");
+        }
+    });
+}
 
 void setSwitches(Workbench& wb, std::string_view words) {
     struct Switch {
@@ -113,6 +138,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg}) {
         completes([&] { (void)templateBytes(wb, type); });
+    }
+    if (lines.size() > 1 && wantsSheet(lines[1])) {
+        nestOntoASheet(wb, *command);
     }
     if (assembles(*command)) {
         completes([&] {

@@ -15,7 +15,7 @@ LiveAssembly::LiveAssembly(const Workbench& source, PreviewWidget& preview, QWid
     : QObject(&window),
       source_(source),
       preview_(preview),
-      work_([this] { return start(); }, [this](const AssemblyPreview& result) { show(result); }) {
+      work_([this](const auto&) { return start(); }, [this](const AssemblyPreview& result) { show(result); }) {
     onEveryEdit(window, *this, [this] { changed(); });
     tab_ = shownTemplateTab(window).value_or(tab_);
     onTemplateTabShown(window, *this, [this](TemplateTab tab) {

@@ -16,7 +16,8 @@ LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidge
       preview_(preview),
       window_(window),
       sheet_(std::move(sheet)),
-      work_([this] { return std::optional(start()); }, [this](const Drawn& drawn) { show(drawn); }) {
+      work_([this](StopFlag stop) { return std::optional(start(std::move(stop))); },
+            [this](const Drawn& drawn) { show(drawn); }) {
     for (const TabRule& rule : templateTabs()) {
         templates_[rule.tab] = findCommand(rule.wholeTemplate);
     }
@@ -39,13 +40,13 @@ void LivePreview::follow(const TemplateCommand& command) {
     work_.schedule();
 }
 
-QFuture<LivePreview::Drawn> LivePreview::start() {
+QFuture<LivePreview::Drawn> LivePreview::start(StopFlag stop) {
     auto bench = std::make_shared<PreviewBench>(source_);
     const TemplateCommand* command = templates_[tab_];
     const QSize size = preview_.size();
     const qreal ratio = preview_.devicePixelRatioF();
-    return QtConcurrent::run([bench, command, size, ratio, sheet = sheet_()] {
-        Drawn drawn{drawPreview(*bench, *command, sheet), {}};
+    return QtConcurrent::run([bench, command, size, ratio, sheet = sheet_(), stop = std::move(stop)] {
+        Drawn drawn{drawPreview(*bench, *command, sheet, [&stop] { return stop->load(); }), {}};
         if (drawn.drawing.drawing) {
             drawn.rendered = renderedPreview(*drawn.drawing.drawing, size, ratio);
         }

@@ -47,7 +47,7 @@ private:
         PreviewDrawing drawing;
         QImage rendered;
     };
-    [[nodiscard]] QFuture<Drawn> start();
+    [[nodiscard]] QFuture<Drawn> start(StopFlag stop);
     void show(const Drawn& drawn);
     // Marks the cell in its table; every other table's mark is cleared. A null table clears all.
     void mark(const ParamTable* table, int row, bool select);

@@ -3,22 +3,29 @@
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QTimer>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
 namespace tessaro::gui {
+
+// Raised when a run's result can no longer be shown; long work asks it and gives up.
+using StopFlag = std::shared_ptr<const std::atomic<bool>>;
 
 // Work that follows the user's edits without making the window wait. Each change
 // restarts a short timer; when it runs out, `start` runs on the GUI thread, copies what
 // the work needs and hands back the future of the work it started on a worker thread
 // (none: nothing to do now). One run at a time: changes made while one runs make its
 // result stale, so it is dropped and one new run starts from what is there then. Only a
-// current result reaches `show`, on the GUI thread.
+// current result reaches `show`, on the GUI thread. Each run is handed its StopFlag,
+// raised when a change comes in or the window goes: work that asks it ends early, so a
+// closed window does not wait for a result no one will see.
 template <class Result>
 class SettledWork final {
 public:
-    using Start = std::function<std::optional<QFuture<Result>>()>;
+    using Start = std::function<std::optional<QFuture<Result>>(StopFlag)>;
     using Show = std::function<void(const Result&)>;
 
     SettledWork(Start start, Show show) : start_(std::move(start)), show_(std::move(show)) {
@@ -29,9 +36,15 @@ public:
     }
     SettledWork(const SettledWork&) = delete;
     SettledWork& operator=(const SettledWork&) = delete;
-    ~SettledWork() { watcher_.waitForFinished(); }
+    ~SettledWork() {
+        stop_->store(true);
+        watcher_.waitForFinished();
+    }
 
-    void schedule() { timer_.start(); }
+    void schedule() {
+        stop_->store(true);
+        timer_.start();
+    }
     // Whether a run is waiting or running; tests wait for it to settle.
     [[nodiscard]] bool busy() const { return timer_.isActive() || running_; }
 
@@ -45,7 +58,8 @@ private:
             return;
         }
         pending_ = false;
-        if (std::optional<QFuture<Result>> future = start_()) {
+        stop_ = std::make_shared<std::atomic<bool>>(false);
+        if (std::optional<QFuture<Result>> future = start_(stop_)) {
             running_ = true;
             watcher_.setFuture(*future);
         }
@@ -69,6 +83,7 @@ private:
     QFutureWatcher<Result> watcher_;
     bool running_ = false;  // until its result is handled, which comes after the future finished
     bool pending_ = false;
+    std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace tessaro::gui

@@ -86,7 +86,8 @@ int quarterTurnsOf(const libnest2d::Item& item) {
 }  // namespace
 
 std::vector<NfpPlacement> placeOnSheets(const std::vector<std::vector<UnitPoint>>& outlines, UnitPoint sheet,
-                                        std::int64_t spacing, NestedBy nestedBy) {
+                                        std::int64_t spacing, NestedBy nestedBy,
+                                        const std::function<bool()>& stop) {
     std::vector<libnest2d::Item> items;
     for (const auto& outline : outlines) {
         items.push_back(itemOf(outline, nestedBy));
@@ -101,7 +102,7 @@ std::vector<NfpPlacement> placeOnSheets(const std::vector<std::vector<UnitPoint>
     placement.starting_point = libnest2d::NfpPlacer::Config::Alignment::BOTTOM_LEFT;
     // Threads would contend with the rest of the machine for little gain on a few pieces.
     placement.parallel = false;
-    libnest2d::nest(items, bin, 2 * half, config);
+    libnest2d::nest(items, bin, 2 * half, config, libnest2d::NestControl(stop));
 
     std::vector<NfpPlacement> placements;
     for (const libnest2d::Item& item : items) {

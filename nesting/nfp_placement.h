@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The one door to libnest2d. Its headers do not compile as C++20 (an ambiguous comparison
@@ -24,8 +25,10 @@ struct NfpPlacement {
 enum class NestedBy { RealOutlines, ConvexHulls };
 
 // Places the outlines (in whole units) onto sheets of the given size with the NFP placer,
-// turned by multiples of 90 degrees, at least `spacing` apart and from the edges.
+// turned by multiples of 90 degrees, at least `spacing` apart and from the edges. `stop`
+// is asked before each piece; once it says yes, the pieces not yet placed stay unplaced.
 [[nodiscard]] std::vector<NfpPlacement> placeOnSheets(const std::vector<std::vector<UnitPoint>>& outlines,
-                                                      UnitPoint sheet, std::int64_t spacing, NestedBy nestedBy);
+                                                      UnitPoint sheet, std::int64_t spacing, NestedBy nestedBy,
+                                                      const std::function<bool()>& stop);
 
 }  // namespace tessaro

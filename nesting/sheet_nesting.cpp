@@ -1,6 +1,12 @@
 #include "nesting/sheet_nesting.h"
 
+#include <boost/geometry.hpp>
+#include <boost/geometry/geometries/multi_point.hpp>
+#include <boost/geometry/geometries/point_xy.hpp>
+#include <boost/geometry/geometries/ring.hpp>
+
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <string>
@@ -18,6 +24,51 @@ namespace {
 // library's turning and the body's six decimals never bring two closer than the gap.
 constexpr double kRoundingAllowance = 0.01;
 std::int64_t units(double millimetres) { return clipperUnits(millimetres); }
+
+// The placer's no-fit polygons, Clipper's simplification and the clearance check grow
+// with the product of two pieces' points: a finer footprint is nested by its convex hull,
+// and a finer hull by its extent's rectangle.
+constexpr std::size_t kMostFootprintPoints = 2000;
+
+DrawnOutline coarseFootprint(const RigidPart& part) {
+    namespace bg = boost::geometry;
+    using BoostPoint = bg::model::d2::point_xy<double>;
+    bg::model::multi_point<BoostPoint> points;
+    for (const Point p : part.footprint) {
+        points.emplace_back(p.x, p.y);
+    }
+    bg::model::ring<BoostPoint> hull;
+    bg::convex_hull(points, hull);
+    if (hull.size() > kMostFootprintPoints || hull.size() < 4) {
+        const Extent& e = part.extent;
+        return {{e.minX, e.minY}, {e.maxX, e.minY}, {e.maxX, e.maxY}, {e.minX, e.maxY}, {e.minX, e.minY}};
+    }
+    DrawnOutline footprint;
+    for (const BoostPoint& p : hull) {
+        footprint.push_back({p.x(), p.y()});
+    }
+    return footprint;
+}
+
+// A cut of one line or a few points in line encloses nothing: the placer's no-fit
+// polygons of it have no inside, and it loops over them. It is nested as a box at least a
+// micrometre wide and high, well within the rounding allowance.
+constexpr double kLeastFootprintArea = 1e-6;
+constexpr double kLeastFootprintSide = 0.001;
+
+double enclosedArea(const DrawnOutline& outline) {
+    double twice = 0;
+    for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        twice += outline[j].x * outline[i].y - outline[i].x * outline[j].y;
+    }
+    return std::abs(twice) / 2;
+}
+
+DrawnOutline boxWithRoom(const Extent& e) {
+    const double right = std::max(e.maxX, e.minX + kLeastFootprintSide);
+    const double top = std::max(e.maxY, e.minY + kLeastFootprintSide);
+    return {{e.minX, e.minY}, {right, e.minY}, {right, top}, {e.minX, top}, {e.minX, e.minY}};
+}
 
 // The footprint in whole units, its extent's corner at the origin.
 std::vector<UnitPoint> unitOutline(const RigidPart& part) {
@@ -115,15 +166,18 @@ std::vector<PlacedPart> placedParts(const std::vector<RigidPart>& parts, const s
     return placed;
 }
 
-// Every piece inside its sheet, the gap from the edge, and the gap from every other piece
-// on the sheet.
+// Every outline inside its sheet, the gap from the edge, and every piece the gap from
+// every other piece on the sheet.
 bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap) {
+    const auto onSheet = [&](const DrawnOutline& outline) {
+        return std::all_of(outline.begin(), outline.end(), [&](Point p) {
+            return p.x >= gap && p.y >= gap && p.x <= sheet.width - gap && p.y <= sheet.height - gap;
+        });
+    };
     std::map<std::size_t, std::vector<const DrawnOutline*>> outersBySheet;
     for (const PlacedPart& part : placed) {
-        for (const Point p : part.footprint) {
-            if (p.x < gap || p.y < gap || p.x > sheet.width - gap || p.y > sheet.height - gap) {
-                return false;
-            }
+        if (!onSheet(part.footprint) || !std::all_of(part.outlines.begin(), part.outlines.end(), onSheet)) {
+            return false;
         }
         outersBySheet[part.sheet].push_back(&part.footprint);
     }
@@ -131,25 +185,71 @@ bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap)
                        [gap](const auto& onSheet) { return keptApart(onSheet.second, gap); });
 }
 
-// By the real outlines first, so a piece may sit in another's notch; the library's
-// placement is checked, and where it is not sound every piece is nested by its hull.
-std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double spacing, double gap) {
+// Stops at the caller's word or when the nesting has run out of time.
+class Deadline {
+public:
+    explicit Deadline(const NestingStop& stop)
+        : stop_(stop), end_(std::chrono::steady_clock::now() + std::chrono::seconds(kMostNestingSeconds)) {}
+
+    bool operator()() {
+        askedToStop_ = askedToStop_ || (stop_ && stop_());
+        ranOut_ = ranOut_ || std::chrono::steady_clock::now() > end_;
+        return askedToStop_ || ranOut_;
+    }
+
+    void refuseIfStopped() const {
+        if (askedToStop_) {
+            throw NestingStopped("The nesting was stopped");
+        }
+        if (ranOut_) {
+            throw NestingStopped("The nesting took longer than " + std::to_string(kMostNestingSeconds) +
+                                 " seconds and was stopped: try a larger sheet, or fewer or coarser pieces");
+        }
+    }
+
+private:
+    const NestingStop& stop_;
+    std::chrono::steady_clock::time_point end_;
+    bool askedToStop_ = false;
+    bool ranOut_ = false;
+};
+
+// By the real outlines first, so a piece may sit in another's notch; where that placement
+// is not sound every piece is nested by its hull, and that placement is checked too.
+std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double spacing, double gap,
+                                  const NestingStop& stop) {
     std::vector<RigidPart> parts;
     std::vector<std::vector<UnitPoint>> outlines;
     for (const RigidPart& part : drawn) {
         parts.push_back(turnedToFit(part, sheet, spacing));
+        if (parts.back().footprint.size() > kMostFootprintPoints) {
+            parts.back().footprint = coarseFootprint(parts.back());
+        } else if (!(enclosedArea(parts.back().footprint) > kLeastFootprintArea)) {
+            parts.back().footprint = boxWithRoom(parts.back().extent);
+        }
         outlines.push_back(unitOutline(parts.back()));
     }
     const UnitPoint sheetUnits{units(sheet.width), units(sheet.height)};
+    Deadline deadline(stop);
+    const std::function<bool()> stopping = [&deadline] { return deadline(); };
     try {
-        std::vector<PlacedPart> placed =
-            placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::RealOutlines));
+        std::vector<PlacedPart> placed = placedParts(
+            parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::RealOutlines, stopping));
         if (isSound(placed, sheet, gap)) {
             return placed;
         }
     } catch (const DrawingError&) {
     }
-    return placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::ConvexHulls));
+    deadline.refuseIfStopped();
+    const std::vector<NfpPlacement> placements =
+        placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::ConvexHulls, stopping);
+    deadline.refuseIfStopped();
+    std::vector<PlacedPart> placed = placedParts(parts, placements);
+    if (!isSound(placed, sheet, gap)) {
+        throw DrawingError("The nesting put a part off its sheet or nearer than " + millimetres(gap) +
+                           " mm to another, so nothing is written: try another sheet size or gap");
+    }
+    return placed;
 }
 
 // The template's header with the bounding box of the sheet's own pieces, in points; each
@@ -195,12 +295,12 @@ void refuseBadSheet(SheetSize sheet, double gap) {
 
 }  // namespace
 
-std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap) {
+std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap, const NestingStop& stop) {
     refuseBadSheet(sheet, gap);
     const std::vector<RigidPart> parts = rigidParts(drawing);
     const double spacing = gap + kRoundingAllowance;
     refuseIfTooLarge(parts, sheet, spacing, gap);
-    const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing, gap);
+    const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing, gap, stop);
 
     std::size_t sheetCount = 1;
     for (const PlacedPart& part : placed) {

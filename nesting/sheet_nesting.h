@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "drawing/drawing.h"
@@ -20,10 +21,24 @@ public:
     using DrawingError::DrawingError;
 };
 
+// Nesting that was stopped: it ran past its time, or the caller asked it to stop.
+class NestingStopped : public DrawingError {
+public:
+    using DrawingError::DrawingError;
+};
+
+// Asked between pieces; yes stops the nesting (the window: a newer redraw is waiting).
+using NestingStop = std::function<bool()>;
+
+// The longest a nesting may take before it is stopped.
+inline constexpr int kMostNestingSeconds = 20;
+
 // Nests the pieces of the drawing onto as few sheets as it can: each piece moved and
 // turned by a multiple of 90 degrees, never closer than `gap` to another piece or to
 // the sheet's edge. One drawing per sheet, each with the template's header and the
-// bounding box of its own pieces.
-[[nodiscard]] std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap);
+// bounding box of its own pieces. Every placement is checked before it is returned: a
+// piece off its sheet or nearer than the gap to another is a DrawingError, never a sheet.
+[[nodiscard]] std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap,
+                                                  const NestingStop& stop = {});
 
 }  // namespace tessaro

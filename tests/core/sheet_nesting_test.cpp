@@ -3,11 +3,14 @@
 #include <polyclipping/clipper.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
+#include "app/table_keys.h"
+#include "drawing/clipper_units.h"
 #include "drawing/rigid_parts.h"
 #include "nesting/sheet_nesting.h"
 #include "output/eps_body.h"
@@ -83,6 +86,7 @@ struct NestingCase {
     std::string command;
     SheetSize sheet;
     double gap;
+    std::string assignment;  // a table value as --set takes it; none when empty
 };
 
 class NestedSet : public ::testing::TestWithParam<NestingCase> {};
@@ -91,6 +95,9 @@ TEST_P(NestedSet, EveryPieceOnceInsideItsSheetAndTheGapApart) {
     const NestingCase& nesting = GetParam();
     Bench b;
     b.wb.options.screwJoints = true;
+    if (!nesting.assignment.empty()) {
+        assignTableValue(b.wb, nesting.assignment);
+    }
     findCommand(nesting.command)->run(b.wb);
     const std::vector<RigidPart> drawn = rigidParts(b.wb.drawing);
     ASSERT_GT(drawn.size(), 1U);
@@ -120,14 +127,88 @@ TEST_P(NestedSet, EveryPieceOnceInsideItsSheetAndTheGapApart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sets, NestedSet,
-    ::testing::Values(NestingCase{"full", {600, 400}, 6.35}, NestingCase{"full", {300, 200}, 6.35},
-                      NestingCase{"simple-full", {600, 400}, 6.35}, NestingCase{"simple-full", {300, 200}, 2},
-                      NestingCase{"bobbin", {150, 100}, 2}, NestingCase{"tab-slot", {300, 200}, 3}),
+    ::testing::Values(NestingCase{"full", {600, 400}, 6.35, ""}, NestingCase{"full", {300, 200}, 6.35, ""},
+                      NestingCase{"simple-full", {600, 400}, 6.35, ""}, NestingCase{"simple-full", {300, 200}, 2, ""},
+                      NestingCase{"bobbin", {150, 100}, 2, ""}, NestingCase{"tab-slot", {300, 200}, 3, ""},
+                      // Tables whose pieces were once placed off the sheet or over each other.
+                      NestingCase{"tab-slot", {600, 400}, 3, "tabslot.A=5"},
+                      NestingCase{"tab-slot", {600, 400}, 3, "tabslot.A=20"},
+                      NestingCase{"tab-slot", {600, 400}, 3, "tabslot.A=150"},
+                      NestingCase{"full", {600, 400}, 6.35, "main.D=-5"},
+                      NestingCase{"full", {600, 400}, 6.35, "screw.L4=50"}),
     [](const auto& info) {
-        std::string name = info.param.command + "_" + std::to_string(static_cast<int>(info.param.sheet.width));
-        std::replace(name.begin(), name.end(), '-', '_');
+        std::string name = info.param.command + "_" + std::to_string(static_cast<int>(info.param.sheet.width)) +
+                           (info.param.assignment.empty() ? "" : "_" + info.param.assignment);
+        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
         return name;
     });
+
+TEST(sheetNesting, AFineSpiralIsNestedWithinItsSheet) {
+    Bench b;
+    assignTableValue(b.wb, "spiral.Fi=0.05");
+    findCommand("spiral")->run(b.wb);
+    ASSERT_GT(b.wb.drawing.pointCount(), 10000U);
+    const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, {1000, 1000}, 2);
+    ASSERT_EQ(sheets.size(), 1U);
+    EXPECT_EQ(sheets.front().pointCount(), b.wb.drawing.pointCount());
+    const Extent& e = sheets.front().extent();
+    EXPECT_TRUE(e.minX >= 2 && e.minY >= 2 && e.maxX <= 998 && e.maxY <= 998);
+}
+
+// A cut of one line encloses nothing; the placer once looped over its no-fit polygons.
+TEST(sheetNesting, CutsOfOneLineAreNestedBesideTheRest) {
+    Drawing drawing;
+    for (int i = 0; i < 6; ++i) {
+        const double x = 30.0 * i;
+        drawing.beginOutline({x, 0}, OutlineRole::OuterCut);
+        drawing.lineTo({x + (i % 2 == 0 ? 10.0 : 1.0), i % 2 == 0 ? 0.0 : 1.0});
+        drawing.endPart("line");
+        drawing.beginOutline({x, 50}, OutlineRole::OuterCut);
+        for (const Point p : {Point{x + 20, 50}, Point{x + 20, 70}, Point{x, 70}, Point{x, 50}}) {
+            drawing.lineTo(p);
+        }
+        drawing.endPart("square");
+    }
+    std::size_t outlines = 0;
+    for (const Drawing& sheet : nestOntoSheets(drawing, {300, 200}, 2)) {
+        outlines += sheet.outlineCount();
+        const Extent& e = sheet.extent();
+        EXPECT_TRUE(e.minX >= 2 && e.minY >= 2 && e.maxX <= 298 && e.maxY <= 198);
+    }
+    EXPECT_EQ(outlines, drawing.outlineCount());
+}
+
+// The window stops a nesting whose result it will not show; the command line's has a time limit.
+TEST(sheetNesting, TheCallersStopIsAskedForEveryPieceAndEndsTheNestingWithNoSheet) {
+    Bench b;
+    findCommand("full")->run(b.wb);
+    const std::size_t pieces = rigidParts(b.wb.drawing).size();
+    std::size_t asked = 0;
+    (void)nestOntoSheets(b.wb.drawing, {300, 200}, 6.35, [&asked] { return ++asked == 0; });
+    EXPECT_GE(asked, pieces);
+    EXPECT_THROW((void)nestOntoSheets(b.wb.drawing, {300, 200}, 6.35, [] { return true; }), NestingStopped);
+}
+
+TEST(rigidParts, CoordinatesBeyondAnyMachineAreRefusedNotRounded) {
+    for (const double beyond : {1e300, -1e20, std::nan(""), HUGE_VAL}) {
+        EXPECT_THROW((void)clipperUnits(beyond), DrawingError) << beyond;
+    }
+    EXPECT_EQ(clipperUnits(-kLargestClipperMillimetres), -std::llround(kLargestClipperMillimetres * kClipperUnitsPerMillimetre));
+    // A notch across the edge of a piece far away: its footprint is a union in Clipper's integers.
+    Drawing drawing;
+    const double far = 1e12;
+    drawing.beginOutline({0, 0}, OutlineRole::OuterCut);
+    for (const Point p : {Point{far, 0}, Point{far, far}, Point{0, far}, Point{0, 0}}) {
+        drawing.lineTo(p);
+    }
+    drawing.beginOutline({-1, far / 2}, OutlineRole::InnerCut);
+    for (const Point p : {Point{1, far / 2}, Point{1, far / 2 + 1}, Point{-1, far / 2 + 1}, Point{-1, far / 2}}) {
+        drawing.lineTo(p);
+    }
+    drawing.endPart("far");
+    EXPECT_THROW((void)rigidParts(drawing), DrawingError);
+    EXPECT_THROW((void)nestOntoSheets(drawing, {600, 400}, 2), DrawingError);
+}
 
 TEST(sheetNesting, FullSetTakesOneLargeSheetAndFewSmallOnes) {
     Bench b;
