@@ -12,8 +12,7 @@ bool assembles(const TemplateCommand& command) { return command.panelPlaces != n
 
 BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& command) {
     if (!assembles(command)) {
-        throw UsageError("'" + std::string(command.name) +
-                         "' draws no whole box to assemble: use full or simple-full");
+        throw UsageError("'" + std::string(command.name) + "' draws no whole box to assemble: use full or simple-full");
     }
     // The thickness and the inner width, height and depth place the panels.
     constexpr std::array kBoxRows{MainRow::Thickness, MainRow::Width, MainRow::Height, MainRow::Depth};

@@ -98,14 +98,9 @@ const TabRule& tabRule(TemplateTab tab) { return *std::ranges::find(kTabs, tab, 
 
 void showTab(Workbench& wb, TemplateTab tab) {
     switch (tabRule(tab).lastOutline) {
-        case LastOutline::Closed:
-            wb.lastPolylineClosed = true;
-            break;
-        case LastOutline::Open:
-            wb.lastPolylineClosed = false;
-            break;
-        case LastOutline::AsBefore:
-            break;
+    case LastOutline::Closed: wb.lastPolylineClosed = true; break;
+    case LastOutline::Open: wb.lastPolylineClosed = false; break;
+    case LastOutline::AsBefore: break;
     }
 }
 

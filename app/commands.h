@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "app/save_prompt.h"
+#include "app/template_commands.h"
 #include "box/panel_places.h"
 #include "box/panel_sizes.h"
-#include "app/template_commands.h"
 #include "model/workbench.h"
 
 namespace tessaro {

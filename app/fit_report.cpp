@@ -10,10 +10,10 @@ namespace {
 
 std::string_view kindName(JointKind kind) {
     switch (kind) {
-        case JointKind::TabInSlot: return "tab in slot";
-        case JointKind::ToothInWingSlot: return "tooth in wing slot";
-        case JointKind::WingInHole: return "wing in holding hole";
-        case JointKind::ScrewInSlot: return "screw in slot";
+    case JointKind::TabInSlot: return "tab in slot";
+    case JointKind::ToothInWingSlot: return "tooth in wing slot";
+    case JointKind::WingInHole: return "wing in holding hole";
+    case JointKind::ScrewInSlot: return "screw in slot";
     }
     return "joint";
 }

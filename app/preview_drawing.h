@@ -8,9 +8,9 @@
 
 #include "app/commands.h"
 #include "app/sheets.h"
+#include "drawing/drawing.h"
 #include "model/ports.h"
 #include "model/workbench.h"
-#include "drawing/drawing.h"
 
 namespace tessaro {
 

@@ -44,7 +44,8 @@ struct SheetChoice {
 // The bytes of each sheet of the current template in the given type.
 [[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout);
 // The bytes of sheets already nested from the current template.
-[[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<Drawing>& sheets);
+[[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type,
+                                                  const std::vector<Drawing>& sheets);
 
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);

@@ -110,8 +110,10 @@ std::string tableFileBytes(const ParamTable& table, const fs::path& path) {
         problem = splitTableText(bytes).problem;
     }
     if (!problem.empty()) {
-        throw FileError("Cannot create file \"" + path.string() + "\". The table would make a file the next start "
-                        "refuses (" + problem + "), so it was not saved and the file was left as it was");
+        throw FileError("Cannot create file \"" + path.string() +
+                        "\". The table would make a file the next start "
+                        "refuses (" +
+                        problem + "), so it was not saved and the file was left as it was");
     }
     return bytes;
 }
@@ -168,8 +170,10 @@ fs::path keepAside(const fs::path& path) {
             return kept;
         }
         if (errno != EEXIST) {
-            throw FileError("Cannot create file \"" + path.string() + "\". It was not loaded at start and could not be "
-                            "kept under another name: " + std::strerror(errno));
+            throw FileError("Cannot create file \"" + path.string() +
+                            "\". It was not loaded at start and could not be "
+                            "kept under another name: " +
+                            std::strerror(errno));
         }
     }
 }

@@ -13,9 +13,9 @@
 namespace tessaro {
 
 // The three tables that survive a restart, and their files.
-inline constexpr std::string_view kMainTableFile = "ParamGrid.txt";     // boxTable
-inline constexpr std::string_view kTabSlotTableFile = "ParamZub.txt";   // tabSlotTable
-inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";   // bobbinTable
+inline constexpr std::string_view kMainTableFile = "ParamGrid.txt";    // boxTable
+inline constexpr std::string_view kTabSlotTableFile = "ParamZub.txt";  // tabSlotTable
+inline constexpr std::string_view kBobbinTableFile = "TransGrid.txt";  // bobbinTable
 
 // The table's file text (UTF-8): one line per row from row 0, each cell followed by a
 // TAB, each line by CR LF. A TAB, CR or LF inside a cell is written as a blank.

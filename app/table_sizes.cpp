@@ -7,15 +7,15 @@ namespace {
 
 double& sizeOf(PanelSizes& sizes, MainRow row) {
     switch (row) {
-        case MainRow::Thickness: return sizes.thickness;
-        case MainRow::Width: return sizes.width;
-        case MainRow::Height: return sizes.height;
-        case MainRow::Depth: return sizes.depth;
-        case MainRow::SlotAllowance: return sizes.slotAllowance;
-        case MainRow::TabLengthAllowance: return sizes.tabLengthAllowance;
-        case MainRow::FrameMargin: return sizes.frameMargin;
-        case MainRow::TabHeight: return sizes.tabHeight;
-        case MainRow::ToolDiameter: return sizes.toolDiameter;
+    case MainRow::Thickness: return sizes.thickness;
+    case MainRow::Width: return sizes.width;
+    case MainRow::Height: return sizes.height;
+    case MainRow::Depth: return sizes.depth;
+    case MainRow::SlotAllowance: return sizes.slotAllowance;
+    case MainRow::TabLengthAllowance: return sizes.tabLengthAllowance;
+    case MainRow::FrameMargin: return sizes.frameMargin;
+    case MainRow::TabHeight: return sizes.tabHeight;
+    case MainRow::ToolDiameter: return sizes.toolDiameter;
     }
     throw std::logic_error("The box table has no such row");
 }

@@ -24,8 +24,8 @@ namespace {
 // which bad cell is reported.
 using enum MainRow;
 constexpr std::array kFrontPanelRows{Width, Height, TabHeight, ToolDiameter};
-constexpr std::array kBottomPanelRows{Thickness, Width, Depth, SlotAllowance, TabLengthAllowance, FrameMargin,
-                                      ToolDiameter};
+constexpr std::array kBottomPanelRows{Thickness,          Width,       Depth,       SlotAllowance,
+                                      TabLengthAllowance, FrameMargin, ToolDiameter};
 constexpr std::array kSidePanelRows{Thickness,          Height,      Depth,     SlotAllowance,
                                     TabLengthAllowance, FrameMargin, TabHeight, ToolDiameter};
 constexpr std::array kLidRows{Thickness, Width, Depth, SlotAllowance, TabLengthAllowance, FrameMargin, ToolDiameter};

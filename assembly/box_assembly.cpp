@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "drawing/rigid_parts.h"
 #include "drawing/drawing_error.h"
+#include "drawing/rigid_parts.h"
 
 namespace tessaro {
 
@@ -17,12 +17,12 @@ PanelFrame panelFrame(BoxPanel panel, const PanelSizes& box) {
     const Vec3 down{0, 0, -1};
     // The side panels are drawn lying, their lid edge at x = 0: x runs down from the lid.
     switch (panel) {
-        case BoxPanel::Front: return {{0, 0, 0}, alongX, alongZ, {0, -1, 0}};
-        case BoxPanel::Rear: return {{0, D, 0}, alongX, alongZ, alongY};
-        case BoxPanel::Bottom: return {{0, 0, 0}, alongX, alongY, down};
-        case BoxPanel::Lid: return {{0, 0, H}, alongX, alongY, alongZ};
-        case BoxPanel::LeftSide: return {{0, 0, H}, down, alongY, {-1, 0, 0}};
-        case BoxPanel::RightSide: return {{W, 0, H}, down, alongY, alongX};
+    case BoxPanel::Front: return {{0, 0, 0}, alongX, alongZ, {0, -1, 0}};
+    case BoxPanel::Rear: return {{0, D, 0}, alongX, alongZ, alongY};
+    case BoxPanel::Bottom: return {{0, 0, 0}, alongX, alongY, down};
+    case BoxPanel::Lid: return {{0, 0, H}, alongX, alongY, alongZ};
+    case BoxPanel::LeftSide: return {{0, 0, H}, down, alongY, {-1, 0, 0}};
+    case BoxPanel::RightSide: return {{W, 0, H}, down, alongY, alongX};
     }
     throw DrawingError("Unknown panel");
 }

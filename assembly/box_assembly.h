@@ -19,9 +19,7 @@ struct PanelFrame {
     Vec3 up;
     Vec3 outward;  // out of the box, through the panel's thickness
 
-    [[nodiscard]] Vec3 at(Point p, double depth) const {
-        return origin + p.x * across + p.y * up + depth * outward;
-    }
+    [[nodiscard]] Vec3 at(Point p, double depth) const { return origin + p.x * across + p.y * up + depth * outward; }
 };
 
 // One panel of the assembled box: its drawn material, placed.

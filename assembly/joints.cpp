@@ -129,12 +129,14 @@ void addPiecesThrough(const BoxAssembly& assembly, std::size_t a, std::size_t b,
         const Point along = alongDirection(holder.frame, inwards);
         const double halfAcross = halfAlong(seen, inwards);
         const double halfLength = halfAlong(seen, along);
-        joints.push_back({JointKind::TabInSlot, a, b,
-                          {rayToContour(edge, middle, inwards) - halfAcross,
-                           rayToContour(edge, middle, opposite(inwards)) - halfAcross},
-                          {rayToContour(edge, middle, opposite(along)) - halfLength,
-                           rayToContour(edge, middle, along) - halfLength},
-                          where});
+        joints.push_back(
+            {JointKind::TabInSlot,
+             a,
+             b,
+             {rayToContour(edge, middle, inwards) - halfAcross,
+              rayToContour(edge, middle, opposite(inwards)) - halfAcross},
+             {rayToContour(edge, middle, opposite(along)) - halfLength, rayToContour(edge, middle, along) - halfLength},
+             where});
     }
 }
 
@@ -190,8 +192,8 @@ std::optional<Joint> screwInto(const BoxAssembly& assembly, std::size_t p, const
     const Vec3 inwardsInBox = inwards.x * slotted.frame.across + inwards.y * slotted.frame.up;
     const double halfWidth = halfAlong(size, drawingDirectionOf(withHole.frame, alongInBox));
     const Vec3 start = slotted.frame.at(entry, middle - halfAcross) + (-halfWidth) * alongInBox;
-    const Vec3 end = slotted.frame.at(entry, middle + halfAcross) + halfWidth * alongInBox +
-                     (depth + kIntoChannel) * inwardsInBox;
+    const Vec3 end =
+        slotted.frame.at(entry, middle + halfAcross) + halfWidth * alongInBox + (depth + kIntoChannel) * inwardsInBox;
     const Bounds3 where{{std::min(start.x, end.x), std::min(start.y, end.y), std::min(start.z, end.z)},
                         {std::max(start.x, end.x), std::max(start.y, end.y), std::max(start.z, end.z)}};
     return Joint{JointKind::ScrewInSlot,
@@ -236,8 +238,7 @@ std::vector<Joint> jointsOf(const BoxAssembly& assembly) {
     const auto order = [](const Joint& j) {
         return std::tuple{j.inserted, j.holder, j.where.low.x, j.where.low.y, j.where.low.z};
     };
-    std::stable_sort(joints.begin(), joints.end(),
-                     [&](const Joint& x, const Joint& y) { return order(x) < order(y); });
+    std::stable_sort(joints.begin(), joints.end(), [&](const Joint& x, const Joint& y) { return order(x) < order(y); });
     return joints;
 }
 

@@ -71,8 +71,9 @@ std::optional<Solid> solidOf(const AssembledPanel& panel) {
                            " is not a closed solid at these sizes, so it can be neither measured nor written");
     }
     if (PMP::does_self_intersect(solid)) {
-        throw DrawingError("The " + nameOf(panel) +
-                           "'s outline touches or crosses itself at these sizes, so it can be neither measured nor written");
+        throw DrawingError(
+            "The " + nameOf(panel) +
+            "'s outline touches or crosses itself at these sizes, so it can be neither measured nor written");
     }
     return solid;
 }

@@ -13,7 +13,8 @@ namespace {
 
 using Kernel = CGAL::Exact_predicates_inexact_constructions_kernel;
 // Each face notes how many boundaries lie between it and the outside: odd is material.
-using FaceBase = CGAL::Constrained_triangulation_face_base_2<Kernel, CGAL::Triangulation_face_base_with_info_2<int, Kernel>>;
+using FaceBase =
+    CGAL::Constrained_triangulation_face_base_2<Kernel, CGAL::Triangulation_face_base_with_info_2<int, Kernel>>;
 using Triangulation = CGAL::Constrained_Delaunay_triangulation_2<
     Kernel, CGAL::Triangulation_data_structure_2<CGAL::Triangulation_vertex_base_2<Kernel>, FaceBase>,
     CGAL::Exact_predicates_tag>;
@@ -79,9 +80,7 @@ std::vector<Point> triangulate(const PanelRegion& region) {
     return corners;
 }
 
-double turn(Point a, Point b, Point c) {
-    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-}
+double turn(Point a, Point b, Point c) { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); }
 
 }  // namespace
 

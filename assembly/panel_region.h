@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "drawing/rigid_parts.h"
 #include "drawing/drawing.h"
+#include "drawing/rigid_parts.h"
 
 namespace tessaro {
 

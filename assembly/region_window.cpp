@@ -19,7 +19,8 @@ ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
         clipper.AddPath(path, ClipperLib::ptSubject, true);
     }
     const ClipperLib::Path rectangle{clipperPoint({window.minX, window.minY}), clipperPoint({window.maxX, window.minY}),
-                                     clipperPoint({window.maxX, window.maxY}), clipperPoint({window.minX, window.maxY})};
+                                     clipperPoint({window.maxX, window.maxY}),
+                                     clipperPoint({window.minX, window.maxY})};
     clipper.AddPath(rectangle, ClipperLib::ptClip, true);
     ClipperLib::Paths within;
     // Holes run against their outline, so the material is where the winding is not zero.

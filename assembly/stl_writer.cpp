@@ -14,7 +14,8 @@
 namespace tessaro {
 namespace {
 
-static_assert(std::endian::native == std::endian::little, "STL is little-endian; this writer copies its numbers as they are");
+static_assert(std::endian::native == std::endian::little,
+              "STL is little-endian; this writer copies its numbers as they are");
 
 // A binary STL header must not begin with "solid", or readers take the file for text.
 constexpr std::string_view kHeader = "Tessaro assembled box, millimetres";
@@ -32,9 +33,7 @@ void appendPoint(std::string& out, Vec3 p) {
     appendFloat(out, p.z);
 }
 
-Vec3 asWritten(Vec3 p) {
-    return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)};
-}
+Vec3 asWritten(Vec3 p) { return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)}; }
 
 // Six times the volume the triangles enclose, from the corners as the file keeps them.
 double sixTimesVolume(const std::vector<Triangle>& mesh) {

@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/commands.h"
-#include "bench/workbenches.h"
 #include "app/saving.h"
+#include "bench/workbenches.h"
 
 namespace {
 

@@ -7,7 +7,9 @@ namespace tessaro {
 
 void drawFrontPanel(Pen& pen, const PanelSizes& box, const Options& switches, const ParamTable& screwTable) {
     const Relief relief{switches.cornerRelief, box.toolDiameter};
-    const auto gap = [&](ScrewEdge screwEdge) { return panelGapStep(switches, box.toolDiameter, screwTable, screwEdge); };
+    const auto gap = [&](ScrewEdge screwEdge) {
+        return panelGapStep(switches, box.toolDiameter, screwTable, screwEdge);
+    };
     const double W = box.width;
     const double H = box.height;
     const double T = box.tabHeight;

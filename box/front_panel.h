@@ -1,9 +1,9 @@
 #pragma once
 
 #include "box/panel_sizes.h"
+#include "drawing/pen.h"
 #include "model/options.h"
 #include "model/param_table.h"
-#include "drawing/pen.h"
 
 namespace tessaro {
 

@@ -1,7 +1,7 @@
 #include "box/panel_edges.h"
 
-#include "model/screw_table.h"
 #include "drawing/shapes.h"
+#include "model/screw_table.h"
 
 namespace tessaro {
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "box/tab_slots.h"
+#include "drawing/edge_step.h"
+#include "drawing/screw.h"
 #include "model/options.h"
 #include "model/param_table.h"
-#include "drawing/screw.h"
-#include "drawing/edge_step.h"
 
 namespace tessaro {
 

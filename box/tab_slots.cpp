@@ -18,12 +18,11 @@ void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, Relief 
     if (between) {
         gapFeature = [&] { between(toGapCentre); };
     }
-    drawSlotRow(pen, {row.tabs, (2 * q) * row.along, row.moveAfterLast}, [&] { drawSlot(pen, slot, relief); },
-                gapFeature);
+    drawSlotRow(
+        pen, {row.tabs, (2 * q) * row.along, row.moveAfterLast}, [&] { drawSlot(pen, slot, relief); }, gapFeature);
 }
 
-void drawEndSlotRows(Pen& pen, const SlotFit& fit, const EndSlotRows& rows, Relief relief,
-                     const GapFeature& between) {
+void drawEndSlotRows(Pen& pen, const SlotFit& fit, const EndSlotRows& rows, Relief relief, const GapFeature& between) {
     pen.toOrigin();
     drawTabSlotRow(pen, fit, {rows.length, rows.tabs, {1, 0}, {0, -1}, rows.moveAfterLast}, relief, between);
     pen.toOrigin(0, rows.depth);

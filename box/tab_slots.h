@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "drawing/pen.h"
 #include "drawing/edge_step.h"
+#include "drawing/pen.h"
 #include "drawing/relief.h"
 
 namespace tessaro {
@@ -32,8 +32,7 @@ struct TabSlotRow {
 // slot's corner to the middle of the gap on the row's middle line.
 using GapFeature = std::function<void(Vec toGapCentre)>;
 
-void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, Relief relief,
-                    const GapFeature& between = {});
+void drawTabSlotRow(Pen& pen, const SlotFit& fit, const TabSlotRow& row, Relief relief, const GapFeature& between = {});
 
 // The slots for the front and rear panels' tabs: one row below the line y = 0 and one
 // above y = depth, both run from the origin to +X.

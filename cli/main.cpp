@@ -103,13 +103,19 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_flag("--no-lid-corners", a.noLidCorners, "Keep the lid's corners square");
     app.add_flag("--tab-relief", a.tabRelief, "Cut straight inside corners of the tab-slot piece");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
-    auto* sheet = app.add_option("--sheet", a.sheet, "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file per sheet (FILE-1, FILE-2, ...)");
-    app.add_option("--gap", a.gap, "The least distance in mm between parts and from the sheet's edge; default: twice the cutter diameter, at least 2")
+    auto* sheet = app.add_option("--sheet", a.sheet,
+                                 "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
+                                 "per sheet (FILE-1, FILE-2, ...)");
+    app.add_option("--gap", a.gap,
+                   "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
+                   "diameter, at least 2")
         ->needs(sheet);
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
-    app.add_flag("--fit", a.fit, "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; writes no file")
+    app.add_flag("--fit", a.fit,
+                 "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; "
+                 "writes no file")
         ->excludes(sheet);
     app.add_flag("--name", a.nameOnly, "Print the proposed file name and exit");
     app.add_flag("--show-tables", a.showTables,
@@ -212,7 +218,8 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
         return;
     }
     if (!assembles(command)) {
-        throw UsageError("-f stl: '" + std::string(command.name) + "' draws no whole box to assemble: use full or simple-full");
+        throw UsageError("-f stl: '" + std::string(command.name) +
+                         "' draws no whole box to assemble: use full or simple-full");
     }
     if (!a.sheet.empty()) {
         throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
@@ -278,10 +285,11 @@ int run(const Arguments& a, Workbench& wb) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres,\n"
-                 "on one drawing or nested onto sheets (--sheet); a box assembled as STL (-f stl), and its fit report\n"
-                 "(--fit): the room in every joint and the parts that overlap",
-                 "tessaro-cli"};
+    CLI::App app{
+        "Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres,\n"
+        "on one drawing or nested onto sheets (--sheet); a box assembled as STL (-f stl), and its fit report\n"
+        "(--fit): the room in every joint and the parts that overlap",
+        "tessaro-cli"};
     Arguments arguments;
     defineOptions(app, arguments);
     try {

@@ -9,7 +9,7 @@ namespace tessaro {
 ClipperLib::cInt clipperUnits(double millimetres) {
     // Past this, rounding to 64 bits is undefined and Clipper refuses the point anyway.
     if (!(std::abs(millimetres) <= kLargestClipperMillimetres)) {
-        throw DrawingError("A coordinate lies beyond a million kilometres, too far to cut or nest");
+        throw DrawingError("A coordinate lies beyond a thousand kilometres, too far to cut or nest");
     }
     return std::llround(millimetres * kClipperUnitsPerMillimetre);
 }

@@ -12,7 +12,7 @@ namespace tessaro {
 // keeps every micrometre the files write, and the products of a 10 m sheet's
 // coordinates stay within 64 bits.
 inline constexpr double kClipperUnitsPerMillimetre = 1e5;
-// A million kilometres: within Clipper's range in units, far past any drawing's.
+// A thousand kilometres: within Clipper's range in units, far past any drawing's.
 inline constexpr double kLargestClipperMillimetres = 1e9;
 
 // Throws DrawingError for a coordinate beyond kLargestClipperMillimetres, or not a number.

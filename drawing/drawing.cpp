@@ -82,5 +82,4 @@ void appendMoved(Drawing& to, const Drawing& from, Vec offset) {
     }
 }
 
-
 }  // namespace tessaro

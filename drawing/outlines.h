@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "drawing/pen.h"
 #include "drawing/edge_step.h"
+#include "drawing/pen.h"
 
 namespace tessaro {
 

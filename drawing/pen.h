@@ -28,9 +28,15 @@ public:
     void reserveMorePoints(std::size_t count) { drawing_.reserveMorePoints(count); }
 
     // Puts the current point on the origin without drawing.
-    void toOrigin() { currentX = originX; currentY = originY; }
+    void toOrigin() {
+        currentX = originX;
+        currentY = originY;
+    }
     // Puts the current point at an offset from the origin without drawing.
-    void toOrigin(double dx, double dy) { currentX = originX + dx; currentY = originY + dy; }
+    void toOrigin(double dx, double dy) {
+        currentX = originX + dx;
+        currentY = originY + dy;
+    }
 
     // Ends the part drawn since the last end: a panel, a piece, a whole template.
     void endPart(std::string_view name) { drawing_.endPart(name); }

@@ -18,8 +18,17 @@ Vec pointRight(Vec v) { return {v.y, -v.x}; }
 // The slot between the two edge pieces, told for the slot pointing up.
 std::array<Vec, 11> upwardSlot(const ScrewSize& s) {
     const double w = (s.nutWidth - s.screwDiameter) / 2;
-    return {{{0, s.channelToNut}, {-w, 0}, {0, s.nutThickness}, {w, 0}, {0, s.channelBeyondNut}, {s.screwDiameter, 0},
-             {0, -s.channelBeyondNut}, {w, 0}, {0, -s.nutThickness}, {-w, 0}, {0, -s.channelToNut}}};
+    return {{{0, s.channelToNut},
+             {-w, 0},
+             {0, s.nutThickness},
+             {w, 0},
+             {0, s.channelBeyondNut},
+             {s.screwDiameter, 0},
+             {0, -s.channelBeyondNut},
+             {w, 0},
+             {0, -s.nutThickness},
+             {-w, 0},
+             {0, -s.channelToNut}}};
 }
 
 void screwEdge(Pen& pen, const ScrewSize& size, Vec edgePiece, Turn turn) {

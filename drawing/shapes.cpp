@@ -52,8 +52,8 @@ Winding windingOf(Vec first, Vec second) {
 }
 
 void drawSlot(Pen& pen, const Slot& slot, Relief relief) {
-    const EdgeStep longSide =
-        reliefOr(relief, slot.winding == Winding::CounterClockwise ? lineNotchedOutsideAtBothEnds : lineNotchedAtBothEnds);
+    const EdgeStep longSide = reliefOr(
+        relief, slot.winding == Winding::CounterClockwise ? lineNotchedOutsideAtBothEnds : lineNotchedAtBothEnds);
     const Vec back = -slot.across;
     const Vec returning = -slot.along;
     if (slot.alongFirst) {

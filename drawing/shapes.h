@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "drawing/pen.h"
 #include "drawing/edge_step.h"
+#include "drawing/pen.h"
 #include "drawing/relief.h"
 
 namespace tessaro {
@@ -15,11 +15,11 @@ namespace tessaro {
 // piece. The tabs stand out to the `out` side; the corners next to them are the
 // inside corners that get relief.
 struct ToothedEdge {
-    Vec along;          // unit direction of travel
-    Vec out;            // unit direction in which the tabs stand out
-    double end = 0;     // corner piece at each end
-    double tab = 0;     // length of a tab
-    double gap = 0;     // length of a gap between two tabs
+    Vec along;       // unit direction of travel
+    Vec out;         // unit direction in which the tabs stand out
+    double end = 0;  // corner piece at each end
+    double tab = 0;  // length of a tab
+    double gap = 0;  // length of a gap between two tabs
     int tabs = 0;
     double height = 0;  // how far a tab stands out
 

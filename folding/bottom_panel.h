@@ -1,8 +1,8 @@
 #pragma once
 
 #include "box/panel_sizes.h"
-#include "model/options.h"
 #include "drawing/pen.h"
+#include "model/options.h"
 
 namespace tessaro {
 

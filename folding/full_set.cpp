@@ -18,12 +18,12 @@ std::array<PanelPlace, 6> foldingBoxPlaces(const PanelSizes& box) {
 void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts) {
     const auto drawingOf = [&parts](BoxPanel panel) -> const PartDrawing& {
         switch (panel) {
-            case BoxPanel::Front:
-            case BoxPanel::Rear: return parts.front;
-            case BoxPanel::Bottom: return parts.bottom;
-            case BoxPanel::LeftSide:
-            case BoxPanel::RightSide: return parts.side;
-            case BoxPanel::Lid: break;
+        case BoxPanel::Front:
+        case BoxPanel::Rear: return parts.front;
+        case BoxPanel::Bottom: return parts.bottom;
+        case BoxPanel::LeftSide:
+        case BoxPanel::RightSide: return parts.side;
+        case BoxPanel::Lid: break;
         }
         return parts.lid;
     };

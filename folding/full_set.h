@@ -12,7 +12,7 @@ namespace tessaro {
 struct FoldingBoxParts {
     PartDrawing front;  // also the rear
     PartDrawing bottom;
-    PartDrawing side;   // both sides
+    PartDrawing side;  // both sides
     PartDrawing lid;
 };
 

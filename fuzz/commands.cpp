@@ -47,8 +47,8 @@ void nestOntoASheet(const Workbench& wb, const TemplateCommand& command) {
     completes([&] {
         for (const Drawing& nested : nestOntoSheets(wb.drawing, sheet, gap)) {
             const Extent& e = nested.extent();
-            fuzz::expect(e.empty || (e.minX >= gap - 1e-6 && e.minY >= gap - 1e-6 && e.maxX <= sheet.width - gap + 1e-6 &&
-                                     e.maxY <= sheet.height - gap + 1e-6),
+            fuzz::expect(e.empty || (e.minX >= gap - 1e-6 && e.minY >= gap - 1e-6 &&
+                                     e.maxX <= sheet.width - gap + 1e-6 && e.maxY <= sheet.height - gap + 1e-6),
                          "every nested outline lies on its sheet");
         }
     });

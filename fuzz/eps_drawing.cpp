@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/saving.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
-#include "app/saving.h"
 #include "output/eps_reader.h"
 #include "output/line_list.h"
 #include "svg_paths.h"
@@ -74,13 +74,10 @@ void checkDxf(const Drawing& drawing, bool closeLast) {
 // Written with six decimals and read back: half a unit in the sixth decimal, and the
 // binary rounding of both numbers.
 bool sameAsWritten(double read, double drawn) {
-    return std::abs(read - drawn) <=
-           5e-7 * (1 + 1e-9) + 4 * std::numeric_limits<double>::epsilon() * std::abs(drawn);
+    return std::abs(read - drawn) <= 5e-7 * (1 + 1e-9) + 4 * std::numeric_limits<double>::epsilon() * std::abs(drawn);
 }
 
-bool samePoint(Point read, Point drawn) {
-    return sameAsWritten(read.x, drawn.x) && sameAsWritten(read.y, drawn.y);
-}
+bool samePoint(Point read, Point drawn) { return sameAsWritten(read.x, drawn.x) && sameAsWritten(read.y, drawn.y); }
 
 void expectPathDrawsOutline(const fuzz::SvgPath& path, const Outline& drawnOutline) {
     const std::span<const Point> outline = drawnOutline.points;
@@ -98,8 +95,8 @@ void expectViewBoxHolds(const fuzz::SvgFigures& svg) {
     const double* box = svg.viewBox;
     expect(svg.width == box[2] && svg.height == box[3] && box[2] >= 0 && box[3] >= 0,
            "the SVG's size in millimetres is its view box's");
-    const double slack = 1e-6 + 4 * std::numeric_limits<double>::epsilon() *
-                                    (std::abs(box[0]) + std::abs(box[1]) + box[2] + box[3]);
+    const double slack =
+        1e-6 + 4 * std::numeric_limits<double>::epsilon() * (std::abs(box[0]) + std::abs(box[1]) + box[2] + box[3]);
     for (const fuzz::SvgPath& path : svg.paths) {
         for (const Point p : path.points) {
             expect(p.x >= box[0] - slack && p.x <= box[0] + box[2] + slack && -p.y >= box[1] - slack &&

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "app/table_keys.h"
-#include "model/number_parse.h"
 #include "drawing/drawing_error.h"
+#include "model/number_parse.h"
 #include "output/text_file.h"
 
 namespace tessaro::fuzz {

@@ -16,7 +16,7 @@ struct SvgPath {
 
 // What an SVG document tells a program that imports it.
 struct SvgFigures {
-    double width = 0;   // millimetres
+    double width = 0;  // millimetres
     double height = 0;
     double viewBox[4] = {0, 0, 0, 0};
     std::vector<SvgPath> paths;

@@ -65,7 +65,8 @@ void checkText(std::string_view text) {
 
 void checkFile(std::string_view bytes) {
     const fs::path file = scratch().file(kMainTableFile);
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 
     ParamTable table = defaultMainTable();
     if (!completes([&] { loadTableFile(table, file); })) {

@@ -118,12 +118,12 @@ Turn turnFacing(Vec3 direction) {
 
 QColor tintOf(BoxPanel panel) {
     switch (panel) {
-        case BoxPanel::Front: return {77, 140, 217};
-        case BoxPanel::Bottom: return {115, 179, 89};
-        case BoxPanel::LeftSide: return {230, 179, 77};
-        case BoxPanel::RightSide: return {89, 191, 191};
-        case BoxPanel::Rear: return {166, 128, 217};
-        case BoxPanel::Lid: return {217, 140, 191};
+    case BoxPanel::Front: return {77, 140, 217};
+    case BoxPanel::Bottom: return {115, 179, 89};
+    case BoxPanel::LeftSide: return {230, 179, 77};
+    case BoxPanel::RightSide: return {89, 191, 191};
+    case BoxPanel::Rear: return {166, 128, 217};
+    case BoxPanel::Lid: return {217, 140, 191};
     }
     return Qt::gray;
 }

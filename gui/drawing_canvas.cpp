@@ -17,8 +17,7 @@ constexpr double kEighthsPerNotch = 120;
 
 }  // namespace
 
-DrawingCanvas::DrawingCanvas(QWidget* parent)
-    : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
+DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setMinimumSize(200, 150);

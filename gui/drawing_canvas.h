@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "gui/drawing_view.h"
 #include "drawing/drawing.h"
+#include "gui/drawing_view.h"
 
 namespace tessaro::gui {
 

@@ -28,8 +28,7 @@ bool unseenStep(QPointF from, QPointF to, QPointF lastDrawn, const QRectF& r) {
 // are held back; the last of them is drawn as soon as a step may be seen, so a segment
 // that crosses the view is never lost. A step inside the pixel of the last point drawn
 // is merged.
-void thinOutline(std::span<const Point> outline, const DrawingView& view, const QRectF& visible,
-                 QPolygonF& out) {
+void thinOutline(std::span<const Point> outline, const DrawingView& view, const QRectF& visible, QPolygonF& out) {
     out.clear();
     QPointF previous = view.toScreen(outline.front());
     QPointF lastDrawn = previous;

@@ -2,8 +2,8 @@
 
 #include <QRectF>
 
-#include "gui/drawing_view.h"
 #include "drawing/drawing.h"
+#include "gui/drawing_view.h"
 
 class QPainter;
 

@@ -21,8 +21,8 @@ constexpr double kMaxScale = 1e5;
 DrawingView DrawingView::fitting(const Extent& extent, const QRectF& area) {
     DrawingView view;
     if (!extent.empty) {
-        const double scale = std::min(fittingScale(area.width(), extent.width()),
-                                      fittingScale(area.height(), extent.height()));
+        const double scale =
+            std::min(fittingScale(area.width(), extent.width()), fittingScale(area.height(), extent.height()));
         view.scale_ = std::clamp(std::isinf(scale) ? 1.0 : scale, kMinScale, kMaxScale);
     }
     const Point centre{(extent.minX + extent.maxX) / 2, (extent.minY + extent.maxY) / 2};

@@ -14,9 +14,7 @@ public:
     // The whole extent centred in the area, as large as it fits.
     [[nodiscard]] static DrawingView fitting(const Extent& extent, const QRectF& area);
 
-    [[nodiscard]] QPointF toScreen(Point p) const {
-        return {origin_.x() + p.x * scale_, origin_.y() - p.y * scale_};
-    }
+    [[nodiscard]] QPointF toScreen(Point p) const { return {origin_.x() + p.x * scale_, origin_.y() - p.y * scale_}; }
     [[nodiscard]] Point toDrawing(QPointF screen) const {
         return {(screen.x() - origin_.x()) / scale_, (origin_.y() - screen.y()) / scale_};
     }

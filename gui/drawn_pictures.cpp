@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/template_commands.h"
-#include "gui/drawing_kit.h"
 #include "drawing/shapes.h"
+#include "gui/drawing_kit.h"
 
 namespace tessaro::gui {
 namespace {
@@ -77,10 +77,10 @@ QPixmap drawUnfoldedBox(QSize size, const std::array<Command, 5>& commands, bool
         const QRectF rear = t.mapRect(cells[1].place);
         dimension(p, lid.topLeft() + QPointF(0, 7), lid.topRight() + QPointF(0, 7), word("ширина", "width", english),
                   QPointF(lid.center().x(), lid.top() + 17));
-        dimension(p, lid.topRight() + QPointF(12, 0), lid.bottomRight() + QPointF(12, 0), word("глубина", "depth", english),
-                  QPointF(lid.right() + 40, lid.center().y()));
-        dimension(p, rear.topLeft() - QPointF(12, 0), rear.bottomLeft() - QPointF(12, 0), word("высота", "height", english),
-                  QPointF(rear.left() - 40, rear.center().y()));
+        dimension(p, lid.topRight() + QPointF(12, 0), lid.bottomRight() + QPointF(12, 0),
+                  word("глубина", "depth", english), QPointF(lid.right() + 40, lid.center().y()));
+        dimension(p, rear.topLeft() - QPointF(12, 0), rear.bottomLeft() - QPointF(12, 0),
+                  word("высота", "height", english), QPointF(rear.left() - 40, rear.center().y()));
     }
     return pixmap;
 }
@@ -228,10 +228,10 @@ QPixmap drawTabAndGap(QSize size, bool english) {
     label(p, t.map(QPointF(end + tab / 2, thickness / 2)) + QPointF(0, 0), word("ЗУБ", "TAB", english));
     dimension(p, t.map(QPointF(end, thickness + 3)), t.map(QPointF(end + tab, thickness + 3)), "",
               tabTop - QPointF(0, 30));
-    dimension(p, t.map(QPointF(end + tab, thickness + 3)), t.map(QPointF(end + tab + gap, thickness + 3)), word("пропуск", "gap", english),
-              t.map(QPointF(end + tab + gap / 2, thickness + 7)));
-    dimension(p, t.map(QPointF(2 * end + 2 * tab + gap + 3, -14)), t.map(QPointF(2 * end + 2 * tab + gap + 3, 0)),
-              "", {});
+    dimension(p, t.map(QPointF(end + tab, thickness + 3)), t.map(QPointF(end + tab + gap, thickness + 3)),
+              word("пропуск", "gap", english), t.map(QPointF(end + tab + gap / 2, thickness + 7)));
+    dimension(p, t.map(QPointF(2 * end + 2 * tab + gap + 3, -14)), t.map(QPointF(2 * end + 2 * tab + gap + 3, 0)), "",
+              {});
     label(p, t.map(QPointF(end + tab + gap / 2, -7)), word("материал", "material", english));
     return pixmap;
 }
@@ -286,6 +286,5 @@ QPixmap drawSpiral(QSize size) {
                "Smooth the vectors in your editor (ArtCAM: \"Smooth\").");
     return pixmap;
 }
-
 
 }  // namespace tessaro::gui

@@ -7,8 +7,8 @@
 
 namespace tessaro::gui {
 
-// The window's drawn pictures, each at the size it is shown at, labelled in Russian or English. The boxes, corners, feet,
-// tab and spiral are the program's own templates with the default tables.
+// The window's drawn pictures, each at the size it is shown at, labelled in Russian or English. The boxes, corners,
+// feet, tab and spiral are the program's own templates with the default tables.
 
 // The folding box unfolded (lid, rear, bottom between the sides, front), with its width,
 // depth and height marked.

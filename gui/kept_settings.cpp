@@ -11,7 +11,7 @@ namespace tessaro::gui {
 namespace {
 
 // simpleCornerRelief is not among them: it shows cornerRelief, which it follows.
-constexpr const char* kSwitches[] = {"cornerRelief",  "roundedLidCorners", "singleSupportTooth",
+constexpr const char* kSwitches[] = {"cornerRelief",  "roundedLidCorners",       "singleSupportTooth",
                                      "supportJumper", "simpleRoundedLidCorners", "screwJoints",
                                      "tabSlotRelief"};
 // The sheet group, checkable, and its sizes in millimetres.

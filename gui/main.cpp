@@ -6,13 +6,13 @@
 
 #include "gui/application_identity.h"
 #include "gui/command_line.h"
+#include "gui/kept_settings.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
-#include "gui/qt_ports.h"
-#include "gui/kept_settings.h"
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/qt_ports.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     tessaro::gui::identifyApplication();
     tessaro::SystemClock clock;
     tessaro::gui::QtSavePrompt savePrompt(nullptr, QString::fromStdString(tessaro::saveDialogFilter()),
-                                           static_cast<int>(tessaro::FileType::Dxf));
+                                          static_cast<int>(tessaro::FileType::Dxf));
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
     tessaro::gui::MainWindow form({savePrompt, messages, clock, folders});

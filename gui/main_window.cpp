@@ -149,8 +149,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QTableView* MainWindow::addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry,
-                                  int captionWidth, int valueWidth) {
+QTableView* MainWindow::addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
+                                int valueWidth) {
     auto* model = new ParamTableModel(table, *editHistory_, this);
     tableModels_.push_back(model);
     auto* view = new ParamTableView(parent);
@@ -171,7 +171,7 @@ QTableView* MainWindow::addGrid(QWidget* parent, ParamTable& table, const char* 
 }
 
 QCheckBox* MainWindow::addCheckBox(QWidget* parent, const char* name, const char* caption, QPoint position,
-                                     bool checked) {
+                                   bool checked) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(name);
     box->move(position);
@@ -265,8 +265,7 @@ void MainWindow::buildLeftColumn() {
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
-    previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt,
-                                                               [this] { showTemplateBeingSaved(); });
+    previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt, [this] { showTemplateBeingSaved(); });
 }
 
 // The panel buttons are laid out as the unfolded box; the picture of the box stands beside them.
@@ -281,10 +280,13 @@ void MainWindow::buildFoldingTab() {
     addTemplateButtons(TemplateTab::FoldingBox, foldingBoxTab);
 
     const Options& o = wb_.options;
-    roundedLidCorners = addCheckBox(foldingBoxTab, "roundedLidCorners", "Скругление углов крышки", {403, 46}, o.roundedLidCorners);
-    singleSupportTooth = addCheckBox(foldingBoxTab, "singleSupportTooth", "Один зуб опоры дна", {174, 214}, o.singleSupportTooth);
+    roundedLidCorners =
+        addCheckBox(foldingBoxTab, "roundedLidCorners", "Скругление углов крышки", {403, 46}, o.roundedLidCorners);
+    singleSupportTooth =
+        addCheckBox(foldingBoxTab, "singleSupportTooth", "Один зуб опоры дна", {174, 214}, o.singleSupportTooth);
     supportJumper = addCheckBox(foldingBoxTab, "supportJumper", "Перемычка опоры дна", {4, 230}, o.supportJumper);
-    cornerRelief = addCheckBox(foldingBoxTab, "cornerRelief", "Прорезать прямые внутренние углы", {175, 242}, o.cornerRelief);
+    cornerRelief =
+        addCheckBox(foldingBoxTab, "cornerRelief", "Прорезать прямые внутренние углы", {175, 242}, o.cornerRelief);
 
     feet = new QGroupBox("Ножки на боковине", foldingBoxTab);
     feet->setObjectName("feet");
@@ -315,8 +317,10 @@ void MainWindow::buildSimpleTab() {
     simpleBoxTab = addTemplateTab(TemplateTab::SimpleBox, "Простой корпус");
     addTemplateButtons(TemplateTab::SimpleBox, simpleBoxTab);
 
-    simpleRoundedLidCorners = addCheckBox(simpleBoxTab, "simpleRoundedLidCorners", "Скругление углов крышки", {405, 48}, true);
-    simpleCornerRelief = addCheckBox(simpleBoxTab, "simpleCornerRelief", "Прорезать прямые внутренние углы", {62, 242}, false);
+    simpleRoundedLidCorners =
+        addCheckBox(simpleBoxTab, "simpleRoundedLidCorners", "Скругление углов крышки", {405, 48}, true);
+    simpleCornerRelief =
+        addCheckBox(simpleBoxTab, "simpleCornerRelief", "Прорезать прямые внутренние углы", {62, 242}, false);
     screwJoints = addCheckBox(simpleBoxTab, "screwJoints", "пазы под винты", {352, 224}, wb_.options.screwJoints);
     addGrid(simpleBoxTab, wb_.screwTable, "screwTable", {206, 245, 204, 118}, 146, 52);
 
@@ -336,7 +340,7 @@ void MainWindow::buildTabSlotTab() {
     addGrid(panel, wb_.tabSlotTable, "tabSlotTable", {308, 2, 273, 144}, 214, 53);
     addTemplateButtons(TemplateTab::TabSlot, panel);
     tabSlotRelief = addCheckBox(tabSlotTab, "tabSlotRelief", "Прорезать прямые внутренние углы", {35, 192},
-                            wb_.options.tabSlotRelief);
+                                wb_.options.tabSlotRelief);
     tabSlotSquareCornersPicture = addPicture(tabSlotTab, "tabSlotSquareCornersPicture", {35, 218});
     tabSlotReliefCornersPicture = addPicture(tabSlotTab, "tabSlotReliefCornersPicture", {35, 218});
 }

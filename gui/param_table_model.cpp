@@ -41,8 +41,7 @@ QVariant ParamTableModel::data(const QModelIndex& index, int role) const {
     const bool fixed = index.row() == 0 || index.column() == 0;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return QString::fromStdString(table_.cell(index.column(), index.row()));
+    case Qt::EditRole: return QString::fromStdString(table_.cell(index.column(), index.row()));
     case Qt::BackgroundRole:
         if (index.column() == 1 && index.row() == markedRow_) {
             return QBrush(kMarkedCell);
@@ -50,8 +49,7 @@ QVariant ParamTableModel::data(const QModelIndex& index, int role) const {
         return fixed ? QVariant(QPalette().brush(QPalette::Button)) : QVariant();
     case Qt::ForegroundRole:
         return index.column() == 0 && blueRows_.count(index.row()) ? QVariant(QBrush(Qt::blue)) : QVariant();
-    default:
-        return {};
+    default: return {};
     }
 }
 

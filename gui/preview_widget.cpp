@@ -49,8 +49,7 @@ QString extentText(const Extent& extent, bool english) {
            previewWords(english).millimetres;
 }
 
-PreviewWidget::PreviewWidget(QWidget* parent)
-    : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
+PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
     setEnglish(false);
 }
 

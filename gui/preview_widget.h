@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <memory>
 
-#include "gui/drawing_view.h"
 #include "drawing/drawing.h"
+#include "gui/drawing_view.h"
 #include "output/line_list.h"
 
 namespace tessaro::gui {

@@ -10,16 +10,16 @@ namespace tessaro::gui {
 
 // The preview's own words in the window's language.
 struct PreviewWords {
-    QString title;        // the large window's
-    QString fit;          // its button that shows the drawing whole
+    QString title;  // the large window's
+    QString fit;    // its button that shows the drawing whole
     QString fitHint;
-    QString openHint;     // the small preview's tooltip
+    QString openHint;  // the small preview's tooltip
     QString millimetres;
     QString row;          // "Row «caption»: why" under a drawing that could not be redrawn
     QString sheets;       // "Sheets: 3, 1890.00 × 400.00 mm" under sheets side by side
     QString drawingPage;  // the large window's pages: the drawing, the assembled box in 3D
     QString assemblyPage;
-    QString exploded;      // the slider that moves the parts apart: "Exploded: 12 mm"
+    QString exploded;  // the slider that moves the parts apart: "Exploded: 12 mm"
     QString explodedHint;
     QString assemblyHint;  // how to handle the 3D view
     QString boxesOnly;     // the 3D page on a tab that draws no box

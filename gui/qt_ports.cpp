@@ -104,9 +104,7 @@ void QtMessageBox::show(std::string_view text) { QMessageBox::information(parent
 
 void QtMessageBox::showError(std::string_view text) { QMessageBox::critical(parent_, boxTitle(), boxText(text)); }
 
-std::filesystem::path QtFolders::programFolder() const {
-    return QCoreApplication::applicationDirPath().toStdString();
-}
+std::filesystem::path QtFolders::programFolder() const { return QCoreApplication::applicationDirPath().toStdString(); }
 
 std::filesystem::path QtFolders::workingFolder() const { return QDir::currentPath().toStdString(); }
 

@@ -42,9 +42,10 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) 
     row->addWidget(new QLabel("×"));
     height_ = addMillimetres(*row, "sheetHeight", "Sheet height, mm", 1, kLargestSide, kStartHeight);
     row->addWidget(new QLabel("мм,  зазор / gap"));
-    gap_ = addMillimetres(*row, "sheetGap",
-                          "Gap between parts and from the sheet's edge, mm; auto: twice the cutter diameter, at least 2",
-                          0, kLargestGap, 0);
+    gap_ =
+        addMillimetres(*row, "sheetGap",
+                       "Gap between parts and from the sheet's edge, mm; auto: twice the cutter diameter, at least 2",
+                       0, kLargestGap, 0);
     gap_->setSpecialValueText("авто / auto");
 }
 

@@ -19,8 +19,8 @@ QTabWidget& tabsOf(const QWidget& window) { return *window.findChild<QTabWidget*
 // The template tab a page of the tab widget is; nothing for the documents' pages.
 std::optional<TemplateTab> templateTabOf(const QWidget* page) {
     for (const TabRule& rule : templateTabs()) {
-        if (page && page->objectName() == QString::fromUtf8(rule.objectName.data(),
-                                                            static_cast<qsizetype>(rule.objectName.size()))) {
+        if (page && page->objectName() ==
+                        QString::fromUtf8(rule.objectName.data(), static_cast<qsizetype>(rule.objectName.size()))) {
             return rule.tab;
         }
     }

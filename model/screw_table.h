@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/param_table.h"
 #include "drawing/screw.h"
+#include "model/param_table.h"
 
 namespace tessaro {
 

@@ -32,7 +32,7 @@ enum class BobbinRow { Thickness = 1, WindowHeight, WindowWidth, LegWidth, LegTh
 
 template <typename Row>
 concept RowName = std::is_same_v<Row, MainRow> || std::is_same_v<Row, ScrewRow> ||
-                  std::is_same_v<Row, TabSlotTableRow> || std::is_same_v<Row, SpiralRow> || std::is_same_v<Row, BobbinRow>;
+    std::is_same_v<Row, TabSlotTableRow> || std::is_same_v<Row, SpiralRow> || std::is_same_v<Row, BobbinRow>;
 
 template <RowName Row>
 [[nodiscard]] constexpr int rowNumber(Row row) {

@@ -86,8 +86,7 @@ int quarterTurnsOf(const libnest2d::Item& item) {
 }  // namespace
 
 std::vector<NfpPlacement> placeOnSheets(const std::vector<std::vector<UnitPoint>>& outlines, UnitPoint sheet,
-                                        std::int64_t spacing, NestedBy nestedBy,
-                                        const std::function<bool()>& stop) {
+                                        std::int64_t spacing, NestedBy nestedBy, const std::function<bool()>& stop) {
     std::vector<libnest2d::Item> items;
     for (const auto& outline : outlines) {
         items.push_back(itemOf(outline, nestedBy));

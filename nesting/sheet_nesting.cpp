@@ -11,10 +11,10 @@
 #include <map>
 #include <string>
 
+#include "drawing/clipper_units.h"
+#include "drawing/rigid_parts.h"
 #include "nesting/clearance.h"
 #include "nesting/nfp_placement.h"
-#include "drawing/rigid_parts.h"
-#include "drawing/clipper_units.h"
 #include "output/number_text.h"
 
 namespace tessaro {
@@ -101,14 +101,10 @@ Point placedPoint(Point p, const Extent& from, int quarterTurns, Point offset) {
     const double x = p.x - from.minX;
     const double y = p.y - from.minY;
     switch (quarterTurns) {
-    case 1:
-        return {offset.x - y, offset.y + x};
-    case 2:
-        return {offset.x - x, offset.y - y};
-    case 3:
-        return {offset.x + y, offset.y - x};
-    default:
-        return {offset.x + x, offset.y + y};
+    case 1: return {offset.x - y, offset.y + x};
+    case 2: return {offset.x - x, offset.y - y};
+    case 3: return {offset.x + y, offset.y - x};
+    default: return {offset.x + x, offset.y + y};
     }
 }
 
@@ -130,7 +126,10 @@ DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterT
 
 PlacedPart placedPart(const RigidPart& part, const NfpPlacement& placement) {
     const Point offset{millimetresOf(placement.offset.x), millimetresOf(placement.offset.y)};
-    PlacedPart placed{part.name, part.fromStock, static_cast<std::size_t>(placement.sheet), {},
+    PlacedPart placed{part.name,
+                      part.fromStock,
+                      static_cast<std::size_t>(placement.sheet),
+                      {},
                       moved(part.footprint, part.extent, placement.quarterTurns, offset)};
     for (const DrawnOutline& outline : part.outlines) {
         placed.outlines.push_back(moved(outline, part.extent, placement.quarterTurns, offset));
@@ -233,8 +232,8 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
     Deadline deadline(stop);
     const std::function<bool()> stopping = [&deadline] { return deadline(); };
     try {
-        std::vector<PlacedPart> placed = placedParts(
-            parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::RealOutlines, stopping));
+        std::vector<PlacedPart> placed =
+            placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::RealOutlines, stopping));
         if (isSound(placed, sheet, gap)) {
             return placed;
         }
@@ -286,7 +285,8 @@ constexpr double kLargestSide = 10000;
 void refuseBadSheet(SheetSize sheet, double gap) {
     const auto usable = [](double side) { return std::isfinite(side) && side > 0 && side <= kLargestSide; };
     if (!usable(sheet.width) || !usable(sheet.height)) {
-        throw DrawingError("A sheet's width and height must be more than 0 and at most " + millimetres(kLargestSide) + " mm");
+        throw DrawingError("A sheet's width and height must be more than 0 and at most " + millimetres(kLargestSide) +
+                           " mm");
     }
     if (!std::isfinite(gap) || gap < 0 || gap > kLargestSide) {
         throw DrawingError("The gap between parts must be at least 0 and at most " + millimetres(kLargestSide) + " mm");

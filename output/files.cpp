@@ -447,7 +447,8 @@ void saveFileAtomically(const std::string& path, const ContentWriter& write, Sav
 }
 
 void saveFileAtomically(const std::string& path, std::string_view bytes, SaveTarget rule) {
-    saveFileAtomically(path, [bytes](ByteSink& out) { out.write(bytes); }, rule);
+    saveFileAtomically(
+        path, [bytes](ByteSink& out) { out.write(bytes); }, rule);
 }
 
 void saveFilesTogether(const std::vector<FileToSave>& files) {

@@ -32,9 +32,17 @@ public:
         const_iterator() = default;
         const_iterator(const LineList* list, std::size_t i) : list_(list), i_(i) {}
         std::string_view operator*() const { return (*list_)[i_]; }
-        const_iterator& operator++() { ++i_; return *this; }
-        const_iterator operator++(int) { auto old = *this; ++i_; return old; }
+        const_iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        const_iterator operator++(int) {
+            auto old = *this;
+            ++i_;
+            return old;
+        }
         bool operator==(const const_iterator& other) const { return i_ == other.i_; }
+
     private:
         const LineList* list_ = nullptr;
         std::size_t i_ = 0;
@@ -42,9 +50,7 @@ public:
     [[nodiscard]] const_iterator begin() const { return {this, 0}; }
     [[nodiscard]] const_iterator end() const { return {this, size()}; }
 
-    friend bool operator==(const LineList& a, const LineList& b) {
-        return a.text_ == b.text_ && a.ends_ == b.ends_;
-    }
+    friend bool operator==(const LineList& a, const LineList& b) { return a.text_ == b.text_ && a.ends_ == b.ends_; }
 
 private:
     std::string text_;

@@ -18,12 +18,12 @@ std::array<PanelPlace, 6> simpleBoxPlaces(const PanelSizes& box) {
 void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts) {
     const auto drawingOf = [&parts](BoxPanel panel) -> const PartDrawing& {
         switch (panel) {
-            case BoxPanel::Front:
-            case BoxPanel::Rear: return parts.front;
-            case BoxPanel::LeftSide:
-            case BoxPanel::RightSide: return parts.side;
-            case BoxPanel::Bottom:
-            case BoxPanel::Lid: break;
+        case BoxPanel::Front:
+        case BoxPanel::Rear: return parts.front;
+        case BoxPanel::LeftSide:
+        case BoxPanel::RightSide: return parts.side;
+        case BoxPanel::Bottom:
+        case BoxPanel::Lid: break;
         }
         return parts.lid;
     };

@@ -61,8 +61,20 @@ void drawWideWall(Pen& pen, const BobbinSizes& bobbin, double rowY) {
     const double g = bobbin.clearance;
     const double L = bobbin.L();
     startPart(pen, 2 * bobbin.windowWidth + bobbin.legWidth + 5, rowY);
-    traceHalfTurnOutline(pen, {{2 * t + bobbin.legWidth, 0}, {0, t}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, L - g}, {-t, 0},
-                               {0, L + 2 * g}, {t, 0}, {0, L - g}, {-t, 0}, {0, t + 2 * g}, {t, 0}, {0, t}});
+    traceHalfTurnOutline(pen, {{2 * t + bobbin.legWidth, 0},
+                               {0, t},
+                               {-t, 0},
+                               {0, t + 2 * g},
+                               {t, 0},
+                               {0, L - g},
+                               {-t, 0},
+                               {0, L + 2 * g},
+                               {t, 0},
+                               {0, L - g},
+                               {-t, 0},
+                               {0, t + 2 * g},
+                               {t, 0},
+                               {0, t}});
 }
 
 // A k by 3L plate with a tab t wide over the middle third of each long side.

@@ -35,8 +35,9 @@ std::size_t refuseEndlessSpiral(double Fi, double dt, double tmax, double R, dou
     const long double bound = static_cast<long double>(tmax) + dt;
     const long double steps = bound < 0 ? 0 : std::floor(bound / dt) + 1;
     if (!(steps + 2 <= kMaxSpiralLines)) {
-        throw DrawingError("The spiral would have more than 10 000 000 lines; "
-                           "choose a larger vector step Fi or fewer turns");
+        throw DrawingError(
+            "The spiral would have more than 10 000 000 lines; "
+            "choose a larger vector step Fi or fewer turns");
     }
     const long double outerRadius = std::fabs(R / static_cast<long double>(K) + (St / kTwoPi) * bound / K);
     const long double widest = std::max({std::fabs(static_cast<long double>(R)), outerRadius, 1.0L});

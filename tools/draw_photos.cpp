@@ -70,8 +70,8 @@ QImage screwAndNut() {
     QPainterPath panel;
     panel.addRect(60, 150, 560, 300);
     QPainterPath slot;
-    slot.addRect(300, 150, 80, 250);   // the stem: screw diameter L4 wide, L1 long
-    slot.addRect(240, 260, 200, 60);   // the cross: nut size L5 wide, nut thickness L2 deep
+    slot.addRect(300, 150, 80, 250);  // the stem: screw diameter L4 wide, L1 long
+    slot.addRect(240, 260, 200, 60);  // the cross: nut size L5 wide, nut thickness L2 deep
     p.setPen(QPen(kInk, 3));
     p.setBrush(kWood);
     p.drawPath(panel.subtracted(slot.simplified()));
@@ -130,12 +130,12 @@ QImage transformer() {
     const double x = 660;
     p.setPen(QPen(kInk, 3));
     p.setBrush(kWood);
-    p.drawRect(QRectF(x, 100, 30, 300));          // cheek 3
-    p.drawRect(QRectF(x + 250, 100, 30, 300));    // cheek 3
-    p.drawRect(QRectF(x + 30, 190, 220, 24));     // part 1
-    p.drawRect(QRectF(x + 30, 286, 220, 24));     // part 1
+    p.drawRect(QRectF(x, 100, 30, 300));        // cheek 3
+    p.drawRect(QRectF(x + 250, 100, 30, 300));  // cheek 3
+    p.drawRect(QRectF(x + 30, 190, 220, 24));   // part 1
+    p.drawRect(QRectF(x + 30, 286, 220, 24));   // part 1
     p.setBrush(kWood.darker(110));
-    p.drawRect(QRectF(x + 30, 214, 220, 72));     // part 2 behind
+    p.drawRect(QRectF(x + 30, 214, 220, 72));  // part 2 behind
     p.setPen(kInk);
     p.drawText(QRectF(x + 110, 150, 60, 30), Qt::AlignCenter, "1");
     p.drawText(QRectF(x + 110, 236, 60, 30), Qt::AlignCenter, "2");
@@ -148,7 +148,7 @@ QImage transformer() {
     const double fx = 1040;
     p.setPen(QPen(kInk, 3));
     p.setBrush(kWood);
-    p.drawRect(QRectF(fx, 80, 240, 70));    // part 1: (h + 2δ) x (y + 2δ)
+    p.drawRect(QRectF(fx, 80, 240, 70));        // part 1: (h + 2δ) x (y + 2δ)
     p.drawRect(QRectF(fx + 20, 230, 200, 60));  // part 2: (h - 2δ) x y1
     QPainterPath flange;
     flange.addPolygon(QPolygonF({QPointF(fx + 400, 60), QPointF(fx + 640, 60), QPointF(fx + 660, 80),

@@ -66,8 +66,8 @@ void BM_LargeWindowFrame(benchmark::State& state) {
     canvas->fit();
     const double zoom = static_cast<double>(state.range(0));
     QWheelEvent wheel(QPointF(canvas->rect().center()), QPointF(canvas->rect().center()), {},
-                      {0, static_cast<int>(120 * std::log(zoom) / std::log(1.2))}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
+                      {0, static_cast<int>(120 * std::log(zoom) / std::log(1.2))}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
     QApplication::sendEvent(canvas, &wheel);
     for (auto _ : state) {
         benchmark::DoNotOptimize(canvas->grab());

@@ -34,12 +34,27 @@ constexpr const char* kOddTable = "4 150 72 90 0.15 0.3 3 6 2";
 const Case kCases[] = {
     {"full", "plain", [](Options&) {}, kDefaultTable},
     {"full", "relief", [](Options& o) { o.cornerRelief = true; }, kDefaultTable},
-    {"full", "one tooth, no feet", [](Options& o) { o.singleSupportTooth = true; o.feet = Feet::None; }, kOddTable},
-    {"full", "no jumper, square lid", [](Options& o) { o.supportJumper = false; o.roundedLidCorners = false; }, kOddTable},
+    {"full", "one tooth, no feet",
+     [](Options& o) {
+         o.singleSupportTooth = true;
+         o.feet = Feet::None;
+     },
+     kOddTable},
+    {"full", "no jumper, square lid",
+     [](Options& o) {
+         o.supportJumper = false;
+         o.roundedLidCorners = false;
+     },
+     kOddTable},
     {"full", "screws", [](Options& o) { o.screwJoints = true; }, kDefaultTable},
     {"simple-full", "plain", [](Options&) {}, kDefaultTable},
     {"simple-full", "screws", [](Options& o) { o.screwJoints = true; }, kDefaultTable},
-    {"simple-full", "relief and screws", [](Options& o) { o.cornerRelief = true; o.screwJoints = true; }, kOddTable},
+    {"simple-full", "relief and screws",
+     [](Options& o) {
+         o.cornerRelief = true;
+         o.screwJoints = true;
+     },
+     kOddTable},
 };
 
 void setTable(Workbench& wb, const char* values) {

@@ -25,8 +25,7 @@ std::tuple<long, long, long> key(Vec3 v) {
 double lengthOf(Vec3 v) { return std::sqrt(dot(v, v)); }
 
 bool within(Vec3 v, const Bounds3& b) {
-    return v.x >= b.low.x && v.y >= b.low.y && v.z >= b.low.z && v.x <= b.high.x && v.y <= b.high.y &&
-           v.z <= b.high.z;
+    return v.x >= b.low.x && v.y >= b.low.y && v.z >= b.low.z && v.x <= b.high.x && v.y <= b.high.y && v.z <= b.high.z;
 }
 
 struct Switches {
@@ -73,7 +72,8 @@ TEST_P(SceneOfABox, BoundsHoldTheBoxTightly) {
         for (const Triangle& t : panel.shell) {
             for (const Vec3& v : {t.a, t.b, t.c}) {
                 ASSERT_TRUE(within(v, scene.bounds));
-                touched.low = {std::min(touched.low.x, v.x), std::min(touched.low.y, v.y), std::min(touched.low.z, v.z)};
+                touched.low = {std::min(touched.low.x, v.x), std::min(touched.low.y, v.y),
+                               std::min(touched.low.z, v.z)};
                 touched.high = {std::max(touched.high.x, v.x), std::max(touched.high.y, v.y),
                                 std::max(touched.high.z, v.z)};
             }
@@ -152,9 +152,17 @@ TEST_P(SceneOfABox, TightJointsAreTheOverlappingOnes) {
 
 const Switches kSwitches[] = {
     {"full", "plain", [](Options&) {}},
-    {"full", "relief and screws", [](Options& o) { o.cornerRelief = true; o.screwJoints = true; }},
+    {"full", "relief and screws",
+     [](Options& o) {
+         o.cornerRelief = true;
+         o.screwJoints = true;
+     }},
     {"simple-full", "plain", [](Options&) {}},
-    {"simple-full", "relief and screws", [](Options& o) { o.cornerRelief = true; o.screwJoints = true; }},
+    {"simple-full", "relief and screws",
+     [](Options& o) {
+         o.cornerRelief = true;
+         o.screwJoints = true;
+     }},
 };
 INSTANTIATE_TEST_SUITE_P(Boxes, SceneOfABox, ::testing::ValuesIn(kSwitches));
 

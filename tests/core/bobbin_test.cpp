@@ -100,8 +100,10 @@ TEST(Bobbin, WallsPassTheFlangeWindowWithTheClearance) {
     const Box wideBox = wide.box();
     const Box narrowBox = narrow.box();
     const double middle = (wideBox.left + wideBox.right) / 2;
-    const auto rightNotches = runsOf(wide, [&](const auto& p) { return p.x > middle && p.x < wideBox.right - kReadBack; });
-    const auto leftNotches = runsOf(wide, [&](const auto& p) { return p.x < middle && p.x > wideBox.left + kReadBack; });
+    const auto rightNotches =
+        runsOf(wide, [&](const auto& p) { return p.x > middle && p.x < wideBox.right - kReadBack; });
+    const auto leftNotches =
+        runsOf(wide, [&](const auto& p) { return p.x < middle && p.x > wideBox.left + kReadBack; });
     ASSERT_EQ(rightNotches.size(), 3U);
     ASSERT_EQ(leftNotches.size(), 3U);
 

@@ -107,13 +107,20 @@ TEST(CommandTable, VerbsButtonsAndTabsAreEachListedOnce) {
 
 TEST(CommandTable, EveryCommandLabelsItsTemplateAndProposesItsName) {
     const std::map<std::string_view, std::string> names = {
-        {"facade", "5mm 200x100x110 facade"},     {"rear", "5mm 200x100x110 facade"},
-        {"simple-front", "5mm 200x100x110 facade"}, {"simple-rear", "5mm 200x100x110 facade"},
-        {"bottom", "5mm 200x100x110 bottom"},     {"side", "5mm 200x100x110 side"},
-        {"top", "5mm 200x100x110 top"},           {"simple-top", "5mm 200x100x110 top"},
-        {"simple-bottom", "5mm 200x100x110 top"}, {"full", "5mm 200x100x110 full leg 2"},
-        {"simple-side", "5mm 200x100x110 side"},  {"simple-full", "5mm 200x100x110 fullsimpl"},
-        {"tab-slot", "5mm 25x25 tab"},            {"spiral", "spiral R10mm Fi15 step5 rev8"},
+        {"facade", "5mm 200x100x110 facade"},
+        {"rear", "5mm 200x100x110 facade"},
+        {"simple-front", "5mm 200x100x110 facade"},
+        {"simple-rear", "5mm 200x100x110 facade"},
+        {"bottom", "5mm 200x100x110 bottom"},
+        {"side", "5mm 200x100x110 side"},
+        {"top", "5mm 200x100x110 top"},
+        {"simple-top", "5mm 200x100x110 top"},
+        {"simple-bottom", "5mm 200x100x110 top"},
+        {"full", "5mm 200x100x110 full leg 2"},
+        {"simple-side", "5mm 200x100x110 side"},
+        {"simple-full", "5mm 200x100x110 fullsimpl"},
+        {"tab-slot", "5mm 25x25 tab"},
+        {"spiral", "spiral R10mm Fi15 step5 rev8"},
         {"bobbin", "1mm 30x15x20 trans"},
     };
     ASSERT_EQ(names.size(), templateCommands().size());

@@ -32,9 +32,7 @@ std::vector<std::string> convert(const LineList& eps, bool closeLast) {
     return testing::linesOf(dxf);
 }
 
-std::vector<std::string> entitiesOf(const std::vector<std::string>& dxf) {
-    return {dxf.begin() + 55, dxf.end()};
-}
+std::vector<std::string> entitiesOf(const std::vector<std::string>& dxf) { return {dxf.begin() + 55, dxf.end()}; }
 
 TEST(Dxf, PrologueIsTheFixedR12Header) {
     const auto dxf = convert(epsWithBody({}), true);
@@ -52,17 +50,16 @@ TEST(Dxf, PrologueIsTheFixedR12Header) {
 
 TEST(Dxf, VertexKeepsTheNumberTextsWithTheirBlanks) {
     const auto dxf = convert(epsWithBody({"  12.500000   -3.000000 moveto"}), true);
-    EXPECT_THAT(entitiesOf(dxf),
-                ElementsAre("POLYLINE", "  8", "def", " 66", "  1", " 39", "0.000000", " 70", "  1", "  0",
-                            "VERTEX", "  8", "0", " 10", "  12.500000", " 20", "  -3.000000", "  0",
-                            "SEQEND", "  0", "ENDSEC", "  0", "EOF"));
+    EXPECT_THAT(entitiesOf(dxf), ElementsAre("POLYLINE", "  8", "def", " 66", "  1", " 39", "0.000000", " 70", "  1",
+                                             "  0", "VERTEX", "  8", "0", " 10", "  12.500000", " 20", "  -3.000000",
+                                             "  0", "SEQEND", "  0", "ENDSEC", "  0", "EOF"));
 }
 
 TEST(Dxf, EachMoveStartsAPolylineAndAllAreClosed) {
-    const auto dxf = convert(epsWithBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
-                                          "stroke", "   1.000000    1.000000 moveto",
-                                          "   2.000000    1.000000 lineto", "stroke"}),
-                             true);
+    const auto dxf =
+        convert(epsWithBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto", "stroke",
+                             "   1.000000    1.000000 moveto", "   2.000000    1.000000 lineto", "stroke"}),
+                true);
     const auto entities = entitiesOf(dxf);
     EXPECT_EQ(std::count(entities.begin(), entities.end(), "POLYLINE"), 2);
     EXPECT_EQ(std::count(entities.begin(), entities.end(), "VERTEX"), 4);

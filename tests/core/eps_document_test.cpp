@@ -3,16 +3,16 @@
 
 #include "app/template_commands.h"
 #include "app/template_headers.h"
-#include "model/number_parse.h"
 #include "drawing/drawing_error.h"
+#include "model/number_parse.h"
 #include "support.h"
 
 namespace tessaro {
 namespace {
 
-using ::testing::ElementsAre;
 using testing::Bench;
 using testing::bodyOf;
+using ::testing::ElementsAre;
 
 TEST(Pen, WritesAbsolutePositionsOfRelativeSteps) {
     testing::Paper paper;
@@ -23,8 +23,9 @@ TEST(Pen, WritesAbsolutePositionsOfRelativeSteps) {
     pen.currentX = 12.5;
     pen.currentY = -3;
     pen.startOuterCut(0, 0);
-    EXPECT_THAT(testing::linesOf(paper.lines()), ElementsAre("   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
-                                            "  20.000000    0.000000 lineto", "  12.500000   -3.000000 moveto"));
+    EXPECT_THAT(testing::linesOf(paper.lines()),
+                ElementsAre("   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
+                            "  20.000000    0.000000 lineto", "  12.500000   -3.000000 moveto"));
 }
 
 TEST(Pen, ResidueOfAClosedOutlineIsWrittenAsZero) {

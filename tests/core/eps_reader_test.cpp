@@ -22,20 +22,19 @@ LineList documentOf(std::initializer_list<std::string_view> lines) {
 std::vector<Point> pointsOf(const Outline& outline) { return {outline.points.begin(), outline.points.end()}; }
 
 TEST(EpsReader, PartsEndAtStrokeAndOutlinesStartAtMoveto) {
-    const Drawing d = readEpsDrawing(documentOf({
-        "%!PS-Adobe-3.0 EPSF-3.0", "   9.000000    9.000000 moveto",  // before the body: not drawing
-        std::string_view(kEpsBodyMarker), "2.834646 2.834646 scale",
-        "   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto", "  10.000000    5.000000 lineto",
-        "   0.000000    0.000000 lineto", "   2.000000    1.000000 moveto", "   3.000000    1.000000 lineto",
-        "stroke", "  20.000000   -4.500000 moveto", "  25.000000   -4.500000 lineto", "stroke"}));
+    const Drawing d = readEpsDrawing(documentOf(
+        {"%!PS-Adobe-3.0 EPSF-3.0", "   9.000000    9.000000 moveto",  // before the body: not drawing
+         std::string_view(kEpsBodyMarker), "2.834646 2.834646 scale", "   0.000000    0.000000 moveto",
+         "  10.000000    0.000000 lineto", "  10.000000    5.000000 lineto", "   0.000000    0.000000 lineto",
+         "   2.000000    1.000000 moveto", "   3.000000    1.000000 lineto", "stroke", "  20.000000   -4.500000 moveto",
+         "  25.000000   -4.500000 lineto", "stroke"}));
     ASSERT_EQ(d.partCount(), 2U);
     EXPECT_EQ(d.part(0).firstOutline, 0U);
     EXPECT_EQ(d.part(0).endOutline, 2U);
     EXPECT_EQ(d.part(1).firstOutline, 2U);
     EXPECT_EQ(d.part(1).endOutline, 3U);
     ASSERT_EQ(d.outlineCount(), 3U);
-    EXPECT_THAT(pointsOf(d.outline(0)), ElementsAre(Point{0, 0}, Point{10, 0}, Point{10, 5},
-                                                    Point{0, 0}));
+    EXPECT_THAT(pointsOf(d.outline(0)), ElementsAre(Point{0, 0}, Point{10, 0}, Point{10, 5}, Point{0, 0}));
     EXPECT_THAT(pointsOf(d.outline(1)), ElementsAre(Point{2, 1}, Point{3, 1}));
     EXPECT_THAT(pointsOf(d.outline(2)), ElementsAre(Point{20, -4.5}, Point{25, -4.5}));
     EXPECT_EQ(d.pointCount(), 8U);
@@ -51,11 +50,11 @@ TEST(EpsReader, PartsEndAtStrokeAndOutlinesStartAtMoveto) {
 }
 
 TEST(EpsReader, WideCoordinatesAndOddBodiesAreReadNotDropped) {
-    const Drawing d = readEpsDrawing(documentOf({
-        std::string_view(kEpsBodyMarker), "stroke",                       // a stroke with nothing to end
-        "   1.000000    2.000000 lineto",                                  // a line before any move
-        "12345.500000 -1000.250000 lineto", "stroke", "",
-        "   3.000000    3.000000 moveto", "   4.000000    3.000000 lineto"}));  // no closing stroke
+    const Drawing d =
+        readEpsDrawing(documentOf({std::string_view(kEpsBodyMarker), "stroke",  // a stroke with nothing to end
+                                   "   1.000000    2.000000 lineto",            // a line before any move
+                                   "12345.500000 -1000.250000 lineto", "stroke", "", "   3.000000    3.000000 moveto",
+                                   "   4.000000    3.000000 lineto"}));  // no closing stroke
     ASSERT_EQ(d.partCount(), 2U);
     ASSERT_EQ(d.outlineCount(), 2U);
     EXPECT_THAT(pointsOf(d.outline(0)), ElementsAre(Point{1, 2}, Point{12345.5, -1000.25}));

@@ -17,8 +17,8 @@
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
 #include "assembly/panel_geometry.h"
-#include "drawing/rigid_parts.h"
 #include "drawing/drawing_error.h"
+#include "drawing/rigid_parts.h"
 #include "support.h"
 
 namespace tessaro {
@@ -44,7 +44,11 @@ const Case kFoldingSets[] = {
     {"full", "one tooth", [](Options& o) { o.singleSupportTooth = true; }},
     {"full", "no feet", [](Options& o) { o.feet = Feet::None; }},
     {"full", "one foot", [](Options& o) { o.feet = Feet::One; }},
-    {"full", "two feet, no jumper", [](Options& o) { o.feet = Feet::Two; o.supportJumper = false; }},
+    {"full", "two feet, no jumper",
+     [](Options& o) {
+         o.feet = Feet::Two;
+         o.supportJumper = false;
+     }},
 };
 
 const Case kSimpleSets[] = {
@@ -143,10 +147,14 @@ TEST_P(DefaultTable, EveryTabOfTheFrontIsFoundInASlotOfThePanelItFaces) {
     ASSERT_FALSE(outline.hole);
     std::map<BoxPanel, int> tabsTowards;
     const auto sideBeyond = [&](Point p) -> std::optional<BoxPanel> {
-        if (p.y < -kClose) return BoxPanel::Bottom;
-        if (p.y > H + kClose) return BoxPanel::Lid;
-        if (p.x < -kClose) return BoxPanel::LeftSide;
-        if (p.x > W + kClose) return BoxPanel::RightSide;
+        if (p.y < -kClose)
+            return BoxPanel::Bottom;
+        if (p.y > H + kClose)
+            return BoxPanel::Lid;
+        if (p.x < -kClose)
+            return BoxPanel::LeftSide;
+        if (p.x > W + kClose)
+            return BoxPanel::RightSide;
         return std::nullopt;
     };
     const auto& pts = outline.points;
@@ -200,7 +208,9 @@ TEST_P(FoldingBox, EachWingSlotHoldsATooth) {
         const double middle = (e.minX + e.maxX) / 2;
         wingSlots += c.hole && (middle < 0 || middle > W) ? 1 : 0;
     }
-    const auto count = [&](JointKind kind) { return std::count_if(joints.begin(), joints.end(), [&](const Joint& j) { return j.kind == kind; }); };
+    const auto count = [&](JointKind kind) {
+        return std::count_if(joints.begin(), joints.end(), [&](const Joint& j) { return j.kind == kind; });
+    };
     EXPECT_GT(wingSlots, 0);
     EXPECT_EQ(count(JointKind::ToothInWingSlot), wingSlots);
     EXPECT_GE(count(JointKind::WingInHole), 2);
@@ -223,7 +233,9 @@ struct TableCase {
     bool screws;
 };
 
-void PrintTo(const TableCase& c, std::ostream* os) { *os << c.verb << " [" << c.table << "]" << (c.screws ? " screws" : ""); }
+void PrintTo(const TableCase& c, std::ostream* os) {
+    *os << c.verb << " [" << c.table << "]" << (c.screws ? " screws" : "");
+}
 
 class AnyTable : public ::testing::TestWithParam<TableCase> {
 protected:
@@ -260,7 +272,8 @@ TEST_P(AnyTable, TabsAndTeethHaveTheAllowancesToSpare) {
 // A screw is as wide as its channel and as its hole; across, the material to either side
 // of it is the thickness less the screw.
 TEST_P(AnyTable, ScrewsFillTheirChannelsAndLeaveTheRestOfTheThickness) {
-    const auto screws = std::count_if(joints.begin(), joints.end(), [](const Joint& j) { return j.kind == JointKind::ScrewInSlot; });
+    const auto screws =
+        std::count_if(joints.begin(), joints.end(), [](const Joint& j) { return j.kind == JointKind::ScrewInSlot; });
     if (!GetParam().screws) {
         EXPECT_EQ(screws, 0);
         return;
@@ -271,8 +284,9 @@ TEST_P(AnyTable, ScrewsFillTheirChannelsAndLeaveTheRestOfTheThickness) {
         if (j.kind == JointKind::ScrewInSlot) {
             EXPECT_NEAR(j.across.total(), cell(1) - screw, kClose);
             EXPECT_NEAR(j.along.total(), 0, kClose);
-            EXPECT_NEAR(j.where.high.x - j.where.low.x + j.where.high.y - j.where.low.y + j.where.high.z - j.where.low.z,
-                        2 * screw + b.wb.screwTable.real(1) + b.wb.screwTable.real(2) + b.wb.screwTable.real(3), kClose);
+            EXPECT_NEAR(
+                j.where.high.x - j.where.low.x + j.where.high.y - j.where.low.y + j.where.high.z - j.where.low.z,
+                2 * screw + b.wb.screwTable.real(1) + b.wb.screwTable.real(2) + b.wb.screwTable.real(3), kClose);
         }
     }
 }
@@ -304,8 +318,8 @@ TEST_P(AnyTable, ANegativeSlotAllowanceMakesTheMeetingPanelsOverlap) {
         const auto pair = std::minmax(o.first, o.second);
         overlapping.insert(pair);
         if (notTabsAlone.count(pair) == 0) {
-            EXPECT_NEAR(o.volume, tabVolume[pair], 1e-3) << panelName(tight.panels[o.first].panel) << " and "
-                                                         << panelName(tight.panels[o.second].panel);
+            EXPECT_NEAR(o.volume, tabVolume[pair], 1e-3)
+                << panelName(tight.panels[o.first].panel) << " and " << panelName(tight.panels[o.second].panel);
         }
     }
     EXPECT_EQ(overlapping, meeting);
@@ -326,9 +340,10 @@ TEST(FitReport, ListsEveryJointThenTheOverlaps) {
     const std::vector<std::string> lines = fitReport(assembly);
     ASSERT_EQ(lines.size(), jointsOf(assembly).size() + 1);
     EXPECT_EQ(lines.back(), "overlaps: none");
-    EXPECT_EQ(lines.front(),
-              "tab in slot: front in bottom at (25.000, -2.500, -2.500): across 0.100 mm (0.000 | 0.100), along 0.400 mm "
-              "(0.200 | 0.200)");
+    EXPECT_EQ(
+        lines.front(),
+        "tab in slot: front in bottom at (25.000, -2.500, -2.500): across 0.100 mm (0.000 | 0.100), along 0.400 mm "
+        "(0.200 | 0.200)");
 
     b.wb.boxTable.setCell(1, 5, "-0.5");
     const BoxAssembly tight = assembled(b, "full");
@@ -362,9 +377,8 @@ TEST(FitReport, ImpossibleTablesGiveAnErrorOrAnAnswer) {
         b.wb.options.screwJoints = true;
         try {
             const std::vector<std::string> lines = fitReport(assembled(b, verb));
-            EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
-                          return line.rfind("overlaps: ", 0) == 0;
-                      }),
+            EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                    [](const std::string& line) { return line.rfind("overlaps: ", 0) == 0; }),
                       1)
                 << verb << " [" << table << "]";
         } catch (const DrawingError& e) {

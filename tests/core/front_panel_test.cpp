@@ -139,8 +139,7 @@ TEST(FrontPanel, BadScrewCellEndsTheCommandAtTheFirstSlot) {
     Bench b;
     b.wb.options.screwJoints = true;
     b.wb.screwTable.setCell(1, 5, "ten");
-    EXPECT_THROW(drawFrontPanel(b.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable),
-                 ConversionError);
+    EXPECT_THROW(drawFrontPanel(b.pen, testing::allPanelSizes(b.wb), b.wb.options, b.wb.screwTable), ConversionError);
     // The move, the corner piece and the first tab stand; the slot wrote nothing.
     EXPECT_EQ(bodyOf(epsOf(b.wb)).size(), 5U);
 }

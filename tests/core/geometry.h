@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 #include <iterator>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "support.h"

@@ -22,8 +22,8 @@ using testing::Bench;
 
 // Values at the edges of what a double holds, and around the widths that overflowed
 // fixed buffers: every writer must give their exact decimals or refuse them.
-constexpr double kExtremes[] = {1e56,  9.99e55, 1e300, -1.7976931348623157e308, DBL_MAX / 2, 5e-324,
-                                -5e-7, 5e-7,    123456789.12345679, -0.0};
+constexpr double kExtremes[] = {1e56,   9.99e55, 1e300, -1.7976931348623157e308, DBL_MAX / 2,
+                                5e-324, -5e-7,   5e-7,  123456789.12345679,      -0.0};
 
 // The exact decimals of a value to six places, by the C library's own printf.
 std::string exactText(double value) {
@@ -105,8 +105,8 @@ TEST(Writers, AnSvgWhoseSizeIsBeyondAnyNumberIsRefused) {
 
 TEST(Spiral, AStepThatUnderflowsOrNumbersTooWideAreRefusedBeforeDrawing) {
     const std::vector<std::vector<std::string>> cases = {
-        {"spiral.Fi=4.9e-324", "spiral.N=0"},             // the angle step underflows to nothing
-        {"spiral.Fi=1e-310", "spiral.N=0"},               // a step too small to add to the angle
+        {"spiral.Fi=4.9e-324", "spiral.N=0"},                 // the angle step underflows to nothing
+        {"spiral.Fi=1e-310", "spiral.N=0"},                   // a step too small to add to the angle
         {"spiral.R=1e300", "spiral.Fi=1", "spiral.N=10000"},  // 3.6 million lines of 300-digit numbers
         {"spiral.St=1e200", "spiral.Fi=0.1", "spiral.N=2000"},
     };

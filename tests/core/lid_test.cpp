@@ -168,8 +168,7 @@ TEST(Lid, HolesForScrewsReadOnlyTheScrewDiameter) {
     Bench bad;
     bad.wb.options.screwJoints = true;
     bad.wb.screwTable.setCell(1, 4, "four");
-    EXPECT_THROW(drawLid(bad.pen, testing::allPanelSizes(bad.wb), bad.wb.options, bad.wb.screwTable),
-                 ConversionError);
+    EXPECT_THROW(drawLid(bad.pen, testing::allPanelSizes(bad.wb), bad.wb.options, bad.wb.screwTable), ConversionError);
     EXPECT_EQ(bodyOf(epsOf(bad.wb)).size(), 5U) << "the first slot stands, the hole wrote nothing";
 }
 

@@ -68,25 +68,26 @@ TEST(ReliefOneEnd, NotchAtTheEndFollowsTheShortenedRun) {
 }
 
 TEST(ReliefOneEnd, ShortStepRunsBackAndZeroCutterRepeatsThePoint) {
-    EXPECT_THAT(drawn(lineNotchedAtStart, 2, 0),
-                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {2, 0}}));
+    EXPECT_THAT(drawn(lineNotchedAtStart, 2, 0), PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {2, 0}}));
     EXPECT_THAT(drawn(lineNotchedAtStart, 10, 0, 0), PointsNear(Points{{0, 0}, {0, 0}, {0, 0}, {10, 0}}));
     EXPECT_THAT(drawn(lineNotchedAtEnd, 10, 0, 0), PointsNear(Points{{10, 0}, {10, 0}, {10, 0}, {10, 0}}));
 }
 
 TEST(ReliefBothEnds, LeftAndRightNotchesMirrorAcrossTheEdge) {
     EXPECT_THAT(drawn(lineNotchedAtBothEnds, 30, 0),
-                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {26.825, 0}, {26.825, 1.5875},
-                                  {30, 1.5875}, {30, 0}}));
-    EXPECT_THAT(drawn(lineNotchedOutsideAtBothEnds, 30, 0),
-                PointsNear(Points{{0, -1.5875}, {3.175, -1.5875}, {3.175, 0}, {26.825, 0}, {26.825, -1.5875},
-                                  {30, -1.5875}, {30, 0}}));
+                PointsNear(Points{
+                    {0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {26.825, 0}, {26.825, 1.5875}, {30, 1.5875}, {30, 0}}));
+    EXPECT_THAT(
+        drawn(lineNotchedOutsideAtBothEnds, 30, 0),
+        PointsNear(Points{
+            {0, -1.5875}, {3.175, -1.5875}, {3.175, 0}, {26.825, 0}, {26.825, -1.5875}, {30, -1.5875}, {30, 0}}));
     EXPECT_THAT(drawn(lineNotchedOutsideAtBothEnds, 0, 20),
-                PointsNear(Points{{1.5875, 0}, {1.5875, 3.175}, {0, 3.175}, {0, 16.825}, {1.5875, 16.825},
-                                  {1.5875, 20}, {0, 20}}));
-    EXPECT_THAT(drawn(lineNotchedAtBothEnds, 0, -20),
-                PointsNear(Points{{1.5875, 0}, {1.5875, -3.175}, {0, -3.175}, {0, -16.825}, {1.5875, -16.825},
-                                  {1.5875, -20}, {0, -20}}));
+                PointsNear(Points{
+                    {1.5875, 0}, {1.5875, 3.175}, {0, 3.175}, {0, 16.825}, {1.5875, 16.825}, {1.5875, 20}, {0, 20}}));
+    EXPECT_THAT(
+        drawn(lineNotchedAtBothEnds, 0, -20),
+        PointsNear(Points{
+            {1.5875, 0}, {1.5875, -3.175}, {0, -3.175}, {0, -16.825}, {1.5875, -16.825}, {1.5875, -20}, {0, -20}}));
     for (auto [dx, dy] : Points{{30, 0}, {-30, 0}, {0, 30}, {0, -30}}) {
         const Points left = drawn(lineNotchedAtBothEnds, dx, dy);
         const Points right = drawn(lineNotchedOutsideAtBothEnds, dx, dy);
@@ -101,8 +102,8 @@ TEST(ReliefBothEnds, LeftAndRightNotchesMirrorAcrossTheEdge) {
 
 TEST(ReliefBothEnds, StepOfTwoDiametersWritesAZeroLengthRun) {
     EXPECT_THAT(drawn(lineNotchedAtBothEnds, 6.35, 0),
-                PointsNear(Points{{0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {3.175, 0}, {3.175, 1.5875},
-                                  {6.35, 1.5875}, {6.35, 0}}));
+                PointsNear(Points{
+                    {0, 1.5875}, {3.175, 1.5875}, {3.175, 0}, {3.175, 0}, {3.175, 1.5875}, {6.35, 1.5875}, {6.35, 0}}));
     const Points overlapping = drawn(lineNotchedOutsideAtBothEnds, 0, -4);
     ASSERT_EQ(overlapping.size(), 7U);
     EXPECT_NEAR(overlapping.back().second, -4, 1e-12);

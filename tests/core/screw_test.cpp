@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "drawing/screw.h"
 #include "model/number_parse.h"
 #include "model/screw_table.h"
-#include "drawing/screw.h"
 #include "support.h"
 
 namespace tessaro {
@@ -36,8 +36,8 @@ TEST(ScrewSlot, PointsIntoThePanelInEachDirection) {
                 ElementsAre(P{13, 0}, P{13, 10}, P{10, 10}, P{10, 14}, P{13, 14}, P{13, 19}, P{17, 19}, P{17, 14},
                             P{20, 14}, P{20, 10}, P{17, 10}, P{17, 0}, P{30, 0}));
     EXPECT_THAT(drawnBy(lineWithScrewSlotDown, -30, 0, kDefault),
-                ElementsAre(P{-13, 0}, P{-13, -10}, P{-10, -10}, P{-10, -14}, P{-13, -14}, P{-13, -19},
-                            P{-17, -19}, P{-17, -14}, P{-20, -14}, P{-20, -10}, P{-17, -10}, P{-17, 0}, P{-30, 0}));
+                ElementsAre(P{-13, 0}, P{-13, -10}, P{-10, -10}, P{-10, -14}, P{-13, -14}, P{-13, -19}, P{-17, -19},
+                            P{-17, -14}, P{-20, -14}, P{-20, -10}, P{-17, -10}, P{-17, 0}, P{-30, 0}));
     EXPECT_THAT(drawnBy(lineWithScrewSlotLeft, 0, 30, kDefault),
                 ElementsAre(P{0, 13}, P{-10, 13}, P{-10, 10}, P{-14, 10}, P{-14, 13}, P{-19, 13}, P{-19, 17},
                             P{-14, 17}, P{-14, 20}, P{-10, 20}, P{-10, 17}, P{0, 17}, P{0, 30}));
@@ -54,7 +54,7 @@ TEST(ScrewSlot, IgnoresTheOtherComponent) {
 TEST(ScrewSlot, NutAsNarrowAsTheScrewStillWritesThirteenLines) {
     const auto points = drawnBy(lineWithScrewSlotUp, 30, 0, ScrewSize{10, 4, 5, 4, 4});
     ASSERT_EQ(points.size(), 13U);
-    EXPECT_EQ(points[2], points[1]);   // shoulder steps of zero length
+    EXPECT_EQ(points[2], points[1]);  // shoulder steps of zero length
     EXPECT_EQ(points[4], points[3]);
     EXPECT_EQ(points.back(), (P{30, 0}));
 }

@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         std::string name = info.param.command + "_" + std::to_string(static_cast<int>(info.param.sheet.width)) +
                            (info.param.assignment.empty() ? "" : "_" + info.param.assignment);
-        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
         return name;
     });
 
@@ -193,7 +194,8 @@ TEST(rigidParts, CoordinatesBeyondAnyMachineAreRefusedNotRounded) {
     for (const double beyond : {1e300, -1e20, std::nan(""), HUGE_VAL}) {
         EXPECT_THROW((void)clipperUnits(beyond), DrawingError) << beyond;
     }
-    EXPECT_EQ(clipperUnits(-kLargestClipperMillimetres), -std::llround(kLargestClipperMillimetres * kClipperUnitsPerMillimetre));
+    EXPECT_EQ(clipperUnits(-kLargestClipperMillimetres),
+              -std::llround(kLargestClipperMillimetres * kClipperUnitsPerMillimetre));
     // A notch across the edge of a piece far away: its footprint is a union in Clipper's integers.
     Drawing drawing;
     const double far = 1e12;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include "app/commands.h"
 #include "app/template_headers.h"
 #include "assembly.h"
-#include <functional>
 
 #include "box/front_panel.h"
 #include "box/lid.h"
@@ -50,7 +50,7 @@ TEST(SimpleBoxSet, IsTheSixGeneratorsFromTheirOrigins) {
         double originX;
         double originY;
     };
-    const Expected order[] = {{front, 0, -125}, {lid, 0, 0},    {side, -135, 0},
+    const Expected order[] = {{front, 0, -125}, {lid, 0, 0},     {side, -135, 0},
                               {side, 225, 0},   {front, 0, 135}, {lid, 0, 260}};
     for (std::size_t k = 0; k < 6; ++k) {
         Bench alone;
@@ -183,7 +183,8 @@ TEST(SimpleBoxAssembly, ScrewChannelsMeetTheHoleCentresOfTheirMates) {
 
     // Its side edges, into the side panel's front and rear rows.
     const auto heightChannels = runsOf(front, [](const auto& p) {
-        return p.y > kReadBack && p.y < H - kReadBack && ((p.x > kReadBack && p.x < 25) || (p.x < W - kReadBack && p.x > W - 25));
+        return p.y > kReadBack && p.y < H - kReadBack &&
+               ((p.x > kReadBack && p.x < 25) || (p.x < W - kReadBack && p.x > W - 25));
     });
     ASSERT_EQ(heightChannels.size(), 2U);
     for (const Box& channel : heightChannels) {
@@ -194,7 +195,8 @@ TEST(SimpleBoxAssembly, ScrewChannelsMeetTheHoleCentresOfTheirMates) {
     // The side panel's long sides, into the lid's side columns.
     const auto& side = box.side.body();
     const auto depthChannels = runsOf(side, [](const auto& p) {
-        return p.y > kReadBack && p.y < D - kReadBack && ((p.x > kReadBack && p.x < 25) || (p.x < H - kReadBack && p.x > H - 25));
+        return p.y > kReadBack && p.y < D - kReadBack &&
+               ((p.x > kReadBack && p.x < 25) || (p.x < H - kReadBack && p.x > H - 25));
     });
     ASSERT_EQ(depthChannels.size(), 4U);
     for (const Box& channel : depthChannels) {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "app/commands.h"
-#include "model/number_parse.h"
 #include "drawing/drawing_error.h"
+#include "model/number_parse.h"
 #include "support.h"
 
 namespace tessaro {

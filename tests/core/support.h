@@ -19,8 +19,8 @@
 
 #include "app/folders.h"
 #include "app/save_prompt.h"
-#include "app/table_sizes.h"
 #include "app/saving.h"
+#include "app/table_sizes.h"
 #include "drawing/pen.h"
 #include "model/workbench.h"
 #include "output/eps_body.h"
@@ -132,9 +132,7 @@ inline std::vector<BodyPoint> pointsOf(const LineList& document) {
     return points;
 }
 
-inline std::vector<std::string> linesOf(const LineList& document) {
-    return {document.begin(), document.end()};
-}
+inline std::vector<std::string> linesOf(const LineList& document) { return {document.begin(), document.end()}; }
 
 // The names of the files and folders in a folder.
 inline std::set<std::string> namesIn(const std::filesystem::path& folder) {
@@ -251,8 +249,8 @@ public:
         while (out.write(page.data(), static_cast<std::streamsize>(page.size())) && out.flush()) {
         }
         out.close();
-        std::filesystem::resize_file(filler, std::filesystem::file_size(filler) -
-                                                 static_cast<std::uintmax_t>(spareKibibytes) * 1024);
+        std::filesystem::resize_file(
+            filler, std::filesystem::file_size(filler) - static_cast<std::uintmax_t>(spareKibibytes) * 1024);
     }
 
     std::filesystem::path path;

@@ -45,10 +45,10 @@ TEST(SvgWriter, SizedInMillimetresToTheExtentWithYFlipped) {
 }
 
 TEST(SvgWriter, OnePathPerOutlineAndOneGroupPerPart) {
-    const std::string svg = svgOfBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
-                                       "  10.000000    5.000000 lineto", "  -0.000000    0.000001 lineto",
-                                       "   2.000000    1.000000 moveto", "   3.000000    1.500000 lineto", "stroke",
-                                       "  20.000000    0.000000 moveto", "  30.000000    0.000000 lineto", "stroke"});
+    const std::string svg =
+        svgOfBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto", "  10.000000    5.000000 lineto",
+                   "  -0.000000    0.000001 lineto", "   2.000000    1.000000 moveto", "   3.000000    1.500000 lineto",
+                   "stroke", "  20.000000    0.000000 moveto", "  30.000000    0.000000 lineto", "stroke"});
     // A closed outline ends in Z instead of repeating its first point; an open one has no Z.
     EXPECT_THAT(pathsOf(svg), ::testing::ElementsAre("M0 0L10 0 10 -5Z", "M2 -1L3 -1.5", "M20 0L30 0"));
     EXPECT_EQ(std::count(svg.begin(), svg.end(), '\n'), 13);
@@ -58,9 +58,9 @@ TEST(SvgWriter, OnePathPerOutlineAndOneGroupPerPart) {
 
 TEST(SvgWriter, ALoneMoveHasNoPathAndNoShareInTheSize) {
     // The move that ends a slot row starts nothing: no dot for a laser, no margin on the sheet.
-    const std::string svg = svgOfBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto",
-                                       "  10.000000    5.000000 lineto", "   0.000000    0.000000 lineto",
-                                       "  40.000000   -2.000000 moveto", "stroke"});
+    const std::string svg =
+        svgOfBody({"   0.000000    0.000000 moveto", "  10.000000    0.000000 lineto", "  10.000000    5.000000 lineto",
+                   "   0.000000    0.000000 lineto", "  40.000000   -2.000000 moveto", "stroke"});
     EXPECT_EQ(pathsOf(svg), std::vector<std::string>{"M0 0L10 0 10 -5Z"});
     EXPECT_THAT(svg, HasSubstr(" width=\"10mm\" height=\"5mm\" viewBox=\"0 -5 10 5\""));
 }

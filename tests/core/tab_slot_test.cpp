@@ -20,15 +20,17 @@ std::vector<std::string> tabSlot(Bench& b) {
 
 TEST(TabSlot, DefaultTableGivesTheTwentyTwoLinePath) {
     Bench b;
-    const std::vector<std::string> expected = {
-        "   0.000000    0.000000 moveto", "  50.000000    0.000000 moveto", "  75.400000    0.000000 lineto",
-        "  75.400000    5.100000 lineto", "  50.000000    5.100000 lineto", "  50.000000    0.000000 lineto",
-        " 100.000000    0.000000 moveto", " 125.400000    0.000000 lineto", " 125.400000    5.100000 lineto",
-        " 100.000000    5.100000 lineto", " 100.000000    0.000000 lineto", "  37.700000   13.000000 moveto",
-        "  50.200000   13.000000 lineto", "  50.200000    8.000000 lineto", "  75.200000    8.000000 lineto",
-        "  75.200000   13.000000 lineto", " 100.200000   13.000000 lineto", " 100.200000    8.000000 lineto",
-        " 125.200000    8.000000 lineto", " 125.200000   13.000000 lineto", " 137.700000   13.000000 lineto",
-        "stroke"};
+    const std::vector<std::string> expected = {"   0.000000    0.000000 moveto", "  50.000000    0.000000 moveto",
+                                               "  75.400000    0.000000 lineto", "  75.400000    5.100000 lineto",
+                                               "  50.000000    5.100000 lineto", "  50.000000    0.000000 lineto",
+                                               " 100.000000    0.000000 moveto", " 125.400000    0.000000 lineto",
+                                               " 125.400000    5.100000 lineto", " 100.000000    5.100000 lineto",
+                                               " 100.000000    0.000000 lineto", "  37.700000   13.000000 moveto",
+                                               "  50.200000   13.000000 lineto", "  50.200000    8.000000 lineto",
+                                               "  75.200000    8.000000 lineto", "  75.200000   13.000000 lineto",
+                                               " 100.200000   13.000000 lineto", " 100.200000    8.000000 lineto",
+                                               " 125.200000    8.000000 lineto", " 125.200000   13.000000 lineto",
+                                               " 137.700000   13.000000 lineto", "stroke"};
     EXPECT_EQ(tabSlot(b), expected);
     EXPECT_EQ(epsOf(b.wb)[4], "%%Title: tab");
 }
@@ -39,11 +41,10 @@ TEST(TabSlot, ReliefGivesFiftyEightLinesWithNotchesIntoThePlateAndTheStrip) {
     const auto body = tabSlot(b);
     ASSERT_EQ(body.size(), 58U);
     const std::vector<std::string> bottomEdge(body.begin() + 2, body.begin() + 9);
-    EXPECT_EQ(bottomEdge, (std::vector<std::string>{
-                              "  50.000000   -1.587500 lineto", "  53.175000   -1.587500 lineto",
-                              "  53.175000    0.000000 lineto", "  72.225000    0.000000 lineto",
-                              "  72.225000   -1.587500 lineto", "  75.400000   -1.587500 lineto",
-                              "  75.400000    0.000000 lineto"}));
+    EXPECT_EQ(bottomEdge, (std::vector<std::string>{"  50.000000   -1.587500 lineto", "  53.175000   -1.587500 lineto",
+                                                    "  53.175000    0.000000 lineto", "  72.225000    0.000000 lineto",
+                                                    "  72.225000   -1.587500 lineto", "  75.400000   -1.587500 lineto",
+                                                    "  75.400000    0.000000 lineto"}));
     const auto parts = partsOf(epsOf(b.wb));
     ASSERT_EQ(parts.size(), 1U);
     ASSERT_EQ(parts[0].outlines.size(), 4U);

@@ -26,10 +26,7 @@ using testing::TempFolders;
 using testing::namesIn;
 using testing::readFileBytes;
 
-
-void writeBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeBytes(const fs::path& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 class TableFiles : public ::testing::Test {
 protected:
@@ -75,11 +72,11 @@ TEST(TableFileText, LinesEndAtCrLfLfOrCr) {
 TEST(TableFileText, CellsAreTheTextsBeforeEachTab) {
     ParamTable table = defaultMainTable();
     readTableText(table,
-                  "Header\r\n"        // no TAB: only column 0
-                  "\r\n"              // an empty line sets nothing
-                  "\t6\t\r\n"         // a leading TAB empties column 0
+                  "Header\r\n"         // no TAB: only column 0
+                  "\r\n"               // an empty line sets nothing
+                  "\t6\t\r\n"          // a leading TAB empties column 0
                   "x\t7\textra\t\r\n"  // a third cell adds a column
-                  "y\t8");            // no trailing TAB: the last text is a cell all the same
+                  "y\t8");             // no trailing TAB: the last text is a cell all the same
     EXPECT_EQ(table.cell(0, 0), "Header");
     EXPECT_EQ(table.cell(1, 0), "Значение");
     EXPECT_EQ(table.cell(0, 1), "Толщина материала");
@@ -191,7 +188,10 @@ TEST_F(TableFiles, AFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad) {
 }
 
 TEST_F(TableFiles, FilesThatAreNoTablesAreRefusedAndTheirTablesKeepTheDefaults) {
-    writeBytes(folders.working / "ParamGrid.txt", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + "junk\t1\t\r\n");
+    writeBytes(folders.working / "ParamGrid.txt", std::string("\x7F"
+                                                              "ELF\x02\x01\x01\0\0\0",
+                                                              10) +
+                                                      "junk\t1\t\r\n");
     std::ofstream big(folders.working / "ParamZub.txt", std::ios::binary);
     for (int i = 0; i < 70000; ++i) {
         big << "Толщина\t5\t\r\n";
@@ -231,8 +231,8 @@ TEST_F(TableFiles, AFifoIsRefusedWithoutWaitingForAWriter) {
 TEST(TableFileText, TextsBeyondWhatATableCanHoldAreRefusedAndLeaveTheTableAsItWas) {
     const std::string manyCells = std::string(16000, '\t') + std::string(16000, '\n');
     const std::string manyLines(1024 * 1024, '\n');
-    for (const auto& [text, why] : {std::pair{manyCells, "a line of more than 64 cells"},
-                                    std::pair{manyLines, "more than 1000 lines"}}) {
+    for (const auto& [text, why] :
+         {std::pair{manyCells, "a line of more than 64 cells"}, std::pair{manyLines, "more than 1000 lines"}}) {
         ParamTable table = defaultMainTable();
         try {
             readTableText(table, text);
@@ -314,12 +314,12 @@ TEST_F(TablesInOneFolder, AFileRefusedAtStartIsKeptBesideAndTheValuesTypedAreSav
     loadTableFile(saved, main);
     EXPECT_EQ(saved.text(2), "250");
     ASSERT_EQ(b.messages.shown.size(), 1u);
-    EXPECT_EQ(b.messages.shown[0], "\"" + main.string() + "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
-                                       (folders.working / "ParamGrid.refused.txt").string() +
-                                       "\", and the table was saved in its place\r\"" + tabSlot.string() +
-                                       "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
-                                       (folders.working / "ParamZub.refused.txt").string() +
-                                       "\", and the table was saved in its place.");
+    EXPECT_EQ(b.messages.shown[0],
+              "\"" + main.string() + "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
+                  (folders.working / "ParamGrid.refused.txt").string() +
+                  "\", and the table was saved in its place\r\"" + tabSlot.string() +
+                  "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
+                  (folders.working / "ParamZub.refused.txt").string() + "\", and the table was saved in its place.");
 
     // The next refusal keeps the earlier one too.
     writeBytes(main, strayByte);
@@ -368,10 +368,9 @@ TEST_F(TableFiles, TheRussianSwitchKeepsEveryValueAndTheNextStartIsRussian) {
     EXPECT_FALSE(tablesAreEnglish(b.wb));
     EXPECT_TRUE(fs::exists(folders.working / "ParamGrid.txt"));
     EXPECT_TRUE(fs::exists(folders.working / "ParamZub.txt"));
-    for (const auto& [now, before, builtIn] :
-         {std::tuple{&b.wb.boxTable, &typedMain, defaultMainTable()},
-          std::tuple{&b.wb.tabSlotTable, &typedTabSlot, defaultTabSlotTable()},
-          std::tuple{&b.wb.spiralTable, &typedSpiral, defaultSpiralTable()}}) {
+    for (const auto& [now, before, builtIn] : {std::tuple{&b.wb.boxTable, &typedMain, defaultMainTable()},
+                                               std::tuple{&b.wb.tabSlotTable, &typedTabSlot, defaultTabSlotTable()},
+                                               std::tuple{&b.wb.spiralTable, &typedSpiral, defaultSpiralTable()}}) {
         ASSERT_EQ(now->rowCount(), before->rowCount());
         EXPECT_EQ(now->cell(1, 0), builtIn.cell(1, 0));
         for (int row = 0; row < now->rowCount(); ++row) {

@@ -107,7 +107,8 @@ TEST(TableSchema, EveryListedKeyRoundTripsThroughSet) {
             ASSERT_EQ(keysOf(after), keys);
             for (std::size_t j = 0; j < after.size(); ++j) {
                 EXPECT_EQ(after[j].caption, before[j].caption);
-                EXPECT_EQ(after[j].value, j == i ? marker : before[j].value) << before[i].key << " set " << after[j].key;
+                EXPECT_EQ(after[j].value, j == i ? marker : before[j].value)
+                    << before[i].key << " set " << after[j].key;
             }
             assignTableValue(b.wb, before[i].key + "=" + before[i].value);
         }

@@ -47,9 +47,16 @@ TEST_F(TextFile, EveryLineEndsWithCrLfAndCyrillicIsWindows1251) {
 }
 
 TEST_F(TextFile, CharacterWithoutWindows1251ByteBecomesQuestionMark) {
-    EXPECT_EQ(toWindows1251("a\xE2\x82\xAC" "b"), "a\x88" "b");  // the euro sign has a byte
-    EXPECT_EQ(toWindows1251("a\xE4\xB8\xAD" "b"), "a?b");         // a Chinese character has none
-    EXPECT_EQ(toWindows1251("a\xFF" "b"), "a?b");                 // a stray byte
+    EXPECT_EQ(toWindows1251("a\xE2\x82\xAC"
+                            "b"),
+              "a\x88"
+              "b");  // the euro sign has a byte
+    EXPECT_EQ(toWindows1251("a\xE4\xB8\xAD"
+                            "b"),
+              "a?b");  // a Chinese character has none
+    EXPECT_EQ(toWindows1251("a\xFF"
+                            "b"),
+              "a?b");  // a stray byte
 }
 
 TEST_F(TextFile, Windows1251ReadsBackAsUtf8) {
@@ -92,8 +99,8 @@ TEST_F(TextFile, AFileTheUserMayNotWriteIsNeitherReplacedNorTouched) {
     const fs::path readOnly = dir / "read-only.eps";
     std::ofstream(foreign) << "precious";
     std::ofstream(readOnly) << "precious too";
-    fs::permissions(foreign, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                 fs::perms::others_read);
+    fs::permissions(foreign,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     struct stat before {};
     ::stat(foreign.c_str(), &before);
@@ -113,8 +120,8 @@ TEST_F(TextFile, AWritableFileInAFolderTheUserMayNotWriteIsSavedInPlace) {
     const fs::path shared = dir / "shared.dxf";
     std::ofstream(shared) << "an older and longer text";
     fs::permissions(shared, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
-    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec);
     struct stat before {};
     ::stat(shared.c_str(), &before);
     if (::geteuid() != 0) {

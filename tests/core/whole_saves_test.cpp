@@ -22,7 +22,6 @@ using testing::asUnprivilegedUser;
 using testing::namesIn;
 using testing::readFileBytes;
 
-
 ino_t inodeOf(const fs::path& path) {
     struct stat info {};
     ::stat(path.c_str(), &info);

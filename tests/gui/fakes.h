@@ -62,9 +62,7 @@ public:
     [[nodiscard]] std::filesystem::path workingFolder() const override {
         return root.filePath("working").toStdString();
     }
-    [[nodiscard]] std::filesystem::path userDataFolder() const override {
-        return root.filePath("data").toStdString();
-    }
+    [[nodiscard]] std::filesystem::path userDataFolder() const override { return root.filePath("data").toStdString(); }
 
 private:
     QTemporaryDir root;

@@ -48,8 +48,8 @@ std::optional<BoxPanel> tintAt(QRgb pixel) {
     if (sum < 60) {
         return std::nullopt;
     }
-    for (const BoxPanel panel : {BoxPanel::Front, BoxPanel::Bottom, BoxPanel::LeftSide, BoxPanel::RightSide,
-                                 BoxPanel::Rear, BoxPanel::Lid}) {
+    for (const BoxPanel panel :
+         {BoxPanel::Front, BoxPanel::Bottom, BoxPanel::LeftSide, BoxPanel::RightSide, BoxPanel::Rear, BoxPanel::Lid}) {
         const QColor tint = tintOf(panel);
         const double tintSum = tint.red() + tint.green() + tint.blue();
         if (std::abs(qRed(pixel) / sum - tint.red() / tintSum) < 0.012 &&
@@ -74,9 +74,9 @@ std::map<BoxPanel, int> tintsIn(const QImage& frame) {
 }
 
 BoxPanel mostShown(const std::map<BoxPanel, int>& tints) {
-    return std::max_element(tints.begin(), tints.end(), [](const auto& a, const auto& b) {
-               return a.second < b.second;
-           })->first;
+    return std::max_element(tints.begin(), tints.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
 }
 
 bool isRed(QRgb pixel) { return qRed(pixel) > 80 && 3 * qGreen(pixel) < qRed(pixel) && 3 * qBlue(pixel) < qRed(pixel); }
@@ -116,8 +116,7 @@ void drag(QWidget* widget, QPoint from, QPoint to) {
 
 void turnWheel(QWidget* widget, int notches) {
     const QPointF at = widget->rect().center();
-    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {}, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &wheel);
 }
 

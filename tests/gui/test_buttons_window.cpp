@@ -49,7 +49,8 @@ private slots:
                 QCOMPARE(button->text(), text(entry.caption));
                 QCOMPARE(button->toolTip(), text(entry.hint));
                 // The caption fits the button.
-                QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(), qPrintable(name));
+                QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
+                         qPrintable(name));
             }
         }
         QCOMPARE(names.size(), 17);
@@ -121,8 +122,8 @@ private slots:
                 const bool flagBefore = form.workbench().lastPolylineClosed;
                 QCOMPARE(flagBefore, before == TemplateTab::FoldingBox);
                 tabs->setCurrentWidget(tabPage(form, rule.tab));
-                const bool expected = rule.lastOutline == LastOutline::AsBefore ? flagBefore
-                                                                                : rule.lastOutline == LastOutline::Closed;
+                const bool expected =
+                    rule.lastOutline == LastOutline::AsBefore ? flagBefore : rule.lastOutline == LastOutline::Closed;
                 QCOMPARE(form.workbench().lastPolylineClosed, expected);
             }
         }

@@ -15,7 +15,7 @@ using namespace tessaro::gui;
 
 namespace {
 
-const char* const kKeptSwitches[] = {"cornerRelief",  "roundedLidCorners", "singleSupportTooth",
+const char* const kKeptSwitches[] = {"cornerRelief",  "roundedLidCorners",       "singleSupportTooth",
                                      "supportJumper", "simpleRoundedLidCorners", "screwJoints",
                                      "tabSlotRelief"};
 
@@ -32,7 +32,8 @@ private slots:
     void init() { testing::scratchSettings.clear(); }
 
     void theTestsKeepTheirSettingsInTheirOwnFolder() {
-        QVERIFY2(QSettings().fileName().startsWith(testing::scratchSettings.path()), qPrintable(QSettings().fileName()));
+        QVERIFY2(QSettings().fileName().startsWith(testing::scratchSettings.path()),
+                 qPrintable(QSettings().fileName()));
     }
 
     // Every switch turned from its default, and the feet choice, are there in the next window,

@@ -36,9 +36,7 @@ class LanguageWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        fakes = std::make_unique<testing::FakeWindowPorts>();
-    }
+    void init() { fakes = std::make_unique<testing::FakeWindowPorts>(); }
 
     void englishSwitchesAtOnceAndLeavesTheTransformerRussian() {
         MainWindow form(fakes->ports());

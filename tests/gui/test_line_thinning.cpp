@@ -44,9 +44,7 @@ QImage painted(const std::vector<ScreenOutline>& outlines) {
     return image;
 }
 
-bool inked(const QImage& image, QPoint p) {
-    return image.rect().contains(p) && qGray(image.pixel(p)) < 128;
-}
+bool inked(const QImage& image, QPoint p) { return image.rect().contains(p) && qGray(image.pixel(p)) < 128; }
 
 bool inkedNear(const QImage& image, QPointF p) {
     const QPoint centre(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
@@ -105,12 +103,11 @@ void checkDrawnFaithfully(const std::vector<ScreenOutline>& outlines) {
         for (qsizetype i = 1; i < outline.size(); ++i) {
             if (const auto chord = chordIn(inner, outline[i - 1], outline[i])) {
                 ++chords;
-                QVERIFY2(inkedNear(image, chord->center()),
-                         qPrintable(QString("segment %1,%2 - %3,%4 is missing")
-                                        .arg(outline[i - 1].x())
-                                        .arg(outline[i - 1].y())
-                                        .arg(outline[i].x())
-                                        .arg(outline[i].y())));
+                QVERIFY2(inkedNear(image, chord->center()), qPrintable(QString("segment %1,%2 - %3,%4 is missing")
+                                                                           .arg(outline[i - 1].x())
+                                                                           .arg(outline[i - 1].y())
+                                                                           .arg(outline[i].x())
+                                                                           .arg(outline[i].y())));
             }
         }
     }

@@ -9,9 +9,9 @@
 
 #include "gui/drawn_pictures.h"
 #include "gui/fakes.h"
+#include "gui/main_window.h"
 #include "gui/photographs.h"
 #include "gui/pictures.h"
-#include "gui/main_window.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -100,10 +100,12 @@ private slots:
 
     void atStartThePicturesFollowTheDefaultSwitches() {
         MainWindow form(fakes.ports());
-        for (const char* on : {"foldingSquareCornersPicture", "jumperPicture", "simpleSquareCornersPicture", "tabSlotSquareCornersPicture", "foldingBoxPicture", "feetPicture", "screwNutPicture"}) {
+        for (const char* on : {"foldingSquareCornersPicture", "jumperPicture", "simpleSquareCornersPicture",
+                               "tabSlotSquareCornersPicture", "foldingBoxPicture", "feetPicture", "screwNutPicture"}) {
             QVERIFY2(shown(form, on), on);
         }
-        for (const char* off : {"foldingReliefCornersPicture", "noJumperPicture", "simpleReliefCornersPicture", "tabSlotReliefCornersPicture"}) {
+        for (const char* off : {"foldingReliefCornersPicture", "noJumperPicture", "simpleReliefCornersPicture",
+                                "tabSlotReliefCornersPicture"}) {
             QVERIFY2(!shown(form, off), off);
         }
     }

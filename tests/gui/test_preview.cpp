@@ -8,9 +8,9 @@
 #include "gui/drawing_canvas.h"
 #include "gui/drawing_painter.h"
 #include "gui/fakes.h"
+#include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
-#include "gui/main_window.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -114,9 +114,11 @@ private slots:
         const QRect drawn = darkBounds(dialog.seen, inside);
         QVERIFY(!drawn.isNull());
         const QRectF expected = extentOnScreen(preview->drawing().extent(), preview->fittedView());
-        QVERIFY2(std::abs(drawn.left() - expected.left()) <= 2 && std::abs(drawn.right() - expected.right()) <= 2 &&
-                     std::abs(drawn.top() - expected.top()) <= 2 && std::abs(drawn.bottom() - expected.bottom()) <= 2,
-                 qPrintable(QString("drawn %1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+        QVERIFY2(
+            std::abs(drawn.left() - expected.left()) <= 2 && std::abs(drawn.right() - expected.right()) <= 2 &&
+                std::abs(drawn.top() - expected.top()) <= 2 && std::abs(drawn.bottom() - expected.bottom()) <= 2,
+            qPrintable(
+                QString("drawn %1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
         // Fitted: the drawing fills the width or the height of the space it has.
         QVERIFY(drawn.width() >= inside.width() - 16 || drawn.height() >= inside.height() - 16);
         QCOMPARE(extentText(preview->drawing().extent()), QString("94.45 × 96.94 мм"));

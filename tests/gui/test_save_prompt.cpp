@@ -188,11 +188,11 @@ private slots:
         QtSavePrompt dialog(nullptr, kFilter, 2);
         writeFile(at("box.dxf"), "old");
         QStringList asked;
-        QVERIFY(!askWith(dialog, {save("DXF R12 (*.dxf)", at("box")),
-                                  answer(QMessageBox::No, "box.dxf", asked), cancel()}));
+        QVERIFY(!askWith(dialog,
+                         {save("DXF R12 (*.dxf)", at("box")), answer(QMessageBox::No, "box.dxf", asked), cancel()}));
         QCOMPARE(asked.size(), 1);
-        const auto choice = askWith(dialog, {save("DXF R12 (*.dxf)", at("box")),
-                                             answer(QMessageBox::Yes, "box.dxf", asked)});
+        const auto choice =
+            askWith(dialog, {save("DXF R12 (*.dxf)", at("box")), answer(QMessageBox::Yes, "box.dxf", asked)});
         QCOMPARE(asked.size(), 2);
         QVERIFY(choice);
         QCOMPARE(QString::fromStdString(choice->path), at("box.dxf"));

@@ -32,8 +32,8 @@ private slots:
     void goingAwayStopsTheRunningWork() {
         std::atomic<int> started = 0;
         int shown = 0;
-        auto work = std::make_unique<SettledWork<bool>>([&](auto stop) { return std::optional(untilStopped(stop, started)); },
-                                                        [&](bool) { ++shown; });
+        auto work = std::make_unique<SettledWork<bool>>(
+            [&](auto stop) { return std::optional(untilStopped(stop, started)); }, [&](bool) { ++shown; });
         work->schedule();
         QVERIFY(QTest::qWaitFor([&] { return started == 1; }, 10000));
         QVERIFY(work->busy());

@@ -102,7 +102,8 @@ private slots:
         QVERIFY(fakes->messages.errors.empty());
 
         const Workbench& wb = form.workbench();
-        const std::vector<std::string> expected = sheetBytes(wb, FileType::Dxf, {{300, 200}, defaultSheetGap(wb, TemplateTab::FoldingBox)});
+        const std::vector<std::string> expected =
+            sheetBytes(wb, FileType::Dxf, {{300, 200}, defaultSheetGap(wb, TemplateTab::FoldingBox)});
         QVERIFY(expected.size() > 1);
         QStringList names;
         for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -159,7 +160,8 @@ private slots:
         sheetGroup(form)->setChecked(false);
         QVERIFY(settled(form));
         QTRY_COMPARE(preview->sheetCount(), std::size_t{0});
-        QCOMPARE(preview->drawing().extent().width(), drawPreview(bench, *findCommand("full")).drawing->extent().width());
+        QCOMPARE(preview->drawing().extent().width(),
+                 drawPreview(bench, *findCommand("full")).drawing->extent().width());
     }
 
     // A part larger than the sheet either way: the core's message in the error box, no
@@ -173,7 +175,8 @@ private slots:
         buttonOf(form, "full")->click();
         QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
         const QString error = QString::fromStdString(fakes->messages.errors.front());
-        QVERIFY2(error.startsWith("Part ") && error.contains("does not fit on a 200 x 100 mm sheet"), qPrintable(error));
+        QVERIFY2(error.startsWith("Part ") && error.contains("does not fit on a 200 x 100 mm sheet"),
+                 qPrintable(error));
         QVERIFY(fakes->dialog.offered.empty());
         QVERIFY(QDir(folder->path()).entryList(QDir::Files).isEmpty());
 

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(model.index(1, 1).data().toString(), QString("4"));
         QCOMPARE(view->currentIndex(), model.index(2, 1));
         QVERIFY(!view->indexWidget(model.index(2, 1)));  // ready for typing, no editor open
-        pressed(Qt::Key_Enter);  // no editor open: the same step
+        pressed(Qt::Key_Enter);                          // no editor open: the same step
         QCOMPARE(view->currentIndex(), model.index(3, 1));
 
         typeFast("7");
