@@ -149,8 +149,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QTableView* MainWindow::addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
-                                int valueWidth) {
+QTableView* MainWindow::addTableView(QWidget* parent, ParamTable& table, const char* name, QRect geometry,
+                                     int captionWidth, int valueWidth) {
     auto* model = new ParamTableModel(table, *editHistory_, this);
     tableModels_.push_back(model);
     auto* view = new ParamTableView(parent);
@@ -253,7 +253,7 @@ void MainWindow::buildLeftColumn() {
             &MainWindow::useEnglish);
     connect(addButton(this, "russianButton", "Russian", {122, 0, 57, 25}), &QPushButton::clicked, this,
             &MainWindow::useRussian);
-    auto* grid = addGrid(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
+    auto* grid = addTableView(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
     grid->verticalHeader()->resizeSection(9, 21);
     // The sheet group stands between the table and the preview, which gives up its height.
@@ -322,7 +322,7 @@ void MainWindow::buildSimpleTab() {
     simpleCornerRelief =
         addCheckBox(simpleBoxTab, "simpleCornerRelief", "Прорезать прямые внутренние углы", {62, 242}, false);
     screwJoints = addCheckBox(simpleBoxTab, "screwJoints", "пазы под винты", {352, 224}, wb_.options.screwJoints);
-    addGrid(simpleBoxTab, wb_.screwTable, "screwTable", {206, 245, 204, 118}, 146, 52);
+    addTableView(simpleBoxTab, wb_.screwTable, "screwTable", {206, 245, 204, 118}, 146, 52);
 
     addPicture(simpleBoxTab, "simpleBoxPicture", {600, 4});
     simpleSquareCornersPicture = addPicture(simpleBoxTab, "simpleSquareCornersPicture", {62, 300});
@@ -337,7 +337,7 @@ void MainWindow::buildTabSlotTab() {
     panel->setToolTip("Tab-slot");
     panel->setGeometry(0, 0, 590, 180);
     addPicture(panel, "tabAndGapPicture", {4, 30});
-    addGrid(panel, wb_.tabSlotTable, "tabSlotTable", {308, 2, 273, 144}, 214, 53);
+    addTableView(panel, wb_.tabSlotTable, "tabSlotTable", {308, 2, 273, 144}, 214, 53);
     addTemplateButtons(TemplateTab::TabSlot, panel);
     tabSlotRelief = addCheckBox(tabSlotTab, "tabSlotRelief", "Прорезать прямые внутренние углы", {35, 192},
                                 wb_.options.tabSlotRelief);
@@ -351,14 +351,14 @@ void MainWindow::buildSpiralTab() {
     group->setObjectName("spiralGroup");
     group->setGeometry(8, 8, 600, 125);
     addTemplateButtons(TemplateTab::Spiral, group);
-    addGrid(group, wb_.spiralTable, "spiralTable", {216, 22, 362, 99}, 300, 55);  // below the frame's title
+    addTableView(group, wb_.spiralTable, "spiralTable", {216, 22, 362, 99}, 300, 55);  // below the frame's title
     addPicture(spiralTab, "spiralPicture", {8, 140});
 }
 
 void MainWindow::buildHiddenTab() {
     epsTab = addTab("epsTab", "Выходной шаблон eps");
     tabs->setTabVisible(tabs->indexOf(epsTab), false);
-    epsModel_ = new LineListModel(epsLines_, this);
+    epsModel_ = new LineListModel([this] { return drawingLines(wb_.drawing, FileType::Eps, writeChoices(wb_)); }, this);
     epsDocument = addDocumentView(epsTab, epsModel_, "epsDocument");
     templateLabel = new QLabel(text(wb_.templateLabel), epsTab);
     templateLabel->setObjectName("templateLabel");
@@ -368,13 +368,13 @@ void MainWindow::buildHiddenTab() {
 void MainWindow::buildBobbinTab() {
     bobbinTab = addTemplateTab(TemplateTab::Transformer, "Трансформатор");
     addPicture(bobbinTab, "bobbinPicture", {8, 8});
-    addGrid(bobbinTab, wb_.bobbinTable, "bobbinTable", {12, 282, 273, 138}, 214, 53);
+    addTableView(bobbinTab, wb_.bobbinTable, "bobbinTable", {12, 282, 273, 138}, 214, 53);
     addTemplateButtons(TemplateTab::Transformer, bobbinTab);
 }
 
 void MainWindow::buildDxfTab() {
     dxfTab = addTab("dxfTab", "dxf");
-    dxfModel_ = new LineListModel(dxfLines_, this);
+    dxfModel_ = new LineListModel([this] { return drawingLines(wb_.drawing, FileType::Dxf, writeChoices(wb_)); }, this);
     dxfDocument = addDocumentView(dxfTab, dxfModel_, "dxfDocument");
 }
 
@@ -521,8 +521,6 @@ void MainWindow::showTemplateBeingSaved() {
 
 void MainWindow::showDocuments() {
     templateLabel->setText(text(wb_.templateLabel));
-    epsLines_ = drawingLines(wb_.drawing, FileType::Eps, writeChoices(wb_));
-    dxfLines_ = drawingLines(wb_.drawing, FileType::Dxf, writeChoices(wb_));
     epsModel_->reload();
     dxfModel_->reload();
 }

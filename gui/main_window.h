@@ -12,7 +12,6 @@
 #include "app/table_files.h"
 #include "model/ports.h"
 #include "model/workbench.h"
-#include "output/line_list.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -90,8 +89,8 @@ private:
     // Puts the text of an open cell editor into its table before the tables are read or saved.
     void commitOpenEditors();
 
-    QTableView* addGrid(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
-                        int valueWidth);
+    QTableView* addTableView(QWidget* parent, ParamTable& table, const char* name, QRect geometry, int captionWidth,
+                             int valueWidth);
     QCheckBox* addCheckBox(QWidget* parent, const char* name, const char* caption, QPoint position, bool checked);
     QPushButton* addButton(QWidget* parent, std::string_view name, std::string_view caption, QRect geometry);
     // The tab's buttons as the command table has them, each connected to its command.
@@ -143,9 +142,6 @@ private:
 
     QListView* epsDocument = nullptr;
     QListView* dxfDocument = nullptr;
-    // The current template's EPS and DXF text, as the document pages show it.
-    LineList epsLines_;
-    LineList dxfLines_;
     LineListModel* epsModel_ = nullptr;
     LineListModel* dxfModel_ = nullptr;
 

@@ -23,12 +23,4 @@ std::string_view LineList::operator[](std::size_t i) const {
     return std::string_view(text_).substr(begin, ends_[i] - begin);
 }
 
-void LineList::overwrite(std::size_t i, std::string_view sameLengthText) {
-    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    if (ends_[i] - begin != sameLengthText.size()) {
-        throw std::logic_error("LineList::overwrite needs a text of the same length");
-    }
-    text_.replace(begin, sameLengthText.size(), sameLengthText);
-}
-
 }  // namespace tessaro

@@ -20,9 +20,6 @@ public:
     [[nodiscard]] std::string_view operator[](std::size_t i) const;
     [[nodiscard]] std::string_view back() const { return (*this)[size() - 1]; }
 
-    // Overwrites line i with a text of the same length (the DXF closing flag).
-    void overwrite(std::size_t i, std::string_view sameLengthText);
-
     [[nodiscard]] std::size_t textSize() const { return text_.size(); }
 
     class const_iterator {
