@@ -19,10 +19,11 @@ public:
     double originX = 0;
     double originY = 0;
 
-    // A step that begins an outline: the edge of a piece, a cut-out of one, or a lone
-    // point that is not cut.
+    // A step that begins an outline: the edge of a piece, a cut-out of one, a line
+    // engraved on its face, or a lone point that is not cut.
     void startOuterCut(double dx, double dy) { begin(dx, dy, OutlineRole::OuterCut); }
     void startInnerCut(double dx, double dy) { begin(dx, dy, OutlineRole::InnerCut); }
+    void startEngraving(double dx, double dy) { begin(dx, dy, OutlineRole::Engrave); }
     void placeMark(double dx, double dy) { begin(dx, dy, OutlineRole::Mark); }
     void lineTo(double dx, double dy);
     void reserveMorePoints(std::size_t count) { drawing_.reserveMorePoints(count); }
