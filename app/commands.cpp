@@ -5,6 +5,7 @@
 
 #include "app/proposed_names.h"
 #include "app/saving.h"
+#include "app/window_text.h"
 #include "folding/full_set.h"
 #include "simple/full_set.h"
 
@@ -38,28 +39,27 @@ constexpr std::array kTabs = {
 // The buttons are laid out as the unfolded box: lid, rear, bottom between the sides,
 // front; the full set beside them. The tab-slot button stands on its tab's panel, the
 // spiral's in its group box.
-constexpr TemplateButton kFoldingFront[] = {{"foldingFrontButton", "Фасад", "Front", {310, 160, 70, 49}}};
-constexpr TemplateButton kFoldingRear[] = {{"foldingRearButton", "Тыл", "Rear", {310, 81, 70, 36}}};
-constexpr TemplateButton kFoldingBottom[] = {{"foldingBottomButton", "Дно", "Bottom", {311, 121, 70, 36}}};
+constexpr TemplateButton kFoldingFront[] = {{"foldingFrontButton", WINDOW_TEXT("TemplateButton", "Front"), {310, 160, 70, 49}}};
+constexpr TemplateButton kFoldingRear[] = {{"foldingRearButton", WINDOW_TEXT("TemplateButton", "Rear"), {310, 81, 70, 36}}};
+constexpr TemplateButton kFoldingBottom[] = {{"foldingBottomButton", WINDOW_TEXT("TemplateButton", "Bottom"), {311, 121, 70, 36}}};
 constexpr TemplateButton kFoldingSides[] = {
-    {"foldingLeftSideButton", "Боковина", "Side", {240, 121, 70, 36}},
-    {"foldingRightSideButton", "Боковина", "Side", {382, 121, 70, 36}},
+    {"foldingLeftSideButton", WINDOW_TEXT("TemplateButton", "Side"), {240, 121, 70, 36}},
+    {"foldingRightSideButton", WINDOW_TEXT("TemplateButton", "Side"), {382, 121, 70, 36}},
 };
-constexpr TemplateButton kFoldingLid[] = {{"foldingLidButton", "Крышка", "Lid", {310, 34, 70, 45}}};
-constexpr TemplateButton kFoldingSet[] = {{"foldingSetButton", "Все элементы", "Make all", {470, 111, 93, 54}}};
-constexpr TemplateButton kSimpleFront[] = {{"simpleFrontButton", "Фасад", "Front", {314, 161, 70, 49}}};
-constexpr TemplateButton kSimpleRear[] = {{"simpleRearButton", "Тыл", "Rear", {314, 82, 70, 36}}};
-constexpr TemplateButton kSimpleLid[] = {{"simpleLidButton", "Крышка", "Lid", {314, 35, 70, 45}}};
-constexpr TemplateButton kSimpleBottom[] = {{"simpleBottomButton", "Дно", "Bottom", {315, 122, 70, 36}}};
+constexpr TemplateButton kFoldingLid[] = {{"foldingLidButton", WINDOW_TEXT("TemplateButton", "Lid"), {310, 34, 70, 45}}};
+constexpr TemplateButton kFoldingSet[] = {{"foldingSetButton", WINDOW_TEXT("TemplateButton", "Make all"), {470, 111, 93, 54}}};
+constexpr TemplateButton kSimpleFront[] = {{"simpleFrontButton", WINDOW_TEXT("TemplateButton", "Front"), {314, 161, 70, 49}}};
+constexpr TemplateButton kSimpleRear[] = {{"simpleRearButton", WINDOW_TEXT("TemplateButton", "Rear"), {314, 82, 70, 36}}};
+constexpr TemplateButton kSimpleLid[] = {{"simpleLidButton", WINDOW_TEXT("TemplateButton", "Lid"), {314, 35, 70, 45}}};
+constexpr TemplateButton kSimpleBottom[] = {{"simpleBottomButton", WINDOW_TEXT("TemplateButton", "Bottom"), {315, 122, 70, 36}}};
 constexpr TemplateButton kSimpleSides[] = {
-    {"simpleLeftSideButton", "Боковина", "Side", {244, 122, 70, 36}},
-    {"simpleRightSideButton", "Боковина", "Side", {386, 122, 70, 36}},
+    {"simpleLeftSideButton", WINDOW_TEXT("TemplateButton", "Side"), {244, 122, 70, 36}},
+    {"simpleRightSideButton", WINDOW_TEXT("TemplateButton", "Side"), {386, 122, 70, 36}},
 };
-constexpr TemplateButton kSimpleSet[] = {{"simpleSetButton", "Все элементы", "Make all", {475, 113, 89, 54}}};
-constexpr TemplateButton kTabSlot[] = {{"tabSlotButton", "Создать шаблон Зуб - паз", "Make template", {309, 146, 164, 25}}};
-constexpr TemplateButton kSpiral[] = {{"spiralButton", "Построить спираль", "Make Archimedean spiral", {16, 24, 169, 73}}};
-// The transformer's button has no English text: it stays Russian.
-constexpr TemplateButton kBobbin[] = {{"bobbinButton", "Создать каркас", "", {290, 280, 119, 25}}};
+constexpr TemplateButton kSimpleSet[] = {{"simpleSetButton", WINDOW_TEXT("TemplateButton", "Make all"), {475, 113, 89, 54}}};
+constexpr TemplateButton kTabSlot[] = {{"tabSlotButton", WINDOW_TEXT("TemplateButton", "Make template"), {309, 146, 164, 25}}};
+constexpr TemplateButton kSpiral[] = {{"spiralButton", WINDOW_TEXT("TemplateButton", "Make Archimedean spiral"), {16, 24, 169, 73}}};
+constexpr TemplateButton kBobbin[] = {{"bobbinButton", WINDOW_TEXT("TemplateButton", "Make bobbin frame"), {290, 280, 119, 25}}};
 
 using enum TemplateTab;
 
@@ -106,7 +106,7 @@ void showTab(Workbench& wb, TemplateTab tab) {
 
 std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog) {
     command.run(wb);
-    auto choice = dialog.ask(command.proposedName(wb));
+    auto choice = dialog.ask(command.proposedName(wb), chosenFileInTheWay);
     if (choice) {
         saveTemplate(wb, choice->path, choice->type);
     }

@@ -38,8 +38,7 @@ struct ButtonGeometry {
 
 struct TemplateButton {
     std::string_view objectName;  // e.g. "foldingFrontButton"
-    std::string_view caption;     // as the window starts, in Russian
-    std::string_view hint;        // English: the tooltip, and the caption after the English switch; empty: none
+    std::string_view caption;     // in English; the window shows it in its language, as caption and tooltip
     ButtonGeometry geometry;
 };
 

@@ -1,27 +1,11 @@
 #include "app/language.h"
 
-#include <array>
 #include <string>
 
 #include "model/table_schema.h"
 
 namespace tessaro {
 namespace {
-
-constexpr std::array<EnglishText, 12> kControls = {{
-    {"cornerRelief", "Cut straight inside corners"},
-    {"roundedLidCorners", "Rounding corner lid"},
-    {"supportJumper", "Jumper support"},
-    {"feet", "Feet on the sidewall"},
-    {"simpleRoundedLidCorners", "Rounding corner lid"},
-    {"simpleCornerRelief", "Cut straight inside corners"},
-    {"tabSlotRelief", "Cut straight inside corners"},
-    {"spiralGroup", "Archimedean spiral"},
-    {"foldingBoxTab", "Folding box"},
-    {"simpleBoxTab", "Simple box"},
-    {"tabSlotTab", "Tab-slot"},
-    {"spiralTab", "Archimedean spiral"},
-}};
 
 // The English header cells first ((0, 0), then (1, 0)), then the caption of each row
 // from row 1.
@@ -46,17 +30,6 @@ void setRussianCaptions(ParamTable& table, const TableSchema& schema) {
 bool translated(const TableSchema& schema) { return !schema.englishHeader.empty(); }
 
 }  // namespace
-
-std::span<const EnglishText> englishControlTexts() { return kControls; }
-
-std::string_view englishTextOf(std::string_view control) {
-    for (const EnglishText& entry : kControls) {
-        if (entry.control == control) {
-            return entry.text;
-        }
-    }
-    return {};
-}
 
 void setEnglishTables(Workbench& wb) {
     for (ParamTable Workbench::*table : kWorkbenchTables) {

@@ -32,9 +32,9 @@ std::size_t sheetNumberOf(const std::string& name, const std::string& head, cons
     return error == std::errc{} && end == last ? number : 0;
 }
 
-// The sheets of an earlier, larger set beside the one just saved ("NAME-K.EXT" with K
-// beyond its count) would be taken for part of it: they are removed, and named.
-std::vector<std::string> removeStaleSheets(const std::string& path, std::size_t count) {
+// The sheets of an earlier, larger set beside a set of `count` ("NAME-K.EXT" with K
+// beyond the count), in the order of their numbers: they would be taken for part of it.
+std::vector<std::string> staleSheets(const std::string& path, std::size_t count) {
     namespace fs = std::filesystem;
     const fs::path given(path);
     const std::string head = given.stem().string() + "-";
@@ -50,13 +50,22 @@ std::vector<std::string> removeStaleSheets(const std::string& path, std::size_t 
         }
     }
     std::sort(stale.begin(), stale.end());
-    std::vector<std::string> removed;
+    std::vector<std::string> names;
     for (const auto& [number, sheet] : stale) {
-        if (fs::remove(sheet, error)) {
-            removed.push_back(sheet.string());
+        names.push_back(sheet.string());
+    }
+    return names;
+}
+
+std::vector<std::string> removed(const std::vector<std::string>& sheets) {
+    std::vector<std::string> gone;
+    for (const std::string& sheet : sheets) {
+        std::error_code error;
+        if (std::filesystem::remove(sheet, error)) {
+            gone.push_back(sheet);
         }
     }
-    return removed;
+    return gone;
 }
 
 }  // namespace
@@ -113,6 +122,17 @@ std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const st
     return bytes;
 }
 
+FilesInTheWay sheetsInTheWay(const std::string& path, std::size_t count) {
+    FilesInTheWay inTheWay{{}, staleSheets(path, count)};
+    for (const std::string& name : sheetFileNames(path, count)) {
+        std::error_code ignored;
+        if (std::filesystem::exists(name, ignored)) {
+            inTheWay.replaced.push_back(name);
+        }
+    }
+    return inTheWay;
+}
+
 std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count) {
     const std::filesystem::path given(path);
     std::vector<std::string> names;
@@ -137,8 +157,9 @@ SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType typ
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         files.push_back({names[i], bytes[i]});
     }
+    const FilesInTheWay before = sheetsInTheWay(path, names.size());
     saveFilesTogether(files);
-    return {names, removeStaleSheets(path, names.size())};
+    return {names, before.replaced, removed(staleSheets(path, names.size()))};
 }
 
 std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
@@ -146,12 +167,14 @@ std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand&
     command.run(wb);
     const SheetLayout layout = sheetLayout(wb, command.tab, choice);
     wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap);
-    auto chosen = dialog.ask(command.proposedName(wb));
+    const std::size_t count = wb.sheetDrawings.size();
+    auto chosen = dialog.ask(command.proposedName(wb),
+                             [count](const SaveChoice& choice) { return sheetsInTheWay(choice.path, count); });
     if (!chosen) {
         return std::nullopt;
     }
     SheetFiles saved = saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings);
-    return SavedSheets{*chosen, std::move(saved.written), std::move(saved.removed)};
+    return SavedSheets{*chosen, std::move(saved)};
 }
 
 Drawing sheetsSideBySide(const std::vector<Drawing>& sheets, SheetSize size) {

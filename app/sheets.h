@@ -50,10 +50,16 @@ struct SheetChoice {
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
 
-// The files a set of sheets was saved as, and the files of an earlier, larger set of
-// the same name that were removed ("box-4.dxf" beside a new set of three).
+// The sheets of a set of `count` as `path` that exist already (they would be replaced),
+// and those of an earlier, larger set of that name (they would be removed: "box-4.dxf"
+// beside a new set of three).
+[[nodiscard]] FilesInTheWay sheetsInTheWay(const std::string& path, std::size_t count);
+
+// The files a set of sheets was saved as, those among them that replaced a file, and the
+// files of an earlier, larger set of the same name that were removed.
 struct SheetFiles {
     std::vector<std::string> written;
+    std::vector<std::string> replaced;
     std::vector<std::string> removed;
 };
 
@@ -64,16 +70,16 @@ SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType typ
 // Saves sheets already nested from the current template, as above.
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets);
 
-// The files a button wrote onto sheets: the chosen name and type, and each sheet's file.
+// The files a button wrote onto sheets: the chosen name and type, and the set's files.
 struct SavedSheets {
     SaveChoice choice;
-    std::vector<std::string> files;
-    std::vector<std::string> removed;  // an earlier, larger set's sheets
+    SheetFiles files;
 };
 
-// A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file, save
+// A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file (the
+// dialog asks before replacing any sheet of the set or removing an earlier set's), save
 // one file per sheet. A part that fits no sheet is refused before the dialog asks;
-// nothing when the user cancelled.
+// nothing when the user cancelled or declined.
 std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
                                            const SheetChoice& choice);
 

@@ -258,23 +258,35 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
                                     const std::vector<UnloadedTableFile>& keep) {
     std::vector<std::string> kept;
     std::vector<std::string> failures;
+    bool folderFailed = false;
     const std::pair<const ParamTable*, std::string_view> files[] = {
         {&wb.boxTable, kMainTableFile}, {&wb.tabSlotTable, kTabSlotTableFile}, {&wb.bobbinTable, kBobbinTableFile}};
     for (const auto& [table, name] : files) {
         const fs::path path = folder / name;
+        std::string bytes;
         try {
-            const std::string bytes = tableFileBytes(*table, path);
+            bytes = tableFileBytes(*table, path);
+        } catch (const FileError& e) {
+            failures.emplace_back(e.what());
+            continue;
+        }
+        try {
             if (isAmong(path, keep)) {
                 kept.push_back(keptMessage(path, keepAside(path)));
             }
             saveFileAtomically(path.string(), bytes, SaveTarget::RegularFile);
+            // The window marks such a cell; the close still says what the file could not keep.
+            if (const auto lost = firstCharacterOutsideWindows1251(tableFileText(*table))) {
+                kept.push_back("\"" + path.string() + "\" cannot keep \"" + *lost + "\": it was saved as \"?\"");
+            }
         } catch (const FileError& e) {
             failures.emplace_back(e.what());
+            folderFailed = true;
         }
     }
     if (!failures.empty()) {
         failures.insert(failures.end(), kept.begin(), kept.end());
-        throw FileError(joinedLines(failures, '\n'));
+        throw TablesNotSaved(joinedLines(failures, '\n'), folderFailed);
     }
     return kept;
 }
@@ -286,13 +298,51 @@ void TableStore::load(const std::function<void()>& useEnglish) {
     }
 }
 
-void TableStore::save() const {
-    const fs::path folder = tableFolders(folders_).writeTo;
-    // The user's data folder does not exist before the first close; a folder that cannot
-    // be made shows as the failure of each file.
+namespace {
+
+// The data folder does not exist before the first close; a folder that cannot be made
+// shows as the failure of each file.
+std::vector<std::string> saveTablesInto(const Workbench& wb, const fs::path& folder,
+                                        const std::vector<UnloadedTableFile>& keep) {
     std::error_code ignored;
     fs::create_directories(folder, ignored);
-    const std::vector<std::string> kept = saveTables(wb_, folder, unloaded_);
+    return saveTables(wb, folder, keep);
+}
+
+std::string movedMessage(const fs::path& from, const fs::path& to, const std::string& why) {
+    std::string message = "The tables could not be saved in \"";
+    message.append(from.string())
+        .append("\", so they were saved in \"")
+        .append(to.string())
+        .append("\", where the next start reads them:\r")
+        .append(why);
+    std::replace(message.begin(), message.end(), '\n', '\r');
+    return message;
+}
+
+}  // namespace
+
+void TableStore::save() const {
+    const TableFolders folders = tableFolders(folders_);
+    std::vector<std::string> kept;
+    try {
+        kept = saveTablesInto(wb_, folders.writeTo, unloaded_);
+        forgetTablesMoved(folders.fallback, folders.writeTo);
+    } catch (const TablesNotSaved& failed) {
+        // A table the start would refuse is refused everywhere; a folder that cannot take
+        // a file is helped by another.
+        if (!failed.folderFailed || folders.writeTo == folders.fallback) {
+            throw;
+        }
+        // Where they belong cannot take them: the data folder keeps them rather than lose the values.
+        try {
+            kept = saveTablesInto(wb_, folders.fallback, unloaded_);
+            noteTablesMoved(folders.fallback, folders.writeTo);
+        } catch (const FileError& alsoFailed) {
+            throw FileError(std::string(failed.what()) + "\n" + alsoFailed.what());
+        }
+        kept.insert(kept.begin(), movedMessage(folders.writeTo, folders.fallback, failed.what()));
+    }
     if (!kept.empty()) {
         // A message box breaks its lines at a carriage return.
         wb_.messages.show(joinedLines(kept, '\r') + ".");

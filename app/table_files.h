@@ -9,6 +9,7 @@
 #include "app/folders.h"
 #include "model/param_table.h"
 #include "model/workbench.h"
+#include "output/files.h"
 
 namespace tessaro {
 
@@ -56,8 +57,16 @@ struct UnloadedTableFile {
 // The messages of the files that were not loaded, one per line.
 [[nodiscard]] std::string unloadedMessage(const std::vector<UnloadedTableFile>& unloaded);
 
+// What the close could not save, one failure per line; folderFailed when a failure was the
+// folder's or the file's rather than a table that no start would load.
+class TablesNotSaved final : public FileError {
+public:
+    TablesNotSaved(const std::string& message, bool folderFailed) : FileError(message), folderFailed(folderFailed) {}
+    bool folderFailed;
+};
+
 // The close step: the main, tab-slot and transformer tables, in that order, into the
-// folder. Each is tried; then FileError reports every failure, one per line.
+// folder. Each is tried; then TablesNotSaved reports every failure, one per line.
 // A file among `keep` (one that was not loaded at start) is never overwritten: it is
 // renamed to a free name beside it ("ParamGrid.refused.txt") before the table is
 // written; one that is no regular file is left alone, and its table is not saved.
@@ -74,7 +83,9 @@ public:
     // Failure: FileError reporting every file that was not loaded.
     void load(const std::function<void()>& useEnglish);
     // saveTablesAtClose's saves. A file that was not loaded at start is kept under a new
-    // name, and the message box says so.
+    // name, and the message box says so. When their folder cannot take the tables they
+    // are saved in the user's data folder, and the message box says that too.
+    // Failure: FileError when neither folder took them.
     void save() const;
     // The Russian switch: the tables get their Russian captions back and keep every value,
     // and the user is asked for a restart. The close saves them, so the next start is

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 
 #include "app/table_files.h"
+#include "output/files.h"
 
 namespace tessaro {
 namespace {
@@ -19,6 +22,18 @@ bool holdsATable(const fs::path& folder) {
     });
 }
 
+// The folder the note in the data folder names; empty without a readable note.
+fs::path movedFrom(const fs::path& dataFolder) {
+    std::ifstream note(dataFolder / kMovedTablesNote, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(note), std::istreambuf_iterator<char>()};
+    return fs::path(text);
+}
+
+bool sameFolder(const fs::path& a, const fs::path& b) {
+    std::error_code ignored;
+    return !a.empty() && (a == b || fs::equivalent(a, b, ignored));
+}
+
 }  // namespace
 
 bool runsFromItsBuild(const fs::path& programFolder) {
@@ -28,11 +43,23 @@ bool runsFromItsBuild(const fs::path& programFolder) {
 
 TableFolders tableFolders(const Folders& folders) {
     const fs::path program = folders.programFolder();
-    if (runsFromItsBuild(program)) {
-        return {folders.workingFolder(), program};
-    }
     const fs::path data = folders.userDataFolder();
-    return {holdsATable(data) ? data : folders.workingFolder(), data};
+    const fs::path working = folders.workingFolder();
+    const fs::path home = runsFromItsBuild(program) ? program : data;
+    const fs::path own = holdsATable(working) ? working : home;
+    const bool moved = !sameFolder(own, data) && sameFolder(movedFrom(data), own) && holdsATable(data);
+    return {moved ? data : own, own, data};
+}
+
+void noteTablesMoved(const fs::path& dataFolder, const fs::path& from) {
+    saveFileAtomically((dataFolder / kMovedTablesNote).string(), from.string());
+}
+
+void forgetTablesMoved(const fs::path& dataFolder, const fs::path& from) {
+    if (sameFolder(movedFrom(dataFolder), from)) {
+        std::error_code ignored;
+        fs::remove(dataFolder / kMovedTablesNote, ignored);
+    }
 }
 
 }  // namespace tessaro

@@ -114,7 +114,14 @@ void makeSpiral(Workbench& wb) {
     wb.templateLabel = "Spiral";
     startSpiralDocument(wb);
     Pen pen(wb.drawing);
-    drawArchimedeanSpiral(pen, readSpiralSizes(wb.spiralTable));
+    const SpiralSizes sizes = readSpiralSizes(wb.spiralTable);
+    // The steps are counted by dividing by the vector step: a step of 0 names its row
+    // like any other value that cannot be drawn with.
+    if (sizes.stepAngle == 0) {
+        throw BadCellError(ConversionError("Floating point division by zero"), wb.spiralTable,
+                           rowNumber(SpiralRow::StepAngle));
+    }
+    drawArchimedeanSpiral(pen, sizes);
     pen.endPart("spiral");
 }
 

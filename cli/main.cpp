@@ -181,8 +181,9 @@ double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench
     return a.gap.empty() ? defaultSheetGap(wb, command.tab) : parseSheetGap(a.gap);
 }
 
-// With a sheet: one file per sheet, named after the output, each name on standard output;
-// the sheets of an earlier, larger set that were removed on standard error.
+// With a sheet: one file per sheet, named after the output, each name on standard output.
+// It cannot ask before replacing, so it says on standard error which files it replaced
+// and which sheets of an earlier, larger set it removed.
 void writeSheets(const Arguments& a, const TemplateCommand& command, const Workbench& wb, FileType type,
                  const SheetLayout& layout) {
     if (a.output == "-") {
@@ -197,6 +198,9 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
     const std::string path =
         a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
     const SheetFiles saved = saveSheets(wb, path, type, layout);
+    for (const std::string& name : saved.replaced) {
+        std::cerr << "tessaro-cli: replaced \"" << name << "\"\n";
+    }
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
     }

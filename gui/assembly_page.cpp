@@ -1,5 +1,6 @@
 #include "gui/assembly_page.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +11,7 @@
 #include <cmath>
 
 #include "gui/assembly_view.h"
-#include "gui/preview_words.h"
+#include "gui/preview_widget.h"
 #include "output/number_text.h"
 
 namespace tessaro::gui {
@@ -77,7 +78,7 @@ AssemblyPage::AssemblyPage(QWidget* parent) : QWidget(parent) {
             view_->showWhole();
         }
     });
-    setEnglish(false);
+    retranslate();
 }
 
 void AssemblyPage::showEvent(QShowEvent* event) {
@@ -94,15 +95,24 @@ void AssemblyPage::showEvent(QShowEvent* event) {
     emit wanted();
 }
 
-void AssemblyPage::setEnglish(bool english) {
-    english_ = english;
-    const PreviewWords& words = previewWords(english);
+void AssemblyPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+QString AssemblyPage::boxesOnly() {
+    return tr("The 3D view shows the boxes: open the \"Folding box\" or the \"Simple box\" tab.");
+}
+
+void AssemblyPage::retranslate() {
     // Room for the widest value, so the slider does not jump as it moves.
-    explodedLabel_->setMinimumWidth(explodedLabel_->fontMetrics().horizontalAdvance(words.exploded.arg(9999)));
-    fit_->setText(words.fit);
-    fit_->setToolTip(words.assemblyHint);
-    exploded_->setToolTip(words.explodedHint);
-    note_->setText(words.boxesOnly);
+    explodedLabel_->setMinimumWidth(explodedLabel_->fontMetrics().horizontalAdvance(tr("Exploded: %1 mm").arg(9999)));
+    fit_->setText(tr("Fit"));
+    fit_->setToolTip(tr("Drag to turn, the wheel zooms, a double click shows the first view"));
+    exploded_->setToolTip(tr("Move the parts apart along their faces to see the joints"));
+    note_->setText(boxesOnly());
     refresh();
 }
 
@@ -130,23 +140,21 @@ void AssemblyPage::showNoBox() {
 }
 
 QString AssemblyPage::caption() const {
-    const PreviewWords& words = previewWords(english_);
     if (noBox_) {
-        return words.boxesOnly;
+        return boxesOnly();
     }
     if (!problem_.isEmpty() || !scene_) {
         return problem_;
     }
-    QString text = sizeText(scene_->bounds) + " " + words.millimetres;
+    QString text = sizeText(scene_->bounds) + " " + PreviewWidget::tr("mm");
     if (!scene_->tightJoints.empty()) {
-        text += ", " + words.tightJoints.arg(scene_->tightJoints.size());
+        text += ", " + tr("tight joints: %1 (in red)").arg(scene_->tightJoints.size());
     }
     return text;
 }
 
 void AssemblyPage::refresh() {
-    const PreviewWords& words = previewWords(english_);
-    explodedLabel_->setText(words.exploded.arg(exploded_->value()));
+    explodedLabel_->setText(tr("Exploded: %1 mm").arg(exploded_->value()));
     body_->setCurrentIndex(noBox_ ? 1 : 0);
     caption_->setText(noBox_ ? QString() : caption());
     const bool warning = !problem_.isEmpty() || (scene_ && !scene_->tightJoints.empty());

@@ -29,12 +29,13 @@ public:
     void showProblem(const QString& problem);
     // The current tab draws no box: the page says what it shows instead.
     void showNoBox();
-    void setEnglish(bool english);
 
     [[nodiscard]] const AssemblyScene* scene() const { return scene_.get(); }
     [[nodiscard]] AssemblyView* view() const { return view_; }
     [[nodiscard]] QString caption() const;
     [[nodiscard]] bool showsNoBox() const { return noBox_; }
+    // What the page says on a tab that draws no box.
+    [[nodiscard]] static QString boxesOnly();
 
 signals:
     // The page has come into sight and wants the current box.
@@ -42,8 +43,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void refresh();
 
     QPushButton* fit_ = nullptr;
@@ -56,7 +59,6 @@ private:
     std::shared_ptr<const AssemblyScene> scene_;
     QString problem_;
     bool noBox_ = false;
-    bool english_ = false;
 };
 
 // How far the slider moves the parts apart at most, in whole millimetres: a share of the

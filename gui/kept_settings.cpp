@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QSettings>
 #include <QWidget>
 
@@ -21,6 +21,7 @@ constexpr int kFeetChoices = 3;  // the radios feet0 (none), feet1, feet2
 
 QString switchKey(const char* name) { return QString("switches/") + name; }
 QString sheetKey(const char* name) { return QString("sheet/") + name; }
+QString sheetTextKey(const char* name) { return QString("sheet/") + name + "Text"; }
 const QString kFeetKey = "switches/feet";
 const QString kPlaceKey = "window/geometry";
 
@@ -41,12 +42,16 @@ void restoreSwitches(QWidget& window) {
     if (auto* group = window.findChild<QGroupBox*>(kSheetGroup); group && settings.contains(sheetKey(kSheetGroup))) {
         group->setChecked(settings.value(sheetKey(kSheetGroup)).toBool());
     }
+    // The texts as they were typed; a bad one comes back marked, as it was left. Before the
+    // fields took text they kept numbers, the gap's 0 meaning automatic.
     for (const char* name : kSheetValues) {
+        auto* field = window.findChild<QLineEdit*>(name);
         bool number = false;
         const double value = settings.value(sheetKey(name)).toDouble(&number);
-        // A value out of the box's range is brought into it; the box stays as it was without one.
-        if (auto* box = window.findChild<QDoubleSpinBox*>(name); box && number) {
-            box->setValue(value);
+        if (field && settings.contains(sheetTextKey(name))) {
+            field->setText(settings.value(sheetTextKey(name)).toString());
+        } else if (field && number) {
+            field->setText(value == 0 && field->objectName() == "sheetGap" ? QString() : QString::number(value));
         }
     }
     bool readable = false;
@@ -72,8 +77,8 @@ void keepSwitchesAndPlace(const QWidget& window) {
         settings.setValue(sheetKey(kSheetGroup), group->isChecked());
     }
     for (const char* name : kSheetValues) {
-        if (const auto* box = window.findChild<QDoubleSpinBox*>(name)) {
-            settings.setValue(sheetKey(name), box->value());
+        if (const auto* field = window.findChild<QLineEdit*>(name)) {
+            settings.setValue(sheetTextKey(name), field->text());
         }
     }
     for (int choice = 0; choice < kFeetChoices; ++choice) {

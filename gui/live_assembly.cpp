@@ -6,7 +6,7 @@
 #include "gui/assembly_page.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
-#include "gui/preview_words.h"
+#include "gui/problem_text.h"
 #include "gui/window_edits.h"
 
 namespace tessaro::gui {

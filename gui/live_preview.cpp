@@ -3,12 +3,29 @@
 #include <QAbstractItemView>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "app/cell_problems.h"
 #include "gui/param_table_model.h"
 #include "gui/preview_widget.h"
-#include "gui/preview_words.h"
+#include "gui/problem_text.h"
+#include "gui/sheet_group.h"
 #include "gui/window_edits.h"
+#include "gui/window_messages.h"
 
 namespace tessaro::gui {
+namespace {
+
+// The sheet chosen; a field that holds no number leaves none and says why in `problem`,
+// which the preview shows as it shows a bad cell.
+std::optional<SheetChoice> readSheet(const LivePreview::SheetSource& source, std::string& problem) {
+    try {
+        return source();
+    } catch (const SheetFieldError& e) {
+        problem = e.what();
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidget& window, SheetSource sheet)
     : QObject(&window),
@@ -29,7 +46,10 @@ LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidge
     });
     // The first drawing is made at once: the window opens with it.
     PreviewBench bench(source_);
-    show({drawPreview(bench, *templates_[tab_], sheet_()), {}});
+    std::string problem;
+    const std::optional<SheetChoice> chosen = readSheet(sheet_, problem);
+    show(problem.empty() ? Drawn{drawPreview(bench, *templates_[tab_], chosen), {}}
+                         : Drawn{{nullptr, problem, {}}, {}});
 }
 
 LivePreview::~LivePreview() = default;
@@ -45,7 +65,12 @@ QFuture<LivePreview::Drawn> LivePreview::start(StopFlag stop) {
     const TemplateCommand* command = templates_[tab_];
     const QSize size = preview_.size();
     const qreal ratio = preview_.devicePixelRatioF();
-    return QtConcurrent::run([bench, command, size, ratio, sheet = sheet_(), stop = std::move(stop)] {
+    std::string problem;
+    const std::optional<SheetChoice> sheet = readSheet(sheet_, problem);
+    if (!problem.empty()) {
+        return QtConcurrent::run([problem] { return Drawn{{nullptr, problem, {}}, {}}; });
+    }
+    return QtConcurrent::run([bench, command, size, ratio, sheet, stop = std::move(stop)] {
         Drawn drawn{drawPreview(*bench, *command, sheet, [&stop] { return stop->load(); }), {}};
         if (drawn.drawing.drawing) {
             drawn.rendered = renderedPreview(*drawn.drawing.drawing, size, ratio);
@@ -56,32 +81,54 @@ QFuture<LivePreview::Drawn> LivePreview::start(StopFlag stop) {
 
 void LivePreview::show(const Drawn& result) {
     const PreviewDrawing& drawn = result.drawing;
+    markProblems(drawn.badCell, drawn.error);
     if (drawn.drawing) {
-        mark(nullptr, -1, false);
         preview_.showDrawing(drawn.drawing, result.rendered, drawn.sheets);
         return;
-    }
-    if (drawn.badCell) {
-        mark(&(source_.*drawn.badCell->table), drawn.badCell->row, false);
     }
     preview_.showProblem(problemText(source_, drawn.error, drawn.badCell));
 }
 
-void LivePreview::pointAt(const BadCellError& error) { mark(error.table, error.row, true); }
-
-void LivePreview::mark(const ParamTable* table, int row, bool select) {
-    for (ParamTableModel* model : window_.findChildren<ParamTableModel*>()) {
-        const bool marked = &model->table() == table;
-        model->setMarkedRow(marked ? row : -1);
-        if (!marked || !select) {
+void LivePreview::pointAt(const BadCellError& error) {
+    for (const auto& [table, model] : tableModels()) {
+        if (table != error.table) {
             continue;
         }
+        std::map<int, QString> marks = model->marks();
+        marks.emplace(error.row, windowMessage(error.what()));
+        model->setMarks(std::move(marks));
         for (QAbstractItemView* view : window_.findChildren<QAbstractItemView*>()) {
             if (view->model() == model) {
-                view->setCurrentIndex(model->index(row, 1));
+                view->setCurrentIndex(model->index(error.row, 1));
                 view->setFocus();
             }
         }
+    }
+}
+
+std::vector<std::pair<const ParamTable*, ParamTableModel*>> LivePreview::tableModels() const {
+    std::vector<std::pair<const ParamTable*, ParamTableModel*>> models;
+    for (ParamTableModel* model : window_.findChildren<ParamTableModel*>()) {
+        models.emplace_back(&model->table(), model);
+    }
+    return models;
+}
+
+// Every cell that is no usable value is marked, whatever the preview's template reads;
+// a cell the run stopped at for another reason (a division by zero) is marked too.
+void LivePreview::markProblems(const std::optional<BadCell>& stoppedAt, const std::string& error) {
+    std::vector<CellProblem> problems = cellProblems(source_);
+    if (stoppedAt) {
+        problems.push_back({*stoppedAt, error});
+    }
+    for (const auto& [table, model] : tableModels()) {
+        std::map<int, QString> marks;
+        for (const CellProblem& problem : problems) {
+            if (&(source_.*problem.cell.table) == table) {
+                marks.emplace(problem.cell.row, windowMessage(problem.message));
+            }
+        }
+        model->setMarks(std::move(marks));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/preview_drawing.h"
@@ -13,6 +15,7 @@
 
 namespace tessaro::gui {
 
+class ParamTableModel;
 class PreviewWidget;
 
 // Keeps the preview under the main table drawn: the template last drawn on the current
@@ -36,7 +39,7 @@ public:
 
     // A template button was pressed: its tab previews that template from now on.
     void follow(const TemplateCommand& command);
-    // Marks a value cell as not a number and selects it, so the user sees which row stopped a command.
+    // Marks a value cell as not usable and selects it, so the user sees which row stopped a command.
     void pointAt(const BadCellError& error);
     // Whether a redraw is waiting or running; tests wait for it to settle.
     [[nodiscard]] bool busy() const { return work_.busy(); }
@@ -49,8 +52,9 @@ private:
     };
     [[nodiscard]] QFuture<Drawn> start(StopFlag stop);
     void show(const Drawn& drawn);
-    // Marks the cell in its table; every other table's mark is cleared. A null table clears all.
-    void mark(const ParamTable* table, int row, bool select);
+    // Marks every value cell that is not usable, and the one the run stopped at.
+    void markProblems(const std::optional<BadCell>& stoppedAt, const std::string& error);
+    [[nodiscard]] std::vector<std::pair<const ParamTable*, ParamTableModel*>> tableModels() const;
 
     const Workbench& source_;
     PreviewWidget& preview_;

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,6 +33,9 @@
 #include "gui/previewing_save_prompt.h"
 #include "gui/save_report.h"
 #include "gui/sheet_group.h"
+#include "gui/status_line.h"
+#include "gui/window_language.h"
+#include "gui/window_messages.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
@@ -78,6 +82,11 @@ QString wrapped(const QString& caption, const QFontMetrics& metrics, int width) 
 
 QRect rectOf(ButtonGeometry g) { return {g.x, g.y, g.width, g.height}; }
 
+// The contexts of the window's words in its Linguist files: its own, and the command
+// table's button captions.
+constexpr const char* kWindowContext = "tessaro::gui::MainWindow";
+constexpr const char* kButtonContext = "TemplateButton";
+
 }  // namespace
 
 MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
@@ -93,6 +102,8 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
 
+    // Every window starts Russian; an English main table switches it while loading.
+    setWindowLanguage(WindowLanguage::Russian);
     editHistory_ = addEditHistory(*this);
     buildLeftColumn();
     tabs = new QTabWidget(this);
@@ -107,6 +118,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     buildDxfTab();
     bindSwitches();
     restoreSwitches(*this);
+    retranslate();
 
     loadTablesAtStart();
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
@@ -176,8 +188,44 @@ QCheckBox* MainWindow::addCheckBox(QWidget* parent, const char* name, const char
     box->setObjectName(name);
     box->move(position);
     box->setChecked(checked);
-    setCaption(box, QString::fromUtf8(caption));
+    addWords(box, kWindowContext, caption, caption);
     return box;
+}
+
+void MainWindow::addWords(QWidget* control, const char* context, const char* caption, const char* hint) {
+    words_.push_back({control, context, caption, hint});
+}
+
+// Every caption and hint in the window's language; the tables keep theirs, which are data.
+void MainWindow::retranslate() {
+    for (const Words& words : words_) {
+        if (words.caption != nullptr) {
+            setCaption(words.control, QCoreApplication::translate(words.context, words.caption));
+        }
+        if (words.hint == nullptr) {
+            continue;
+        }
+        const QString hint = QCoreApplication::translate(words.context, words.hint);
+        if (const int tab = tabs->indexOf(words.control); tab >= 0) {
+            tabs->setTabToolTip(tab, hint);
+        } else {
+            words.control->setToolTip(hint);
+        }
+    }
+    feetButtons_->button(static_cast<int>(Feet::None))->setText(tr("No"));
+    const bool english = windowLanguage() == WindowLanguage::English;
+    for (const PictureInfo& info : pictureTable()) {
+        if (auto* shown = findChild<QLabel*>(text(info.name))) {
+            shown->setPixmap(picture(info.name, english));
+        }
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && tabs != nullptr) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 QPushButton* MainWindow::addButton(QWidget* parent, std::string_view name, std::string_view caption, QRect geometry) {
@@ -193,10 +241,9 @@ void MainWindow::addTemplateButtons(TemplateTab tab, QWidget* parent) {
             continue;
         }
         for (const TemplateButton& entry : command.buttons) {
-            QPushButton* button = addButton(parent, entry.objectName, entry.caption, rectOf(entry.geometry));
-            button->setToolTip(text(entry.hint));
+            QPushButton* button = addButton(parent, entry.objectName, {}, rectOf(entry.geometry));
+            addWords(button, kButtonContext, entry.caption.data(), entry.caption.data());
             connect(button, &QPushButton::clicked, this, [this, &command] { perform(command); });
-            templateButtons_.emplace_back(button, &entry);
         }
     }
 }
@@ -210,18 +257,16 @@ QLabel* MainWindow::addPicture(QWidget* parent, const char* name, QPoint positio
     return label;
 }
 
-QWidget* MainWindow::addTab(std::string_view name, const char* caption) {
+QWidget* MainWindow::addTab(std::string_view name, const char* caption, const char* hint) {
     auto* page = new QWidget;
     page->setObjectName(text(name));
-    const int index = tabs->addTab(page, QString::fromUtf8(caption));
-    if (name == "simpleBoxTab" || name == "spiralTab") {
-        tabs->setTabToolTip(index, text(englishTextOf(name)));
-    }
+    tabs->addTab(page, QString());
+    addWords(page, kWindowContext, caption, hint);
     return page;
 }
 
-QWidget* MainWindow::addTemplateTab(TemplateTab tab, const char* caption) {
-    QWidget* page = addTab(tabRule(tab).objectName, caption);
+QWidget* MainWindow::addTemplateTab(TemplateTab tab, const char* caption, const char* hint) {
+    QWidget* page = addTab(tabRule(tab).objectName, caption, hint);
     templatePages_.emplace_back(page, tab);
     return page;
 }
@@ -246,12 +291,15 @@ void MainWindow::setCaption(QWidget* control, const QString& caption) {
 }
 
 void MainWindow::buildLeftColumn() {
-    auto* label = new QLabel("Language", this);
+    auto* label = new QLabel(this);
     label->setObjectName("languageLabel");
     label->move(8, 8);
+    label->setMinimumWidth(54);
+    addWords(label, kWindowContext, QT_TR_NOOP("Language"), nullptr);
+    // Each language is named in its own, so that whoever reads only one finds it.
     connect(addButton(this, "englishButton", "English", {63, 0, 57, 25}), &QPushButton::clicked, this,
             &MainWindow::useEnglish);
-    connect(addButton(this, "russianButton", "Russian", {122, 0, 57, 25}), &QPushButton::clicked, this,
+    connect(addButton(this, "russianButton", "Русский", {122, 0, 57, 25}), &QPushButton::clicked, this,
             &MainWindow::useRussian);
     auto* grid = addTableView(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
@@ -262,34 +310,35 @@ void MainWindow::buildLeftColumn() {
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
     preview_->setGeometry(8, 281, 314, 296);
-    statusLine_ = new QLabel(this);
-    statusLine_->setObjectName("statusLine");
+    statusLine_ = new StatusLine(this);
     statusLine_->setGeometry(8, 579, 314, 20);
     previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt, [this] { showTemplateBeingSaved(); });
 }
 
 // The panel buttons are laid out as the unfolded box; the picture of the box stands beside them.
 void MainWindow::buildFoldingTab() {
-    foldingBoxTab = addTemplateTab(TemplateTab::FoldingBox, "Разборный корпус");
+    foldingBoxTab = addTemplateTab(TemplateTab::FoldingBox, QT_TR_NOOP("Folding box"));
     auto* panel = new QFrame(foldingBoxTab);
     panel->setObjectName("foldingBoxPanel");
-    panel->setToolTip("demountable box");
+    addWords(panel, kWindowContext, nullptr, QT_TR_NOOP("demountable box"));
     panel->setGeometry(0, 0, 600, 215);
     panel->lower();
 
     addTemplateButtons(TemplateTab::FoldingBox, foldingBoxTab);
 
     const Options& o = wb_.options;
-    roundedLidCorners =
-        addCheckBox(foldingBoxTab, "roundedLidCorners", "Скругление углов крышки", {403, 46}, o.roundedLidCorners);
-    singleSupportTooth =
-        addCheckBox(foldingBoxTab, "singleSupportTooth", "Один зуб опоры дна", {174, 214}, o.singleSupportTooth);
-    supportJumper = addCheckBox(foldingBoxTab, "supportJumper", "Перемычка опоры дна", {4, 230}, o.supportJumper);
-    cornerRelief =
-        addCheckBox(foldingBoxTab, "cornerRelief", "Прорезать прямые внутренние углы", {175, 242}, o.cornerRelief);
+    roundedLidCorners = addCheckBox(foldingBoxTab, "roundedLidCorners", QT_TR_NOOP("Rounding corner lid"), {403, 46},
+                                    o.roundedLidCorners);
+    singleSupportTooth = addCheckBox(foldingBoxTab, "singleSupportTooth", QT_TR_NOOP("One bottom support tooth"),
+                                     {174, 214}, o.singleSupportTooth);
+    supportJumper =
+        addCheckBox(foldingBoxTab, "supportJumper", QT_TR_NOOP("Jumper support"), {4, 230}, o.supportJumper);
+    cornerRelief = addCheckBox(foldingBoxTab, "cornerRelief", QT_TR_NOOP("Cut straight inside corners"), {175, 242},
+                               o.cornerRelief);
 
-    feet = new QGroupBox("Ножки на боковине", foldingBoxTab);
+    feet = new QGroupBox(foldingBoxTab);
     feet->setObjectName("feet");
+    addWords(feet, kWindowContext, QT_TR_NOOP("Feet on the sidewall"), QT_TR_NOOP("Feet on the sidewall"));
     feet->setGeometry(363, 252, 219, 41);
     // Three equal thirds, so that each radio stands over its third of the feet picture.
     auto* row = new QHBoxLayout(feet);
@@ -298,7 +347,7 @@ void MainWindow::buildFoldingTab() {
     row->setDirection(QBoxLayout::RightToLeft);
     feetButtons_ = new QButtonGroup(this);
     for (int item = 0; item < 3; ++item) {
-        auto* radio = new QRadioButton(feetText(static_cast<Feet>(item)), feet);
+        auto* radio = new QRadioButton(QString::fromUtf8(feetText(static_cast<Feet>(item))), feet);
         radio->setObjectName(QString("feet%1").arg(item));
         feetButtons_->addButton(radio, item);
         row->addWidget(radio, 1, Qt::AlignHCenter);
@@ -314,14 +363,15 @@ void MainWindow::buildFoldingTab() {
 }
 
 void MainWindow::buildSimpleTab() {
-    simpleBoxTab = addTemplateTab(TemplateTab::SimpleBox, "Простой корпус");
+    simpleBoxTab = addTemplateTab(TemplateTab::SimpleBox, QT_TR_NOOP("Simple box"), QT_TR_NOOP("Simple box"));
     addTemplateButtons(TemplateTab::SimpleBox, simpleBoxTab);
 
     simpleRoundedLidCorners =
-        addCheckBox(simpleBoxTab, "simpleRoundedLidCorners", "Скругление углов крышки", {405, 48}, true);
+        addCheckBox(simpleBoxTab, "simpleRoundedLidCorners", QT_TR_NOOP("Rounding corner lid"), {405, 48}, true);
     simpleCornerRelief =
-        addCheckBox(simpleBoxTab, "simpleCornerRelief", "Прорезать прямые внутренние углы", {62, 242}, false);
-    screwJoints = addCheckBox(simpleBoxTab, "screwJoints", "пазы под винты", {352, 224}, wb_.options.screwJoints);
+        addCheckBox(simpleBoxTab, "simpleCornerRelief", QT_TR_NOOP("Cut straight inside corners"), {62, 242}, false);
+    screwJoints =
+        addCheckBox(simpleBoxTab, "screwJoints", QT_TR_NOOP("Screw slots"), {352, 224}, wb_.options.screwJoints);
     addTableView(simpleBoxTab, wb_.screwTable, "screwTable", {206, 245, 204, 118}, 146, 52);
 
     addPicture(simpleBoxTab, "simpleBoxPicture", {600, 4});
@@ -331,24 +381,25 @@ void MainWindow::buildSimpleTab() {
 }
 
 void MainWindow::buildTabSlotTab() {
-    tabSlotTab = addTemplateTab(TemplateTab::TabSlot, "Зуб-Паз");
+    tabSlotTab = addTemplateTab(TemplateTab::TabSlot, QT_TR_NOOP("Tab-slot"));
     auto* panel = new QFrame(tabSlotTab);
     panel->setObjectName("tabSlotPanel");
-    panel->setToolTip("Tab-slot");
+    addWords(panel, kWindowContext, nullptr, QT_TR_NOOP("Tab-slot"));
     panel->setGeometry(0, 0, 590, 180);
     addPicture(panel, "tabAndGapPicture", {4, 30});
     addTableView(panel, wb_.tabSlotTable, "tabSlotTable", {308, 2, 273, 144}, 214, 53);
     addTemplateButtons(TemplateTab::TabSlot, panel);
-    tabSlotRelief = addCheckBox(tabSlotTab, "tabSlotRelief", "Прорезать прямые внутренние углы", {35, 192},
+    tabSlotRelief = addCheckBox(tabSlotTab, "tabSlotRelief", QT_TR_NOOP("Cut straight inside corners"), {35, 192},
                                 wb_.options.tabSlotRelief);
     tabSlotSquareCornersPicture = addPicture(tabSlotTab, "tabSlotSquareCornersPicture", {35, 218});
     tabSlotReliefCornersPicture = addPicture(tabSlotTab, "tabSlotReliefCornersPicture", {35, 218});
 }
 
 void MainWindow::buildSpiralTab() {
-    spiralTab = addTemplateTab(TemplateTab::Spiral, "Спираль Архимеда");
-    auto* group = new QGroupBox("Спираль Архимеда", spiralTab);
+    spiralTab = addTemplateTab(TemplateTab::Spiral, QT_TR_NOOP("Archimedean spiral"), QT_TR_NOOP("Archimedean spiral"));
+    auto* group = new QGroupBox(spiralTab);
     group->setObjectName("spiralGroup");
+    addWords(group, kWindowContext, QT_TR_NOOP("Archimedean spiral"), nullptr);
     group->setGeometry(8, 8, 600, 125);
     addTemplateButtons(TemplateTab::Spiral, group);
     addTableView(group, wb_.spiralTable, "spiralTable", {216, 22, 362, 99}, 300, 55);  // below the frame's title
@@ -356,7 +407,7 @@ void MainWindow::buildSpiralTab() {
 }
 
 void MainWindow::buildHiddenTab() {
-    epsTab = addTab("epsTab", "Выходной шаблон eps");
+    epsTab = addTab("epsTab", QT_TR_NOOP("Output eps template"));
     tabs->setTabVisible(tabs->indexOf(epsTab), false);
     epsModel_ = new LineListModel([this] { return drawingLines(wb_.drawing, FileType::Eps, writeChoices(wb_)); }, this);
     epsDocument = addDocumentView(epsTab, epsModel_, "epsDocument");
@@ -366,14 +417,16 @@ void MainWindow::buildHiddenTab() {
 }
 
 void MainWindow::buildBobbinTab() {
-    bobbinTab = addTemplateTab(TemplateTab::Transformer, "Трансформатор");
+    bobbinTab = addTemplateTab(TemplateTab::Transformer, QT_TR_NOOP("Transformer"));
     addPicture(bobbinTab, "bobbinPicture", {8, 8});
     addTableView(bobbinTab, wb_.bobbinTable, "bobbinTable", {12, 282, 273, 138}, 214, 53);
     addTemplateButtons(TemplateTab::Transformer, bobbinTab);
 }
 
 void MainWindow::buildDxfTab() {
-    dxfTab = addTab("dxfTab", "dxf");
+    // The format's name, in both languages.
+    dxfTab = addTab("dxfTab", nullptr);
+    tabs->setTabText(tabs->indexOf(dxfTab), "dxf");
     dxfModel_ = new LineListModel([this] { return drawingLines(wb_.drawing, FileType::Dxf, writeChoices(wb_)); }, this);
     dxfDocument = addDocumentView(dxfTab, dxfModel_, "dxfDocument");
 }
@@ -393,14 +446,6 @@ void MainWindow::bindSwitches() {
         }
     });
 
-    // The English texts are the hints: tooltips, but on the spiral's group box and on the
-    // tab pages, whose tabs carry their own.
-    for (const EnglishText& entry : englishControlTexts()) {
-        auto* control = findChild<QWidget*>(text(entry.control));
-        if (control && entry.control != "spiralGroup" && tabs->indexOf(control) < 0) {
-            control->setToolTip(text(entry.text));
-        }
-    }
     // The pictures start as the switch defaults say.
     cornerReliefToggled();
     simpleCornerReliefToggled();
@@ -458,27 +503,11 @@ void MainWindow::supportJumperToggled() {
     noJumperPicture->setVisible(!supportJumper->isChecked());
 }
 
-// English at once: the tables' captions, then each translatable control's hint
-// becomes its caption; a template button without one stays Russian.
+// English at once: the tables' captions, then every word of the window.
 void MainWindow::useEnglish() {
     setEnglishTables(wb_);
-    preview_->setEnglish(true);
-    for (const PictureInfo& info : pictureTable()) {
-        if (auto* shown = findChild<QLabel*>(text(info.name))) {
-            shown->setPixmap(picture(info.name, true));
-        }
-    }
     reloadTables();
-    for (const EnglishText& entry : englishControlTexts()) {
-        if (auto* control = findChild<QWidget*>(text(entry.control))) {
-            setCaption(control, text(entry.text));
-        }
-    }
-    for (const auto& [button, entry] : templateButtons_) {
-        if (!entry->hint.empty()) {
-            button->setText(text(entry->hint));
-        }
-    }
+    setWindowLanguage(WindowLanguage::English);
 }
 
 // The tables turn Russian at once, with every value; the other captions stay English
@@ -492,19 +521,20 @@ void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
     try {
-        const bool english = tablesAreEnglish(wb_);
         if (const auto sheet = sheet_->choice()) {
             if (const auto saved = performOnSheets(wb_, command, *previewingDialog_, *sheet)) {
-                statusLine_->setText(savedSheetsText(*saved, english));
+                statusLine_->showSaved(savedSheetsText(*saved));
             }
         } else if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
-            statusLine_->setText(savedTemplateText(*written, wb_.drawing, english));
+            statusLine_->showSaved(savedTemplateText(*written, wb_.drawing));
         }
     } catch (const std::exception& e) {
         if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
             livePreview_->pointAt(*badCell);
         }
-        ports_.messages.showError(errorBoxText(e));
+        const std::string message = errorBoxText(e);
+        statusLine_->showFailure(windowMessage(message));
+        ports_.messages.showError(message);
     }
     showDocuments();
 }

@@ -31,6 +31,7 @@ class LivePreview;
 class PreviewWidget;
 class PreviewingSavePrompt;
 class SheetGroup;
+class StatusLine;
 class ParamTableModel;
 
 // The platform pieces the window talks to; tests pass doubles.
@@ -54,6 +55,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void loadTablesAtStart();
@@ -96,9 +98,13 @@ private:
     // The tab's buttons as the command table has them, each connected to its command.
     void addTemplateButtons(TemplateTab tab, QWidget* parent);
     QLabel* addPicture(QWidget* parent, const char* name, QPoint position);
-    QWidget* addTab(std::string_view name, const char* caption);
-    QWidget* addTemplateTab(TemplateTab tab, const char* caption);
+    QWidget* addTab(std::string_view name, const char* caption, const char* hint = nullptr);
+    QWidget* addTemplateTab(TemplateTab tab, const char* caption, const char* hint = nullptr);
     void setCaption(QWidget* control, const QString& caption);
+    // A control's words in English, which retranslate shows in the window's language; a
+    // null caption or hint is none.
+    void addWords(QWidget* control, const char* context, const char* caption, const char* hint);
+    void retranslate();
 
     WindowPorts ports_;
     Workbench wb_;
@@ -106,8 +112,13 @@ private:
     QUndoStack* editHistory_ = nullptr;
     std::vector<ParamTableModel*> tableModels_;
 
-    // The template buttons and their entries, for the English switch.
-    std::vector<std::pair<QPushButton*, const TemplateButton*>> templateButtons_;
+    struct Words {
+        QWidget* control;
+        const char* context;
+        const char* caption;
+        const char* hint;
+    };
+    std::vector<Words> words_;
     std::vector<std::pair<QWidget*, TemplateTab>> templatePages_;
 
     QTabWidget* tabs = nullptr;
@@ -147,7 +158,7 @@ private:
 
     PreviewWidget* preview_ = nullptr;
     LivePreview* livePreview_ = nullptr;
-    QLabel* statusLine_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
     std::unique_ptr<PreviewingSavePrompt> previewingDialog_;
 };

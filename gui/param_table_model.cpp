@@ -18,15 +18,21 @@ void ParamTableModel::reload() {
     endResetModel();
 }
 
-void ParamTableModel::setMarkedRow(int row) {
-    if (row == markedRow_) {
+void ParamTableModel::setMarks(std::map<int, QString> marks) {
+    if (marks == marks_) {
         return;
     }
-    const int before = markedRow_;
-    markedRow_ = row;
-    for (int changed : {before, row}) {
-        if (changed >= 0) {
-            emit dataChanged(index(changed, 1), index(changed, 1), {Qt::BackgroundRole});
+    std::set<int> changed;
+    for (const auto& [row, why] : marks_) {
+        changed.insert(row);
+    }
+    for (const auto& [row, why] : marks) {
+        changed.insert(row);
+    }
+    marks_ = std::move(marks);
+    for (int row : changed) {
+        if (row < rowCount()) {
+            emit dataChanged(index(row, 1), index(row, 1), {Qt::BackgroundRole, Qt::ToolTipRole});
         }
     }
 }
@@ -43,10 +49,15 @@ QVariant ParamTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole: return QString::fromStdString(table_.cell(index.column(), index.row()));
     case Qt::BackgroundRole:
-        if (index.column() == 1 && index.row() == markedRow_) {
+        if (index.column() == 1 && marks_.count(index.row())) {
             return QBrush(kMarkedCell);
         }
         return fixed ? QVariant(QPalette().brush(QPalette::Button)) : QVariant();
+    case Qt::ToolTipRole:
+        if (const auto mark = marks_.find(index.row()); index.column() == 1 && mark != marks_.end()) {
+            return mark->second;
+        }
+        return {};
     case Qt::ForegroundRole:
         return index.column() == 0 && blueRows_.count(index.row()) ? QVariant(QBrush(Qt::blue)) : QVariant();
     default: return {};

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <map>
 #include <set>
 
 class QUndoStack;
@@ -26,9 +27,10 @@ public:
     // Call after the core table changed behind the model's back.
     void reload();
     [[nodiscard]] const ParamTable& table() const { return table_; }
-    // The row whose value cell is marked as not a number; -1: none.
-    void setMarkedRow(int row);
-    [[nodiscard]] int markedRow() const { return markedRow_; }
+    // The rows whose value cells are marked as no usable value, each with why: the cell's
+    // tooltip. Every other row's mark goes.
+    void setMarks(std::map<int, QString> marks);
+    [[nodiscard]] const std::map<int, QString>& marks() const { return marks_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -40,7 +42,7 @@ private:
     ParamTable& table_;
     std::set<int> blueRows_;
     QUndoStack& history_;
-    int markedRow_ = -1;
+    std::map<int, QString> marks_;
 };
 
 }  // namespace tessaro::gui

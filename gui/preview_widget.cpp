@@ -1,11 +1,11 @@
 #include "gui/preview_widget.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "gui/drawing_painter.h"
 #include "gui/preview_window.h"
-#include "gui/preview_words.h"
 #include "output/number_text.h"
 
 namespace tessaro::gui {
@@ -41,33 +41,32 @@ QImage renderedPreview(const Drawing& drawing, QSize size, qreal ratio, bool dim
     return image;
 }
 
-QString extentText(const Extent& extent, bool english) {
+QString extentText(const Extent& extent) {
     if (extent.empty) {
         return {};
     }
     return QString::fromStdString(fixedText(extent.width(), 2) + " × " + fixedText(extent.height(), 2) + " ") +
-           previewWords(english).millimetres;
+           PreviewWidget::tr("mm");
 }
 
 PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
-    setEnglish(false);
+    setToolTip(tr("Double-click opens the large preview"));
 }
 
-void PreviewWidget::setEnglish(bool english) {
-    english_ = english;
-    setToolTip(previewWords(english).openHint);
-    if (largeWindow_) {
-        largeWindow_->setEnglish(english);
+void PreviewWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setToolTip(tr("Double-click opens the large preview"));
+        update();
     }
-    update();
+    QWidget::changeEvent(event);
 }
 
 QString PreviewWidget::caption() const {
     if (dimmed()) {
         return problem_;
     }
-    const QString extent = extentText(drawing_->extent(), english_);
-    return sheets_ == 0 ? extent : previewWords(english_).sheets.arg(sheets_).arg(extent);
+    const QString extent = extentText(drawing_->extent());
+    return sheets_ == 0 ? extent : tr("Sheets: %1, %2").arg(sheets_).arg(extent);
 }
 
 PreviewWidget::~PreviewWidget() = default;
@@ -93,6 +92,9 @@ void PreviewWidget::showProblem(const QString& problem) {
     problem_ = problem;
     rendered_ = {};
     update();
+    if (largeWindow_) {
+        largeWindow_->setProblem(problem_);
+    }
 }
 
 int PreviewWidget::captionHeight() const { return captionHeightFor(dimmed()); }
@@ -127,12 +129,12 @@ void PreviewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void PreviewWidget::openLargeWindow() {
     if (!largeWindow_) {
         largeWindow_ = new PreviewWindow(this);
-        largeWindow_->setEnglish(english_);
         // Over the main window, where the user is looking, rather than at the screen's corner.
         largeWindow_->move(window()->frameGeometry().center() - largeWindow_->rect().center());
         emit largeWindowMade(largeWindow_);
     }
     largeWindow_->setDrawing(drawing_);
+    largeWindow_->setProblem(problem_);
     largeWindow_->show();
     largeWindow_->raise();
     largeWindow_->activateWindow();

@@ -28,7 +28,6 @@ public:
     void showDrawing(std::shared_ptr<const Drawing> drawing, QImage rendered = {}, std::size_t sheets = 0);
     // Keeps the drawing, dimmed, with what is wrong written under it, until the next one.
     void showProblem(const QString& problem);
-    void setEnglish(bool english);
     [[nodiscard]] const Drawing& drawing() const { return *drawing_; }
     [[nodiscard]] std::size_t sheetCount() const { return sheets_; }
     [[nodiscard]] bool dimmed() const { return !problem_.isEmpty(); }
@@ -47,6 +46,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     [[nodiscard]] int captionHeight() const;
@@ -55,7 +55,6 @@ private:
     std::shared_ptr<const Drawing> drawing_;
     QString problem_;
     std::size_t sheets_ = 0;
-    bool english_ = false;
     // The drawing rendered once per document and size: painting only copies it.
     QImage rendered_;
     QPointer<PreviewWindow> largeWindow_;
@@ -66,6 +65,6 @@ private:
 [[nodiscard]] QImage renderedPreview(const Drawing& drawing, QSize size, qreal ratio, bool dimmed = false);
 
 // The extent as the preview and the large window caption it: "200.00 × 110.00 мм".
-[[nodiscard]] QString extentText(const Extent& extent, bool english = false);
+[[nodiscard]] QString extentText(const Extent& extent);
 
 }  // namespace tessaro::gui

@@ -1,5 +1,6 @@
 #include "gui/preview_window.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,15 +10,14 @@
 #include "gui/assembly_page.h"
 #include "gui/drawing_canvas.h"
 #include "gui/preview_widget.h"
-#include "gui/preview_words.h"
 #include "output/number_text.h"
 
 namespace tessaro::gui {
 namespace {
 
-QString positionText(Point p, bool english) {
+QString positionText(Point p) {
     return QString::fromStdString("X " + fixedText(p.x, 2) + "   Y " + fixedText(p.y, 2) + " ") +
-           previewWords(english).millimetres;
+           PreviewWidget::tr("mm");
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     cursor_ = new QLabel(this);
     cursor_->setObjectName("CursorLabel");
     // Room for the widest position, so the label does not jump as the cursor moves.
-    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance(positionText({-99999.99, -99999.99}, false)));
+    cursor_->setMinimumWidth(cursor_->fontMetrics().horizontalAdvance(positionText({-99999.99, -99999.99})));
     canvas_ = new DrawingCanvas(this);
     canvas_->setObjectName("DrawingCanvas");
 
@@ -58,28 +58,44 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(fit_, &QPushButton::clicked, canvas_, &DrawingCanvas::fit);
     connect(canvas_, &DrawingCanvas::cursorMoved, this, &PreviewWindow::showCursor);
-    setEnglish(false);
+    retranslate();
 }
 
-void PreviewWindow::setEnglish(bool english) {
-    english_ = english;
-    const PreviewWords& words = previewWords(english);
-    setWindowTitle(words.title);
-    pages_->setTabText(pages_->indexOf(drawingPage_), words.drawingPage);
-    pages_->setTabText(pages_->indexOf(assembly_), words.assemblyPage);
-    assembly_->setEnglish(english);
-    fit_->setText(words.fit);
-    fit_->setToolTip(words.fitHint);
-    extent_->setText(extentText(canvas_->drawing().extent(), english));
+void PreviewWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void PreviewWindow::retranslate() {
+    setWindowTitle(tr("Template preview"));
+    pages_->setTabText(pages_->indexOf(drawingPage_), tr("Drawing"));
+    pages_->setTabText(pages_->indexOf(assembly_), tr("Assembly 3D"));
+    fit_->setText(tr("Fit"));
+    fit_->setToolTip(tr("Show the whole template (or double-click)"));
+    showExtentOrProblem();
 }
 
 void PreviewWindow::setDrawing(std::shared_ptr<const Drawing> drawing) {
-    extent_->setText(extentText(drawing->extent(), english_));
     canvas_->setDrawing(std::move(drawing));
+    problem_.clear();
+    showExtentOrProblem();
+}
+
+void PreviewWindow::setProblem(const QString& problem) {
+    problem_ = problem;
+    showExtentOrProblem();
+}
+
+void PreviewWindow::showExtentOrProblem() {
+    extent_->setText(problem_.isEmpty() ? extentText(canvas_->drawing().extent()) : problem_);
+    extent_->setToolTip(problem_);
+    extent_->setStyleSheet(problem_.isEmpty() ? "" : "color: darkred");
 }
 
 void PreviewWindow::showAssemblyPage() { pages_->setCurrentWidget(assembly_); }
 
-void PreviewWindow::showCursor(Point millimetres) { cursor_->setText(positionText(millimetres, english_)); }
+void PreviewWindow::showCursor(Point millimetres) { cursor_->setText(positionText(millimetres)); }
 
 }  // namespace tessaro::gui

@@ -21,14 +21,23 @@ class PreviewWindow final : public QWidget {
 public:
     explicit PreviewWindow(QWidget* parent = nullptr);
 
+    // A new drawing: its extent is shown, and the problem of the last one goes.
     void setDrawing(std::shared_ptr<const Drawing> drawing);
-    void setEnglish(bool english);
+    // What kept the drawing from being redrawn, as the small preview says it, in place of
+    // the extent; an empty text shows the extent again.
+    void setProblem(const QString& problem);
+    [[nodiscard]] QString problem() const { return problem_; }
     [[nodiscard]] DrawingCanvas* canvas() const { return canvas_; }
     [[nodiscard]] AssemblyPage* assemblyPage() const { return assembly_; }
     void showAssemblyPage();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showCursor(Point millimetres);
+    void retranslate();
+    void showExtentOrProblem();
 
     QTabWidget* pages_ = nullptr;
     QWidget* drawingPage_ = nullptr;
@@ -37,7 +46,7 @@ private:
     QPushButton* fit_ = nullptr;
     QLabel* extent_ = nullptr;
     QLabel* cursor_ = nullptr;
-    bool english_ = false;
+    QString problem_;
 };
 
 }  // namespace tessaro::gui

@@ -13,9 +13,9 @@ public:
     PreviewingSavePrompt(SavePrompt& dialog, std::function<void()> beforeAsking)
         : dialog_(dialog), beforeAsking_(std::move(beforeAsking)) {}
 
-    std::optional<SaveChoice> ask(const std::string& proposedName) override {
+    std::optional<SaveChoice> ask(const std::string& proposedName, const FilesInTheWayOf& inTheWay) override {
         beforeAsking_();
-        return dialog_.ask(proposedName);
+        return dialog_.ask(proposedName, inTheWay);
     }
 
 private:

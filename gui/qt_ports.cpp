@@ -8,18 +8,16 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "gui/window_messages.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
 
 namespace {
 
-// The program's messages break lines with a carriage return, which a Qt label ignores.
-QString boxText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace("\r\n", "\n")
-        .replace('\r', '\n');
-}
+// The core's message in the window's language; its lines break at a carriage return,
+// which a Qt label ignores.
+QString boxText(std::string_view text) { return windowMessage(text).replace("\r\n", "\n").replace('\r', '\n'); }
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
@@ -32,12 +30,34 @@ std::optional<FileType> typeOfExtension(const QString& extension) {
     return type;
 }
 
-// Qt's own question and its translation, asked about the name that will be written.
-bool confirmReplacing(QWidget* parent, const QString& path) {
-    const QString question =
-        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
-    return QMessageBox::warning(parent, boxTitle(), question.arg(QDir::toNativeSeparators(path)),
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+QString fileNames(const std::vector<std::string>& paths) {
+    QStringList names;
+    for (const std::string& path : paths) {
+        names << QDir::toNativeSeparators(QString::fromStdString(path));
+    }
+    return names.join('\n');
+}
+
+// One question before anything is replaced or removed: Qt's own (and its translation)
+// for a single file, else one that names every file of the set and every stale sheet.
+bool confirmReplacing(QWidget* parent, const FilesInTheWay& files) {
+    QString question;
+    if (files.removed.empty() && files.replaced.size() == 1) {
+        question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                       .arg(fileNames(files.replaced));
+    } else {
+        if (!files.replaced.empty()) {
+            question += QtSavePrompt::tr("These sheets already exist and will be replaced:\n%1\n\n")
+                            .arg(fileNames(files.replaced));
+        }
+        if (!files.removed.empty()) {
+            question += QtSavePrompt::tr("These sheets of an earlier, larger set will be removed:\n%1\n\n")
+                            .arg(fileNames(files.removed));
+        }
+        question += QtSavePrompt::tr("Do you want to save the set?");
+    }
+    return QMessageBox::warning(parent, boxTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 }  // namespace
@@ -68,7 +88,7 @@ std::optional<SaveChoice> QtSavePrompt::choiceFor(const QString& path, const QSt
 
 // Qt's own overwrite question is off: it would ask about the name before the extension
 // is added. "No" opens the dialog again, as Qt's question does.
-std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
+std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName, const FilesInTheWayOf& inTheWay) {
     QString name = QString::fromStdString(proposedName);
     for (;;) {
         QFileDialog dialog(parent_);
@@ -87,9 +107,8 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
         if (!choice) {
             return std::nullopt;
         }
-        const QString target = QString::fromStdString(choice->path);
-        if (QFileInfo::exists(target) && !confirmReplacing(parent_, target)) {
-            name = QFileInfo(target).fileName();
+        if (const FilesInTheWay files = inTheWay(*choice); !files.empty() && !confirmReplacing(parent_, files)) {
+            name = QFileInfo(QString::fromStdString(choice->path)).fileName();
             continue;
         }
         const auto saved = std::find(filterTypes_.begin(), filterTypes_.end(), choice->type);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,14 +16,17 @@ namespace tessaro::gui {
 
 // The common save dialog over QFileDialog. A typed name that ends in one of our
 // extensions is saved as that type; any other name gets the chosen filter's extension.
-// Replacing an existing file is asked about that final name. The type saved last is
-// the preset of the next command.
+// Replacing an existing file is asked about that final name, and a set of sheets once
+// about every file it would replace or remove. The type saved last is the preset of the
+// next command.
 class QtSavePrompt final : public SavePrompt {
+    Q_DECLARE_TR_FUNCTIONS(QtSavePrompt)
+
 public:
     // filter: "description|pattern|description|pattern…"; presetType: the filter shown
     // first, counted from 1.
     QtSavePrompt(QWidget* parent, const QString& filter, int presetType);
-    std::optional<SaveChoice> ask(const std::string& proposedName) override;
+    std::optional<SaveChoice> ask(const std::string& proposedName, const FilesInTheWayOf& inTheWay) override;
 
 private:
     // The file and type for a name and filter chosen in the dialog; nothing when

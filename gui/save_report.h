@@ -8,12 +8,13 @@
 
 namespace tessaro::gui {
 
-// The status line after a save: the file, its type, its outlines and its size,
-// e.g. "Записан box.dxf: DXF, контуров: 6, 200.00 × 110.00 мм".
-[[nodiscard]] QString savedTemplateText(const SaveChoice& written, const Drawing& drawing, bool english);
+// The status line after a save: the file, its type, its outlines, its size and its folder,
+// e.g. "Записан box.dxf: DXF, контуров: 6, 200.00 × 110.00 мм; папка /home/user".
+[[nodiscard]] QString savedTemplateText(const SaveChoice& written, const Drawing& drawing);
 
-// The status line after a save onto sheets: the type and every sheet's file,
-// e.g. "Записаны листы, DXF: box-1.dxf, box-2.dxf".
-[[nodiscard]] QString savedSheetsText(const SavedSheets& saved, bool english);
+// The status line after a save onto sheets: the type, every sheet's file and the folder,
+// and the sheets of an earlier, larger set that were removed,
+// e.g. "Записаны листы, DXF: box-1.dxf, box-2.dxf; папка /home/user".
+[[nodiscard]] QString savedSheetsText(const SavedSheets& saved);
 
 }  // namespace tessaro::gui

@@ -1,60 +1,121 @@
 #include "gui/sheet_group.h"
 
-#include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+
+#include "gui/window_messages.h"
+#include "model/number_parse.h"
+#include "output/number_text.h"
 
 namespace tessaro::gui {
 namespace {
 
 // A large hobby laser's bed; the user sets their own.
-constexpr double kStartWidth = 600;
-constexpr double kStartHeight = 400;
+constexpr const char* kStartWidth = "600";
+constexpr const char* kStartHeight = "400";
 // The nesting's own bounds on a side and on the gap.
 constexpr double kLargestSide = 10000;
 constexpr double kLargestGap = 100;
+// The colour of a marked table cell.
+constexpr const char* kMarkedStyle = "QLineEdit { background: rgb(255, 190, 190); }";
 
-// Without arrows the numbers and the gap's "авто / auto" fit the preview's width.
-QDoubleSpinBox* addMillimetres(QHBoxLayout& row, const char* name, const char* hint, double least, double largest,
-                               double value) {
-    auto* box = new QDoubleSpinBox;
-    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    box->setObjectName(name);
-    box->setToolTip(hint);
-    box->setRange(least, largest);
-    box->setDecimals(1);
-    box->setValue(value);
-    row.addWidget(box, 1);
-    return box;
+// Narrow fields, so that the numbers and the gap's "auto" fit the preview's width.
+QLineEdit* addField(QHBoxLayout& row, const char* name, const char* text) {
+    auto* field = new QLineEdit(text);
+    field->setObjectName(name);
+    row.addWidget(field, 1);
+    return field;
 }
 
 }  // namespace
 
-SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) {
+SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
     setObjectName("sheet");
-    setToolTip("Nest the parts onto sheets of this size, one file per sheet");
     setCheckable(true);
     setChecked(false);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 0, 6, 2);
     row->setSpacing(3);
-    width_ = addMillimetres(*row, "sheetWidth", "Sheet width, mm", 1, kLargestSide, kStartWidth);
+    width_ = addField(*row, "sheetWidth", kStartWidth);
     row->addWidget(new QLabel("×"));
-    height_ = addMillimetres(*row, "sheetHeight", "Sheet height, mm", 1, kLargestSide, kStartHeight);
-    row->addWidget(new QLabel("мм,  зазор / gap"));
-    gap_ =
-        addMillimetres(*row, "sheetGap",
-                       "Gap between parts and from the sheet's edge, mm; auto: twice the cutter diameter, at least 2",
-                       0, kLargestGap, 0);
-    gap_->setSpecialValueText("авто / auto");
+    height_ = addField(*row, "sheetHeight", kStartHeight);
+    units_ = new QLabel;
+    units_->setObjectName("sheetUnits");
+    row->addWidget(units_);
+    gap_ = addField(*row, "sheetGap", "");
+    for (QLineEdit* field : {width_, height_, gap_}) {
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            mark(field);
+            emit edited();
+        });
+    }
+    retranslate();
+}
+
+void SheetGroup::retranslate() {
+    setTitle(tr("Sheet"));
+    setToolTip(tr("Nest the parts onto sheets of this size, one file per sheet"));
+    units_->setText(tr("mm, gap"));
+    gap_->setPlaceholderText(tr("auto"));
+    for (QLineEdit* field : {width_, height_, gap_}) {
+        mark(field);
+    }
+}
+
+void SheetGroup::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QGroupBox::changeEvent(event);
+}
+
+SheetGroup::Reading SheetGroup::read(const QLineEdit* field) const {
+    const std::string text = field->text().toStdString();
+    const bool gap = field == gap_;
+    if (gap && field->text().trimmed().isEmpty()) {
+        return {};
+    }
+    const QString name = field == width_ ? tr("Sheet width") : field == height_ ? tr("Sheet height") : tr("Gap");
+    try {
+        const double value = parseReal(text);
+        if (gap ? (value >= 0 && value <= kLargestGap) : (value > 0 && value <= kLargestSide)) {
+            return {value, {}};
+        }
+        const QString largest = QString::fromStdString(fixedText(gap ? kLargestGap : kLargestSide, 0));
+        return {std::nullopt,
+                gap ? tr("%1: %2 mm is not from 0 to %3 mm").arg(name, field->text(), largest)
+                    : tr("%1: %2 mm is not more than 0 and at most %3 mm").arg(name, field->text(), largest)};
+    } catch (const ConversionError& e) {
+        return {std::nullopt, tr("%1: %2").arg(name, windowMessage(e.what()))};
+    }
+}
+
+void SheetGroup::mark(QLineEdit* field) {
+    const Reading reading = read(field);
+    const bool bad = !reading.problem.isEmpty();
+    field->setStyleSheet(bad ? kMarkedStyle : "");
+    field->setToolTip(bad                ? reading.problem
+                      : field == width_  ? tr("Sheet width, mm")
+                      : field == height_ ? tr("Sheet height, mm")
+                                         : tr("Gap between parts and from the sheet's edge, mm; empty: "
+                                              "twice the cutter diameter, at least 2"));
 }
 
 std::optional<SheetChoice> SheetGroup::choice() const {
     if (!isChecked()) {
         return std::nullopt;
     }
-    const double gap = gap_->value();
-    return SheetChoice{{width_->value(), height_->value()}, gap == gap_->minimum() ? std::nullopt : std::optional(gap)};
+    const Reading width = read(width_);
+    const Reading height = read(height_);
+    const Reading gap = read(gap_);
+    for (const Reading* field : {&width, &height, &gap}) {
+        if (!field->problem.isEmpty()) {
+            throw SheetFieldError(field->problem.toStdString());
+        }
+    }
+    return SheetChoice{{*width.value, *height.value}, gap.value};
 }
 
 }  // namespace tessaro::gui

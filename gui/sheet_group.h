@@ -2,28 +2,56 @@
 
 #include <QGroupBox>
 #include <optional>
+#include <stdexcept>
 
 #include "app/sheets.h"
 
-class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
 
 namespace tessaro::gui {
 
-// The "Лист / Sheet" group: when checked, every template is nested onto sheets of the
-// width and height set, one file per sheet. The gap shows "авто / auto" at 0: twice the
-// cutter diameter, at least 2 mm, as the command line's default.
+// A sheet field that holds no usable number: the message names the field.
+class SheetFieldError final : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The "Sheet" group: when checked, every template is nested onto sheets of the width and
+// height set, one file per sheet. The fields take numbers by the tables' rule, whatever
+// the locale, and a field that holds none is marked as a table's cell is. An empty gap is
+// automatic: twice the cutter diameter, at least 2 mm, as the command line's default.
 class SheetGroup final : public QGroupBox {
     Q_OBJECT
 public:
     explicit SheetGroup(QWidget* parent);
 
     // The sheet chosen; none when the group is off.
+    // Failure: SheetFieldError for the first field that holds no usable number.
     [[nodiscard]] std::optional<SheetChoice> choice() const;
+    // Sets the captions, hints and marks in the window's language.
+    void retranslate();
+
+signals:
+    // A field's text changed.
+    void edited();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
-    QDoubleSpinBox* width_ = nullptr;
-    QDoubleSpinBox* height_ = nullptr;
-    QDoubleSpinBox* gap_ = nullptr;
+    // The field's number, or why it is none; the gap's is none when left empty.
+    struct Reading {
+        std::optional<double> value;
+        QString problem;
+    };
+    [[nodiscard]] Reading read(const QLineEdit* field) const;
+    void mark(QLineEdit* field);
+
+    QLineEdit* width_ = nullptr;
+    QLineEdit* height_ = nullptr;
+    QLineEdit* gap_ = nullptr;
+    QLabel* units_ = nullptr;
 };
 
 }  // namespace tessaro::gui

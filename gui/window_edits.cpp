@@ -1,11 +1,11 @@
 #include "gui/window_edits.h"
 
 #include <QAbstractButton>
-#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QTabWidget>
 
 #include "gui/param_table_model.h"
+#include "gui/sheet_group.h"
 
 namespace tessaro::gui {
 namespace {
@@ -49,8 +49,8 @@ void onEveryEdit(QWidget& window, QObject& receiver, const std::function<void()>
             QObject::connect(group, &QGroupBox::toggled, &receiver, changed);
         }
     }
-    for (QDoubleSpinBox* box : window.findChildren<QDoubleSpinBox*>()) {
-        QObject::connect(box, &QDoubleSpinBox::valueChanged, &receiver, changed);
+    for (SheetGroup* sheet : window.findChildren<SheetGroup*>()) {
+        QObject::connect(sheet, &SheetGroup::edited, &receiver, changed);
     }
 }
 

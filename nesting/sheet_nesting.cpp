@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "drawing/clipper_units.h"
 #include "drawing/rigid_parts.h"
@@ -81,6 +82,14 @@ std::vector<UnitPoint> unitOutline(const RigidPart& part) {
 
 std::string millimetres(double value) { return fixedText(value, 3, TrailingZeros::Dropped); }
 
+// The piece as the user knows it, from its part of the drawing: "the front panel".
+std::string pieceName(const RigidPart& part) {
+    static constexpr std::string_view kPanels[] = {"front", "rear", "left side", "right side", "side"};
+    const bool panel = std::find(std::begin(kPanels), std::end(kPanels), part.name) != std::end(kPanels);
+    const std::string name = "the " + part.name + (panel ? " panel" : "");
+    return part.fromStock ? "the cut-outs of " + name : name;
+}
+
 void refuseIfTooLarge(const std::vector<RigidPart>& parts, SheetSize sheet, double spacing, double gap) {
     const double width = sheet.width - 2 * spacing;
     const double height = sheet.height - 2 * spacing;
@@ -88,10 +97,10 @@ void refuseIfTooLarge(const std::vector<RigidPart>& parts, SheetSize sheet, doub
         const Extent& e = parts[i].extent;
         const bool fits = (e.width() <= width && e.height() <= height) || (e.height() <= width && e.width() <= height);
         if (!fits) {
-            throw PartTooLarge("Part " + std::to_string(i + 1) + " (" + millimetres(e.width()) + " x " +
-                               millimetres(e.height()) + " mm) does not fit on a " + millimetres(sheet.width) + " x " +
-                               millimetres(sheet.height) + " mm sheet with a gap of " + millimetres(gap) +
-                               " mm, turned or not");
+            throw PartTooLarge("Part " + std::to_string(i + 1) + " (" + pieceName(parts[i]) + ", " +
+                               millimetres(e.width()) + " x " + millimetres(e.height()) + " mm) does not fit on a " +
+                               millimetres(sheet.width) + " x " + millimetres(sheet.height) +
+                               " mm sheet with a gap of " + millimetres(gap) + " mm, turned or not");
         }
     }
 }

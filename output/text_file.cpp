@@ -2,8 +2,10 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace tessaro {
@@ -93,6 +95,22 @@ std::string fromWindows1251(std::string_view bytes) {
         return std::string(bytes);
     }
     return Converter("UTF-8", "WINDOWS-1251").convert(bytes, oneByte);
+}
+
+std::optional<std::string> firstCharacterOutsideWindows1251(std::string_view utf8) {
+    if (isAscii(utf8)) {
+        return std::nullopt;
+    }
+    Converter converter("WINDOWS-1251", "UTF-8");
+    while (!utf8.empty()) {
+        const std::size_t length = std::min(utf8.size(), utf8SequenceLength(utf8));
+        const std::string_view character = utf8.substr(0, length);
+        if (!isAscii(character) && converter.convert(character, utf8SequenceLength) == "?") {
+            return std::string(character);
+        }
+        utf8.remove_prefix(length);
+    }
+    return std::nullopt;
 }
 
 void appendWindows1251(std::string& out, std::string_view utf8) {

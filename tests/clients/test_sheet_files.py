@@ -54,7 +54,7 @@ class SheetFiles(FilesTestCase):
     def test_refusals_write_nothing(self):
         too_small = run_cli("full", "--sheet", "200x100", "-o", self.work.file("box.dxf"))
         self.assertEqual(too_small.returncode, 1)
-        self.assertRegex(too_small.stderr.decode(), r"^tessaro-cli: Part \d+ \(\d+(\.\d+)? x \d+(\.\d+)? mm\) does not fit")
+        self.assertRegex(too_small.stderr.decode(), r"^tessaro-cli: Part \d+ \(the [a-z ]+, \d+(\.\d+)? x \d+(\.\d+)? mm\) does not fit")
         many_to_stdout = run_cli("full", "--sheet", "300x200", "-o", "-")
         self.assertEqual(many_to_stdout.returncode, 2)
         self.assertEqual(many_to_stdout.stdout, b"")
@@ -88,6 +88,8 @@ class SheetFiles(FilesTestCase):
                 self.assertEqual(f.read(), b"old %d" % i)
         self.assertEqual(sorted(os.listdir(self.work.path)), ["s-1.dxf", "s-2.dxf", "s-3.dxf"])
 
+    # The command line cannot ask before it replaces a set: it names what it replaced and
+    # what it removed on standard error.
     def test_the_sheets_of_an_earlier_larger_set_are_removed_and_named(self):
         sheets = self.sheet_count("300x200")
         first = run_cli("full", "--sheet", "300x200", "-o", self.work.file("s.dxf"))
@@ -99,7 +101,7 @@ class SheetFiles(FilesTestCase):
         smaller = run_cli("full", "--sheet", "600x400", "-o", self.work.file("s.dxf"))
         self.assertEqual(smaller.returncode, 0, smaller.stderr)
         self.assertEqual(smaller.stdout.decode(), self.work.file("s-1.dxf") + "\n")
-        self.assertEqual(smaller.stderr.decode(), "".join(
+        self.assertEqual(smaller.stderr.decode(), f'tessaro-cli: replaced "{self.work.file("s-1.dxf")}"\n' + "".join(
             f'tessaro-cli: removed "{self.work.file(f"s-{k}.dxf")}", a sheet of an earlier, larger set\n'
             for k in range(2, sheets + 1)))
         self.assertEqual(sorted(os.listdir(self.work.path)), sorted(["s-1.dxf"] + unrelated))

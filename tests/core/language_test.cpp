@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "app/commands.h"
 #include "app/language.h"
 #include "support.h"
 
@@ -10,30 +7,6 @@ namespace tessaro {
 namespace {
 
 using testing::Bench;
-
-// Twelve controls here and sixteen template buttons in the command table have English texts.
-TEST(Language, TwentyEightControlsHaveEnglishTexts) {
-    const auto controls = englishControlTexts();
-    ASSERT_EQ(controls.size(), 12u);
-    EXPECT_EQ(controls.front().control, "cornerRelief");
-    EXPECT_EQ(controls.back().control, "spiralTab");
-    std::set<std::string_view> names;
-    for (const EnglishText& entry : controls) {
-        EXPECT_FALSE(entry.text.empty()) << entry.control;
-        names.insert(entry.control);
-    }
-    for (const TemplateCommand& command : templateCommands()) {
-        for (const TemplateButton& button : command.buttons) {
-            if (!button.hint.empty()) {
-                names.insert(button.objectName);
-            }
-        }
-    }
-    EXPECT_EQ(names.size(), 28u);
-    EXPECT_EQ(englishTextOf("cornerRelief"), "Cut straight inside corners");
-    EXPECT_EQ(findCommand("facade")->buttons[0].hint, "Front");
-    EXPECT_EQ(findCommand("bobbin")->buttons[0].hint, "");  // the transformer's button stays Russian
-}
 
 TEST(Language, EnglishTablesChangeCaptionsOnlyAndTheSwitchIsIdempotent) {
     Bench b;

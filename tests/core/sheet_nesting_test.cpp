@@ -241,7 +241,8 @@ TEST(sheetNesting, EachSheetKeepsTheHeaderWithItsOwnBoundingBox) {
     }
 }
 
-TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberAndSize) {
+// The piece is named by its part of the drawing, as the user knows it.
+TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberNameAndSize) {
     Bench b;
     findCommand("full")->run(b.wb);
     try {
@@ -249,7 +250,7 @@ TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberAndSize) {
         FAIL() << "nested onto a 200 x 100 sheet";
     } catch (const PartTooLarge& e) {
         const std::string message = e.what();
-        EXPECT_TRUE(message.starts_with("Part ")) << message;
+        EXPECT_TRUE(message.starts_with("Part 1 (the front panel, ")) << message;
         EXPECT_NE(message.find(" mm) does not fit on a 200 x 100 mm sheet"), std::string::npos) << message;
     }
 }

@@ -82,6 +82,14 @@ TEST(Spiral, ZeroStepAngleIsADivisionByZeroAfterTheHeader) {
     b.wb.spiralTable.setCell(1, 2, "0");
     EXPECT_EQ(failureOf(b.wb), "Floating point division by zero");
     EXPECT_EQ(epsOf(b.wb).size(), 17U);
+    // Named as every bad value is: the window marks the row, the command line names its key.
+    try {
+        makeSpiral(b.wb);
+        ADD_FAILURE() << "a step of 0 was drawn";
+    } catch (const BadCellError& e) {
+        EXPECT_EQ(e.table, &b.wb.spiralTable);
+        EXPECT_EQ(e.row, 2);
+    }
 }
 
 TEST(Spiral, NegativeStepAngleIsRefusedBeforeDrawing) {

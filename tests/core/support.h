@@ -70,8 +70,12 @@ class ScriptedDialog final : public SavePrompt {
 public:
     std::optional<SaveChoice> answer;
     std::vector<std::string> proposed;
-    std::optional<SaveChoice> ask(const std::string& proposedName) override {
+    std::vector<FilesInTheWay> inTheWay;  // what each answer would have replaced or removed
+    std::optional<SaveChoice> ask(const std::string& proposedName, const FilesInTheWayOf& filesInTheWay) override {
         proposed.push_back(proposedName);
+        if (answer) {
+            inTheWay.push_back(filesInTheWay(*answer));
+        }
         return answer;
     }
 };

@@ -162,7 +162,7 @@ TEST_F(TableFiles, AHandWrittenFileWithTwelveLinesEnlargesTheMainTable) {
     EXPECT_EQ(b.wb.boxTable.cell(0, 0), "Параметры корпуса");
     EXPECT_EQ(b.wb.boxTable.text(11), "11");
     store.save();
-    EXPECT_TRUE(readFileBytes(folders.program / "ParamGrid.txt").ends_with("r11\t11\t\r\n"));
+    EXPECT_TRUE(readFileBytes(folders.working / "ParamGrid.txt").ends_with("r11\t11\t\r\n"));
 }
 
 TEST_F(TableFiles, AFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad) {
@@ -268,21 +268,25 @@ TEST(TableFileText, TabsAndLineBreaksInsideACellAreWrittenAsBlanks) {
     EXPECT_EQ(reread.rowCount(), b.wb.bobbinTable.rowCount());
 }
 
-TEST_F(TableFiles, ACloseThatCannotWriteOneFileStillWritesTheOthers) {
+// Every table is tried in its folder; when one cannot be written there, all of them go to
+// the data folder, and the close says where and why.
+TEST_F(TableFiles, ACloseThatCannotWriteOneFileSavesThemInTheDataFolderAndSaysSo) {
     fs::create_directory(folders.program / "ParamGrid.txt");  // cannot be replaced by a file
     b.wb.bobbinTable.setCell(1, 2, "31");
     TableStore store(b.wb, folders);
-    try {
-        store.save();
-        FAIL() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Cannot create file \"" + (folders.program / "ParamGrid.txt").string() + "\". Is a directory");
-    }
+    store.save();
+    ASSERT_EQ(b.messages.shown.size(), 1u);
+    EXPECT_EQ(b.messages.shown.front(), "The tables could not be saved in \"" + folders.program.string() +
+                                            "\", so they were saved in \"" + folders.userData.string() +
+                                            "\", where the next start reads them:\rCannot create file \"" +
+                                            (folders.program / "ParamGrid.txt").string() + "\". Is a directory.");
     EXPECT_TRUE(fs::exists(folders.program / "ParamZub.txt"));
-    ParamTable trans = defaultBobbinTable();
-    loadTableFile(trans, folders.program / "TransGrid.txt");
-    EXPECT_EQ(trans.text(2), "31");
+    for (const fs::path& folder : {folders.program, folders.userData}) {
+        ParamTable trans = defaultBobbinTable();
+        loadTableFile(trans, folder / "TransGrid.txt");
+        EXPECT_EQ(trans.text(2), "31");
+    }
+    EXPECT_TRUE(fs::exists(folders.userData / "ParamGrid.txt"));
 }
 
 // The window's usual set-up: it reads and writes its tables in one folder.
@@ -337,15 +341,16 @@ TEST_F(TablesInOneFolder, AFileTheUserMayNotReadIsNeitherLoadedNorReplaced) {
     writeBytes(main, "Header\t7\t\r\n");
     fs::permissions(main, fs::perms::none);
 
-    const auto closeMessage = testing::asUnprivilegedUser([&] {
+    const auto closeFailure = testing::asUnprivilegedUser([&] {
         TableStore store(b.wb, folders);
         try {
             store.load([] {});
         } catch (const FileError&) {
-            store.save();  // the close
+            store.save();  // the close: the values go to the data folder instead
         }
     });
-    EXPECT_EQ(closeMessage, "Cannot create file \"" + main.string() + "\". Permission denied");
+    EXPECT_EQ(closeFailure, std::nullopt);
+    EXPECT_TRUE(fs::exists(folders.userData / "ParamGrid.txt"));
     fs::permissions(main, fs::perms::owner_read);
     EXPECT_EQ(readFileBytes(main), "Header\t7\t\r\n");
     EXPECT_FALSE(fs::exists(folders.working / "ParamGrid.refused.txt"));
@@ -415,8 +420,14 @@ TEST_F(TablesInOneFolder, APipeOrADeviceIsRefusedAtStartAndNeitherWrittenNorMove
 
     TableStore store(b.wb, folders);
     EXPECT_THROW(store.load([] {}), FileError);
-    EXPECT_EQ(closeMessage(store), "Cannot create file \"" + main.string() + "\". It is not a regular file\n" +
-                                       "Cannot create file \"" + tabSlot.string() + "\". It is not a regular file");
+    EXPECT_EQ(closeMessage(store), std::nullopt);
+    ASSERT_EQ(b.messages.shown.size(), 1u);
+    EXPECT_NE(
+        b.messages.shown.front().find("Cannot create file \"" + main.string() + "\". It is not a regular file\r" +
+                                      "Cannot create file \"" + tabSlot.string() + "\". It is not a regular file"),
+        std::string::npos)
+        << b.messages.shown.front();
+    EXPECT_TRUE(fs::exists(folders.userData / "ParamZub.txt"));
     char byte = 0;
     EXPECT_EQ(::read(reader, &byte, 1), 0);
     ::close(reader);
@@ -427,8 +438,6 @@ TEST_F(TablesInOneFolder, APipeOrADeviceIsRefusedAtStartAndNeitherWrittenNorMove
 }
 
 TEST_F(TableFiles, ThePipeOrLinkToNothingInTheFolderWrittenAtCloseIsLeftAlone) {
-    // The tables are read from the working folder and written beside the program, so
-    // these were never refused at start.
     const fs::path pipe = folders.program / "ParamGrid.txt";
     const fs::path dangling = folders.program / "ParamZub.txt";
     const fs::path outside = dir / "elsewhere" / "ParamZub.txt";
@@ -439,10 +448,14 @@ TEST_F(TableFiles, ThePipeOrLinkToNothingInTheFolderWrittenAtCloseIsLeftAlone) {
     ASSERT_GE(reader, 0);
 
     TableStore store(b.wb, folders);
-    store.load([] {});
-    EXPECT_EQ(closeMessage(store), "Cannot create file \"" + pipe.string() + "\". It is not a regular file\n" +
-                                       "Cannot create file \"" + dangling.string() + "\". It is a link to \"" +
-                                       outside.string() + "\", which does not exist");
+    EXPECT_THROW(store.load([] {}), FileError);
+    EXPECT_EQ(closeMessage(store), std::nullopt);
+    ASSERT_EQ(b.messages.shown.size(), 1u);
+    EXPECT_NE(b.messages.shown.front().find("Cannot create file \"" + pipe.string() + "\". It is not a regular file\r" +
+                                            "Cannot create file \"" + dangling.string() + "\". It is a link to \"" +
+                                            outside.string() + "\", which does not exist"),
+              std::string::npos)
+        << b.messages.shown.front();
     char byte = 0;
     EXPECT_EQ(::read(reader, &byte, 1), 0);
     ::close(reader);

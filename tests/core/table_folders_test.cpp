@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -43,28 +44,32 @@ protected:
     TempFolders folders;
 };
 
-TEST_F(InstalledProgram, TheFirstStartReadsTheWorkingFolderAndTheCloseWritesTheUserDataFolder) {
+// The tables are read from where they will be written: a working folder that holds them
+// gets them back at close, and the data folder is left alone.
+TEST_F(InstalledProgram, AWorkingFolderWithTablesIsReadAndWrittenBack) {
+    fs::create_directories(folders.userData);
+    writeWidthInto(folders.userData, "140");
     writeWidthInto(folders.working, "123");
     Bench b;
     TableStore store(b.wb, folders);
     store.load([] {});
     EXPECT_EQ(b.wb.boxTable.text(2), "123");
 
+    b.wb.boxTable.setCell(1, 2, "124");
     b.wb.bobbinTable.setCell(1, 2, "31");
     store.save();
     EXPECT_TRUE(b.messages.shown.empty());
-    EXPECT_EQ(savedWidth(folders.userData), "123");
+    EXPECT_EQ(savedWidth(folders.working), "124");
     ParamTable bobbin = defaultBobbinTable();
-    loadTableFile(bobbin, folders.userData / kBobbinTableFile);
+    loadTableFile(bobbin, folders.working / kBobbinTableFile);
     EXPECT_EQ(bobbin.text(2), "31");
-    EXPECT_TRUE(fs::exists(folders.userData / kTabSlotTableFile));
-    EXPECT_EQ(savedWidth(folders.working), "123");  // the working folder's file is left as it was
+    EXPECT_EQ(savedWidth(folders.userData), "140");
+    EXPECT_FALSE(fs::exists(folders.userData / kBobbinTableFile));
 }
 
-TEST_F(InstalledProgram, OnceTheUserDataFolderHoldsTablesTheyWinOverTheWorkingFolder) {
+TEST_F(InstalledProgram, WithoutTablesInTheWorkingFolderTheDataFolderIsReadAndWritten) {
     fs::create_directories(folders.userData);
     writeWidthInto(folders.userData, "140");
-    writeWidthInto(folders.working, "123");
     Bench b;
     TableStore store(b.wb, folders);
     store.load([] {});
@@ -75,7 +80,52 @@ TEST_F(InstalledProgram, OnceTheUserDataFolderHoldsTablesTheyWinOverTheWorkingFo
     Bench next;
     TableStore(next.wb, folders).load([] {});
     EXPECT_EQ(next.wb.boxTable.text(2), "150");
+    EXPECT_TRUE(fs::is_empty(folders.working));
+}
+
+// A working folder whose disk is full keeps its old tables; the close saves the values in
+// the data folder, says so, and the next start there reads them and writes them back
+// once the folder takes them again.
+TEST_F(InstalledProgram, TablesTheirFolderCannotTakeGoToTheDataFolderAndTheCloseSaysSo) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "mounting the small disk needs root";
+    }
+    testing::SmallDisk disk(folders.working, 64);
+    if (!disk.mounted) {
+        GTEST_SKIP() << "this machine does not let tmpfs be mounted";
+    }
+    writeWidthInto(folders.working, "123");
+    disk.fillLeaving(0);
+    {
+        Bench b;
+        TableStore store(b.wb, folders);
+        store.load([] {});
+        b.wb.boxTable.setCell(1, 2, "124");
+        store.save();
+        ASSERT_EQ(b.messages.shown.size(), 1u);
+        const std::string& said = b.messages.shown.front();
+        EXPECT_EQ(said.find("The tables could not be saved in \"" + folders.working.string() +
+                            "\", so they were saved in \"" + folders.userData.string() +
+                            "\", where the next start reads them:\rCannot create file \"" +
+                            (folders.working / kMainTableFile).string() + "\". No space left on device"),
+                  0u)
+            << said;
+    }
     EXPECT_EQ(savedWidth(folders.working), "123");
+    EXPECT_EQ(savedWidth(folders.userData), "124");
+
+    fs::remove(folders.working / "filler");
+    Bench next;
+    TableStore store(next.wb, folders);
+    store.load([] {});
+    EXPECT_EQ(next.wb.boxTable.text(2), "124");
+    store.save();
+    EXPECT_TRUE(next.messages.shown.empty());
+    EXPECT_EQ(savedWidth(folders.working), "124");
+    Bench after;
+    TableStore(after.wb, folders).load([] {});
+    EXPECT_EQ(after.wb.boxTable.text(2), "124");
+    EXPECT_FALSE(fs::exists(folders.userData / kMovedTablesNote));
 }
 
 TEST_F(InstalledProgram, AStartInAnEmptyFolderKeepsTheDefaultsAndStillSaves) {
@@ -107,16 +157,25 @@ TEST_F(InstalledProgram, AUserDataFolderThatCannotBeMadeIsReportedForEveryFile) 
     }
 }
 
-TEST(TableFolders, AProgramInItsBuildFolderKeepsTheTablesOfTheSourceTreeRun) {
+// Started from another folder, the program run from its build reads the tables it writes:
+// its own folder's, not the built-in ones over them.
+TEST(TableFolders, AProgramInItsBuildFolderReadsAndWritesItsOwnTablesFromAnotherFolder) {
     testing::ScratchFolder scratch;
-    testing::makeBuildFolder(scratch.path);
     TempFolders folders;
-    folders.program = scratch.path;
-    folders.working = "/somewhere/else";
-    folders.userData = "/home/user/.local/share/Tessaro";
+    folders.program = scratch.path / "build";
+    folders.working = scratch.path / "elsewhere";
+    folders.userData = scratch.path / "data";
+    fs::create_directories(folders.program);
+    fs::create_directories(folders.working);
+    testing::makeBuildFolder(folders.program);
     const TableFolders chosen = tableFolders(folders);
-    EXPECT_EQ(chosen.readFrom, folders.working);
+    EXPECT_EQ(chosen.readFrom, folders.program);
     EXPECT_EQ(chosen.writeTo, folders.program);
+
+    std::ofstream(folders.working / kTabSlotTableFile) << "a table\t\r\n";
+    const TableFolders here = tableFolders(folders);
+    EXPECT_EQ(here.readFrom, folders.working);
+    EXPECT_EQ(here.writeTo, folders.working);
 }
 
 TEST(TableFolders, OnlyTheFolderCMakeConfiguredIsABuild) {

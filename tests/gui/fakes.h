@@ -17,14 +17,25 @@
 
 namespace tessaro::testing {
 
-// Answers the save dialog as scripted, remembering what it was offered.
+// Answers the save dialog as scripted, remembering what it was offered and which files
+// the answer would replace or remove; with replace off, the user declines those.
 class FakeSavePrompt final : public SavePrompt {
 public:
     std::optional<SaveChoice> answer;
+    bool replace = true;
     std::vector<std::string> offered;
-    std::optional<SaveChoice> ask(const std::string& proposedName) override {
+    std::vector<FilesInTheWay> inTheWay;
+    std::optional<SaveChoice> ask(const std::string& proposedName, const FilesInTheWayOf& filesInTheWay) override {
         offered.push_back(proposedName);
-        return answer;
+        if (!answer) {
+            return answer;
+        }
+        const FilesInTheWay files = filesInTheWay(*answer);
+        if (files.empty()) {
+            return answer;
+        }
+        inTheWay.push_back(files);
+        return replace ? answer : std::nullopt;
     }
 };
 

@@ -46,8 +46,11 @@ private slots:
                 QVERIFY2(tabPage(form, command.tab)->isAncestorOf(button), qPrintable(name));
                 const ButtonGeometry g = entry.geometry;
                 QCOMPARE(button->geometry(), QRect(g.x, g.y, g.width, g.height));
-                QCOMPARE(button->text(), text(entry.caption));
-                QCOMPARE(button->toolTip(), text(entry.hint));
+                // Russian at start: the command table's English caption, translated, and as the hint.
+                const QString russian = QCoreApplication::translate("TemplateButton", entry.caption.data());
+                QVERIFY2(russian != text(entry.caption), qPrintable(name));
+                QCOMPARE(button->text(), russian);
+                QCOMPARE(button->toolTip(), russian);
                 // The caption fits the button.
                 QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
                          qPrintable(name));
@@ -64,16 +67,17 @@ private slots:
         QCOMPARE(form.findChild<QPushButton*>("russianButton")->geometry(), QRect(122, 0, 57, 25));
     }
 
-    // A tab page shows no hint of its own: the box and spiral tabs carry theirs on the tab.
+    // A tab page shows no hint of its own: the box and spiral tabs carry theirs on the tab,
+    // in the window's language as every hint.
     void tabPagesHaveNoTooltip() {
         MainWindow form(fakes.ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         for (int i = 0; i < tabs->count(); ++i) {
             QVERIFY2(tabs->widget(i)->toolTip().isEmpty(), qPrintable(tabs->widget(i)->objectName()));
         }
-        QCOMPARE(tabs->tabToolTip(tabs->indexOf(form.findChild<QWidget*>("simpleBoxTab"))), QString("Simple box"));
+        QCOMPARE(tabs->tabToolTip(tabs->indexOf(form.findChild<QWidget*>("simpleBoxTab"))), QString("Простой корпус"));
         QCOMPARE(tabs->tabToolTip(tabs->indexOf(form.findChild<QWidget*>("foldingBoxTab"))), QString());
-        QCOMPARE(form.findChild<QWidget*>("cornerRelief")->toolTip(), QString("Cut straight inside corners"));
+        QCOMPARE(form.findChild<QWidget*>("cornerRelief")->toolTip(), QString("Прорезать прямые внутренние углы"));
     }
 
     // Every button runs its command: it labels the template as the table says, proposes the

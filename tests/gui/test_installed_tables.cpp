@@ -1,6 +1,6 @@
 // The window installed system-wide: its own folder takes no tables, even when it may be
-// written, so they go to the user's data folder, and the first start still finds those of
-// the current folder.
+// written, so they go to the user's data folder; tables in the current folder are read
+// and written back there.
 #include <QStandardPaths>
 #include <QTableView>
 #include <QtTest>
@@ -35,30 +35,54 @@ class InstalledTablesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A width changed in the window outlives a restart, and the close reports nothing.
-    void aChangedWidthIsKeptInTheUserDataFolderAcrossARestart() {
+    // A width changed in the window outlives a restart where it was read, and the close
+    // reports nothing: the current folder's tables, else the data folder's.
+    void aChangedWidthIsKeptWhereItWasReadAcrossARestart() {
         testing::FakeSavePrompt dialog;
         testing::FakeMessageBox messages;
         testing::FakeClock clock;
         const testing::FakeFolders folders(testing::FakeFolders::Program::InstalledSystemWide);
+        const auto changeWidth = [&](const QString& expected, const QString& typed) {
+            MainWindow form({dialog, messages, clock, folders});
+            form.show();
+            QCOMPARE(shownWidth(form), expected);
+            QAbstractItemModel& model = *form.findChild<QTableView*>("boxTable")->model();
+            QVERIFY(model.setData(model.index(kWidthRow, 1), typed, Qt::EditRole));
+            form.close();
+        };
+        changeWidth(QString::fromStdString(defaultMainTable().text(kWidthRow)), "140");
+        QCOMPARE(savedWidth(folders.userDataFolder()), std::string("140"));
+        changeWidth("140", "150");
+        QCOMPARE(savedWidth(folders.userDataFolder()), std::string("150"));
+
         ParamTable brought = defaultMainTable();
         brought.setCell(1, kWidthRow, "123");
         saveTableFile(brought, folders.workingFolder() / kMainTableFile);
+        changeWidth("123", "124");
+        QCOMPARE(savedWidth(folders.workingFolder()), std::string("124"));
+        QCOMPARE(savedWidth(folders.userDataFolder()), std::string("150"));
+        QVERIFY(std::filesystem::is_empty(folders.programFolder()));
+        QVERIFY2(messages.errors.empty(), messages.errors.empty() ? "" : messages.errors.front().c_str());
+        QVERIFY(messages.shown.empty());
+    }
+
+    // Run from its build but started in another folder, the window shows the tables of the
+    // build's folder, where it writes them, rather than writing the defaults over them.
+    void startedElsewhereTheBuildsOwnTablesAreShownAndKept() {
+        testing::FakeSavePrompt dialog;
+        testing::FakeMessageBox messages;
+        testing::FakeClock clock;
+        const testing::FakeFolders folders(testing::FakeFolders::Program::RunFromItsBuild);
+        ParamTable own = defaultMainTable();
+        own.setCell(1, kWidthRow, "321");
+        saveTableFile(own, folders.programFolder() / kMainTableFile);
         {
             MainWindow form({dialog, messages, clock, folders});
-            form.show();
-            QCOMPARE(shownWidth(form), QString("123"));
-            QAbstractItemModel& model = *form.findChild<QTableView*>("boxTable")->model();
-            QVERIFY(model.setData(model.index(kWidthRow, 1), "140", Qt::EditRole));
+            QCOMPARE(shownWidth(form), QString("321"));
             form.close();
         }
-        QVERIFY2(messages.errors.empty(), messages.errors.empty() ? "" : messages.errors.front().c_str());
-        QCOMPARE(savedWidth(folders.userDataFolder()), std::string("140"));
-        QCOMPARE(savedWidth(folders.workingFolder()), std::string("123"));
-        QVERIFY(std::filesystem::is_empty(folders.programFolder()));
-
-        MainWindow next({dialog, messages, clock, folders});
-        QCOMPARE(shownWidth(next), QString("140"));
+        QCOMPARE(savedWidth(folders.programFolder()), std::string("321"));
+        QVERIFY(std::filesystem::is_empty(folders.workingFolder()));
         QVERIFY(messages.errors.empty());
     }
 

@@ -38,32 +38,33 @@ class LanguageWindowTest : public QObject {
 private slots:
     void init() { fakes = std::make_unique<testing::FakeWindowPorts>(); }
 
-    void englishSwitchesAtOnceAndLeavesTheTransformerRussian() {
+    // Every caption outside the tables turns English at once; the transformer's table, whose
+    // captions are data the switch leaves, stays Russian.
+    void englishSwitchesEveryCaptionAtOnce() {
         MainWindow form(fakes->ports());
         QTest::mouseClick(form.findChild<QPushButton*>("englishButton"), Qt::LeftButton);
         QCOMPARE(tabText(form, "foldingBoxTab"), QString("Folding box"));
         QCOMPARE(tabText(form, "simpleBoxTab"), QString("Simple box"));
         QCOMPARE(tabText(form, "tabSlotTab"), QString("Tab-slot"));
         QCOMPARE(tabText(form, "spiralTab"), QString("Archimedean spiral"));
-        QCOMPARE(tabText(form, "bobbinTab"), QString("Трансформатор"));
+        QCOMPARE(tabText(form, "bobbinTab"), QString("Transformer"));
         QCOMPARE(text(form, "foldingFrontButton"), QString("Front"));
         QCOMPARE(text(form, "foldingBottomButton"), QString("Bottom"));
         QCOMPARE(text(form, "foldingRightSideButton"), QString("Side"));
         QCOMPARE(text(form, "foldingLidButton"), QString("Lid"));
         QCOMPARE(text(form, "foldingRearButton"), QString("Rear"));
         QCOMPARE(text(form, "foldingSetButton"), QString("Make all"));
-        QCOMPARE(text(form, "bobbinButton"), QString("Создать каркас"));
-        // Every template button shows its English hint; one without a hint keeps its caption.
+        QCOMPARE(text(form, "bobbinButton"), QString("Make bobbin frame"));
+        // Every template button shows the command table's English caption.
         const auto qstring = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
         for (const TemplateCommand& command : templateCommands()) {
             for (const TemplateButton& entry : command.buttons) {
-                QCOMPARE(form.findChild<QPushButton*>(qstring(entry.objectName))->text(),
-                         qstring(entry.hint.empty() ? entry.caption : entry.hint));
+                QCOMPARE(form.findChild<QPushButton*>(qstring(entry.objectName))->text(), qstring(entry.caption));
             }
         }
         QCOMPARE(form.findChild<QGroupBox*>("feet")->title(), QString("Feet on the sidewall"));
         QCOMPARE(form.findChild<QGroupBox*>("spiralGroup")->title(), QString("Archimedean spiral"));
-        QCOMPARE(form.findChild<QCheckBox*>("screwJoints")->text(), QString("пазы под винты"));
+        QCOMPARE(form.findChild<QCheckBox*>("screwJoints")->text(), QString("Screw slots"));
         QCOMPARE(form.findChild<QCheckBox*>("cornerRelief")->text().replace('\n', ' '),
                  QString("Cut straight inside corners"));
         auto* grid = form.findChild<QTableView*>("boxTable")->model();

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
+#include <set>
 
 #include "app/preview_drawing.h"
 #include "gui/fakes.h"
@@ -13,6 +14,7 @@
 #include "gui/pictures.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/status_line.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -108,25 +110,67 @@ private slots:
         QCOMPARE(preview->drawing().partCount(), std::size_t{1});
     }
 
-    // A bad cell keeps the last good drawing, dimmed, names the row under it and marks
-    // it; mending the cell brings the drawing back.
+    // A bad cell keeps the last good drawing, dimmed, names the row under it, and in the
+    // large view's drawing page; mending the cell brings the drawing back.
     void aBadCellDimsTheLastDrawingAndNamesItsRow() {
         MainWindow form(fakes->ports());
         auto* preview = form.findChild<PreviewWidget*>("Preview");
+        preview->openLargeWindow();
+        auto* largeLine = preview->largeWindow()->findChild<QLabel*>("ExtentLabel");
         const std::size_t points = preview->drawing().pointCount();
         edit(form, "boxTable", 5, "0,1");
         QTRY_VERIFY(preview->dimmed());
         QCOMPARE(preview->drawing().pointCount(), points);
-        QCOMPARE(preview->caption(),
-                 QString("Строка «Припуск отверстия на толщину зуба»: '0,1' is not a valid floating point value."));
-        QCOMPARE(modelOf(form, "boxTable")->markedRow(), 5);
-        QVERIFY(modelOf(form, "boxTable")->data(modelOf(form, "boxTable")->index(5, 1), Qt::BackgroundRole).isValid());
+        QCOMPARE(preview->caption(), QString("Строка «Припуск отверстия на толщину зуба»: «0,1» — не число."));
+        QCOMPARE(largeLine->text(), preview->caption());
         QVERIFY(fakes->messages.errors.empty());
 
         edit(form, "boxTable", 5, "0.1");
         QTRY_VERIFY(!preview->dimmed());
-        QCOMPARE(modelOf(form, "boxTable")->markedRow(), -1);
         QCOMPARE(preview->caption(), extentText(preview->drawing().extent()));
+        QCOMPARE(largeLine->text(), extentText(preview->drawing().extent()));
+    }
+
+    // Every cell that holds no usable value is marked, in every table, with why as its
+    // tooltip; a character no table file keeps is refused as a bad value is; each mark
+    // goes when its cell is good again, and a division by zero is marked on its row.
+    void everyBadCellIsMarkedUntilItIsGoodAgain() {
+        MainWindow form(fakes->ports());
+        const auto marked = [&](const char* grid) {
+            std::set<int> rows;
+            for (const auto& [row, why] : modelOf(form, grid)->marks()) {
+                rows.insert(row);
+            }
+            return rows;
+        };
+        edit(form, "boxTable", 2, "2OO");
+        edit(form, "boxTable", 6, "Ø0.2");
+        edit(form, "spiralTable", 4, "8.5");
+        QVERIFY(settled(form));
+        QTRY_COMPARE(marked("boxTable"), (std::set<int>{2, 6}));
+        QCOMPARE(marked("spiralTable"), std::set<int>{4});
+        ParamTableModel* box = modelOf(form, "boxTable");
+        QCOMPARE(box->data(box->index(6, 1), Qt::ToolTipRole).toString(),
+                 QString("в «Ø0.2» есть знак «Ø», который файл таблицы не сохранит"));
+        QVERIFY(box->data(box->index(2, 1), Qt::BackgroundRole).isValid());
+        QVERIFY(!box->data(box->index(3, 1), Qt::BackgroundRole).isValid());
+
+        edit(form, "boxTable", 2, "200");
+        QVERIFY(settled(form));
+        QTRY_COMPARE(marked("boxTable"), std::set<int>{6});
+        QCOMPARE(marked("spiralTable"), std::set<int>{4});
+        edit(form, "boxTable", 6, "0.2");
+        edit(form, "spiralTable", 4, "8");
+        QVERIFY(settled(form));
+        QTRY_VERIFY(marked("boxTable").empty() && marked("spiralTable").empty());
+
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        tabs->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        edit(form, "spiralTable", 2, "0");
+        QVERIFY(settled(form));
+        QTRY_COMPARE(marked("spiralTable"), std::set<int>{2});
+        QCOMPARE(form.findChild<PreviewWidget*>("Preview")->caption(),
+                 QString("Строка «Шаг вектора, градусы  Fi (1,10,15,30)»: Деление на ноль."));
     }
 
     // At a button the error box keeps its text, and the cell that stopped the command
@@ -141,34 +185,49 @@ private slots:
         auto* grid = form.findChild<QTableView*>("spiralTable");
         QCOMPARE(grid->currentIndex(), grid->model()->index(3, 1));
         QVERIFY(grid->selectionModel()->isSelected(grid->model()->index(3, 1)));
-        QCOMPARE(modelOf(form, "spiralTable")->markedRow(), 3);
+        QVERIFY(modelOf(form, "spiralTable")->marks().count(3));
         QVERIFY(settled(form));
         QVERIFY(form.findChild<PreviewWidget*>("Preview")->dimmed());
-        QCOMPARE(modelOf(form, "spiralTable")->markedRow(), 3);
+        QVERIFY(modelOf(form, "spiralTable")->marks().count(3));
         QVERIFY(fakes->dialog.offered.empty());
     }
 
-    void statusLineSaysWhatWasWritten() {
+    // The status line says what was written and where; a text wider than the line is cut
+    // short and shown whole as the tooltip; a failed save puts its error there instead.
+    void statusLineSaysWhatWasWrittenAndWhere() {
         QTemporaryDir dir;
+        const QString folder = QDir::toNativeSeparators(dir.path());
         MainWindow form(fakes->ports());
-        auto* status = form.findChild<QLabel*>("statusLine");
+        auto* status = form.findChild<StatusLine*>("statusLine");
         form.findChild<QPushButton*>("foldingSetButton")->click();
-        QVERIFY(status->text().isEmpty());  // cancelled: nothing written
+        QVERIFY(status->fullText().isEmpty());  // cancelled: nothing written
 
         fakes->dialog.answer = SaveChoice{dir.filePath("box.dxf").toStdString(), FileType::Dxf};
         form.findChild<QPushButton*>("foldingSetButton")->click();
         QVERIFY(QFile::exists(dir.filePath("box.dxf")));
         const Drawing saved = form.workbench().drawing;
-        QCOMPARE(status->text(), QString("Записан box.dxf: DXF, контуров: %1, %2")
-                                     .arg(saved.outlineCount())
-                                     .arg(extentText(saved.extent())));
-        QVERIFY(saved.outlineCount() > 6);
+        QCOMPARE(status->fullText(), QString("Записан box.dxf: DXF, контуров: %1, %2; папка %3")
+                                         .arg(saved.outlineCount())
+                                         .arg(extentText(saved.extent()), folder));
+        QCOMPARE(status->toolTip(), status->fullText());
+        QVERIFY(!status->showsFailure());
+        const bool fits = status->fontMetrics().horizontalAdvance(status->fullText()) <= status->contentsRect().width();
+        QCOMPARE(status->text() == status->fullText(), fits);
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->contentsRect().width());
+
+        const QString missing = dir.filePath("gone/box.dxf");
+        fakes->dialog.answer = SaveChoice{missing.toStdString(), FileType::Dxf};
+        form.findChild<QPushButton*>("foldingSetButton")->click();
+        QVERIFY(status->showsFailure());
+        QVERIFY2(status->fullText().startsWith(QString("Не удалось создать файл «%1».").arg(missing)),
+                 qPrintable(status->fullText()));
 
         form.findChild<QPushButton*>("englishButton")->click();
         fakes->dialog.answer = SaveChoice{dir.filePath("spiral.svg").toStdString(), FileType::Svg};
         form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
         form.findChild<QPushButton*>("spiralButton")->click();
-        QCOMPARE(status->text(), QString("Wrote spiral.svg: SVG, outlines: 1, 94.45 × 96.94 mm"));
+        QCOMPARE(status->fullText(),
+                 QString("Wrote spiral.svg: SVG, outlines: 1, 94.45 × 96.94 mm; folder %1").arg(folder));
     }
 
     // Under English the preview's words are English too; the large window opens over
@@ -199,7 +258,8 @@ private slots:
         QVERIFY(large && large->isVisible());
         QCOMPARE(large->windowTitle(), QString("Template preview"));
         QCOMPARE(large->findChild<QPushButton*>("FitButton")->text(), QString("Fit"));
-        QVERIFY(large->findChild<QLabel*>("ExtentLabel")->text().endsWith(" mm"));
+        QCOMPARE(large->findChild<QLabel*>("ExtentLabel")->text(),
+                 preview->caption());  // the bad row, as under the preview
         const QPoint offCentre = large->frameGeometry().center() - form.frameGeometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QString("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
     }

@@ -72,7 +72,7 @@ public:
     PreviewWidget* preview = nullptr;
     QImage seen;
     std::size_t outlinesSeen = 0;
-    std::optional<SaveChoice> ask(const std::string&) override {
+    std::optional<SaveChoice> ask(const std::string&, const FilesInTheWayOf&) override {
         seen = preview->grab().toImage();
         outlinesSeen = preview->drawing().outlineCount();
         return std::nullopt;
@@ -143,7 +143,7 @@ private slots:
         QVERIFY(form.workbench().drawing.empty());
         QTRY_VERIFY(dialog.preview->dimmed());
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
-        QVERIFY(dialog.preview->caption().endsWith("'x' is not a valid floating point value."));
+        QVERIFY(dialog.preview->caption().endsWith("«x» — не число."));
     }
 
     void largeWindowZoomsPansAndFits() {

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 
+#include "app/sheets.h"
 #include "gui/fakes.h"  // the dialog keeps its history in settings of the test's own
 #include "gui/qt_ports.h"
 
@@ -129,9 +130,10 @@ class SavePromptTest : public QObject {
 
     QTemporaryDir dir;
 
-    std::optional<SaveChoice> askWith(QtSavePrompt& dialog, std::deque<ModalScript::Step> steps) {
+    std::optional<SaveChoice> askWith(QtSavePrompt& dialog, std::deque<ModalScript::Step> steps,
+                                      const FilesInTheWayOf& inTheWay = chosenFileInTheWay) {
         ModalScript script(std::move(steps));
-        auto choice = dialog.ask("box");
+        auto choice = dialog.ask("box", inTheWay);
         [&] { QVERIFY2(script.finished(), "the dialogs did not open as expected"); }();
         return choice;
     }
@@ -199,6 +201,32 @@ private slots:
 
         // A new name asks nothing.
         QVERIFY(askWith(dialog, {save("DXF R12 (*.dxf)", at("new"))}));
+        QCOMPARE(asked.size(), 2);
+    }
+
+    // A set of sheets asks once, naming every sheet it replaces and every sheet of an earlier,
+    // larger set it removes, not the plain name, which it does not write; No goes back to
+    // the dialog, and a set that touches nothing asks nothing.
+    void aSheetSetAsksOnceAboutEverySheetItTouches() {
+        QtSavePrompt dialog(nullptr, kFilter, 2);
+        for (const char* name : {"box.dxf", "box-1.dxf", "box-2.dxf", "box-4.dxf"}) {
+            writeFile(at(name), "old");
+        }
+        const FilesInTheWayOf twoSheets = [](const SaveChoice& choice) { return sheetsInTheWay(choice.path, 2); };
+        QStringList asked;
+        QVERIFY(!askWith(dialog,
+                         {save("DXF R12 (*.dxf)", at("box")), answer(QMessageBox::No, "box-4.dxf", asked), cancel()},
+                         twoSheets));
+        QCOMPARE(asked.size(), 1);
+        for (const char* name : {"box-1.dxf", "box-2.dxf", "box-4.dxf"}) {
+            QVERIFY2(asked.front().contains(name), qPrintable(asked.front()));
+        }
+        QVERIFY2(!asked.front().contains(QDir::toNativeSeparators(at("box.dxf")) + "\n"), qPrintable(asked.front()));
+        const auto choice = askWith(
+            dialog, {save("DXF R12 (*.dxf)", at("box")), answer(QMessageBox::Yes, "box-1.dxf", asked)}, twoSheets);
+        QVERIFY(choice);
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(askWith(dialog, {save("DXF R12 (*.dxf)", at("other"))}, twoSheets));
         QCOMPARE(asked.size(), 2);
     }
 

@@ -2,10 +2,10 @@
 // button nests the template onto sheets, writes one file per sheet and lists them, and
 // the preview shows the sheets side by side. Its values are kept between runs.
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +17,7 @@
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
+#include "gui/status_line.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -31,10 +32,12 @@ QPushButton* buttonOf(MainWindow& form, const char* command) {
 
 QGroupBox* sheetGroup(MainWindow& form) { return form.findChild<QGroupBox*>("sheet"); }
 
+QLineEdit* field(MainWindow& form, const char* name) { return form.findChild<QLineEdit*>(name); }
+
 void setSheet(MainWindow& form, double width, double height) {
     sheetGroup(form)->setChecked(true);
-    form.findChild<QDoubleSpinBox*>("sheetWidth")->setValue(width);
-    form.findChild<QDoubleSpinBox*>("sheetHeight")->setValue(height);
+    field(form, "sheetWidth")->setText(QString::number(width));
+    field(form, "sheetHeight")->setText(QString::number(height));
 }
 
 QByteArray contentsOf(const QString& path) {
@@ -72,7 +75,7 @@ private slots:
         MainWindow form(fakes->ports());
         QGroupBox* group = sheetGroup(form);
         QVERIFY(group);
-        QCOMPARE(group->title(), QString("Лист / Sheet"));
+        QCOMPARE(group->title(), QString("Лист"));
         QVERIFY(group->isCheckable());
         QVERIFY(!group->isChecked());
         for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -88,7 +91,7 @@ private slots:
         QCOMPARE(written, QStringList{"box.dxf"});
         QCOMPARE(contentsOf(folder->filePath("box.dxf")),
                  QByteArray::fromStdString(templateBytes(form.workbench(), FileType::Dxf)));
-        QVERIFY(form.findChild<QLabel*>("statusLine")->text().startsWith("Записан box.dxf: DXF"));
+        QVERIFY(form.findChild<StatusLine*>("statusLine")->fullText().startsWith("Записан box.dxf: DXF"));
         QCOMPARE(form.findChild<PreviewWidget*>("Preview")->sheetCount(), std::size_t{0});
     }
 
@@ -114,7 +117,7 @@ private slots:
         written.sort();
         names.sort();
         QCOMPARE(written, names);
-        const QString status = form.findChild<QLabel*>("statusLine")->text();
+        const QString status = form.findChild<StatusLine*>("statusLine")->fullText();
         QVERIFY2(status.startsWith("Записаны листы, DXF: "), qPrintable(status));
         for (const QString& name : names) {
             QVERIFY2(status.contains(name), qPrintable(status));
@@ -183,7 +186,9 @@ private slots:
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         QVERIFY(settled(form));
         QTRY_VERIFY(preview->dimmed());
-        QVERIFY2(preview->problem().contains("does not fit on a 200 x 100 mm sheet"), qPrintable(preview->problem()));
+        QVERIFY2(preview->problem().startsWith("Деталь 1 (фасад, ") &&
+                     preview->problem().contains("не помещается на лист 200 x 100 мм"),
+                 qPrintable(preview->problem()));
     }
 
     // The group's switch and values come back in the next window; a fresh one starts off,
@@ -191,19 +196,96 @@ private slots:
     void theSheetIsKeptBetweenRuns() {
         {
             MainWindow form(fakes->ports());
-            QCOMPARE(form.findChild<QDoubleSpinBox*>("sheetWidth")->value(), 600.0);
-            QCOMPARE(form.findChild<QDoubleSpinBox*>("sheetHeight")->value(), 400.0);
-            auto* gap = form.findChild<QDoubleSpinBox*>("sheetGap");
-            QCOMPARE(gap->text(), QString("авто / auto"));
-            setSheet(form, 450, 300);
-            gap->setValue(5);
+            QCOMPARE(field(form, "sheetWidth")->text(), QString("600"));
+            QCOMPARE(field(form, "sheetHeight")->text(), QString("400"));
+            QCOMPARE(field(form, "sheetGap")->text(), QString());
+            QCOMPARE(field(form, "sheetGap")->placeholderText(), QString("авто"));
+            setSheet(form, 450, 300.5);
+            field(form, "sheetGap")->setText("5");
             form.close();
         }
         MainWindow next(fakes->ports());
         QVERIFY(sheetGroup(next)->isChecked());
-        QCOMPARE(next.findChild<QDoubleSpinBox*>("sheetWidth")->value(), 450.0);
-        QCOMPARE(next.findChild<QDoubleSpinBox*>("sheetHeight")->value(), 300.0);
-        QCOMPARE(next.findChild<QDoubleSpinBox*>("sheetGap")->value(), 5.0);
+        QCOMPARE(field(next, "sheetWidth")->text(), QString("450"));
+        QCOMPARE(field(next, "sheetHeight")->text(), QString("300.5"));
+        QCOMPARE(field(next, "sheetGap")->text(), QString("5"));
+    }
+
+    // The fields take numbers by the tables' rule under any locale and never change what
+    // was typed: a bad one is marked, the preview names it, and a button shows why and
+    // writes nothing.
+    void theFieldsTakeNumbersByTheTablesRuleAndMarkABadOne() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        MainWindow form(fakes->ports());
+        form.show();
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        sheetGroup(form)->setChecked(true);
+        QLineEdit* width = field(form, "sheetWidth");
+        for (const QString typed : {"300.5", "1e3", " 450 "}) {
+            width->setText(typed);
+            QVERIFY(settled(form));
+            QCOMPARE(width->text(), typed);
+            QVERIFY2(width->styleSheet().isEmpty(), qPrintable(typed));
+            QTRY_VERIFY2(!preview->dimmed(), qPrintable(typed));
+        }
+        const struct {
+            const char* typed;
+            const char* why;
+        } bad[] = {
+            {"300,5", "Ширина листа: «300,5» — не число"},
+            {"-5", "Ширина листа: -5 мм — не больше 0 и не до 10000 мм"},
+            {"0", "Ширина листа: 0 мм — не больше 0 и не до 10000 мм"},
+            {"", "Ширина листа: «» — не число"},
+        };
+        answer("box.dxf");
+        for (const auto& c : bad) {
+            width->setText(c.typed);
+            QVERIFY(settled(form));
+            QCOMPARE(width->text(), QString(c.typed));
+            QVERIFY2(!width->styleSheet().isEmpty(), c.typed);
+            QCOMPARE(width->toolTip(), QString(c.why));
+            QTRY_COMPARE(preview->problem(), QString(c.why));
+            buttonOf(form, "full")->click();
+            QCOMPARE(fakes->messages.errors.back(), std::string(c.why) + ".");
+        }
+        QCOMPARE(fakes->messages.errors.size(), std::size(bad));
+        QVERIFY(fakes->dialog.offered.empty());
+        QVERIFY(QDir(folder->path()).entryList(QDir::Files).isEmpty());
+        field(form, "sheetGap")->setText("101");
+        width->setText("600");
+        QVERIFY(settled(form));
+        QTRY_COMPARE(preview->problem(), QString("Зазор: 101 мм — не от 0 до 100 мм"));
+        QLocale::setDefault(before);
+    }
+
+    // Saving a set over an earlier, larger one asks once, naming the sheets it replaces and
+    // the stale ones; "No" leaves every file as it was, "Yes" replaces the set and removes
+    // the stale sheets, and the status line names them.
+    void aSetOverAnEarlierLargerOneAsksOnceAndRemovesItsStaleSheets() {
+        MainWindow form(fakes->ports());
+        setSheet(form, 300, 200);
+        answer("box.dxf");
+        buttonOf(form, "full")->click();
+        const QStringList first = QDir(folder->path()).entryList(QDir::Files);
+        QVERIFY(first.size() > 1);
+        QVERIFY(fakes->dialog.inTheWay.empty());
+
+        setSheet(form, 600, 400);
+        fakes->dialog.replace = false;
+        buttonOf(form, "full")->click();
+        QCOMPARE(fakes->dialog.inTheWay.size(), std::size_t{1});
+        const FilesInTheWay asked = fakes->dialog.inTheWay.front();
+        QCOMPARE(asked.replaced, std::vector<std::string>{QDir(folder->path()).filePath("box-1.dxf").toStdString()});
+        QCOMPARE(asked.removed.size(), static_cast<std::size_t>(first.size() - 1));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), first);
+
+        fakes->dialog.replace = true;
+        buttonOf(form, "full")->click();
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"box-1.dxf"});
+        const QString status = form.findChild<StatusLine*>("statusLine")->fullText();
+        QVERIFY2(status.contains("удалены листы прежнего набора: box-2.dxf"), qPrintable(status));
+        QVERIFY(fakes->messages.errors.empty());
     }
 };
 

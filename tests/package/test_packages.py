@@ -81,6 +81,8 @@ class Packages(unittest.TestCase):
         self.assertIn("libqt6gui6", depends)
         self.assertNotIn("qt6-qpa-plugins", depends)
         self.assertIn("fonts-dejavu-core", depends)
+        # The Russian window's file and message dialogs are Qt's own, in Qt's translation.
+        self.assertIn("qt6-translations-l10n", depends)
         self.assertEqual(relations(deb, "Recommends"), ["qt6-wayland"])
 
     def test_the_descriptions_name_what_the_programs_make(self):

@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CoreMessage</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds &quot;%2&quot;, which a table file cannot keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a table file (%2); it was not loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not loaded at start, so it was not overwritten: it is kept as &quot;%2&quot;, and the table was saved in its place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot keep &quot;%2&quot;: it was saved as &quot;?&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tables could not be saved in &quot;%1&quot;, so they were saved in &quot;%2&quot;, where the next start reads them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 (%2, %3 x %4 mm) does not fit on a %5 x %6 mm sheet with a gap of %7 mm, turned or not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 could not be placed on a sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The nesting took longer than %1 seconds and was stopped: try a larger sheet, or fewer or coarser pieces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vector step Fi must be greater than 0 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vector step Fi is too small to draw with; choose a larger vector step Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spiral&apos;s numbers are too large to write; choose a smaller radius R or step St</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bounding box of the drawing is too large to be written; check the table values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A coordinate of the drawing is too large to be written; check the table values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A coordinate lies beyond a thousand kilometres, too far to cut or nest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this template; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перезапустите программу!</source>
+        <translation>Restart the program!</translation>
+    </message>
+    <message>
+        <source>Дно будет выпадать!</source>
+        <translation>The bottom will fall out!</translation>
+    </message>
+    <message>
+        <source> рекомендуется выбрать вариант с ножками</source>
+        <translation> choose a variant with feet</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds binary bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the front panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rear panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the left side panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the right side panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the side panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bobbin frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tab-slot piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cut-outs of the tab-slot piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewProblem</name>
+    <message>
+        <source>Row &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSavePrompt</name>
+    <message>
+        <source>These sheets already exist and will be replaced:
+%1
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These sheets of an earlier, larger set will be removed:
+%1
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to save the set?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveReport</name>
+    <message>
+        <source>Wrote %1: %2, outlines: %3, %4; folder %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote sheets, %1: %2; folder %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; removed the earlier set&apos;s %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemplateButton</name>
+    <message>
+        <source>Front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Archimedean spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make bobbin frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::AssemblyPage</name>
+    <message>
+        <source>The 3D view shows the boxes: open the &quot;Folding box&quot; or the &quot;Simple box&quot; tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exploded: %1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag to turn, the wheel zooms, a double click shows the first view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the parts apart along their faces to see the joints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tight joints: %1 (in red)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::MainWindow</name>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folding box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>demountable box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rounding corner lid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One bottom support tooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jumper support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut straight inside corners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feet on the sidewall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screw slots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab-slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archimedean spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output eps template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::PreviewWidget</name>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click opens the large preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheets: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::PreviewWindow</name>
+    <message>
+        <source>Template preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assembly 3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the whole template (or double-click)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::SheetGroup</name>
+    <message>
+        <source>Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nest the parts onto sheets of this size, one file per sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm, gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 mm is not from 0 to %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 mm is not more than 0 and at most %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet width, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet height, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap between parts and from the sheet&apos;s edge, mm; empty: twice the cutter diameter, at least 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

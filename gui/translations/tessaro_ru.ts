@@ -1,0 +1,458 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>CoreMessage</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» — не число</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» — не целое число</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds &quot;%2&quot;, which a table file cannot keep</source>
+        <translation>в «%1» есть знак «%2», который файл таблицы не сохранит</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Деление на ноль</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не удалось создать файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удалось открыть файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a table file (%2); it was not loaded</source>
+        <translation>«%1» — не файл таблицы (%2); он не загружен</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not loaded at start, so it was not overwritten: it is kept as &quot;%2&quot;, and the table was saved in its place</source>
+        <translation>«%1» не был загружен при запуске, поэтому не перезаписан: он сохранён как «%2», а таблица записана на его место</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot keep &quot;%2&quot;: it was saved as &quot;?&quot;</source>
+        <translation>«%1» не может хранить знак «%2»: он записан как «?»</translation>
+    </message>
+    <message>
+        <source>The tables could not be saved in &quot;%1&quot;, so they were saved in &quot;%2&quot;, where the next start reads them:</source>
+        <translation>Таблицы не удалось записать в «%1», поэтому они записаны в «%2», откуда их прочтёт следующий запуск:</translation>
+    </message>
+    <message>
+        <source>Part %1 (%2, %3 x %4 mm) does not fit on a %5 x %6 mm sheet with a gap of %7 mm, turned or not</source>
+        <translation>Деталь %1 (%2, %3 x %4 мм) не помещается на лист %5 x %6 мм с зазором %7 мм, ни прямо, ни повёрнутой</translation>
+    </message>
+    <message>
+        <source>Part %1 could not be placed on a sheet</source>
+        <translation>Деталь %1 не удалось разместить на листе</translation>
+    </message>
+    <message>
+        <source>The nesting took longer than %1 seconds and was stopped: try a larger sheet, or fewer or coarser pieces</source>
+        <translation>Раскладка заняла больше %1 секунд и остановлена: возьмите лист побольше или меньше деталей</translation>
+    </message>
+    <message>
+        <source>The vector step Fi must be greater than 0 degrees</source>
+        <translation>Шаг вектора Fi должен быть больше 0 градусов</translation>
+    </message>
+    <message>
+        <source>The vector step Fi is too small to draw with; choose a larger vector step Fi</source>
+        <translation>Шаг вектора Fi слишком мал для построения; выберите шаг Fi побольше</translation>
+    </message>
+    <message>
+        <source>The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns</source>
+        <translation>В спирали было бы больше 10 000 000 отрезков; выберите шаг Fi побольше или меньше витков</translation>
+    </message>
+    <message>
+        <source>The spiral&apos;s numbers are too large to write; choose a smaller radius R or step St</source>
+        <translation>Числа спирали слишком велики для записи; выберите радиус R или шаг St поменьше</translation>
+    </message>
+    <message>
+        <source>The bounding box of the drawing is too large to be written; check the table values</source>
+        <translation>Габарит чертежа слишком велик для записи; проверьте значения таблицы</translation>
+    </message>
+    <message>
+        <source>A coordinate of the drawing is too large to be written; check the table values</source>
+        <translation>Координата чертежа слишком велика для записи; проверьте значения таблицы</translation>
+    </message>
+    <message>
+        <source>A coordinate lies beyond a thousand kilometres, too far to cut or nest</source>
+        <translation>Координата дальше тысячи километров: её не вырезать и не разложить</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this template; nothing was written.</source>
+        <translation>Для этого шаблона не хватает памяти; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Перезапустите программу!</source>
+        <translation>Перезапустите программу!</translation>
+    </message>
+    <message>
+        <source>Дно будет выпадать!</source>
+        <translation>Дно будет выпадать!</translation>
+    </message>
+    <message>
+        <source> рекомендуется выбрать вариант с ножками</source>
+        <translation> рекомендуется выбрать вариант с ножками</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it holds binary bytes</source>
+        <translation>в нём двоичные байты</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>На устройстве не осталось места</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Доступ запрещён</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Это папка</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Нет такого файла или папки</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Файловая система только для чтения</translation>
+    </message>
+    <message>
+        <source>the front panel</source>
+        <translation>фасад</translation>
+    </message>
+    <message>
+        <source>the rear panel</source>
+        <translation>тыл</translation>
+    </message>
+    <message>
+        <source>the bottom</source>
+        <translation>дно</translation>
+    </message>
+    <message>
+        <source>the lid</source>
+        <translation>крышка</translation>
+    </message>
+    <message>
+        <source>the left side panel</source>
+        <translation>левая боковина</translation>
+    </message>
+    <message>
+        <source>the right side panel</source>
+        <translation>правая боковина</translation>
+    </message>
+    <message>
+        <source>the side panel</source>
+        <translation>боковина</translation>
+    </message>
+    <message>
+        <source>the spiral</source>
+        <translation>спираль</translation>
+    </message>
+    <message>
+        <source>the bobbin frame</source>
+        <translation>каркас катушки</translation>
+    </message>
+    <message>
+        <source>the tab-slot piece</source>
+        <translation>шаблон зуб-паз</translation>
+    </message>
+    <message>
+        <source>the cut-outs of the tab-slot piece</source>
+        <translation>пазы шаблона зуб-паз</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewProblem</name>
+    <message>
+        <source>Row &quot;%1&quot;: %2</source>
+        <translation>Строка «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSavePrompt</name>
+    <message>
+        <source>These sheets already exist and will be replaced:
+%1
+
+</source>
+        <translation>Эти листы уже есть и будут заменены:
+%1
+
+</translation>
+    </message>
+    <message>
+        <source>These sheets of an earlier, larger set will be removed:
+%1
+
+</source>
+        <translation>Эти листы прежнего, большего набора будут удалены:
+%1
+
+</translation>
+    </message>
+    <message>
+        <source>Do you want to save the set?</source>
+        <translation>Записать набор?</translation>
+    </message>
+</context>
+<context>
+    <name>SaveReport</name>
+    <message>
+        <source>Wrote %1: %2, outlines: %3, %4; folder %5</source>
+        <translation>Записан %1: %2, контуров: %3, %4; папка %5</translation>
+    </message>
+    <message>
+        <source>Wrote sheets, %1: %2; folder %3</source>
+        <translation>Записаны листы, %1: %2; папка %3</translation>
+    </message>
+    <message>
+        <source>; removed the earlier set&apos;s %1</source>
+        <translation>; удалены листы прежнего набора: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateButton</name>
+    <message>
+        <source>Front</source>
+        <translation>Фасад</translation>
+    </message>
+    <message>
+        <source>Rear</source>
+        <translation>Тыл</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Дно</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Боковина</translation>
+    </message>
+    <message>
+        <source>Lid</source>
+        <translation>Крышка</translation>
+    </message>
+    <message>
+        <source>Make all</source>
+        <translation>Все элементы</translation>
+    </message>
+    <message>
+        <source>Make template</source>
+        <translation>Создать шаблон Зуб - паз</translation>
+    </message>
+    <message>
+        <source>Make Archimedean spiral</source>
+        <translation>Построить спираль</translation>
+    </message>
+    <message>
+        <source>Make bobbin frame</source>
+        <translation>Создать каркас</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::AssemblyPage</name>
+    <message>
+        <source>The 3D view shows the boxes: open the &quot;Folding box&quot; or the &quot;Simple box&quot; tab.</source>
+        <translation>Трёхмерный вид показывает корпуса: откройте вкладку «Разборный корпус» или «Простой корпус».</translation>
+    </message>
+    <message>
+        <source>Exploded: %1 mm</source>
+        <translation>Разнести: %1 мм</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>Drag to turn, the wheel zooms, a double click shows the first view</source>
+        <translation>Тяните мышью, чтобы повернуть; колесо приближает; двойной щелчок — исходный вид</translation>
+    </message>
+    <message>
+        <source>Move the parts apart along their faces to see the joints</source>
+        <translation>Раздвинуть детали вдоль их граней, чтобы увидеть соединения</translation>
+    </message>
+    <message>
+        <source>tight joints: %1 (in red)</source>
+        <translation>тугих соединений: %1 (красным)</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::MainWindow</name>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Folding box</source>
+        <translation>Разборный корпус</translation>
+    </message>
+    <message>
+        <source>demountable box</source>
+        <translation>разборный корпус</translation>
+    </message>
+    <message>
+        <source>Rounding corner lid</source>
+        <translation>Скругление углов крышки</translation>
+    </message>
+    <message>
+        <source>One bottom support tooth</source>
+        <translation>Один зуб опоры дна</translation>
+    </message>
+    <message>
+        <source>Jumper support</source>
+        <translation>Перемычка опоры дна</translation>
+    </message>
+    <message>
+        <source>Cut straight inside corners</source>
+        <translation>Прорезать прямые внутренние углы</translation>
+    </message>
+    <message>
+        <source>Feet on the sidewall</source>
+        <translation>Ножки на боковине</translation>
+    </message>
+    <message>
+        <source>Simple box</source>
+        <translation>Простой корпус</translation>
+    </message>
+    <message>
+        <source>Screw slots</source>
+        <translation>пазы под винты</translation>
+    </message>
+    <message>
+        <source>Tab-slot</source>
+        <translation>Зуб-Паз</translation>
+    </message>
+    <message>
+        <source>Archimedean spiral</source>
+        <translation>Спираль Архимеда</translation>
+    </message>
+    <message>
+        <source>Output eps template</source>
+        <translation>Выходной шаблон eps</translation>
+    </message>
+    <message>
+        <source>Transformer</source>
+        <translation>Трансформатор</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::PreviewWidget</name>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
+    <message>
+        <source>Double-click opens the large preview</source>
+        <translation>Двойной щелчок открывает большое окно просмотра</translation>
+    </message>
+    <message>
+        <source>Sheets: %1, %2</source>
+        <translation>Листов: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::PreviewWindow</name>
+    <message>
+        <source>Template preview</source>
+        <translation>Просмотр шаблона</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Чертёж</translation>
+    </message>
+    <message>
+        <source>Assembly 3D</source>
+        <translation>Сборка 3D</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>Show the whole template (or double-click)</source>
+        <translation>Показать шаблон целиком (или двойной щелчок)</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::SheetGroup</name>
+    <message>
+        <source>Sheet</source>
+        <translation>Лист</translation>
+    </message>
+    <message>
+        <source>Nest the parts onto sheets of this size, one file per sheet</source>
+        <translation>Разложить детали на листы этого размера, по файлу на лист</translation>
+    </message>
+    <message>
+        <source>mm, gap</source>
+        <translation>мм, зазор</translation>
+    </message>
+    <message>
+        <source>auto</source>
+        <translation>авто</translation>
+    </message>
+    <message>
+        <source>Sheet width</source>
+        <translation>Ширина листа</translation>
+    </message>
+    <message>
+        <source>Sheet height</source>
+        <translation>Высота листа</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Зазор</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm is not from 0 to %3 mm</source>
+        <translation>%1: %2 мм — не от 0 до %3 мм</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm is not more than 0 and at most %3 mm</source>
+        <translation>%1: %2 мм — не больше 0 и не до %3 мм</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Sheet width, mm</source>
+        <translation>Ширина листа, мм</translation>
+    </message>
+    <message>
+        <source>Sheet height, mm</source>
+        <translation>Высота листа, мм</translation>
+    </message>
+    <message>
+        <source>Gap between parts and from the sheet&apos;s edge, mm; empty: twice the cutter diameter, at least 2</source>
+        <translation>Зазор между деталями и от края листа, мм; пусто — два диаметра фрезы, не меньше 2</translation>
+    </message>
+</context>
+</TS>
