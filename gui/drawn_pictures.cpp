@@ -166,7 +166,7 @@ QPixmap drawSupport(QSize size, bool jumper, bool english) {
 
 // A side panel lying on its feet: the feet edge down, standing on a floor line, its
 // choice named below. A small box with a wide frame, so that at this size the feet show.
-QPixmap drawFeetChoice(QSize size, Feet feet) {
+QPixmap drawFeetChoice(QSize size, Feet feet, bool english) {
     const Outlines side = transformed(drawn(makeSidePanel,
                                             [feet](Workbench& wb) {
                                                 wb.boxTable.setValue(MainRow::Thickness, "6");
@@ -192,17 +192,18 @@ QPixmap drawFeetChoice(QSize size, Feet feet) {
     }
     p.setPen(QPen(kMark, 1));
     p.drawLine(QPointF(1, cell.bottom() + 0.5), QPointF(size.width() - 1, cell.bottom() + 0.5));
-    label(p, QPointF(cell.center().x(), size.height() - 6), feetText(feet), kMark);
+    const QString name = feet == Feet::None ? word("Нет", "No", english) : QString::fromUtf8(feetText(feet));
+    label(p, QPointF(cell.center().x(), size.height() - 6), name, kMark);
     return pixmap;
 }
 
 // The radios stand right to left (2 · 1 · No); each choice's picture stands under its radio.
-QPixmap drawFeet(QSize size) {
+QPixmap drawFeet(QSize size, bool english) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     const int width = size.width() / 3;
     for (const Feet feet : {Feet::None, Feet::One, Feet::Two}) {
-        p.drawPixmap((2 - static_cast<int>(feet)) * width, 0, drawFeetChoice({width, size.height()}, feet));
+        p.drawPixmap((2 - static_cast<int>(feet)) * width, 0, drawFeetChoice({width, size.height()}, feet, english));
     }
     return pixmap;
 }

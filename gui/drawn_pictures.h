@@ -20,9 +20,9 @@ namespace tessaro::gui {
 // A side panel joined to the bottom's wing, with or without the support's jumper.
 [[nodiscard]] QPixmap drawSupport(QSize size, bool jumper, bool english);
 // A side panel standing on the feet of one choice.
-[[nodiscard]] QPixmap drawFeetChoice(QSize size, Feet feet);
+[[nodiscard]] QPixmap drawFeetChoice(QSize size, Feet feet, bool english = false);
 // The three choices side by side, in the order of their radios: two, one, no feet.
-[[nodiscard]] QPixmap drawFeet(QSize size);
+[[nodiscard]] QPixmap drawFeet(QSize size, bool english);
 // An edge with a tab and the gap beside it.
 [[nodiscard]] QPixmap drawTabAndGap(QSize size, bool english);
 // The spiral of straight steps and the same spiral smoothed.

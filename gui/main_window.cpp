@@ -285,6 +285,9 @@ void MainWindow::setCaption(QWidget* control, const QString& caption) {
         }
     } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
         group->setTitle(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(caption);
+        label->adjustSize();
     } else if (const int tab = tabs->indexOf(control); tab >= 0) {
         tabs->setTabText(tab, caption);
     }
@@ -294,7 +297,6 @@ void MainWindow::buildLeftColumn() {
     auto* label = new QLabel(this);
     label->setObjectName("languageLabel");
     label->move(8, 8);
-    label->setMinimumWidth(54);
     addWords(label, kWindowContext, QT_TR_NOOP("Language"), nullptr);
     // Each language is named in its own, so that whoever reads only one finds it.
     connect(addButton(this, "englishButton", "English", {63, 0, 57, 25}), &QPushButton::clicked, this,

@@ -14,7 +14,7 @@ QPixmap squareCorners(QSize size, bool) { return drawCorners(size, false); }
 QPixmap reliefCorners(QSize size, bool) { return drawCorners(size, true); }
 QPixmap jumper(QSize size, bool english) { return drawSupport(size, true, english); }
 QPixmap noJumper(QSize size, bool english) { return drawSupport(size, false, english); }
-QPixmap feet(QSize size, bool) { return drawFeet(size); }
+QPixmap feet(QSize size, bool english) { return drawFeet(size, english); }
 QPixmap spiral(QSize size, bool) { return drawSpiral(size); }
 QPixmap screwNut(QSize size, bool) { return photograph(":/pictures/screw_nut.jpg", size); }
 QPixmap transformer(QSize size, bool) { return photograph(":/pictures/transformer.jpg", size); }

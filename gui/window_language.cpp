@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QWidget>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QWidget>
 #include <array>
 
 namespace tessaro::gui {

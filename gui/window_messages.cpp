@@ -32,16 +32,15 @@ constexpr std::array kForms = {
                       "The nesting took longer than %1 seconds and was stopped: try a larger sheet, or fewer or "
                       "coarser pieces"),
     QT_TRANSLATE_NOOP("CoreMessage", "The vector step Fi must be greater than 0 degrees"),
-    QT_TRANSLATE_NOOP("CoreMessage",
-                      "The vector step Fi is too small to draw with; choose a larger vector step Fi"),
-    QT_TRANSLATE_NOOP("CoreMessage",
-                      "The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns"),
+    QT_TRANSLATE_NOOP("CoreMessage", "The vector step Fi is too small to draw with; choose a larger vector step Fi"),
+    QT_TRANSLATE_NOOP(
+        "CoreMessage",
+        "The spiral would have more than 10 000 000 lines; choose a larger vector step Fi or fewer turns"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "The spiral's numbers are too large to write; choose a smaller radius R or step St"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "The bounding box of the drawing is too large to be written; check the table values"),
-    QT_TRANSLATE_NOOP("CoreMessage",
-                      "A coordinate of the drawing is too large to be written; check the table values"),
+    QT_TRANSLATE_NOOP("CoreMessage", "A coordinate of the drawing is too large to be written; check the table values"),
     QT_TRANSLATE_NOOP("CoreMessage", "A coordinate lies beyond a thousand kilometres, too far to cut or nest"),
     QT_TRANSLATE_NOOP("CoreMessage", "There is not enough memory for this template; nothing was written."),
     QT_TRANSLATE_NOOP("CoreMessage", "Перезапустите программу!"),
@@ -115,7 +114,8 @@ QString filled(const QString& form, const QStringList& values) {
     qsizetype from = 0;
     for (const QRegularExpressionMatch& m : placeholder.globalMatch(form)) {
         const qsizetype n = m.captured(1).toInt();
-        text += form.mid(from, m.capturedStart() - from) + (n >= 1 && n <= values.size() ? values[n - 1] : m.captured());
+        text +=
+            form.mid(from, m.capturedStart() - from) + (n >= 1 && n <= values.size() ? values[n - 1] : m.captured());
         from = m.capturedEnd();
     }
     return text + form.mid(from);
