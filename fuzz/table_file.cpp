@@ -1,6 +1,7 @@
 // Table files of any bytes: read as text into a fresh main table, and loaded from a file.
 // Only the program's errors may stop a load, a refused file leaves the table as it was,
-// and what loads saves and loads back to an equal table.
+// what loads saves and loads back to an equal table, and a character the file cannot
+// keep is named exactly when saving would change the text.
 #include <unistd.h>
 
 #include <cstddef>
@@ -15,6 +16,7 @@
 #include "input_text.h"
 #include "model/default_tables.h"
 #include "model/param_table.h"
+#include "output/text_file.h"
 
 namespace {
 
@@ -63,6 +65,16 @@ void checkText(std::string_view text) {
     }
 }
 
+// The window marks a cell for a character the table file cannot keep exactly when saving
+// would change the cell's text, and names a character the text holds.
+void checkKeptCharacters(std::string_view text) {
+    const auto lost = firstCharacterOutsideWindows1251(text);
+    expect(lost.has_value() == (fromWindows1251(toWindows1251(text)) != text),
+           "a character is named as lost exactly when the file would change the text");
+    expect(!lost || (!lost->empty() && text.find(*lost) != std::string_view::npos),
+           "the character named is one of the text's");
+}
+
 void checkFile(std::string_view bytes) {
     const fs::path file = scratch().file(kMainTableFile);
     std::ofstream(file, std::ios::binary | std::ios::trunc)
@@ -92,6 +104,7 @@ void checkFile(std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = tessaro::fuzz::textOf(data, size);
     checkText(bytes);
+    checkKeptCharacters(bytes);
     checkFile(bytes);
     return 0;
 }
