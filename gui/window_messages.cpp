@@ -43,6 +43,14 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "A coordinate of the drawing is too large to be written; check the table values"),
     QT_TRANSLATE_NOOP("CoreMessage", "A coordinate lies beyond a thousand kilometres, too far to cut or nest"),
     QT_TRANSLATE_NOOP("CoreMessage", "There is not enough memory for this template; nothing was written."),
+    QT_TRANSLATE_NOOP("CoreMessage", "It is a link to \"%1\", which does not exist"),
+    QT_TRANSLATE_NOOP("CoreMessage",
+                      "The table would make a file the next start refuses (%1), so it was not saved and the file "
+                      "was left as it was"),
+    QT_TRANSLATE_NOOP("CoreMessage", "It was not loaded at start and could not be kept under another name: %1"),
+    QT_TRANSLATE_NOOP("CoreMessage", "larger than %1 MiB"),
+    QT_TRANSLATE_NOOP("CoreMessage", "more than %1 lines"),
+    QT_TRANSLATE_NOOP("CoreMessage", "a line of more than %1 cells"),
     QT_TRANSLATE_NOOP("CoreMessage", "Перезапустите программу!"),
     QT_TRANSLATE_NOOP("CoreMessage", "Дно будет выпадать!"),
     QT_TRANSLATE_NOOP("CoreMessage", " рекомендуется выбрать вариант с ножками"),
@@ -54,6 +62,7 @@ constexpr std::array kReasons = {
     QT_TRANSLATE_NOOP("CoreMessage", "It is not a regular file"),
     QT_TRANSLATE_NOOP("CoreMessage", "not a regular file"),
     QT_TRANSLATE_NOOP("CoreMessage", "it holds binary bytes"),
+    QT_TRANSLATE_NOOP("CoreMessage", "it holds control characters"),
     QT_TRANSLATE_NOOP("CoreMessage", "No space left on device"),
     QT_TRANSLATE_NOOP("CoreMessage", "Permission denied"),
     QT_TRANSLATE_NOOP("CoreMessage", "Is a directory"),
@@ -74,13 +83,17 @@ constexpr std::array kReasons = {
 
 QString translated(const char* source) { return QCoreApplication::translate("CoreMessage", source); }
 
+QString translatedLine(const QString& line);
+
+// A part of a message: a reason the core words, itself of a known form, or a name or
+// value shown as it is.
 QString translatedReason(const QString& reason) {
     for (const char* known : kReasons) {
         if (reason == QLatin1String(known)) {
             return translated(known);
         }
     }
-    return reason;
+    return translatedLine(reason);
 }
 
 struct Form {
@@ -136,7 +149,7 @@ QString translatedLine(const QString& line) {
     }
     // A message the error box ends with a full stop: the form without it.
     if (line.endsWith('.') && line.size() > 1) {
-        const QString bare = translatedLine(line.chopped(1));
+        const QString bare = translatedReason(line.chopped(1));
         if (bare != line.chopped(1)) {
             return bare + '.';
         }

@@ -175,6 +175,34 @@
         <source>the cut-outs of the tab-slot piece</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table would make a file the next start refuses (%1), so it was not saved and the file was left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was not loaded at start and could not be kept under another name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line of more than %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds control characters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>

@@ -175,6 +175,34 @@
         <source>the cut-outs of the tab-slot piece</source>
         <translation>пазы шаблона зуб-паз</translation>
     </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist</source>
+        <translation>Это ссылка на «%1», которого нет</translation>
+    </message>
+    <message>
+        <source>The table would make a file the next start refuses (%1), so it was not saved and the file was left as it was</source>
+        <translation>Из таблицы вышел бы файл, который следующий запуск не примет (%1), поэтому она не записана, а файл оставлен как был</translation>
+    </message>
+    <message>
+        <source>It was not loaded at start and could not be kept under another name: %1</source>
+        <translation>Он не был загружен при запуске, и его не удалось сохранить под другим именем: %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>больше %1 МиБ</translation>
+    </message>
+    <message>
+        <source>more than %1 lines</source>
+        <translation>больше %1 строк</translation>
+    </message>
+    <message>
+        <source>a line of more than %1 cells</source>
+        <translation>строка больше чем из %1 ячеек</translation>
+    </message>
+    <message>
+        <source>it holds control characters</source>
+        <translation>в нём управляющие знаки</translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>

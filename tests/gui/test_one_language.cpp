@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/error_text.h"
+#include "app/table_files.h"
 #include "gui/fakes.h"
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
@@ -21,7 +23,9 @@
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
 #include "gui/status_line.h"
+#include "gui/window_language.h"
 #include "gui/window_messages.h"
+#include "model/default_tables.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -158,6 +162,42 @@ private slots:
         const QStringList texts = everythingShown(form) + qtButtons();
         QVERIFY(texts.size() > 60);
         const QStringList foreign = foreignIn(texts, false, QDir::toNativeSeparators(folder.path()));
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join("\n")));
+    }
+
+    // The core's file messages, as real failures word them, reach a Russian user in Russian
+    // but for the names of the files.
+    void theCoresFileMessagesAreRussian() {
+        setWindowLanguage(WindowLanguage::Russian);
+        const QDir dir(folder.path());
+        const auto failure = [](const std::function<void()>& work) {
+            try {
+                work();
+            } catch (const std::exception& e) {
+                return windowMessage(errorBoxText(e));
+            }
+            return QString("no failure");
+        };
+        ParamTable table = defaultMainTable();
+        const auto at = [&dir](const char* name) { return std::filesystem::path(dir.filePath(name).toStdString()); };
+        QFile binary(dir.filePath("binary.txt"));
+        QVERIFY(binary.open(QIODevice::WriteOnly) && binary.write(QByteArray("\x01\x02", 2)) == 2);
+        binary.close();
+        QFile::link(dir.filePath("nowhere/x.txt"), dir.filePath("dangling.txt"));
+        ParamTable huge = defaultMainTable();
+        huge.setCell(1, 1, std::string(2 * 1024 * 1024, '7'));
+        const QStringList messages = {
+            failure([&] { saveTableFile(table, at("missing/ParamGrid.txt")); }),
+            failure([&] { loadTableFile(table, at("binary.txt")); }),
+            failure([&] { saveTableFile(table, at("dangling.txt")); }),
+            failure([&] { saveTableFile(huge, at("huge.txt")); }),
+        };
+        QStringList withoutNames;  // the files, in quotes, are named as they are
+        for (const QString& message : messages) {
+            QVERIFY2(message.contains(kCyrillic), qPrintable(message));
+            withoutNames << QString(message).remove(QRegularExpression("«[^»]*»"));
+        }
+        const QStringList foreign = foreignIn(withoutNames, false, QString());
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join("\n")));
     }
 
