@@ -213,7 +213,12 @@ void MainWindow::retranslate() {
         }
     }
     feetButtons_->button(static_cast<int>(Feet::None))->setText(tr("No"));
+    // The pictures with words are drawn again only when their language changes.
     const bool english = windowLanguage() == WindowLanguage::English;
+    if (english == picturesEnglish_) {
+        return;
+    }
+    picturesEnglish_ = english;
     for (const PictureInfo& info : pictureTable()) {
         if (auto* shown = findChild<QLabel*>(text(info.name))) {
             shown->setPixmap(picture(info.name, english));

@@ -119,6 +119,7 @@ private:
         const char* hint;
     };
     std::vector<Words> words_;
+    bool picturesEnglish_ = false;  // as addPicture draws them
     std::vector<std::pair<QWidget*, TemplateTab>> templatePages_;
 
     QTabWidget* tabs = nullptr;
