@@ -48,6 +48,7 @@ TEST(Drawing, EveryCutOutIsClosedAndEveryMarkIsALonePoint) {
             switch (o.role) {
             case OutlineRole::Mark: EXPECT_EQ(o.points.size(), 1U) << "outline " << i; break;
             case OutlineRole::InnerCut: EXPECT_TRUE(o.closed()) << "inner cut " << i; break;
+            case OutlineRole::Engrave: EXPECT_GE(o.points.size(), 2U) << "engraving " << i; break;
             case OutlineRole::OuterCut:
                 ++outer;
                 EXPECT_TRUE(o.closed() || drawsAnOpenCut(command)) << "outer cut " << i;
