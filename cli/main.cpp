@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "app/assembly.h"
 #include "app/commands.h"
 #include "app/error_text.h"
+#include "app/fit_comb.h"
 #include "app/fit_report.h"
 #include "app/language.h"
 #include "app/saving.h"
@@ -50,6 +52,7 @@ struct Arguments {
     std::string feet = "2";
     std::string sheet;
     std::string gap;
+    std::optional<std::string> comb;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -102,6 +105,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_flag("--no-jumper", a.noJumper, "No bottom-support jumper");
     app.add_flag("--no-lid-corners", a.noLidCorners, "Keep the lid's corners square");
     app.add_flag("--tab-relief", a.tabRelief, "Cut straight inside corners of the tab-slot piece");
+    app.add_option_function<std::string>(
+        "--comb", [&a](const std::string& list) { a.comb = list; },
+        "A,B,C,...: with tab-slot, a fit comb instead of the test piece: one slot and tab pair per allowance on the "
+        "tab's thickness, each allowance engraved under its slot");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
     auto* sheet = app.add_option("--sheet", a.sheet,
                                  "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
@@ -146,6 +153,10 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     o.feet = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
     // As the window flags it when the verb's tab is shown.
     showTab(wb, command.tab);
+    // The comb ends with a tab piece, a closed outline, where the test piece ends with its open strip.
+    if (a.comb) {
+        wb.lastPolylineClosed = true;
+    }
     if (a.openLast) {
         wb.lastPolylineClosed = false;
     }
@@ -168,6 +179,10 @@ class StandardOutput final : public ByteSink {
 public:
     void write(std::string_view bytes) override { writeToStandardOutput(bytes); }
 };
+
+std::string proposedNameOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
+    return a.comb ? fitCombName(wb) : command.proposedName(wb);
+}
 
 std::string lines(const std::vector<std::string>& texts) {
     std::string text;
@@ -195,7 +210,7 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
         return;
     }
     const std::string path =
-        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+        a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
     const SheetFiles saved = saveSheets(wb, path, type, layout);
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
@@ -210,7 +225,7 @@ void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const
         writeToStandardOutput(bytes);
         return;
     }
-    saveFileAtomically(a.output.empty() ? command.proposedName(wb) + ".stl" : a.output, bytes);
+    saveFileAtomically(a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output, bytes);
 }
 
 void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
@@ -232,6 +247,17 @@ std::string cellMessage(const Workbench& wb, const BadCellError& error) {
     return key.empty() ? error.what() : key + ": " + error.what();
 }
 
+// The allowances of --comb, which the tab-slot verb alone takes; none without it.
+std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& command) {
+    if (!a.comb) {
+        return {};
+    }
+    if (command.run != makeTabSlotPiece) {
+        throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " + a.command);
+    }
+    return parseCombAllowances(*a.comb);
+}
+
 int run(const Arguments& a, Workbench& wb) {
     applyTables(a, wb);
     if (a.showTables) {
@@ -247,17 +273,18 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const TemplateCommand& command = *findCommand(a.command);
     applySwitches(a, command, wb);
+    const std::vector<double> comb = combAllowances(a, command);
     if (a.fit && !assembles(command)) {
         throw UsageError("--fit takes a whole box (full or simple-full), not " + a.command);
     }
     if (a.nameOnly) {
-        writeToStandardOutput(command.proposedName(wb) + "\n");
+        writeToStandardOutput(proposedNameOf(a, command, wb) + "\n");
         return 0;
     }
     refuseStlForNoBox(a, command);
     const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
     const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
-    command.run(wb);
+    comb.empty() ? command.run(wb) : makeFitComb(wb, comb);
     if (a.fit) {
         writeToStandardOutput(lines(fitReport(assembledTemplate(wb, command))));
         return 0;
@@ -277,7 +304,7 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     const std::string path =
-        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+        a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
     saveTemplate(wb, path, type);
     return 0;
 }
