@@ -36,8 +36,9 @@ void checkEngraving(const EngravingFonts& fonts, std::string_view text) {
     if (!drawing.extent().empty) {
         // A glyph's strokes may reach past its edges, but never past the font's coordinates.
         constexpr double kFarthest = 100 * kCapitalHeight / 21;
-        expect(drawing.extent().minX >= 10 - width / 2 - kFarthest && drawing.extent().maxX <= 10 + width / 2 + kFarthest,
-               "the strokes stay near the text's box");
+        expect(
+            drawing.extent().minX >= 10 - width / 2 - kFarthest && drawing.extent().maxX <= 10 + width / 2 + kFarthest,
+            "the strokes stay near the text's box");
     }
 }
 

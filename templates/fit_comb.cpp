@@ -40,7 +40,8 @@ void drawTabPiece(Pen& pen, const TabSlotSizes& sizes, Relief relief) {
 
 std::string allowanceLabel(double allowance) {
     char text[400];  // the longest double in fixed notation
-    const auto written = std::to_chars(text, text + sizeof text, allowance == 0 ? 0.0 : allowance, std::chars_format::fixed);
+    const auto written =
+        std::to_chars(text, text + sizeof text, allowance == 0 ? 0.0 : allowance, std::chars_format::fixed);
     return {text, written.ptr};
 }
 

@@ -161,15 +161,15 @@ TEST(HersheyFontReader, ABadGlyphLineIsAnErrorNamingTheFileAndLine) {
     EXPECT_EQ(font.glyphFor(U'\n'), nullptr);
 
     for (std::string_view line : {
-             "12345  1J",                  // no right edge
-             "12345 xx1JZ",                // no count
-             "12345  0JZ",                 // a count of nothing
-             "12345  3JZRF",               // fewer pairs than said
-             "12345  2JZRFRG",             // more pairs than said
-             "12345  2ZJRF",               // edges crossed
-             "12345  2JZR\x01",            // a coordinate that is no character
-             "12345  2J\x7fRF",            // nor is DEL
-             "",                           // an empty line among glyphs
+             "12345  1J",        // no right edge
+             "12345 xx1JZ",      // no count
+             "12345  0JZ",       // a count of nothing
+             "12345  3JZRF",     // fewer pairs than said
+             "12345  2JZRFRG",   // more pairs than said
+             "12345  2ZJRF",     // edges crossed
+             "12345  2JZR\x01",  // a coordinate that is no character
+             "12345  2J\x7fRF",  // nor is DEL
+             "",                 // an empty line among glyphs
          }) {
         const std::string text = std::string(good) + std::string(line) + "\n12345  1JZ\n";
         try {
