@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "app/fit_comb.h"
 #include "app/fit_report.h"
 #include "app/language.h"
+#include "app/materials.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_files.h"
@@ -53,6 +55,9 @@ struct Arguments {
     std::string sheet;
     std::string gap;
     std::optional<std::string> comb;
+    std::optional<std::string> material;
+    std::optional<std::string> savedMaterial;
+    bool listMaterials = false;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -99,6 +104,16 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
+    app.add_option_function<std::string>(
+        "--material", [&a](const std::string& name) { a.material = name; },
+        "NAME: set the thickness, kerf and allowances of a material preset of Materials.txt, before any --set");
+    app.add_option_function<std::string>(
+        "--save-material", [&a](const std::string& name) { a.savedMaterial = name; },
+        "NAME: store the thickness, kerf and allowances (the tab-slot table's with tab-slot, the main table's "
+        "otherwise) as a preset in Materials.txt, in the --tables folder or the current one, and exit");
+    app.add_flag("--materials", a.listMaterials,
+                 "Print each preset of Materials.txt as NAME<TAB>thickness<TAB>kerf<TAB>slot allowance<TAB>tab "
+                 "length allowance, and exit");
     app.add_flag("--relief", a.relief, "Cut straight inside corners of the boxes");
     app.add_flag("--screws", a.screws, "Screw slots and holes");
     app.add_flag("--one-tooth", a.oneTooth, "One bottom-support tooth");
@@ -129,6 +144,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
                  "Print every table row as TABLE.KEY<TAB>caption<TAB>value, after --tables and --set, and exit");
 }
 
+std::filesystem::path materialsFile(const Arguments& a) {
+    return a.tables.empty() ? std::filesystem::path(kMaterialsFile) : std::filesystem::path(a.tables) / kMaterialsFile;
+}
+
 void applyTables(const Arguments& a, Workbench& wb) {
     if (!a.tables.empty()) {
         // As the window starts: an English main table makes the other tables' captions English too.
@@ -137,8 +156,41 @@ void applyTables(const Arguments& a, Workbench& wb) {
             throw FileError(unloadedMessage(unloaded));
         }
     }
+    if (a.material) {
+        MaterialStore materials;
+        materials.load(materialsFile(a));
+        applyMaterial(wb, materials.find(*a.material));
+    }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
+    }
+}
+
+std::string materialLines(const Arguments& a) {
+    MaterialStore materials;
+    materials.load(materialsFile(a));
+    std::string text;
+    for (const Material& m : materials.materials()) {
+        text +=
+            m.name + '\t' + m.thickness + '\t' + m.kerf + '\t' + m.slotAllowance + '\t' + m.tabLengthAllowance + '\n';
+    }
+    return text;
+}
+
+// A Materials.txt that cannot be read is kept beside, and the new one holds this material.
+void saveMaterial(const Arguments& a, const Workbench& wb) {
+    // Without a command, the box's values.
+    const TemplateCommand* command = findCommand(a.command);
+    const MaterialSource source = command != nullptr ? materialSourceFor(command->tab) : MaterialSource::MainTable;
+    const Material material = currentMaterial(wb, *a.savedMaterial, source);
+    MaterialStore materials;
+    try {
+        materials.load(materialsFile(a));
+    } catch (const FileError& e) {
+        std::cerr << "tessaro-cli: " << e.what() << '\n';
+    }
+    if (const auto kept = materials.save(material, materialsFile(a))) {
+        std::cerr << "tessaro-cli: " << *kept << '\n';
     }
 }
 
@@ -260,6 +312,14 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
 
 int run(const Arguments& a, Workbench& wb) {
     applyTables(a, wb);
+    if (a.listMaterials) {
+        writeToStandardOutput(materialLines(a));
+        return 0;
+    }
+    if (a.savedMaterial) {
+        saveMaterial(a, wb);
+        return 0;
+    }
     if (a.showTables) {
         std::vector<std::string> rows;
         for (const TableRow& row : tableRows(wb)) {
