@@ -49,7 +49,8 @@ std::string numberText(double value) {
 // A name goes to a cell of a Windows-1251 file, and must come back from it as typed.
 void refuseUnkeptName(std::string_view name) {
     const bool blank = name.find_first_not_of(' ') == std::string_view::npos;
-    const bool control = std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    const bool control =
+        std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     if (blank || control || fromWindows1251(toWindows1251(name)) != name) {
         throw UsageError("\"" + std::string(name) +
                          "\" cannot name a material: a name is not blank and holds no control character "
@@ -154,17 +155,34 @@ const Material& MaterialStore::find(std::string_view name) const {
 
 std::optional<std::string> MaterialStore::save(const Material& material, const fs::path& file) {
     std::vector<Material> materials = materials_;
+    std::optional<fs::path> refused = refused_;
+    std::error_code ignored;
+    if (file != loaded_ && !fs::equivalent(file, loaded_, ignored)) {
+        // Another folder's file (the tables are read from one and written to another): its
+        // presets stay, and those read at start join them.
+        MaterialStore there;
+        try {
+            there.load(file);
+        } catch (const FileError&) {
+        }
+        refused = there.refused_;
+        materials = there.materials_;
+        for (const Material& m : materials_) {
+            if (std::ranges::find(materials, m.name, &Material::name) == materials.end()) {
+                materials.push_back(m);
+            }
+        }
+    }
     const auto same = std::ranges::find(materials, material.name, &Material::name);
     same == materials.end() ? materials.push_back(material) : void(*same = material);
     std::optional<std::string> kept;
-    std::error_code ignored;
-    if (refused_ && fs::equivalent(*refused_, file, ignored)) {
+    if (refused) {
         kept = keepUnloadedFile(file);
-        refused_.reset();
     }
     saveTableFile(fileTable(materials), file);
     materials_ = std::move(materials);
     loaded_ = file;
+    refused_.reset();
     return kept;
 }
 

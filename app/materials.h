@@ -69,7 +69,8 @@ public:
     [[nodiscard]] const Material& find(std::string_view name) const;
 
     // Puts the material in the list, in the place of one of its name, and saves the list whole
-    // into the file. Returns the sentence of a refused file kept beside, or nothing.
+    // into the file. A file other than the one loaded keeps its own presets, and gets those
+    // loaded too. Returns the sentence of a refused file kept beside, or nothing.
     // Failure: FileError "Cannot create file "NAME". REASON"; the list is then as it was.
     std::optional<std::string> save(const Material& material, const std::filesystem::path& file);
 
