@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -20,11 +21,13 @@
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
+#include "app/table_folders.h"
 #include "gui/edit_history.h"
 #include "gui/kept_settings.h"
 #include "gui/line_list_model.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
+#include "gui/material_box.h"
 #include "gui/param_table_model.h"
 #include "gui/param_table_view.h"
 #include "gui/pictures.h"
@@ -129,6 +132,12 @@ void MainWindow::loadTablesAtStart() {
     } catch (const std::exception& e) {
         ports_.messages.showError(errorBoxText(e));
     }
+    try {
+        materials_.load(tableFolders(ports_.folders).readFrom / kMaterialsFile);
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+    materialBox_->setMaterials(materials_.materials());
     reloadTables();
 }
 
@@ -259,9 +268,13 @@ void MainWindow::buildLeftColumn() {
     // The sheet group stands between the table and the preview, which gives up its height.
     sheet_ = new SheetGroup(this);
     sheet_->setGeometry(8, 231, 314, 46);
+    materialBox_ = new MaterialBox(this);
+    materialBox_->setGeometry(8, 279, 314, 24);
+    connect(materialBox_, &MaterialBox::chosen, this, &MainWindow::chooseMaterial);
+    connect(materialBox_, &MaterialBox::saveAsAsked, this, &MainWindow::saveMaterialAs);
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 281, 314, 296);
+    preview_->setGeometry(8, 305, 314, 272);
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
@@ -417,6 +430,43 @@ void MainWindow::commitOpenEditors() {
 void MainWindow::reloadTables() {
     for (ParamTableModel* model : tableModels_) {
         model->reload();
+    }
+}
+
+void MainWindow::chooseMaterial(const QString& name) {
+    commitOpenEditors();
+    try {
+        const Material& material = materials_.find(name.toStdString());
+        const std::vector<MaterialCell> cells = materialCells(material);
+        editHistory_->beginMacro(name);
+        for (const MaterialCell& cell : cells) {
+            ParamTableModel* model = *std::ranges::find_if(
+                tableModels_, [&](const ParamTableModel* m) { return &m->table() == &(wb_.*cell.table); });
+            model->setData(model->index(cell.row, 1), text(cell.text), Qt::EditRole);
+        }
+        editHistory_->endMacro();
+        wb_.kerf = materialKerf(material);
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+}
+
+void MainWindow::saveMaterialAs(const QString& name) {
+    commitOpenEditors();
+    const auto shown =
+        std::ranges::find_if(templatePages_, [this](const auto& page) { return page.first == tabs->currentWidget(); });
+    const TemplateTab tab = shown == templatePages_.end() ? TemplateTab::FoldingBox : shown->second;
+    try {
+        const Material material = currentMaterial(wb_, name.toStdString(), materialSourceFor(tab));
+        const std::filesystem::path folder = tableFolders(ports_.folders).writeTo;
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        if (const auto kept = materials_.save(material, folder / kMaterialsFile)) {
+            ports_.messages.show(*kept + ".");
+        }
+        materialBox_->setMaterials(materials_.materials(), name);
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/commands.h"
 #include "app/folders.h"
+#include "app/materials.h"
 #include "app/save_prompt.h"
 #include "app/table_files.h"
 #include "model/ports.h"
@@ -28,6 +29,7 @@ namespace tessaro::gui {
 
 class LineListModel;
 class LivePreview;
+class MaterialBox;
 class PreviewWidget;
 class PreviewingSavePrompt;
 class SheetGroup;
@@ -86,6 +88,10 @@ private:
     void showTemplateBeingSaved();
     void showDocuments();
     void reloadTables();
+    // The material box: a preset sets its cells as one step to undo; "save as…" keeps the
+    // current tab's values beside the tables.
+    void chooseMaterial(const QString& name);
+    void saveMaterialAs(const QString& name);
     // Puts the text of an open cell editor into its table before the tables are read or saved.
     void commitOpenEditors();
 
@@ -103,6 +109,7 @@ private:
     WindowPorts ports_;
     Workbench wb_;
     TableStore tables_;
+    MaterialStore materials_;
     QUndoStack* editHistory_ = nullptr;
     std::vector<ParamTableModel*> tableModels_;
 
@@ -149,6 +156,7 @@ private:
     LivePreview* livePreview_ = nullptr;
     QLabel* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
+    MaterialBox* materialBox_ = nullptr;
     std::unique_ptr<PreviewingSavePrompt> previewingDialog_;
 };
 

@@ -26,6 +26,7 @@ public:
     ParamTable spiralTable = defaultSpiralTable();
     ParamTable bobbinTable = defaultBobbinTable();
     Options options;
+    double kerf = 0;  // the beam's width in mm; outlines are offset by half of it
 
     std::string templateLabel = "Шаблон";
     Drawing drawing;
