@@ -18,7 +18,9 @@
 #include "app/error_text.h"
 #include "app/fit_comb.h"
 #include "app/fit_report.h"
+#include "app/job.h"
 #include "app/language.h"
+#include "app/material_use.h"
 #include "app/materials.h"
 #include "app/saving.h"
 #include "app/sheets.h"
@@ -46,7 +48,7 @@ public:
 };
 
 struct Arguments {
-    std::string command;
+    std::vector<std::string> commands;
     std::string output;
     std::string format = "dxf";
     std::vector<std::string> assignments;
@@ -90,7 +92,10 @@ std::string commandList() {
 }
 
 void defineOptions(CLI::App& app, Arguments& a) {
-    app.add_option("COMMAND", a.command, "The template to make")->check(CLI::IsMember(commandNames()));
+    app.add_option("COMMAND", a.commands,
+                   "The template to make; several (a verb may be repeated) are nested together onto the same "
+                   "sheets, and need --sheet")
+        ->check(CLI::IsMember(commandNames()));
     app.set_version_flag("--version", "tessaro-cli " + std::string(kVersion));
     app.footer(commandList());
     app.add_option("-o,--output", a.output,
@@ -130,7 +135,7 @@ void defineOptions(CLI::App& app, Arguments& a) {
                                  "per sheet (FILE-1, FILE-2, ...)");
     app.add_option("--gap", a.gap,
                    "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
-                   "diameter, at least 2")
+                   "diameter, at least 2; for several templates the largest of their defaults")
         ->needs(sheet);
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
@@ -248,9 +253,11 @@ double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench
     return a.gap.empty() ? defaultSheetGap(wb, command.tab) : parseSheetGap(a.gap);
 }
 
-// With a sheet: one file per sheet, named after the output, each name on standard output;
-// the sheets of an earlier, larger set that were removed on standard error.
-void writeSheets(const Arguments& a, const TemplateCommand& command, const Workbench& wb, FileType type,
+// With a sheet: one file per sheet, named after the output, each name on standard output
+// and then how much of the sheets the pieces use; the sheets of an earlier, larger set
+// that were removed on standard error. On standard output the one sheet is the file, so
+// the material line goes to standard error.
+void writeSheets(const Arguments& a, const std::string& proposedName, const Workbench& wb, FileType type,
                  const SheetLayout& layout) {
     if (a.output == "-") {
         const std::vector<std::string> sheets = sheetBytes(wb, type, layout);
@@ -259,15 +266,41 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
                              " sheets, which standard output cannot take apart: give -o FILE");
         }
         writeToStandardOutput(sheets.front());
+        std::cerr << materialUsedLine(materialUse(wb.drawing, 1, layout.size)) << '\n';
         return;
     }
-    const std::string path =
-        a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
+    const std::string path = a.output.empty() ? proposedName + "." + std::string(extensionOf(type)) : a.output;
     const SheetFiles saved = saveSheets(wb, path, type, layout);
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
     }
-    writeToStandardOutput(lines(saved.written));
+    writeToStandardOutput(lines(saved.written) +
+                          materialUsedLine(materialUse(wb.drawing, saved.written.size(), layout.size)) + "\n");
+}
+
+// Several templates, each drawn with the tables and switches given, nested together.
+int runJob(const Arguments& a, Workbench& wb) {
+    if (a.sheet.empty()) {
+        throw UsageError("several templates are nested together onto sheets: give --sheet WIDTHxHEIGHT");
+    }
+    if (fileTypeNamed(a.format) == FileType::Stl) {
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+    }
+    // The first template's tab sets the closing flag, as a lone verb's does.
+    applySwitches(a, *findCommand(a.commands.front()), wb);
+    Job job;
+    for (const std::string& verb : a.commands) {
+        job.emplace_back(*findCommand(verb), wb);
+    }
+    if (a.nameOnly) {
+        writeToStandardOutput(jobName(job) + "\n");
+        return 0;
+    }
+    const SheetSize sheet = parseSheetSize(a.sheet);
+    const double gap = a.gap.empty() ? defaultJobGap(job) : parseSheetGap(a.gap);
+    drawJob(wb, job);
+    writeSheets(a, jobName(job), wb, *fileTypeNamed(a.format), {sheet, gap});
+    return 0;
 }
 
 // The box assembled from the template just drawn, as STL.
@@ -328,14 +361,17 @@ int run(const Arguments& a, Workbench& wb) {
         writeToStandardOutput(lines(rows));
         return 0;
     }
-    if (a.command.empty()) {
+    if (a.commands.empty()) {
         throw UsageError("COMMAND is required: one of the commands listed by --help");
     }
-    const TemplateCommand& command = *findCommand(a.command);
+    if (a.commands.size() > 1) {
+        return runJob(a, wb);
+    }
+    const TemplateCommand& command = *findCommand(a.commands.front());
     applySwitches(a, command, wb);
     const std::vector<double> comb = combAllowances(a, command);
     if (a.fit && !assembles(command)) {
-        throw UsageError("--fit takes a whole box (full or simple-full), not " + a.command);
+        throw UsageError("--fit takes a whole box (full or simple-full), not " + std::string(command.name));
     }
     if (a.nameOnly) {
         writeToStandardOutput(proposedNameOf(a, command, wb) + "\n");
@@ -355,7 +391,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const FileType type = *fileTypeNamed(a.format);
     if (!a.sheet.empty()) {
-        writeSheets(a, command, wb, type, {sheet, gap});
+        writeSheets(a, proposedNameOf(a, command, wb), wb, type, {sheet, gap});
         return 0;
     }
     if (a.output == "-") {
@@ -374,8 +410,8 @@ int run(const Arguments& a, Workbench& wb) {
 int main(int argc, char** argv) {
     CLI::App app{
         "Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres,\n"
-        "on one drawing or nested onto sheets (--sheet); a box assembled as STL (-f stl), and its fit report\n"
-        "(--fit): the room in every joint and the parts that overlap",
+        "on one drawing or nested onto sheets (--sheet), several templates together; a box assembled as STL\n"
+        "(-f stl), and its fit report (--fit): the room in every joint and the parts that overlap",
         "tessaro-cli"};
     Arguments arguments;
     defineOptions(app, arguments);

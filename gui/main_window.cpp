@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "app/error_text.h"
+#include "app/job.h"
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
@@ -267,14 +268,15 @@ void MainWindow::buildLeftColumn() {
     grid->verticalHeader()->resizeSection(9, 21);
     // The sheet group stands between the table and the preview, which gives up its height.
     sheet_ = new SheetGroup(this);
-    sheet_->setGeometry(8, 231, 314, 46);
+    sheet_->setGeometry(8, 231, 314, 70);
+    connect(sheet_, &SheetGroup::addToJobClicked, this, &MainWindow::addShownTemplateToJob);
     materialBox_ = new MaterialBox(this);
-    materialBox_->setGeometry(8, 279, 314, 24);
+    materialBox_->setGeometry(8, 303, 314, 24);
     connect(materialBox_, &MaterialBox::chosen, this, &MainWindow::chooseMaterial);
     connect(materialBox_, &MaterialBox::saveAsAsked, this, &MainWindow::saveMaterialAs);
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 305, 314, 272);
+    preview_->setGeometry(8, 329, 314, 248);
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
@@ -544,19 +546,37 @@ void MainWindow::perform(const TemplateCommand& command) {
     try {
         const bool english = tablesAreEnglish(wb_);
         if (const auto sheet = sheet_->choice()) {
-            if (const auto saved = performOnSheets(wb_, command, *previewingDialog_, *sheet)) {
+            const Job& job = sheet_->job();
+            const auto saved = job.empty() ? performOnSheets(wb_, command, *previewingDialog_, *sheet)
+                                           : performJobOnSheets(wb_, job, *previewingDialog_, *sheet);
+            if (saved) {
                 statusLine_->setText(savedSheetsText(*saved, english));
             }
         } else if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
             statusLine_->setText(savedTemplateText(*written, wb_.drawing, english));
         }
     } catch (const std::exception& e) {
-        if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
-            livePreview_->pointAt(*badCell);
-        }
-        ports_.messages.showError(errorBoxText(e));
+        showFailure(e);
     }
     showDocuments();
+}
+
+// The template the preview shows on the current tab, with the tables and switches as they are.
+void MainWindow::addShownTemplateToJob() {
+    commitOpenEditors();
+    try {
+        sheet_->addToJob(livePreview_->shownTemplate(), wb_);
+    } catch (const std::exception& e) {
+        showFailure(e);
+    }
+}
+
+// The error box, and the cell that was not a number selected.
+void MainWindow::showFailure(const std::exception& e) {
+    if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
+        livePreview_->pointAt(*badCell);
+    }
+    ports_.messages.showError(errorBoxText(e));
 }
 
 // With a sheet the template has just been nested, before the dialog asks.

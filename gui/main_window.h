@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <exception>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -84,6 +85,8 @@ private:
 
     // Runs one template command from its button and shows a failure in the error box.
     void perform(const TemplateCommand& command);
+    void addShownTemplateToJob();
+    void showFailure(const std::exception& e);
     // What the preview shows before the save dialog asks: the template, or its sheets.
     void showTemplateBeingSaved();
     void showDocuments();

@@ -6,7 +6,7 @@ import xml.etree.ElementTree as ET
 from shapely.geometry import LineString, Polygon
 from shapely.ops import unary_union
 
-from cli_support import FilesTestCase, run_cli
+from cli_support import FilesTestCase, run_cli, sheet_names
 from test_assembled_box_stl import FAULTS, admesh
 
 # Values past what a box can be, and the nestings and solids they once broke.
@@ -77,7 +77,7 @@ class HostileTables(FilesTestCase):
                 if result.returncode == 1:
                     self.assertIn(b"does not fit", result.stderr)
                     continue
-                for path in result.stdout.decode().split():
+                for path in sheet_names(result):
                     pieces = svg_pieces(path)
                     self.assertTrue(pieces)
                     for piece in pieces:
@@ -93,7 +93,7 @@ class HostileTables(FilesTestCase):
         result = run_cli("spiral", "--sheet", "1000x1000", "--set", "spiral.Fi=0.01", "-f", "svg",
                          "-o", self.work.file("spiral.svg"))
         self.assertEqual(result.returncode, 0, result.stderr)
-        [piece] = svg_pieces(result.stdout.decode().split()[0])
+        [piece] = svg_pieces(sheet_names(result)[0])
         left, bottom, right, top = piece.bounds
         self.assertTrue(left >= 2 and bottom >= 2 and right <= 998 and top <= 998, piece.bounds)
 
