@@ -6,6 +6,7 @@
 #include "app/table_sizes.h"
 #include "app/template_headers.h"
 #include "box/bottom_warning.h"
+#include "box/face_cutouts.h"
 #include "box/front_panel.h"
 #include "box/lid.h"
 #include "folding/bottom_panel.h"
@@ -88,6 +89,10 @@ PanelSizes startFullSet(Workbench& wb) {
     return box;
 }
 
+PanelAdditions cutoutsOf(const Workbench& wb, const PanelSizes& box) {
+    return [&wb, box](Pen& pen, BoxPanel panel) { drawFaceCutouts(pen, panel, box, wb.cutouts); };
+}
+
 }  // namespace
 
 void makeFrontPanel(Workbench& wb) { makeSinglePart(wb, "facade", frontPanel, panelName(BoxPanel::Front)); }
@@ -101,13 +106,15 @@ void makeFoldingBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
     drawFoldingBoxSet(pen, box,
-                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)});
+                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)},
+                      cutoutsOf(wb, box));
 }
 
 void makeSimpleBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
-    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
+    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)},
+                     cutoutsOf(wb, box));
 }
 
 void makeSpiral(Workbench& wb) {
