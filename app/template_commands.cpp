@@ -1,7 +1,10 @@
 #include "app/template_commands.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 
+#include "app/engraving_fonts.h"
 #include "app/proposed_names.h"
 #include "app/table_sizes.h"
 #include "app/template_headers.h"
@@ -89,8 +92,12 @@ PanelSizes startFullSet(Workbench& wb) {
     return box;
 }
 
+// The fonts are read only for a list that has labels.
 PanelAdditions cutoutsOf(const Workbench& wb, const PanelSizes& box) {
-    return [&wb, box](Pen& pen, BoxPanel panel) { drawFaceCutouts(pen, panel, box, wb.cutouts); };
+    const bool labelled = std::ranges::any_of(
+        wb.cutouts, [](const FaceCutout& c) { return std::holds_alternative<EngravedLabel>(c.shape); });
+    auto fonts = labelled ? std::make_shared<const EngravingFonts>(loadEngravingFonts()) : nullptr;
+    return [&wb, box, fonts](Pen& pen, BoxPanel panel) { drawFaceCutouts(pen, panel, box, wb.cutouts, fonts.get()); };
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ std::vector<Points> ventHoles(Point centre, const Vent& vent) {
     return holes;
 }
 
-// The rectangle a cut-out takes on its face, as half its width and half its height.
+// The rectangle an opening takes on its face, as half its width and half its height.
 Vec halfSizeOf(const CutoutShape& shape) {
     return std::visit(
         [](const auto& s) -> Vec {
@@ -65,15 +65,48 @@ Vec halfSizeOf(const CutoutShape& shape) {
         shape);
 }
 
-void refuseOutsideFace(const FaceCutout& cutout, const FaceFrame& frame) {
-    const Vec half = halfSizeOf(cutout.shape);
+// Refuses a cut-out whose rectangle on its face reaches outside the face.
+void refuseOutsideFace(const FaceCutout& cutout, const Extent& taken, const FaceFrame& frame) {
     // A micrometre of slack, as the files round.
     constexpr double slack = 1e-6;
-    if (cutout.centre.x - half.x < -slack || cutout.centre.y - half.y < -slack ||
-        cutout.centre.x + half.x > frame.width + slack || cutout.centre.y + half.y > frame.height + slack) {
+    if (taken.minX < -slack || taken.minY < -slack || taken.maxX > frame.width + slack ||
+        taken.maxY > frame.height + slack) {
         throw DrawingError(cutoutLine(cutout) + ": it reaches outside the " + std::string(faceName(cutout.face)) +
                            " face, " + fixedText(frame.width, 3, TrailingZeros::Dropped) + " x " +
                            fixedText(frame.height, 3, TrailingZeros::Dropped) + " mm");
+    }
+}
+
+Extent openingExtent(const FaceCutout& cutout) {
+    const Vec half = halfSizeOf(cutout.shape);
+    Extent taken;
+    taken.include(Point{cutout.centre.x - half.x, cutout.centre.y - half.y});
+    taken.include(Point{cutout.centre.x + half.x, cutout.centre.y + half.y});
+    return taken;
+}
+
+// The label's strokes, engraved centred on the origin of a drawing of their own, are
+// turned onto the face so that they read from outside: along the face's right, or, where
+// the face is mirrored into the drawing, against it.
+void engraveLabel(Pen& pen, const FaceCutout& cutout, const EngravedLabel& label, const FaceFrame& frame,
+                  const EngravingFonts& fonts) {
+    Drawing strokes;
+    Pen text(strokes);
+    engraveText(text, fonts, label.text, label.capitalHeight);
+    const double along = frame.mirrored() ? -1 : 1;
+    Extent taken;
+    std::vector<Points> drawn;
+    for (std::size_t i = 0; i < strokes.outlineCount(); ++i) {
+        Points& stroke = drawn.emplace_back();
+        for (const Point q : strokes.outline(i).points) {
+            const Point onFace{cutout.centre.x + along * q.x, cutout.centre.y + q.y};
+            taken.include(onFace);
+            stroke.push_back(frame.at(onFace));
+        }
+    }
+    refuseOutsideFace(cutout, taken, frame);
+    for (const Points& stroke : drawn) {
+        traceFromOrigin(pen, OutlineRole::Engrave, stroke);
     }
 }
 
@@ -136,17 +169,21 @@ std::vector<std::vector<Point>> drawnOpenings(const FaceCutout& cutout, const Fa
     return openings;
 }
 
-void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<const FaceCutout> cutouts) {
+void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<const FaceCutout> cutouts,
+                     const EngravingFonts* fonts) {
     const FaceFrame frame = faceFrame(panel, box);
     for (const FaceCutout& cutout : cutouts) {
         if (cutout.face != faceOf(panel)) {
             continue;
         }
-        if (std::holds_alternative<EngravedLabel>(cutout.shape)) {
-            throw DrawingError(cutoutLine(cutout) +
-                               ": labels cannot be engraved yet: this build has no engraving font");
+        if (const auto* label = std::get_if<EngravedLabel>(&cutout.shape)) {
+            if (fonts == nullptr) {
+                throw DrawingError(cutoutLine(cutout) + ": a label needs the engraving fonts");
+            }
+            engraveLabel(pen, cutout, *label, frame, *fonts);
+            continue;
         }
-        refuseOutsideFace(cutout, frame);
+        refuseOutsideFace(cutout, openingExtent(cutout), frame);
         for (const Points& opening : drawnOpenings(cutout, frame)) {
             traceFromOrigin(pen, OutlineRole::InnerCut, opening);
         }

@@ -5,6 +5,7 @@
 
 #include "box/panel_places.h"
 #include "box/panel_sizes.h"
+#include "drawing/engraved_text.h"
 #include "drawing/pen.h"
 #include "model/face_cutouts.h"
 
@@ -39,10 +40,11 @@ struct FaceFrame {
 // The same in the panel's drawing, counterclockwise.
 [[nodiscard]] std::vector<std::vector<Point>> drawnOpenings(const FaceCutout& cutout, const FaceFrame& frame);
 
-// Draws the cut-outs of the panel's face from the pen's origin, as inner cuts (labels as
-// engraved lines), after everything else of the panel and in the order of the list.
-// Throws DrawingError, naming the line, the face and its size, for a cut-out that reaches
-// outside its face.
-void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<const FaceCutout> cutouts);
+// Draws the cut-outs of the panel's face from the pen's origin, as inner cuts, after
+// everything else of the panel and in the order of the list; labels are engraved in the
+// fonts, reading from outside. Throws DrawingError, naming the line, the face and its
+// size, for a cut-out that reaches outside its face, or a label without fonts.
+void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<const FaceCutout> cutouts,
+                     const EngravingFonts* fonts);
 
 }  // namespace tessaro

@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,8 +17,10 @@
 #include "app/commands.h"
 #include "app/cutout_lists.h"
 #include "app/error_text.h"
+#include "app/fit_comb.h"
 #include "app/fit_report.h"
 #include "app/language.h"
+#include "app/materials.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_files.h"
@@ -55,6 +59,10 @@ struct Arguments {
     std::string feet = "2";
     std::string sheet;
     std::string gap;
+    std::optional<std::string> comb;
+    std::optional<std::string> material;
+    std::optional<std::string> savedMaterial;
+    bool listMaterials = false;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -118,12 +126,26 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("--cutouts", a.cutoutFile,
                    "A file of cut-outs, vents and labels, one a line as the options are given with the option's "
                    "name first (cutout front,circle,30,20,12); UTF-8, # begins a comment");
+    app.add_option_function<std::string>(
+        "--material", [&a](const std::string& name) { a.material = name; },
+        "NAME: set the thickness, kerf and allowances of a material preset of Materials.txt, before any --set");
+    app.add_option_function<std::string>(
+        "--save-material", [&a](const std::string& name) { a.savedMaterial = name; },
+        "NAME: store the thickness, kerf and allowances (the tab-slot table's with tab-slot, the main table's "
+        "otherwise) as a preset in Materials.txt, in the --tables folder or the current one, and exit");
+    app.add_flag("--materials", a.listMaterials,
+                 "Print each preset of Materials.txt as NAME<TAB>thickness<TAB>kerf<TAB>slot allowance<TAB>tab "
+                 "length allowance, and exit");
     app.add_flag("--relief", a.relief, "Cut straight inside corners of the boxes");
     app.add_flag("--screws", a.screws, "Screw slots and holes");
     app.add_flag("--one-tooth", a.oneTooth, "One bottom-support tooth");
     app.add_flag("--no-jumper", a.noJumper, "No bottom-support jumper");
     app.add_flag("--no-lid-corners", a.noLidCorners, "Keep the lid's corners square");
     app.add_flag("--tab-relief", a.tabRelief, "Cut straight inside corners of the tab-slot piece");
+    app.add_option_function<std::string>(
+        "--comb", [&a](const std::string& list) { a.comb = list; },
+        "A,B,C,...: with tab-slot, a fit comb instead of the test piece: one slot and tab pair per allowance on the "
+        "tab's thickness, each allowance engraved under its slot");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
     auto* sheet = app.add_option("--sheet", a.sheet,
                                  "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
@@ -144,6 +166,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
                  "Print every table row as TABLE.KEY<TAB>caption<TAB>value, after --tables and --set, and exit");
 }
 
+std::filesystem::path materialsFile(const Arguments& a) {
+    return a.tables.empty() ? std::filesystem::path(kMaterialsFile) : std::filesystem::path(a.tables) / kMaterialsFile;
+}
+
 void applyTables(const Arguments& a, Workbench& wb) {
     if (!a.tables.empty()) {
         // As the window starts: an English main table makes the other tables' captions English too.
@@ -151,6 +177,11 @@ void applyTables(const Arguments& a, Workbench& wb) {
         if (!unloaded.empty()) {
             throw FileError(unloadedMessage(unloaded));
         }
+    }
+    if (a.material) {
+        MaterialStore materials;
+        materials.load(materialsFile(a));
+        applyMaterial(wb, materials.find(*a.material));
     }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
@@ -175,6 +206,34 @@ void applyCutouts(const Arguments& a, const TemplateCommand& command, Workbench&
     }
 }
 
+std::string materialLines(const Arguments& a) {
+    MaterialStore materials;
+    materials.load(materialsFile(a));
+    std::string text;
+    for (const Material& m : materials.materials()) {
+        text +=
+            m.name + '\t' + m.thickness + '\t' + m.kerf + '\t' + m.slotAllowance + '\t' + m.tabLengthAllowance + '\n';
+    }
+    return text;
+}
+
+// A Materials.txt that cannot be read is kept beside, and the new one holds this material.
+void saveMaterial(const Arguments& a, const Workbench& wb) {
+    // Without a command, the box's values.
+    const TemplateCommand* command = findCommand(a.command);
+    const MaterialSource source = command != nullptr ? materialSourceFor(command->tab) : MaterialSource::MainTable;
+    const Material material = currentMaterial(wb, *a.savedMaterial, source);
+    MaterialStore materials;
+    try {
+        materials.load(materialsFile(a));
+    } catch (const FileError& e) {
+        std::cerr << "tessaro-cli: " << e.what() << '\n';
+    }
+    if (const auto kept = materials.save(material, materialsFile(a))) {
+        std::cerr << "tessaro-cli: " << *kept << '\n';
+    }
+}
+
 void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
     Options& o = wb.options;
     o.cornerRelief = a.relief;
@@ -186,6 +245,10 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     o.feet = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
     // As the window flags it when the verb's tab is shown.
     showTab(wb, command.tab);
+    // The comb ends with a tab piece, a closed outline, where the test piece ends with its open strip.
+    if (a.comb) {
+        wb.lastPolylineClosed = true;
+    }
     if (a.openLast) {
         wb.lastPolylineClosed = false;
     }
@@ -208,6 +271,10 @@ class StandardOutput final : public ByteSink {
 public:
     void write(std::string_view bytes) override { writeToStandardOutput(bytes); }
 };
+
+std::string proposedNameOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
+    return a.comb ? fitCombName(wb) : command.proposedName(wb);
+}
 
 std::string lines(const std::vector<std::string>& texts) {
     std::string text;
@@ -235,7 +302,7 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
         return;
     }
     const std::string path =
-        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+        a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
     const SheetFiles saved = saveSheets(wb, path, type, layout);
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
@@ -250,7 +317,7 @@ void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const
         writeToStandardOutput(bytes);
         return;
     }
-    saveFileAtomically(a.output.empty() ? command.proposedName(wb) + ".stl" : a.output, bytes);
+    saveFileAtomically(a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output, bytes);
 }
 
 void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
@@ -272,8 +339,27 @@ std::string cellMessage(const Workbench& wb, const BadCellError& error) {
     return key.empty() ? error.what() : key + ": " + error.what();
 }
 
+// The allowances of --comb, which the tab-slot verb alone takes; none without it.
+std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& command) {
+    if (!a.comb) {
+        return {};
+    }
+    if (command.run != makeTabSlotPiece) {
+        throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " + a.command);
+    }
+    return parseCombAllowances(*a.comb);
+}
+
 int run(const Arguments& a, Workbench& wb) {
     applyTables(a, wb);
+    if (a.listMaterials) {
+        writeToStandardOutput(materialLines(a));
+        return 0;
+    }
+    if (a.savedMaterial) {
+        saveMaterial(a, wb);
+        return 0;
+    }
     if (a.showTables) {
         std::vector<std::string> rows;
         for (const TableRow& row : tableRows(wb)) {
@@ -288,17 +374,18 @@ int run(const Arguments& a, Workbench& wb) {
     const TemplateCommand& command = *findCommand(a.command);
     applySwitches(a, command, wb);
     applyCutouts(a, command, wb);
+    const std::vector<double> comb = combAllowances(a, command);
     if (a.fit && !assembles(command)) {
         throw UsageError("--fit takes a whole box (full or simple-full), not " + a.command);
     }
     if (a.nameOnly) {
-        writeToStandardOutput(command.proposedName(wb) + "\n");
+        writeToStandardOutput(proposedNameOf(a, command, wb) + "\n");
         return 0;
     }
     refuseStlForNoBox(a, command);
     const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
     const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
-    command.run(wb);
+    comb.empty() ? command.run(wb) : makeFitComb(wb, comb);
     if (a.fit) {
         writeToStandardOutput(lines(templateFitReport(wb, command)));
         return 0;
@@ -318,7 +405,7 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     const std::string path =
-        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+        a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
     saveTemplate(wb, path, type);
     return 0;
 }

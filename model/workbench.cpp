@@ -21,6 +21,7 @@ void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
     }
     to.options = from.options;
     to.cutouts = from.cutouts;
+    to.kerf = from.kerf;
     to.lastPolylineClosed = from.lastPolylineClosed;
 }
 

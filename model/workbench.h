@@ -29,6 +29,7 @@ public:
     Options options;
     // The holes, vents and labels on the faces of the whole boxes, in the order they are cut.
     std::vector<FaceCutout> cutouts;
+    double kerf = 0;  // the beam's width in mm; outlines are offset by half of it
 
     std::string templateLabel = "Шаблон";
     Drawing drawing;
