@@ -143,6 +143,7 @@ std::ptrdiff_t outerCutTaking(const std::vector<CutOf>& outers, const CutOf& inn
 void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>& parts) {
     std::vector<CutOf> outers;
     std::vector<CutOf> inners;
+    std::vector<CutOf> engraved;
     const Part range = drawing.part(part);
     for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
         const Outline outline = drawing.outline(i);
@@ -151,12 +152,15 @@ void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>&
         }
         CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
         cut.area = enclosedArea(cut.points);
-        (outline.role == OutlineRole::OuterCut ? outers : inners).push_back(std::move(cut));
+        (outline.role == OutlineRole::OuterCut  ? outers
+         : outline.role == OutlineRole::Engrave ? engraved
+                                                : inners)
+            .push_back(std::move(cut));
     }
     const std::size_t first = parts.size();
     std::vector<std::vector<const DrawnOutline*>> crossing(outers.size());
     for (const CutOf& outer : outers) {
-        parts.push_back({std::string(range.name), {outer.points}, false, {}, {}});
+        parts.push_back({std::string(range.name), {outer.points}, false, {}, {}, {}});
     }
     RigidPart stock;
     stock.name = range.name;
@@ -175,12 +179,22 @@ void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>&
             crossing[k].push_back(&inner.points);
         }
     }
+    for (const CutOf& line : engraved) {
+        bool crossesEdge = false;
+        const std::ptrdiff_t taker = outerCutTaking(outers, line, crossesEdge);
+        if (taker < 0) {
+            stock.engraved.push_back(line.points);
+            stockExtent.include(line.extent);
+        } else {
+            parts[first + static_cast<std::size_t>(taker)].engraved.push_back(line.points);
+        }
+    }
     for (std::size_t k = 0; k < outers.size(); ++k) {
         RigidPart& piece = parts[first + k];
         piece.footprint = footprintOf(piece.outlines.front(), crossing[k]);
         piece.extent = extentOf(piece.footprint);
     }
-    if (!stock.outlines.empty()) {
+    if (!stock.outlines.empty() || !stock.engraved.empty()) {
         stock.fromStock = true;
         stock.footprint = rectangleAround(stockExtent);
         stock.extent = stockExtent;

@@ -19,6 +19,7 @@ ENCLOSURE = [
     "--cutout", "bottom,circle,10,10,3.5",        # mounting holes
     "--cutout", "bottom,circle,190,100,3.5",
 ]
+LABELS = ["--label", "front,100,20,6,POWER Питание", "--label", "rear,40,32,4,DC 12V", "--label", "rear,160,32,4,USB"]
 
 
 def polygons(dxf_path):
@@ -106,7 +107,8 @@ class CutoutGeometry(FilesTestCase):
         for verb in ["full", "simple-full"]:
             with self.subTest(verb=verb):
                 stl, dxf, plain = self.work.file("box.stl"), self.work.file("box.dxf"), self.work.file("plain.dxf")
-                result = run_cli(verb, *ENCLOSURE, "-f", "stl", "-o", stl)
+                # Labels are engraved, not cut: the solid is the one the holes leave.
+                result = run_cli(verb, *ENCLOSURE, *LABELS, "-f", "stl", "-o", stl)
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertEqual(run_cli(verb, *ENCLOSURE, "-o", dxf).returncode, 0)
                 self.assertEqual(run_cli(verb, "-o", plain).returncode, 0)
@@ -120,6 +122,31 @@ class CutoutGeometry(FilesTestCase):
                 window = 70 * 25 - (4 - math.pi) * 2 ** 2
                 self.assertGreater(taken, circles + window + 0.5 * 80 * 40 * 0.3)
                 self.assertLess(taken, circles + window + 80 * 40)
+
+
+class Labels(FilesTestCase):
+    def test_labels_are_open_engraved_strokes_on_their_panel(self):
+        dxf = self.work.file("box.dxf")
+        result = run_cli("full", *ENCLOSURE, *LABELS, "-o", dxf)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        lines = [p for p in ezdxf.readfile(dxf).modelspace().query("POLYLINE") if not p.is_closed]
+        self.assertGreater(len(lines), 20)
+        walls = sorted((s for s in polygons(dxf) if abs(s.bounds[2] - s.bounds[0] - 210) < 1e-6
+                        and abs(s.bounds[3] - s.bounds[1] - 110) < 1e-6), key=lambda s: s.bounds[1])
+        front, rear = walls
+        def on(wall):
+            return sum(1 for line in lines if wall.contains(Point(line.vertices[0].dxf.location.x,
+                                                                  line.vertices[0].dxf.location.y)))
+        # Every stroke lies on the front (the power label) or the rear (the connectors').
+        self.assertGreater(on(front), 5)
+        self.assertGreater(on(rear), 5)
+        self.assertEqual(on(front) + on(rear), len(lines))
+
+    def test_a_label_outside_its_face_is_refused(self):
+        result = run_cli("full", "--label", "front,5,50,6,POWER", "-o", self.work.file("box.dxf"))
+        self.assertEqual(result.returncode, 1)
+        self.assertIn(b"label front,5,50,6,POWER: it reaches outside the front face, 200 x 100 mm", result.stderr)
+        self.assertEqual(os.listdir(self.work.path), [])
 
 
 class CutoutFit(FilesTestCase):

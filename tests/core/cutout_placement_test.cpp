@@ -131,6 +131,93 @@ TEST_P(FacePoint, AHoleLandsWhereTheUserMeasuredIt) {
     }
 }
 
+// How a label reads to one standing in front of the face, outside the box (the bottom
+// from below, the front edge nearest): the directions of its text's right and up.
+struct Reading {
+    Vec3 right;
+    Vec3 up;
+};
+
+Reading readingOf(BoxFace face) {
+    switch (face) {
+    case BoxFace::Front: return {{1, 0, 0}, {0, 0, 1}};
+    case BoxFace::Rear: return {{-1, 0, 0}, {0, 0, 1}};
+    case BoxFace::Left: return {{0, -1, 0}, {0, 0, 1}};
+    case BoxFace::Right: return {{0, 1, 0}, {0, 0, 1}};
+    case BoxFace::Bottom: return {{-1, 0, 0}, {0, 1, 0}};
+    case BoxFace::Lid: break;
+    }
+    return {{1, 0, 0}, {0, 1, 0}};
+}
+
+// The engraved strokes of a part, as points of the assembled box on the panel's outer face.
+std::vector<std::vector<Vec3>> engravedStrokes(const Workbench& wb, const TemplateCommand& command, BoxPanel panel) {
+    const PanelSizes box{5, 200, 100, 110};
+    const auto places = command.panelPlaces(box);
+    std::vector<std::vector<Vec3>> strokes;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (places[i].panel != panel) {
+            continue;
+        }
+        const PanelFrame frame = panelFrame(panel, box);
+        const Part part = wb.drawing.part(i);
+        for (std::size_t o = part.firstOutline; o < part.endOutline; ++o) {
+            const Outline outline = wb.drawing.outline(o);
+            if (outline.role == OutlineRole::Engrave) {
+                auto& stroke = strokes.emplace_back();
+                for (const Point p : outline.points) {
+                    stroke.push_back(frame.at({p.x - places[i].originX, p.y - places[i].originY}, box.thickness));
+                }
+            }
+        }
+    }
+    return strokes;
+}
+
+Vec3 middleOf(const std::vector<Vec3>& points) {
+    Vec3 sum;
+    for (const Vec3& p : points) {
+        sum = sum + p;
+    }
+    return (1.0 / static_cast<double>(points.size())) * sum;
+}
+
+// A label on each face is engraved on that face's panel, centred where the user measured
+// it, and reads from outside: its first letter to the left, a low line below the middle.
+TEST_P(FacePoint, ALabelReadsFromOutsideWhereTheUserMeasuredIt) {
+    const Inner inner;
+    for (const BoxFace face :
+         {BoxFace::Front, BoxFace::Rear, BoxFace::Left, BoxFace::Right, BoxFace::Bottom, BoxFace::Lid}) {
+        const TemplateCommand& command = *findCommand(GetParam());
+        const Reading reading = readingOf(face);
+        const double u = 40;
+        const double v = 30;
+        const Vec3 at = meant(face, u, v, inner);
+        {
+            Bench b;
+            b.wb.cutouts = {{face, {u, v}, EngravedLabel{6, "Ixxxxxxxxx"}}};
+            command.run(b.wb);
+            const auto strokes = engravedStrokes(b.wb, command, panelOf(face));
+            ASSERT_GE(strokes.size(), 10u) << faceName(face);
+            std::vector<Vec3> all;
+            for (const auto& stroke : strokes) {
+                all.insert(all.end(), stroke.begin(), stroke.end());
+            }
+            const Vec3 centre = middleOf(all) - at;
+            EXPECT_LT(std::abs(dot(centre, reading.right)), 3) << faceName(face);
+            EXPECT_LT(dot(middleOf(strokes.front()) - at, reading.right), -10) << faceName(face) << ": the I first";
+        }
+        {
+            Bench b;
+            b.wb.cutouts = {{face, {u, v}, EngravedLabel{6, "_"}}};
+            command.run(b.wb);
+            const auto strokes = engravedStrokes(b.wb, command, panelOf(face));
+            ASSERT_EQ(strokes.size(), 1u) << faceName(face);
+            EXPECT_LT(dot(middleOf(strokes.front()) - at, reading.up), -2) << faceName(face) << ": below";
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothBoxes, FacePoint, ::testing::Values("full", "simple-full"));
 
 TEST(CutoutPlacement, ACutoutOutsideItsFaceIsRefusedWithTheFaceAndItsSize) {
