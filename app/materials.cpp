@@ -49,7 +49,8 @@ std::string numberText(double value) {
 // A name goes to a cell of a Windows-1251 file, and must come back from it as typed.
 void refuseUnkeptName(std::string_view name) {
     const bool blank = name.find_first_not_of(' ') == std::string_view::npos;
-    const bool control = std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    const bool control =
+        std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     if (blank || control || fromWindows1251(toWindows1251(name)) != name) {
         throw UsageError("\"" + std::string(name) +
                          "\" cannot name a material: a name is not blank and holds no control character "

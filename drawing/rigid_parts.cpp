@@ -165,28 +165,23 @@ void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>&
     RigidPart stock;
     stock.name = range.name;
     Extent stockExtent;
-    for (const CutOf& inner : inners) {
-        bool crossesEdge = false;
-        const std::ptrdiff_t taker = outerCutTaking(outers, inner, crossesEdge);
-        if (taker < 0) {
-            stock.outlines.push_back(inner.points);
-            stockExtent.include(inner.extent);
-            continue;
-        }
-        const auto k = static_cast<std::size_t>(taker);
-        parts[first + k].outlines.push_back(inner.points);
-        if (crossesEdge) {
-            crossing[k].push_back(&inner.points);
-        }
-    }
-    for (const CutOf& line : engraved) {
-        bool crossesEdge = false;
-        const std::ptrdiff_t taker = outerCutTaking(outers, line, crossesEdge);
-        if (taker < 0) {
-            stock.engraved.push_back(line.points);
-            stockExtent.include(line.extent);
-        } else {
-            parts[first + static_cast<std::size_t>(taker)].engraved.push_back(line.points);
+    // Each inner cut, then each engraved line, goes with the piece that takes it; only a
+    // cut across the edge widens the piece's footprint.
+    for (const auto& [cuts, list] :
+         {std::pair{&inners, &RigidPart::outlines}, std::pair{&engraved, &RigidPart::engraved}}) {
+        for (const CutOf& cut : *cuts) {
+            bool crossesEdge = false;
+            const std::ptrdiff_t taker = outerCutTaking(outers, cut, crossesEdge);
+            if (taker < 0) {
+                (stock.*list).push_back(cut.points);
+                stockExtent.include(cut.extent);
+                continue;
+            }
+            const auto k = static_cast<std::size_t>(taker);
+            (parts[first + k].*list).push_back(cut.points);
+            if (crossesEdge && list == &RigidPart::outlines) {
+                crossing[k].push_back(&cut.points);
+            }
         }
     }
     for (std::size_t k = 0; k < outers.size(); ++k) {

@@ -20,17 +20,6 @@ namespace {
 
 using namespace tessaro;
 
-class NoClock final : public Clock {
-public:
-    [[nodiscard]] std::string timeOfDay() const override { return "00:00:00"; }
-};
-
-class NoMessages final : public MessageBox {
-public:
-    void show(std::string_view) override {}
-    void showError(std::string_view) override {}
-};
-
 std::vector<FaceCutout> readList(std::string_view text, bool& refused) {
     try {
         return parseCutoutList(text);
@@ -55,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::expect(parseCutoutLine(line) == cutout, "an entry reads back from its line");
         fuzz::expect(line.find('\n') == std::string::npos, "an entry is one line");
     }
-    NoClock clock;
-    NoMessages messages;
+    StandInClock clock;
+    SilentMessages messages;
     Workbench wb(clock, messages);
     wb.cutouts = cutouts;
     const TemplateCommand& command = *findCommand(text.starts_with("# simple") ? "simple-full" : "full");
