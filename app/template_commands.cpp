@@ -1,11 +1,15 @@
 #include "app/template_commands.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 
+#include "app/engraving_fonts.h"
 #include "app/proposed_names.h"
 #include "app/table_sizes.h"
 #include "app/template_headers.h"
 #include "box/bottom_warning.h"
+#include "box/face_cutouts.h"
 #include "box/front_panel.h"
 #include "box/lid.h"
 #include "folding/bottom_panel.h"
@@ -88,6 +92,14 @@ PanelSizes startFullSet(Workbench& wb) {
     return box;
 }
 
+// The fonts are read only for a list that has labels.
+PanelAdditions cutoutsOf(const Workbench& wb, const PanelSizes& box) {
+    const bool labelled = std::ranges::any_of(
+        wb.cutouts, [](const FaceCutout& c) { return std::holds_alternative<EngravedLabel>(c.shape); });
+    auto fonts = labelled ? std::make_shared<const EngravingFonts>(loadEngravingFonts()) : nullptr;
+    return [&wb, box, fonts](Pen& pen, BoxPanel panel) { drawFaceCutouts(pen, panel, box, wb.cutouts, fonts.get()); };
+}
+
 }  // namespace
 
 void makeFrontPanel(Workbench& wb) { makeSinglePart(wb, "facade", frontPanel, panelName(BoxPanel::Front)); }
@@ -101,13 +113,15 @@ void makeFoldingBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
     drawFoldingBoxSet(pen, box,
-                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)});
+                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)},
+                      cutoutsOf(wb, box));
 }
 
 void makeSimpleBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
-    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
+    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)},
+                     cutoutsOf(wb, box));
 }
 
 void makeSpiral(Workbench& wb) {

@@ -15,6 +15,7 @@
 
 #include "app/assembly.h"
 #include "app/commands.h"
+#include "app/cutout_lists.h"
 #include "app/error_text.h"
 #include "app/fit_comb.h"
 #include "app/fit_report.h"
@@ -52,6 +53,10 @@ struct Arguments {
     std::string output;
     std::string format = "dxf";
     std::vector<std::string> assignments;
+    std::vector<std::string> cutouts;
+    std::vector<std::string> vents;
+    std::vector<std::string> labels;
+    std::string cutoutFile;
     std::string tables;
     std::string feet = "2";
     std::string sheet;
@@ -109,6 +114,23 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
+    app.add_option("--cutout", a.cutouts,
+                   "FACE,SHAPE,X,Y,SIZE...: a hole in a face of full or simple-full; FACE front, rear, left, right, "
+                   "bottom or lid; SHAPE circle,X,Y,DIAMETER, rect,X,Y,WIDTH,HEIGHT[,RADIUS] or "
+                   "slot,X,Y,LENGTH,WIDTH; X, Y the centre in mm from the face's lower-left corner seen from outside "
+                   "(bottom and lid: from above, the front edge nearest)")
+        ->take_all()
+        ->expected(1);
+    app.add_option("--vent", a.vents,
+                   "FACE,slots|holes,X,Y,WIDTH,HEIGHT[,PITCH,SIZE]: openings filling that rectangle of a face")
+        ->take_all()
+        ->expected(1);
+    app.add_option("--label", a.labels, "FACE,X,Y,HEIGHT,TEXT: TEXT engraved centred there, capitals HEIGHT mm tall")
+        ->take_all()
+        ->expected(1);
+    app.add_option("--cutouts", a.cutoutFile,
+                   "A file of cut-outs, vents and labels, one a line as the options are given with the option's "
+                   "name first (cutout front,circle,30,20,12); UTF-8, # begins a comment");
     app.add_option_function<std::string>(
         "--material", [&a](const std::string& name) { a.material = name; },
         "NAME: set the thickness, kerf and allowances of a material preset of Materials.txt, before any --set");
@@ -168,6 +190,24 @@ void applyTables(const Arguments& a, Workbench& wb) {
     }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
+    }
+}
+
+// The list of the faces' cut-outs: the file's first, then the options', each kind in the
+// order given. Every line is read before anything is drawn.
+void applyCutouts(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
+    if (!a.cutoutFile.empty()) {
+        wb.cutouts = readCutoutFile(a.cutoutFile);
+    }
+    for (const auto& [kind, values] : {std::pair{CutoutKind::Cutout, &a.cutouts}, std::pair{CutoutKind::Vent, &a.vents},
+                                       std::pair{CutoutKind::Label, &a.labels}}) {
+        for (const std::string& value : *values) {
+            wb.cutouts.push_back(cutoutOption(kind, value));
+        }
+    }
+    if (!wb.cutouts.empty() && !assembles(command)) {
+        throw UsageError("cut-outs, vents and labels go on the faces of a whole box (full or simple-full), not " +
+                         std::string(command.name));
     }
 }
 
@@ -369,6 +409,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const TemplateCommand& command = *findCommand(a.commands.front());
     applySwitches(a, command, wb);
+    applyCutouts(a, command, wb);
     const std::vector<double> comb = combAllowances(a, command);
     if (a.fit && !assembles(command)) {
         throw UsageError("--fit takes a whole box (full or simple-full), not " + std::string(command.name));
@@ -382,7 +423,7 @@ int run(const Arguments& a, Workbench& wb) {
     const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
     comb.empty() ? command.run(wb) : makeFitComb(wb, comb);
     if (a.fit) {
-        writeToStandardOutput(lines(fitReport(assembledTemplate(wb, command))));
+        writeToStandardOutput(lines(templateFitReport(wb, command)));
         return 0;
     }
     if (fileTypeNamed(a.format) == FileType::Stl) {
