@@ -225,7 +225,7 @@ std::string materialLines(const Arguments& a) {
 // A Materials.txt that cannot be read is kept beside, and the new one holds this material.
 void saveMaterial(const Arguments& a, const Workbench& wb) {
     // Without a command, the box's values.
-    const TemplateCommand* command = findCommand(a.command);
+    const TemplateCommand* command = a.commands.empty() ? nullptr : findCommand(a.commands.front());
     const MaterialSource source = command != nullptr ? materialSourceFor(command->tab) : MaterialSource::MainTable;
     const Material material = currentMaterial(wb, *a.savedMaterial, source);
     MaterialStore materials;
@@ -326,6 +326,9 @@ int runJob(const Arguments& a, Workbench& wb) {
     if (fileTypeNamed(a.format) == FileType::Stl) {
         throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
     }
+    if (a.comb) {
+        throw UsageError("--comb draws a fit comb of the tab-slot piece alone, not of several templates");
+    }
     // The first template's tab sets the closing flag, as a lone verb's does.
     applySwitches(a, *findCommand(a.commands.front()), wb);
     Job job;
@@ -378,7 +381,8 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
         return {};
     }
     if (command.run != makeTabSlotPiece) {
-        throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " + a.command);
+        throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " +
+                         std::string(command.name));
     }
     return parseCombAllowances(*a.comb);
 }
