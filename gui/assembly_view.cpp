@@ -315,10 +315,11 @@ void AssemblyView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void AssemblyView::wheelEvent(QWheelEvent* event) {
-    const double notches = event->angleDelta().y() / 120.0;
-    zoom_ = std::clamp(zoom_ * std::pow(kZoomStep, notches), kLeastZoom, kMostZoom);
+void AssemblyView::zoomBy(double steps) {
+    zoom_ = std::clamp(zoom_ * std::pow(kZoomStep, steps), kLeastZoom, kMostZoom);
     update();
 }
+
+void AssemblyView::wheelEvent(QWheelEvent* event) { zoomBy(event->angleDelta().y() / 120.0); }
 
 }  // namespace tessaro::gui

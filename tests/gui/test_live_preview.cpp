@@ -205,5 +205,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(LivePreviewTest)
+// A screen with room for the large window over the main one.
+TESSARO_TEST_MAIN_ON_SCREEN(LivePreviewTest, "1920x1080")
 #include "test_live_preview.moc"
