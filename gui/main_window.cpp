@@ -244,9 +244,8 @@ void MainWindow::addTemplateButtons(TemplateTab tab, QWidget* parent) {
 QLabel* MainWindow::addPicture(QWidget* parent, const char* name, QPoint position) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    const QPixmap pixmap = picture(name);
-    label->setPixmap(pixmap);
-    label->setGeometry(QRect(position, pixmap.size()));
+    label->move(position);
+    givePicture(*label, name);
     return label;
 }
 
@@ -537,7 +536,7 @@ void MainWindow::useEnglish() {
     preview_->setEnglish(true);
     for (const PictureInfo& info : pictureTable()) {
         if (auto* shown = findChild<QLabel*>(text(info.name))) {
-            shown->setPixmap(picture(info.name, true));
+            givePicture(*shown, info.name, true);
         }
     }
     reloadTables();
