@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "app/materials.h"
 #include "app/save_prompt.h"
 #include "app/table_files.h"
+#include "gui/edit_history.h"
+#include "gui/long_job.h"
 #include "model/ports.h"
 #include "model/workbench.h"
 
@@ -24,7 +27,6 @@ class QListView;
 class QPushButton;
 class QTabWidget;
 class QTableView;
-class QUndoStack;
 
 namespace tessaro::gui {
 
@@ -35,6 +37,8 @@ class PreviewWidget;
 class PreviewingSavePrompt;
 class SheetGroup;
 class ParamTableModel;
+class WindowMenus;
+class FormStretch;
 
 // The platform pieces the window talks to; tests pass doubles.
 struct WindowPorts {
@@ -47,7 +51,7 @@ struct WindowPorts {
 // The main window. It owns the workbench, binds its widgets to it and forwards
 // every button to a command of the core. Creating it loads the saved tables
 // (loadTablesAtStart) and the kept switches; closing it saves them (saveTablesAtClose).
-class MainWindow final : public QWidget {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(WindowPorts ports, QWidget* parent = nullptr);
@@ -57,11 +61,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void loadTablesAtStart();
     void saveTablesAtClose();
 
+    void buildMenus();
     void buildLeftColumn();
     void buildFoldingTab();
     void buildSimpleTab();
@@ -90,6 +96,12 @@ private:
     // What the preview shows before the save dialog asks: the template, or its sheets.
     void showTemplateBeingSaved();
     void showDocuments();
+    // The menu's saves: the template the preview shows, in a type or the dialog's first;
+    // the current tab's whole set.
+    void saveCurrentTemplate(std::optional<FileType> type);
+    void saveSet();
+    // An undone or redone value on a tab not shown: the tab comes up with the cell selected.
+    void revealCell(const ParamTableModel& model, int row, int column);
     void reloadTables();
     // The material box: a preset sets its cells as one step to undo; "save as…" keeps the
     // current tab's values beside the tables.
@@ -110,10 +122,17 @@ private:
     void setCaption(QWidget* control, const QString& caption);
 
     WindowPorts ports_;
+    GuiThreadMessages messages_;  // the workbench's: a command run on a worker shows its warnings through it
     Workbench wb_;
     TableStore tables_;
     MaterialStore materials_;
-    QUndoStack* editHistory_ = nullptr;
+    EditHistory editHistory_;
+    WindowMenus* menus_ = nullptr;
+    QWidget* form_ = nullptr;  // the central widget: everything under the menu bar
+    FormStretch* stretch_ = nullptr;
+    LongJobs* jobs_ = nullptr;
+    bool closeAfterJob_ = false;  // the window was closed while a job ran: it closes when the job has stopped
+    bool english_ = false;        // the words outside the tables: after the English switch, until a restart
     std::vector<ParamTableModel*> tableModels_;
 
     // The template buttons and their entries, for the English switch.

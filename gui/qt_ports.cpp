@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -20,6 +21,9 @@ QString boxText(std::string_view text) {
         .replace("\r\n", "\n")
         .replace('\r', '\n');
 }
+
+// Where the save dialog opened last, kept between runs.
+const QString kFolderKey = "saveDialog/folder";
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
@@ -43,7 +47,10 @@ bool confirmReplacing(QWidget* parent, const QString& path) {
 }  // namespace
 
 QtSavePrompt::QtSavePrompt(QWidget* parent, const QString& filter, int presetType)
-    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QDir::homePath()) {
+    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QSettings().value(kFolderKey).toString()) {
+    if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir()) {
+        lastFolder_ = QDir::homePath();
+    }
     const QStringList parts = filter.split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
@@ -83,6 +90,7 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
         }
         const QString path = dialog.selectedFiles().constFirst();
         lastFolder_ = QFileInfo(path).absolutePath();
+        QSettings().setValue(kFolderKey, lastFolder_);
         const auto choice = choiceFor(path, dialog.selectedNameFilter());
         if (!choice) {
             return std::nullopt;
@@ -97,6 +105,13 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
             presetFilter_ = saved - filterTypes_.begin();
         }
         return choice;
+    }
+}
+
+void QtSavePrompt::presetType(FileType type) {
+    const auto preset = std::find(filterTypes_.begin(), filterTypes_.end(), type);
+    if (preset != filterTypes_.end()) {
+        presetFilter_ = preset - filterTypes_.begin();
     }
 }
 
