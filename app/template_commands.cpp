@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/pieces_warning.h"
 #include "app/proposed_names.h"
 #include "app/table_sizes.h"
 #include "app/template_headers.h"
@@ -71,6 +72,7 @@ void makeSinglePart(Workbench& wb, std::string_view label, Part part, std::strin
     Pen pen(wb.drawing);
     part(wb, pen);
     pen.endPart(partName);
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 PartDrawing placed(const Workbench& wb, Part part) {
@@ -102,12 +104,14 @@ void makeFoldingBoxSet(Workbench& wb) {
     Pen pen(wb.drawing);
     drawFoldingBoxSet(pen, box,
                       {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)});
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 void makeSimpleBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
     drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 void makeSpiral(Workbench& wb) {
@@ -127,6 +131,7 @@ void makeBobbin(Workbench& wb) {
     Pen pen(wb.drawing);
     drawBobbinFrame(pen, sizes);
     pen.endPart("bobbin frame");
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 }  // namespace tessaro
