@@ -59,10 +59,9 @@ std::optional<Run> clearRun(const PanelRegion& opening, const Extent& rectangle,
     std::sort(walls.begin(), walls.end(), [](const Run& a, const Run& b) { return a.from < b.from; });
     std::optional<Run> chosen;
     double from = low(rectangle, alongX);
+    const auto holdsAt = [at](const Run& run) { return run.from <= at && at <= run.to; };
     const auto consider = [&](Run run) {
-        const bool holdsAt = run.from <= at && at <= run.to;
-        if (run.length() > 0 && (!chosen || holdsAt || (!(chosen->from <= at && at <= chosen->to) &&
-                                                       run.length() > chosen->length()))) {
+        if (run.length() > 0 && (!chosen || holdsAt(run) || (!holdsAt(*chosen) && run.length() > chosen->length()))) {
             chosen = run;
         }
     };
