@@ -1,5 +1,7 @@
 #include "app/fit_report.h"
 
+#include <cmath>
+
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
 #include "assembly/panel_geometry.h"
@@ -20,8 +22,12 @@ std::string_view kindName(JointKind kind) {
 
 std::string millimetres(double value) { return fixedText(value, 3); }
 
+// A side that nothing closes (a slot cut through the edge) has no room to measure.
+std::string roomText(double room) { return std::isinf(room) ? "open" : millimetres(room); }
+
 std::string playText(const Play& play) {
-    return millimetres(play.total()) + " mm (" + millimetres(play.low) + " | " + millimetres(play.high) + ")";
+    const std::string total = std::isinf(play.total()) ? "open" : millimetres(play.total()) + " mm";
+    return total + " (" + roomText(play.low) + " | " + roomText(play.high) + ")";
 }
 
 std::string panelNameOf(const BoxAssembly& assembly, std::size_t panel) {

@@ -10,9 +10,9 @@
 namespace tessaro {
 
 // How the assembled box fits, as lines of text: one per joint, with the room across and
-// along (the whole, then each side: the inner face's or the lower coordinate's first),
-// then the lines of the cut-outs' check, then "overlaps: none", or "overlaps: N" and a
-// line for each pair of parts that share volume.
+// along (the whole, then each side: the inner face's or the lower coordinate's first;
+// "open" for a side that nothing closes), then the lines of the cut-outs' check, then "overlaps: none", or "overlaps:
+// N" and a line for each pair of parts that share volume.
 [[nodiscard]] std::vector<std::string> fitReport(const BoxAssembly& assembly,
                                                  const std::vector<std::string>& cutoutCheck = {});
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/engraving_fonts.h"
+#include "app/pieces_warning.h"
 #include "app/proposed_names.h"
 #include "app/table_sizes.h"
 #include "app/template_headers.h"
@@ -75,6 +76,7 @@ void makeSinglePart(Workbench& wb, std::string_view label, Part part, std::strin
     Pen pen(wb.drawing);
     part(wb, pen);
     pen.endPart(partName);
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 PartDrawing placed(const Workbench& wb, Part part) {
@@ -115,6 +117,7 @@ void makeFoldingBoxSet(Workbench& wb) {
     drawFoldingBoxSet(pen, box,
                       {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)},
                       cutoutsOf(wb, box));
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 void makeSimpleBoxSet(Workbench& wb) {
@@ -122,6 +125,7 @@ void makeSimpleBoxSet(Workbench& wb) {
     Pen pen(wb.drawing);
     drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)},
                      cutoutsOf(wb, box));
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 void makeSpiral(Workbench& wb) {
@@ -141,6 +145,7 @@ void makeBobbin(Workbench& wb) {
     Pen pen(wb.drawing);
     drawBobbinFrame(pen, sizes);
     pen.endPart("bobbin frame");
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 }  // namespace tessaro

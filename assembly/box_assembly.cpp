@@ -42,8 +42,12 @@ BoxAssembly assembleBox(const Drawing& drawing, std::span<const PanelPlace> plac
     BoxAssembly assembly;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const PanelPlace& place = places[i];
-        assembly.panels.push_back({place.panel, materialOf(rigidPartsOf(drawing, i), {place.originX, place.originY}),
-                                   panelFrame(place.panel, box), box.thickness});
+        const std::vector<RigidPart> pieces = rigidPartsOf(drawing, i);
+        const Point origin{place.originX, place.originY};
+        PanelRegion material = materialOf(pieces, origin);
+        std::vector<PanelRegion> openings = openingsOf(pieces, origin, material);
+        assembly.panels.push_back(
+            {place.panel, std::move(material), std::move(openings), panelFrame(place.panel, box), box.thickness});
     }
     return assembly;
 }
