@@ -104,11 +104,12 @@ void showTab(Workbench& wb, TemplateTab tab) {
     }
 }
 
-std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog) {
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
+                                         const WriteWatch& watch) {
     command.run(wb);
     auto choice = dialog.ask(command.proposedName(wb), chosenFileInTheWay);
     if (choice) {
-        saveTemplate(wb, choice->path, choice->type);
+        saveTemplate(wb, choice->path, choice->type, watch);
     }
     return choice;
 }

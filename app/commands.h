@@ -66,7 +66,9 @@ struct TemplateCommand {
 void showTab(Workbench& wb, TemplateTab tab);
 
 // The whole road of a button: draw, propose the name, ask for a file, save it.
-// Returns the file and type written; nothing when the user cancelled.
-std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog);
+// Returns the file and type written; nothing when the user cancelled. The watch may stop
+// the save (see saveTemplate).
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
+                                         const WriteWatch& watch = {});
 
 }  // namespace tessaro

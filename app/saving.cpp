@@ -30,9 +30,12 @@ std::string templateBytes(const Workbench& wb, FileType type) {
     return drawingBytes(wb.drawing, type, writeChoices(wb));
 }
 
-void saveTemplate(const Workbench& wb, const std::string& path, FileType type) {
+void saveTemplate(const Workbench& wb, const std::string& path, FileType type, const WriteWatch& watch) {
     const WriteChoices choices = writeChoices(wb);
-    saveFileAtomically(path, [&](ByteSink& out) { writeDrawingAs(wb.drawing, type, choices, out); });
+    saveFileAtomically(path, [&](ByteSink& out) {
+        WatchedSink watched(out, watch);
+        writeDrawingAs(wb.drawing, type, choices, watched);
+    });
 }
 
 }  // namespace tessaro

@@ -23,6 +23,8 @@ void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& c
 [[nodiscard]] std::string templateBytes(const Workbench& wb, FileType type);
 
 // Saves the current template in a flat type; a failure leaves the old file as it was.
-void saveTemplate(const Workbench& wb, const std::string& path, FileType type);
+// The watch, asked as the bytes are written, may stop the save (WriteStopped), which
+// leaves the old file as it was too.
+void saveTemplate(const Workbench& wb, const std::string& path, FileType type, const WriteWatch& watch = {});
 
 }  // namespace tessaro

@@ -162,19 +162,23 @@ SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType typ
     return {names, before.replaced, removed(staleSheets(path, names.size()))};
 }
 
-std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
-                                           const SheetChoice& choice) {
-    command.run(wb);
-    const SheetLayout layout = sheetLayout(wb, command.tab, choice);
+std::optional<SavedSheets> saveOnSheets(Workbench& wb, const SheetLayout& layout, SavePrompt& dialog,
+                                        const std::string& proposedName) {
     wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap);
     const std::size_t count = wb.sheetDrawings.size();
-    auto chosen = dialog.ask(command.proposedName(wb),
-                             [count](const SaveChoice& choice) { return sheetsInTheWay(choice.path, count); });
+    auto chosen =
+        dialog.ask(proposedName, [count](const SaveChoice& choice) { return sheetsInTheWay(choice.path, count); });
     if (!chosen) {
         return std::nullopt;
     }
     SheetFiles saved = saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings);
-    return SavedSheets{*chosen, std::move(saved)};
+    return SavedSheets{*chosen, std::move(saved), materialUse(wb.drawing, wb.sheetDrawings.size(), layout.size)};
+}
+
+std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
+                                           const SheetChoice& choice) {
+    command.run(wb);
+    return saveOnSheets(wb, sheetLayout(wb, command.tab, choice), dialog, command.proposedName(wb));
 }
 
 Drawing sheetsSideBySide(const std::vector<Drawing>& sheets, SheetSize size) {

@@ -8,6 +8,7 @@
 
 #include "app/commands.h"
 #include "app/file_formats.h"
+#include "app/material_use.h"
 #include "app/save_prompt.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
@@ -74,10 +75,17 @@ SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType typ
 struct SavedSheets {
     SaveChoice choice;
     SheetFiles files;
+    MaterialUse material;
 };
 
-// A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file (the
-// dialog asks before replacing any sheet of the set or removing an earlier set's), save
+// The rest of a button's road once wb holds its drawing: nest it into wb.sheetDrawings,
+// ask for a file offering `proposedName` (the dialog asks before replacing any sheet of
+// the set or removing an earlier set's), save one file per sheet; nothing when the
+// user cancelled.
+std::optional<SavedSheets> saveOnSheets(Workbench& wb, const SheetLayout& layout, SavePrompt& dialog,
+                                        const std::string& proposedName);
+
+// A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file, save
 // one file per sheet. A part that fits no sheet is refused before the dialog asks;
 // nothing when the user cancelled or declined.
 std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,

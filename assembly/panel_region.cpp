@@ -9,9 +9,6 @@
 namespace tessaro {
 namespace {
 
-// A kilometre: past any machine, and far inside Clipper's integer range.
-constexpr double kLargestCoordinate = 1e6;
-
 ClipperLib::Path pathFromOrigin(const DrawnOutline& outline, Point origin) {
     ClipperLib::Path path;
     path.reserve(outline.size());
@@ -71,6 +68,20 @@ PanelRegion materialOf(const std::vector<RigidPart>& pieces, Point origin) {
     PanelRegion region;
     collectContours(tree, region);
     return region;
+}
+
+std::vector<PanelRegion> openingsOf(const std::vector<RigidPart>& pieces, Point origin, const PanelRegion& material) {
+    ClipperLib::Clipper clipper;
+    for (const RigidPart& piece : pieces) {
+        if (!piece.fromStock) {
+            clipper.AddPath(pathFromOrigin(piece.outlines.front(), origin), ClipperLib::ptSubject, true);
+        }
+    }
+    clipper.AddPaths(pathsOf(material), ClipperLib::ptClip, true);
+    clipper.StrictlySimple(true);
+    ClipperLib::PolyTree tree;
+    clipper.Execute(ClipperLib::ctDifference, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    return regionsOf(tree);
 }
 
 double areaOf(const PanelRegion& region) {

@@ -143,6 +143,7 @@ std::ptrdiff_t outerCutTaking(const std::vector<CutOf>& outers, const CutOf& inn
 void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>& parts) {
     std::vector<CutOf> outers;
     std::vector<CutOf> inners;
+    std::vector<CutOf> engraved;
     const Part range = drawing.part(part);
     for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
         const Outline outline = drawing.outline(i);
@@ -151,28 +152,36 @@ void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>&
         }
         CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
         cut.area = enclosedArea(cut.points);
-        (outline.role == OutlineRole::OuterCut ? outers : inners).push_back(std::move(cut));
+        (outline.role == OutlineRole::OuterCut  ? outers
+         : outline.role == OutlineRole::Engrave ? engraved
+                                                : inners)
+            .push_back(std::move(cut));
     }
     const std::size_t first = parts.size();
     std::vector<std::vector<const DrawnOutline*>> crossing(outers.size());
     for (const CutOf& outer : outers) {
-        parts.push_back({std::string(range.name), {outer.points}, false, {}, {}});
+        parts.push_back({std::string(range.name), {outer.points}, false, {}, {}, {}});
     }
     RigidPart stock;
     stock.name = range.name;
     Extent stockExtent;
-    for (const CutOf& inner : inners) {
-        bool crossesEdge = false;
-        const std::ptrdiff_t taker = outerCutTaking(outers, inner, crossesEdge);
-        if (taker < 0) {
-            stock.outlines.push_back(inner.points);
-            stockExtent.include(inner.extent);
-            continue;
-        }
-        const auto k = static_cast<std::size_t>(taker);
-        parts[first + k].outlines.push_back(inner.points);
-        if (crossesEdge) {
-            crossing[k].push_back(&inner.points);
+    // Each inner cut, then each engraved line, goes with the piece that takes it; only a
+    // cut across the edge widens the piece's footprint.
+    for (const auto& [cuts, list] :
+         {std::pair{&inners, &RigidPart::outlines}, std::pair{&engraved, &RigidPart::engraved}}) {
+        for (const CutOf& cut : *cuts) {
+            bool crossesEdge = false;
+            const std::ptrdiff_t taker = outerCutTaking(outers, cut, crossesEdge);
+            if (taker < 0) {
+                (stock.*list).push_back(cut.points);
+                stockExtent.include(cut.extent);
+                continue;
+            }
+            const auto k = static_cast<std::size_t>(taker);
+            (parts[first + k].*list).push_back(cut.points);
+            if (crossesEdge && list == &RigidPart::outlines) {
+                crossing[k].push_back(&cut.points);
+            }
         }
     }
     for (std::size_t k = 0; k < outers.size(); ++k) {
@@ -180,7 +189,7 @@ void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>&
         piece.footprint = footprintOf(piece.outlines.front(), crossing[k]);
         piece.extent = extentOf(piece.footprint);
     }
-    if (!stock.outlines.empty()) {
+    if (!stock.outlines.empty() || !stock.engraved.empty()) {
         stock.fromStock = true;
         stock.footprint = rectangleAround(stockExtent);
         stock.extent = stockExtent;

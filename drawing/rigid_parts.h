@@ -22,6 +22,8 @@ struct RigidPart {
     // cross it. No other piece may come nearer than the gap to it.
     DrawnOutline footprint;
     Extent extent;  // of the footprint
+    // Lines engraved on the piece: they move with it and cut nothing.
+    std::vector<DrawnOutline> engraved;
 };
 
 // Whether the point lies inside the outline, by even-odd ray crossing; an open outline
@@ -31,8 +33,8 @@ struct RigidPart {
 // The drawing's pieces in drawing order. Within each part every outer cut is a piece;
 // each inner cut goes with the largest outer cut that holds it, or else with the largest
 // one it crosses. Inner cuts that no outer cut takes are cut from the stock: they stay
-// together, in their drawn places, as one piece framed by their extent. Marks cut
-// nothing and are left out.
+// together, in their drawn places, as one piece framed by their extent. Engraved lines go
+// with a piece as inner cuts would, apart from them. Marks cut nothing and are left out.
 [[nodiscard]] std::vector<RigidPart> rigidParts(const Drawing& drawing);
 
 // The pieces of one part of the drawing.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "gui/drawing_painter.h"
+#include "gui/form_stretch.h"
 #include "gui/preview_window.h"
 #include "output/number_text.h"
 
@@ -62,6 +63,9 @@ void PreviewWidget::changeEvent(QEvent* event) {
 }
 
 QString PreviewWidget::caption() const {
+    if (pending_) {
+        return tr("drawing…");
+    }
     if (dimmed()) {
         return problem_;
     }
@@ -77,6 +81,7 @@ void PreviewWidget::showDrawing(std::shared_ptr<const Drawing> drawing, QImage r
     drawing_ = std::move(drawing);
     sheets_ = sheets;
     problem_.clear();
+    pending_ = false;
     // An image rendered for another size (the widget was resized meanwhile) is not used.
     rendered_ = rendered.size() == size() * devicePixelRatioF() ? std::move(rendered) : QImage();
     update();
@@ -85,7 +90,16 @@ void PreviewWidget::showDrawing(std::shared_ptr<const Drawing> drawing, QImage r
     }
 }
 
+void PreviewWidget::showRedrawPending() {
+    pending_ = true;
+    update();
+}
+
 void PreviewWidget::showProblem(const QString& problem) {
+    if (pending_) {
+        pending_ = false;
+        update();
+    }
     if (problem == problem_) {
         return;
     }
@@ -129,8 +143,11 @@ void PreviewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void PreviewWidget::openLargeWindow() {
     if (!largeWindow_) {
         largeWindow_ = new PreviewWindow(this);
-        // Over the main window, where the user is looking, rather than at the screen's corner.
-        largeWindow_->move(window()->frameGeometry().center() - largeWindow_->rect().center());
+        // Over the main window, where the user is looking, rather than at the screen's corner,
+        // and never past the screen's edges.
+        QRect wanted = largeWindow_->geometry();
+        wanted.moveCenter(window()->frameGeometry().center());
+        setGeometryOnScreen(*largeWindow_, wanted);
         emit largeWindowMade(largeWindow_);
     }
     largeWindow_->setDrawing(drawing_);

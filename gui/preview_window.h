@@ -38,6 +38,10 @@ private:
     void showCursor(Point millimetres);
     void retranslate();
     void showExtentOrProblem();
+    // The keys + and - zoom the page shown, 0 fits it; Esc closes the window.
+    void addKeys();
+    void zoomBy(double steps);
+    void fitPage();
 
     QTabWidget* pages_ = nullptr;
     QWidget* drawingPage_ = nullptr;

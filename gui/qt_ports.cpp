@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -18,6 +19,9 @@ namespace {
 // The core's message in the window's language; its lines break at a carriage return,
 // which a Qt label ignores.
 QString boxText(std::string_view text) { return windowMessage(text).replace("\r\n", "\n").replace('\r', '\n'); }
+
+// Where the save dialog opened last, kept between runs.
+const QString kFolderKey = "saveDialog/folder";
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
@@ -63,7 +67,10 @@ bool confirmReplacing(QWidget* parent, const FilesInTheWay& files) {
 }  // namespace
 
 QtSavePrompt::QtSavePrompt(QWidget* parent, const QString& filter, int presetType)
-    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QDir::homePath()) {
+    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QSettings().value(kFolderKey).toString()) {
+    if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir()) {
+        lastFolder_ = QDir::homePath();
+    }
     const QStringList parts = filter.split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
@@ -103,6 +110,7 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName, con
         }
         const QString path = dialog.selectedFiles().constFirst();
         lastFolder_ = QFileInfo(path).absolutePath();
+        QSettings().setValue(kFolderKey, lastFolder_);
         const auto choice = choiceFor(path, dialog.selectedNameFilter());
         if (!choice) {
             return std::nullopt;
@@ -116,6 +124,13 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName, con
             presetFilter_ = saved - filterTypes_.begin();
         }
         return choice;
+    }
+}
+
+void QtSavePrompt::presetType(FileType type) {
+    const auto preset = std::find(filterTypes_.begin(), filterTypes_.end(), type);
+    if (preset != filterTypes_.end()) {
+        presetFilter_ = preset - filterTypes_.begin();
     }
 }
 

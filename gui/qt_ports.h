@@ -18,7 +18,8 @@ namespace tessaro::gui {
 // extensions is saved as that type; any other name gets the chosen filter's extension.
 // Replacing an existing file is asked about that final name, and a set of sheets once
 // about every file it would replace or remove. The type saved last is the preset of the
-// next command.
+// next command; the folder chosen last is where the dialog opens, in this run and the
+// next (QSettings).
 class QtSavePrompt final : public SavePrompt {
     Q_DECLARE_TR_FUNCTIONS(QtSavePrompt)
 
@@ -27,6 +28,7 @@ public:
     // first, counted from 1.
     QtSavePrompt(QWidget* parent, const QString& filter, int presetType);
     std::optional<SaveChoice> ask(const std::string& proposedName, const FilesInTheWayOf& inTheWay) override;
+    void presetType(FileType type) override;
 
 private:
     // The file and type for a name and filter chosen in the dialog; nothing when

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "gui/preview_widget.h"
+#include "output/number_text.h"
 
 namespace tessaro::gui {
 namespace {
@@ -46,7 +47,10 @@ QString savedSheetsText(const SavedSheets& saved) {
         text += translated(QT_TRANSLATE_NOOP("SaveReport", "; removed the earlier set's %1"))
                     .arg(names(saved.files.removed));
     }
-    return text;
+    const MaterialUse& use = saved.material;
+    return text + translated(QT_TRANSLATE_NOOP("SaveReport", "; sheets: %1, material used %2 %"))
+                      .arg(use.sheets)
+                      .arg(QString::fromStdString(fixedText(use.percent(), 1)));
 }
 
 }  // namespace tessaro::gui

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include "gui/window_messages.h"
 #include "model/number_parse.h"
@@ -35,8 +37,11 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
     setObjectName("sheet");
     setCheckable(true);
     setChecked(false);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 6, 2);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(6, 0, 6, 2);
+    rows->setSpacing(2);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->setSpacing(3);
     width_ = addField(*row, "sheetWidth", kStartWidth);
     row->addWidget(new QLabel("×"));
@@ -51,6 +56,27 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
             emit edited();
         });
     }
+
+    auto* jobRow = new QHBoxLayout;
+    rows->addLayout(jobRow);
+    jobRow->setSpacing(3);
+    addToJob_ = new QPushButton;
+    addToJob_->setObjectName("addToJob");
+    jobRow->addWidget(addToJob_);
+    jobList_ = new QLabel;
+    jobList_->setObjectName("jobList");
+    // A long list is cut at the group's edge rather than widening it.
+    jobList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    jobRow->addWidget(jobList_, 1);
+    clearJob_ = new QPushButton("×");
+    clearJob_->setObjectName("clearJob");
+    clearJob_->setFixedWidth(22);
+    jobRow->addWidget(clearJob_);
+    connect(addToJob_, &QPushButton::clicked, this, &SheetGroup::addToJobClicked);
+    connect(clearJob_, &QPushButton::clicked, this, [this] {
+        job_.clear();
+        showJob();
+    });
     retranslate();
 }
 
@@ -62,6 +88,29 @@ void SheetGroup::retranslate() {
     for (QLineEdit* field : {width_, height_, gap_}) {
         mark(field);
     }
+    addToJob_->setText(tr("Add to job"));
+    addToJob_->setToolTip(
+        tr("Add the current template, with its tables and switches, to the job: while the job holds a "
+           "template, a button saves the job's templates nested together on the sheets"));
+    clearJob_->setToolTip(tr("Clear the job: a button saves its own template again"));
+    showJob();
+}
+
+void SheetGroup::addToJob(const TemplateCommand& command, const Workbench& wb) {
+    tessaro::addToJob(job_, command, wb);
+    showJob();
+}
+
+// The job's verbs; the tooltip names every template's file, for a list longer than the group.
+void SheetGroup::showJob() {
+    QStringList verbs;
+    QStringList names;
+    for (const JobTemplate& item : job_) {
+        verbs << QString::fromUtf8(item.command().name.data(), static_cast<qsizetype>(item.command().name.size()));
+        names << QString::fromStdString(item.command().proposedName(item.tables()));
+    }
+    jobList_->setText(verbs.isEmpty() ? tr("empty") : verbs.join(", "));
+    jobList_->setToolTip(names.isEmpty() ? tr("The job holds no template") : names.join("\n"));
 }
 
 void SheetGroup::changeEvent(QEvent* event) {

@@ -4,10 +4,12 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/job.h"
 #include "app/sheets.h"
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace tessaro::gui {
 
@@ -21,6 +23,9 @@ public:
 // height set, one file per sheet. The fields take numbers by the tables' rule, whatever
 // the locale, and a field that holds none is marked as a table's cell is. An empty gap is
 // automatic: twice the cutter diameter, at least 2 mm, as the command line's default.
+//
+// Its job lists the templates added to it, each with the tables and switches it had;
+// while the job holds one, a button saves the job's templates nested together.
 class SheetGroup final : public QGroupBox {
     Q_OBJECT
 public:
@@ -32,9 +37,16 @@ public:
     // Sets the captions, hints and marks in the window's language.
     void retranslate();
 
+    [[nodiscard]] const Job& job() const { return job_; }
+    // Adds the template with the workbench's tables and switches as they are now; throws
+    // what drawing it throws, and the job stays as it was.
+    void addToJob(const TemplateCommand& command, const Workbench& wb);
+
 signals:
     // A field's text changed.
     void edited();
+    // "Add to job" was pressed: the window adds its current template.
+    void addToJobClicked();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -47,11 +59,16 @@ private:
     };
     [[nodiscard]] Reading read(const QLineEdit* field) const;
     void mark(QLineEdit* field);
+    void showJob();
 
     QLineEdit* width_ = nullptr;
     QLineEdit* height_ = nullptr;
     QLineEdit* gap_ = nullptr;
     QLabel* units_ = nullptr;
+    QPushButton* addToJob_ = nullptr;
+    QPushButton* clearJob_ = nullptr;
+    QLabel* jobList_ = nullptr;
+    Job job_;
 };
 
 }  // namespace tessaro::gui

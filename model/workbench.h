@@ -6,6 +6,7 @@
 
 #include "drawing/drawing.h"
 #include "model/default_tables.h"
+#include "model/face_cutouts.h"
 #include "model/options.h"
 #include "model/param_table.h"
 #include "model/ports.h"
@@ -26,6 +27,9 @@ public:
     ParamTable spiralTable = defaultSpiralTable();
     ParamTable bobbinTable = defaultBobbinTable();
     Options options;
+    // The holes, vents and labels on the faces of the whole boxes, in the order they are cut.
+    std::vector<FaceCutout> cutouts;
+    double kerf = 0;  // the beam's width in mm; outlines are offset by half of it
 
     std::string templateLabel = "Шаблон";
     Drawing drawing;
@@ -45,7 +49,7 @@ inline constexpr std::array kWorkbenchTables = {&Workbench::boxTable, &Workbench
 // order of kWorkbenchTables.
 [[nodiscard]] const TableSchema& schemaOf(ParamTable Workbench::*table);
 
-// Gives `to` the tables, switches and closing flag of `from`, so a command run on it
+// Gives `to` the tables, switches, cut-outs and closing flag of `from`, so a command run on it
 // draws what it would draw on `from` while `from`'s drawing stays as it is.
 void copyTablesAndSwitches(const Workbench& from, Workbench& to);
 

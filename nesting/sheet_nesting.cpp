@@ -123,6 +123,7 @@ struct PlacedPart {
     std::size_t sheet;
     std::vector<DrawnOutline> outlines;
     DrawnOutline footprint;
+    std::vector<DrawnOutline> engraved;
 };
 
 DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterTurns, Point offset) {
@@ -139,9 +140,13 @@ PlacedPart placedPart(const RigidPart& part, const NfpPlacement& placement) {
                       part.fromStock,
                       static_cast<std::size_t>(placement.sheet),
                       {},
-                      moved(part.footprint, part.extent, placement.quarterTurns, offset)};
+                      moved(part.footprint, part.extent, placement.quarterTurns, offset),
+                      {}};
     for (const DrawnOutline& outline : part.outlines) {
         placed.outlines.push_back(moved(outline, part.extent, placement.quarterTurns, offset));
+    }
+    for (const DrawnOutline& line : part.engraved) {
+        placed.engraved.push_back(moved(line, part.extent, placement.quarterTurns, offset));
     }
     return placed;
 }
@@ -152,9 +157,12 @@ RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double spacing) {
     if (part.extent.width() + 2 * spacing <= sheet.width && part.extent.height() + 2 * spacing <= sheet.height) {
         return part;
     }
-    RigidPart turned{part.name, {}, part.fromStock, {}, {}};
+    RigidPart turned{part.name, {}, part.fromStock, {}, {}, {}};
     for (const DrawnOutline& outline : part.outlines) {
         turned.outlines.push_back(moved(outline, part.extent, 1, {0, 0}));
+    }
+    for (const DrawnOutline& line : part.engraved) {
+        turned.engraved.push_back(moved(line, part.extent, 1, {0, 0}));
     }
     turned.footprint = moved(part.footprint, part.extent, 1, {0, 0});
     for (const Point p : turned.footprint) {
@@ -276,6 +284,12 @@ Drawing sheetDrawing(const DrawingHeader& header, const std::vector<const Placed
             }
             for (const Point p : outline) {
                 extent.include(p);
+            }
+        }
+        for (const DrawnOutline& line : part->engraved) {
+            sheet.beginOutline(line.front(), OutlineRole::Engrave);
+            for (std::size_t i = 1; i < line.size(); ++i) {
+                sheet.lineTo(line[i]);
             }
         }
         sheet.endPart(part->name);

@@ -68,10 +68,14 @@ void writeDxf(const Drawing& drawing, bool lastPolylineClosed, LineSink& out) {
             out.line("SEQEND");
             out.line("0");
         }
+        const Outline outline = drawing.outline(o);
+        // An engraved stroke is a line, never a loop, wherever it stands.
+        const bool open =
+            (o + 1 == outlines && !lastPolylineClosed) || (outline.role == OutlineRole::Engrave && !outline.closed());
         writeAll(out, kPolylineHead);
-        out.line(o + 1 == outlines && !lastPolylineClosed ? "  2" : "  1");
+        out.line(open ? "  2" : "  1");
         out.line("  0");
-        for (const Point p : drawing.outline(o).points) {
+        for (const Point p : outline.points) {
             writeVertex(out, p, x, y);
         }
     }

@@ -254,6 +254,10 @@ Do you want to replace it?</source>
         <source>; removed the earlier set&apos;s %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>; sheets: %1, material used %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TemplateButton</name>
@@ -385,6 +389,29 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::MaterialBox</name>
+    <message>
+        <source>Material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Material name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A material preset: its thickness, kerf and joint allowances, kept in Materials.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the thickness, kerf and allowances as a material preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::PreviewWidget</name>
     <message>
         <source>mm</source>
@@ -396,6 +423,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Sheets: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drawing…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -474,6 +505,26 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Gap between parts and from the sheet&apos;s edge, mm; empty: twice the cutter diameter, at least 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the current template, with its tables and switches, to the job: while the job holds a template, a button saves the job&apos;s templates nested together on the sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the job: a button saves its own template again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The job holds no template</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -260,6 +260,10 @@ Do you want to replace it?</source>
         <source>; removed the earlier set&apos;s %1</source>
         <translation>; удалены листы прежнего набора: %1</translation>
     </message>
+    <message>
+        <source>; sheets: %1, material used %2 %</source>
+        <translation>; листов: %1, использовано материала %2 %</translation>
+    </message>
 </context>
 <context>
     <name>TemplateButton</name>
@@ -391,6 +395,29 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::MaterialBox</name>
+    <message>
+        <source>Material</source>
+        <translation>Материал</translation>
+    </message>
+    <message>
+        <source>Material name:</source>
+        <translation>Имя материала:</translation>
+    </message>
+    <message>
+        <source>A material preset: its thickness, kerf and joint allowances, kept in Materials.txt</source>
+        <translation>Набор материала: его толщина, ширина реза и допуски соединений, хранится в Materials.txt</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Keep the thickness, kerf and allowances as a material preset</source>
+        <translation>Сохранить толщину, ширину реза и допуски как набор материала</translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::PreviewWidget</name>
     <message>
         <source>mm</source>
@@ -403,6 +430,10 @@ Do you want to replace it?</source>
     <message>
         <source>Sheets: %1, %2</source>
         <translation>Листов: %1, %2</translation>
+    </message>
+    <message>
+        <source>drawing…</source>
+        <translation>построение…</translation>
     </message>
 </context>
 <context>
@@ -481,6 +512,26 @@ Do you want to replace it?</source>
     <message>
         <source>Gap between parts and from the sheet&apos;s edge, mm; empty: twice the cutter diameter, at least 2</source>
         <translation>Зазор между деталями и от края листа, мм; пусто — два диаметра фрезы, не меньше 2</translation>
+    </message>
+    <message>
+        <source>Add to job</source>
+        <translation>Добавить в задание</translation>
+    </message>
+    <message>
+        <source>Add the current template, with its tables and switches, to the job: while the job holds a template, a button saves the job&apos;s templates nested together on the sheets</source>
+        <translation>Добавить текущий шаблон с его таблицами и переключателями в задание: пока в задании есть шаблон, кнопка сохраняет шаблоны задания, разложенные вместе на листах</translation>
+    </message>
+    <message>
+        <source>Clear the job: a button saves its own template again</source>
+        <translation>Очистить задание: кнопка снова сохраняет свой шаблон</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>The job holds no template</source>
+        <translation>В задании нет шаблонов</translation>
     </message>
 </context>
 </TS>

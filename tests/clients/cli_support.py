@@ -1,5 +1,6 @@
 """Runs tessaro-cli and hands its files to real readers (ezdxf, Ghostscript, rsvg-convert)."""
 import os
+import re
 import subprocess
 import tempfile
 import unittest
@@ -59,6 +60,28 @@ class FilesTestCase(unittest.TestCase):
         self.assertEqual(code, 0, errors)
         self.assertNotIn("Error", errors)
         return dark_pixels(png)
+
+
+# The line that ends every nesting run's standard output.
+MATERIAL_LINE = re.compile(r"(\d+) sheets?, material used (\d+\.\d) %")
+
+
+def sheet_output(result):
+    """The files a nesting run wrote, as its standard output names them, and its closing
+    line's sheet count and percentage of material used."""
+    *names, last = result.stdout.decode().splitlines()
+    match = MATERIAL_LINE.fullmatch(last)
+    if not match:
+        raise AssertionError(f"no material line at the end of {result.stdout!r}")
+    sheets = int(match.group(1))
+    if sheets != len(names) or last.startswith("1 sheets") or (sheets > 1 and " sheet," in last):
+        raise AssertionError(f"{last!r} does not count the {len(names)} files")
+    return names, sheets, float(match.group(2))
+
+
+def sheet_names(result):
+    """The files a nesting run wrote, as its standard output names them."""
+    return sheet_output(result)[0]
 
 
 def render_eps(path, png):

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,7 @@ public:
     bool replace = true;
     std::vector<std::string> offered;
     std::vector<FilesInTheWay> inTheWay;
+    std::optional<FileType> preset;  // the type a menu entry asked to offer first
     std::optional<SaveChoice> ask(const std::string& proposedName, const FilesInTheWayOf& filesInTheWay) override {
         offered.push_back(proposedName);
         if (!answer) {
@@ -37,6 +39,7 @@ public:
         inTheWay.push_back(files);
         return replace ? answer : std::nullopt;
     }
+    void presetType(FileType type) override { preset = type; }
 };
 
 class FakeMessageBox final : public MessageBox {
@@ -110,3 +113,13 @@ struct FakeWindowPorts {
 };
 
 }  // namespace tessaro::testing
+
+// QTEST_MAIN with the offscreen platform's one screen of a given size, e.g. "1280x720"
+// (tests/gui/screens/), instead of its made-up 800 x 600.
+#define TESSARO_TEST_MAIN_ON_SCREEN(TestObject, screen)                                              \
+    int main(int argc, char** argv) {                                                                \
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TESSARO_TEST_SCREENS "/" screen ".json"); \
+        QApplication app(argc, argv);                                                                \
+        TestObject test;                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                      \
+    }

@@ -230,6 +230,34 @@ private slots:
         QCOMPARE(asked.size(), 2);
     }
 
+    // The dialog opens in the folder saved into last, in the next run too; a folder that
+    // has gone since opens the home folder.
+    void theFolderIsKeptBetweenRuns() {
+        const auto folderShown = [](QString& folder) {
+            return [&folder](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                if (dialog != nullptr) {
+                    folder = dialog->directory().absolutePath();
+                    dialog->reject();
+                }
+                return dialog != nullptr;
+            };
+        };
+        QTemporaryDir elsewhere;
+        {
+            QtSavePrompt dialog(nullptr, kFilter, 2);
+            QVERIFY(askWith(dialog, {save("DXF R12 (*.dxf)", QDir(elsewhere.path()).filePath("a.dxf"))}));
+        }
+        QString folder;
+        QtSavePrompt nextRun(nullptr, kFilter, 2);
+        QVERIFY(!askWith(nextRun, {folderShown(folder)}));
+        QCOMPARE(folder, QDir(elsewhere.path()).absolutePath());
+        QVERIFY(elsewhere.remove());
+        QtSavePrompt afterItWent(nullptr, kFilter, 2);
+        QVERIFY(!askWith(afterItWent, {folderShown(folder)}));
+        QCOMPARE(folder, QDir::homePath());
+    }
+
     // A filter that names no type of ours gives no choice; a typed extension still does.
     void filterOfNoTypeGivesNoChoice() {
         QtSavePrompt dialog(nullptr, kFilter + "|All files|*", 2);

@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(group->title(), QString("Лист"));
         QVERIFY(group->isCheckable());
         QVERIFY(!group->isChecked());
-        for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (const QWidget* other : group->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != group && other->isVisibleTo(&form)) {
                 QVERIFY2(!other->geometry().intersects(group->geometry()), qPrintable(other->objectName()));
             }

@@ -1,0 +1,46 @@
+#include "drawing/piece_area.h"
+
+#include <polyclipping/clipper.hpp>
+
+#include "drawing/clipper_units.h"
+
+namespace tessaro {
+namespace {
+
+bool isClosed(const DrawnOutline& outline) { return Outline{outline, OutlineRole::OuterCut}.closed(); }
+
+}  // namespace
+
+double pieceArea(const RigidPart& piece) {
+    if (piece.fromStock || piece.outlines.empty() || !isClosed(piece.outlines.front())) {
+        return 0;
+    }
+    // A notch through the edge takes only what it overlaps, so the inner cuts are
+    // subtracted as shapes rather than their areas.
+    ClipperLib::Clipper clipper;
+    clipper.AddPath(clipperPath(piece.outlines.front()), ClipperLib::ptSubject, true);
+    for (std::size_t i = 1; i < piece.outlines.size(); ++i) {
+        if (isClosed(piece.outlines[i])) {
+            clipper.AddPath(clipperPath(piece.outlines[i]), ClipperLib::ptClip, true);
+        }
+    }
+    ClipperLib::Paths material;
+    clipper.Execute(ClipperLib::ctDifference, material, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    // The outer rings count positive and the holes left in them negative.
+    double area = 0;
+    for (const ClipperLib::Path& ring : material) {
+        area += ClipperLib::Area(ring);
+    }
+    const double unit = millimetresOf(1);
+    return area * unit * unit;
+}
+
+double piecesArea(const Drawing& drawing) {
+    double area = 0;
+    for (const RigidPart& piece : rigidParts(drawing)) {
+        area += pieceArea(piece);
+    }
+    return area;
+}
+
+}  // namespace tessaro
