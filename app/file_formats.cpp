@@ -11,7 +11,9 @@ void eps(const Drawing& drawing, const WriteChoices&, LineSink& out) { writeEps(
 void dxf(const Drawing& drawing, const WriteChoices& choices, LineSink& out) {
     writeDxf(drawing, choices.lastPolylineClosed, out);
 }
-void svg(const Drawing& drawing, const WriteChoices& choices, LineSink& out) { writeSvg(drawing, choices.title, out); }
+void svg(const Drawing& drawing, const WriteChoices& choices, LineSink& out) {
+    writeSvg(drawing, choices.title, out, choices.page);
+}
 
 constexpr std::array<FileFormat, 4> kFileFormats{{
     {FileType::Eps, "eps", "EPS", LineEncoding::Windows1251WithCrLf, eps},

@@ -19,6 +19,7 @@ enum class FileType { Eps = 1, Dxf = 2, Svg = 3, Stl = 4 };
 struct WriteChoices {
     std::string_view title;          // the template's label
     bool lastPolylineClosed = true;  // the DXF closing flag
+    std::optional<Extent> page{};    // a sheet, which an SVG shows whole; none: the drawing's extent
 };
 
 using DrawingWriter = void (*)(const Drawing&, const WriteChoices&, LineSink&);

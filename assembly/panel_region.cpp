@@ -26,12 +26,14 @@ ClipperLib::Path pathFromOrigin(const DrawnOutline& outline, Point origin) {
     return path;
 }
 
-// A piece's outer outline less the union of the outlines drawn with it.
+// A piece's outer outline less the union of the inner cuts drawn with it.
 ClipperLib::Paths materialOfPiece(const RigidPart& piece, Point origin) {
     ClipperLib::Clipper clipper;
-    clipper.AddPath(pathFromOrigin(piece.outlines.front(), origin), ClipperLib::ptSubject, true);
-    for (std::size_t i = 1; i < piece.outlines.size(); ++i) {
-        clipper.AddPath(pathFromOrigin(piece.outlines[i], origin), ClipperLib::ptClip, true);
+    clipper.AddPath(pathFromOrigin(*outerCutOf(piece), origin), ClipperLib::ptSubject, true);
+    for (const PieceOutline& outline : piece.outlines) {
+        if (outline.role == OutlineRole::InnerCut) {
+            clipper.AddPath(pathFromOrigin(outline.points, origin), ClipperLib::ptClip, true);
+        }
     }
     ClipperLib::Paths material;
     clipper.Execute(ClipperLib::ctDifference, material, ClipperLib::pftNonZero, ClipperLib::pftNonZero);

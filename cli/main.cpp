@@ -56,6 +56,7 @@ struct Arguments {
     bool noJumper = false;
     bool noLidCorners = false;
     bool tabRelief = false;
+    bool noRotation = false;
     bool openLast = false;
     bool closedLast = false;
     bool nameOnly = false;
@@ -109,6 +110,9 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("--gap", a.gap,
                    "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
                    "diameter, at least 2")
+        ->needs(sheet);
+    app.add_flag("--no-rotation", a.noRotation,
+                 "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y")
         ->needs(sheet);
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
@@ -268,7 +272,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const FileType type = *fileTypeNamed(a.format);
     if (!a.sheet.empty()) {
-        writeSheets(a, command, wb, type, {sheet, gap});
+        writeSheets(a, command, wb, type, {sheet, gap, a.noRotation ? Turning::None : Turning::QuarterTurns});
         return 0;
     }
     if (a.output == "-") {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <string_view>
+#include <utility>
 
 #include "drawing/clipper_units.h"
 
@@ -30,6 +32,15 @@ double enclosedArea(const DrawnOutline& outline) {
 }
 
 }  // namespace
+
+const DrawnOutline* outerCutOf(const RigidPart& part) {
+    for (const PieceOutline& outline : part.outlines) {
+        if (outline.role == OutlineRole::OuterCut) {
+            return &outline.points;
+        }
+    }
+    return nullptr;
+}
 
 bool holdsPoint(const DrawnOutline& outline, Point p) {
     bool inside = false;
@@ -116,6 +127,12 @@ struct CutOf {
     double area = 0;
 };
 
+CutOf cutOf(const Outline& outline) {
+    CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
+    cut.area = enclosedArea(cut.points);
+    return cut;
+}
+
 // The largest outer cut that holds the inner cut, or else the largest it crosses; none: -1.
 std::ptrdiff_t outerCutTaking(const std::vector<CutOf>& outers, const CutOf& inner, bool& crossing) {
     std::ptrdiff_t best = -1;
@@ -140,51 +157,93 @@ std::ptrdiff_t outerCutTaking(const std::vector<CutOf>& outers, const CutOf& inn
     return best;
 }
 
+double distanceTo(const Extent& e, Point p) {
+    return std::hypot(std::max({e.minX - p.x, 0.0, p.x - e.maxX}), std::max({e.minY - p.y, 0.0, p.y - e.maxY}));
+}
+
+// The largest outer cut that holds the mark, or else the nearest; none: -1. A mark is
+// placed for the piece it is drawn on or beside.
+std::ptrdiff_t outerCutNearest(const std::vector<CutOf>& outers, Point mark) {
+    std::ptrdiff_t best = -1;
+    double bestDistance = 0;
+    for (std::size_t j = 0; j < outers.size(); ++j) {
+        // Held marks rank by the area holding them, before every mark outside.
+        const double distance = outers[j].points.size() > 2 && holdsPoint(outers[j].points, mark)
+                                    ? -outers[j].area
+                                    : distanceTo(outers[j].extent, mark);
+        if (best < 0 || distance < bestDistance) {
+            best = static_cast<std::ptrdiff_t>(j);
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+bool cutsThrough(OutlineRole role) { return role == OutlineRole::OuterCut || role == OutlineRole::InnerCut; }
+
+// What is left on the stock is framed by its cuts; with no cuts, by what it marks.
+RigidPart stockPiece(std::string_view name, std::vector<PieceOutline> outlines) {
+    Extent cuts;
+    Extent all;
+    for (const PieceOutline& outline : outlines) {
+        for (const Point p : outline.points) {
+            all.include(p);
+            if (cutsThrough(outline.role)) {
+                cuts.include(p);
+            }
+        }
+    }
+    const Extent& frame = cuts.empty ? all : cuts;
+    return {std::string(name), std::move(outlines), true, rectangleAround(frame), frame};
+}
+
 void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>& parts) {
-    std::vector<CutOf> outers;
-    std::vector<CutOf> inners;
     const Part range = drawing.part(part);
+    std::vector<CutOf> outers;
+    for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
+        if (drawing.outline(i).role == OutlineRole::OuterCut) {
+            outers.push_back(cutOf(drawing.outline(i)));
+        }
+    }
+    std::vector<RigidPart> pieces(outers.size(), RigidPart{std::string(range.name), {}, false, {}, {}});
+    // Per piece, the places in its outlines of the inner cuts that cross its edge.
+    std::vector<std::vector<std::size_t>> crossing(outers.size());
+    std::vector<PieceOutline> stock;
+    std::size_t nextOuter = 0;
     for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
         const Outline outline = drawing.outline(i);
-        if (outline.role == OutlineRole::Mark) {
-            continue;
-        }
-        CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
-        cut.area = enclosedArea(cut.points);
-        (outline.role == OutlineRole::OuterCut ? outers : inners).push_back(std::move(cut));
-    }
-    const std::size_t first = parts.size();
-    std::vector<std::vector<const DrawnOutline*>> crossing(outers.size());
-    for (const CutOf& outer : outers) {
-        parts.push_back({std::string(range.name), {outer.points}, false, {}, {}});
-    }
-    RigidPart stock;
-    stock.name = range.name;
-    Extent stockExtent;
-    for (const CutOf& inner : inners) {
+        PieceOutline drawn{{outline.points.begin(), outline.points.end()}, outline.role, i};
+        std::ptrdiff_t taker = -1;
         bool crossesEdge = false;
-        const std::ptrdiff_t taker = outerCutTaking(outers, inner, crossesEdge);
+        switch (outline.role) {
+        case OutlineRole::OuterCut: taker = static_cast<std::ptrdiff_t>(nextOuter++); break;
+        case OutlineRole::Mark: taker = outerCutNearest(outers, outline.points.front()); break;
+        case OutlineRole::InnerCut:
+        case OutlineRole::Engrave: taker = outerCutTaking(outers, cutOf(outline), crossesEdge); break;
+        }
         if (taker < 0) {
-            stock.outlines.push_back(inner.points);
-            stockExtent.include(inner.extent);
+            stock.push_back(std::move(drawn));
             continue;
         }
-        const auto k = static_cast<std::size_t>(taker);
-        parts[first + k].outlines.push_back(inner.points);
-        if (crossesEdge) {
-            crossing[k].push_back(&inner.points);
+        RigidPart& piece = pieces[static_cast<std::size_t>(taker)];
+        // An engraved line across the edge marks the piece; it cuts no room around it.
+        if (crossesEdge && outline.role == OutlineRole::InnerCut) {
+            crossing[static_cast<std::size_t>(taker)].push_back(piece.outlines.size());
         }
+        piece.outlines.push_back(std::move(drawn));
     }
-    for (std::size_t k = 0; k < outers.size(); ++k) {
-        RigidPart& piece = parts[first + k];
-        piece.footprint = footprintOf(piece.outlines.front(), crossing[k]);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        RigidPart& piece = pieces[k];
+        std::vector<const DrawnOutline*> crossingCuts;
+        for (const std::size_t at : crossing[k]) {
+            crossingCuts.push_back(&piece.outlines[at].points);
+        }
+        piece.footprint = footprintOf(*outerCutOf(piece), crossingCuts);
         piece.extent = extentOf(piece.footprint);
+        parts.push_back(std::move(piece));
     }
-    if (!stock.outlines.empty()) {
-        stock.fromStock = true;
-        stock.footprint = rectangleAround(stockExtent);
-        stock.extent = stockExtent;
-        parts.push_back(std::move(stock));
+    if (!stock.empty()) {
+        parts.push_back(stockPiece(range.name, std::move(stock)));
     }
 }
 

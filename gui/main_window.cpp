@@ -258,10 +258,10 @@ void MainWindow::buildLeftColumn() {
     grid->verticalHeader()->resizeSection(9, 21);
     // The sheet group stands between the table and the preview, which gives up its height.
     sheet_ = new SheetGroup(this);
-    sheet_->setGeometry(8, 231, 314, 46);
+    sheet_->setGeometry(8, 231, 314, 64);
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 281, 314, 296);
+    preview_->setGeometry(8, 299, 314, 278);
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);

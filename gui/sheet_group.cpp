@@ -1,8 +1,10 @@
 #include "gui/sheet_group.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace tessaro::gui {
 namespace {
@@ -35,8 +37,11 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) 
     setToolTip("Nest the parts onto sheets of this size, one file per sheet");
     setCheckable(true);
     setChecked(false);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 6, 2);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(6, 0, 6, 2);
+    rows->setSpacing(1);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->setSpacing(3);
     width_ = addMillimetres(*row, "sheetWidth", "Sheet width, mm", 1, kLargestSide, kStartWidth);
     row->addWidget(new QLabel("×"));
@@ -47,6 +52,10 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) 
                        "Gap between parts and from the sheet's edge, mm; auto: twice the cutter diameter, at least 2",
                        0, kLargestGap, 0);
     gap_->setSpecialValueText("авто / auto");
+    noRotation_ = new QCheckBox("Не поворачивать / No rotation");
+    noRotation_->setObjectName("sheetNoRotation");
+    noRotation_->setToolTip("Never turn a part: the wood's grain, or a laser's kerf that differs along X and Y");
+    rows->addWidget(noRotation_);
 }
 
 std::optional<SheetChoice> SheetGroup::choice() const {
@@ -54,7 +63,9 @@ std::optional<SheetChoice> SheetGroup::choice() const {
         return std::nullopt;
     }
     const double gap = gap_->value();
-    return SheetChoice{{width_->value(), height_->value()}, gap == gap_->minimum() ? std::nullopt : std::optional(gap)};
+    return SheetChoice{{width_->value(), height_->value()},
+                       gap == gap_->minimum() ? std::nullopt : std::optional(gap),
+                       noRotation_->isChecked() ? Turning::None : Turning::QuarterTurns};
 }
 
 }  // namespace tessaro::gui

@@ -10,8 +10,9 @@ namespace tessaro {
 namespace {
 
 ClipperLib::Paths grownByHalf(const DrawnOutline& outline, double gap) {
-    // Round corners as fine as a quarter of a micrometre.
-    ClipperLib::ClipperOffset offset(2.0, 0.00025 * kClipperUnitsPerMillimetre);
+    // Round corners as fine as a twentieth of a micrometre: a corner may come that much
+    // nearer than the gap unnoticed, and no more.
+    ClipperLib::ClipperOffset offset(2.0, 0.00005 * kClipperUnitsPerMillimetre);
     offset.AddPath(clipperPath(outline), ClipperLib::jtRound, ClipperLib::etClosedPolygon);
     ClipperLib::Paths grown;
     offset.Execute(grown, gap / 2 * kClipperUnitsPerMillimetre);

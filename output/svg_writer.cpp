@@ -75,9 +75,9 @@ std::string svgElement(const Extent& drawn) {
 
 }  // namespace
 
-void writeSvg(const Drawing& drawing, std::string_view title, LineSink& out) {
+void writeSvg(const Drawing& drawing, std::string_view title, LineSink& out, const std::optional<Extent>& page) {
     out.line("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    out.line(svgElement(drawing.extent()));
+    out.line(svgElement(page.value_or(drawing.extent())));
     out.line("<title>" + escaped(title) + "</title>");
     out.line("<g fill=\"none\" stroke=\"#000000\" stroke-width=\"0.1\" stroke-linejoin=\"round\">");
     std::string path;

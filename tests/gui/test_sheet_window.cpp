@@ -1,6 +1,7 @@
 // The sheet group: off at first and then every output as without it; on, a template
 // button nests the template onto sheets, writes one file per sheet and lists them, and
 // the preview shows the sheets side by side. Its values are kept between runs.
+#include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -184,6 +185,43 @@ private slots:
         QVERIFY(settled(form));
         QTRY_VERIFY(preview->dimmed());
         QVERIFY2(preview->problem().contains("does not fit on a 200 x 100 mm sheet"), qPrintable(preview->problem()));
+    }
+
+    // "Не поворачивать / No rotation" keeps every part as drawn: the front panel on a sheet
+    // it fits only turned is refused by its number and size, and nested once unchecked. The
+    // choice comes back in the next window.
+    void noRotationKeepsEveryPartAsDrawn() {
+        {
+            MainWindow form(fakes->ports());
+            auto* noRotation = form.findChild<QCheckBox*>("sheetNoRotation");
+            QVERIFY(noRotation);
+            QCOMPARE(noRotation->text(), QString("Не поворачивать / No rotation"));
+            QVERIFY(!noRotation->isChecked());
+            QVERIFY(sheetGroup(form)->isAncestorOf(noRotation));
+
+            answer("front.dxf");
+            buttonOf(form, "facade")->click();
+            const Workbench& wb = form.workbench();
+            const Extent drawn = wb.drawing.extent();
+            const double margins = 2 * defaultSheetGap(wb, TemplateTab::FoldingBox) + 1;
+            setSheet(form, drawn.height() + margins, drawn.width() + margins);
+            noRotation->setChecked(true);
+            answer("upright.dxf");
+            buttonOf(form, "facade")->click();
+            QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+            const QString error = QString::fromStdString(fakes->messages.errors.front());
+            QVERIFY2(error.startsWith("Part 1 (") && !error.contains("turned"), qPrintable(error));
+            QVERIFY(!QFile::exists(folder->filePath("upright-1.dxf")));
+
+            noRotation->setChecked(false);
+            buttonOf(form, "facade")->click();
+            QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+            QVERIFY(QFile::exists(folder->filePath("upright-1.dxf")));
+            noRotation->setChecked(true);
+            form.close();
+        }
+        MainWindow next(fakes->ports());
+        QVERIFY(next.findChild<QCheckBox*>("sheetNoRotation")->isChecked());
     }
 
     // The group's switch and values come back in the next window; a fresh one starts off,
