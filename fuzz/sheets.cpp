@@ -92,8 +92,7 @@ void checkNesting(const Drawing& drawn, SheetSize sheet, double gap, Turning tur
     for (const Drawing& drawing : sheets) {
         nested += drawing.outlineCount();
         const Extent& e = drawing.extent();
-        // The files keep six decimals.
-        const double slack = 1e-6;
+        const double slack = kGapRounding;
         expect(e.empty || (e.minX >= gap - slack && e.minY >= gap - slack && e.maxX <= sheet.width - gap + slack &&
                            e.maxY <= sheet.height - gap + slack),
                "every nested outline lies on its sheet, the gap from its edge");

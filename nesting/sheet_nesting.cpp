@@ -22,9 +22,6 @@
 namespace tessaro {
 namespace {
 
-// What rounding to whole units and back may take from the gap: a hundredth of a
-// micrometre, far below the micrometre the files are read to.
-constexpr double kRoundingTolerance = 1e-5;
 std::int64_t units(double millimetres) { return clipperUnits(millimetres); }
 
 // The placer's no-fit polygons, Clipper's simplification and the clearance check grow
@@ -175,7 +172,7 @@ bool cutsThrough(OutlineRole role) { return role == OutlineRole::OuterCut || rol
 // other piece on the sheet, each less what rounding may take. Engraved lines and marks
 // cut nothing and ride where their piece goes.
 bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap) {
-    const double least = gap - kRoundingTolerance;
+    const double least = gap - kGapRounding;
     const auto onSheet = [&](const DrawnOutline& outline) {
         return std::all_of(outline.begin(), outline.end(), [&](Point p) {
             return p.x >= least && p.y >= least && p.x <= sheet.width - least && p.y <= sheet.height - least;

@@ -30,6 +30,11 @@ public:
 // Asked between pieces; yes stops the nesting (the window: a newer redraw is waiting).
 using NestingStop = std::function<bool()>;
 
+// How much nearer than the gap a cut may come: the placer works in whole units of a
+// hundred-thousandth of a millimetre and turns a piece to within one, so two of those units
+// are forgiven, far below the micrometre the files are read to.
+inline constexpr double kGapRounding = 2e-5;
+
 // The longest a nesting may take before it is stopped.
 inline constexpr int kMostNestingSeconds = 20;
 

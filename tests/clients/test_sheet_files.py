@@ -160,7 +160,7 @@ class SheetFiles(FilesTestCase):
             # The lone marks ride with their panels but take no room of their own.
             for polyline in [p for p in self.audited_polylines(path) if len(p) > 1]:
                 for x, y, *_ in polyline.points():
-                    self.assertTrue(4.5 - 1e-5 <= x <= 228.5 + 1e-5 and 4.5 - 1e-5 <= y <= 138.5 + 1e-5, (path, x, y))
+                    self.assertTrue(4.5 - 2e-5 <= x <= 228.5 + 2e-5 and 4.5 - 2e-5 <= y <= 138.5 + 2e-5, (path, x, y))
 
     def test_only_the_templates_own_last_outline_is_left_open(self):
         self.format = "dxf"
@@ -193,7 +193,7 @@ class SheetFiles(FilesTestCase):
             numbers = [float(n) for p in paths for n in re.findall(r"-?\d+(?:\.\d+)?", p.get("d"))]
             self.assertTrue(numbers)
             for x, y in zip(numbers[0::2], numbers[1::2]):
-                self.assertTrue(3 - 1e-5 <= x <= 297 + 1e-5 and 3 - 1e-5 <= -y <= 197 + 1e-5, (path, x, y))
+                self.assertTrue(3 - 2e-5 <= x <= 297 + 2e-5 and 3 - 2e-5 <= -y <= 197 + 2e-5, (path, x, y))
 
     def test_no_rotation_keeps_every_piece_as_drawn(self):
         self.format = "dxf"
