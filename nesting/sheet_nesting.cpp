@@ -11,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "drawing/clipper_units.h"
@@ -258,6 +259,9 @@ constexpr std::array kWays{
     Way{PieceOrder::ByArea, Pull::TowardsPile},    Way{PieceOrder::ByArea, Pull::IntoLeastBox},
     Way{PieceOrder::ByHeight, Pull::IntoLeastBox}, Way{PieceOrder::ByArea, Pull::TowardsCorner},
     Way{PieceOrder::ByArea, Pull::TowardsLeft},    Way{PieceOrder::ByHeight, Pull::TowardsCorner}};
+// Every way costs the square of the pieces: beyond two templates' worth only the first is
+// tried, so a drawing of many small pieces keeps within its time.
+constexpr std::size_t kMostPiecesForEveryWay = 12;
 
 // By the real outlines, so a piece may sit in another's notch, in every way there is time
 // for; the fewest sheets and then the tightest is kept, the first of equals. Where none is sound every piece is
@@ -291,7 +295,8 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
         }
         return nesting;
     };
-    for (const Way way : kWays) {
+    const std::size_t ways = parts.size() <= kMostPiecesForEveryWay ? kWays.size() : 1;
+    for (const Way way : std::span(kWays).first(ways)) {
         try {
             std::optional<Nesting> tried =
                 tryPlan({NestedBy::RealOutlines, way.order, way.pull, turning == Turning::QuarterTurns});
