@@ -264,8 +264,8 @@ constexpr std::array kWays{
 constexpr std::size_t kMostPiecesForEveryWay = 12;
 
 // By the real outlines, so a piece may sit in another's notch, in every way there is time
-// for; the fewest sheets and then the tightest is kept, the first of equals. Where none is sound every piece is
-// nested by its hull, and that placement is checked too.
+// for; the fewest sheets and then the tightest is kept, the first of equals. Where none is
+// sound every piece is nested by its hull, and that placement is checked too.
 std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double gap, Turning turning,
                                   const NestingStop& stop) {
     std::vector<RigidPart> parts;
@@ -309,6 +309,8 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
                 throw;
             }
             break;
+        } catch (const DrawingError&) {
+            // A way that left a piece out is no way; the others, or the hulls, may place it.
         }
     }
     if (best) {
