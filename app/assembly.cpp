@@ -5,6 +5,7 @@
 
 #include "app/table_sizes.h"
 #include "assembly/stl_writer.h"
+#include "drawing/kerf.h"
 
 namespace tessaro {
 
@@ -17,7 +18,8 @@ BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& comman
     // The thickness and the inner width, height and depth place the panels.
     constexpr std::array kBoxRows{MainRow::Thickness, MainRow::Width, MainRow::Height, MainRow::Depth};
     const PanelSizes box = readPanelSizes(wb.boxTable, kBoxRows);
-    return assembleBox(wb.drawing, command.panelPlaces(box), box);
+    // The parts as the beam cuts them along the kerfed outlines: the drawn parts.
+    return assembleBox(cutByBeam(wb.drawing, wb.kerf), command.panelPlaces(box), box);
 }
 
 std::string assembledTemplateStl(const Workbench& wb, const TemplateCommand& command) {

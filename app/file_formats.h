@@ -11,21 +11,23 @@
 
 namespace tessaro {
 
-// The file types a template is saved as; the flat ones' numbers are the save dialog's
-// filter indexes.
-enum class FileType { Eps = 1, Dxf = 2, Svg = 3, Stl = 4 };
+// The file types a template is saved as. EPS, DXF R12 and SVG are numbered as the save
+// dialog's first three filters.
+enum class FileType { Eps = 1, Dxf = 2, Svg = 3, Stl = 4, Dxf2000 = 5 };
 
 // What a writer of a flat drawing needs besides the drawing.
 struct WriteChoices {
     std::string_view title;          // the template's label
     bool lastPolylineClosed = true;  // the DXF closing flag
+    bool innerCutsFirst = false;     // the order of the EPS and R12 DXF; the other types always have it
 };
 
 using DrawingWriter = void (*)(const Drawing&, const WriteChoices&, LineSink&);
 
 struct FileFormat {
     FileType type;
-    std::string_view extension;  // without the dot; also the command line's -f
+    std::string_view name;       // the command line's -f
+    std::string_view extension;  // without the dot
     std::string_view caption;    // in the save dialog's list of types
     LineEncoding encoding;
     // Writes a flat drawing; none for STL, which is the box assembled from it.
@@ -36,8 +38,11 @@ struct FileFormat {
 [[nodiscard]] std::span<const FileFormat> fileFormats();
 [[nodiscard]] const FileFormat& fileFormat(FileType type);
 [[nodiscard]] std::string_view extensionOf(FileType type);
-[[nodiscard]] std::optional<FileType> fileTypeNamed(std::string_view extension);
-// The flat types as the save dialog's filter: "EPS|*.eps|DXF R12|*.dxf|...".
+// The type the command line's -f names.
+[[nodiscard]] std::optional<FileType> fileTypeNamed(std::string_view name);
+// The first flat type written with this extension: ".dxf" is the R12 DXF.
+[[nodiscard]] std::optional<FileType> flatFileTypeOfExtension(std::string_view extension);
+// The flat types as the save dialog's filter: "EPS|*.eps|DXF R12|*.dxf|...|DXF 2000|*.dxf".
 [[nodiscard]] std::string saveDialogFilter();
 
 }  // namespace tessaro

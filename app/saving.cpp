@@ -24,7 +24,7 @@ LineList drawingLines(const Drawing& drawing, FileType type, const WriteChoices&
     return lines;
 }
 
-WriteChoices writeChoices(const Workbench& wb) { return {wb.templateLabel, wb.lastPolylineClosed}; }
+WriteChoices writeChoices(const Workbench& wb) { return {wb.templateLabel, wb.lastPolylineClosed, wb.innerCutsFirst}; }
 
 std::string templateBytes(const Workbench& wb, FileType type) {
     return drawingBytes(wb.drawing, type, writeChoices(wb));

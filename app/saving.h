@@ -16,7 +16,7 @@ void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& c
 // The lines of a flat drawing's file, as the window's document pages show them.
 [[nodiscard]] LineList drawingLines(const Drawing& drawing, FileType type, const WriteChoices& choices);
 
-// How the current template is written: its label and closing flag.
+// How the current template is written: its label, closing flag and order.
 [[nodiscard]] WriteChoices writeChoices(const Workbench& wb);
 
 // The bytes of the current template in a flat type.

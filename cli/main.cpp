@@ -15,6 +15,7 @@
 #include "app/commands.h"
 #include "app/error_text.h"
 #include "app/fit_report.h"
+#include "app/kerf_setting.h"
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
@@ -50,6 +51,7 @@ struct Arguments {
     std::string feet = "2";
     std::string sheet;
     std::string gap;
+    std::string kerf;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -58,6 +60,7 @@ struct Arguments {
     bool tabRelief = false;
     bool openLast = false;
     bool closedLast = false;
+    bool innerFirst = false;
     bool nameOnly = false;
     bool showTables = false;
     bool fit = false;
@@ -89,9 +92,11 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
     std::vector<std::string> formats;
     for (const FileFormat& format : fileFormats()) {
-        formats.emplace_back(format.extension);
+        formats.emplace_back(format.name);
     }
-    app.add_option("-f,--format", a.format, "eps, dxf or svg; stl: the box assembled, for full and simple-full")
+    app.add_option("-f,--format", a.format,
+                   "eps, dxf (R12, exact), dxf2000 (layers by operation), svg; stl: the box assembled, for full and "
+                   "simple-full")
         ->check(CLI::IsMember(formats));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
@@ -110,9 +115,15 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
                    "diameter, at least 2")
         ->needs(sheet);
+    app.add_option("--kerf", a.kerf,
+                   "The beam's width in mm: outer cuts are offset outward and inner cuts inward by half of it, so "
+                   "the parts come off the cutter as drawn (default 0)");
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
+    app.add_flag("--inner-first", a.innerFirst,
+                 "Write each part's inner cuts before the outline around them in EPS and R12 DXF too (the other "
+                 "types always do)");
     app.add_flag("--fit", a.fit,
                  "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; "
                  "writes no file")
@@ -151,6 +162,10 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     }
     if (a.closedLast) {
         wb.lastPolylineClosed = true;
+    }
+    wb.innerCutsFirst = a.innerFirst;
+    if (!a.kerf.empty()) {
+        wb.kerf = parseKerf(a.kerf);
     }
 }
 

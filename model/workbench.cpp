@@ -20,7 +20,9 @@ void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
         to.*table = from.*table;
     }
     to.options = from.options;
+    to.kerf = from.kerf;
     to.lastPolylineClosed = from.lastPolylineClosed;
+    to.innerCutsFirst = from.innerCutsFirst;
 }
 
 }  // namespace tessaro
