@@ -3,6 +3,7 @@
 #include "output/dxf2000_writer.h"
 #include "output/dxf_writer.h"
 #include "output/eps_writer.h"
+#include "output/pdf_writer.h"
 #include "output/svg_writer.h"
 
 namespace tessaro {
@@ -16,13 +17,15 @@ void dxf(const Drawing& drawing, const WriteChoices& choices, LineSink& out) {
 }
 void svg(const Drawing& drawing, const WriteChoices& choices, LineSink& out) { writeSvg(drawing, choices.title, out); }
 void dxf2000(const Drawing& drawing, const WriteChoices&, LineSink& out) { writeDxf2000(drawing, out); }
+void pdf(const Drawing& drawing, const WriteChoices& choices, ByteSink& out) { writePdf(drawing, choices.title, out); }
 
-constexpr std::array<FileFormat, 5> kFileFormats{{
+constexpr std::array<FileFormat, 6> kFileFormats{{
     {FileType::Eps, "eps", "eps", "EPS", LineEncoding::Windows1251WithCrLf, eps},
     {FileType::Dxf, "dxf", "dxf", "DXF R12", LineEncoding::Windows1251WithCrLf, dxf},
     {FileType::Svg, "svg", "svg", "SVG", LineEncoding::Utf8WithLf, svg},
     {FileType::Stl, "stl", "stl", "STL", LineEncoding::Utf8WithLf, nullptr},
     {FileType::Dxf2000, "dxf2000", "dxf", "DXF 2000", LineEncoding::Windows1251WithCrLf, dxf2000},
+    {FileType::Pdf, "pdf", "pdf", "PDF", LineEncoding::Utf8WithLf, nullptr, pdf},
 }};
 
 }  // namespace
@@ -51,7 +54,7 @@ std::optional<FileType> fileTypeNamed(std::string_view name) {
 
 std::optional<FileType> flatFileTypeOfExtension(std::string_view extension) {
     for (const FileFormat& format : kFileFormats) {
-        if (extension == format.extension && format.writeDrawing != nullptr) {
+        if (extension == format.extension && format.flat()) {
             return format.type;
         }
     }
@@ -61,7 +64,7 @@ std::optional<FileType> flatFileTypeOfExtension(std::string_view extension) {
 std::string saveDialogFilter() {
     std::string filter;
     for (const FileFormat& format : kFileFormats) {
-        if (format.writeDrawing == nullptr) {
+        if (!format.flat()) {
             continue;
         }
         if (!filter.empty()) {

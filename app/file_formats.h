@@ -13,7 +13,7 @@ namespace tessaro {
 
 // The file types a template is saved as. EPS, DXF R12 and SVG are numbered as the save
 // dialog's first three filters.
-enum class FileType { Eps = 1, Dxf = 2, Svg = 3, Stl = 4, Dxf2000 = 5 };
+enum class FileType { Eps = 1, Dxf = 2, Svg = 3, Stl = 4, Dxf2000 = 5, Pdf = 6 };
 
 // What a writer of a flat drawing needs besides the drawing.
 struct WriteChoices {
@@ -23,6 +23,7 @@ struct WriteChoices {
 };
 
 using DrawingWriter = void (*)(const Drawing&, const WriteChoices&, LineSink&);
+using DrawingByteWriter = void (*)(const Drawing&, const WriteChoices&, ByteSink&);
 
 struct FileFormat {
     FileType type;
@@ -30,8 +31,13 @@ struct FileFormat {
     std::string_view extension;  // without the dot
     std::string_view caption;    // in the save dialog's list of types
     LineEncoding encoding;
-    // Writes a flat drawing; none for STL, which is the box assembled from it.
+    // Writes a flat drawing as lines; none for STL, which is the box assembled from it, and
+    // for PDF, which is written as bytes.
     DrawingWriter writeDrawing;
+    DrawingByteWriter writeDrawingBytes = nullptr;
+
+    // A type a template's drawing is saved as, not the box assembled.
+    [[nodiscard]] bool flat() const { return writeDrawing != nullptr || writeDrawingBytes != nullptr; }
 };
 
 // Every type the program writes, in the save dialog's order.

@@ -6,6 +6,10 @@ namespace tessaro {
 
 void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& choices, ByteSink& out) {
     const FileFormat& format = fileFormat(type);
+    if (format.writeDrawingBytes != nullptr) {
+        format.writeDrawingBytes(drawing, choices, out);
+        return;
+    }
     EncodedLines lines(out, format.encoding);
     format.writeDrawing(drawing, choices, lines);
     lines.flush();

@@ -24,6 +24,7 @@
 #include "model/about.h"
 #include "model/number_parse.h"
 #include "output/files.h"
+#include "output/pdf_writer.h"
 #include "output/text_file.h"
 
 namespace {
@@ -95,8 +96,8 @@ void defineOptions(CLI::App& app, Arguments& a) {
         formats.emplace_back(format.name);
     }
     app.add_option("-f,--format", a.format,
-                   "eps, dxf (R12, exact), dxf2000 (layers by operation), svg; stl: the box assembled, for full and "
-                   "simple-full")
+                   "eps, dxf (R12, exact), dxf2000 (layers by operation), svg, pdf (1:1 with a 10 mm square); stl: the "
+                   "box assembled, for full and simple-full")
         ->check(CLI::IsMember(formats));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
@@ -237,7 +238,7 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
                          "' draws no whole box to assemble: use full or simple-full");
     }
     if (!a.sheet.empty()) {
-        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf, dxf2000, svg or pdf");
     }
 }
 
@@ -315,6 +316,10 @@ int main(int argc, char** argv) {
         app.exit(e);
         return 2;
     }
+    // A PDF's caption leaves font caches behind, freed as the program ends.
+    struct FontCachesReleased {
+        ~FontCachesReleased() { releaseFontCaches(); }
+    } fontCaches;
     SystemClock clock;
     StderrMessages messages;
     Workbench wb(clock, messages);

@@ -27,8 +27,7 @@ Extent extentOf(const Outline& outline) {
 }
 
 bool within(const Extent& inner, const Extent& outer) {
-    return inner.minX >= outer.minX && inner.maxX <= outer.maxX && inner.minY >= outer.minY &&
-           inner.maxY <= outer.maxY;
+    return inner.minX >= outer.minX && inner.maxX <= outer.maxX && inner.minY >= outer.minY && inner.maxY <= outer.maxY;
 }
 
 // A closed cut that may hold others: its points and its rectangle.

@@ -151,7 +151,8 @@ private:
                 notches.push_back(cut.path);
             }
         }
-        const Paths material = notches.empty() ? Paths{outer.path} : combined({outer.path}, notches, ClipperLib::ctDifference);
+        const Paths material =
+            notches.empty() ? Paths{outer.path} : combined({outer.path}, notches, ClipperLib::ctDifference);
         const Paths grown = mitredOffset(material, kerf_ / 2);
         if (grown.size() != 1 || !sameRegion(mitredOffset(grown, -kerf_ / 2), material)) {
             throw DrawingError("The kerf fills a gap or notch narrower than it in " + name(outer.index) +
@@ -215,8 +216,8 @@ Drawing cutByBeam(const Drawing& drawing, double kerf) {
         const Part range = drawing.part(part);
         for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
             const Outline outline = drawing.outline(i);
-            const bool offset = (outline.role == OutlineRole::OuterCut || outline.role == OutlineRole::InnerCut) &&
-                                outline.closed();
+            const bool offset =
+                (outline.role == OutlineRole::OuterCut || outline.role == OutlineRole::InnerCut) && outline.closed();
             const double by = outline.role == OutlineRole::OuterCut ? -kerf / 2 : kerf / 2;
             const Paths cutOut = offset ? mitredOffset({clipperPath(outline.points)}, by) : Paths{};
             if (cutOut.size() == 1) {

@@ -6,7 +6,7 @@
 //   and kerf=TEXT, the kerf as --kerf takes it);
 //   then TABLE.KEY=TEXT lines, as --set takes them.
 // Only the program's errors may stop a command, its kerf, its nesting or the writing of its
-// EPS, DXF, DXF 2000 and SVG.
+// EPS, DXF, DXF 2000 and SVG (the PDF is cairo's drawing of the same outlines).
 // A whole box is also assembled, written as STL, its joints measured and its overlaps found.
 #include <cmath>
 #include <cstddef>

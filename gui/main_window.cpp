@@ -22,6 +22,7 @@
 #include "app/sheets.h"
 #include "gui/edit_history.h"
 #include "gui/kept_settings.h"
+#include "gui/kerf_field.h"
 #include "gui/line_list_model.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
@@ -259,9 +260,12 @@ void MainWindow::buildLeftColumn() {
     // The sheet group stands between the table and the preview, which gives up its height.
     sheet_ = new SheetGroup(this);
     sheet_->setGeometry(8, 231, 314, 46);
+    kerf_ = new KerfField(wb_, this);
+    kerf_->setGeometry(8, 279, 314, 22);
     preview_ = new PreviewWidget(this);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 281, 314, 296);
+    preview_->setGeometry(8, 303, 314, 274);
+    connect(kerf_, &KerfField::kerfRefused, preview_, &PreviewWidget::showProblem);
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
@@ -492,6 +496,7 @@ void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
     try {
+        kerf_->apply();
         const bool english = tablesAreEnglish(wb_);
         if (const auto sheet = sheet_->choice()) {
             if (const auto saved = performOnSheets(wb_, command, *previewingDialog_, *sheet)) {

@@ -30,6 +30,7 @@ class LineListModel;
 class LivePreview;
 class PreviewWidget;
 class PreviewingSavePrompt;
+class KerfField;
 class SheetGroup;
 class ParamTableModel;
 
@@ -149,6 +150,7 @@ private:
     LivePreview* livePreview_ = nullptr;
     QLabel* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
+    KerfField* kerf_ = nullptr;
     std::unique_ptr<PreviewingSavePrompt> previewingDialog_;
 };
 

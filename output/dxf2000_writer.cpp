@@ -160,8 +160,8 @@ void viewportTable(Tags& tag, const Extent& extent) {
 
 void linetypeTable(Tags& tag) {
     beginTable(tag, "LTYPE", kLtypeTable, 3);
-    for (const auto& [handle, name] : {std::pair{kByBlock, "ByBlock"}, std::pair{kByLayer, "ByLayer"},
-                                       std::pair{kContinuous, "Continuous"}}) {
+    for (const auto& [handle, name] :
+         {std::pair{kByBlock, "ByBlock"}, std::pair{kByLayer, "ByLayer"}, std::pair{kContinuous, "Continuous"}}) {
         beginRecord(tag, "LTYPE", handle, kLtypeTable, "AcDbLinetypeTableRecord");
         tag(2, name);
         tag(70, 0);

@@ -1,6 +1,6 @@
 # The Debian 12 packages the project builds and runs with; scripts/build installs each
 # kind of build's share.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev libcli11-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man dpkg-dev librsvg2-bin)
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev libcli11-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libcairo2-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man dpkg-dev librsvg2-bin)
 # An X server of its own with Mesa's software OpenGL, for the 3D view's tests, benchmark
 # and screenshot (the offscreen platform gives a QOpenGLWidget no OpenGL).
 XVFB_PACKAGES=(xvfb xauth libgl1-mesa-dri)

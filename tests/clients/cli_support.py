@@ -34,6 +34,14 @@ class FilesTestCase(unittest.TestCase):
     def tearDown(self):
         self.work.cleanup()
 
+    def written(self, command, fmt, *extra):
+        """Writes COMMAND's file of type FMT (-f) into the work folder; returns its path."""
+        extension = "dxf" if fmt == "dxf2000" else fmt
+        path = self.work.file(f"{command}-{fmt}.{extension}")
+        result = run_cli(command, "-f", fmt, "-o", path, *extra)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return path
+
     def audited_polylines(self, path):
         """Reads a DXF with ezdxf, fails on any audit error, returns its polylines."""
         doc = ezdxf.readfile(path)

@@ -19,12 +19,6 @@ def same_point(a, b):
 
 
 class Dxf2000Files(FilesTestCase):
-    def write(self, command, fmt, *extra):
-        path = self.work.file(f"{command}-{fmt}.{'dxf' if fmt == 'dxf2000' else fmt}")
-        result = run_cli(command, "-f", fmt, "-o", path, *extra)
-        self.assertEqual(result.returncode, 0, result.stderr)
-        return path
-
     def audited(self, path):
         doc = ezdxf.readfile(path)
         auditor = doc.audit()
@@ -35,7 +29,7 @@ class Dxf2000Files(FilesTestCase):
     def test_every_command_is_a_clean_layered_millimetre_drawing(self):
         for command in command_names():
             with self.subTest(command=command):
-                doc = self.audited(self.write(command, "dxf2000"))
+                doc = self.audited(self.written(command, "dxf2000"))
                 self.assertEqual(doc.dxfversion, "AC1015")
                 self.assertEqual(doc.header["$INSUNITS"], 4)
                 colours = {layer.dxf.name: layer.dxf.color for layer in doc.layers}
@@ -57,7 +51,7 @@ class Dxf2000Files(FilesTestCase):
                 r12 = [[(v.dxf.location.x, v.dxf.location.y) for v in p.vertices]
                        for p in self.command_polylines(command, "-f", "dxf", "--inner-first")]
                 cut = [outline for outline in r12 if len(outline) > 1]
-                doc = self.audited(self.write(command, "dxf2000"))
+                doc = self.audited(self.written(command, "dxf2000"))
                 polylines = list(doc.modelspace().query("LWPOLYLINE"))
                 self.assertEqual(len(polylines), len(cut))
                 for outline, polyline in zip(cut, polylines):
@@ -67,12 +61,12 @@ class Dxf2000Files(FilesTestCase):
                     got = list(polyline.get_points("xy"))
                     self.assertEqual(len(got), len(expected))
                     self.assertTrue(all(same_point(a, b) for a, b in zip(got, expected)))
-                svg = ET.parse(self.write(command, "svg")).getroot()
+                svg = ET.parse(self.written(command, "svg")).getroot()
                 strokes = [p.get("stroke") for p in svg.iter(SVG + "path") if p.get("stroke") != "#ff0000"]
                 self.assertEqual([p.dxf.layer for p in polylines], [LAYER_OF_STROKE[s] for s in strokes])
 
     def test_librecad_prints_the_cuts_in_their_layer_colours(self):
-        dxf = self.write("bottom", "dxf2000")
+        dxf = self.written("bottom", "dxf2000")
         # LibreCAD prints the file beside it, named after it.
         pdf = dxf[:-len(".dxf")] + ".pdf"
         result = subprocess.run(["librecad", "dxf2pdf", "-a", dxf], capture_output=True, timeout=120,

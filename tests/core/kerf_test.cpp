@@ -18,8 +18,8 @@
 namespace tessaro {
 namespace {
 
-using ::testing::HasSubstr;
 using ClipperLib::Paths;
+using ::testing::HasSubstr;
 
 // Each closed cut of one role of a part, every one of them offset by `grow` mm, united.
 Paths cutsOf(const Drawing& drawing, std::size_t part, OutlineRole role, double grow) {
@@ -127,8 +127,8 @@ TEST(Kerf, RefusesWhatWouldCloseASlotFillAGapOrJoinTwoParts) {
     Drawing comb;
     Pen pen(comb);
     pen.startOuterCut(0, 0);
-    for (const Vec step : {Vec{30, 0}, Vec{0, 10}, Vec{-14.5, 0}, Vec{0, -5}, Vec{-1, 0}, Vec{0, 5}, Vec{-14.5, 0},
-                           Vec{0, -10}}) {
+    for (const Vec step :
+         {Vec{30, 0}, Vec{0, 10}, Vec{-14.5, 0}, Vec{0, -5}, Vec{-1, 0}, Vec{0, 5}, Vec{-14.5, 0}, Vec{0, -10}}) {
         pen.lineTo(step.x, step.y);
     }
     pen.endPart("comb");

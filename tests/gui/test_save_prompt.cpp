@@ -158,6 +158,7 @@ private slots:
             {"DXF 2000 (*.dxf)", "box.dxf", "box.dxf", FileType::Dxf2000},
             {"DXF 2000 (*.dxf)", "box", "box.dxf", FileType::Dxf2000},
             {"DXF R12 (*.dxf)", "box.dxf", "box.dxf", FileType::Dxf},
+            {"PDF (*.pdf)", "box", "box.pdf", FileType::Pdf},
         };
         for (const auto& c : cases) {
             const auto choice = askWith(dialog, {save(c.filter, at(c.typed))});
@@ -172,7 +173,8 @@ private slots:
         QtSavePrompt dialog(nullptr, kFilter, 2);
         QStringList offered;
         QVERIFY(!askWith(dialog, {cancelNoting(offered)}));
-        QCOMPARE(offered, QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)", "DXF 2000 (*.dxf)"}));
+        QCOMPARE(offered,
+                 QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)", "DXF 2000 (*.dxf)", "PDF (*.pdf)"}));
     }
 
     // The next dialog opens with the type that was saved last.
