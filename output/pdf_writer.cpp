@@ -109,8 +109,8 @@ void writePdf(const Drawing& drawing, std::string_view title, ByteSink& out) {
         throw DrawingError("The drawing is larger than a PDF page can be: 5080 mm a side");
     }
     Destination destination{out, nullptr};
-    const std::unique_ptr<cairo_surface_t, SurfaceClose> surface(cairo_pdf_surface_create_for_stream(
-        writeBytes, &destination, width * kPointsPerMm, height * kPointsPerMm));
+    const std::unique_ptr<cairo_surface_t, SurfaceClose> surface(
+        cairo_pdf_surface_create_for_stream(writeBytes, &destination, width * kPointsPerMm, height * kPointsPerMm));
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, std::string(title).c_str());
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "Tessaro");
     {

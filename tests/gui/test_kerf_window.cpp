@@ -91,7 +91,8 @@ private slots:
         Workbench core(clock, messages);
         core.kerf = 0.3;
         findCommand("full")->run(core);
-        QCOMPARE(contentsOf(folder->filePath("box.dxf")), QByteArray::fromStdString(templateBytes(core, FileType::Dxf2000)));
+        QCOMPARE(contentsOf(folder->filePath("box.dxf")),
+                 QByteArray::fromStdString(templateBytes(core, FileType::Dxf2000)));
     }
 
     void aKerfTheNumberRuleRefusesIsKeptShownAndWritesNothing() {
