@@ -20,6 +20,7 @@
 #include "app/fit_comb.h"
 #include "app/fit_report.h"
 #include "app/job.h"
+#include "app/kerf_setting.h"
 #include "app/language.h"
 #include "app/material_use.h"
 #include "app/materials.h"
@@ -30,6 +31,7 @@
 #include "model/about.h"
 #include "model/number_parse.h"
 #include "output/files.h"
+#include "output/pdf_writer.h"
 #include "output/text_file.h"
 
 namespace {
@@ -65,6 +67,7 @@ struct Arguments {
     std::optional<std::string> material;
     std::optional<std::string> savedMaterial;
     bool listMaterials = false;
+    std::string kerf;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -73,6 +76,7 @@ struct Arguments {
     bool tabRelief = false;
     bool openLast = false;
     bool closedLast = false;
+    bool innerFirst = false;
     bool nameOnly = false;
     bool showTables = false;
     bool fit = false;
@@ -107,9 +111,11 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
     std::vector<std::string> formats;
     for (const FileFormat& format : fileFormats()) {
-        formats.emplace_back(format.extension);
+        formats.emplace_back(format.name);
     }
-    app.add_option("-f,--format", a.format, "eps, dxf or svg; stl: the box assembled, for full and simple-full")
+    app.add_option("-f,--format", a.format,
+                   "eps, dxf (R12, exact), dxf2000 (layers by operation), svg, pdf (1:1 with a 10 mm square); stl: the "
+                   "box assembled, for full and simple-full")
         ->check(CLI::IsMember(formats));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
@@ -159,9 +165,15 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
                    "diameter, at least 2; for several templates the largest of their defaults")
         ->needs(sheet);
+    app.add_option("--kerf", a.kerf,
+                   "The beam's width in mm: outer cuts are offset outward and inner cuts inward by half of it, so "
+                   "the parts come off the cutter as drawn (default 0)");
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
+    app.add_flag("--inner-first", a.innerFirst,
+                 "Write each part's inner cuts before the outline around them in EPS and R12 DXF too (the other "
+                 "types always do)");
     app.add_flag("--fit", a.fit,
                  "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; "
                  "writes no file")
@@ -259,6 +271,10 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     }
     if (a.closedLast) {
         wb.lastPolylineClosed = true;
+    }
+    wb.innerCutsFirst = a.innerFirst;
+    if (!a.kerf.empty()) {
+        wb.kerf = parseKerf(a.kerf);
     }
 }
 
@@ -365,7 +381,7 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
                          "' draws no whole box to assemble: use full or simple-full");
     }
     if (!a.sheet.empty()) {
-        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf, dxf2000, svg or pdf");
     }
 }
 
@@ -380,7 +396,7 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
     if (!a.comb) {
         return {};
     }
-    if (command.run != makeTabSlotPiece) {
+    if (command.draw != makeTabSlotPiece) {
         throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " +
                          std::string(command.name));
     }
@@ -468,6 +484,10 @@ int main(int argc, char** argv) {
         app.exit(e);
         return 2;
     }
+    // A PDF's caption leaves font caches behind, freed as the program ends.
+    struct FontCachesReleased {
+        ~FontCachesReleased() { releaseFontCaches(); }
+    } fontCaches;
     SystemClock clock;
     StderrMessages messages;
     Workbench wb(clock, messages);

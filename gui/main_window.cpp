@@ -28,6 +28,7 @@
 #include "gui/edit_history.h"
 #include "gui/form_stretch.h"
 #include "gui/kept_settings.h"
+#include "gui/kerf_field.h"
 #include "gui/line_list_model.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
@@ -332,9 +333,12 @@ void MainWindow::buildLeftColumn() {
     materialBox_->setGeometry(8, 303, 314, 24);
     connect(materialBox_, &MaterialBox::chosen, this, &MainWindow::chooseMaterial);
     connect(materialBox_, &MaterialBox::saveAsAsked, this, &MainWindow::saveMaterialAs);
+    kerf_ = new KerfField(wb_, form_);
+    kerf_->setGeometry(8, 329, 314, 22);
     preview_ = new PreviewWidget(form_);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 329, 314, 248);
+    preview_->setGeometry(8, 353, 314, 224);
+    connect(kerf_, &KerfField::kerfRefused, preview_, &PreviewWidget::showProblem);
     statusLine_ = new QLabel(form_);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
@@ -343,6 +347,7 @@ void MainWindow::buildLeftColumn() {
     stretch_->add(grid, {.right = Edge::FollowsGrowth});
     stretch_->add(sheet_, {.right = Edge::FollowsGrowth});
     stretch_->add(materialBox_, {.right = Edge::FollowsGrowth});
+    stretch_->add(kerf_, {.right = Edge::FollowsGrowth});
     stretch_->add(preview_, {.right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     stretch_->add(statusLine_, {.top = Edge::FollowsSize, .right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt, [this] { showTemplateBeingSaved(); });
@@ -618,6 +623,7 @@ void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
     try {
+        kerf_->apply();
         const bool english = tablesAreEnglish(wb_);
         const auto sheet = sheet_->choice();
         const Job& job = sheet_->job();

@@ -35,6 +35,7 @@ class LivePreview;
 class MaterialBox;
 class PreviewWidget;
 class PreviewingSavePrompt;
+class KerfField;
 class SheetGroup;
 class ParamTableModel;
 class WindowMenus;
@@ -179,6 +180,7 @@ private:
     QLabel* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
     MaterialBox* materialBox_ = nullptr;
+    KerfField* kerf_ = nullptr;
     std::unique_ptr<PreviewingSavePrompt> previewingDialog_;
 };
 
