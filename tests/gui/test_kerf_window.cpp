@@ -67,7 +67,7 @@ private slots:
         QVERIFY(field->findChild<QLabel*>()->text().startsWith("Пропил / Kerf"));
         QCOMPARE(kerfEdit(form)->text(), QString("0"));
         QCOMPARE(form.workbench().kerf, 0.0);
-        for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (const QWidget* other : form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != field && other->isVisibleTo(&form)) {
                 QVERIFY2(!other->geometry().intersects(field->geometry()), qPrintable(other->objectName()));
             }

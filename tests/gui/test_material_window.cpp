@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(form.findChild<QPushButton*>("saveMaterialButton")->text(), QString("Сохранить как… / Save as…"));
         QCOMPARE(itemsOf(materialList(form)), (QStringList{"Берёза 4", "Acrylic 3"}));
         QCOMPARE(materialList(form)->currentIndex(), -1);
-        for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (const QWidget* other : form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != box && other->isVisibleTo(&form)) {
                 QVERIFY2(!other->geometry().intersects(box->geometry()), qPrintable(other->objectName()));
             }
