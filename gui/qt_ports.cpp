@@ -59,23 +59,26 @@ QtSavePrompt::QtSavePrompt(QWidget* parent, const QString& filter, int presetTyp
     }
 }
 
+constexpr std::optional<FileType> kNoType;
+
 // Names hold dots of their own ("spiral R10.0mm …"), so only one of our extensions counts.
 // Two types share ".dxf": a name typed with the chosen filter's extension keeps its type.
 std::optional<SaveChoice> QtSavePrompt::choiceFor(const QString& path, const QString& nameFilter) const {
     const qsizetype chosen = nameFilters_.indexOf(nameFilter);
-    const std::optional<FileType> filtered = chosen < 0 ? std::nullopt : filterTypes_[static_cast<std::size_t>(chosen)];
+    // By reference: a copy of the optional trips GCC's uninitialised-use warning at -O3.
+    const std::optional<FileType>& filtered = chosen < 0 ? kNoType : filterTypes_[static_cast<std::size_t>(chosen)];
     const std::string suffix = QFileInfo(path).suffix().toLower().toStdString();
-    if (filtered && suffix == extensionOf(*filtered)) {
-        return SaveChoice{path.toStdString(), *filtered};
+    if (filtered.has_value() && suffix == extensionOf(filtered.value())) {
+        return SaveChoice{path.toStdString(), filtered.value()};
     }
     // Only the flat drawing's types: the assembled box is no save of a template.
     if (const auto typed = flatFileTypeOfExtension(suffix)) {
         return SaveChoice{path.toStdString(), *typed};
     }
-    if (!filtered) {
+    if (!filtered.has_value()) {
         return std::nullopt;
     }
-    return SaveChoice{path.toStdString() + "." + std::string(extensionOf(*filtered)), *filtered};
+    return SaveChoice{path.toStdString() + "." + std::string(extensionOf(filtered.value())), filtered.value()};
 }
 
 // Qt's own overwrite question is off: it would ask about the name before the extension
