@@ -15,33 +15,23 @@
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QPushButton* buttonOf(MainWindow& form, const char* command) {
-    return form.findChild<QPushButton*>(text(findCommand(command)->buttons.front().objectName));
-}
+using testing::buttonOf;
+using testing::contentsOf;
+using testing::settled;
+using testing::text;
 
 QLineEdit* kerfEdit(MainWindow& form) { return form.findChild<QLineEdit*>("kerfEdit"); }
 
 void typeKerf(MainWindow& form, const QString& typed) {
     kerfEdit(form)->selectAll();
     QTest::keyClicks(kerfEdit(form), typed);
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool settled(MainWindow& form) {
-    const auto* live = form.findChild<LivePreview*>();
-    return QTest::qWaitFor([live] { return !live->busy(); }, 20000);
 }
 
 }  // namespace
@@ -77,11 +67,11 @@ private slots:
     // What the button saves is the core's template with that kerf; the preview follows it.
     void aTypedKerfIsTheKerfOfTheSavedTemplateAndOfThePreview() {
         MainWindow form(fakes->ports());
-        QVERIFY(settled(form));
+        QVERIFY(settled(form, 20000));
         const Drawing before = form.findChild<PreviewWidget*>("Preview")->drawing();
         typeKerf(form, "0.3");
         QCOMPARE(form.workbench().kerf, 0.3);
-        QVERIFY(settled(form));
+        QVERIFY(settled(form, 20000));
         QVERIFY(form.findChild<PreviewWidget*>("Preview")->drawing() != before);
 
         buttonOf(form, "full")->click();
@@ -97,7 +87,7 @@ private slots:
 
     void aKerfTheNumberRuleRefusesIsKeptShownAndWritesNothing() {
         MainWindow form(fakes->ports());
-        QVERIFY(settled(form));
+        QVERIFY(settled(form, 20000));
         typeKerf(form, "0,3");
         QCOMPARE(kerfEdit(form)->text(), QString("0,3"));
         const QString expected = "'0,3' is not a valid floating point value.";
@@ -111,7 +101,7 @@ private slots:
     void thePreviewStrokesInnerCutsBlueAndOuterCutsBlack() {
         MainWindow form(fakes->ports());
         buttonOf(form, "bottom")->click();
-        QVERIFY(settled(form));
+        QVERIFY(settled(form, 20000));
         const QImage shown = form.findChild<PreviewWidget*>("Preview")->grab().toImage();
         int blue = 0;
         int black = 0;
