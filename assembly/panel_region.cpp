@@ -5,6 +5,7 @@
 #include "assembly/region_units.h"
 #include "drawing/clipper_units.h"
 #include "drawing/drawing_error.h"
+#include "drawing/ring_area.h"
 
 namespace tessaro {
 namespace {
@@ -40,14 +41,6 @@ void collectContours(const ClipperLib::PolyNode& node, PanelRegion& region) {
         region.contours.push_back(contourOf(child->Contour, child->IsHole()));
         collectContours(*child, region);
     }
-}
-
-double signedArea(const std::vector<Point>& points) {
-    double twice = 0;
-    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-        twice += points[j].x * points[i].y - points[i].x * points[j].y;
-    }
-    return twice / 2;
 }
 
 }  // namespace

@@ -27,4 +27,12 @@ ClipperLib::Paths combined(const ClipperLib::Paths& subject, const ClipperLib::P
     return result;
 }
 
+double areaOf(const ClipperLib::Paths& paths) {
+    double area = 0;
+    for (const ClipperLib::Path& path : paths) {
+        area += ClipperLib::Area(path);
+    }
+    return area / (kClipperUnitsPerMillimetre * kClipperUnitsPerMillimetre);
+}
+
 }  // namespace tessaro

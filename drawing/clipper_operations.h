@@ -13,4 +13,8 @@ namespace tessaro {
 [[nodiscard]] ClipperLib::Paths combined(const ClipperLib::Paths& subject, const ClipperLib::Paths& clip,
                                          ClipperLib::ClipType type);
 
+// The area of paths in Clipper's units, in square millimetres: counterclockwise rings
+// count positive and clockwise ones (the holes Clipper gives) negative.
+[[nodiscard]] double areaOf(const ClipperLib::Paths& paths);
+
 }  // namespace tessaro

@@ -18,14 +18,6 @@ int roleRank(OutlineRole role) {
     return 3;
 }
 
-Extent extentOf(const Outline& outline) {
-    Extent extent;
-    for (const Point p : outline.points) {
-        extent.include(p);
-    }
-    return extent;
-}
-
 bool within(const Extent& inner, const Extent& outer) {
     return inner.minX >= outer.minX && inner.maxX <= outer.maxX && inner.minY >= outer.minY && inner.maxY <= outer.maxY;
 }
@@ -52,13 +44,13 @@ std::vector<std::size_t> cuttingOrder(const Drawing& drawing, std::size_t part) 
     for (const std::size_t i : order) {
         const Outline outline = drawing.outline(i);
         if (outline.role != OutlineRole::Mark && outline.role != OutlineRole::Engrave && outline.closed()) {
-            containers.push_back({i, {outline.points.begin(), outline.points.end()}, extentOf(outline)});
+            containers.push_back({i, {outline.points.begin(), outline.points.end()}, extentOf(outline.points)});
         }
     }
     // How many closed cuts hold the outline's first point and its whole rectangle.
     const auto depth = [&](std::size_t i) {
         const Outline outline = drawing.outline(i);
-        const Extent extent = extentOf(outline);
+        const Extent extent = extentOf(outline.points);
         return std::count_if(containers.begin(), containers.end(), [&](const Container& c) {
             return c.index != i && within(extent, c.extent) && extent != c.extent &&
                    holdsPoint(c.points, outline.points.front());

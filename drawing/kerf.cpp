@@ -10,6 +10,7 @@
 #include "drawing/clipper_operations.h"
 #include "drawing/clipper_units.h"
 #include "drawing/drawing_error.h"
+#include "drawing/ring_area.h"
 
 namespace tessaro {
 namespace {
@@ -20,26 +21,10 @@ using ClipperLib::Paths;
 // How far the part a beam cuts may stray from the drawn part: a micrometre.
 constexpr double kMicrometre = 0.001;
 
-double areaOf(const Paths& paths) {
-    double area = 0;
-    for (const Path& path : paths) {
-        area += ClipperLib::Area(path);
-    }
-    return std::abs(area) / (kClipperUnitsPerMillimetre * kClipperUnitsPerMillimetre);
-}
-
 // Whether two regions differ by no more than a micrometre anywhere.
 bool sameRegion(const Paths& a, const Paths& b) {
     const Paths difference = combined(a, b, ClipperLib::ctXor);
     return mitredOffset(difference, -kMicrometre).empty();
-}
-
-double signedArea(std::span<const Point> points) {
-    double twice = 0;
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        twice += points[i].x * points[i + 1].y - points[i + 1].x * points[i].y;
-    }
-    return twice / 2;
 }
 
 double squaredDistance(Point a, Point b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
@@ -91,10 +76,7 @@ public:
             const bool cut = outline.role == OutlineRole::OuterCut || outline.role == OutlineRole::InnerCut;
             if (cut && outline.closed()) {
                 Path path = clipperPath(outline.points.first(outline.points.size() - 1));
-                Extent extent;
-                for (const Point p : outline.points) {
-                    extent.include(p);
-                }
+                const Extent extent = extentOf(outline.points);
                 const double area = std::abs(ClipperLib::Area(path));
                 cuts.push_back({i, outline.role, std::move(path), extent, area, std::nullopt, {}});
             } else if (cut) {
@@ -135,8 +117,9 @@ private:
                 if (outer.role != OutlineRole::OuterCut || !extentsMeet(inner.extent, outer.extent)) {
                     continue;
                 }
-                const double inside = areaOf(combined({inner.path}, {outer.path}, ClipperLib::ctIntersection));
-                const double outside = areaOf(combined({inner.path}, {outer.path}, ClipperLib::ctDifference));
+                const double inside =
+                    std::abs(areaOf(combined({inner.path}, {outer.path}, ClipperLib::ctIntersection)));
+                const double outside = std::abs(areaOf(combined({inner.path}, {outer.path}, ClipperLib::ctDifference)));
                 if (inside > kMicrometre * kMicrometre && outside > kMicrometre * kMicrometre) {
                     inner.notchOf = o;
                 }

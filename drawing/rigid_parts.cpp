@@ -11,14 +11,6 @@
 namespace tessaro {
 namespace {
 
-Extent extentOf(std::span<const Point> outline) {
-    Extent extent;
-    for (const Point p : outline) {
-        extent.include(p);
-    }
-    return extent;
-}
-
 double enclosedArea(const DrawnOutline& outline) {
     double twice = 0;
     for (std::size_t i = 0; i < outline.size(); ++i) {
