@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/kerf_setting.h"
 #include "app/proposed_names.h"
 #include "app/saving.h"
 #include "folding/full_set.h"
@@ -85,6 +86,11 @@ constexpr std::array kCommands = {
 
 }  // namespace
 
+void TemplateCommand::run(Workbench& wb) const {
+    draw(wb);
+    applyKerf(wb);
+}
+
 std::span<const TemplateCommand> templateCommands() { return kCommands; }
 
 const TemplateCommand* findCommand(std::string_view name) {
@@ -104,11 +110,12 @@ void showTab(Workbench& wb, TemplateTab tab) {
     }
 }
 
-std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog) {
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
+                                         const WriteWatch& watch) {
     command.run(wb);
     auto choice = dialog.ask(command.proposedName(wb));
     if (choice) {
-        saveTemplate(wb, choice->path, choice->type);
+        saveTemplate(wb, choice->path, choice->type, watch);
     }
     return choice;
 }

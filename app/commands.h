@@ -52,10 +52,14 @@ struct TemplateCommand {
     std::string_view label;  // what the command names its template (Workbench::templateLabel)
     TemplateTab tab;
     std::span<const TemplateButton> buttons;  // in the order the window creates them; none: command line only
-    void (*run)(Workbench&);                  // label, origin, header and generators; never saves
+    void (*draw)(Workbench&);                 // label, origin, header and generators; never saves
     std::string (*proposedName)(const Workbench&);
     // For a whole box: where its panels are drawn on the sheet, in drawing order; none for the rest.
     std::array<PanelPlace, 6> (*panelPlaces)(const PanelSizes&) = nullptr;
+
+    // Draws the template into wb.drawing as the cutter must follow it: offset by the
+    // workbench's kerf, so what is saved, nested and assembled is the part that comes off.
+    void run(Workbench& wb) const;
 };
 
 [[nodiscard]] std::span<const TemplateCommand> templateCommands();
@@ -67,7 +71,9 @@ struct TemplateCommand {
 void showTab(Workbench& wb, TemplateTab tab);
 
 // The whole road of a button: draw, propose the name, ask for a file, save it.
-// Returns the file and type written; nothing when the user cancelled.
-std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog);
+// Returns the file and type written; nothing when the user cancelled. The watch may stop
+// the save (see saveTemplate).
+std::optional<SaveChoice> performCommand(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
+                                         const WriteWatch& watch = {});
 
 }  // namespace tessaro

@@ -19,6 +19,9 @@ class SavePrompt {
 public:
     virtual ~SavePrompt() = default;
     [[nodiscard]] virtual std::optional<SaveChoice> ask(const std::string& proposedName) = 0;
+    // The type the next ask offers first, as a "Save as SVG…" menu entry chooses it; a
+    // dialog that offers no types ignores it.
+    virtual void presetType(FileType) {}
 };
 
 }  // namespace tessaro

@@ -151,17 +151,22 @@ SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType typ
     return {names, removeStaleSheets(path, names.size())};
 }
 
-std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
-                                           const SheetChoice& choice) {
-    command.run(wb);
-    const SheetLayout layout = sheetLayout(wb, command.tab, choice);
+std::optional<SavedSheets> saveOnSheets(Workbench& wb, const SheetLayout& layout, SavePrompt& dialog,
+                                        const std::string& proposedName) {
     wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning);
-    auto chosen = dialog.ask(command.proposedName(wb));
+    auto chosen = dialog.ask(proposedName);
     if (!chosen) {
         return std::nullopt;
     }
     SheetFiles saved = saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings, layout.size);
-    return SavedSheets{*chosen, std::move(saved.written), std::move(saved.removed)};
+    return SavedSheets{*chosen, std::move(saved.written), std::move(saved.removed),
+                       materialUse(wb.drawing, wb.sheetDrawings.size(), layout.size)};
+}
+
+std::optional<SavedSheets> performOnSheets(Workbench& wb, const TemplateCommand& command, SavePrompt& dialog,
+                                           const SheetChoice& choice) {
+    command.run(wb);
+    return saveOnSheets(wb, sheetLayout(wb, command.tab, choice), dialog, command.proposedName(wb));
 }
 
 Drawing sheetsSideBySide(const std::vector<Drawing>& sheets, SheetSize size) {

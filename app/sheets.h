@@ -8,6 +8,7 @@
 
 #include "app/commands.h"
 #include "app/file_formats.h"
+#include "app/material_use.h"
 #include "app/save_prompt.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
@@ -76,7 +77,14 @@ struct SavedSheets {
     SaveChoice choice;
     std::vector<std::string> files;
     std::vector<std::string> removed;  // an earlier, larger set's sheets
+    MaterialUse material;
 };
+
+// The rest of a button's road once wb holds its drawing: nest it into wb.sheetDrawings,
+// ask for a file offering `proposedName`, save one file per sheet; nothing when the
+// user cancelled.
+std::optional<SavedSheets> saveOnSheets(Workbench& wb, const SheetLayout& layout, SavePrompt& dialog,
+                                        const std::string& proposedName);
 
 // A button's road with a sheet: draw, nest into wb.sheetDrawings, ask for a file, save
 // one file per sheet. A part that fits no sheet is refused before the dialog asks;

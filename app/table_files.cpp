@@ -265,7 +265,7 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
         try {
             const std::string bytes = tableFileBytes(*table, path);
             if (isAmong(path, keep)) {
-                kept.push_back(keptMessage(path, keepAside(path)));
+                kept.push_back(keepUnloadedFile(path));
             }
             saveFileAtomically(path.string(), bytes, SaveTarget::RegularFile);
         } catch (const FileError& e) {
@@ -278,6 +278,8 @@ std::vector<std::string> saveTables(const Workbench& wb, const fs::path& folder,
     }
     return kept;
 }
+
+std::string keepUnloadedFile(const fs::path& path) { return keptMessage(path, keepAside(path)); }
 
 void TableStore::load(const std::function<void()>& useEnglish) {
     unloaded_ = loadSavedTables(wb_, tableFolders(folders_).readFrom, useEnglish);

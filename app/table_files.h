@@ -65,6 +65,12 @@ struct UnloadedTableFile {
 std::vector<std::string> saveTables(const Workbench& wb, const std::filesystem::path& folder,
                                     const std::vector<UnloadedTableFile>& keep = {});
 
+// Moves a file that was not loaded to the first free name beside it ("ParamGrid.refused.txt"),
+// never over another file, so that what is saved in its place loses nothing of it. Returns
+// the sentence that says so. A device or a pipe is left alone.
+// Failure: FileError "Cannot create file "NAME". REASON".
+std::string keepUnloadedFile(const std::filesystem::path& path);
+
 // The saved tables of the window's run, in the folders tableFolders chooses.
 class TableStore {
 public:

@@ -1,11 +1,16 @@
 #include "app/template_commands.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 
+#include "app/engraving_fonts.h"
+#include "app/pieces_warning.h"
 #include "app/proposed_names.h"
 #include "app/table_sizes.h"
 #include "app/template_headers.h"
 #include "box/bottom_warning.h"
+#include "box/face_cutouts.h"
 #include "box/front_panel.h"
 #include "box/lid.h"
 #include "folding/bottom_panel.h"
@@ -71,6 +76,7 @@ void makeSinglePart(Workbench& wb, std::string_view label, Part part, std::strin
     Pen pen(wb.drawing);
     part(wb, pen);
     pen.endPart(partName);
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 PartDrawing placed(const Workbench& wb, Part part) {
@@ -88,6 +94,14 @@ PanelSizes startFullSet(Workbench& wb) {
     return box;
 }
 
+// The fonts are read only for a list that has labels.
+PanelAdditions cutoutsOf(const Workbench& wb, const PanelSizes& box) {
+    const bool labelled = std::ranges::any_of(
+        wb.cutouts, [](const FaceCutout& c) { return std::holds_alternative<EngravedLabel>(c.shape); });
+    auto fonts = labelled ? std::make_shared<const EngravingFonts>(loadEngravingFonts()) : nullptr;
+    return [&wb, box, fonts](Pen& pen, BoxPanel panel) { drawFaceCutouts(pen, panel, box, wb.cutouts, fonts.get()); };
+}
+
 }  // namespace
 
 void makeFrontPanel(Workbench& wb) { makeSinglePart(wb, "facade", frontPanel, panelName(BoxPanel::Front)); }
@@ -101,13 +115,17 @@ void makeFoldingBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
     drawFoldingBoxSet(pen, box,
-                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)});
+                      {placed(wb, frontPanel), placed(wb, bottomPanel), placed(wb, sidePanel), placed(wb, lid)},
+                      cutoutsOf(wb, box));
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 void makeSimpleBoxSet(Workbench& wb) {
     const PanelSizes box = startFullSet(wb);
     Pen pen(wb.drawing);
-    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)});
+    drawSimpleBoxSet(pen, box, {placed(wb, frontPanel), placed(wb, lid), placed(wb, simpleSidePanel)},
+                     cutoutsOf(wb, box));
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 void makeSpiral(Workbench& wb) {
@@ -127,6 +145,7 @@ void makeBobbin(Workbench& wb) {
     Pen pen(wb.drawing);
     drawBobbinFrame(pen, sizes);
     pen.endPart("bobbin frame");
+    warnIfPartsFallApart(wb.messages, wb.drawing);
 }
 
 }  // namespace tessaro

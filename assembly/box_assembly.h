@@ -25,7 +25,8 @@ struct PanelFrame {
 // One panel of the assembled box: its drawn material, placed.
 struct AssembledPanel {
     BoxPanel panel;
-    PanelRegion region;  // in the panel's own drawing coordinates
+    PanelRegion region;                 // in the panel's own drawing coordinates
+    std::vector<PanelRegion> openings;  // its slots, holes and channels, there too
     PanelFrame frame;
     double thickness = 0;
 };

@@ -8,9 +8,8 @@
 #include <tuple>
 #include <utility>
 
+#include "assembly/band_pieces.h"
 #include "assembly/panel_geometry.h"
-#include "assembly/region_window.h"
-#include "drawing/rigid_parts.h"
 
 namespace tessaro {
 namespace {
@@ -68,8 +67,8 @@ double halfAlong(const Extent& e, Point axis) { return std::abs(axis.x) > 0.5 ? 
 
 // The part of panel a's drawing plane that lies inside panel b's thickness: a band
 // across a's drawing, or nothing when the panels are not at right angles.
-std::optional<Extent> bandInside(const AssembledPanel& a, const AssembledPanel& b) {
-    Extent band = extentOf(a.region);
+std::optional<Band> bandInside(const AssembledPanel& a, const AssembledPanel& b) {
+    Band band{extentOf(a.region)};
     const Point rate = drawingDirectionOf(a.frame, b.frame.outward);
     const double offset = depthOf(b.frame, a.frame.origin);
     const auto limits = [&](double r, double& low, double& high) {
@@ -78,65 +77,54 @@ std::optional<Extent> bandInside(const AssembledPanel& a, const AssembledPanel& 
         low = std::max(low, std::min(start, end));
         high = std::min(high, std::max(start, end));
     };
-    if (band.empty || !perpendicular(a.frame, b.frame)) {
+    if (band.extent.empty || !perpendicular(a.frame, b.frame)) {
         return std::nullopt;
     }
-    if (std::abs(rate.x) > 0.5) {
-        limits(rate.x, band.minX, band.maxX);
+    band.depthAlongX = std::abs(rate.x) > 0.5;
+    if (band.depthAlongX) {
+        limits(rate.x, band.extent.minX, band.extent.maxX);
     } else {
-        limits(rate.y, band.minY, band.maxY);
+        limits(rate.y, band.extent.minY, band.extent.maxY);
     }
     return band;
 }
 
-// The hole of the region that holds the point, if the point is in one.
-std::optional<std::size_t> holeHolding(const PanelRegion& region, Point p) {
-    if (holdsMaterial(region, p)) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < region.contours.size(); ++i) {
-        if (region.contours[i].hole && holdsPoint(region.contours[i].points, p)) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
 using HoleIndex = std::pair<std::size_t, std::size_t>;  // panel, contour
 
-// Panel a's material inside panel b's thickness, piece by piece: each piece whose middle
-// is in one of b's holes goes through it. Measured from the middle to the hole's edges.
+// The holes of the holder's material that the piece's rectangle reaches into: a screw
+// goes through none of them.
+void markHolesTaken(const AssembledPanel& holder, std::size_t b, const Extent& piece, std::set<HoleIndex>& holesTaken) {
+    const auto& contours = holder.region.contours;
+    for (std::size_t h = 0; h < contours.size(); ++h) {
+        if (contours[h].hole && openingTaking({PanelRegion{{contours[h]}}}, piece)) {
+            holesTaken.insert({b, h});
+        }
+    }
+}
+
+// Panel a's material inside panel b's thickness, piece by piece: each piece that goes
+// into one of b's openings is a joint, with the room between it and b's material.
 void addPiecesThrough(const BoxAssembly& assembly, std::size_t a, std::size_t b, std::vector<Joint>& joints,
                       std::set<HoleIndex>& holesTaken) {
     const AssembledPanel& inserted = assembly.panels[a];
     const AssembledPanel& holder = assembly.panels[b];
-    const std::optional<Extent> band = bandInside(inserted, holder);
+    const std::optional<Band> band = bandInside(inserted, holder);
     if (!band) {
         return;
     }
-    for (const PanelRegion& piece : piecesWithin(inserted.region, *band)) {
+    for (const PanelRegion& piece : piecesInBand(inserted.region, *band)) {
         const Bounds3 where = boundsOf(inserted, extentOf(piece));
-        const Extent seen = drawnExtentOf(holder.frame, where);
-        const Point middle{(seen.minX + seen.maxX) / 2, (seen.minY + seen.maxY) / 2};
-        const std::optional<std::size_t> hole = holeHolding(holder.region, middle);
-        if (!hole) {
+        const std::optional<PieceInOpening> through =
+            openingTaking(holder.openings, drawnExtentOf(holder.frame, where));
+        if (!through) {
             continue;
         }
-        holesTaken.insert({b, *hole});
-        const RegionContour& edge = holder.region.contours[*hole];
+        markHolesTaken(holder, b, through->piece, holesTaken);
         // Across: from the inserted panel's inner face outwards; along: up the box's axes.
         const Point inwards = drawingDirectionOf(holder.frame, -1 * inserted.frame.outward);
         const Point along = alongDirection(holder.frame, inwards);
-        const double halfAcross = halfAlong(seen, inwards);
-        const double halfLength = halfAlong(seen, along);
-        joints.push_back(
-            {JointKind::TabInSlot,
-             a,
-             b,
-             {rayToContour(edge, middle, inwards) - halfAcross,
-              rayToContour(edge, middle, opposite(inwards)) - halfAcross},
-             {rayToContour(edge, middle, opposite(along)) - halfLength, rayToContour(edge, middle, along) - halfLength},
-             where});
+        joints.push_back({JointKind::TabInSlot, a, b, playOf(holder.region, *through, inwards),
+                          playOf(holder.region, *through, opposite(along)), where});
     }
 }
 

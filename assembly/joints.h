@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "assembly/box_assembly.h"
+#include "assembly/joint_play.h"
 #include "assembly/space.h"
 
 namespace tessaro {
@@ -13,19 +14,6 @@ enum class JointKind {
     ToothInWingSlot,  // a side panel's holding tooth in the bottom wing's slot
     WingInHole,       // the bottom's wing through the side panel's holding hole
     ScrewInSlot,      // a screw through one panel's hole into the other's screw slot
-};
-
-// The room left on the two sides of what goes into a cut-out, along one direction;
-// negative where the two overlap.
-struct Play {
-    // Finer than the drawing's six decimals can tell: flush is flush.
-    static constexpr double kFlush = 1e-5;
-
-    double low = 0;
-    double high = 0;
-
-    [[nodiscard]] double total() const { return low + high; }
-    [[nodiscard]] bool overlaps() const { return low < -kFlush || high < -kFlush; }
 };
 
 // Two panels meeting, measured on the placed geometry. Across a tab, tooth or wing the

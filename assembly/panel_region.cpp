@@ -5,12 +5,10 @@
 #include "assembly/region_units.h"
 #include "drawing/clipper_units.h"
 #include "drawing/drawing_error.h"
+#include "drawing/ring_area.h"
 
 namespace tessaro {
 namespace {
-
-// A kilometre: past any machine, and far inside Clipper's integer range.
-constexpr double kLargestCoordinate = 1e6;
 
 ClipperLib::Path pathFromOrigin(const DrawnOutline& outline, Point origin) {
     ClipperLib::Path path;
@@ -47,14 +45,6 @@ void collectContours(const ClipperLib::PolyNode& node, PanelRegion& region) {
     }
 }
 
-double signedArea(const std::vector<Point>& points) {
-    double twice = 0;
-    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-        twice += points[j].x * points[i].y - points[i].x * points[j].y;
-    }
-    return twice / 2;
-}
-
 }  // namespace
 
 PanelRegion materialOf(const std::vector<RigidPart>& pieces, Point origin) {
@@ -73,6 +63,20 @@ PanelRegion materialOf(const std::vector<RigidPart>& pieces, Point origin) {
     PanelRegion region;
     collectContours(tree, region);
     return region;
+}
+
+std::vector<PanelRegion> openingsOf(const std::vector<RigidPart>& pieces, Point origin, const PanelRegion& material) {
+    ClipperLib::Clipper clipper;
+    for (const RigidPart& piece : pieces) {
+        if (!piece.fromStock) {
+            clipper.AddPath(pathFromOrigin(*outerCutOf(piece), origin), ClipperLib::ptSubject, true);
+        }
+    }
+    clipper.AddPaths(pathsOf(material), ClipperLib::ptClip, true);
+    clipper.StrictlySimple(true);
+    ClipperLib::PolyTree tree;
+    clipper.Execute(ClipperLib::ctDifference, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    return regionsOf(tree);
 }
 
 double areaOf(const PanelRegion& region) {

@@ -20,9 +20,17 @@ struct PanelRegion {
     std::vector<RegionContour> contours;
 };
 
+// A kilometre: past any machine, and far inside Clipper's integer range.
+inline constexpr double kLargestCoordinate = 1e6;
+
 // The material of the pieces of one part of a drawing, moved by -origin. Throws
-// DrawingError when a coordinate is too large to cut with.
+// DrawingError when a coordinate is beyond kLargestCoordinate.
 [[nodiscard]] PanelRegion materialOf(const std::vector<RigidPart>& pieces, Point origin);
+
+// The cut-outs of those pieces: what their outer outlines enclose and their material lacks,
+// one region each, whether it is closed all round or a notch opens it to the edge.
+[[nodiscard]] std::vector<PanelRegion> openingsOf(const std::vector<RigidPart>& pieces, Point origin,
+                                                  const PanelRegion& material);
 
 [[nodiscard]] double areaOf(const PanelRegion& region);
 

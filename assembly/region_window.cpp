@@ -11,13 +11,7 @@ namespace {
 
 ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
     ClipperLib::Clipper clipper;
-    for (const RegionContour& contour : region.contours) {
-        ClipperLib::Path path;
-        for (const Point p : contour.points) {
-            path.push_back(clipperPoint(p));
-        }
-        clipper.AddPath(path, ClipperLib::ptSubject, true);
-    }
+    clipper.AddPaths(pathsOf(region), ClipperLib::ptSubject, true);
     const ClipperLib::Path rectangle{clipperPoint({window.minX, window.minY}), clipperPoint({window.maxX, window.minY}),
                                      clipperPoint({window.maxX, window.maxY}),
                                      clipperPoint({window.minX, window.maxY})};
@@ -35,25 +29,9 @@ ClipperLib::PolyTree clipped(const PanelRegion& region, const Extent& window) {
     return tree;
 }
 
-// Each outer outline of the tree with its holes; islands inside holes are pieces of their own.
-void collectPieces(const ClipperLib::PolyNode& node, std::vector<PanelRegion>& pieces) {
-    for (const ClipperLib::PolyNode* outer : node.Childs) {
-        if (ClipperLib::Area(outer->Contour) == 0) {
-            continue;
-        }
-        PanelRegion piece{{contourOf(outer->Contour, false)}};
-        for (const ClipperLib::PolyNode* hole : outer->Childs) {
-            piece.contours.push_back(contourOf(hole->Contour, true));
-            collectPieces(*hole, pieces);
-        }
-        pieces.push_back(std::move(piece));
-    }
-}
-
 }  // namespace
 
 std::vector<PanelRegion> piecesWithin(const PanelRegion& region, const Extent& window) {
-    std::vector<PanelRegion> pieces;
     // Kept within the region's own coordinates, which are known to be small enough to cut.
     const Extent drawn = extentOf(region);
     Extent common = window;
@@ -62,10 +40,9 @@ std::vector<PanelRegion> piecesWithin(const PanelRegion& region, const Extent& w
     common.maxX = std::min(window.maxX, drawn.maxX);
     common.maxY = std::min(window.maxY, drawn.maxY);
     if (window.empty || drawn.empty || !(common.width() > 0) || !(common.height() > 0)) {
-        return pieces;
+        return {};
     }
-    collectPieces(clipped(region, common), pieces);
-    return pieces;
+    return regionsOf(clipped(region, common));
 }
 
 PanelRegion materialWithin(const PanelRegion& region, const Extent& window) {

@@ -78,6 +78,25 @@ BENCHMARK_CAPTURE(frameOnScreen, busiest_folding_set, "full", true)->Unit(benchm
 BENCHMARK_CAPTURE(frameOnScreen, folding_set, "full", false)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(frameOnScreen, simple_set, "simple-full", false)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the user sees while dragging the box round with the mouse: each frame drawn as a
+// drag draws it and on the screen before the next.
+void frameWhileDragging(benchmark::State& state, const char* command, bool busiest) {
+    ShownBox shown(SetTables(busiest).tables, command);
+    QEventLoop shownOnScreen;
+    QObject::connect(shown.view, &QOpenGLWidget::frameSwapped, &shownOnScreen, &QEventLoop::quit);
+    const QPoint centre = shown.view->rect().center();
+    QTest::mousePress(shown.view, Qt::LeftButton, {}, centre);
+    int step = 0;
+    for (auto _ : state) {
+        QTest::mouseMove(shown.view, centre + QPoint((++step % 2) != 0 ? 2 : -2, 0));
+        shownOnScreen.exec();
+    }
+    QTest::mouseRelease(shown.view, Qt::LeftButton, {}, centre);
+    countFrames(state, shown);
+}
+BENCHMARK_CAPTURE(frameWhileDragging, busiest_folding_set, "full", true)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(frameWhileDragging, folding_set, "full", false)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The same frame read back into an image, as the tests look at it.
 void frameReadBack(benchmark::State& state, const char* command, bool busiest) {
     ShownBox shown(SetTables(busiest).tables, command);

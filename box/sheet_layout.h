@@ -14,8 +14,12 @@ using PartDrawing = std::function<void(Pen&)>;
 // Which drawing makes a panel.
 using PanelDrawings = std::function<const PartDrawing&(BoxPanel)>;
 
+// What is drawn on a panel after its own outlines (the cut-outs of its face), from its origin.
+using PanelAdditions = std::function<void(Pen&, BoxPanel)>;
+
 // Draws the panels in order, each from its own origin and ended as a part named after
 // its panel; they know nothing of the layout.
-void drawSheet(Pen& pen, std::span<const PanelPlace> places, const PanelDrawings& drawingOf);
+void drawSheet(Pen& pen, std::span<const PanelPlace> places, const PanelDrawings& drawingOf,
+               const PanelAdditions& additions = {});
 
 }  // namespace tessaro

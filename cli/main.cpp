@@ -5,17 +5,25 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/assembly.h"
 #include "app/commands.h"
+#include "app/cutout_lists.h"
 #include "app/error_text.h"
+#include "app/fit_comb.h"
 #include "app/fit_report.h"
+#include "app/job.h"
+#include "app/kerf_setting.h"
 #include "app/language.h"
+#include "app/material_use.h"
+#include "app/materials.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_files.h"
@@ -23,6 +31,7 @@
 #include "model/about.h"
 #include "model/number_parse.h"
 #include "output/files.h"
+#include "output/pdf_writer.h"
 #include "output/text_file.h"
 
 namespace {
@@ -42,14 +51,23 @@ public:
 };
 
 struct Arguments {
-    std::string command;
+    std::vector<std::string> commands;
     std::string output;
     std::string format = "dxf";
     std::vector<std::string> assignments;
+    std::vector<std::string> cutouts;
+    std::vector<std::string> vents;
+    std::vector<std::string> labels;
+    std::string cutoutFile;
     std::string tables;
     std::string feet = "2";
     std::string sheet;
     std::string gap;
+    std::optional<std::string> comb;
+    std::optional<std::string> material;
+    std::optional<std::string> savedMaterial;
+    bool listMaterials = false;
+    std::string kerf;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
@@ -59,6 +77,7 @@ struct Arguments {
     bool noRotation = false;
     bool openLast = false;
     bool closedLast = false;
+    bool innerFirst = false;
     bool nameOnly = false;
     bool showTables = false;
     bool fit = false;
@@ -83,40 +102,82 @@ std::string commandList() {
 }
 
 void defineOptions(CLI::App& app, Arguments& a) {
-    app.add_option("COMMAND", a.command, "The template to make")->check(CLI::IsMember(commandNames()));
+    app.add_option("COMMAND", a.commands,
+                   "The template to make; several (a verb may be repeated) are nested together onto the same "
+                   "sheets, and need --sheet")
+        ->check(CLI::IsMember(commandNames()));
     app.set_version_flag("--version", "tessaro-cli " + std::string(kVersion));
     app.footer(commandList());
     app.add_option("-o,--output", a.output,
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
     std::vector<std::string> formats;
     for (const FileFormat& format : fileFormats()) {
-        formats.emplace_back(format.extension);
+        formats.emplace_back(format.name);
     }
-    app.add_option("-f,--format", a.format, "eps, dxf or svg; stl: the box assembled, for full and simple-full")
+    app.add_option("-f,--format", a.format,
+                   "eps, dxf (R12, exact), dxf2000 (layers by operation), svg, pdf (1:1 with a 10 mm square); stl: the "
+                   "box assembled, for full and simple-full")
         ->check(CLI::IsMember(formats));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
+    app.add_option("--cutout", a.cutouts,
+                   "FACE,SHAPE,X,Y,SIZE...: a hole in a face of full or simple-full; FACE front, rear, left, right, "
+                   "bottom or lid; SHAPE circle,X,Y,DIAMETER, rect,X,Y,WIDTH,HEIGHT[,RADIUS] or "
+                   "slot,X,Y,LENGTH,WIDTH; X, Y the centre in mm from the face's lower-left corner seen from outside "
+                   "(bottom and lid: from above, the front edge nearest)")
+        ->take_all()
+        ->expected(1);
+    app.add_option("--vent", a.vents,
+                   "FACE,slots|holes,X,Y,WIDTH,HEIGHT[,PITCH,SIZE]: openings filling that rectangle of a face")
+        ->take_all()
+        ->expected(1);
+    app.add_option("--label", a.labels, "FACE,X,Y,HEIGHT,TEXT: TEXT engraved centred there, capitals HEIGHT mm tall")
+        ->take_all()
+        ->expected(1);
+    app.add_option("--cutouts", a.cutoutFile,
+                   "A file of cut-outs, vents and labels, one a line as the options are given with the option's "
+                   "name first (cutout front,circle,30,20,12); UTF-8, # begins a comment");
+    app.add_option_function<std::string>(
+        "--material", [&a](const std::string& name) { a.material = name; },
+        "NAME: set the thickness, kerf and allowances of a material preset of Materials.txt, before any --set");
+    app.add_option_function<std::string>(
+        "--save-material", [&a](const std::string& name) { a.savedMaterial = name; },
+        "NAME: store the thickness, kerf and allowances (the tab-slot table's with tab-slot, the main table's "
+        "otherwise) as a preset in Materials.txt, in the --tables folder or the current one, and exit");
+    app.add_flag("--materials", a.listMaterials,
+                 "Print each preset of Materials.txt as NAME<TAB>thickness<TAB>kerf<TAB>slot allowance<TAB>tab "
+                 "length allowance, and exit");
     app.add_flag("--relief", a.relief, "Cut straight inside corners of the boxes");
     app.add_flag("--screws", a.screws, "Screw slots and holes");
     app.add_flag("--one-tooth", a.oneTooth, "One bottom-support tooth");
     app.add_flag("--no-jumper", a.noJumper, "No bottom-support jumper");
     app.add_flag("--no-lid-corners", a.noLidCorners, "Keep the lid's corners square");
     app.add_flag("--tab-relief", a.tabRelief, "Cut straight inside corners of the tab-slot piece");
+    app.add_option_function<std::string>(
+        "--comb", [&a](const std::string& list) { a.comb = list; },
+        "A,B,C,...: with tab-slot, a fit comb instead of the test piece: one slot and tab pair per allowance on the "
+        "tab's thickness, each allowance engraved under its slot");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
     auto* sheet = app.add_option("--sheet", a.sheet,
                                  "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
                                  "per sheet (FILE-1, FILE-2, ...)");
     app.add_option("--gap", a.gap,
                    "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
-                   "diameter, at least 2")
+                   "diameter, at least 2; for several templates the largest of their defaults")
         ->needs(sheet);
     app.add_flag("--no-rotation", a.noRotation,
                  "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y")
         ->needs(sheet);
+    app.add_option("--kerf", a.kerf,
+                   "The beam's width in mm: outer cuts are offset outward and inner cuts inward by half of it, so "
+                   "the parts come off the cutter as drawn (default 0)");
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
+    app.add_flag("--inner-first", a.innerFirst,
+                 "Write each part's inner cuts before the outline around them in EPS and R12 DXF too (the other "
+                 "types always do)");
     app.add_flag("--fit", a.fit,
                  "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; "
                  "writes no file")
@@ -124,6 +185,10 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_flag("--name", a.nameOnly, "Print the proposed file name and exit");
     app.add_flag("--show-tables", a.showTables,
                  "Print every table row as TABLE.KEY<TAB>caption<TAB>value, after --tables and --set, and exit");
+}
+
+std::filesystem::path materialsFile(const Arguments& a) {
+    return a.tables.empty() ? std::filesystem::path(kMaterialsFile) : std::filesystem::path(a.tables) / kMaterialsFile;
 }
 
 void applyTables(const Arguments& a, Workbench& wb) {
@@ -134,8 +199,59 @@ void applyTables(const Arguments& a, Workbench& wb) {
             throw FileError(unloadedMessage(unloaded));
         }
     }
+    if (a.material) {
+        MaterialStore materials;
+        materials.load(materialsFile(a));
+        applyMaterial(wb, materials.find(*a.material));
+    }
     for (const std::string& assignment : a.assignments) {
         assignTableValue(wb, assignment);
+    }
+}
+
+// The list of the faces' cut-outs: the file's first, then the options', each kind in the
+// order given. Every line is read before anything is drawn.
+void applyCutouts(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
+    if (!a.cutoutFile.empty()) {
+        wb.cutouts = readCutoutFile(a.cutoutFile);
+    }
+    for (const auto& [kind, values] : {std::pair{CutoutKind::Cutout, &a.cutouts}, std::pair{CutoutKind::Vent, &a.vents},
+                                       std::pair{CutoutKind::Label, &a.labels}}) {
+        for (const std::string& value : *values) {
+            wb.cutouts.push_back(cutoutOption(kind, value));
+        }
+    }
+    if (!wb.cutouts.empty() && !assembles(command)) {
+        throw UsageError("cut-outs, vents and labels go on the faces of a whole box (full or simple-full), not " +
+                         std::string(command.name));
+    }
+}
+
+std::string materialLines(const Arguments& a) {
+    MaterialStore materials;
+    materials.load(materialsFile(a));
+    std::string text;
+    for (const Material& m : materials.materials()) {
+        text +=
+            m.name + '\t' + m.thickness + '\t' + m.kerf + '\t' + m.slotAllowance + '\t' + m.tabLengthAllowance + '\n';
+    }
+    return text;
+}
+
+// A Materials.txt that cannot be read is kept beside, and the new one holds this material.
+void saveMaterial(const Arguments& a, const Workbench& wb) {
+    // Without a command, the box's values.
+    const TemplateCommand* command = a.commands.empty() ? nullptr : findCommand(a.commands.front());
+    const MaterialSource source = command != nullptr ? materialSourceFor(command->tab) : MaterialSource::MainTable;
+    const Material material = currentMaterial(wb, *a.savedMaterial, source);
+    MaterialStore materials;
+    try {
+        materials.load(materialsFile(a));
+    } catch (const FileError& e) {
+        std::cerr << "tessaro-cli: " << e.what() << '\n';
+    }
+    if (const auto kept = materials.save(material, materialsFile(a))) {
+        std::cerr << "tessaro-cli: " << *kept << '\n';
     }
 }
 
@@ -150,11 +266,19 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     o.feet = a.feet == "none" ? Feet::None : a.feet == "1" ? Feet::One : Feet::Two;
     // As the window flags it when the verb's tab is shown.
     showTab(wb, command.tab);
+    // The comb ends with a tab piece, a closed outline, where the test piece ends with its open strip.
+    if (a.comb) {
+        wb.lastPolylineClosed = true;
+    }
     if (a.openLast) {
         wb.lastPolylineClosed = false;
     }
     if (a.closedLast) {
         wb.lastPolylineClosed = true;
+    }
+    wb.innerCutsFirst = a.innerFirst;
+    if (!a.kerf.empty()) {
+        wb.kerf = parseKerf(a.kerf);
     }
 }
 
@@ -173,6 +297,10 @@ public:
     void write(std::string_view bytes) override { writeToStandardOutput(bytes); }
 };
 
+std::string proposedNameOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
+    return a.comb ? fitCombName(wb) : command.proposedName(wb);
+}
+
 std::string lines(const std::vector<std::string>& texts) {
     std::string text;
     for (const std::string& line : texts) {
@@ -185,9 +313,11 @@ double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench
     return a.gap.empty() ? defaultSheetGap(wb, command.tab) : parseSheetGap(a.gap);
 }
 
-// With a sheet: one file per sheet, named after the output, each name on standard output;
-// the sheets of an earlier, larger set that were removed on standard error.
-void writeSheets(const Arguments& a, const TemplateCommand& command, const Workbench& wb, FileType type,
+// With a sheet: one file per sheet, named after the output, each name on standard output
+// and then how much of the sheets the pieces use; the sheets of an earlier, larger set
+// that were removed on standard error. On standard output the one sheet is the file, so
+// the material line goes to standard error.
+void writeSheets(const Arguments& a, const std::string& proposedName, const Workbench& wb, FileType type,
                  const SheetLayout& layout) {
     if (a.output == "-") {
         const std::vector<std::string> sheets = sheetBytes(wb, type, layout);
@@ -196,15 +326,46 @@ void writeSheets(const Arguments& a, const TemplateCommand& command, const Workb
                              " sheets, which standard output cannot take apart: give -o FILE");
         }
         writeToStandardOutput(sheets.front());
+        std::cerr << materialUsedLine(materialUse(wb.drawing, 1, layout.size)) << '\n';
         return;
     }
-    const std::string path =
-        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+    const std::string path = a.output.empty() ? proposedName + "." + std::string(extensionOf(type)) : a.output;
     const SheetFiles saved = saveSheets(wb, path, type, layout);
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
     }
-    writeToStandardOutput(lines(saved.written));
+    writeToStandardOutput(lines(saved.written) +
+                          materialUsedLine(materialUse(wb.drawing, saved.written.size(), layout.size)) + "\n");
+}
+
+Turning turningOf(const Arguments& a) { return a.noRotation ? Turning::None : Turning::QuarterTurns; }
+
+// Several templates, each drawn with the tables and switches given, nested together.
+int runJob(const Arguments& a, Workbench& wb) {
+    if (a.sheet.empty()) {
+        throw UsageError("several templates are nested together onto sheets: give --sheet WIDTHxHEIGHT");
+    }
+    if (fileTypeNamed(a.format) == FileType::Stl) {
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+    }
+    if (a.comb) {
+        throw UsageError("--comb draws a fit comb of the tab-slot piece alone, not of several templates");
+    }
+    // The first template's tab sets the closing flag, as a lone verb's does.
+    applySwitches(a, *findCommand(a.commands.front()), wb);
+    Job job;
+    for (const std::string& verb : a.commands) {
+        job.emplace_back(*findCommand(verb), wb);
+    }
+    if (a.nameOnly) {
+        writeToStandardOutput(jobName(job) + "\n");
+        return 0;
+    }
+    const SheetSize sheet = parseSheetSize(a.sheet);
+    const double gap = a.gap.empty() ? defaultJobGap(job) : parseSheetGap(a.gap);
+    drawJob(wb, job);
+    writeSheets(a, jobName(job), wb, *fileTypeNamed(a.format), {sheet, gap, turningOf(a)});
+    return 0;
 }
 
 // The box assembled from the template just drawn, as STL.
@@ -214,7 +375,7 @@ void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const
         writeToStandardOutput(bytes);
         return;
     }
-    saveFileAtomically(a.output.empty() ? command.proposedName(wb) + ".stl" : a.output, bytes);
+    saveFileAtomically(a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output, bytes);
 }
 
 void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
@@ -226,7 +387,7 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
                          "' draws no whole box to assemble: use full or simple-full");
     }
     if (!a.sheet.empty()) {
-        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf, dxf2000, svg or pdf");
     }
 }
 
@@ -236,8 +397,28 @@ std::string cellMessage(const Workbench& wb, const BadCellError& error) {
     return key.empty() ? error.what() : key + ": " + error.what();
 }
 
+// The allowances of --comb, which the tab-slot verb alone takes; none without it.
+std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& command) {
+    if (!a.comb) {
+        return {};
+    }
+    if (command.draw != makeTabSlotPiece) {
+        throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " +
+                         std::string(command.name));
+    }
+    return parseCombAllowances(*a.comb);
+}
+
 int run(const Arguments& a, Workbench& wb) {
     applyTables(a, wb);
+    if (a.listMaterials) {
+        writeToStandardOutput(materialLines(a));
+        return 0;
+    }
+    if (a.savedMaterial) {
+        saveMaterial(a, wb);
+        return 0;
+    }
     if (a.showTables) {
         std::vector<std::string> rows;
         for (const TableRow& row : tableRows(wb)) {
@@ -246,24 +427,29 @@ int run(const Arguments& a, Workbench& wb) {
         writeToStandardOutput(lines(rows));
         return 0;
     }
-    if (a.command.empty()) {
+    if (a.commands.empty()) {
         throw UsageError("COMMAND is required: one of the commands listed by --help");
     }
-    const TemplateCommand& command = *findCommand(a.command);
+    if (a.commands.size() > 1) {
+        return runJob(a, wb);
+    }
+    const TemplateCommand& command = *findCommand(a.commands.front());
     applySwitches(a, command, wb);
+    applyCutouts(a, command, wb);
+    const std::vector<double> comb = combAllowances(a, command);
     if (a.fit && !assembles(command)) {
-        throw UsageError("--fit takes a whole box (full or simple-full), not " + a.command);
+        throw UsageError("--fit takes a whole box (full or simple-full), not " + std::string(command.name));
     }
     if (a.nameOnly) {
-        writeToStandardOutput(command.proposedName(wb) + "\n");
+        writeToStandardOutput(proposedNameOf(a, command, wb) + "\n");
         return 0;
     }
     refuseStlForNoBox(a, command);
     const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
     const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
-    command.run(wb);
+    comb.empty() ? command.run(wb) : makeFitComb(wb, comb);
     if (a.fit) {
-        writeToStandardOutput(lines(fitReport(assembledTemplate(wb, command))));
+        writeToStandardOutput(lines(templateFitReport(wb, command)));
         return 0;
     }
     if (fileTypeNamed(a.format) == FileType::Stl) {
@@ -272,7 +458,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const FileType type = *fileTypeNamed(a.format);
     if (!a.sheet.empty()) {
-        writeSheets(a, command, wb, type, {sheet, gap, a.noRotation ? Turning::None : Turning::QuarterTurns});
+        writeSheets(a, proposedNameOf(a, command, wb), wb, type, {sheet, gap, turningOf(a)});
         return 0;
     }
     if (a.output == "-") {
@@ -281,7 +467,7 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     const std::string path =
-        a.output.empty() ? command.proposedName(wb) + "." + std::string(extensionOf(type)) : a.output;
+        a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
     saveTemplate(wb, path, type);
     return 0;
 }
@@ -291,8 +477,8 @@ int run(const Arguments& a, Workbench& wb) {
 int main(int argc, char** argv) {
     CLI::App app{
         "Tessaro: cutting templates for laser cutters and CNC mills, written as EPS, DXF or SVG in millimetres,\n"
-        "on one drawing or nested onto sheets (--sheet); a box assembled as STL (-f stl), and its fit report\n"
-        "(--fit): the room in every joint and the parts that overlap",
+        "on one drawing or nested onto sheets (--sheet), several templates together; a box assembled as STL\n"
+        "(-f stl), and its fit report (--fit): the room in every joint and the parts that overlap",
         "tessaro-cli"};
     Arguments arguments;
     defineOptions(app, arguments);
@@ -304,6 +490,10 @@ int main(int argc, char** argv) {
         app.exit(e);
         return 2;
     }
+    // A PDF's caption leaves font caches behind, freed as the program ends.
+    struct FontCachesReleased {
+        ~FontCachesReleased() { releaseFontCaches(); }
+    } fontCaches;
     SystemClock clock;
     StderrMessages messages;
     Workbench wb(clock, messages);

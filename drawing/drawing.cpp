@@ -67,7 +67,7 @@ Outline Drawing::outline(std::size_t i) const {
     return {points, points.size() < 2 ? OutlineRole::Mark : outlines_[i].role};
 }
 
-void appendMoved(Drawing& to, const Drawing& from, Vec offset) {
+void appendMoved(Drawing& to, const Drawing& from, Vec offset, std::string_view namePrefix) {
     const auto moved = [offset](Point p) { return Point{p.x + offset.x, p.y + offset.y}; };
     for (std::size_t p = 0; p < from.partCount(); ++p) {
         const Part part = from.part(p);
@@ -78,7 +78,7 @@ void appendMoved(Drawing& to, const Drawing& from, Vec offset) {
                 to.lineTo(moved(outline.points[i]));
             }
         }
-        to.endPart(part.name);
+        to.endPart(std::string(namePrefix).append(part.name));
     }
 }
 

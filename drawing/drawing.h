@@ -100,7 +100,8 @@ private:
     Extent extent_;
 };
 
-// Adds the parts of `from`, moved by `offset`, with their names and roles.
-void appendMoved(Drawing& to, const Drawing& from, Vec offset);
+// Adds the parts of `from`, moved by `offset`, with their roles and their names after
+// `namePrefix`.
+void appendMoved(Drawing& to, const Drawing& from, Vec offset, std::string_view namePrefix = {});
 
 }  // namespace tessaro

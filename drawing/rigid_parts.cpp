@@ -9,29 +9,9 @@
 #include <utility>
 
 #include "drawing/clipper_units.h"
+#include "drawing/ring_area.h"
 
 namespace tessaro {
-namespace {
-
-Extent extentOf(std::span<const Point> outline) {
-    Extent extent;
-    for (const Point p : outline) {
-        extent.include(p);
-    }
-    return extent;
-}
-
-double enclosedArea(const DrawnOutline& outline) {
-    double twice = 0;
-    for (std::size_t i = 0; i < outline.size(); ++i) {
-        const Point a = outline[i];
-        const Point b = outline[(i + 1) % outline.size()];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return std::abs(twice) / 2;
-}
-
-}  // namespace
 
 const DrawnOutline* outerCutOf(const RigidPart& part) {
     for (const PieceOutline& outline : part.outlines) {
@@ -81,9 +61,10 @@ bool crosses(const DrawnOutline& a, const DrawnOutline& b) {
 
 // Inside and not crossing, so one point and the extents decide the rest.
 bool holds(const DrawnOutline& outer, const Extent& outerExtent, const DrawnOutline& inner, const Extent& innerExtent) {
-    return outer.size() > 2 && enclosedArea(outer) > enclosedArea(inner) && innerExtent.minX >= outerExtent.minX &&
-           innerExtent.maxX <= outerExtent.maxX && innerExtent.minY >= outerExtent.minY &&
-           innerExtent.maxY <= outerExtent.maxY && holdsPoint(outer, inner.front()) && !crosses(inner, outer);
+    return outer.size() > 2 && std::abs(signedArea(outer)) > std::abs(signedArea(inner)) &&
+           innerExtent.minX >= outerExtent.minX && innerExtent.maxX <= outerExtent.maxX &&
+           innerExtent.minY >= outerExtent.minY && innerExtent.maxY <= outerExtent.maxY &&
+           holdsPoint(outer, inner.front()) && !crosses(inner, outer);
 }
 
 // The outer outline united with the outlines that cross it; the outer outline itself
@@ -129,7 +110,7 @@ struct CutOf {
 
 CutOf cutOf(const Outline& outline) {
     CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
-    cut.area = enclosedArea(cut.points);
+    cut.area = std::abs(signedArea(cut.points));
     return cut;
 }
 

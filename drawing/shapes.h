@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "drawing/edge_step.h"
 #include "drawing/pen.h"
@@ -73,5 +75,22 @@ struct SlotRow {
 
 void drawSlotRow(Pen& pen, const SlotRow& row, const std::function<void()>& drawSlotHere,
                  const std::function<void()>& between = {});
+
+// Curves are cut as straight segments that stray from the curve by less than this, in mm.
+inline constexpr double kLargestChordError = 0.01;
+
+// Points along an arc of `radius` about `centre`, from `fromAngle` through `sweep` radians
+// (counterclockwise when positive), both ends included.
+[[nodiscard]] std::vector<Point> arcPoints(Point centre, double radius, double fromAngle, double sweep);
+
+// Closed outlines as points, counterclockwise, the last point the first.
+// A rectangle centred on `centre`, its corners rounded by `radius` (square at 0).
+[[nodiscard]] std::vector<Point> roundedRectangleOutline(Point centre, double width, double height, double radius);
+[[nodiscard]] std::vector<Point> circleOutline(Point centre, double diameter);
+// A slot of that whole length and width whose two shorter sides are half circles.
+[[nodiscard]] std::vector<Point> roundedSlotOutline(Point centre, double length, double width);
+
+// An outline of the given role through points given from the pen's origin.
+void traceFromOrigin(Pen& pen, OutlineRole role, std::span<const Point> points);
 
 }  // namespace tessaro

@@ -15,7 +15,7 @@ std::array<PanelPlace, 6> foldingBoxPlaces(const PanelSizes& box) {
     }};
 }
 
-void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts) {
+void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts, const PanelAdditions& additions) {
     const auto drawingOf = [&parts](BoxPanel panel) -> const PartDrawing& {
         switch (panel) {
         case BoxPanel::Front:
@@ -27,7 +27,7 @@ void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& p
         }
         return parts.lid;
     };
-    drawSheet(pen, foldingBoxPlaces(box), drawingOf);
+    drawSheet(pen, foldingBoxPlaces(box), drawingOf, additions);
 }
 
 }  // namespace tessaro

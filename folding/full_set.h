@@ -21,6 +21,7 @@ struct FoldingBoxParts {
 // each side. The layout takes the thickness, width, height and depth of `box`.
 [[nodiscard]] std::array<PanelPlace, 6> foldingBoxPlaces(const PanelSizes& box);
 
-void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts);
+void drawFoldingBoxSet(Pen& pen, const PanelSizes& box, const FoldingBoxParts& parts,
+                       const PanelAdditions& additions = {});
 
 }  // namespace tessaro

@@ -1,27 +1,36 @@
 // Whole commands on tables of fuzzed cells, the way the command line runs them. The input
 // is text, one item a line:
-//   the command's word (spiral, full, tab-slot, ...);
+//   the command's word (spiral, full, tab-slot, ...), or several words apart by blanks: a
+//   job of those templates, nested together onto a sheet;
 //   switch words (relief screws one-tooth no-jumper no-lid-corners tab-relief feet-none
-//   feet-1 feet-2 open-last closed-last, and sheet: nest onto a 600 x 400 mm sheet);
+//   feet-1 feet-2 open-last closed-last inner-first, sheet: nest onto a 600 x 400 mm sheet,
+//   and kerf=TEXT, the kerf as --kerf takes it);
 //   then TABLE.KEY=TEXT lines, as --set takes them.
-// Only the program's errors may stop a command, its nesting or the writing of its EPS, DXF
-// and SVG.
+// Only the program's errors may stop a command, its kerf, its nesting or the writing of its
+// EPS, DXF, DXF 2000 and SVG (the PDF is cairo's drawing of the same outlines). A nesting's
+// material used is a share of its sheets, and a job holds the material of each of its templates.
 // A whole box is also assembled, written as STL, its joints measured and its overlaps found.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/assembly.h"
 #include "app/commands.h"
+#include "app/job.h"
+#include "app/kerf_setting.h"
+#include "app/material_use.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_keys.h"
 #include "assembly/joints.h"
 #include "assembly/overlaps.h"
 #include "assembly/stl_writer.h"
+#include "drawing/piece_area.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
 #include "templates/spiral.h"
@@ -30,6 +39,17 @@ namespace {
 
 using namespace tessaro;
 using tessaro::fuzz::completes;
+
+// The kerf word's text, parsed as --kerf parses it; false when it is refused.
+bool setKerf(Workbench& wb, std::string_view words) {
+    constexpr std::string_view kKerf = "kerf=";
+    for (const std::string_view word : fuzz::splitOn(words, ' ')) {
+        if (word.starts_with(kKerf) && !completes([&] { wb.kerf = parseKerf(word.substr(kKerf.size())); })) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool wantsSheet(std::string_view words) {
     for (const std::string_view word : fuzz::splitOn(words, ' ')) {
@@ -40,19 +60,43 @@ bool wantsSheet(std::string_view words) {
     return false;
 }
 
-// Every outline of the template on a sheet, the gap from its edge.
-void nestOntoASheet(const Workbench& wb, const TemplateCommand& command) {
+// Every outline of the drawing on a sheet, the gap from its edge; the pieces, kept apart,
+// fill no more than the sheets.
+void nestOntoASheet(const Drawing& drawing, double gap) {
     const SheetSize sheet{600, 400};
-    const double gap = defaultSheetGap(wb, command.tab);
     completes([&] {
-        for (const Drawing& nested : nestOntoSheets(wb.drawing, sheet, gap)) {
+        const std::vector<Drawing> sheets = nestOntoSheets(drawing, sheet, gap);
+        for (const Drawing& nested : sheets) {
             const Extent& e = nested.extent();
             const double slack = kGapRounding;
             fuzz::expect(e.empty || (e.minX >= gap - slack && e.minY >= gap - slack &&
                                      e.maxX <= sheet.width - gap + slack && e.maxY <= sheet.height - gap + slack),
                          "every nested outline lies on its sheet");
         }
+        const double percent = materialUse(drawing, sheets.size(), sheet).percent();
+        fuzz::expect(percent >= 0 && percent <= 100 + 1e-9, "the pieces' material is a share of the sheets");
     });
+}
+
+// Each template of the job drawn alone, then all of them together and nested. An area
+// is measured only on coordinates the nesting takes.
+void runJob(Workbench& wb, const std::vector<const TemplateCommand*>& commands) {
+    Job job;
+    double alone = 0;
+    for (const TemplateCommand* command : commands) {
+        if (!completes([&] {
+                addToJob(job, *command, wb);
+                command->run(wb);
+                alone += piecesArea(wb.drawing);
+            })) {
+            return;
+        }
+    }
+    drawJob(wb, job);
+    const double together = piecesArea(wb.drawing);
+    fuzz::expect(std::abs(together - alone) <= 1e-9 * std::max(1.0, alone),
+                 "a job holds the material of each of its templates");
+    nestOntoASheet(wb.drawing, defaultJobGap(job));
 }
 
 void setSwitches(Workbench& wb, std::string_view words) {
@@ -72,6 +116,7 @@ void setSwitches(Workbench& wb, std::string_view words) {
         {"feet-2", [](Workbench& w) { w.options.feet = Feet::Two; }},
         {"open-last", [](Workbench& w) { w.lastPolylineClosed = false; }},
         {"closed-last", [](Workbench& w) { w.lastPolylineClosed = true; }},
+        {"inner-first", [](Workbench& w) { w.innerCutsFirst = true; }},
     };
     for (const std::string_view word : fuzz::splitOn(words, ' ')) {
         for (const Switch& s : kSwitches) {
@@ -98,10 +143,13 @@ bool spiralTooSlowToFuzz(const Workbench& wb) {
     return lines > 100'000 && lines < 2 * kMaxSpiralLines;
 }
 
-// Every figure of the fit is a number: a ray that found no edge would be infinite.
+// Every figure of the fit is a number, or open (infinite) on a side that nothing closes.
 void measureTheFit(const BoxAssembly& assembly) {
     for (const Joint& j : jointsOf(assembly)) {
-        fuzz::expect(std::isfinite(j.across.total()) && std::isfinite(j.along.total()), "a joint's play is finite");
+        for (const double room : {j.across.low, j.across.high, j.along.low, j.along.high}) {
+            fuzz::expect(!std::isnan(room) && room != -std::numeric_limits<double>::infinity(),
+                         "a joint's room is a number or open");
+        }
     }
     for (const PanelOverlap& o : overlappingPanels(assembly)) {
         fuzz::expect(std::isfinite(o.volume) && o.volume > 0, "an overlap has a volume");
@@ -110,26 +158,41 @@ void measureTheFit(const BoxAssembly& assembly) {
 
 }  // namespace
 
+// Nesting cost grows with every pair of pieces; more templates reach no other code.
+constexpr std::size_t kMostJobTemplates = 3;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string_view> lines = fuzz::linesOf(fuzz::textOf(data, size));
-    const TemplateCommand* command = lines.empty() ? nullptr : findCommand(lines[0]);
-    if (command == nullptr) {
+    std::vector<const TemplateCommand*> commands;
+    for (const std::string_view verb : lines.empty() ? std::vector<std::string_view>{} : fuzz::splitOn(lines[0], ' ')) {
+        commands.push_back(findCommand(verb));
+    }
+    if (commands.empty() || commands.size() > kMostJobTemplates || std::ranges::count(commands, nullptr) > 0) {
         return -1;
     }
+    const TemplateCommand* command = commands.front();
     StandInClock clock;
     SilentMessages messages;
     Workbench wb(clock, messages);
     showTab(wb, command->tab);
     if (lines.size() > 1) {
         setSwitches(wb, lines[1]);
+        if (!setKerf(wb, lines[1])) {
+            return 0;  // the command line stops at a bad --kerf
+        }
     }
     for (std::size_t i = 2; i < lines.size(); ++i) {
         if (!completes([&] { assignTableValue(wb, lines[i]); })) {
             return 0;  // the command line stops at a bad --set
         }
     }
-    if (command->run == makeSpiral && spiralTooSlowToFuzz(wb)) {
+    const auto drawsSpiral = [](const TemplateCommand* c) { return c->draw == makeSpiral; };
+    if (std::ranges::any_of(commands, drawsSpiral) && spiralTooSlowToFuzz(wb)) {
         return -1;
+    }
+    if (commands.size() > 1) {
+        runJob(wb, commands);
+        return 0;
     }
 
     // The name the save dialog and the command line propose is made from the cells as typed.
@@ -137,11 +200,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!completes([&] { command->run(wb); })) {
         return 0;
     }
-    for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg}) {
+    for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg, FileType::Dxf2000}) {
         completes([&] { (void)templateBytes(wb, type); });
     }
     if (lines.size() > 1 && wantsSheet(lines[1])) {
-        nestOntoASheet(wb, *command);
+        nestOntoASheet(wb.drawing, defaultSheetGap(wb, command->tab));
     }
     if (assembles(*command)) {
         completes([&] {

@@ -202,11 +202,12 @@ void AssemblyView::upload() {
     allocate(edges_, edges);
 }
 
-// At zoom 1 the sphere round the box just fits the narrower side of the view.
+// At zoom 1 the sphere round the box just fits the narrower side of the view; the parts
+// moved apart stay inside it, each moved out by the exploded distance at most.
 double AssemblyView::distance() const {
     const double halfHeight = kFieldOfViewDegrees / 2 * std::numbers::pi / 180;
     const double halfWidth = std::atan(std::tan(halfHeight) * width() / std::max(1, height()));
-    return radiusOf(scene_->bounds) / std::sin(std::min(halfHeight, halfWidth)) / zoom_;
+    return (radiusOf(scene_->bounds) + exploded_) / std::sin(std::min(halfHeight, halfWidth)) / zoom_;
 }
 
 QMatrix4x4 AssemblyView::placing(double distance) const {
@@ -315,10 +316,11 @@ void AssemblyView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void AssemblyView::wheelEvent(QWheelEvent* event) {
-    const double notches = event->angleDelta().y() / 120.0;
-    zoom_ = std::clamp(zoom_ * std::pow(kZoomStep, notches), kLeastZoom, kMostZoom);
+void AssemblyView::zoomBy(double steps) {
+    zoom_ = std::clamp(zoom_ * std::pow(kZoomStep, steps), kLeastZoom, kMostZoom);
     update();
 }
+
+void AssemblyView::wheelEvent(QWheelEvent* event) { zoomBy(event->angleDelta().y() / 120.0); }
 
 }  // namespace tessaro::gui

@@ -50,6 +50,8 @@ public:
     void setTurn(Turn turn);
     [[nodiscard]] Turn turn() const { return turn_; }
     [[nodiscard]] double zoom() const { return zoom_; }
+    // Zooms by so many steps of the wheel: positive nearer, negative farther.
+    void zoomBy(double steps);
     // The first turn, the box whole.
     void showWhole();
 

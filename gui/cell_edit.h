@@ -21,6 +21,7 @@ private:
     int column_;
     QString oldText_;
     QString newText_;
+    bool done_ = false;
 };
 
 }  // namespace tessaro::gui

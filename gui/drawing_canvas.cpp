@@ -34,6 +34,12 @@ void DrawingCanvas::fit() {
     update();
 }
 
+void DrawingCanvas::zoomBy(double factor) {
+    view_.zoomAround(QRectF(rect()).center(), factor);
+    fitted_ = false;
+    update();
+}
+
 void DrawingCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);

@@ -18,6 +18,8 @@ public:
     // A new drawing is shown whole.
     void setDrawing(std::shared_ptr<const Drawing> drawing);
     void fit();
+    // Zooms by the factor around the middle of the canvas, as the keys + and - do.
+    void zoomBy(double factor);
     [[nodiscard]] const DrawingView& view() const { return view_; }
     [[nodiscard]] const Drawing& drawing() const { return *drawing_; }
 

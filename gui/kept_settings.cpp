@@ -4,8 +4,11 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
+
+#include "gui/form_stretch.h"
 
 namespace tessaro::gui {
 namespace {
@@ -59,7 +62,18 @@ void restoreSwitches(QWidget& window) {
 
 bool restorePlace(QWidget& window) {
     const QByteArray place = QSettings().value(kPlaceKey).toByteArray();
-    return !place.isEmpty() && window.restoreGeometry(place);
+    const bool kept = !place.isEmpty() && window.restoreGeometry(place);
+    const QRect available = window.screen()->availableGeometry();
+    if (kept && (window.isMaximized() || window.isFullScreen() || available.contains(window.geometry()))) {
+        return true;
+    }
+    // First start, or kept on a larger screen than this one.
+    QRect wanted = window.geometry();
+    if (!kept) {
+        wanted.moveCenter(available.center());
+    }
+    setGeometryOnScreen(window, wanted);
+    return kept;
 }
 
 void keepSwitchesAndPlace(const QWidget& window) {

@@ -10,7 +10,9 @@ namespace tessaro::gui {
 // Sets the switches, the feet choice and the sheet as they were kept; a setting that is missing or
 // unreadable leaves its control as it is.
 void restoreSwitches(QWidget& window);
-// Moves the window to where it was kept; false when no place was kept.
+// Moves the window to where it was kept, or to the middle of its screen when no place was
+// kept; either way it lies inside the screen's available area, as small as it may be made.
+// False when no place was kept.
 bool restorePlace(QWidget& window);
 // Keeps the switches, the feet choice, the sheet and the window's place.
 void keepSwitchesAndPlace(const QWidget& window);

@@ -17,7 +17,7 @@ LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidge
       window_(window),
       sheet_(std::move(sheet)),
       work_([this](StopFlag stop) { return std::optional(start(std::move(stop))); },
-            [this](const Drawn& drawn) { show(drawn); }) {
+            [this](const Drawn& drawn) { show(drawn); }, [this] { preview_.showRedrawPending(); }) {
     for (const TabRule& rule : templateTabs()) {
         templates_[rule.tab] = findCommand(rule.wholeTemplate);
     }

@@ -36,6 +36,8 @@ public:
 
     // A template button was pressed: its tab previews that template from now on.
     void follow(const TemplateCommand& command);
+    // The template the preview shows: the last pressed on its tab, or the tab's whole set.
+    [[nodiscard]] const TemplateCommand& shownTemplate() const { return *templates_.at(tab_); }
     // Marks a value cell as not a number and selects it, so the user sees which row stopped a command.
     void pointAt(const BadCellError& error);
     // Whether a redraw is waiting or running; tests wait for it to settle.

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <variant>
@@ -77,9 +76,7 @@ int main(int argc, char** argv) {
     if (request.kind == Kind::AssemblyScreenshot) {
         return assemblyScreenshot(form, request.file);
     }
-    if (!tessaro::gui::restorePlace(form)) {
-        form.move(form.screen()->availableGeometry().center() - form.rect().center());
-    }
+    tessaro::gui::restorePlace(form);
     form.show();
     return QApplication::exec();
 }

@@ -9,29 +9,41 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/error_text.h"
+#include "app/job.h"
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
+#include "app/table_folders.h"
 #include "gui/edit_history.h"
+#include "gui/form_stretch.h"
 #include "gui/kept_settings.h"
+#include "gui/kerf_field.h"
 #include "gui/line_list_model.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
+#include "gui/material_box.h"
+#include "gui/menu_words.h"
 #include "gui/param_table_model.h"
 #include "gui/param_table_view.h"
 #include "gui/pictures.h"
 #include "gui/preview_widget.h"
+#include "gui/preview_window.h"
 #include "gui/previewing_save_prompt.h"
+#include "gui/reading_order.h"
 #include "gui/save_report.h"
 #include "gui/sheet_group.h"
+#include "gui/window_menus.h"
 #include "model/about.h"
 
 namespace tessaro::gui {
@@ -39,6 +51,10 @@ namespace {
 
 constexpr int kClientWidth = 1317;
 constexpr int kClientHeight = 605;
+// As narrow as a 1280-pixel screen needs with the window's frame: the tabs give up the
+// width, which their pages do not fill; as low as leaves the preview a third of its height.
+constexpr int kLeastClientWidth = 1240;
+constexpr int kLeastClientHeight = 505;
 constexpr int kRowHeight = 18;
 constexpr int kGridFontPixels = 10;
 
@@ -81,10 +97,19 @@ QRect rectOf(ButtonGeometry g) { return {g.x, g.y, g.width, g.height}; }
 }  // namespace
 
 MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
-    : QWidget(parent), ports_(ports), wb_(ports.clock, ports.messages), tables_(wb_, ports.folders) {
+    : QMainWindow(parent),
+      ports_(ports),
+      messages_(ports.messages),
+      wb_(ports.clock, messages_),
+      tables_(wb_, ports.folders) {
     setObjectName("mainWindow");
     setWindowTitle(text(kProgramTitle) + "  " + text(kContactAddress));
-    setFixedSize(kClientWidth, kClientHeight);
+    form_ = new QWidget(this);
+    form_->setObjectName("form");
+    form_->setMinimumSize(kLeastClientWidth, kLeastClientHeight);
+    form_->resize(kClientWidth, kClientHeight);
+    setCentralWidget(form_);
+    stretch_ = new FormStretch(*form_, {kClientWidth, kClientHeight});
     // MS Sans Serif 8 pt where it exists; elsewhere a narrow sans serif of the same size,
     // so that the captions fit the controls' fixed sizes.
     QFont font;
@@ -95,9 +120,10 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
 
     editHistory_ = addEditHistory(*this);
     buildLeftColumn();
-    tabs = new QTabWidget(this);
+    tabs = new QTabWidget(form_);
     tabs->setObjectName("tabs");
     tabs->setGeometry(324, 1, 989, 600);
+    stretch_->add(tabs, {.left = Edge::FollowsGrowth, .right = Edge::FollowsSize, .bottom = Edge::FollowsSize});
     buildFoldingTab();
     buildSimpleTab();
     buildTabSlotTab();
@@ -108,12 +134,23 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     bindSwitches();
     restoreSwitches(*this);
 
+    buildMenus();
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     loadTablesAtStart();
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
     tabs->setCurrentWidget(foldingBoxTab);
     onTabShown(tabs->currentIndex());
     livePreview_ = new LivePreview(wb_, *preview_, *this, [this] { return sheet_->choice(); });
     new LiveAssembly(wb_, *preview_, *this);  // the window owns it
+}
+
+// Tab and Shift+Tab go through the controls in reading order: the left column, then the tabs.
+bool MainWindow::focusNextPrevChild(bool next) {
+    if (QWidget* to = nextInReadingOrder(*form_, {tabs->x()}, focusWidget(), next)) {
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 // QWidget closes the window and deletes the tables' views after the workbench, a member,
@@ -129,6 +166,12 @@ void MainWindow::loadTablesAtStart() {
     } catch (const std::exception& e) {
         ports_.messages.showError(errorBoxText(e));
     }
+    try {
+        materials_.load(tableFolders(ports_.folders).readFrom / kMaterialsFile);
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+    materialBox_->setMaterials(materials_.materials());
     reloadTables();
 }
 
@@ -143,6 +186,12 @@ void MainWindow::saveTablesAtClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (jobs_->busy()) {
+        jobs_->cancel();
+        closeAfterJob_ = true;
+        event->ignore();
+        return;
+    }
     commitOpenEditors();
     saveTablesAtClose();
     keepSwitchesAndPlace(*this);
@@ -151,8 +200,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 QTableView* MainWindow::addTableView(QWidget* parent, ParamTable& table, const char* name, QRect geometry,
                                      int captionWidth, int valueWidth) {
-    auto* model = new ParamTableModel(table, *editHistory_, this);
+    auto* model = new ParamTableModel(table, *editHistory_.stack, this);
     tableModels_.push_back(model);
+    connect(model, &ParamTableModel::cellRestored, this,
+            [this, model](int row, int column) { revealCell(*model, row, column); });
     auto* view = new ParamTableView(parent);
     view->setObjectName(name);
     view->setModel(model);
@@ -204,9 +255,8 @@ void MainWindow::addTemplateButtons(TemplateTab tab, QWidget* parent) {
 QLabel* MainWindow::addPicture(QWidget* parent, const char* name, QPoint position) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    const QPixmap pixmap = picture(name);
-    label->setPixmap(pixmap);
-    label->setGeometry(QRect(position, pixmap.size()));
+    label->move(position);
+    givePicture(*label, name);
     return label;
 }
 
@@ -245,27 +295,66 @@ void MainWindow::setCaption(QWidget* control, const QString& caption) {
     }
 }
 
+void MainWindow::buildMenus() {
+    MenuCommands commands;
+    commands.saveTemplate = [this](std::optional<FileType> type) { saveCurrentTemplate(type); };
+    commands.saveSet = [this] { saveSet(); };
+    commands.largeView = [this] { preview_->openLargeWindow(); };
+    commands.assembly = [this] {
+        preview_->openLargeWindow();
+        preview_->largeWindow()->showAssemblyPage();
+    };
+    commands.keys = [this] { ports_.messages.show(menuWords(english_).keysText.toStdString()); };
+    commands.about = [this] {
+        ports_.messages.show(
+            menuWords(english_)
+                .aboutText.arg(text(kProgramTitle), text(kVersion), text(kLicence), text(kContactAddress))
+                .toStdString());
+    };
+    menus_ = new WindowMenus(*this, editHistory_, std::move(commands));
+}
+
 void MainWindow::buildLeftColumn() {
-    auto* label = new QLabel("Language", this);
+    auto* label = new QLabel("Language", form_);
     label->setObjectName("languageLabel");
     label->move(8, 8);
-    connect(addButton(this, "englishButton", "English", {63, 0, 57, 25}), &QPushButton::clicked, this,
+    connect(addButton(form_, "englishButton", "English", {63, 0, 57, 25}), &QPushButton::clicked, this,
             &MainWindow::useEnglish);
-    connect(addButton(this, "russianButton", "Russian", {122, 0, 57, 25}), &QPushButton::clicked, this,
+    connect(addButton(form_, "russianButton", "Russian", {122, 0, 57, 25}), &QPushButton::clicked, this,
             &MainWindow::useRussian);
-    auto* grid = addTableView(this, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
+    auto* grid = addTableView(form_, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
     grid->verticalHeader()->resizeSection(9, 21);
     // The sheet group stands between the table and the preview, which gives up its height.
-    sheet_ = new SheetGroup(this);
-    sheet_->setGeometry(8, 231, 314, 64);
-    preview_ = new PreviewWidget(this);
+    sheet_ = new SheetGroup(form_);
+    sheet_->setGeometry(8, 231, 314, 90);
+    connect(sheet_, &SheetGroup::addToJobClicked, this, &MainWindow::addShownTemplateToJob);
+    materialBox_ = new MaterialBox(form_);
+    materialBox_->setGeometry(8, 323, 314, 24);
+    connect(materialBox_, &MaterialBox::chosen, this, &MainWindow::chooseMaterial);
+    connect(materialBox_, &MaterialBox::saveAsAsked, this, &MainWindow::saveMaterialAs);
+    kerf_ = new KerfField(wb_, form_);
+    kerf_->setGeometry(8, 349, 314, 22);
+    preview_ = new PreviewWidget(form_);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 299, 314, 278);
-    statusLine_ = new QLabel(this);
+    preview_->setGeometry(8, 373, 314, 204);
+    connect(kerf_, &KerfField::kerfRefused, preview_, &PreviewWidget::showProblem);
+    statusLine_ = new QLabel(form_);
     statusLine_->setObjectName("statusLine");
     statusLine_->setGeometry(8, 579, 314, 20);
+    // The room the window gains beyond its first size goes to the preview and the main table.
+    static_cast<ParamTableView*>(grid)->captionTakesExtraWidth();
+    stretch_->add(grid, {.right = Edge::FollowsGrowth});
+    stretch_->add(sheet_, {.right = Edge::FollowsGrowth});
+    stretch_->add(materialBox_, {.right = Edge::FollowsGrowth});
+    stretch_->add(kerf_, {.right = Edge::FollowsGrowth});
+    stretch_->add(preview_, {.right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
+    stretch_->add(statusLine_, {.top = Edge::FollowsSize, .right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt, [this] { showTemplateBeingSaved(); });
+    jobs_ = new LongJobs(*this, *form_, *previewingDialog_);
+    jobs_->progressLine()->setGeometry(statusLine_->geometry());
+    stretch_->add(jobs_->progressLine(),
+                  {.top = Edge::FollowsSize, .right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
 }
 
 // The panel buttons are laid out as the unfolded box; the picture of the box stands beside them.
@@ -420,6 +509,43 @@ void MainWindow::reloadTables() {
     }
 }
 
+void MainWindow::chooseMaterial(const QString& name) {
+    commitOpenEditors();
+    try {
+        const Material& material = materials_.find(name.toStdString());
+        const std::vector<MaterialCell> cells = materialCells(material);
+        editHistory_.stack->beginMacro(name);
+        for (const MaterialCell& cell : cells) {
+            ParamTableModel* model = *std::ranges::find_if(
+                tableModels_, [&](const ParamTableModel* m) { return &m->table() == &(wb_.*cell.table); });
+            model->setData(model->index(cell.row, 1), text(cell.text), Qt::EditRole);
+        }
+        editHistory_.stack->endMacro();
+        wb_.kerf = materialKerf(material);
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+}
+
+void MainWindow::saveMaterialAs(const QString& name) {
+    commitOpenEditors();
+    const auto shown =
+        std::ranges::find_if(templatePages_, [this](const auto& page) { return page.first == tabs->currentWidget(); });
+    const TemplateTab tab = shown == templatePages_.end() ? TemplateTab::FoldingBox : shown->second;
+    try {
+        const Material material = currentMaterial(wb_, name.toStdString(), materialSourceFor(tab));
+        const std::filesystem::path folder = tableFolders(ports_.folders).writeTo;
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        if (const auto kept = materials_.save(material, folder / kMaterialsFile)) {
+            ports_.messages.show(*kept + ".");
+        }
+        materialBox_->setMaterials(materials_.materials(), name);
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+}
+
 // The simple box tab shows the relief switch the folding box tab set; every template
 // tab flags the last outline as the command table says.
 void MainWindow::onTabShown(int index) {
@@ -461,11 +587,14 @@ void MainWindow::supportJumperToggled() {
 // English at once: the tables' captions, then each translatable control's hint
 // becomes its caption; a template button without one stays Russian.
 void MainWindow::useEnglish() {
+    english_ = true;
+    menus_->setEnglish(true);
+    jobs_->setEnglish(true);
     setEnglishTables(wb_);
     preview_->setEnglish(true);
     for (const PictureInfo& info : pictureTable()) {
         if (auto* shown = findChild<QLabel*>(text(info.name))) {
-            shown->setPixmap(picture(info.name, true));
+            givePicture(*shown, info.name, true);
         }
     }
     reloadTables();
@@ -488,25 +617,60 @@ void MainWindow::useRussian() {
     reloadTables();
 }
 
+// The command is drawn, asked for and written on a worker (LongJobs), so that a spiral of
+// millions of lines leaves the window answering and may be cancelled.
 void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
     try {
+        kerf_->apply();
         const bool english = tablesAreEnglish(wb_);
-        if (const auto sheet = sheet_->choice()) {
-            if (const auto saved = performOnSheets(wb_, command, *previewingDialog_, *sheet)) {
-                statusLine_->setText(savedSheetsText(*saved, english));
+        const auto sheet = sheet_->choice();
+        const Job& job = sheet_->job();
+        QString saved;
+        jobs_->run([&](const WriteWatch& watch) {
+            if (sheet) {
+                const auto written = job.empty() ? performOnSheets(wb_, command, jobs_->dialog(), *sheet)
+                                                 : performJobOnSheets(wb_, job, jobs_->dialog(), *sheet);
+                if (written) {
+                    saved = savedSheetsText(*written, english);
+                }
+            } else if (const auto written = performCommand(wb_, command, jobs_->dialog(), watch)) {
+                saved = savedTemplateText(*written, wb_.drawing, english);
             }
-        } else if (const auto written = performCommand(wb_, command, *previewingDialog_)) {
-            statusLine_->setText(savedTemplateText(*written, wb_.drawing, english));
+        });
+        if (!saved.isEmpty()) {
+            statusLine_->setText(saved);
         }
+    } catch (const JobCancelled&) {
+        statusLine_->setText(menuWords(english_).cancelled);
+    } catch (const WriteStopped&) {
+        statusLine_->setText(menuWords(english_).cancelled);
     } catch (const std::exception& e) {
-        if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
-            livePreview_->pointAt(*badCell);
-        }
-        ports_.messages.showError(errorBoxText(e));
+        showFailure(e);
     }
     showDocuments();
+    if (closeAfterJob_) {
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+// The template the preview shows on the current tab, with the tables and switches as they are.
+void MainWindow::addShownTemplateToJob() {
+    commitOpenEditors();
+    try {
+        sheet_->addToJob(livePreview_->shownTemplate(), wb_);
+    } catch (const std::exception& e) {
+        showFailure(e);
+    }
+}
+
+// The error box, and the cell that was not a number selected.
+void MainWindow::showFailure(const std::exception& e) {
+    if (const auto* badCell = dynamic_cast<const BadCellError*>(&e)) {
+        livePreview_->pointAt(*badCell);
+    }
+    ports_.messages.showError(errorBoxText(e));
 }
 
 // With a sheet the template has just been nested, before the dialog asks.
@@ -516,6 +680,31 @@ void MainWindow::showTemplateBeingSaved() {
                               wb_.sheetDrawings.size());
     } else {
         preview_->showDrawing(std::make_shared<const Drawing>(wb_.drawing));
+    }
+}
+
+void MainWindow::saveCurrentTemplate(std::optional<FileType> type) {
+    if (type) {
+        previewingDialog_->presetType(*type);
+    }
+    perform(livePreview_->shownTemplate());
+}
+
+void MainWindow::saveSet() { perform(*findCommand(tabRule(livePreview_->shownTemplate().tab).wholeTemplate)); }
+
+void MainWindow::revealCell(const ParamTableModel& model, int row, int column) {
+    for (ParamTableView* view : findChildren<ParamTableView*>()) {
+        if (view->model() != &model) {
+            continue;
+        }
+        for (int page = 0; page < tabs->count(); ++page) {
+            if (tabs->widget(page)->isAncestorOf(view) && tabs->currentIndex() != page) {
+                tabs->setCurrentIndex(page);
+                view->setFocus();
+            }
+        }
+        view->setCurrentIndex(model.index(row, column));
+        view->scrollTo(view->currentIndex());
     }
 }
 

@@ -70,6 +70,11 @@ void ParamTableModel::writeCell(const QModelIndex& index, const QString& text) {
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
 }
 
+void ParamTableModel::restoreCell(const QModelIndex& index, const QString& text) {
+    writeCell(index, text);
+    emit cellRestored(index.row(), index.column());
+}
+
 Qt::ItemFlags ParamTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;

@@ -23,6 +23,8 @@ public:
     void setBlueCaptionRows(std::set<int> rows) { blueRows_ = std::move(rows); }
     // Writes the text into the table and tells the views; the undo history's way in.
     void writeCell(const QModelIndex& index, const QString& text);
+    // Writes as above and says so with cellRestored: an undo, or a redo of an undone edit.
+    void restoreCell(const QModelIndex& index, const QString& text);
     // Call after the core table changed behind the model's back.
     void reload();
     [[nodiscard]] const ParamTable& table() const { return table_; }
@@ -35,6 +37,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    // The history has put a value back; the window shows its cell.
+    void cellRestored(int row, int column);
 
 private:
     ParamTable& table_;

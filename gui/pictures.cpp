@@ -1,7 +1,10 @@
 #include "gui/pictures.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "gui/drawn_pictures.h"
 #include "gui/photographs.h"
@@ -37,6 +40,35 @@ constexpr std::array<PictureInfo, 15> kPictures = {{
     {"bobbinPicture", {969, 257}, transformer},
 }};
 
+constexpr const char* kDrawer = "pictureDrawer";
+
+// Draws a label's picture when the label is shown and the picture is due: at the first
+// showing, and at the next after a language switch while it was out of sight.
+class PictureWhenShown final : public QObject {
+public:
+    PictureWhenShown(QLabel& label, const PictureInfo& info) : QObject(&label), label_(label), info_(info) {
+        label.installEventFilter(this);
+    }
+    void makeDue(bool english) { due_ = english; }
+    void drawNow(bool english) {
+        due_.reset();
+        label_.setPixmap(info_.draw(info_.size, english));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &label_ && event->type() == QEvent::Show && due_) {
+            drawNow(*due_);
+        }
+        return false;
+    }
+
+private:
+    QLabel& label_;
+    const PictureInfo& info_;
+    std::optional<bool> due_;  // the language it is due in; none: drawn
+};
+
 }  // namespace
 
 std::span<const PictureInfo> pictureTable() { return kPictures; }
@@ -44,6 +76,25 @@ std::span<const PictureInfo> pictureTable() { return kPictures; }
 QPixmap picture(std::string_view name, bool english) {
     const auto info = std::ranges::find(kPictures, name, &PictureInfo::name);
     return info == kPictures.end() ? QPixmap() : info->draw(info->size, english);
+}
+
+void givePicture(QLabel& label, std::string_view name, bool english) {
+    const auto info = std::ranges::find(kPictures, name, &PictureInfo::name);
+    if (info == kPictures.end()) {
+        return;
+    }
+    label.resize(info->size);
+    // The label keeps its drawer (no Q_OBJECT to find it by) in a property.
+    auto* drawer = static_cast<PictureWhenShown*>(label.property(kDrawer).value<QObject*>());
+    if (drawer == nullptr) {
+        drawer = new PictureWhenShown(label, *info);
+        label.setProperty(kDrawer, QVariant::fromValue<QObject*>(drawer));
+    }
+    if (label.isVisible()) {
+        drawer->drawNow(english);
+    } else {
+        drawer->makeDue(english);
+    }
 }
 
 }  // namespace tessaro::gui

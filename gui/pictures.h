@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPixmap>
+
+class QLabel;
 #include <QSize>
 #include <span>
 #include <string_view>
@@ -21,5 +23,10 @@ struct PictureInfo {
 // (gui/photographs.h). An unknown name, or a photograph that is missing or does not
 // decode, gives a null pixmap.
 [[nodiscard]] QPixmap picture(std::string_view name, bool english = false);
+
+// Gives the label its size and its picture, drawn (or decoded) when the label is shown:
+// at once when it is in sight, else when it first comes into sight, so that the window
+// starts without drawing the pictures of tabs not looked at.
+void givePicture(QLabel& label, std::string_view name, bool english = false);
 
 }  // namespace tessaro::gui

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "gui/drawing_painter.h"
+#include "gui/form_stretch.h"
 #include "gui/preview_window.h"
 #include "gui/preview_words.h"
 #include "output/number_text.h"
@@ -63,6 +64,9 @@ void PreviewWidget::setEnglish(bool english) {
 }
 
 QString PreviewWidget::caption() const {
+    if (pending_) {
+        return previewWords(english_).drawing;
+    }
     if (dimmed()) {
         return problem_;
     }
@@ -78,6 +82,7 @@ void PreviewWidget::showDrawing(std::shared_ptr<const Drawing> drawing, QImage r
     drawing_ = std::move(drawing);
     sheets_ = sheets;
     problem_.clear();
+    pending_ = false;
     // An image rendered for another size (the widget was resized meanwhile) is not used.
     rendered_ = rendered.size() == size() * devicePixelRatioF() ? std::move(rendered) : QImage();
     update();
@@ -86,7 +91,16 @@ void PreviewWidget::showDrawing(std::shared_ptr<const Drawing> drawing, QImage r
     }
 }
 
+void PreviewWidget::showRedrawPending() {
+    pending_ = true;
+    update();
+}
+
 void PreviewWidget::showProblem(const QString& problem) {
+    if (pending_) {
+        pending_ = false;
+        update();
+    }
     if (problem == problem_) {
         return;
     }
@@ -128,8 +142,11 @@ void PreviewWidget::openLargeWindow() {
     if (!largeWindow_) {
         largeWindow_ = new PreviewWindow(this);
         largeWindow_->setEnglish(english_);
-        // Over the main window, where the user is looking, rather than at the screen's corner.
-        largeWindow_->move(window()->frameGeometry().center() - largeWindow_->rect().center());
+        // Over the main window, where the user is looking, rather than at the screen's corner,
+        // and never past the screen's edges.
+        QRect wanted = largeWindow_->geometry();
+        wanted.moveCenter(window()->frameGeometry().center());
+        setGeometryOnScreen(*largeWindow_, wanted);
         emit largeWindowMade(largeWindow_);
     }
     largeWindow_->setDrawing(drawing_);

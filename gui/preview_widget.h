@@ -28,6 +28,9 @@ public:
     void showDrawing(std::shared_ptr<const Drawing> drawing, QImage rendered = {}, std::size_t sheets = 0);
     // Keeps the drawing, dimmed, with what is wrong written under it, until the next one.
     void showProblem(const QString& problem);
+    // A slow redraw is on its way: the caption says so until the drawing or a problem comes.
+    void showRedrawPending();
+    [[nodiscard]] bool redrawPending() const { return pending_; }
     void setEnglish(bool english);
     [[nodiscard]] const Drawing& drawing() const { return *drawing_; }
     [[nodiscard]] std::size_t sheetCount() const { return sheets_; }
@@ -56,6 +59,7 @@ private:
     QString problem_;
     std::size_t sheets_ = 0;
     bool english_ = false;
+    bool pending_ = false;
     // The drawing rendered once per document and size: painting only copies it.
     QImage rendered_;
     QPointer<PreviewWindow> largeWindow_;

@@ -3,10 +3,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <cmath>
+#include <functional>
 
 #include "gui/assembly_page.h"
+#include "gui/assembly_view.h"
 #include "gui/drawing_canvas.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_words.h"
@@ -14,6 +18,8 @@
 
 namespace tessaro::gui {
 namespace {
+
+constexpr double kZoomPerStep = 1.2;  // as one notch of the wheel on the drawing
 
 QString positionText(Point p, bool english) {
     return QString::fromStdString("X " + fixedText(p.x, 2) + "   Y " + fixedText(p.y, 2) + " ") +
@@ -58,7 +64,44 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(fit_, &QPushButton::clicked, canvas_, &DrawingCanvas::fit);
     connect(canvas_, &DrawingCanvas::cursorMoved, this, &PreviewWindow::showCursor);
+    addKeys();
     setEnglish(false);
+}
+
+void PreviewWindow::addKeys() {
+    const auto add = [this](QKeySequence keys, const std::function<void()>& pressed) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, pressed);
+    };
+    add(Qt::Key_Escape, [this] { close(); });
+    // + with or without Shift, and the keypad's: each keyboard puts it elsewhere.
+    for (const QKeySequence& in :
+         {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal), QKeySequence(Qt::SHIFT | Qt::Key_Plus),
+          QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)}) {
+        add(in, [this] { zoomBy(1); });
+    }
+    for (const QKeySequence& out : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)}) {
+        add(out, [this] { zoomBy(-1); });
+    }
+    for (const QKeySequence& whole : {QKeySequence(Qt::Key_0), QKeySequence(Qt::KeypadModifier | Qt::Key_0)}) {
+        add(whole, [this] { fitPage(); });
+    }
+}
+
+// One step of the keys is one notch of the wheel.
+void PreviewWindow::zoomBy(double steps) {
+    if (pages_->currentWidget() == drawingPage_) {
+        canvas_->zoomBy(std::pow(kZoomPerStep, steps));
+    } else if (AssemblyView* view = assembly_->view()) {
+        view->zoomBy(steps);
+    }
+}
+
+void PreviewWindow::fitPage() {
+    if (pages_->currentWidget() == drawingPage_) {
+        canvas_->fit();
+    } else if (AssemblyView* view = assembly_->view()) {
+        view->showWhole();
+    }
 }
 
 void PreviewWindow::setEnglish(bool english) {

@@ -29,6 +29,10 @@ public:
 
 private:
     void showCursor(Point millimetres);
+    // The keys + and - zoom the page shown, 0 fits it; Esc closes the window.
+    void addKeys();
+    void zoomBy(double steps);
+    void fitPage();
 
     QTabWidget* pages_ = nullptr;
     QWidget* drawingPage_ = nullptr;

@@ -20,6 +20,7 @@ const PreviewWords& previewWords(bool english) {
         "Тяните мышью, чтобы повернуть; колесо приближает; двойной щелчок — исходный вид",
         "Трёхмерный вид показывает корпуса: откройте вкладку «Разборный корпус» или «Простой корпус».",
         "тугих соединений: %1 (красным)",
+        "построение…",
     };
     static const PreviewWords inEnglish{
         "Template preview",
@@ -36,6 +37,7 @@ const PreviewWords& previewWords(bool english) {
         "Drag to turn, the wheel zooms, a double click shows the first view",
         "The 3D view shows the boxes: open the \"Folding box\" or the \"Simple box\" tab.",
         "tight joints: %1 (in red)",
+        "drawing…",
     };
     return english ? inEnglish : russian;
 }

@@ -24,6 +24,7 @@ struct PreviewWords {
     QString assemblyHint;  // how to handle the 3D view
     QString boxesOnly;     // the 3D page on a tab that draws no box
     QString tightJoints;   // after the box's size when joints overlap
+    QString drawing;       // under the drawing while a slow redraw is on its way
 };
 
 [[nodiscard]] const PreviewWords& previewWords(bool english);

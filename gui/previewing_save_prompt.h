@@ -17,6 +17,7 @@ public:
         beforeAsking_();
         return dialog_.ask(proposedName);
     }
+    void presetType(FileType type) override { dialog_.presetType(type); }
 
 private:
     SavePrompt& dialog_;

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -21,15 +22,19 @@ QString boxText(std::string_view text) {
         .replace('\r', '\n');
 }
 
+// Where the save dialog opened last, kept between runs.
+const QString kFolderKey = "saveDialog/folder";
+
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
-// Only the flat drawing's types: the assembled box is no save of a template.
-std::optional<FileType> typeOfExtension(const QString& extension) {
-    const auto type = fileTypeNamed(extension.toLower().toStdString());
-    if (type && fileFormat(*type).writeDrawing == nullptr) {
-        return std::nullopt;
+// A filter's caption names its type: two share the extension ".dxf".
+std::optional<FileType> typeOfCaption(const QString& caption) {
+    for (const FileFormat& format : fileFormats()) {
+        if (caption.toStdString() == format.caption) {
+            return format.type;
+        }
     }
-    return type;
+    return std::nullopt;
 }
 
 // Qt's own question and its translation, asked about the name that will be written.
@@ -43,27 +48,37 @@ bool confirmReplacing(QWidget* parent, const QString& path) {
 }  // namespace
 
 QtSavePrompt::QtSavePrompt(QWidget* parent, const QString& filter, int presetType)
-    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QDir::homePath()) {
+    : parent_(parent), presetFilter_(presetType - 1), lastFolder_(QSettings().value(kFolderKey).toString()) {
+    if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir()) {
+        lastFolder_ = QDir::homePath();
+    }
     const QStringList parts = filter.split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
-        const QString pattern = parts[i + 1];
-        filterTypes_.push_back(pattern.startsWith("*.") ? typeOfExtension(pattern.mid(2)) : std::nullopt);
+        filterTypes_.push_back(typeOfCaption(parts[i]));
     }
 }
 
+constexpr std::optional<FileType> kNoType;
+
 // Names hold dots of their own ("spiral R10.0mm …"), so only one of our extensions counts.
+// Two types share ".dxf": a name typed with the chosen filter's extension keeps its type.
 std::optional<SaveChoice> QtSavePrompt::choiceFor(const QString& path, const QString& nameFilter) const {
-    if (const auto typed = typeOfExtension(QFileInfo(path).suffix())) {
+    const qsizetype chosen = nameFilters_.indexOf(nameFilter);
+    // By reference: a copy of the optional trips GCC's uninitialised-use warning at -O3.
+    const std::optional<FileType>& filtered = chosen < 0 ? kNoType : filterTypes_[static_cast<std::size_t>(chosen)];
+    const std::string suffix = QFileInfo(path).suffix().toLower().toStdString();
+    if (filtered.has_value() && suffix == extensionOf(filtered.value())) {
+        return SaveChoice{path.toStdString(), filtered.value()};
+    }
+    // Only the flat drawing's types: the assembled box is no save of a template.
+    if (const auto typed = flatFileTypeOfExtension(suffix)) {
         return SaveChoice{path.toStdString(), *typed};
     }
-    const qsizetype chosen = nameFilters_.indexOf(nameFilter);
-    if (chosen < 0 || !filterTypes_[static_cast<std::size_t>(chosen)]) {
+    if (!filtered.has_value()) {
         return std::nullopt;
     }
-    const FileType type = *filterTypes_[static_cast<std::size_t>(chosen)];
-    const std::string_view extension = extensionOf(type);
-    return SaveChoice{path.toStdString() + "." + std::string(extension), type};
+    return SaveChoice{path.toStdString() + "." + std::string(extensionOf(filtered.value())), filtered.value()};
 }
 
 // Qt's own overwrite question is off: it would ask about the name before the extension
@@ -83,6 +98,7 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
         }
         const QString path = dialog.selectedFiles().constFirst();
         lastFolder_ = QFileInfo(path).absolutePath();
+        QSettings().setValue(kFolderKey, lastFolder_);
         const auto choice = choiceFor(path, dialog.selectedNameFilter());
         if (!choice) {
             return std::nullopt;
@@ -97,6 +113,13 @@ std::optional<SaveChoice> QtSavePrompt::ask(const std::string& proposedName) {
             presetFilter_ = saved - filterTypes_.begin();
         }
         return choice;
+    }
+}
+
+void QtSavePrompt::presetType(FileType type) {
+    const auto preset = std::find(filterTypes_.begin(), filterTypes_.end(), type);
+    if (preset != filterTypes_.end()) {
+        presetFilter_ = preset - filterTypes_.begin();
     }
 }
 

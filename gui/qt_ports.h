@@ -16,13 +16,15 @@ namespace tessaro::gui {
 // The common save dialog over QFileDialog. A typed name that ends in one of our
 // extensions is saved as that type; any other name gets the chosen filter's extension.
 // Replacing an existing file is asked about that final name. The type saved last is
-// the preset of the next command.
+// the preset of the next command; the folder chosen last is where the dialog opens, in
+// this run and the next (QSettings).
 class QtSavePrompt final : public SavePrompt {
 public:
     // filter: "description|pattern|description|pattern…"; presetType: the filter shown
     // first, counted from 1.
     QtSavePrompt(QWidget* parent, const QString& filter, int presetType);
     std::optional<SaveChoice> ask(const std::string& proposedName) override;
+    void presetType(FileType type) override;
 
 private:
     // The file and type for a name and filter chosen in the dialog; nothing when

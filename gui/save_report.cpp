@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "gui/preview_widget.h"
+#include "output/number_text.h"
 
 namespace tessaro::gui {
 
@@ -40,7 +41,12 @@ QString savedSheetsText(const SavedSheets& saved, bool english) {
         text += english ? QString("; removed the earlier set's %1").arg(names(saved.removed))
                         : QString("; удалены листы прежнего набора: %1").arg(names(saved.removed));
     }
-    return text;
+    const MaterialUse& use = saved.material;
+    return text + "; " +
+           (english ? QString::fromStdString(materialUsedLine(use))
+                    : QString("листов: %1, использовано материала %2 %")
+                          .arg(use.sheets)
+                          .arg(QString::fromStdString(fixedText(use.percent(), 1))));
 }
 
 }  // namespace tessaro::gui

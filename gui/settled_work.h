@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QTimer>
@@ -14,8 +15,11 @@ namespace tessaro::gui {
 // Raised when a run's result can no longer be shown; long work asks it and gives up.
 using StopFlag = std::shared_ptr<const std::atomic<bool>>;
 
-// Work that follows the user's edits without making the window wait. Each change
-// restarts a short timer; when it runs out, `start` runs on the GUI thread, copies what
+// Work that follows the user's edits without making the window wait. Work that took a
+// few milliseconds last time starts at once, in the same turn of the event loop, so an
+// edit is on the screen within a frame; slower work waits for the edits to settle: each
+// change restarts a short timer, and `waiting` is told that a result is on its way. When
+// the timer runs out, `start` runs on the GUI thread, copies what
 // the work needs and hands back the future of the work it started on a worker thread
 // (none: nothing to do now). One run at a time: changes made while one runs make its
 // result stale, so it is dropped and one new run starts from what is there then. Only a
@@ -27,10 +31,11 @@ class SettledWork final {
 public:
     using Start = std::function<std::optional<QFuture<Result>>(StopFlag)>;
     using Show = std::function<void(const Result&)>;
+    using Waiting = std::function<void()>;
 
-    SettledWork(Start start, Show show) : start_(std::move(start)), show_(std::move(show)) {
+    SettledWork(Start start, Show show, Waiting waiting = {})
+        : start_(std::move(start)), show_(std::move(show)), waiting_(std::move(waiting)) {
         timer_.setSingleShot(true);
-        timer_.setInterval(kSettleMilliseconds);
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { run(); });
         QObject::connect(&watcher_, &QFutureWatcher<Result>::finished, &watcher_, [this] { finished(); });
     }
@@ -43,7 +48,14 @@ public:
 
     void schedule() {
         stop_->store(true);
-        timer_.start();
+        if (lastRunNanoseconds_ < kQuickNanoseconds) {
+            timer_.start(0);
+            return;
+        }
+        timer_.start(kSettleMilliseconds);
+        if (waiting_) {
+            waiting_();
+        }
     }
     // Whether a run is waiting or running; tests wait for it to settle.
     [[nodiscard]] bool busy() const { return timer_.isActive() || running_; }
@@ -51,6 +63,8 @@ public:
 private:
     // Long enough to gather the edits of one gesture, short enough to feel immediate.
     static constexpr int kSettleMilliseconds = 80;
+    // Work this quick is done again for every edit: a frame holds several of them.
+    static constexpr qint64 kQuickNanoseconds = 4'000'000;
 
     void run() {
         if (running_) {
@@ -59,6 +73,7 @@ private:
         }
         pending_ = false;
         stop_ = std::make_shared<std::atomic<bool>>(false);
+        runClock_.start();
         if (std::optional<QFuture<Result>> future = start_(stop_)) {
             running_ = true;
             watcher_.setFuture(*future);
@@ -67,6 +82,7 @@ private:
 
     void finished() {
         running_ = false;
+        lastRunNanoseconds_ = runClock_.nsecsElapsed();
         if (pending_) {
             run();
             return;
@@ -79,7 +95,10 @@ private:
 
     Start start_;
     Show show_;
+    Waiting waiting_;
     QTimer timer_;
+    QElapsedTimer runClock_;
+    qint64 lastRunNanoseconds_ = 0;  // from start to result, of the last run that finished
     QFutureWatcher<Result> watcher_;
     bool running_ = false;  // until its result is handled, which comes after the future finished
     bool pending_ = false;

@@ -4,6 +4,7 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tessaro::gui {
@@ -56,6 +57,50 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox("Лист / Sheet", parent) 
     noRotation_->setObjectName("sheetNoRotation");
     noRotation_->setToolTip("Never turn a part: the wood's grain, or a laser's kerf that differs along X and Y");
     rows->addWidget(noRotation_);
+
+    auto* jobRow = new QHBoxLayout;
+    rows->addLayout(jobRow);
+    jobRow->setSpacing(3);
+    auto* add = new QPushButton("Добавить в задание / Add to job");
+    add->setObjectName("addToJob");
+    add->setToolTip(
+        "Add the current template, with its tables and switches, to the job: while the job holds a "
+        "template, a button saves the job's templates nested together on the sheets");
+    jobRow->addWidget(add);
+    jobList_ = new QLabel;
+    jobList_->setObjectName("jobList");
+    // A long list is cut at the group's edge rather than widening it.
+    jobList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    jobRow->addWidget(jobList_, 1);
+    auto* clear = new QPushButton("×");
+    clear->setObjectName("clearJob");
+    clear->setToolTip("Clear the job: a button saves its own template again");
+    clear->setFixedWidth(22);
+    jobRow->addWidget(clear);
+    connect(add, &QPushButton::clicked, this, &SheetGroup::addToJobClicked);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        job_.clear();
+        showJob();
+    });
+    showJob();
+}
+
+void SheetGroup::addToJob(const TemplateCommand& command, const Workbench& wb) {
+    tessaro::addToJob(job_, command, wb);
+    showJob();
+}
+
+// The job's verbs; the tooltip names every template's file, for a list longer than the group.
+void SheetGroup::showJob() {
+    QStringList verbs;
+    QStringList names;
+    for (const JobTemplate& item : job_) {
+        verbs << QString::fromUtf8(item.command().name.data(), static_cast<qsizetype>(item.command().name.size()));
+        names << QString::fromStdString(item.command().proposedName(item.tables()));
+    }
+    const QString list = verbs.isEmpty() ? QString("пусто / empty") : verbs.join(", ");
+    jobList_->setText(list);
+    jobList_->setToolTip(names.isEmpty() ? QString("The job holds no template") : names.join("\n"));
 }
 
 std::optional<SheetChoice> SheetGroup::choice() const {

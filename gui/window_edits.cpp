@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QTabWidget>
 
+#include "gui/kerf_field.h"
 #include "gui/param_table_model.h"
 
 namespace tessaro::gui {
@@ -51,6 +52,9 @@ void onEveryEdit(QWidget& window, QObject& receiver, const std::function<void()>
     }
     for (QDoubleSpinBox* box : window.findChildren<QDoubleSpinBox*>()) {
         QObject::connect(box, &QDoubleSpinBox::valueChanged, &receiver, changed);
+    }
+    for (KerfField* kerf : window.findChildren<KerfField*>()) {
+        QObject::connect(kerf, &KerfField::kerfChanged, &receiver, changed);
     }
 }
 

@@ -20,7 +20,10 @@ void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
         to.*table = from.*table;
     }
     to.options = from.options;
+    to.cutouts = from.cutouts;
+    to.kerf = from.kerf;
     to.lastPolylineClosed = from.lastPolylineClosed;
+    to.innerCutsFirst = from.innerCutsFirst;
 }
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 
 #include "drawing/drawing.h"
 #include "model/default_tables.h"
+#include "model/face_cutouts.h"
 #include "model/options.h"
 #include "model/param_table.h"
 #include "model/ports.h"
@@ -26,12 +27,17 @@ public:
     ParamTable spiralTable = defaultSpiralTable();
     ParamTable bobbinTable = defaultBobbinTable();
     Options options;
+    // The holes, vents and labels on the faces of the whole boxes, in the order they are cut.
+    std::vector<FaceCutout> cutouts;
+    double kerf = 0;  // the beam's width in mm; outlines are offset by half of it
 
     std::string templateLabel = "Шаблон";
     Drawing drawing;
     // The drawing nested onto sheets, one drawing a sheet, when it is saved on sheets.
     std::vector<Drawing> sheetDrawings;
     bool lastPolylineClosed = true;
+    // The exact R12 DXF and EPS keep the drawing's order unless asked to cut inner cuts first.
+    bool innerCutsFirst = false;
 
     const Clock& clock;
     MessageBox& messages;
@@ -45,7 +51,7 @@ inline constexpr std::array kWorkbenchTables = {&Workbench::boxTable, &Workbench
 // order of kWorkbenchTables.
 [[nodiscard]] const TableSchema& schemaOf(ParamTable Workbench::*table);
 
-// Gives `to` the tables, switches and closing flag of `from`, so a command run on it
+// Gives `to` the tables, switches, cut-outs, kerf and writing flags of `from`, so a command run on it
 // draws what it would draw on `from` while `from`'s drawing stays as it is.
 void copyTablesAndSwitches(const Workbench& from, Workbench& to);
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -28,6 +31,35 @@ public:
 
 private:
     std::string bytes_;
+};
+
+// Asked before each block of bytes a long write hands on, with the bytes handed on so
+// far; true stops the write.
+using WriteWatch = std::function<bool(std::size_t written)>;
+
+// A write stopped by its watch. A save takes it as any failure of its writer: the
+// temporary file goes and the old file stays as it was.
+class WriteStopped : public std::runtime_error {
+public:
+    WriteStopped() : std::runtime_error("the write was stopped") {}
+};
+
+// Hands the bytes on to a sink, asking the watch before each block.
+class WatchedSink final : public ByteSink {
+public:
+    WatchedSink(ByteSink& sink, const WriteWatch& watch) : sink_(sink), watch_(watch) {}
+    void write(std::string_view bytes) override {
+        if (watch_ && watch_(written_)) {
+            throw WriteStopped();
+        }
+        sink_.write(bytes);
+        written_ += bytes.size();
+    }
+
+private:
+    ByteSink& sink_;
+    const WriteWatch& watch_;
+    std::size_t written_ = 0;
 };
 
 // The lines kept as a list, as the window's document pages show them.

@@ -15,7 +15,7 @@ std::array<PanelPlace, 6> simpleBoxPlaces(const PanelSizes& box) {
     }};
 }
 
-void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts) {
+void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts, const PanelAdditions& additions) {
     const auto drawingOf = [&parts](BoxPanel panel) -> const PartDrawing& {
         switch (panel) {
         case BoxPanel::Front:
@@ -27,7 +27,7 @@ void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& par
         }
         return parts.lid;
     };
-    drawSheet(pen, simpleBoxPlaces(box), drawingOf);
+    drawSheet(pen, simpleBoxPlaces(box), drawingOf, additions);
 }
 
 }  // namespace tessaro

@@ -20,6 +20,7 @@ struct SimpleBoxParts {
 // side panel on each side. The layout takes the thickness, width, height and depth of `box`.
 [[nodiscard]] std::array<PanelPlace, 6> simpleBoxPlaces(const PanelSizes& box);
 
-void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts);
+void drawSimpleBoxSet(Pen& pen, const PanelSizes& box, const SimpleBoxParts& parts,
+                      const PanelAdditions& additions = {});
 
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/pen.h"
+#include "drawing/shapes.h"
 
 namespace tessaro {
 
@@ -14,6 +15,14 @@ struct TabSlotSizes {
     double tabLength = 0;           // L
     double gap = 0;                 // G: between the two tabs
 };
+
+// The test piece's slot, traced from its lower left corner: T + `slotAllowance` across, the
+// tab's length and B at each end along.
+[[nodiscard]] Slot testSlot(const TabSlotSizes& sizes, double slotAllowance);
+
+// The strip's edge, traced to the right: `teeth` tabs of the tab's length hanging down T,
+// the gap between them, and half the gap at each end.
+[[nodiscard]] ToothedEdge stripEdge(const TabSlotSizes& sizes, int teeth);
 
 // The tab-slot test piece: two slots in a plate and, above them, the toothed edge of a
 // strip whose two teeth stand centred over the slots. Only the working edges are drawn;

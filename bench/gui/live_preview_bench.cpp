@@ -11,6 +11,7 @@
 
 #include "app/preview_drawing.h"
 #include "bench/workbenches.h"
+#include "drawing/drawing.h"
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
@@ -41,6 +42,57 @@ void BM_FoldingSetRedrawAfterAnEdit(benchmark::State& state) {
     state.counters["outlines"] = static_cast<double>(preview.drawing().outlineCount());
 }
 BENCHMARK(BM_FoldingSetRedrawAfterAnEdit)->Unit(benchmark::kMillisecond);
+
+// Counts the paints of a widget that come after its drawing changed, so a benchmark knows
+// when an edit has reached the screen.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(PreviewWidget& preview) : preview_(preview) { preview.installEventFilter(this); }
+    // Whether a paint has shown a drawing other than `before`.
+    [[nodiscard]] bool painted(const Drawing* before) const { return paintedDrawing_ && paintedDrawing_ != before; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &preview_ && event->type() == QEvent::Paint) {
+            paintedDrawing_ = &preview_.drawing();
+        }
+        return false;
+    }
+
+private:
+    PreviewWidget& preview_;
+    const Drawing* paintedDrawing_ = nullptr;
+};
+
+// One edit of the folding box's width in the shown window until the preview has painted
+// the new drawing: the settle wait, the worker's drawing, the handing back and the paint,
+// as the user waits for them. Real time: the worker and the timer are most of it.
+void BM_FoldingSetEditToScreen(benchmark::State& state) {
+    testing::FakeWindowPorts fakes;
+    MainWindow form(fakes.ports());
+    form.show();
+    auto* grid = form.findChild<QTableView*>("boxTable");
+    auto* preview = form.findChild<PreviewWidget*>("Preview");
+    auto* live = form.findChild<LivePreview*>();
+    PaintWatch watch(*preview);
+    int edit = 0;
+    const auto settle = [live] {
+        while (live->busy()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        QApplication::processEvents();
+    };
+    settle();
+    for (auto _ : state) {
+        const Drawing* before = &preview->drawing();
+        grid->model()->setData(grid->model()->index(2, 1), QString::number(200 + (++edit % 2)));
+        while (!watch.painted(before)) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+    state.counters["outlines"] = static_cast<double>(preview->drawing().outlineCount());
+}
+BENCHMARK(BM_FoldingSetEditToScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The part of a spiral's redraw that the worker thread does.
 void BM_BigSpiralDrawnOnTheWorker(benchmark::State& state) {

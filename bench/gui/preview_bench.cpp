@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
+#include <string_view>
 
 #include "app/commands.h"
+#include "bench/gui/start_bench.h"
 #include "bench/workbenches.h"
 #include "gui/drawing_canvas.h"
 #include "gui/drawing_painter.h"
@@ -81,6 +83,9 @@ BENCHMARK(BM_LargeWindowFrame)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (argc == 3 && std::string_view(argv[1]) == kFirstFrameOption) {
+        return showFirstFrame(argc, argv);
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

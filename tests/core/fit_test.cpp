@@ -9,7 +9,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "app/assembly.h"
 #include "app/commands.h"
@@ -331,6 +333,135 @@ INSTANTIATE_TEST_SUITE_P(Tables, AnyTable,
                                            TableCase{"simple-full", kDefaultTable, true},
                                            TableCase{"simple-full", kOddTable, false},
                                            TableCase{"simple-full", kThickTable, true}));
+
+// A box keeps its joints at the edges of the tables: the same panels meet in the same
+// ways when the slots are narrower than the material, when relief notches cut through a
+// thin frame or a wide cutter makes them deep, and every joint keeps the room its table
+// gives it, measured where the piece meets the walls of its cut-out.
+struct SwitchSet {
+    const char* verb;
+    const char* name;
+    void (*switches)(Options&);
+    std::size_t joints;  // what the box has: tabs, teeth and wings
+};
+
+void PrintTo(const SwitchSet& c, std::ostream* os) { *os << c.verb << ' ' << c.name; }
+
+const SwitchSet kSwitchSets[] = {
+    {"full", "plain", [](Options&) {}, 42},
+    {"full", "relief", [](Options& o) { o.cornerRelief = true; }, 42},
+    {"full", "no feet",
+     [](Options& o) {
+         o.cornerRelief = true;
+         o.feet = Feet::None;
+     },
+     42},
+    {"full", "no jumper",
+     [](Options& o) {
+         o.cornerRelief = true;
+         o.supportJumper = false;
+     },
+     40},
+    {"full", "one tooth", [](Options& o) { o.singleSupportTooth = true; }, 32},
+    {"simple-full", "plain", [](Options&) {}, 36},
+    {"simple-full", "relief", [](Options& o) { o.cornerRelief = true; }, 36},
+};
+
+// Box table rows set over the built-in one (5 mm, 200 x 100 x 110, slot allowance 0.1,
+// length allowance 0.2, frame 5, tab 5, cutter 3.175): row and value.
+using TableEdits = std::vector<std::pair<int, const char*>>;
+const TableEdits kTableEdges[] = {
+    {},
+    {{5, "-0.5"}},
+    {{5, "0"}},
+    {{5, "0.4"}, {6, "0.5"}},
+    {{7, "1"}},
+    {{7, "2"}},
+    {{9, "4.5"}},
+    {{7, "2"}, {9, "4.5"}},
+    {{1, "6"}, {7, "2"}, {9, "4.5"}},
+    {{5, "-0.5"}, {7, "1"}, {9, "6"}},
+    {{7, "2"}, {8, "7"}},
+};
+
+using JointKey = std::tuple<JointKind, std::size_t, std::size_t>;
+
+std::multiset<JointKey> keysOf(const std::vector<Joint>& joints) {
+    std::multiset<JointKey> keys;
+    for (const Joint& j : joints) {
+        keys.insert({j.kind, j.inserted, j.holder});
+    }
+    return keys;
+}
+
+class TableEdges : public ::testing::TestWithParam<SwitchSet> {};
+
+TEST_P(TableEdges, EveryJointStaysWithTheRoomItsTableGives) {
+    std::multiset<JointKey> plain;
+    for (const TableEdits& edits : kTableEdges) {
+        Bench b;
+        GetParam().switches(b.wb.options);
+        std::string table;
+        for (const auto& [row, value] : edits) {
+            b.wb.boxTable.setCell(1, row, value);
+            table += " " + std::to_string(row) + "=" + value;
+        }
+        SCOPED_TRACE(table);
+        const BoxAssembly assembly = assembled(b, GetParam().verb);
+        const std::vector<Joint> joints = jointsOf(assembly);
+        EXPECT_EQ(joints.size(), GetParam().joints);
+        if (edits.empty()) {
+            plain = keysOf(joints);
+        }
+        EXPECT_EQ(keysOf(joints), plain);
+        const double Ah = b.wb.boxTable.real(5);
+        const double Al = b.wb.boxTable.real(6);
+        const double T = b.wb.boxTable.real(8);
+        for (const Joint& j : joints) {
+            SCOPED_TRACE(jointText(assembly, j));
+            // Flush with the inner face, the slot allowance beyond it (or the overlap it
+            // leaves), and the length allowance at each end.
+            if (j.kind == JointKind::TabInSlot || j.kind == JointKind::ToothInWingSlot) {
+                EXPECT_NEAR(j.across.low, 0, kClose);
+                EXPECT_NEAR(j.across.high, Ah, kClose);
+                EXPECT_NEAR(j.along.low, Al, kClose);
+                EXPECT_NEAR(j.along.high, Al, kClose);
+            }
+            // A wing has the tab's height above it to tilt in, and the slot allowance below;
+            // between two teeth, or between a tooth and the jumper's opening, at least the
+            // length allowance at each end.
+            if (j.kind == JointKind::WingInHole) {
+                EXPECT_NEAR(j.across.low, T, kClose);
+                EXPECT_NEAR(j.across.high, Ah, kClose);
+                EXPECT_NEAR(std::min(j.along.low, j.along.high), Al, kClose);
+                EXPECT_GE(std::max(j.along.low, j.along.high), Al - kClose);
+            }
+            EXPECT_EQ(j.overlaps(), Ah < 0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, TableEdges, ::testing::ValuesIn(kSwitchSets));
+
+// With no frame the slots at the panels' edges are cut through them: each tab is still in
+// its slot, flush with its inner face, and nothing closes the slot beyond it.
+TEST(TableEdges, WithoutAFrameTheEdgeSlotsAreOpen) {
+    for (const char* verb : {"full", "simple-full"}) {
+        Bench b;
+        b.wb.boxTable.setCell(1, 7, "0");
+        const BoxAssembly assembly = assembled(b, verb);
+        const std::vector<Joint> joints = jointsOf(assembly);
+        Bench framed;
+        EXPECT_EQ(keysOf(joints), keysOf(jointsOf(assembled(framed, verb)))) << verb;
+        for (const Joint& j : joints) {
+            if (j.kind == JointKind::TabInSlot) {
+                EXPECT_NEAR(j.across.low, 0, kClose) << jointText(assembly, j);
+                EXPECT_TRUE(std::isinf(j.across.high) && j.across.high > 0) << jointText(assembly, j);
+                EXPECT_FALSE(j.overlaps());
+            }
+        }
+    }
+}
 
 // The report lists the joints, then the overlaps, in the words and figures a reader
 // can check by hand.

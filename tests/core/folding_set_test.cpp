@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/commands.h"
+#include "app/pieces_warning.h"
+#include "box/bottom_warning.h"
 #include "geometry.h"
 #include "model/number_parse.h"
 
@@ -65,7 +67,11 @@ TEST(foldingSetButton, WarnsOncePerSidePanelAndGoesOn) {
     b.wb.options.feet = Feet::None;
     b.wb.boxTable.setCell(1, 7, "0");
     makeFoldingBoxSet(b.wb);
-    EXPECT_EQ(b.messages.shown.size(), 2U);
+    // Each side's warning, then one of the teeth its hole cuts loose.
+    ASSERT_EQ(b.messages.shown.size(), 3U);
+    EXPECT_EQ(b.messages.shown[0], kBottomFallsOutWarning);
+    EXPECT_EQ(b.messages.shown[1], kBottomFallsOutWarning);
+    EXPECT_EQ(b.messages.shown[2], fallingApartWarning({{"left side", 3}, {"right side", 3}}));
     EXPECT_EQ(partsOf(epsOf(b.wb)).size(), 6U);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
+#include "app/pieces_warning.h"
 #include "folding/side_panel.h"
 #include "geometry.h"
 
@@ -94,9 +95,11 @@ TEST(SidePanel, WarnsBeforeDrawingWhenTheBottomWouldFallOutAndDrawsAllTheSame) {
     wb.options.feet = Feet::None;
     wb.boxTable.setCell(1, 7, "0");
     makeSidePanel(wb);
-    ASSERT_EQ(watch.shown.size(), 1U);
+    ASSERT_EQ(watch.shown.size(), 2U);
     EXPECT_EQ(watch.shown[0].first, kWarning);
     EXPECT_EQ(watch.shown[0].second, 0U) << "nothing was drawn when the warning came";
+    // The hole cut through the edge leaves the holding teeth loose, and the drawing says so.
+    EXPECT_EQ(watch.shown[1].first, fallingApartWarning({{"side", 3}}));
     const auto outlines = partsOf(epsOf(wb)).front().drawn();
     EXPECT_EQ(outlines.size(), 7U);
     // Without feet and frame the outer edge runs through the holding hole, as warned.

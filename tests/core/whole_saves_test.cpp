@@ -6,10 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
+#include "app/commands.h"
+#include "app/saving.h"
 #include "output/files.h"
 #include "support.h"
 
@@ -201,6 +205,33 @@ TEST_F(WholeSaves, RacingSavesOfOneNameNeverFailForEachOther) {
     ASSERT_GE(saved.size(), 1000u);
     EXPECT_EQ(saved, std::string(saved.size(), static_cast<char>('a' + (saved.size() - 1000))));
     EXPECT_EQ(namesIn(dir), std::set<std::string>{"box.dxf"});
+}
+
+// A save stopped by its watch part way through a large template (as Cancel stops it)
+// leaves the old file as it was and no temporary beside it; the watch saw the bytes grow.
+TEST_F(WholeSaves, AStoppedSaveLeavesTheOldFileAndNoTemporary) {
+    StandInClock clock;
+    SilentMessages messages;
+    Workbench wb(clock, messages);
+    wb.spiralTable.setValue(SpiralRow::StepAngle, "1");
+    wb.spiralTable.setValue(SpiralRow::Turns, "300");
+    findCommand("spiral")->run(wb);
+    const fs::path target = dir / "spiral.dxf";
+    std::ofstream(target, std::ios::binary) << "old";
+    std::vector<std::size_t> seen;
+    const WriteWatch stopHalfWay = [&seen](std::size_t written) {
+        seen.push_back(written);
+        return written > 1'000'000;
+    };
+    EXPECT_THROW(saveTemplate(wb, target.string(), FileType::Dxf, stopHalfWay), WriteStopped);
+    EXPECT_EQ(readFileBytes(target), "old");
+    EXPECT_EQ(namesIn(dir), std::set<std::string>{"spiral.dxf"});
+    ASSERT_GE(seen.size(), 2U);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    // Unwatched, the same save writes the whole template.
+    saveTemplate(wb, target.string(), FileType::Dxf);
+    EXPECT_EQ(readFileBytes(target), templateBytes(wb, FileType::Dxf));
+    EXPECT_GT(readFileBytes(target).size(), seen.back());
 }
 
 }  // namespace

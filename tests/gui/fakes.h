@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -22,10 +23,12 @@ class FakeSavePrompt final : public SavePrompt {
 public:
     std::optional<SaveChoice> answer;
     std::vector<std::string> offered;
+    std::optional<FileType> preset;  // the type a menu entry asked to offer first
     std::optional<SaveChoice> ask(const std::string& proposedName) override {
         offered.push_back(proposedName);
         return answer;
     }
+    void presetType(FileType type) override { preset = type; }
 };
 
 class FakeMessageBox final : public MessageBox {
@@ -99,3 +102,13 @@ struct FakeWindowPorts {
 };
 
 }  // namespace tessaro::testing
+
+// QTEST_MAIN with the offscreen platform's one screen of a given size, e.g. "1280x720"
+// (tests/gui/screens/), instead of its made-up 800 x 600.
+#define TESSARO_TEST_MAIN_ON_SCREEN(TestObject, screen)                                              \
+    int main(int argc, char** argv) {                                                                \
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TESSARO_TEST_SCREENS "/" screen ".json"); \
+        QApplication app(argc, argv);                                                                \
+        TestObject test;                                                                             \
+        return QTest::qExec(&test, argc, argv);                                                      \
+    }

@@ -1,5 +1,6 @@
 // The 3D view draws through OpenGL: it runs under Xvfb with Mesa's software renderer
 // (QT_QPA_PLATFORM=xcb), where a QOpenGLWidget renders and reads back.
+#include <QPushButton>
 #include <QSlider>
 #include <QtTest>
 #include <map>
@@ -203,6 +204,31 @@ private slots:
         QVERIFY(boxPixels(frameOf(*view)) < whole / 1.5);
         turnWheel(view, 2);
         QCOMPARE(boxPixels(frameOf(*view)), whole);
+    }
+
+    // Moved apart as far as the slider goes, the parts are shown whole from every side:
+    // nothing of them touches the edge of the frame.
+    void thePartsApartAreShownWhole() {
+        auto* slider = page->findChild<QSlider*>("ExplodedSlider");
+        slider->setValue(slider->maximum());
+        page->findChild<QPushButton*>("AssemblyFitButton")->click();
+        std::vector<Turn> turns{view->turn()};
+        for (const ScenePanel& panel : page->scene()->panels) {
+            turns.push_back(turnFacing(panel.outward + Vec3{0.3, -0.4, 0.5}));
+        }
+        for (const Turn turn : turns) {
+            view->setTurn(turn);
+            const QImage frame = frameOf(*view);
+            QVERIFY(boxPixels(frame) > 0);
+            for (int x = 0; x < frame.width(); ++x) {
+                QVERIFY(frame.pixel(x, 0) == backgroundOf(frame) &&
+                        frame.pixel(x, frame.height() - 1) == backgroundOf(frame));
+            }
+            for (int y = 0; y < frame.height(); ++y) {
+                QVERIFY(frame.pixel(0, y) == backgroundOf(frame) &&
+                        frame.pixel(frame.width() - 1, y) == backgroundOf(frame));
+            }
+        }
     }
 
     // Seen from the front, the parts moved apart show the background between them: above

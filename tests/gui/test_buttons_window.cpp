@@ -1,9 +1,11 @@
 // Every template button as the command table has it: its tab, place, caption and hint,
 // and the command it runs; and the closing rule of every template tab.
+#include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,13 +13,14 @@
 #include "app/saving.h"
 #include "gui/fakes.h"
 #include "gui/main_window.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using testing::text;
 
 QWidget* tabPage(MainWindow& form, TemplateTab tab) { return form.findChild<QWidget*>(text(tabRule(tab).objectName)); }
 
@@ -103,6 +106,28 @@ private slots:
                 QVERIFY2(saved.readAll().toStdString() == templateBytes(fresh, FileType::Dxf), qPrintable(name));
             }
         }
+    }
+
+    // A thin frame that the relief notches cut through: the window shows which panels fall
+    // apart, once, as it shows the bottom's warning, and still offers the set to save.
+    void aPanelThatFallsApartIsWarnedOf() {
+        MainWindow form(fakes.ports());
+        QAbstractItemModel* table = form.findChild<QTableView*>("boxTable")->model();
+        for (const auto& [row, value] : {std::pair{1, "6"}, std::pair{7, "2"}, std::pair{9, "4.5"}}) {
+            QVERIFY(table->setData(table->index(row, 1), QString(value)));
+        }
+        form.findChild<QCheckBox*>("simpleCornerRelief")->setChecked(true);
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        tabs->setCurrentWidget(tabPage(form, TemplateTab::SimpleBox));
+        QTest::mouseClick(form.findChild<QPushButton*>("simpleSetButton"), Qt::LeftButton);
+        QVERIFY(fakes.messages.errors.empty());
+        QCOMPARE(fakes.messages.shown.size(), std::size_t{1});
+        for (const char* panel : {"lid", "left side", "right side", "bottom"}) {
+            QVERIFY2(fakes.messages.shown.front().find(std::string("The ") + panel + " falls apart into ") !=
+                         std::string::npos,
+                     panel);
+        }
+        QCOMPARE(fakes.dialog.offered.size(), std::size_t{1});
     }
 
     void rearRunsTheFrontPanelCommand() {

@@ -98,5 +98,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeptSettingsTest)
+// A screen that holds the window, so that the kept place is one the window may take.
+TESSARO_TEST_MAIN_ON_SCREEN(KeptSettingsTest, "1920x1080")
 #include "test_kept_settings.moc"

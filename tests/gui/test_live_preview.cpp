@@ -13,11 +13,14 @@
 #include "gui/pictures.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
+
+using testing::settled;
 
 // The drawing a command makes with the window's tables as they are, on a bench of its own.
 std::shared_ptr<const Drawing> expected(MainWindow& form, const char* command) {
@@ -35,11 +38,6 @@ ParamTableModel* modelOf(MainWindow& form, const char* grid) {
 }
 
 // Waits until the preview has drawn the last change.
-bool settled(MainWindow& form) {
-    const auto* live = form.findChild<LivePreview*>();
-    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
-}
-
 }  // namespace
 
 class LivePreviewTest : public QObject {
@@ -173,6 +171,25 @@ private slots:
 
     // Under English the preview's words are English too; the large window opens over
     // the main window.
+    // After a redraw that took long (the largest spiral), an edit says "drawing…" under the
+    // last drawing until the new one is there.
+    void aSlowRedrawSaysItIsComing() {
+        MainWindow form(fakes->ports());
+        form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        edit(form, "spiralTable", 2, "1");
+        edit(form, "spiralTable", 4, "1000");
+        QVERIFY(settled(form));
+        const QString extent = preview->caption();
+        QVERIFY(extent.endsWith(" мм"));
+        edit(form, "spiralTable", 4, "999");
+        QVERIFY(preview->redrawPending());
+        QCOMPARE(preview->caption(), QString("построение…"));
+        QVERIFY(settled(form));
+        QVERIFY(!preview->redrawPending());
+        QVERIFY(preview->caption().endsWith(" мм") && preview->caption() != extent);
+    }
+
     void englishWordsAndTheLargeWindowOverTheMainWindow() {
         MainWindow form(fakes->ports());
         form.move(200, 150);
@@ -186,14 +203,21 @@ private slots:
         QTRY_VERIFY(preview->dimmed());
         QCOMPARE(preview->caption(), QString("Row \"Material thickness\": 'x' is not a valid floating point value."));
 
-        // The pictures with words are drawn again with English ones; the others stay.
-        for (const char* worded : {"foldingBoxPicture", "simpleBoxPicture", "jumperPicture", "tabAndGapPicture"}) {
+        // The pictures with words are drawn again with English ones, those of other tabs when
+        // their tab is shown; the others stay.
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        for (const auto& [worded, tab] : {std::pair{"foldingBoxPicture", "foldingBoxTab"},
+                                          {"simpleBoxPicture", "simpleBoxTab"},
+                                          {"jumperPicture", "foldingBoxTab"},
+                                          {"tabAndGapPicture", "tabSlotTab"}}) {
+            tabs->setCurrentWidget(form.findChild<QWidget*>(tab));
             const QImage shown = form.findChild<QLabel*>(worded)->pixmap().toImage();
             QVERIFY2(shown == picture(worded, true).toImage(), worded);
             QVERIFY2(shown != picture(worded, false).toImage(), worded);
         }
         QVERIFY(picture("spiralPicture", true).toImage() == picture("spiralPicture", false).toImage());
 
+        tabs->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
         QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 100));
         PreviewWindow* large = preview->largeWindow();
         QVERIFY(large && large->isVisible());
@@ -205,5 +229,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(LivePreviewTest)
+// A screen with room for the large window over the main one.
+TESSARO_TEST_MAIN_ON_SCREEN(LivePreviewTest, "1920x1080")
 #include "test_live_preview.moc"

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QTabWidget>
@@ -96,6 +97,28 @@ private slots:
             }
         }
         QCOMPARE(thirds.size(), 3);
+    }
+
+    // The window starts without drawing the pictures of the tabs not shown, the photographs
+    // among them: each comes whole when its tab is first shown, in the window's language.
+    void aPictureIsDrawnWhenItsTabIsFirstShown() {
+        MainWindow form(fakes.ports());
+        form.show();
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        QVERIFY(form.findChild<QLabel*>("foldingBoxPicture")->pixmap().toImage() ==
+                picture("foldingBoxPicture").toImage());
+        form.findChild<QPushButton*>("englishButton")->click();
+        const std::pair<const char*, const char*> elsewhere[] = {{"bobbinPicture", "bobbinTab"},
+                                                                 {"screwNutPicture", "simpleBoxTab"},
+                                                                 {"simpleBoxPicture", "simpleBoxTab"},
+                                                                 {"spiralPicture", "spiralTab"}};
+        for (const auto& [shown, tab] : elsewhere) {
+            QVERIFY2(form.findChild<QLabel*>(shown)->pixmap().isNull(), shown);
+        }
+        for (const auto& [shown, tab] : elsewhere) {
+            tabs->setCurrentWidget(form.findChild<QWidget*>(tab));
+            QVERIFY2(form.findChild<QLabel*>(shown)->pixmap().toImage() == picture(shown, true).toImage(), shown);
+        }
     }
 
     void atStartThePicturesFollowTheDefaultSwitches() {

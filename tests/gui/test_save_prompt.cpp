@@ -154,6 +154,11 @@ private slots:
             {"SVG (*.svg)", "box.eps", "box.eps", FileType::Eps},
             {"EPS (*.eps)", "box", "box.eps", FileType::Eps},
             {"SVG (*.svg)", "spiral R10.0mm rev8", "spiral R10.0mm rev8.svg", FileType::Svg},
+            // Both DXF types write ".dxf": the chosen filter tells them apart.
+            {"DXF 2000 (*.dxf)", "box.dxf", "box.dxf", FileType::Dxf2000},
+            {"DXF 2000 (*.dxf)", "box", "box.dxf", FileType::Dxf2000},
+            {"DXF R12 (*.dxf)", "box.dxf", "box.dxf", FileType::Dxf},
+            {"PDF (*.pdf)", "box", "box.pdf", FileType::Pdf},
         };
         for (const auto& c : cases) {
             const auto choice = askWith(dialog, {save(c.filter, at(c.typed))});
@@ -168,7 +173,8 @@ private slots:
         QtSavePrompt dialog(nullptr, kFilter, 2);
         QStringList offered;
         QVERIFY(!askWith(dialog, {cancelNoting(offered)}));
-        QCOMPARE(offered, QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)"}));
+        QCOMPARE(offered,
+                 QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)", "DXF 2000 (*.dxf)", "PDF (*.pdf)"}));
     }
 
     // The next dialog opens with the type that was saved last.
@@ -200,6 +206,34 @@ private slots:
         // A new name asks nothing.
         QVERIFY(askWith(dialog, {save("DXF R12 (*.dxf)", at("new"))}));
         QCOMPARE(asked.size(), 2);
+    }
+
+    // The dialog opens in the folder saved into last, in the next run too; a folder that
+    // has gone since opens the home folder.
+    void theFolderIsKeptBetweenRuns() {
+        const auto folderShown = [](QString& folder) {
+            return [&folder](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                if (dialog != nullptr) {
+                    folder = dialog->directory().absolutePath();
+                    dialog->reject();
+                }
+                return dialog != nullptr;
+            };
+        };
+        QTemporaryDir elsewhere;
+        {
+            QtSavePrompt dialog(nullptr, kFilter, 2);
+            QVERIFY(askWith(dialog, {save("DXF R12 (*.dxf)", QDir(elsewhere.path()).filePath("a.dxf"))}));
+        }
+        QString folder;
+        QtSavePrompt nextRun(nullptr, kFilter, 2);
+        QVERIFY(!askWith(nextRun, {folderShown(folder)}));
+        QCOMPARE(folder, QDir(elsewhere.path()).absolutePath());
+        QVERIFY(elsewhere.remove());
+        QtSavePrompt afterItWent(nullptr, kFilter, 2);
+        QVERIFY(!askWith(afterItWent, {folderShown(folder)}));
+        QCOMPARE(folder, QDir::homePath());
     }
 
     // A filter that names no type of ours gives no choice; a typed extension still does.

@@ -63,6 +63,38 @@ private slots:
         QVERIFY(!flags.back()->load());
         QCOMPARE(shown, 0);
     }
+
+    // Edits made in one go start one run; after work that took long, an edit waits for the
+    // edits to settle and says that a result is on its way, once for each edit.
+    void slowWorkSaysItIsComing() {
+        std::atomic<int> started = 0;
+        int shown = 0;
+        int waited = 0;
+        int workMilliseconds = 0;
+        SettledWork<bool> work(
+            [&](StopFlag) {
+                ++started;
+                return std::optional(QtConcurrent::run([workMilliseconds] {
+                    QThread::msleep(static_cast<unsigned long>(workMilliseconds));
+                    return true;
+                }));
+            },
+            [&](bool) { ++shown; }, [&] { ++waited; });
+        work.schedule();
+        work.schedule();
+        QVERIFY(QTest::qWaitFor([&] { return shown == 1; }, 10000));
+        QCOMPARE(started.load(), 1);
+        workMilliseconds = 200;
+        work.schedule();
+        QVERIFY(QTest::qWaitFor([&] { return shown == 2; }, 10000));
+        QCOMPARE(started.load(), 2);
+        const int waitedBefore = waited;  // the first, quick run may have been slowed by a loaded machine
+        work.schedule();
+        QCOMPARE(waited, waitedBefore + 1);
+        QVERIFY(work.busy());
+        QVERIFY(QTest::qWaitFor([&] { return shown == 3; }, 10000));
+        QCOMPARE(started.load(), 3);
+    }
 };
 
 QTEST_MAIN(SettledWorkTest)

@@ -18,17 +18,17 @@
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QPushButton* buttonOf(MainWindow& form, const char* command) {
-    return form.findChild<QPushButton*>(text(findCommand(command)->buttons.front().objectName));
-}
+using testing::buttonOf;
+using testing::contentsOf;
+using testing::settled;
+using testing::text;
 
 QGroupBox* sheetGroup(MainWindow& form) { return form.findChild<QGroupBox*>("sheet"); }
 
@@ -36,16 +36,6 @@ void setSheet(MainWindow& form, double width, double height) {
     sheetGroup(form)->setChecked(true);
     form.findChild<QDoubleSpinBox*>("sheetWidth")->setValue(width);
     form.findChild<QDoubleSpinBox*>("sheetHeight")->setValue(height);
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool settled(MainWindow& form) {
-    const auto* live = form.findChild<LivePreview*>();
-    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
 }
 
 }  // namespace
@@ -76,7 +66,7 @@ private slots:
         QCOMPARE(group->title(), QString("Лист / Sheet"));
         QVERIFY(group->isCheckable());
         QVERIFY(!group->isChecked());
-        for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (const QWidget* other : group->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != group && other->isVisibleTo(&form)) {
                 QVERIFY2(!other->geometry().intersects(group->geometry()), qPrintable(other->objectName()));
             }

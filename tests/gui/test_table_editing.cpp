@@ -111,8 +111,9 @@ private slots:
         }
     }
 
-    // Enter keeps the value and goes to the next value row; Tab and Shift+Tab go from value
-    // to value past the caption column, the editor open, round from the last row to the first.
+    // Enter keeps the value and goes to the next value row, round from the last to the first;
+    // Tab and Shift+Tab go from value to value past the caption column, the editor open,
+    // and leave the table after the last value and before the first.
     void enterAndTabGoFromValueToValue() {
         MainWindow form(fakes.ports());
         form.show();
@@ -140,12 +141,24 @@ private slots:
         QCOMPARE(model.index(4, 1).data().toString(), QString("8"));
         QCOMPARE(view->currentIndex(), model.index(3, 1));
 
-        clickCell(view, model.index(model.rowCount() - 1, 1));
-        pressed(Qt::Key_Tab);
+        const QModelIndex last = model.index(model.rowCount() - 1, 1);
+        clickCell(view, last);
+        pressed(Qt::Key_Return);
         QCOMPARE(view->currentIndex(), model.index(1, 1));
-        pressed(Qt::Key_Escape);
+        clickCell(view, last);
+        pressed(Qt::Key_Tab);
+        QVERIFY(!view->hasFocus());
+        QCOMPARE(view->currentIndex(), last);
+        pressed(Qt::Key_Backtab);  // back in by Shift+Tab: at the last value
+        QVERIFY(view->hasFocus());
+        QCOMPARE(view->currentIndex(), last);
+        typeFast("9");  // from an open editor too
+        pressed(Qt::Key_Tab);
+        QCOMPARE(last.data().toString(), QString("9"));
+        QVERIFY(!view->hasFocus());
+        clickCell(view, model.index(1, 1));
         pressed(Qt::Key_Backtab);
-        QCOMPARE(view->currentIndex(), model.index(model.rowCount() - 1, 1));
+        QVERIFY(!view->hasFocus());
     }
 
     // One history for the five tables: Ctrl+Z undoes the edits from the last, wherever the

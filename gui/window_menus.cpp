@@ -1,0 +1,97 @@
+#include "gui/window_menus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "gui/menu_words.h"
+
+namespace tessaro::gui {
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// "saveAsDxfAction" for the type "dxf", "saveAsDxf2000Action" for "dxf2000": by the
+// command line's name, since two types may share an extension.
+QString saveAsName(const FileFormat& format) {
+    QString name = text(format.name);
+    name[0] = name[0].toUpper();
+    return "saveAs" + name + "Action";
+}
+
+}  // namespace
+
+WindowMenus::WindowMenus(QMainWindow& window, const EditHistory& history, MenuCommands commands)
+    : QObject(&window), commands_(std::move(commands)) {
+    setObjectName("windowMenus");
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName("menuBar");
+    file_ = bar->addMenu(QString());
+    file_->setObjectName("fileMenu");
+    save_ = addAction(file_, "saveAction", [this] { commands_.saveTemplate(std::nullopt); });
+    save_->setShortcut(QKeySequence::Save);
+    // The flat types as the registry lists them, so that a new writer appears here by itself.
+    for (const FileFormat& format : fileFormats()) {
+        if (format.flat()) {
+            const FileType type = format.type;
+            saveAs_.emplace_back(
+                addAction(file_, qPrintable(saveAsName(format)), [this, type] { commands_.saveTemplate(type); }), type);
+        }
+    }
+    file_->addSeparator();
+    saveSet_ = addAction(file_, "saveSetAction", [this] { commands_.saveSet(); });
+    file_->addSeparator();
+    quit_ = addAction(file_, "quitAction", [&window] { window.close(); });
+    quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    edit_ = bar->addMenu(QString());
+    edit_->setObjectName("editMenu");
+    undo_ = history.undo;
+    redo_ = history.redo;
+    edit_->addAction(undo_);
+    edit_->addAction(redo_);
+
+    view_ = bar->addMenu(QString());
+    view_->setObjectName("viewMenu");
+    largeView_ = addAction(view_, "largeViewAction", [this] { commands_.largeView(); });
+    largeView_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    assembly_ = addAction(view_, "assemblyAction", [this] { commands_.assembly(); });
+    assembly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+
+    help_ = bar->addMenu(QString());
+    help_->setObjectName("helpMenu");
+    keys_ = addAction(help_, "keysAction", [this] { commands_.keys(); });
+    keys_->setShortcut(QKeySequence::HelpContents);
+    about_ = addAction(help_, "aboutAction", [this] { commands_.about(); });
+    setEnglish(false);
+}
+
+QAction* WindowMenus::addAction(QMenu* menu, const char* name, std::function<void()> triggered) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, std::move(triggered));
+    return action;
+}
+
+void WindowMenus::setEnglish(bool english) {
+    const MenuWords& words = menuWords(english);
+    file_->setTitle(words.file);
+    save_->setText(words.save);
+    for (const auto& [action, type] : saveAs_) {
+        action->setText(words.saveAs.arg(text(fileFormat(type).caption)));
+    }
+    saveSet_->setText(words.saveSet);
+    quit_->setText(words.quit);
+    edit_->setTitle(words.edit);
+    undo_->setText(words.undo);
+    redo_->setText(words.redo);
+    view_->setTitle(words.view);
+    largeView_->setText(words.largeView);
+    assembly_->setText(words.assembly);
+    help_->setTitle(words.help);
+    keys_->setText(words.keys);
+    about_->setText(words.about);
+}
+
+}  // namespace tessaro::gui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// The characters of a UTF-8 text, decoded by iconv; nothing when a byte is not UTF-8
+// (a stray byte, a cut or overlong sequence, a surrogate).
+[[nodiscard]] std::optional<std::u32string> utf8Characters(std::string_view text);
+
+}  // namespace tessaro
