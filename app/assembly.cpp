@@ -6,6 +6,7 @@
 #include "app/fit_report.h"
 #include "app/table_sizes.h"
 #include "assembly/stl_writer.h"
+#include "drawing/kerf.h"
 
 namespace tessaro {
 
@@ -26,7 +27,8 @@ PanelSizes boxSizes(const Workbench& wb, const TemplateCommand& command) {
 
 BoxAssembly assembledTemplate(const Workbench& wb, const TemplateCommand& command) {
     const PanelSizes box = boxSizes(wb, command);
-    return assembleBox(wb.drawing, command.panelPlaces(box), box);
+    // The parts as the beam cuts them along the kerfed outlines: the drawn parts.
+    return assembleBox(cutByBeam(wb.drawing, wb.kerf), command.panelPlaces(box), box);
 }
 
 std::vector<std::string> templateFitReport(const Workbench& wb, const TemplateCommand& command) {
@@ -36,7 +38,7 @@ std::vector<std::string> templateFitReport(const Workbench& wb, const TemplateCo
         cutoutCheck =
             cutoutCheckLines(cutoutClashes(wb.drawing, command.panelPlaces(box), box, wb.cutouts), wb.cutouts);
     }
-    return fitReport(assembleBox(wb.drawing, command.panelPlaces(box), box), cutoutCheck);
+    return fitReport(assembledTemplate(wb, command), cutoutCheck);
 }
 
 std::string assembledTemplateStl(const Workbench& wb, const TemplateCommand& command) {

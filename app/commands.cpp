@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/kerf_setting.h"
 #include "app/proposed_names.h"
 #include "app/saving.h"
 #include "app/window_text.h"
@@ -84,6 +85,11 @@ constexpr std::array kCommands = {
 // clang-format on
 
 }  // namespace
+
+void TemplateCommand::run(Workbench& wb) const {
+    draw(wb);
+    applyKerf(wb);
+}
 
 std::span<const TemplateCommand> templateCommands() { return kCommands; }
 

@@ -51,10 +51,14 @@ struct TemplateCommand {
     std::string_view label;  // what the command names its template (Workbench::templateLabel)
     TemplateTab tab;
     std::span<const TemplateButton> buttons;  // in the order the window creates them; none: command line only
-    void (*run)(Workbench&);                  // label, origin, header and generators; never saves
+    void (*draw)(Workbench&);                 // label, origin, header and generators; never saves
     std::string (*proposedName)(const Workbench&);
     // For a whole box: where its panels are drawn on the sheet, in drawing order; none for the rest.
     std::array<PanelPlace, 6> (*panelPlaces)(const PanelSizes&) = nullptr;
+
+    // Draws the template into wb.drawing as the cutter must follow it: offset by the
+    // workbench's kerf, so what is saved, nested and assembled is the part that comes off.
+    void run(Workbench& wb) const;
 };
 
 [[nodiscard]] std::span<const TemplateCommand> templateCommands();

@@ -83,7 +83,7 @@ double defaultJobGap(std::span<const JobTemplate> job) {
 }
 
 SheetLayout jobSheetLayout(std::span<const JobTemplate> job, const SheetChoice& choice) {
-    return {choice.size, choice.gap.value_or(defaultJobGap(job))};
+    return {choice.size, choice.gap.value_or(defaultJobGap(job)), choice.turning};
 }
 
 std::string jobName(std::span<const JobTemplate> job) {

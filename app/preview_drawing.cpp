@@ -25,7 +25,8 @@ PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, 
             return {std::make_shared<const Drawing>(std::move(bench.wb.drawing)), {}, {}};
         }
         const SheetLayout layout = sheetLayout(bench.wb, command.tab, *sheet);
-        const std::vector<Drawing> sheets = nestOntoSheets(bench.wb.drawing, layout.size, layout.gap, stop);
+        const std::vector<Drawing> sheets =
+            nestOntoSheets(bench.wb.drawing, layout.size, layout.gap, stop, layout.turning);
         return {std::make_shared<const Drawing>(sheetsSideBySide(sheets, layout.size)), {}, {}, sheets.size()};
     } catch (const std::exception& e) {
         return {nullptr, errorBoxText(e), badCellOf(bench.wb, e)};

@@ -6,6 +6,10 @@ namespace tessaro {
 
 void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& choices, ByteSink& out) {
     const FileFormat& format = fileFormat(type);
+    if (format.writeDrawingBytes != nullptr) {
+        format.writeDrawingBytes(drawing, choices, out);
+        return;
+    }
     EncodedLines lines(out, format.encoding);
     format.writeDrawing(drawing, choices, lines);
     lines.flush();
@@ -24,7 +28,7 @@ LineList drawingLines(const Drawing& drawing, FileType type, const WriteChoices&
     return lines;
 }
 
-WriteChoices writeChoices(const Workbench& wb) { return {wb.templateLabel, wb.lastPolylineClosed}; }
+WriteChoices writeChoices(const Workbench& wb) { return {wb.templateLabel, wb.lastPolylineClosed, wb.innerCutsFirst}; }
 
 std::string templateBytes(const Workbench& wb, FileType type) {
     return drawingBytes(wb.drawing, type, writeChoices(wb));

@@ -9,14 +9,14 @@
 
 namespace tessaro {
 
-// Writes a flat drawing (EPS, DXF or SVG) as the bytes of its file.
+// Writes a flat drawing (EPS, DXF, SVG or PDF) as the bytes of its file.
 void writeDrawingAs(const Drawing& drawing, FileType type, const WriteChoices& choices, ByteSink& out);
 [[nodiscard]] std::string drawingBytes(const Drawing& drawing, FileType type, const WriteChoices& choices);
 
-// The lines of a flat drawing's file, as the window's document pages show them.
+// The lines of a flat drawing's text file, as the window's document pages show them.
 [[nodiscard]] LineList drawingLines(const Drawing& drawing, FileType type, const WriteChoices& choices);
 
-// How the current template is written: its label and closing flag.
+// How the current template is written: its label, closing flag and order.
 [[nodiscard]] WriteChoices writeChoices(const Workbench& wb);
 
 // The bytes of the current template in a flat type.

@@ -77,7 +77,7 @@ double defaultSheetGap(const Workbench& wb, TemplateTab tab) {
 }
 
 SheetLayout sheetLayout(const Workbench& wb, TemplateTab tab, const SheetChoice& choice) {
-    return {choice.size, choice.gap.value_or(defaultSheetGap(wb, tab))};
+    return {choice.size, choice.gap.value_or(defaultSheetGap(wb, tab)), choice.turning};
 }
 
 SheetSize parseSheetSize(std::string_view text) {
@@ -111,13 +111,21 @@ double parseSheetGap(std::string_view text) {
 }
 
 std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout) {
-    return sheetBytes(wb, type, nestOntoSheets(wb.drawing, layout.size, layout.gap));
+    return sheetBytes(wb, type, nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning), layout.size);
 }
 
-std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<Drawing>& sheets) {
+std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const std::vector<Drawing>& sheets,
+                                    SheetSize size) {
     std::vector<std::string> bytes;
-    for (const Drawing& sheet : sheets) {
-        bytes.push_back(drawingBytes(sheet, type, writeChoices(wb)));
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        const Drawing& sheet = sheets[s];
+        WriteChoices choices = writeChoices(wb);
+        // The nesting puts the template's last outline last on the last sheet.
+        const bool endsTemplate = s + 1 == sheets.size() && sheet.outlineCount() > 0;
+        choices.lastPolylineClosed =
+            choices.lastPolylineClosed || !endsTemplate || sheet.outline(sheet.outlineCount() - 1).closed();
+        choices.page = Extent{0, 0, size.width, size.height, false};
+        bytes.push_back(drawingBytes(sheet, type, choices));
     }
     return bytes;
 }
@@ -145,13 +153,15 @@ std::vector<std::string> sheetFileNames(const std::string& path, std::size_t cou
 }
 
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout) {
-    return saveSheets(wb, path, type, nestOntoSheets(wb.drawing, layout.size, layout.gap));
+    return saveSheets(wb, path, type, nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning),
+                      layout.size);
 }
 
-SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets) {
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets,
+                      SheetSize size) {
     // A set named after a device would be made beside it, in /dev.
     refuseUnlessRegularOrAbsent(path);
-    const std::vector<std::string> bytes = sheetBytes(wb, type, sheets);
+    const std::vector<std::string> bytes = sheetBytes(wb, type, sheets, size);
     const std::vector<std::string> names = sheetFileNames(path, bytes.size());
     std::vector<FileToSave> files;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -164,14 +174,14 @@ SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType typ
 
 std::optional<SavedSheets> saveOnSheets(Workbench& wb, const SheetLayout& layout, SavePrompt& dialog,
                                         const std::string& proposedName) {
-    wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap);
+    wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning);
     const std::size_t count = wb.sheetDrawings.size();
     auto chosen =
         dialog.ask(proposedName, [count](const SaveChoice& choice) { return sheetsInTheWay(choice.path, count); });
     if (!chosen) {
         return std::nullopt;
     }
-    SheetFiles saved = saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings);
+    SheetFiles saved = saveSheets(wb, chosen->path, chosen->type, wb.sheetDrawings, layout.size);
     return SavedSheets{*chosen, std::move(saved), materialUse(wb.drawing, wb.sheetDrawings.size(), layout.size)};
 }
 

@@ -15,16 +15,20 @@
 
 namespace tessaro {
 
-// The sheet the parts are nested onto and the room kept around each part.
+// The sheet the parts are nested onto, the room kept around each part, and whether a
+// part may be turned.
 struct SheetLayout {
     SheetSize size;
     double gap = 0;
+    Turning turning = Turning::QuarterTurns;
 };
 
-// The window's sheet: its size, and the gap the user set or none for the default one.
+// The window's sheet: its size, the gap the user set or none for the default one, and
+// whether a part may be turned.
 struct SheetChoice {
     SheetSize size;
     std::optional<double> gap;
+    Turning turning = Turning::QuarterTurns;
 };
 
 // Twice the cutter diameter, and at least 2 mm. The tab-slot piece is cut with the
@@ -44,9 +48,11 @@ struct SheetChoice {
 
 // The bytes of each sheet of the current template in the given type.
 [[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const SheetLayout& layout);
-// The bytes of sheets already nested from the current template.
+// The bytes of sheets of the given size already nested from the current template. An
+// SVG shows the whole sheet; a DXF leaves open only the template's own last outline, the
+// last of the last sheet, and only where the template leaves it open and it is open.
 [[nodiscard]] std::vector<std::string> sheetBytes(const Workbench& wb, FileType type,
-                                                  const std::vector<Drawing>& sheets);
+                                                  const std::vector<Drawing>& sheets, SheetSize size);
 
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
@@ -68,8 +74,9 @@ struct SheetFiles {
 // saveFilesTogether); then removes the sheets of an earlier, larger set. A part that fits
 // no sheet, a name that is a device or a pipe, or a failed write leaves every file as it was.
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout);
-// Saves sheets already nested from the current template, as above.
-SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets);
+// Saves sheets of the given size already nested from the current template, as above.
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets,
+                      SheetSize size);
 
 // The files a button wrote onto sheets: the chosen name and type, and the set's files.
 struct SavedSheets {

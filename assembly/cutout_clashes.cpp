@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "box/face_cutouts.h"
+#include "drawing/clipper_operations.h"
 #include "drawing/clipper_units.h"
 #include "drawing/shapes.h"
 
@@ -22,15 +23,6 @@ Paths pathsOf(const std::vector<std::vector<Point>>& outlines) {
     return paths;
 }
 
-Paths combined(const Paths& a, const Paths& b, ClipperLib::ClipType type) {
-    ClipperLib::Clipper clipper;
-    clipper.AddPaths(a, ClipperLib::ptSubject, true);
-    clipper.AddPaths(b, ClipperLib::ptClip, true);
-    Paths result;
-    clipper.Execute(type, result, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-    return result;
-}
-
 // The outlines are united first: the offset takes a path's turn for whether it is a hole,
 // and cut-outs are traced either way round.
 Paths grown(const Paths& paths, double millimetres) {
@@ -42,11 +34,7 @@ Paths grown(const Paths& paths, double millimetres) {
 }
 
 bool meet(const Paths& a, const Paths& b) {
-    double area = 0;
-    for (const ClipperLib::Path& path : combined(a, b, ClipperLib::ctIntersection)) {
-        area += ClipperLib::Area(path);
-    }
-    return area / (kClipperUnitsPerMillimetre * kClipperUnitsPerMillimetre) > kLeastClashArea;
+    return areaOf(combined(a, b, ClipperLib::ctIntersection)) > kLeastClashArea;
 }
 
 // The pieces of a set of paths, each an outer boundary with its holes.

@@ -8,6 +8,7 @@
 #include "assembly/panel_geometry.h"
 #include "assembly/region_units.h"
 #include "assembly/region_window.h"
+#include "drawing/clipper_operations.h"
 #include "drawing/clipper_units.h"
 
 namespace tessaro {
@@ -26,8 +27,6 @@ ClipperLib::Path rectangleOf(const Extent& e) {
             clipperPoint({e.minX, e.maxY})};
 }
 
-double squareMillimetres(double units) { return units / (kClipperUnitsPerMillimetre * kClipperUnitsPerMillimetre); }
-
 // How far a point lies along the axis direction.
 double ahead(Point p, Point direction) { return p.x * direction.x + p.y * direction.y; }
 
@@ -43,11 +42,7 @@ double high(const Extent& e, bool alongX) { return alongX ? e.maxX : e.maxY; }
 // The run along one axis of the rectangle over which its whole width across lies in the
 // opening: the one through `at`, or the longest when `at` is blocked.
 std::optional<Run> clearRun(const PanelRegion& opening, const Extent& rectangle, bool alongX, double at) {
-    ClipperLib::Clipper clipper;
-    clipper.AddPath(rectangleOf(rectangle), ClipperLib::ptSubject, true);
-    clipper.AddPaths(pathsOf(opening), ClipperLib::ptClip, true);
-    ClipperLib::Paths blocked;
-    clipper.Execute(ClipperLib::ctDifference, blocked, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    const ClipperLib::Paths blocked = combined({rectangleOf(rectangle)}, pathsOf(opening), ClipperLib::ctDifference);
     std::vector<Run> walls;
     for (const ClipperLib::Path& path : blocked) {
         Extent e;
@@ -100,7 +95,7 @@ std::optional<Extent> clearAround(const PanelRegion& opening, const Extent& piec
     return withRun(withRun(piece, a, *again), !a, *second);
 }
 
-double areaOf(const Extent& e) { return e.width() * e.height(); }
+double rectangleArea(const Extent& e) { return e.width() * e.height(); }
 
 // Of the two ways round, the larger clear rectangle: a notch beside the middle of a
 // piece must not pass for the opening's width, nor a wall it overlaps for an end.
@@ -110,7 +105,7 @@ std::optional<Extent> clearThrough(const PanelRegion& opening, const Extent& pie
     if (!acrossFirst || !alongFirst) {
         return acrossFirst ? acrossFirst : alongFirst;
     }
-    return areaOf(*acrossFirst) >= areaOf(*alongFirst) ? acrossFirst : alongFirst;
+    return rectangleArea(*acrossFirst) >= rectangleArea(*alongFirst) ? acrossFirst : alongFirst;
 }
 
 Point middleOf(const Extent& e) { return {(e.minX + e.maxX) / 2, (e.minY + e.maxY) / 2}; }
@@ -151,15 +146,11 @@ std::optional<PieceInOpening> openingTaking(const std::vector<PanelRegion>& open
     double most = kLeastShare;
     Extent shared;
     for (std::size_t i = 0; i < openings.size(); ++i) {
-        ClipperLib::Clipper clipper;
-        clipper.AddPaths(pathsOf(openings[i]), ClipperLib::ptSubject, true);
-        clipper.AddPath(rectangleOf(piece), ClipperLib::ptClip, true);
-        ClipperLib::Paths common;
-        clipper.Execute(ClipperLib::ctIntersection, common, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
-        double area = 0;
+        const ClipperLib::Paths common =
+            combined(pathsOf(openings[i]), {rectangleOf(piece)}, ClipperLib::ctIntersection);
+        const double area = areaOf(common);
         Extent extent;
         for (const ClipperLib::Path& path : common) {
-            area += squareMillimetres(ClipperLib::Area(path));
             for (const ClipperLib::IntPoint& p : path) {
                 extent.include(pointOf(p));
             }

@@ -5,6 +5,7 @@
 #include "assembly/region_units.h"
 #include "drawing/clipper_units.h"
 #include "drawing/drawing_error.h"
+#include "drawing/ring_area.h"
 
 namespace tessaro {
 namespace {
@@ -23,12 +24,14 @@ ClipperLib::Path pathFromOrigin(const DrawnOutline& outline, Point origin) {
     return path;
 }
 
-// A piece's outer outline less the union of the outlines drawn with it.
+// A piece's outer outline less the union of the inner cuts drawn with it.
 ClipperLib::Paths materialOfPiece(const RigidPart& piece, Point origin) {
     ClipperLib::Clipper clipper;
-    clipper.AddPath(pathFromOrigin(piece.outlines.front(), origin), ClipperLib::ptSubject, true);
-    for (std::size_t i = 1; i < piece.outlines.size(); ++i) {
-        clipper.AddPath(pathFromOrigin(piece.outlines[i], origin), ClipperLib::ptClip, true);
+    clipper.AddPath(pathFromOrigin(*outerCutOf(piece), origin), ClipperLib::ptSubject, true);
+    for (const PieceOutline& outline : piece.outlines) {
+        if (outline.role == OutlineRole::InnerCut) {
+            clipper.AddPath(pathFromOrigin(outline.points, origin), ClipperLib::ptClip, true);
+        }
     }
     ClipperLib::Paths material;
     clipper.Execute(ClipperLib::ctDifference, material, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
@@ -40,14 +43,6 @@ void collectContours(const ClipperLib::PolyNode& node, PanelRegion& region) {
         region.contours.push_back(contourOf(child->Contour, child->IsHole()));
         collectContours(*child, region);
     }
-}
-
-double signedArea(const std::vector<Point>& points) {
-    double twice = 0;
-    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-        twice += points[j].x * points[i].y - points[i].x * points[j].y;
-    }
-    return twice / 2;
 }
 
 }  // namespace
@@ -74,7 +69,7 @@ std::vector<PanelRegion> openingsOf(const std::vector<RigidPart>& pieces, Point 
     ClipperLib::Clipper clipper;
     for (const RigidPart& piece : pieces) {
         if (!piece.fromStock) {
-            clipper.AddPath(pathFromOrigin(piece.outlines.front(), origin), ClipperLib::ptSubject, true);
+            clipper.AddPath(pathFromOrigin(*outerCutOf(piece), origin), ClipperLib::ptSubject, true);
         }
     }
     clipper.AddPaths(pathsOf(material), ClipperLib::ptClip, true);

@@ -20,6 +20,7 @@
 #include "app/fit_comb.h"
 #include "app/fit_report.h"
 #include "app/job.h"
+#include "app/kerf_setting.h"
 #include "app/language.h"
 #include "app/material_use.h"
 #include "app/materials.h"
@@ -30,6 +31,7 @@
 #include "model/about.h"
 #include "model/number_parse.h"
 #include "output/files.h"
+#include "output/pdf_writer.h"
 #include "output/text_file.h"
 
 namespace {
@@ -65,14 +67,17 @@ struct Arguments {
     std::optional<std::string> material;
     std::optional<std::string> savedMaterial;
     bool listMaterials = false;
+    std::string kerf;
     bool relief = false;
     bool screws = false;
     bool oneTooth = false;
     bool noJumper = false;
     bool noLidCorners = false;
     bool tabRelief = false;
+    bool noRotation = false;
     bool openLast = false;
     bool closedLast = false;
+    bool innerFirst = false;
     bool nameOnly = false;
     bool showTables = false;
     bool fit = false;
@@ -107,9 +112,11 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "Where to write; default: the proposed file name in the current folder; - for standard output");
     std::vector<std::string> formats;
     for (const FileFormat& format : fileFormats()) {
-        formats.emplace_back(format.extension);
+        formats.emplace_back(format.name);
     }
-    app.add_option("-f,--format", a.format, "eps, dxf or svg; stl: the box assembled, for full and simple-full")
+    app.add_option("-f,--format", a.format,
+                   "eps, dxf (R12, exact), dxf2000 (layers by operation), svg, pdf (1:1 with a 10 mm square); stl: the "
+                   "box assembled, for full and simple-full")
         ->check(CLI::IsMember(formats));
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
@@ -159,9 +166,18 @@ void defineOptions(CLI::App& app, Arguments& a) {
                    "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
                    "diameter, at least 2; for several templates the largest of their defaults")
         ->needs(sheet);
+    app.add_flag("--no-rotation", a.noRotation,
+                 "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y")
+        ->needs(sheet);
+    app.add_option("--kerf", a.kerf,
+                   "The beam's width in mm: outer cuts are offset outward and inner cuts inward by half of it, so "
+                   "the parts come off the cutter as drawn (default 0)");
     auto* open = app.add_flag("--open-last", a.openLast, "Leave the last DXF polyline open");
     auto* closed = app.add_flag("--closed-last", a.closedLast, "Flag the last DXF polyline closed");
     open->excludes(closed);
+    app.add_flag("--inner-first", a.innerFirst,
+                 "Write each part's inner cuts before the outline around them in EPS and R12 DXF too (the other "
+                 "types always do)");
     app.add_flag("--fit", a.fit,
                  "Print how the assembled box fits (full, simple-full): the room in every joint and the overlaps; "
                  "writes no file")
@@ -260,6 +276,10 @@ void applySwitches(const Arguments& a, const TemplateCommand& command, Workbench
     if (a.closedLast) {
         wb.lastPolylineClosed = true;
     }
+    wb.innerCutsFirst = a.innerFirst;
+    if (!a.kerf.empty()) {
+        wb.kerf = parseKerf(a.kerf);
+    }
 }
 
 // A full disk or a closed pipe is a failed command, not a silent success, in every mode.
@@ -322,6 +342,8 @@ void writeSheets(const Arguments& a, const std::string& proposedName, const Work
                           materialUsedLine(materialUse(wb.drawing, saved.written.size(), layout.size)) + "\n");
 }
 
+Turning turningOf(const Arguments& a) { return a.noRotation ? Turning::None : Turning::QuarterTurns; }
+
 // Several templates, each drawn with the tables and switches given, nested together.
 int runJob(const Arguments& a, Workbench& wb) {
     if (a.sheet.empty()) {
@@ -346,7 +368,7 @@ int runJob(const Arguments& a, Workbench& wb) {
     const SheetSize sheet = parseSheetSize(a.sheet);
     const double gap = a.gap.empty() ? defaultJobGap(job) : parseSheetGap(a.gap);
     drawJob(wb, job);
-    writeSheets(a, jobName(job), wb, *fileTypeNamed(a.format), {sheet, gap});
+    writeSheets(a, jobName(job), wb, *fileTypeNamed(a.format), {sheet, gap, turningOf(a)});
     return 0;
 }
 
@@ -369,7 +391,7 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
                          "' draws no whole box to assemble: use full or simple-full");
     }
     if (!a.sheet.empty()) {
-        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf or svg");
+        throw UsageError("--sheet nests flat parts: use it with -f eps, dxf, dxf2000, svg or pdf");
     }
 }
 
@@ -384,7 +406,7 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
     if (!a.comb) {
         return {};
     }
-    if (command.run != makeTabSlotPiece) {
+    if (command.draw != makeTabSlotPiece) {
         throw UsageError("--comb draws a fit comb of the tab-slot piece: use it with tab-slot, not " +
                          std::string(command.name));
     }
@@ -440,7 +462,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const FileType type = *fileTypeNamed(a.format);
     if (!a.sheet.empty()) {
-        writeSheets(a, proposedNameOf(a, command, wb), wb, type, {sheet, gap});
+        writeSheets(a, proposedNameOf(a, command, wb), wb, type, {sheet, gap, turningOf(a)});
         return 0;
     }
     if (a.output == "-") {
@@ -472,6 +494,10 @@ int main(int argc, char** argv) {
         app.exit(e);
         return 2;
     }
+    // A PDF's caption leaves font caches behind, freed as the program ends.
+    struct FontCachesReleased {
+        ~FontCachesReleased() { releaseFontCaches(); }
+    } fontCaches;
     SystemClock clock;
     StderrMessages messages;
     Workbench wb(clock, messages);

@@ -17,6 +17,14 @@ void Extent::include(Point p) {
     maxY = std::max(maxY, p.y);
 }
 
+Extent extentOf(std::span<const Point> points) {
+    Extent extent;
+    for (const Point p : points) {
+        extent.include(p);
+    }
+    return extent;
+}
+
 void Extent::include(const Extent& other) {
     if (!other.empty) {
         include(Point{other.minX, other.minY});

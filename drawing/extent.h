@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "drawing/point.h"
 
 namespace tessaro {
@@ -19,5 +21,8 @@ struct Extent {
 
     friend bool operator==(const Extent&, const Extent&) = default;
 };
+
+// The rectangle of the points; empty for none.
+[[nodiscard]] Extent extentOf(std::span<const Point> points);
 
 }  // namespace tessaro

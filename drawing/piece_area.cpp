@@ -2,6 +2,7 @@
 
 #include <polyclipping/clipper.hpp>
 
+#include "drawing/clipper_operations.h"
 #include "drawing/clipper_units.h"
 
 namespace tessaro {
@@ -12,27 +13,20 @@ bool isClosed(const DrawnOutline& outline) { return Outline{outline, OutlineRole
 }  // namespace
 
 double pieceArea(const RigidPart& piece) {
-    if (piece.fromStock || piece.outlines.empty() || !isClosed(piece.outlines.front())) {
+    const DrawnOutline* outer = outerCutOf(piece);
+    if (outer == nullptr || !isClosed(*outer)) {
         return 0;
     }
     // A notch through the edge takes only what it overlaps, so the inner cuts are
     // subtracted as shapes rather than their areas.
-    ClipperLib::Clipper clipper;
-    clipper.AddPath(clipperPath(piece.outlines.front()), ClipperLib::ptSubject, true);
-    for (std::size_t i = 1; i < piece.outlines.size(); ++i) {
-        if (isClosed(piece.outlines[i])) {
-            clipper.AddPath(clipperPath(piece.outlines[i]), ClipperLib::ptClip, true);
+    ClipperLib::Paths cuts;
+    for (const PieceOutline& outline : piece.outlines) {
+        if (outline.role == OutlineRole::InnerCut && isClosed(outline.points)) {
+            cuts.push_back(clipperPath(outline.points));
         }
     }
-    ClipperLib::Paths material;
-    clipper.Execute(ClipperLib::ctDifference, material, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
     // The outer rings count positive and the holes left in them negative.
-    double area = 0;
-    for (const ClipperLib::Path& ring : material) {
-        area += ClipperLib::Area(ring);
-    }
-    const double unit = millimetresOf(1);
-    return area * unit * unit;
+    return areaOf(combined({clipperPath(*outer)}, cuts, ClipperLib::ctDifference));
 }
 
 double piecesArea(const Drawing& drawing) {

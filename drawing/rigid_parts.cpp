@@ -5,31 +5,22 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <string_view>
+#include <utility>
 
 #include "drawing/clipper_units.h"
+#include "drawing/ring_area.h"
 
 namespace tessaro {
-namespace {
 
-Extent extentOf(std::span<const Point> outline) {
-    Extent extent;
-    for (const Point p : outline) {
-        extent.include(p);
+const DrawnOutline* outerCutOf(const RigidPart& part) {
+    for (const PieceOutline& outline : part.outlines) {
+        if (outline.role == OutlineRole::OuterCut) {
+            return &outline.points;
+        }
     }
-    return extent;
+    return nullptr;
 }
-
-double enclosedArea(const DrawnOutline& outline) {
-    double twice = 0;
-    for (std::size_t i = 0; i < outline.size(); ++i) {
-        const Point a = outline[i];
-        const Point b = outline[(i + 1) % outline.size()];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return std::abs(twice) / 2;
-}
-
-}  // namespace
 
 bool holdsPoint(const DrawnOutline& outline, Point p) {
     bool inside = false;
@@ -70,9 +61,10 @@ bool crosses(const DrawnOutline& a, const DrawnOutline& b) {
 
 // Inside and not crossing, so one point and the extents decide the rest.
 bool holds(const DrawnOutline& outer, const Extent& outerExtent, const DrawnOutline& inner, const Extent& innerExtent) {
-    return outer.size() > 2 && enclosedArea(outer) > enclosedArea(inner) && innerExtent.minX >= outerExtent.minX &&
-           innerExtent.maxX <= outerExtent.maxX && innerExtent.minY >= outerExtent.minY &&
-           innerExtent.maxY <= outerExtent.maxY && holdsPoint(outer, inner.front()) && !crosses(inner, outer);
+    return outer.size() > 2 && std::abs(signedArea(outer)) > std::abs(signedArea(inner)) &&
+           innerExtent.minX >= outerExtent.minX && innerExtent.maxX <= outerExtent.maxX &&
+           innerExtent.minY >= outerExtent.minY && innerExtent.maxY <= outerExtent.maxY &&
+           holdsPoint(outer, inner.front()) && !crosses(inner, outer);
 }
 
 // The outer outline united with the outlines that cross it; the outer outline itself
@@ -116,6 +108,12 @@ struct CutOf {
     double area = 0;
 };
 
+CutOf cutOf(const Outline& outline) {
+    CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
+    cut.area = std::abs(signedArea(cut.points));
+    return cut;
+}
+
 // The largest outer cut that holds the inner cut, or else the largest it crosses; none: -1.
 std::ptrdiff_t outerCutTaking(const std::vector<CutOf>& outers, const CutOf& inner, bool& crossing) {
     std::ptrdiff_t best = -1;
@@ -140,60 +138,93 @@ std::ptrdiff_t outerCutTaking(const std::vector<CutOf>& outers, const CutOf& inn
     return best;
 }
 
+double distanceTo(const Extent& e, Point p) {
+    return std::hypot(std::max({e.minX - p.x, 0.0, p.x - e.maxX}), std::max({e.minY - p.y, 0.0, p.y - e.maxY}));
+}
+
+// The largest outer cut that holds the mark, or else the nearest; none: -1. A mark is
+// placed for the piece it is drawn on or beside.
+std::ptrdiff_t outerCutNearest(const std::vector<CutOf>& outers, Point mark) {
+    std::ptrdiff_t best = -1;
+    double bestDistance = 0;
+    for (std::size_t j = 0; j < outers.size(); ++j) {
+        // Held marks rank by the area holding them, before every mark outside.
+        const double distance = outers[j].points.size() > 2 && holdsPoint(outers[j].points, mark)
+                                    ? -outers[j].area
+                                    : distanceTo(outers[j].extent, mark);
+        if (best < 0 || distance < bestDistance) {
+            best = static_cast<std::ptrdiff_t>(j);
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+bool cutsThrough(OutlineRole role) { return role == OutlineRole::OuterCut || role == OutlineRole::InnerCut; }
+
+// What is left on the stock is framed by its cuts; with no cuts, by what it marks.
+RigidPart stockPiece(std::string_view name, std::vector<PieceOutline> outlines) {
+    Extent cuts;
+    Extent all;
+    for (const PieceOutline& outline : outlines) {
+        for (const Point p : outline.points) {
+            all.include(p);
+            if (cutsThrough(outline.role)) {
+                cuts.include(p);
+            }
+        }
+    }
+    const Extent& frame = cuts.empty ? all : cuts;
+    return {std::string(name), std::move(outlines), true, rectangleAround(frame), frame};
+}
+
 void splitPart(const Drawing& drawing, std::size_t part, std::vector<RigidPart>& parts) {
-    std::vector<CutOf> outers;
-    std::vector<CutOf> inners;
-    std::vector<CutOf> engraved;
     const Part range = drawing.part(part);
+    std::vector<CutOf> outers;
+    for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
+        if (drawing.outline(i).role == OutlineRole::OuterCut) {
+            outers.push_back(cutOf(drawing.outline(i)));
+        }
+    }
+    std::vector<RigidPart> pieces(outers.size(), RigidPart{std::string(range.name), {}, false, {}, {}});
+    // Per piece, the places in its outlines of the inner cuts that cross its edge.
+    std::vector<std::vector<std::size_t>> crossing(outers.size());
+    std::vector<PieceOutline> stock;
+    std::size_t nextOuter = 0;
     for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
         const Outline outline = drawing.outline(i);
-        if (outline.role == OutlineRole::Mark) {
+        PieceOutline drawn{{outline.points.begin(), outline.points.end()}, outline.role, i};
+        std::ptrdiff_t taker = -1;
+        bool crossesEdge = false;
+        switch (outline.role) {
+        case OutlineRole::OuterCut: taker = static_cast<std::ptrdiff_t>(nextOuter++); break;
+        case OutlineRole::Mark: taker = outerCutNearest(outers, outline.points.front()); break;
+        case OutlineRole::InnerCut:
+        case OutlineRole::Engrave: taker = outerCutTaking(outers, cutOf(outline), crossesEdge); break;
+        }
+        if (taker < 0) {
+            stock.push_back(std::move(drawn));
             continue;
         }
-        CutOf cut{{outline.points.begin(), outline.points.end()}, extentOf(outline.points), 0};
-        cut.area = enclosedArea(cut.points);
-        (outline.role == OutlineRole::OuterCut  ? outers
-         : outline.role == OutlineRole::Engrave ? engraved
-                                                : inners)
-            .push_back(std::move(cut));
-    }
-    const std::size_t first = parts.size();
-    std::vector<std::vector<const DrawnOutline*>> crossing(outers.size());
-    for (const CutOf& outer : outers) {
-        parts.push_back({std::string(range.name), {outer.points}, false, {}, {}, {}});
-    }
-    RigidPart stock;
-    stock.name = range.name;
-    Extent stockExtent;
-    // Each inner cut, then each engraved line, goes with the piece that takes it; only a
-    // cut across the edge widens the piece's footprint.
-    for (const auto& [cuts, list] :
-         {std::pair{&inners, &RigidPart::outlines}, std::pair{&engraved, &RigidPart::engraved}}) {
-        for (const CutOf& cut : *cuts) {
-            bool crossesEdge = false;
-            const std::ptrdiff_t taker = outerCutTaking(outers, cut, crossesEdge);
-            if (taker < 0) {
-                (stock.*list).push_back(cut.points);
-                stockExtent.include(cut.extent);
-                continue;
-            }
-            const auto k = static_cast<std::size_t>(taker);
-            (parts[first + k].*list).push_back(cut.points);
-            if (crossesEdge && list == &RigidPart::outlines) {
-                crossing[k].push_back(&cut.points);
-            }
+        RigidPart& piece = pieces[static_cast<std::size_t>(taker)];
+        // An engraved line across the edge marks the piece; it cuts no room around it.
+        if (crossesEdge && outline.role == OutlineRole::InnerCut) {
+            crossing[static_cast<std::size_t>(taker)].push_back(piece.outlines.size());
         }
+        piece.outlines.push_back(std::move(drawn));
     }
-    for (std::size_t k = 0; k < outers.size(); ++k) {
-        RigidPart& piece = parts[first + k];
-        piece.footprint = footprintOf(piece.outlines.front(), crossing[k]);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        RigidPart& piece = pieces[k];
+        std::vector<const DrawnOutline*> crossingCuts;
+        for (const std::size_t at : crossing[k]) {
+            crossingCuts.push_back(&piece.outlines[at].points);
+        }
+        piece.footprint = footprintOf(*outerCutOf(piece), crossingCuts);
         piece.extent = extentOf(piece.footprint);
+        parts.push_back(std::move(piece));
     }
-    if (!stock.outlines.empty() || !stock.engraved.empty()) {
-        stock.fromStock = true;
-        stock.footprint = rectangleAround(stockExtent);
-        stock.extent = stockExtent;
-        parts.push_back(std::move(stock));
+    if (!stock.empty()) {
+        parts.push_back(stockPiece(range.name, std::move(stock)));
     }
 }
 

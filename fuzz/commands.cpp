@@ -3,11 +3,12 @@
 //   the command's word (spiral, full, tab-slot, ...), or several words apart by blanks: a
 //   job of those templates, nested together onto a sheet;
 //   switch words (relief screws one-tooth no-jumper no-lid-corners tab-relief feet-none
-//   feet-1 feet-2 open-last closed-last, and sheet: nest onto a 600 x 400 mm sheet);
+//   feet-1 feet-2 open-last closed-last inner-first, sheet: nest onto a 600 x 400 mm sheet,
+//   and kerf=TEXT, the kerf as --kerf takes it);
 //   then TABLE.KEY=TEXT lines, as --set takes them.
-// Only the program's errors may stop a command, its nesting or the writing of its EPS, DXF
-// and SVG. A nesting's material used is a share of its sheets, and a job holds the
-// material of each of its templates.
+// Only the program's errors may stop a command, its kerf, its nesting or the writing of its
+// EPS, DXF, DXF 2000 and SVG (the PDF is cairo's drawing of the same outlines). A nesting's
+// material used is a share of its sheets, and a job holds the material of each of its templates.
 // A whole box is also assembled, written as STL, its joints measured and its overlaps found.
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include "app/assembly.h"
 #include "app/commands.h"
 #include "app/job.h"
+#include "app/kerf_setting.h"
 #include "app/material_use.h"
 #include "app/saving.h"
 #include "app/sheets.h"
@@ -37,6 +39,17 @@ namespace {
 
 using namespace tessaro;
 using tessaro::fuzz::completes;
+
+// The kerf word's text, parsed as --kerf parses it; false when it is refused.
+bool setKerf(Workbench& wb, std::string_view words) {
+    constexpr std::string_view kKerf = "kerf=";
+    for (const std::string_view word : fuzz::splitOn(words, ' ')) {
+        if (word.starts_with(kKerf) && !completes([&] { wb.kerf = parseKerf(word.substr(kKerf.size())); })) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool wantsSheet(std::string_view words) {
     for (const std::string_view word : fuzz::splitOn(words, ' ')) {
@@ -55,8 +68,9 @@ void nestOntoASheet(const Drawing& drawing, double gap) {
         const std::vector<Drawing> sheets = nestOntoSheets(drawing, sheet, gap);
         for (const Drawing& nested : sheets) {
             const Extent& e = nested.extent();
-            fuzz::expect(e.empty || (e.minX >= gap - 1e-6 && e.minY >= gap - 1e-6 &&
-                                     e.maxX <= sheet.width - gap + 1e-6 && e.maxY <= sheet.height - gap + 1e-6),
+            const double slack = kGapRounding;
+            fuzz::expect(e.empty || (e.minX >= gap - slack && e.minY >= gap - slack &&
+                                     e.maxX <= sheet.width - gap + slack && e.maxY <= sheet.height - gap + slack),
                          "every nested outline lies on its sheet");
         }
         const double percent = materialUse(drawing, sheets.size(), sheet).percent();
@@ -102,6 +116,7 @@ void setSwitches(Workbench& wb, std::string_view words) {
         {"feet-2", [](Workbench& w) { w.options.feet = Feet::Two; }},
         {"open-last", [](Workbench& w) { w.lastPolylineClosed = false; }},
         {"closed-last", [](Workbench& w) { w.lastPolylineClosed = true; }},
+        {"inner-first", [](Workbench& w) { w.innerCutsFirst = true; }},
     };
     for (const std::string_view word : fuzz::splitOn(words, ' ')) {
         for (const Switch& s : kSwitches) {
@@ -162,13 +177,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     showTab(wb, command->tab);
     if (lines.size() > 1) {
         setSwitches(wb, lines[1]);
+        if (!setKerf(wb, lines[1])) {
+            return 0;  // the command line stops at a bad --kerf
+        }
     }
     for (std::size_t i = 2; i < lines.size(); ++i) {
         if (!completes([&] { assignTableValue(wb, lines[i]); })) {
             return 0;  // the command line stops at a bad --set
         }
     }
-    const auto drawsSpiral = [](const TemplateCommand* c) { return c->run == makeSpiral; };
+    const auto drawsSpiral = [](const TemplateCommand* c) { return c->draw == makeSpiral; };
     if (std::ranges::any_of(commands, drawsSpiral) && spiralTooSlowToFuzz(wb)) {
         return -1;
     }
@@ -182,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!completes([&] { command->run(wb); })) {
         return 0;
     }
-    for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg}) {
+    for (const FileType type : {FileType::Eps, FileType::Dxf, FileType::Svg, FileType::Dxf2000}) {
         completes([&] { (void)templateBytes(wb, type); });
     }
     if (lines.size() > 1 && wantsSheet(lines[1])) {

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "app/saving.h"
+#include "drawing/cutting_order.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
 #include "output/eps_reader.h"
+#include "output/layer_colours.h"
 #include "output/line_list.h"
 #include "svg_paths.h"
 
@@ -111,20 +113,23 @@ void checkSvg(const Drawing& drawing) {
     if (!completes([&] { document = drawingBytes(drawing, FileType::Svg, {"fuzz"}); })) {
         return;
     }
-    const auto svg = fuzz::readSvgFigures(document);
+    const auto svg = fuzz::readSvgFigures(document, layerOf(OutlineRole::Mark).rgb);
     expect(svg.has_value(), "the SVG's size, view box and paths are SVG numbers and path data");
     expect(svg->groups == drawing.partCount(), "the SVG has a group for each part");
     expectViewBoxHolds(*svg);
 
-    // A lone move draws nothing and has no path.
+    // Part by part in cutting order; a mark is a small cross of its own, not its point.
     std::size_t next = 0;
-    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        const Outline outline = drawing.outline(i);
-        if (outline.role == OutlineRole::Mark) {
-            continue;
+    for (std::size_t p = 0; p < drawing.partCount(); ++p) {
+        for (const std::size_t i : cuttingOrder(drawing, p)) {
+            const Outline outline = drawing.outline(i);
+            expect(next < svg->paths.size(), "the SVG has a path for each outline");
+            const fuzz::SvgPath& path = svg->paths[next++];
+            expect(path.stroke == layerOf(outline.role).rgb, "an SVG path is stroked in its operation's colour");
+            if (outline.role != OutlineRole::Mark) {
+                expectPathDrawsOutline(path, outline);
+            }
         }
-        expect(next < svg->paths.size(), "the SVG has a path for each outline that draws");
-        expectPathDrawsOutline(svg->paths[next++], outline);
     }
     expect(next == svg->paths.size(), "the SVG has no path that the drawing does not have");
 }

@@ -1,7 +1,8 @@
 // The sheet of the command line and nesting on any input: the first line is the sheet's
-// size as typed after --sheet, the second the gap, the rest an EPS body after a real
-// header. A size is read or refused with a usage error; nesting refuses with the
-// program's errors or puts every outline of the body onto a sheet, inside it.
+// size as typed after --sheet, the second the gap (with " --no-rotation" after it, no
+// piece may be turned), the rest an EPS body after a real header. A size is read or
+// refused with a usage error; nesting refuses with the program's errors or puts every
+// outline of the body onto a sheet once, inside it, and unturned when so asked.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -49,30 +50,57 @@ void checkSheetGap(std::string_view text) {
     expect(parseReal(text) == gap, "the gap is read by the number rule");
 }
 
-std::size_t drawnOutlineCount(const Drawing& drawing) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        count += drawing.outline(i).role != OutlineRole::Mark ? 1 : 0;
+constexpr std::string_view kNoRotation = " --no-rotation";
+
+// Whether the outline is the other one moved without a turn: the same role and the same
+// steps from point to point, to what the files keep.
+bool onlyMoved(const Outline& moved, const Outline& drawn) {
+    if (moved.role != drawn.role || moved.points.size() != drawn.points.size()) {
+        return false;
     }
-    return count;
+    for (std::size_t i = 1; i < moved.points.size(); ++i) {
+        const double dx = (moved.points[i].x - moved.points[i - 1].x) - (drawn.points[i].x - drawn.points[i - 1].x);
+        const double dy = (moved.points[i].y - moved.points[i - 1].y) - (drawn.points[i].y - drawn.points[i - 1].y);
+        if (!(std::abs(dx) <= 1e-6 && std::abs(dy) <= 1e-6)) {
+            return false;
+        }
+    }
+    return true;
 }
 
-void checkNesting(const Drawing& drawn, SheetSize sheet, double gap) {
+// Every nested outline matched to its own drawn one, moved and not turned.
+void checkUnturned(const Drawing& drawn, const std::vector<Drawing>& sheets) {
+    std::vector<bool> matched(drawn.outlineCount(), false);
+    for (const Drawing& sheet : sheets) {
+        for (std::size_t o = 0; o < sheet.outlineCount(); ++o) {
+            bool found = false;
+            for (std::size_t d = 0; d < drawn.outlineCount() && !found; ++d) {
+                found = !matched[d] && onlyMoved(sheet.outline(o), drawn.outline(d));
+                matched[d] = matched[d] || found;
+            }
+            expect(found, "not turned, every nested outline is a drawn one moved");
+        }
+    }
+}
+
+void checkNesting(const Drawing& drawn, SheetSize sheet, double gap, Turning turning) {
     std::vector<Drawing> sheets;
-    if (!completes([&] { sheets = nestOntoSheets(drawn, sheet, gap); })) {
+    if (!completes([&] { sheets = nestOntoSheets(drawn, sheet, gap, {}, turning); })) {
         return;
     }
     std::size_t nested = 0;
     for (const Drawing& drawing : sheets) {
-        nested += drawnOutlineCount(drawing);
+        nested += drawing.outlineCount();
         const Extent& e = drawing.extent();
-        // The files keep six decimals.
-        const double slack = 1e-6;
+        const double slack = kGapRounding;
         expect(e.empty || (e.minX >= gap - slack && e.minY >= gap - slack && e.maxX <= sheet.width - gap + slack &&
                            e.maxY <= sheet.height - gap + slack),
                "every nested outline lies on its sheet, the gap from its edge");
     }
-    expect(nested == drawnOutlineCount(drawn), "every drawn outline is nested once");
+    expect(nested == drawn.outlineCount(), "every drawn outline is nested once, the lone marks too");
+    if (turning == Turning::None) {
+        checkUnturned(drawn, sheets);
+    }
 }
 
 }  // namespace
@@ -82,11 +110,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.size() < 2 || lines.size() > kMostBodyLines + 2) {
         return 0;
     }
+    std::string_view gapText = lines[1];
+    const Turning turning = gapText.ends_with(kNoRotation) ? Turning::None : Turning::QuarterTurns;
+    if (turning == Turning::None) {
+        gapText.remove_suffix(kNoRotation.size());
+    }
     checkSheetSize(lines[0]);
-    checkSheetGap(lines[1]);
+    checkSheetGap(gapText);
     SheetSize sheet;
     double gap = 0;
-    if (!completes([&] { sheet = parseSheetSize(lines[0]); }) || !completes([&] { gap = parseReal(lines[1]); })) {
+    if (!completes([&] { sheet = parseSheetSize(lines[0]); }) || !completes([&] { gap = parseReal(gapText); })) {
         return 0;
     }
     LineList eps;
@@ -94,6 +127,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 2; i < lines.size(); ++i) {
         eps.append(lines[i]);
     }
-    checkNesting(readEpsDrawing(eps), sheet, gap);
+    checkNesting(readEpsDrawing(eps), sheet, gap, turning);
     return 0;
 }

@@ -88,7 +88,7 @@ std::optional<SvgPath> readPathData(std::string_view d) {
 
 }  // namespace
 
-std::optional<SvgFigures> readSvgFigures(std::string_view svg) {
+std::optional<SvgFigures> readSvgFigures(std::string_view svg, std::string_view markStroke) {
     SvgFigures figures;
     const auto width = millimetres(attribute(svg, "width"));
     const auto height = millimetres(attribute(svg, "height"));
@@ -111,15 +111,24 @@ std::optional<SvgFigures> readSvgFigures(std::string_view svg) {
         return std::nullopt;
     }
 
-    constexpr std::string_view kPathStart = "<path d=\"";
+    constexpr std::string_view kPathStart = "<path";
     for (std::size_t at = svg.find(kPathStart); at != std::string_view::npos; at = svg.find(kPathStart, at + 1)) {
-        const std::size_t begin = at + kPathStart.size();
-        const std::size_t end = svg.find('"', begin);
-        const auto path = end == std::string_view::npos ? std::nullopt : readPathData(svg.substr(begin, end - begin));
+        const std::string_view element = svg.substr(at, svg.find("/>", at) - at);
+        const auto stroke = attribute(element, "stroke");
+        const auto d = attribute(element, "d");
+        if (!stroke || !d) {
+            return std::nullopt;
+        }
+        if (*stroke == markStroke) {
+            figures.paths.push_back({std::string(*stroke), {}, false});
+            continue;
+        }
+        auto path = readPathData(*d);
         if (!path) {
             return std::nullopt;
         }
-        figures.paths.push_back(*path);
+        path->stroke = *stroke;
+        figures.paths.push_back(std::move(*path));
     }
     for (std::size_t at = svg.find("<g>"); at != std::string_view::npos; at = svg.find("<g>", at + 1)) {
         ++figures.groups;

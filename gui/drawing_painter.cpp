@@ -4,6 +4,8 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "output/layer_colours.h"
+
 namespace tessaro::gui {
 namespace {
 
@@ -61,8 +63,13 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const DrawingView& 
     // One pixel of margin so that a line on the rectangle's edge is still drawn.
     const QRectF bounds = visible.adjusted(-1, -1, 1, 1);
     QPolygonF screen;
+    QPen pen = painter.pen();
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        thinOutline(drawing.outline(i).points, view, bounds, screen);
+        const Outline outline = drawing.outline(i);
+        const CutLayer& layer = layerOf(outline.role);
+        pen.setColor(QColor(layer.red, layer.green, layer.blue));
+        painter.setPen(pen);
+        thinOutline(outline.points, view, bounds, screen);
         painter.drawPolyline(screen);
     }
 }

@@ -16,8 +16,9 @@ namespace {
 // simpleCornerRelief is not among them: it shows cornerRelief, which it follows.
 constexpr const char* kSwitches[] = {"cornerRelief",  "roundedLidCorners",       "singleSupportTooth",
                                      "supportJumper", "simpleRoundedLidCorners", "screwJoints",
-                                     "tabSlotRelief"};
-// The sheet group, checkable, and its sizes in millimetres.
+                                     "tabSlotRelief", "sheetNoRotation"};
+// The sheet group, checkable, and its sizes in millimetres. Its "no rotation" box is kept
+// with the switches.
 constexpr const char* kSheetGroup = "sheet";
 constexpr const char* kSheetValues[] = {"sheetWidth", "sheetHeight", "sheetGap"};
 constexpr int kFeetChoices = 3;  // the radios feet0 (none), feet1, feet2

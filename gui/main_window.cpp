@@ -29,6 +29,7 @@
 #include "gui/edit_history.h"
 #include "gui/form_stretch.h"
 #include "gui/kept_settings.h"
+#include "gui/kerf_field.h"
 #include "gui/line_list_model.h"
 #include "gui/live_assembly.h"
 #include "gui/live_preview.h"
@@ -387,15 +388,18 @@ void MainWindow::buildLeftColumn() {
     grid->verticalHeader()->resizeSection(9, 21);
     // The sheet group stands between the table and the preview, which gives up its height.
     sheet_ = new SheetGroup(form_);
-    sheet_->setGeometry(8, 231, 314, 70);
+    sheet_->setGeometry(8, 231, 314, 90);
     connect(sheet_, &SheetGroup::addToJobClicked, this, &MainWindow::addShownTemplateToJob);
     materialBox_ = new MaterialBox(form_);
-    materialBox_->setGeometry(8, 303, 314, 24);
+    materialBox_->setGeometry(8, 323, 314, 24);
     connect(materialBox_, &MaterialBox::chosen, this, &MainWindow::chooseMaterial);
     connect(materialBox_, &MaterialBox::saveAsAsked, this, &MainWindow::saveMaterialAs);
+    kerf_ = new KerfField(wb_, form_);
+    kerf_->setGeometry(8, 349, 314, 22);
     preview_ = new PreviewWidget(form_);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 329, 314, 248);
+    preview_->setGeometry(8, 373, 314, 204);
+    connect(kerf_, &KerfField::kerfRefused, preview_, &PreviewWidget::showProblem);
     statusLine_ = new StatusLine(form_);
     statusLine_->setGeometry(8, 579, 314, 20);
     // The room the window gains beyond its first size goes to the preview and the main table.
@@ -403,6 +407,7 @@ void MainWindow::buildLeftColumn() {
     stretch_->add(grid, {.right = Edge::FollowsGrowth});
     stretch_->add(sheet_, {.right = Edge::FollowsGrowth});
     stretch_->add(materialBox_, {.right = Edge::FollowsGrowth});
+    stretch_->add(kerf_, {.right = Edge::FollowsGrowth});
     stretch_->add(preview_, {.right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     stretch_->add(statusLine_, {.top = Edge::FollowsSize, .right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt, [this] { showTemplateBeingSaved(); });
@@ -657,6 +662,7 @@ void MainWindow::perform(const TemplateCommand& command) {
     commitOpenEditors();
     livePreview_->follow(command);
     try {
+        kerf_->apply();
         const auto sheet = sheet_->choice();
         const Job& job = sheet_->job();
         QString saved;

@@ -35,6 +35,7 @@ class LivePreview;
 class MaterialBox;
 class PreviewWidget;
 class PreviewingSavePrompt;
+class KerfField;
 class SheetGroup;
 class StatusLine;
 class ParamTableModel;
@@ -190,6 +191,7 @@ private:
     StatusLine* statusLine_ = nullptr;
     SheetGroup* sheet_ = nullptr;
     MaterialBox* materialBox_ = nullptr;
+    KerfField* kerf_ = nullptr;
     std::unique_ptr<PreviewingSavePrompt> previewingDialog_;
 };
 

@@ -25,13 +25,14 @@ const QString kFolderKey = "saveDialog/folder";
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
-// Only the flat drawing's types: the assembled box is no save of a template.
-std::optional<FileType> typeOfExtension(const QString& extension) {
-    const auto type = fileTypeNamed(extension.toLower().toStdString());
-    if (type && fileFormat(*type).writeDrawing == nullptr) {
-        return std::nullopt;
+// A filter's caption names its type: two share the extension ".dxf".
+std::optional<FileType> typeOfCaption(const QString& caption) {
+    for (const FileFormat& format : fileFormats()) {
+        if (caption.toStdString() == format.caption) {
+            return format.type;
+        }
     }
-    return type;
+    return std::nullopt;
 }
 
 QString fileNames(const std::vector<std::string>& paths) {
@@ -74,23 +75,30 @@ QtSavePrompt::QtSavePrompt(QWidget* parent, const QString& filter, int presetTyp
     const QStringList parts = filter.split('|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         nameFilters_ << parts[i] + " (" + parts[i + 1] + ")";
-        const QString pattern = parts[i + 1];
-        filterTypes_.push_back(pattern.startsWith("*.") ? typeOfExtension(pattern.mid(2)) : std::nullopt);
+        filterTypes_.push_back(typeOfCaption(parts[i]));
     }
 }
 
+constexpr std::optional<FileType> kNoType;
+
 // Names hold dots of their own ("spiral R10.0mm …"), so only one of our extensions counts.
+// Two types share ".dxf": a name typed with the chosen filter's extension keeps its type.
 std::optional<SaveChoice> QtSavePrompt::choiceFor(const QString& path, const QString& nameFilter) const {
-    if (const auto typed = typeOfExtension(QFileInfo(path).suffix())) {
+    const qsizetype chosen = nameFilters_.indexOf(nameFilter);
+    // By reference: a copy of the optional trips GCC's uninitialised-use warning at -O3.
+    const std::optional<FileType>& filtered = chosen < 0 ? kNoType : filterTypes_[static_cast<std::size_t>(chosen)];
+    const std::string suffix = QFileInfo(path).suffix().toLower().toStdString();
+    if (filtered.has_value() && suffix == extensionOf(filtered.value())) {
+        return SaveChoice{path.toStdString(), filtered.value()};
+    }
+    // Only the flat drawing's types: the assembled box is no save of a template.
+    if (const auto typed = flatFileTypeOfExtension(suffix)) {
         return SaveChoice{path.toStdString(), *typed};
     }
-    const qsizetype chosen = nameFilters_.indexOf(nameFilter);
-    if (chosen < 0 || !filterTypes_[static_cast<std::size_t>(chosen)]) {
+    if (!filtered.has_value()) {
         return std::nullopt;
     }
-    const FileType type = *filterTypes_[static_cast<std::size_t>(chosen)];
-    const std::string_view extension = extensionOf(type);
-    return SaveChoice{path.toStdString() + "." + std::string(extension), type};
+    return SaveChoice{path.toStdString() + "." + std::string(extensionOf(filtered.value())), filtered.value()};
 }
 
 // Qt's own overwrite question is off: it would ask about the name before the extension

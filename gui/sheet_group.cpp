@@ -1,5 +1,6 @@
 #include "gui/sheet_group.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,7 +40,7 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
     setChecked(false);
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(6, 0, 6, 2);
-    rows->setSpacing(2);
+    rows->setSpacing(1);
     auto* row = new QHBoxLayout;
     rows->addLayout(row);
     row->setSpacing(3);
@@ -56,6 +57,10 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
             emit edited();
         });
     }
+    noRotation_ = new QCheckBox;
+    noRotation_->setObjectName("sheetNoRotation");
+    connect(noRotation_, &QCheckBox::toggled, this, &SheetGroup::edited);
+    rows->addWidget(noRotation_);
 
     auto* jobRow = new QHBoxLayout;
     rows->addLayout(jobRow);
@@ -88,6 +93,8 @@ void SheetGroup::retranslate() {
     for (QLineEdit* field : {width_, height_, gap_}) {
         mark(field);
     }
+    noRotation_->setText(tr("No rotation"));
+    noRotation_->setToolTip(tr("Never turn a part: the wood's grain, or a laser's kerf that differs along X and Y"));
     addToJob_->setText(tr("Add to job"));
     addToJob_->setToolTip(
         tr("Add the current template, with its tables and switches, to the job: while the job holds a "
@@ -164,7 +171,8 @@ std::optional<SheetChoice> SheetGroup::choice() const {
             throw SheetFieldError(field->problem.toStdString());
         }
     }
-    return SheetChoice{{*width.value, *height.value}, gap.value};
+    return SheetChoice{
+        {*width.value, *height.value}, gap.value, noRotation_->isChecked() ? Turning::None : Turning::QuarterTurns};
 }
 
 }  // namespace tessaro::gui

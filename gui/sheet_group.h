@@ -7,6 +7,7 @@
 #include "app/job.h"
 #include "app/sheets.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +24,7 @@ public:
 // height set, one file per sheet. The fields take numbers by the tables' rule, whatever
 // the locale, and a field that holds none is marked as a table's cell is. An empty gap is
 // automatic: twice the cutter diameter, at least 2 mm, as the command line's default.
+// "No rotation" keeps every part as drawn, as --no-rotation does.
 //
 // Its job lists the templates added to it, each with the tables and switches it had;
 // while the job holds one, a button saves the job's templates nested together.
@@ -67,6 +69,7 @@ private:
     QLabel* units_ = nullptr;
     QPushButton* addToJob_ = nullptr;
     QPushButton* clearJob_ = nullptr;
+    QCheckBox* noRotation_ = nullptr;
     QLabel* jobList_ = nullptr;
     Job job_;
 };

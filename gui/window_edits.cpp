@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QTabWidget>
 
+#include "gui/kerf_field.h"
 #include "gui/param_table_model.h"
 #include "gui/sheet_group.h"
 
@@ -51,6 +52,9 @@ void onEveryEdit(QWidget& window, QObject& receiver, const std::function<void()>
     }
     for (SheetGroup* sheet : window.findChildren<SheetGroup*>()) {
         QObject::connect(sheet, &SheetGroup::edited, &receiver, changed);
+    }
+    for (KerfField* kerf : window.findChildren<KerfField*>()) {
+        QObject::connect(kerf, &KerfField::kerfChanged, &receiver, changed);
     }
 }
 

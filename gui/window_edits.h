@@ -9,8 +9,8 @@
 
 namespace tessaro::gui {
 
-// Calls `changed` after every edit of the window's tables, check boxes, radio buttons
-// and sheet group, for as long as `receiver` lives.
+// Calls `changed` after every edit of the window's tables, check boxes, radio buttons,
+// sheet group and kerf, for as long as `receiver` lives.
 void onEveryEdit(QWidget& window, QObject& receiver, const std::function<void()>& changed);
 
 // The template tab the window shows; nothing while a document's page is shown.

@@ -12,11 +12,12 @@ namespace {
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// "saveAsDxfAction" for the type "dxf".
+// "saveAsDxfAction" for the type "dxf", "saveAsDxf2000Action" for "dxf2000": by the
+// command line's name, since two types may share an extension.
 QString saveAsName(const FileFormat& format) {
-    QString extension = text(format.extension);
-    extension[0] = extension[0].toUpper();
-    return "saveAs" + extension + "Action";
+    QString name = text(format.name);
+    name[0] = name[0].toUpper();
+    return "saveAs" + name + "Action";
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ WindowMenus::WindowMenus(QMainWindow& window, const EditHistory& history, MenuCo
     save_->setShortcut(QKeySequence::Save);
     // The flat types as the registry lists them, so that a new writer appears here by itself.
     for (const FileFormat& format : fileFormats()) {
-        if (format.writeDrawing != nullptr) {
+        if (format.flat()) {
             const FileType type = format.type;
             saveAs_.emplace_back(
                 addAction(file_, qPrintable(saveAsName(format)), [this, type] { commands_.saveTemplate(type); }), type);

@@ -27,6 +27,7 @@ constexpr std::array kForms = {
                       "reads them:"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "Part %1 (%2, %3 x %4 mm) does not fit on a %5 x %6 mm sheet with a gap of %7 mm, turned or not"),
+    QT_TRANSLATE_NOOP("CoreMessage", "Part %1 (%2, %3 x %4 mm) does not fit on a %5 x %6 mm sheet with a gap of %7 mm"),
     QT_TRANSLATE_NOOP("CoreMessage", "Part %1 could not be placed on a sheet"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "The nesting took longer than %1 seconds and was stopped: try a larger sheet, or fewer or "

@@ -23,6 +23,7 @@ void copyTablesAndSwitches(const Workbench& from, Workbench& to) {
     to.cutouts = from.cutouts;
     to.kerf = from.kerf;
     to.lastPolylineClosed = from.lastPolylineClosed;
+    to.innerCutsFirst = from.innerCutsFirst;
 }
 
 }  // namespace tessaro

@@ -36,6 +36,8 @@ public:
     // The drawing nested onto sheets, one drawing a sheet, when it is saved on sheets.
     std::vector<Drawing> sheetDrawings;
     bool lastPolylineClosed = true;
+    // The exact R12 DXF and EPS keep the drawing's order unless asked to cut inner cuts first.
+    bool innerCutsFirst = false;
 
     const Clock& clock;
     MessageBox& messages;
@@ -49,7 +51,7 @@ inline constexpr std::array kWorkbenchTables = {&Workbench::boxTable, &Workbench
 // order of kWorkbenchTables.
 [[nodiscard]] const TableSchema& schemaOf(ParamTable Workbench::*table);
 
-// Gives `to` the tables, switches, cut-outs and closing flag of `from`, so a command run on it
+// Gives `to` the tables, switches, cut-outs, kerf and writing flags of `from`, so a command run on it
 // draws what it would draw on `from` while `from`'s drawing stays as it is.
 void copyTablesAndSwitches(const Workbench& from, Workbench& to);
 

@@ -6,9 +6,12 @@
 #include <boost/geometry/geometries/ring.hpp>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,9 +24,6 @@
 namespace tessaro {
 namespace {
 
-// Ten micrometres more between the pieces than asked, so that rounding to the unit, the
-// library's turning and the body's six decimals never bring two closer than the gap.
-constexpr double kRoundingAllowance = 0.01;
 std::int64_t units(double millimetres) { return clipperUnits(millimetres); }
 
 // The placer's no-fit polygons, Clipper's simplification and the clearance check grow
@@ -53,7 +53,7 @@ DrawnOutline coarseFootprint(const RigidPart& part) {
 
 // A cut of one line or a few points in line encloses nothing: the placer's no-fit
 // polygons of it have no inside, and it loops over them. It is nested as a box at least a
-// micrometre wide and high, well within the rounding allowance.
+// micrometre wide and high.
 constexpr double kLeastFootprintArea = 1e-6;
 constexpr double kLeastFootprintSide = 0.001;
 
@@ -90,17 +90,30 @@ std::string pieceName(const RigidPart& part) {
     return part.fromStock ? "the cut-outs of " + name : name;
 }
 
-void refuseIfTooLarge(const std::vector<RigidPart>& parts, SheetSize sheet, double spacing, double gap) {
-    const double width = sheet.width - 2 * spacing;
-    const double height = sheet.height - 2 * spacing;
+// Whether the extent, so turned, fits the sheet with the gap all round, in the whole
+// units the placer works in.
+bool fitsAsIs(const Extent& e, SheetSize sheet, double gap) {
+    const std::int64_t margins = 2 * units(gap);
+    return units(e.width()) + margins <= units(sheet.width) && units(e.height()) + margins <= units(sheet.height);
+}
+
+bool fitsTurned(const Extent& e, SheetSize sheet, double gap) {
+    return fitsAsIs({e.minY, e.minX, e.maxY, e.maxX, e.empty}, sheet, gap);
+}
+
+PartTooLarge partThatDoesNotFit(std::size_t i, const RigidPart& part, SheetSize sheet, double gap, Turning turning) {
+    const Extent& e = part.extent;
+    return PartTooLarge("Part " + std::to_string(i + 1) + " (" + pieceName(part) + ", " + millimetres(e.width()) +
+                        " x " + millimetres(e.height()) + " mm) does not fit on a " + millimetres(sheet.width) + " x " +
+                        millimetres(sheet.height) + " mm sheet with a gap of " + millimetres(gap) + " mm" +
+                        (turning == Turning::QuarterTurns ? ", turned or not" : ""));
+}
+
+void refuseIfTooLarge(const std::vector<RigidPart>& parts, SheetSize sheet, double gap, Turning turning) {
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const Extent& e = parts[i].extent;
-        const bool fits = (e.width() <= width && e.height() <= height) || (e.height() <= width && e.width() <= height);
-        if (!fits) {
-            throw PartTooLarge("Part " + std::to_string(i + 1) + " (" + pieceName(parts[i]) + ", " +
-                               millimetres(e.width()) + " x " + millimetres(e.height()) + " mm) does not fit on a " +
-                               millimetres(sheet.width) + " x " + millimetres(sheet.height) +
-                               " mm sheet with a gap of " + millimetres(gap) + " mm, turned or not");
+        if (!fitsAsIs(e, sheet, gap) && (turning == Turning::None || !fitsTurned(e, sheet, gap))) {
+            throw partThatDoesNotFit(i, parts[i], sheet, gap, turning);
         }
     }
 }
@@ -117,15 +130,6 @@ Point placedPoint(Point p, const Extent& from, int quarterTurns, Point offset) {
     }
 }
 
-struct PlacedPart {
-    std::string name;
-    bool fromStock;
-    std::size_t sheet;
-    std::vector<DrawnOutline> outlines;
-    DrawnOutline footprint;
-    std::vector<DrawnOutline> engraved;
-};
-
 DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterTurns, Point offset) {
     DrawnOutline placed;
     for (const Point p : outline) {
@@ -134,71 +138,68 @@ DrawnOutline moved(const DrawnOutline& outline, const Extent& from, int quarterT
     return placed;
 }
 
-PlacedPart placedPart(const RigidPart& part, const NfpPlacement& placement) {
-    const Point offset{millimetresOf(placement.offset.x), millimetresOf(placement.offset.y)};
-    PlacedPart placed{part.name,
-                      part.fromStock,
-                      static_cast<std::size_t>(placement.sheet),
-                      {},
-                      moved(part.footprint, part.extent, placement.quarterTurns, offset),
-                      {}};
-    for (const DrawnOutline& outline : part.outlines) {
-        placed.outlines.push_back(moved(outline, part.extent, placement.quarterTurns, offset));
+// The piece moved by the offset and turned; its footprint's extent stays the frame.
+RigidPart movedPart(const RigidPart& part, int quarterTurns, Point offset) {
+    RigidPart placed{part.name, {}, part.fromStock, moved(part.footprint, part.extent, quarterTurns, offset), {}};
+    for (const PieceOutline& outline : part.outlines) {
+        placed.outlines.push_back(
+            {moved(outline.points, part.extent, quarterTurns, offset), outline.role, outline.index});
     }
-    for (const DrawnOutline& line : part.engraved) {
-        placed.engraved.push_back(moved(line, part.extent, placement.quarterTurns, offset));
+    for (const Point p : placed.footprint) {
+        placed.extent.include(p);
     }
     return placed;
 }
 
 // The library tries a piece unturned before it turns it, and drops one that does not fit
 // so; a piece that only fits turned is handed over turned.
-RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double spacing) {
-    if (part.extent.width() + 2 * spacing <= sheet.width && part.extent.height() + 2 * spacing <= sheet.height) {
-        return part;
-    }
-    RigidPart turned{part.name, {}, part.fromStock, {}, {}, {}};
-    for (const DrawnOutline& outline : part.outlines) {
-        turned.outlines.push_back(moved(outline, part.extent, 1, {0, 0}));
-    }
-    for (const DrawnOutline& line : part.engraved) {
-        turned.engraved.push_back(moved(line, part.extent, 1, {0, 0}));
-    }
-    turned.footprint = moved(part.footprint, part.extent, 1, {0, 0});
-    for (const Point p : turned.footprint) {
-        turned.extent.include(p);
-    }
-    return turned;
+RigidPart turnedToFit(const RigidPart& part, SheetSize sheet, double gap) {
+    return fitsAsIs(part.extent, sheet, gap) ? part : movedPart(part, 1, {0, 0});
 }
 
-std::vector<PlacedPart> placedParts(const std::vector<RigidPart>& parts, const std::vector<NfpPlacement>& placements) {
+struct PlacedPart {
+    RigidPart piece;
+    std::size_t sheet;
+};
+
+std::vector<PlacedPart> placedParts(const std::vector<RigidPart>& parts, const std::vector<NfpPlacement>& placements,
+                                    SheetSize sheet, double gap, Turning turning) {
     std::vector<PlacedPart> placed;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (placements[i].sheet < 0) {
-            throw DrawingError("Part " + std::to_string(i + 1) + " could not be placed on a sheet");
+        const NfpPlacement& at = placements[i];
+        if (at.sheet < 0) {
+            throw partThatDoesNotFit(i, parts[i], sheet, gap, turning);
         }
-        placed.push_back(placedPart(parts[i], placements[i]));
+        const Point offset{millimetresOf(at.offset.x), millimetresOf(at.offset.y)};
+        placed.push_back({movedPart(parts[i], at.quarterTurns, offset), static_cast<std::size_t>(at.sheet)});
     }
     return placed;
 }
 
-// Every outline inside its sheet, the gap from the edge, and every piece the gap from
-// every other piece on the sheet.
+bool cutsThrough(OutlineRole role) { return role == OutlineRole::OuterCut || role == OutlineRole::InnerCut; }
+
+// Every cut inside its sheet, the gap from the edge, and every piece the gap from every
+// other piece on the sheet, each less what rounding may take. Engraved lines and marks
+// cut nothing and ride where their piece goes.
 bool isSound(const std::vector<PlacedPart>& placed, SheetSize sheet, double gap) {
+    const double least = gap - kGapRounding;
     const auto onSheet = [&](const DrawnOutline& outline) {
         return std::all_of(outline.begin(), outline.end(), [&](Point p) {
-            return p.x >= gap && p.y >= gap && p.x <= sheet.width - gap && p.y <= sheet.height - gap;
+            return p.x >= least && p.y >= least && p.x <= sheet.width - least && p.y <= sheet.height - least;
         });
     };
-    std::map<std::size_t, std::vector<const DrawnOutline*>> outersBySheet;
+    std::map<std::size_t, std::vector<const DrawnOutline*>> footprintsBySheet;
     for (const PlacedPart& part : placed) {
-        if (!onSheet(part.footprint) || !std::all_of(part.outlines.begin(), part.outlines.end(), onSheet)) {
+        if (!onSheet(part.piece.footprint) ||
+            !std::all_of(part.piece.outlines.begin(), part.piece.outlines.end(), [&](const PieceOutline& outline) {
+                return !cutsThrough(outline.role) || onSheet(outline.points);
+            })) {
             return false;
         }
-        outersBySheet[part.sheet].push_back(&part.footprint);
+        footprintsBySheet[part.sheet].push_back(&part.piece.footprint);
     }
-    return std::all_of(outersBySheet.begin(), outersBySheet.end(),
-                       [gap](const auto& onSheet) { return keptApart(onSheet.second, gap); });
+    return std::all_of(footprintsBySheet.begin(), footprintsBySheet.end(),
+                       [least](const auto& onSheet) { return keptApart(onSheet.second, least); });
 }
 
 // Stops at the caller's word or when the nesting has run out of time.
@@ -212,6 +213,8 @@ public:
         ranOut_ = ranOut_ || std::chrono::steady_clock::now() > end_;
         return askedToStop_ || ranOut_;
     }
+
+    [[nodiscard]] bool askedToStop() const { return askedToStop_; }
 
     void refuseIfStopped() const {
         if (askedToStop_) {
@@ -230,14 +233,54 @@ private:
     bool ranOut_ = false;
 };
 
-// By the real outlines first, so a piece may sit in another's notch; where that placement
-// is not sound every piece is nested by its hull, and that placement is checked too.
-std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double spacing, double gap,
+// A sound placement and what it costs: its sheets, then the area of the rectangles that
+// hold each sheet's pieces (the less, the larger the offcuts).
+struct Nesting {
+    std::vector<PlacedPart> placed;
+    std::size_t sheets = 0;
+    double usedArea = 0;
+
+    [[nodiscard]] bool betterThan(const Nesting& other) const {
+        return sheets != other.sheets ? sheets < other.sheets : usedArea < other.usedArea;
+    }
+};
+
+Nesting costOf(std::vector<PlacedPart> placed) {
+    std::map<std::size_t, Extent> used;
+    for (const PlacedPart& part : placed) {
+        used[part.sheet].include(part.piece.extent);
+    }
+    Nesting nesting{std::move(placed), used.size(), 0};
+    for (const auto& [sheet, extent] : used) {
+        nesting.usedArea += extent.width() * extent.height();
+    }
+    return nesting;
+}
+
+// The ways tried, the library's own first. Of every order and pull, measured on the boxes,
+// the bobbin and the test piece over common sheets, these six between them found the
+// fewest sheets any found; the others only repeated them.
+struct Way {
+    PieceOrder order;
+    Pull pull;
+};
+constexpr std::array kWays{
+    Way{PieceOrder::ByArea, Pull::TowardsPile},    Way{PieceOrder::ByArea, Pull::IntoLeastBox},
+    Way{PieceOrder::ByHeight, Pull::IntoLeastBox}, Way{PieceOrder::ByArea, Pull::TowardsCorner},
+    Way{PieceOrder::ByArea, Pull::TowardsLeft},    Way{PieceOrder::ByHeight, Pull::TowardsCorner}};
+// Every way costs the square of the pieces: beyond two templates' worth only the first is
+// tried, so a drawing of many small pieces keeps within its time.
+constexpr std::size_t kMostPiecesForEveryWay = 12;
+
+// By the real outlines, so a piece may sit in another's notch, in every way there is time
+// for; the fewest sheets and then the tightest is kept, the first of equals. Where none is
+// sound every piece is nested by its hull, and that placement is checked too.
+std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize sheet, double gap, Turning turning,
                                   const NestingStop& stop) {
     std::vector<RigidPart> parts;
     std::vector<std::vector<UnitPoint>> outlines;
     for (const RigidPart& part : drawn) {
-        parts.push_back(turnedToFit(part, sheet, spacing));
+        parts.push_back(turning == Turning::QuarterTurns ? turnedToFit(part, sheet, gap) : part);
         if (parts.back().footprint.size() > kMostFootprintPoints) {
             parts.back().footprint = coarseFootprint(parts.back());
         } else if (!(enclosedArea(parts.back().footprint) > kLeastFootprintArea)) {
@@ -248,52 +291,63 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
     const UnitPoint sheetUnits{units(sheet.width), units(sheet.height)};
     Deadline deadline(stop);
     const std::function<bool()> stopping = [&deadline] { return deadline(); };
-    try {
-        std::vector<PlacedPart> placed =
-            placedParts(parts, placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::RealOutlines, stopping));
-        if (isSound(placed, sheet, gap)) {
-            return placed;
+    NoFitPolygons noFitPolygons;
+    std::optional<Nesting> best;
+    const auto tryPlan = [&](const PlacementPlan& plan) -> std::optional<Nesting> {
+        const std::vector<NfpPlacement> placements =
+            placeOnSheets(outlines, sheetUnits, units(gap), plan, noFitPolygons, stopping);
+        deadline.refuseIfStopped();
+        Nesting nesting = costOf(placedParts(parts, placements, sheet, gap, turning));
+        // Only a placement that would be kept is worth the check.
+        if ((best && !nesting.betterThan(*best)) || !isSound(nesting.placed, sheet, gap)) {
+            return std::nullopt;
         }
-    } catch (const DrawingError&) {
+        return nesting;
+    };
+    const std::size_t ways = parts.size() <= kMostPiecesForEveryWay ? kWays.size() : 1;
+    for (const Way way : std::span(kWays).first(ways)) {
+        try {
+            std::optional<Nesting> tried =
+                tryPlan({NestedBy::RealOutlines, way.order, way.pull, turning == Turning::QuarterTurns});
+            if (tried) {
+                best = std::move(tried);
+            }
+        } catch (const NestingStopped&) {
+            // Out of time after a sound placement: that one is kept.
+            if (!best || deadline.askedToStop()) {
+                throw;
+            }
+            break;
+        } catch (const DrawingError&) {
+            // A way that left a piece out is no way; the others, or the hulls, may place it.
+        }
     }
-    deadline.refuseIfStopped();
-    const std::vector<NfpPlacement> placements =
-        placeOnSheets(outlines, sheetUnits, units(spacing), NestedBy::ConvexHulls, stopping);
-    deadline.refuseIfStopped();
-    std::vector<PlacedPart> placed = placedParts(parts, placements);
-    if (!isSound(placed, sheet, gap)) {
+    if (best) {
+        return std::move(best->placed);
+    }
+    std::optional<Nesting> byHulls =
+        tryPlan({NestedBy::ConvexHulls, PieceOrder::ByArea, Pull::TowardsPile, turning == Turning::QuarterTurns});
+    if (!byHulls) {
         throw DrawingError("The nesting put a part off its sheet or nearer than " + millimetres(gap) +
                            " mm to another, so nothing is written: try another sheet size or gap");
     }
-    return placed;
+    return std::move(byHulls->placed);
 }
 
 // The template's header with the bounding box of the sheet's own pieces, in points; each
 // piece a part of its own, its outlines in their roles.
 Drawing sheetDrawing(const DrawingHeader& header, const std::vector<const PlacedPart*>& parts) {
     Drawing sheet;
-    Extent extent;
     for (const PlacedPart* part : parts) {
-        for (std::size_t o = 0; o < part->outlines.size(); ++o) {
-            const DrawnOutline& outline = part->outlines[o];
-            // A piece of the stock has no outer cut: its outlines are all cut out of the sheet.
-            const bool outer = o == 0 && !part->fromStock;
-            sheet.beginOutline(outline.front(), outer ? OutlineRole::OuterCut : OutlineRole::InnerCut);
-            for (std::size_t i = 1; i < outline.size(); ++i) {
-                sheet.lineTo(outline[i]);
-            }
-            for (const Point p : outline) {
-                extent.include(p);
+        for (const PieceOutline& outline : part->piece.outlines) {
+            sheet.beginOutline(outline.points.front(), outline.role);
+            for (std::size_t i = 1; i < outline.points.size(); ++i) {
+                sheet.lineTo(outline.points[i]);
             }
         }
-        for (const DrawnOutline& line : part->engraved) {
-            sheet.beginOutline(line.front(), OutlineRole::Engrave);
-            for (std::size_t i = 1; i < line.size(); ++i) {
-                sheet.lineTo(line[i]);
-            }
-        }
-        sheet.endPart(part->name);
+        sheet.endPart(part->piece.name);
     }
+    const Extent& extent = sheet.extent();
     sheet.header = header;
     sheet.header.left = extent.minX * kPointsPerMillimetre;
     sheet.header.bottom = extent.minY * kPointsPerMillimetre;
@@ -316,26 +370,50 @@ void refuseBadSheet(SheetSize sheet, double gap) {
     }
 }
 
+bool endsDrawing(const PlacedPart& part, std::size_t lastOutline) {
+    return !part.piece.outlines.empty() && part.piece.outlines.back().index == lastOutline;
+}
+
 }  // namespace
 
-std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap, const NestingStop& stop) {
+std::vector<Drawing> nestOntoSheets(const Drawing& drawing, SheetSize sheet, double gap, const NestingStop& stop,
+                                    Turning turning) {
     refuseBadSheet(sheet, gap);
     const std::vector<RigidPart> parts = rigidParts(drawing);
-    const double spacing = gap + kRoundingAllowance;
-    refuseIfTooLarge(parts, sheet, spacing, gap);
-    const std::vector<PlacedPart> placed = nestParts(parts, sheet, spacing, gap, stop);
+    refuseIfTooLarge(parts, sheet, gap, turning);
+    const std::vector<PlacedPart> placed = nestParts(parts, sheet, gap, turning, stop);
 
+    // The DXF's open last outline is the template's own: its piece goes last, on the last sheet.
+    const std::size_t lastOutline = drawing.outlineCount() - 1;
+    std::size_t lastSheet = 0;
     std::size_t sheetCount = 1;
     for (const PlacedPart& part : placed) {
         sheetCount = std::max(sheetCount, part.sheet + 1);
+        lastSheet = endsDrawing(part, lastOutline) ? part.sheet : lastSheet;
     }
-    std::vector<Drawing> sheets;
+    std::vector<std::size_t> sheetOrder;
     for (std::size_t s = 0; s < sheetCount; ++s) {
+        if (s != lastSheet) {
+            sheetOrder.push_back(s);
+        }
+    }
+    sheetOrder.push_back(lastSheet);
+    std::vector<Drawing> sheets;
+    for (const std::size_t s : sheetOrder) {
         std::vector<const PlacedPart*> onSheet;
+        const PlacedPart* ending = nullptr;
         for (const PlacedPart& part : placed) {
-            if (part.sheet == s) {
+            if (part.sheet != s) {
+                continue;
+            }
+            if (endsDrawing(part, lastOutline)) {
+                ending = &part;
+            } else {
                 onSheet.push_back(&part);
             }
+        }
+        if (ending != nullptr) {
+            onSheet.push_back(ending);
         }
         sheets.push_back(sheetDrawing(drawing.header, onSheet));
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "drawing/cutting_order.h"
 #include "output/number_text.h"
 
 namespace tessaro {
@@ -58,25 +59,28 @@ void writeVertex(LineSink& out, Point p, std::string& x, std::string& y) {
 
 }  // namespace
 
-void writeDxf(const Drawing& drawing, bool lastPolylineClosed, LineSink& out) {
+void writeDxf(const Drawing& drawing, bool lastPolylineClosed, LineSink& out, bool innerCutsFirst) {
     writeAll(out, kPrologue);
     std::string x;
     std::string y;
     const std::size_t outlines = drawing.outlineCount();
-    for (std::size_t o = 0; o < outlines; ++o) {
-        if (o > 0) {
-            out.line("SEQEND");
-            out.line("0");
-        }
-        const Outline outline = drawing.outline(o);
-        // An engraved stroke is a line, never a loop, wherever it stands.
-        const bool open =
-            (o + 1 == outlines && !lastPolylineClosed) || (outline.role == OutlineRole::Engrave && !outline.closed());
-        writeAll(out, kPolylineHead);
-        out.line(open ? "  2" : "  1");
-        out.line("  0");
-        for (const Point p : outline.points) {
-            writeVertex(out, p, x, y);
+    std::size_t written = 0;
+    for (std::size_t part = 0; part < drawing.partCount(); ++part) {
+        for (const std::size_t o : outlineOrder(drawing, part, innerCutsFirst)) {
+            if (written++ > 0) {
+                out.line("SEQEND");
+                out.line("0");
+            }
+            const Outline outline = drawing.outline(o);
+            // An engraved stroke is a line, never a loop, wherever it stands.
+            const bool open = (written == outlines && !lastPolylineClosed) ||
+                              (outline.role == OutlineRole::Engrave && !outline.closed());
+            writeAll(out, kPolylineHead);
+            out.line(open ? "  2" : "  1");
+            out.line("  0");
+            for (const Point p : outline.points) {
+                writeVertex(out, p, x, y);
+            }
         }
     }
     writeAll(out, kEpilogue);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/cutting_order.h"
 #include "output/number_text.h"
 
 namespace tessaro {
@@ -33,12 +34,12 @@ void appendPointLine(std::string& out, Point p, bool startsOutline) {
 
 }  // namespace
 
-void writeEps(const Drawing& drawing, LineSink& out) {
+void writeEps(const Drawing& drawing, LineSink& out, bool innerCutsFirst) {
     writeHeader(drawing.header, out);
     std::string line;  // reused, so a point allocates nothing
     for (std::size_t p = 0; p < drawing.partCount(); ++p) {
         const Part part = drawing.part(p);
-        for (std::size_t o = part.firstOutline; o < part.endOutline; ++o) {
+        for (const std::size_t o : outlineOrder(drawing, p, innerCutsFirst)) {
             const Outline outline = drawing.outline(o);
             for (std::size_t i = 0; i < outline.points.size(); ++i) {
                 line.clear();

@@ -12,6 +12,7 @@ inline constexpr std::string_view kEpsBodyMarker = "%%Scaling factor from millim
 
 // The drawing as EPS: its header, then each outline as a "moveto" to its first point and a
 // "lineto" to each next one, "%11.6f" millimetres, and "stroke" after each finished part.
-void writeEps(const Drawing& drawing, LineSink& out);
+// Each part's outlines in drawing order, or with its inner cuts first (cuttingOrder).
+void writeEps(const Drawing& drawing, LineSink& out, bool innerCutsFirst = false);
 
 }  // namespace tessaro

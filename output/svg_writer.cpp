@@ -3,7 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/cutting_order.h"
 #include "drawing/drawing_error.h"
+#include "output/layer_colours.h"
 #include "output/number_text.h"
 
 namespace tessaro {
@@ -38,16 +40,39 @@ void appendPoint(std::string& out, Point p) {
     appendNumber(out, -p.y);
 }
 
+// The path's element up to its d attribute's first point.
+void beginPath(std::string& path, OutlineRole role) {
+    path = "<path stroke=\"";
+    path += layerOf(role).rgb;
+    path += "\" d=\"M";
+}
+
 void writePath(LineSink& out, const Outline& outline, std::string& path) {
     const bool closed = outline.closed();
     const std::size_t drawn = closed ? outline.points.size() - 1 : outline.points.size();
-    path = "<path d=\"M";
+    beginPath(path, outline.role);
     appendPoint(path, outline.points.front());
     for (std::size_t i = 1; i < drawn; ++i) {
         path += i == 1 ? "L" : " ";
         appendPoint(path, outline.points[i]);
     }
     path += closed ? "Z\"/>" : "\"/>";
+    out.line(path);
+}
+
+// Half the arm of a mark's cross: large enough to be found, too small to be taken for a cut.
+constexpr double kMarkHalfArm = 0.25;
+
+void writeMark(LineSink& out, Point at, std::string& path) {
+    beginPath(path, OutlineRole::Mark);
+    appendPoint(path, {at.x - kMarkHalfArm, at.y});
+    path += "L";
+    appendPoint(path, {at.x + kMarkHalfArm, at.y});
+    path += "M";
+    appendPoint(path, {at.x, at.y - kMarkHalfArm});
+    path += "L";
+    appendPoint(path, {at.x, at.y + kMarkHalfArm});
+    path += "\"/>";
     out.line(path);
 }
 
@@ -75,18 +100,20 @@ std::string svgElement(const Extent& drawn) {
 
 }  // namespace
 
-void writeSvg(const Drawing& drawing, std::string_view title, LineSink& out) {
+void writeSvg(const Drawing& drawing, std::string_view title, LineSink& out, const std::optional<Extent>& page) {
     out.line("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    out.line(svgElement(drawing.extent()));
+    out.line(svgElement(page.value_or(drawing.extent())));
     out.line("<title>" + escaped(title) + "</title>");
-    out.line("<g fill=\"none\" stroke=\"#000000\" stroke-width=\"0.1\" stroke-linejoin=\"round\">");
+    out.line("<g fill=\"none\" stroke-width=\"" + fixedText(kHairline, 3, TrailingZeros::Dropped) +
+             "\" stroke-linejoin=\"round\">");
     std::string path;
     for (std::size_t p = 0; p < drawing.partCount(); ++p) {
-        const Part part = drawing.part(p);
         out.line("<g>");
-        for (std::size_t o = part.firstOutline; o < part.endOutline; ++o) {
+        for (const std::size_t o : cuttingOrder(drawing, p)) {
             const Outline outline = drawing.outline(o);
-            if (outline.role != OutlineRole::Mark) {
+            if (outline.role == OutlineRole::Mark) {
+                writeMark(out, outline.points.front(), path);
+            } else {
                 writePath(out, outline, path);
             }
         }

@@ -48,6 +48,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Part %1 (%2, %3 x %4 mm) does not fit on a %5 x %6 mm sheet with a gap of %7 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Part %1 could not be placed on a sheet</source>
         <translation type="unfinished"></translation>
     </message>
@@ -326,6 +330,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::KerfField</name>
+    <message>
+        <source>Kerf, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The beam&apos;s width, mm: outer cuts are offset outward and inner cuts inward by half of it, so the parts come off the cutter as drawn; 0: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::MainWindow</name>
     <message>
         <source>No</source>
@@ -525,6 +540,14 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The job holds no template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never turn a part: the wood&apos;s grain, or a laser&apos;s kerf that differs along X and Y</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

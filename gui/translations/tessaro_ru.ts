@@ -48,6 +48,10 @@
         <translation>Деталь %1 (%2, %3 x %4 мм) не помещается на лист %5 x %6 мм с зазором %7 мм, ни прямо, ни повёрнутой</translation>
     </message>
     <message>
+        <source>Part %1 (%2, %3 x %4 mm) does not fit on a %5 x %6 mm sheet with a gap of %7 mm</source>
+        <translation>Деталь %1 (%2, %3 x %4 мм) не помещается на лист %5 x %6 мм с зазором %7 мм</translation>
+    </message>
+    <message>
         <source>Part %1 could not be placed on a sheet</source>
         <translation>Деталь %1 не удалось разместить на листе</translation>
     </message>
@@ -332,6 +336,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::KerfField</name>
+    <message>
+        <source>Kerf, mm</source>
+        <translation>Пропил, мм</translation>
+    </message>
+    <message>
+        <source>The beam&apos;s width, mm: outer cuts are offset outward and inner cuts inward by half of it, so the parts come off the cutter as drawn; 0: none</source>
+        <translation>Ширина луча, мм: внешние резы смещаются наружу, а внутренние внутрь на её половину, чтобы детали выходили из-под резака такими, как нарисованы; 0 — без смещения</translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::MainWindow</name>
     <message>
         <source>No</source>
@@ -532,6 +547,14 @@ Do you want to replace it?</source>
     <message>
         <source>The job holds no template</source>
         <translation>В задании нет шаблонов</translation>
+    </message>
+    <message>
+        <source>No rotation</source>
+        <translation>Не поворачивать</translation>
+    </message>
+    <message>
+        <source>Never turn a part: the wood&apos;s grain, or a laser&apos;s kerf that differs along X and Y</source>
+        <translation>Не поворачивать детали: из-за волокон древесины или пропила лазера, разного по X и Y</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,14 @@ class FilesTestCase(unittest.TestCase):
     def tearDown(self):
         self.work.cleanup()
 
+    def written(self, command, fmt, *extra):
+        """Writes COMMAND's file of type FMT (-f) into the work folder; returns its path."""
+        extension = "dxf" if fmt == "dxf2000" else fmt
+        path = self.work.file(f"{command}-{fmt}.{extension}")
+        result = run_cli(command, "-f", fmt, "-o", path, *extra)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return path
+
     def audited_polylines(self, path):
         """Reads a DXF with ezdxf, fails on any audit error, returns its polylines."""
         doc = ezdxf.readfile(path)
@@ -104,9 +112,17 @@ def command_names():
 
 
 def render_svg(path, png):
-    """Renders an SVG with rsvg-convert, 400 pixels wide on white; returns (exit code, stderr)."""
-    result = subprocess.run(["rsvg-convert", "-w", "400", "-b", "white", "-o", png, path],
+    """Renders an SVG with rsvg-convert, 400 pixels wide on white; returns (exit code, stderr).
+    At such a scale a hairline falls between cairo's samples and leaves nothing, so a copy
+    whose strokes are 1 mm wide is rendered: the paths as rsvg reads them."""
+    with open(path, encoding="utf-8") as f:
+        thick = f.read().replace('stroke-width="0.025"', 'stroke-width="1"', 1)
+    copy = png + ".svg"
+    with open(copy, "w", encoding="utf-8") as f:
+        f.write(thick)
+    result = subprocess.run(["rsvg-convert", "-w", "400", "-b", "white", "-o", png, copy],
                             capture_output=True, timeout=120)
+    os.remove(copy)
     return result.returncode, result.stderr.decode(errors="replace")
 
 
@@ -116,6 +132,30 @@ _CHANNELS = {0: 1, 2: 3, 4: 2, 6: 4}
 
 def dark_pixels(png, below=128):
     """Counts the pixels whose first sample is under `below` in an 8-bit PNG."""
+    return sum(1 for pixel in png_pixels(png) if pixel[0] < below)
+
+
+def tinted_pixels(png):
+    """Counts the pixels of an RGB PNG on white by the hue a thin line of one colour leaves,
+    however faint its antialiasing: grey (black lines), blue, green or red."""
+    counts = {"grey": 0, "blue": 0, "green": 0, "red": 0, "other": 0}
+    for pixel in png_pixels(png):
+        r, g, b = pixel[:3]
+        if r == g == b:
+            counts["grey" if r < 255 else "other"] += 1
+        elif r == g < b:
+            counts["blue"] += 1
+        elif r == b < g:
+            counts["green"] += 1
+        elif g == b < r:
+            counts["red"] += 1
+        else:
+            counts["other"] += 1
+    return counts
+
+
+def png_pixels(png):
+    """The pixels of an 8-bit PNG without interlacing, each a tuple of its samples."""
     import zlib
     import struct
     with open(png, "rb") as f:
@@ -134,7 +174,6 @@ def dark_pixels(png, below=128):
         pos += 12 + length
     pixels = zlib.decompress(raw)
     stride = width * channels + 1
-    count = 0
     previous = bytearray(stride - 1)
     for row in range(height):
         filter_type = pixels[row * stride]
@@ -154,6 +193,6 @@ def dark_pixels(png, below=128):
                 pa, pb, pc = abs(p - left), abs(p - up), abs(p - upleft)
                 pred = left if pa <= pb and pa <= pc else (up if pb <= pc else upleft)
                 line[i] = (line[i] + pred) & 0xFF
-        count += sum(1 for i in range(0, len(line), channels) if line[i] < below)
+        for i in range(0, len(line), channels):
+            yield tuple(line[i:i + channels])
         previous = line
-    return count

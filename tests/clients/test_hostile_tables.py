@@ -32,10 +32,11 @@ SVG = "{http://www.w3.org/2000/svg}"
 
 
 def svg_pieces(path):
-    """Each part's outlines of an SVG sheet as one shape, in the drawing's axes (y up)."""
+    """Each part's cuts and engraving on an SVG sheet as one shape, in the drawing's axes (y up).
+    Marks (red) are notes that cut nothing: they ride with a piece but may lie beyond it."""
     pieces = []
     for group in ET.parse(path).getroot().iter(SVG + "g"):
-        paths = group.findall(SVG + "path")
+        paths = [p for p in group.findall(SVG + "path") if p.get("stroke") != "#ff0000"]
         if not paths:
             continue
         shapes = []

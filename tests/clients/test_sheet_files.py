@@ -2,6 +2,7 @@
 import os
 import re
 import unittest
+from xml.etree import ElementTree
 
 from cli_support import FilesTestCase, dark_pixels, render_eps, render_svg, run_cli, sheet_names
 
@@ -123,6 +124,90 @@ class SheetFiles(FilesTestCase):
         self.assertEqual(result.returncode, 2)
         self.assertRegex(result.stderr.decode(), r"need \d+ sheets")
         return int(re.search(r"need (\d+) sheets", result.stderr.decode()).group(1))
+
+    def nested(self, command, *args):
+        """Nests COMMAND with ARGS as s-1, s-2, ... in the work folder; returns their paths."""
+        result = run_cli(command, *args, "-o", self.work.file("s." + self.format))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return sheet_names(result)
+
+    def drawn_extent(self, command, open_only=False):
+        """The width and height of what COMMAND draws (of its open polylines only), read back by ezdxf."""
+        points = [tuple(v)[:2] for p in self.command_polylines(command) if not (open_only and p.is_closed)
+                  for v in p.points()]
+        xs, ys = [x for x, _ in points], [y for _, y in points]
+        return max(xs) - min(xs), max(ys) - min(ys)
+
+    def test_a_sheet_of_a_pieces_size_and_the_gap_takes_it(self):
+        self.format = "dxf"
+        width, height = self.drawn_extent("facade")
+        self.assertEqual(len(self.nested("facade", "--sheet", f"{width + 2:g}x{height + 2:g}", "--gap", "1")), 1)
+        short = run_cli("facade", "--sheet", f"{width + 1.99:g}x{height + 2:g}", "--gap", "1", "-o", self.work.file("t.dxf"))
+        self.assertEqual(short.returncode, 1)
+        self.assertEqual(short.stderr.decode(), f"tessaro-cli: Part 1 ({width:g} x {height:g} mm) does not fit on a "
+                         f"{width + 1.99:g} x {height + 2:g} mm sheet with a gap of 1 mm, turned or not.\n")
+        # The open toothed strip of the test piece, turned or not, with a twentieth to spare.
+        strip, _ = self.drawn_extent("tab-slot", open_only=True)
+        self.assertTrue(self.nested("tab-slot", "--sheet", f"{strip + 2.05:g}x{strip + 2.05:g}", "--gap", "1"))
+
+    def test_the_folding_bottom_measures_the_jumper_notches_it_cuts(self):
+        self.format = "dxf"
+        # The notches for the bottom-support jumper run 2 mm past each wing: 224 mm across.
+        refused = run_cli("full", "--sheet", "233x143", "-o", self.work.file("t.dxf"))
+        self.assertEqual(refused.returncode, 1)
+        self.assertRegex(refused.stderr.decode(), r"^tessaro-cli: Part 2 \(224 x 130 mm\) does not fit on a 233 x 143 mm")
+        sheets = self.nested("full", "--sheet", "233x143", "--gap", "4.5")
+        self.assertEqual(len(sheets), 6)
+        for path in sheets:
+            # The lone marks ride with their panels but take no room of their own.
+            for polyline in [p for p in self.audited_polylines(path) if len(p) > 1]:
+                for x, y, *_ in polyline.points():
+                    self.assertTrue(4.5 - 2e-5 <= x <= 228.5 + 2e-5 and 4.5 - 2e-5 <= y <= 138.5 + 2e-5, (path, x, y))
+
+    def test_only_the_templates_own_last_outline_is_left_open(self):
+        self.format = "dxf"
+        for args in (("--sheet", "103x12", "--gap", "1"), ("--sheet", "300x200"), ("--sheet", "60x200", "--gap", "1")):
+            paths = self.nested("tab-slot", *args)
+            left_open = []
+            for sheet, path in enumerate(paths):
+                polylines = self.audited_polylines(path)
+                for index, polyline in enumerate(polylines):
+                    points = [tuple(v)[:2] for v in polyline.points()]
+                    ends_on_start = len(points) > 1 and points[0] == points[-1]
+                    if not polyline.is_closed:
+                        left_open.append((sheet, index, len(polylines), ends_on_start))
+            self.assertEqual(len(left_open), 1, (args, left_open))
+            sheet, index, count, ends_on_start = left_open[0]
+            self.assertEqual((sheet, index), (len(paths) - 1, count - 1), args)
+            self.assertFalse(ends_on_start, args)
+            for path in paths:
+                os.remove(path)
+        for path in self.nested("tab-slot", "--sheet", "103x12", "--gap", "1", "--closed-last"):
+            self.assertTrue(all(p.is_closed for p in self.audited_polylines(path)))
+
+    def test_a_sheets_svg_is_the_sheet_with_its_margins(self):
+        self.format = "svg"
+        for path in self.nested("full", "--sheet", "300x200", "-f", "svg", "--gap", "3"):
+            root = ElementTree.parse(path).getroot()
+            self.assertEqual((root.get("width"), root.get("height"), root.get("viewBox")),
+                             ("300mm", "200mm", "0 -200 300 200"))
+            paths = root.iter("{http://www.w3.org/2000/svg}path")
+            numbers = [float(n) for p in paths for n in re.findall(r"-?\d+(?:\.\d+)?", p.get("d"))]
+            self.assertTrue(numbers)
+            for x, y in zip(numbers[0::2], numbers[1::2]):
+                self.assertTrue(3 - 2e-5 <= x <= 297 + 2e-5 and 3 - 2e-5 <= -y <= 197 + 2e-5, (path, x, y))
+
+    def test_no_rotation_keeps_every_piece_as_drawn(self):
+        self.format = "dxf"
+        width, height = self.drawn_extent("facade")
+        upright = f"{height + 5:g}x{width + 5:g}"
+        self.assertEqual(len(self.nested("facade", "--sheet", upright, "--gap", "2")), 1)
+        kept = run_cli("facade", "--sheet", upright, "--gap", "2", "--no-rotation", "-o", self.work.file("k.dxf"))
+        self.assertEqual(kept.returncode, 1)
+        self.assertEqual(kept.stderr.decode(), f"tessaro-cli: Part 1 ({width:g} x {height:g} mm) does not fit on a "
+                         f"{height + 5:g} x {width + 5:g} mm sheet with a gap of 2 mm.\n")
+        self.assertFalse(os.path.exists(self.work.file("k-1.dxf")))
+        self.assertEqual(run_cli("facade", "--no-rotation", "-o", self.work.file("k.dxf")).returncode, 2)
 
     def test_one_sheet_goes_to_standard_output(self):
         result = run_cli("facade", "--sheet", "600x400", "-f", "eps", "-o", "-")

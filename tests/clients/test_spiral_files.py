@@ -56,7 +56,7 @@ class SpiralFiles(FilesTestCase):
     def test_usage_errors_exit_2(self):
         self.assertEqual(run_cli("nothing").returncode, 2)
         self.assertEqual(run_cli("spiral", "--set", "nowhere.R=1").returncode, 2)
-        self.assertEqual(run_cli("spiral", "-f", "pdf").returncode, 2)
+        self.assertEqual(run_cli("spiral", "-f", "dwg").returncode, 2)
 
     def test_name_and_standard_output(self):
         result = run_cli("spiral", "--set", "spiral.R=10.0", "--name")

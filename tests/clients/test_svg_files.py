@@ -2,7 +2,7 @@ import re
 import unittest
 import xml.etree.ElementTree as ET
 
-from cli_support import Workdir, command_names, dark_pixels, render_svg, run_cli
+from cli_support import Workdir, command_names, dark_pixels, render_svg, run_cli, tinted_pixels
 
 SVG = "{http://www.w3.org/2000/svg}"
 # The EPS text keeps six decimals; a closed outline may end a rounding step off its start.
@@ -26,10 +26,17 @@ def eps_outlines(path):
     return outlines
 
 
+# The stroke of each operation, as laser programs make one layer of each colour.
+OUTER, INNER, ENGRAVE, MARK = "#000000", "#0000ff", "#00ff00", "#ff0000"
+
+
 def svg_outlines(root):
-    """The paths of an SVG as lists of (x, y) in the drawing's axes (Y up), and whether each is closed."""
+    """The cut paths of an SVG (marks left out) as lists of (x, y) in the drawing's axes (Y up),
+    and whether each is closed."""
     outlines = []
     for path in root.iter(SVG + "path"):
+        if path.get("stroke") == MARK:
+            continue
         d = path.get("d")
         numbers = [float(n) for n in re.findall(r"-?[0-9.]+", d)]
         points = [(numbers[i], -numbers[i + 1]) for i in range(0, len(numbers), 2)]
@@ -58,11 +65,11 @@ class SvgFiles(unittest.TestCase):
     def test_every_command_has_a_command_line_word(self):
         self.assertIn("spiral", command_names())
 
-    def test_svg_and_eps_describe_the_same_points(self):
+    def test_svg_and_eps_describe_the_same_points_in_cutting_order(self):
         for command in command_names():
             with self.subTest(command=command):
                 # A lone move draws nothing and has no path of its own.
-                eps = [o for o in eps_outlines(self.make(command, "eps")) if len(o) > 1]
+                eps = [o for o in eps_outlines(self.make(command, "eps", "--inner-first")) if len(o) > 1]
                 svg = svg_outlines(ET.parse(self.make(command, "svg")).getroot())
                 self.assertEqual(len(svg), len(eps))
                 self.assertGreater(len(eps), 0)
@@ -91,6 +98,37 @@ class SvgFiles(unittest.TestCase):
                 for got, want in zip(box, [min(xs), -max(ys), width, height]):
                     self.assertAlmostEqual(got, want, places=5)
 
+    def test_strokes_are_hairlines_coloured_by_operation(self):
+        for command in command_names():
+            with self.subTest(command=command):
+                root = ET.parse(self.make(command, "svg")).getroot()
+                self.assertEqual(root.find(SVG + "g").get("stroke-width"), "0.025")
+                strokes = [path.get("stroke") for path in root.iter(SVG + "path")]
+                self.assertLessEqual(set(strokes), {OUTER, INNER, ENGRAVE, MARK})
+                self.assertIn(OUTER, strokes)
+                # A mark is a cross of two strokes, never a one-point path a laser would burn.
+                for path in root.iter(SVG + "path"):
+                    if path.get("stroke") == MARK:
+                        self.assertEqual(path.get("d").count("M"), 2)
+        bottom = ET.parse(self.make("bottom", "svg")).getroot()
+        self.assertIn(INNER, [path.get("stroke") for path in bottom.iter(SVG + "path")])
+
+    def test_rsvg_shows_each_operation_in_its_colour(self):
+        # The tab-slot piece: two blue slots and the black toothed strip; the bottom: blue slots.
+        png = self.work.file("tab-slot.png")
+        code, errors = render_svg(self.make("tab-slot", "svg"), png)
+        self.assertEqual(code, 0, errors)
+        counts = tinted_pixels(png)
+        self.assertGreater(counts["blue"], 100)
+        self.assertGreater(counts["grey"], 100)
+        self.assertEqual(counts["green"], 0)
+        bottom_png = self.work.file("bottom.png")
+        code, errors = render_svg(self.make("bottom", "svg", "--set", "main.W=100"), bottom_png)
+        self.assertEqual(code, 0, errors)
+        counts = tinted_pixels(bottom_png)
+        self.assertGreater(counts["blue"], 100)
+        self.assertGreater(counts["grey"], 100)
+
     def test_rsvg_renders_every_command(self):
         for command in command_names():
             with self.subTest(command=command):
@@ -98,7 +136,6 @@ class SvgFiles(unittest.TestCase):
                 code, errors = render_svg(self.make(command, "svg"), png)
                 self.assertEqual(code, 0, errors)
                 self.assertEqual(errors, "")
-                # The 0.1 mm stroke is a fraction of a pixel here: count every pixel it touched.
                 self.assertGreater(dark_pixels(png, below=250), 400)
 
     def test_title_default_name_and_standard_output(self):

@@ -123,13 +123,6 @@ TEST(CutCurves, ACircleStraysLessThanTheChordError) {
 }
 
 TEST(CutCurves, ARoundedRectangleKeepsItsSizeAndASlotIsRoundAtItsShortEnds) {
-    const auto extentOf = [](const std::vector<Point>& points) {
-        Extent e;
-        for (const Point p : points) {
-            e.include(p);
-        }
-        return e;
-    };
     const Extent rect = extentOf(roundedRectangleOutline({10, 20}, 40, 16, 3));
     EXPECT_NEAR(rect.minX, -10, 1e-9);
     EXPECT_NEAR(rect.maxX, 30, 1e-9);

@@ -23,14 +23,6 @@ struct CombOutlines {
     std::vector<Extent> strokes;
 };
 
-Extent extentOf(const Outline& outline) {
-    Extent extent;
-    for (const Point p : outline.points) {
-        extent.include(p);
-    }
-    return extent;
-}
-
 bool apart(const Extent& a, const Extent& b) {
     return a.maxX < b.minX || b.maxX < a.minX || a.maxY < b.minY || b.maxY < a.minY;
 }
@@ -41,9 +33,9 @@ CombOutlines outlinesOf(const Drawing& drawing) {
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
         const Outline outline = drawing.outline(i);
         switch (outline.role) {
-        case OutlineRole::InnerCut: comb.slots.push_back(extentOf(outline)); break;
-        case OutlineRole::OuterCut: comb.tabs.push_back(extentOf(outline)); break;
-        case OutlineRole::Engrave: comb.strokes.push_back(extentOf(outline)); break;
+        case OutlineRole::InnerCut: comb.slots.push_back(extentOf(outline.points)); break;
+        case OutlineRole::OuterCut: comb.tabs.push_back(extentOf(outline.points)); break;
+        case OutlineRole::Engrave: comb.strokes.push_back(extentOf(outline.points)); break;
         case OutlineRole::Mark: ADD_FAILURE() << "a mark in the comb"; break;
         }
         if (outline.role != OutlineRole::Engrave) {

@@ -86,10 +86,10 @@ TEST(job, EachTemplateIsDrawnWithTheTablesItWasAddedWith) {
     EXPECT_EQ(bench.wb.drawing, expected);
     EXPECT_EQ(bench.wb.templateLabel, "facade + tab");
     // The first template's header lines, then the next one's.
-    const DrawingHeader facadeHeader = drawnAlone("facade", {"main.W=150"}).header;
+    const DrawingHeader frontPanelHeader = drawnAlone("facade", {"main.W=150"}).header;
     const std::vector<std::string>& titles = bench.wb.drawing.header.titles;
-    ASSERT_GT(titles.size(), facadeHeader.titles.size());
-    EXPECT_TRUE(std::equal(facadeHeader.titles.begin(), facadeHeader.titles.end(), titles.begin()));
+    ASSERT_GT(titles.size(), frontPanelHeader.titles.size());
+    EXPECT_TRUE(std::equal(frontPanelHeader.titles.begin(), frontPanelHeader.titles.end(), titles.begin()));
     EXPECT_EQ(jobName(job), "5mm 150x100x110 facade job");
 }
 

@@ -23,11 +23,14 @@ namespace {
 
 using testing::Bench;
 
-// A piece as a rigid move leaves it: its outline count and, per outline, the point count,
-// the enclosed area and the sorted side lengths, all to the micrometre.
+bool cuts(OutlineRole role) { return role == OutlineRole::OuterCut || role == OutlineRole::InnerCut; }
+
+// A piece as a rigid move leaves it: its outline count and, per outline, the role, the
+// point count, the enclosed area and the sorted side lengths, all to the micrometre.
 std::vector<std::vector<long long>> shapeOf(const RigidPart& part) {
     std::vector<std::vector<long long>> shape;
-    for (const DrawnOutline& outline : part.outlines) {
+    for (const PieceOutline& piece : part.outlines) {
+        const DrawnOutline& outline = piece.points;
         std::vector<long long> sides;
         double twiceArea = 0;
         for (std::size_t i = 0; i < outline.size(); ++i) {
@@ -37,10 +40,11 @@ std::vector<std::vector<long long>> shapeOf(const RigidPart& part) {
             twiceArea += a.x * b.y - b.x * a.y;
         }
         std::sort(sides.begin(), sides.end());
-        sides.insert(sides.begin(), {static_cast<long long>(outline.size()), std::llround(std::abs(twiceArea) * 500)});
+        sides.insert(sides.begin(), {static_cast<long long>(piece.role), static_cast<long long>(outline.size()),
+                                     std::llround(std::abs(twiceArea) * 500)});
         shape.push_back(sides);
     }
-    std::sort(shape.begin() + 1, shape.end());
+    std::sort(shape.begin(), shape.end());
     return shape;
 }
 
@@ -53,19 +57,23 @@ std::vector<std::vector<std::vector<long long>>> shapesOf(const std::vector<Rigi
     return shapes;
 }
 
-// Every cut of a piece grown by half the gap with round corners, in micrometres: two
-// pieces at least the gap apart grow into areas that do not overlap.
+// Every cut of a piece grown by half the gap (less the rounding) with round corners, in
+// hundredths of a micrometre: two pieces at least the gap apart grow into areas that do
+// not overlap.
 ClipperLib::Paths grownByHalf(const RigidPart& part, double gap) {
-    ClipperLib::ClipperOffset offset(2, 0.1);
-    for (const DrawnOutline& cut : part.outlines) {
+    ClipperLib::ClipperOffset offset(2, 1);
+    for (const PieceOutline& cut : part.outlines) {
+        if (!cuts(cut.role)) {
+            continue;
+        }
         ClipperLib::Path outline;
-        for (const Point p : cut) {
-            outline.push_back({std::llround(p.x * 1000), std::llround(p.y * 1000)});
+        for (const Point p : cut.points) {
+            outline.push_back({std::llround(p.x * 1e5), std::llround(p.y * 1e5)});
         }
         offset.AddPath(outline, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
     }
     ClipperLib::Paths grown;
-    offset.Execute(grown, gap / 2 * 1000);
+    offset.Execute(grown, (gap - kGapRounding) / 2 * 1e5);
     return grown;
 }
 
@@ -80,6 +88,52 @@ double overlapArea(const ClipperLib::Paths& a, const ClipperLib::Paths& b) {
         area += std::abs(ClipperLib::Area(path));
     }
     return area;
+}
+
+// The pieces of a sheet as it holds them, a part each, framed by their cuts.
+std::vector<RigidPart> piecesOf(const Drawing& sheet) {
+    std::vector<RigidPart> pieces;
+    for (std::size_t p = 0; p < sheet.partCount(); ++p) {
+        const Part part = sheet.part(p);
+        RigidPart piece{std::string(part.name), {}, true, {}, {}};
+        for (std::size_t o = part.firstOutline; o < part.endOutline; ++o) {
+            const Outline outline = sheet.outline(o);
+            piece.outlines.push_back({{outline.points.begin(), outline.points.end()}, outline.role, o});
+            piece.fromStock = piece.fromStock && outline.role != OutlineRole::OuterCut;
+            for (const Point point : outline.points) {
+                if (cuts(outline.role)) {
+                    piece.extent.include(point);
+                }
+            }
+        }
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
+// Every piece's cuts on its sheet, the gap from the edge, and every two pieces on a sheet
+// the gap apart; the pieces of all sheets together.
+std::vector<RigidPart> expectSoundSheets(const std::vector<Drawing>& sheets, SheetSize sheet, double gap) {
+    std::vector<RigidPart> nested;
+    for (const Drawing& drawing : sheets) {
+        const std::vector<RigidPart> onSheet = piecesOf(drawing);
+        EXPECT_FALSE(onSheet.empty());
+        std::vector<ClipperLib::Paths> grown;
+        for (const RigidPart& part : onSheet) {
+            EXPECT_GE(part.extent.minX, gap - kGapRounding);
+            EXPECT_GE(part.extent.minY, gap - kGapRounding);
+            EXPECT_LE(part.extent.maxX, sheet.width - gap + kGapRounding);
+            EXPECT_LE(part.extent.maxY, sheet.height - gap + kGapRounding);
+            grown.push_back(grownByHalf(part, gap));
+        }
+        for (std::size_t i = 0; i < grown.size(); ++i) {
+            for (std::size_t j = i + 1; j < grown.size(); ++j) {
+                EXPECT_EQ(overlapArea(grown[i], grown[j]), 0) << "pieces " << i << " and " << j;
+            }
+        }
+        nested.insert(nested.end(), onSheet.begin(), onSheet.end());
+    }
+    return nested;
 }
 
 struct NestingCase {
@@ -103,25 +157,7 @@ TEST_P(NestedSet, EveryPieceOnceInsideItsSheetAndTheGapApart) {
     ASSERT_GT(drawn.size(), 1U);
 
     const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, nesting.sheet, nesting.gap);
-    std::vector<RigidPart> nested;
-    for (const Drawing& sheet : sheets) {
-        const std::vector<RigidPart> onSheet = rigidParts(sheet);
-        ASSERT_FALSE(onSheet.empty());
-        std::vector<ClipperLib::Paths> grown;
-        for (const RigidPart& part : onSheet) {
-            EXPECT_GE(part.extent.minX, nesting.gap);
-            EXPECT_GE(part.extent.minY, nesting.gap);
-            EXPECT_LE(part.extent.maxX, nesting.sheet.width - nesting.gap);
-            EXPECT_LE(part.extent.maxY, nesting.sheet.height - nesting.gap);
-            grown.push_back(grownByHalf(part, nesting.gap));
-        }
-        for (std::size_t i = 0; i < grown.size(); ++i) {
-            for (std::size_t j = i + 1; j < grown.size(); ++j) {
-                EXPECT_EQ(overlapArea(grown[i], grown[j]), 0) << "pieces " << i << " and " << j;
-            }
-        }
-        nested.insert(nested.end(), onSheet.begin(), onSheet.end());
-    }
+    const std::vector<RigidPart> nested = expectSoundSheets(sheets, nesting.sheet, nesting.gap);
     EXPECT_EQ(shapesOf(nested), shapesOf(drawn));
 }
 
@@ -241,38 +277,89 @@ TEST(sheetNesting, EachSheetKeepsTheHeaderWithItsOwnBoundingBox) {
     }
 }
 
+// What a nesting too small for a piece is refused with; empty when it nests.
+std::string refusalOf(const Drawing& drawing, SheetSize sheet, double gap, Turning turning = Turning::QuarterTurns) {
+    try {
+        static_cast<void>(nestOntoSheets(drawing, sheet, gap, {}, turning));
+    } catch (const PartTooLarge& e) {
+        return e.what();
+    }
+    return {};
+}
+
 // The piece is named by its part of the drawing, as the user knows it.
 TEST(sheetNesting, APieceLargerThanTheSheetIsRefusedByNumberNameAndSize) {
     Bench b;
     findCommand("full")->run(b.wb);
-    try {
-        static_cast<void>(nestOntoSheets(b.wb.drawing, {200, 100}, 6.35));
-        FAIL() << "nested onto a 200 x 100 sheet";
-    } catch (const PartTooLarge& e) {
-        const std::string message = e.what();
-        EXPECT_TRUE(message.starts_with("Part 1 (the front panel, ")) << message;
-        EXPECT_NE(message.find(" mm) does not fit on a 200 x 100 mm sheet"), std::string::npos) << message;
-    }
+    const std::string message = refusalOf(b.wb.drawing, {200, 100}, 6.35);
+    EXPECT_TRUE(message.starts_with("Part 1 (the front panel, ")) << message;
+    EXPECT_NE(message.find(" mm) does not fit on a 200 x 100 mm sheet"), std::string::npos) << message;
 }
 
-TEST(sheetNesting, ASinglePieceIsPlacedOrTurnedToFit) {
+// A sheet exactly as large as a piece and the gap all round takes it, as drawn or turned;
+// one a hundredth smaller does not.
+TEST(sheetNesting, APieceFitsASheetOfExactlyItsSizeAndTheGap) {
     Bench b;
     findCommand("facade")->run(b.wb);
     const Extent drawn = b.wb.drawing.extent();
-    const double gap = 2;
-    // The library grows a chamfered corner by more than half the gap, so leave it room.
-    for (const SheetSize sheet : {SheetSize{drawn.width() + 4 * gap, drawn.height() + 4 * gap},
-                                  SheetSize{drawn.height() + 4 * gap, drawn.width() + 4 * gap}}) {
-        const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, sheet, gap);
-        ASSERT_EQ(sheets.size(), 1U);
-        const Extent placed = sheets.front().extent();
-        EXPECT_GE(placed.minX, gap);
-        EXPECT_GE(placed.minY, gap);
-        EXPECT_LE(placed.maxX, sheet.width - gap);
-        EXPECT_LE(placed.maxY, sheet.height - gap);
+    for (const double gap : {1.0, 2.0, 6.35}) {
+        const double width = drawn.width() + 2 * gap;
+        const double height = drawn.height() + 2 * gap;
+        for (const SheetSize sheet : {SheetSize{width, height}, SheetSize{height, width}}) {
+            const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, sheet, gap);
+            ASSERT_EQ(sheets.size(), 1U);
+            EXPECT_EQ(shapesOf(expectSoundSheets(sheets, sheet, gap)), shapesOf(rigidParts(b.wb.drawing)));
+        }
+        EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.drawing, {width - 0.01, height}, gap)), PartTooLarge);
     }
-    const double tooShort = drawn.width() + 2 * gap - 0.5;
-    EXPECT_THROW(static_cast<void>(nestOntoSheets(b.wb.drawing, {tooShort, tooShort}, gap)), PartTooLarge);
+}
+
+// Whatever a template's pieces, a sheet that each fits as drawn takes them all, on as many
+// sheets as it needs: none is left over with a message of its own.
+TEST(sheetNesting, EveryPieceThatFitsTheSheetIsPlaced) {
+    for (const char* name : {"full", "simple-full", "bobbin", "tab-slot"}) {
+        Bench b;
+        findCommand(name)->run(b.wb);
+        const std::vector<RigidPart> drawn = rigidParts(b.wb.drawing);
+        const double gap = 1.5;
+        SheetSize sheet;
+        for (const RigidPart& part : drawn) {
+            sheet.width = std::max(sheet.width, part.extent.width() + 2 * gap);
+            sheet.height = std::max(sheet.height, part.extent.height() + 2 * gap);
+        }
+        const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, sheet, gap);
+        EXPECT_EQ(shapesOf(expectSoundSheets(sheets, sheet, gap)), shapesOf(drawn)) << name;
+    }
+}
+
+Drawing outlineAlone(const DrawnOutline& outline) {
+    Drawing drawing;
+    drawing.beginOutline(outline.front(), OutlineRole::OuterCut);
+    for (std::size_t i = 1; i < outline.size(); ++i) {
+        drawing.lineTo(outline[i]);
+    }
+    drawing.endPart("alone");
+    return drawing;
+}
+
+// An open cut and a piece with sharp corners take no more room than their size and the
+// gap: the toothed strip of the test piece, an open zigzag and a needle of a triangle.
+TEST(sheetNesting, OpenAndSharpCutsNeedOnlyTheirSizeAndTheGap) {
+    Bench b;
+    findCommand("tab-slot")->run(b.wb);
+    const DrawnOutline strip = *outerCutOf(rigidParts(b.wb.drawing).front());
+    ASSERT_NE(strip.front(), strip.back());
+    const DrawnOutline zigzag{{0, 0}, {10, 30}, {20, 0}, {30, 30}, {40, 0}, {50, 30}};
+    const DrawnOutline needle{{0, 0}, {80, 4}, {0, 8}, {0, 0}};
+    for (const DrawnOutline& cut : {strip, zigzag, needle}) {
+        const Drawing alone = outlineAlone(cut);
+        for (const double gap : {1.0, 3.0}) {
+            const SheetSize sheet{alone.extent().width() + 2 * gap, alone.extent().height() + 2 * gap};
+            const std::vector<Drawing> sheets = nestOntoSheets(alone, sheet, gap);
+            ASSERT_EQ(sheets.size(), 1U);
+            EXPECT_EQ(shapesOf(expectSoundSheets(sheets, sheet, gap)), shapesOf(rigidParts(alone)));
+        }
+    }
 }
 
 TEST(sheetNesting, UnusableSheetsAndGapsAreRefused) {
@@ -315,15 +402,7 @@ TEST(sheetNesting, APieceSitsInAnothersNotch) {
     const SheetSize sheet{100 + 2 * gap + 1, 100 + 2 * gap + 1};
     const std::vector<Drawing> sheets = nestOntoSheets(piecesDocument({notched, block}), sheet, gap);
     ASSERT_EQ(sheets.size(), 1U);
-    const std::vector<RigidPart> placed = rigidParts(sheets.front());
-    ASSERT_EQ(placed.size(), 2U);
-    EXPECT_EQ(overlapArea(grownByHalf(placed[0], gap), grownByHalf(placed[1], gap)), 0);
-    for (const RigidPart& part : placed) {
-        EXPECT_GE(part.extent.minX, gap);
-        EXPECT_GE(part.extent.minY, gap);
-        EXPECT_LE(part.extent.maxX, sheet.width - gap);
-        EXPECT_LE(part.extent.maxY, sheet.height - gap);
-    }
+    EXPECT_EQ(expectSoundSheets(sheets, sheet, gap).size(), 2U);
 }
 
 TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirOwn) {
@@ -335,8 +414,8 @@ TEST(rigidParts, OutlinesInsideAnotherRideWithItAndSeparateOnesArePiecesOfTheirO
     const std::vector<RigidPart> bobbin = rigidParts(b.wb.drawing);
     EXPECT_GT(bobbin.size(), 1U);
     for (const RigidPart& part : bobbin) {
-        for (const DrawnOutline& inner : part.outlines) {
-            for (const Point p : inner) {
+        for (const PieceOutline& inner : part.outlines) {
+            for (const Point p : inner.points) {
                 EXPECT_TRUE(p.x >= part.extent.minX && p.x <= part.extent.maxX && p.y >= part.extent.minY &&
                             p.y <= part.extent.maxY);
             }
@@ -362,6 +441,148 @@ TEST(rigidParts, ANotchCutThroughTheEdgeRidesWithItsPieceAndWidensItsFootprint) 
     const std::vector<RigidPart> placed = rigidParts(sheets.front());
     ASSERT_EQ(placed.size(), 1U);
     EXPECT_EQ(shapeOf(placed[0]), shapeOf(parts[0]));
+}
+
+// Every distance between two points of a piece, its marks' included, to the micrometre:
+// a rigid move keeps them all.
+std::vector<long long> distancesOf(const RigidPart& part) {
+    std::vector<Point> points;
+    for (const PieceOutline& outline : part.outlines) {
+        points.insert(points.end(), outline.points.begin(), outline.points.end());
+    }
+    std::vector<long long> distances;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        for (std::size_t j = i + 1; j < points.size(); ++j) {
+            distances.push_back(std::llround(std::hypot(points[i].x - points[j].x, points[i].y - points[j].y) * 1000));
+        }
+    }
+    std::sort(distances.begin(), distances.end());
+    return distances;
+}
+
+// Marks placed in and beside a piece and a line engraved across its edge go where the
+// piece goes, in their roles; the piece measures only what is cut.
+TEST(sheetNesting, MarksAndEngravedLinesRideWithTheirPieceAndAddNothingToItsSize) {
+    Drawing drawing;
+    for (const auto& [corners, role] :
+         {std::pair{std::vector<Point>{{0, 0}, {40, 0}, {40, 30}, {0, 30}}, OutlineRole::OuterCut},
+          std::pair{std::vector<Point>{{10, 10}, {16, 10}, {16, 14}, {10, 14}}, OutlineRole::InnerCut}}) {
+        drawing.beginOutline(corners.front(), role);
+        for (std::size_t i = 1; i <= corners.size(); ++i) {
+            drawing.lineTo(corners[i % corners.size()]);
+        }
+    }
+    drawing.beginOutline({20, 20}, OutlineRole::Engrave);
+    drawing.lineTo({55, 20});
+    drawing.beginOutline({5, 5}, OutlineRole::Mark);
+    drawing.beginOutline({48, 37}, OutlineRole::Mark);
+    drawing.endPart("marked");
+    const std::vector<RigidPart> drawn = rigidParts(drawing);
+    ASSERT_EQ(drawn.size(), 1U);
+    ASSERT_EQ(drawn[0].outlines.size(), drawing.outlineCount());
+    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
+        EXPECT_EQ(drawn[0].outlines[i].role, drawing.outline(i).role);
+    }
+    EXPECT_EQ(drawn[0].extent.width(), 40);
+    EXPECT_EQ(drawn[0].extent.height(), 30);
+
+    for (const double gap : {1.0, 4.0}) {
+        for (const SheetSize sheet : {SheetSize{40 + 2 * gap, 30 + 2 * gap}, SheetSize{30 + 2 * gap, 40 + 2 * gap}}) {
+            const std::vector<Drawing> sheets = nestOntoSheets(drawing, sheet, gap);
+            ASSERT_EQ(sheets.size(), 1U);
+            const std::vector<RigidPart> nested = expectSoundSheets(sheets, sheet, gap);
+            ASSERT_EQ(nested.size(), 1U);
+            EXPECT_EQ(shapeOf(nested[0]), shapeOf(drawn[0]));
+            EXPECT_EQ(distancesOf(nested[0]), distancesOf(drawn[0]));
+            ASSERT_EQ(sheets[0].outlineCount(), drawing.outlineCount());
+            for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
+                EXPECT_EQ(sheets[0].outline(i).role, drawing.outline(i).role);
+            }
+        }
+    }
+}
+
+// A DXF leaves the template's last outline open: on sheets that outline, wherever its
+// piece lands, is the last of the last sheet.
+TEST(sheetNesting, TheDrawingsLastOutlineIsTheLastOfTheLastSheet) {
+    const struct {
+        const char* name;
+        SheetSize sheet;
+        double gap;
+    } cases[] = {
+        {"tab-slot", {103, 12}, 1}, {"tab-slot", {300, 200}, 3}, {"full", {300, 200}, 6.35}, {"bobbin", {100, 80}, 2}};
+    for (const auto& nesting : cases) {
+        Bench b;
+        findCommand(nesting.name)->run(b.wb);
+        const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, nesting.sheet, nesting.gap);
+        const Drawing& last = sheets.back();
+        ASSERT_GT(last.outlineCount(), 0U);
+        const auto alone = [](const Outline& outline) {
+            return rigidParts(outlineAlone({outline.points.begin(), outline.points.end()}));
+        };
+        const Outline drawnLast = b.wb.drawing.outline(b.wb.drawing.outlineCount() - 1);
+        const Outline nestedLast = last.outline(last.outlineCount() - 1);
+        EXPECT_EQ(nestedLast.role, drawnLast.role) << nesting.name;
+        EXPECT_EQ(shapesOf(alone(nestedLast)), shapesOf(alone(drawnLast))) << nesting.name;
+        EXPECT_EQ(nestedLast.closed(), drawnLast.closed()) << nesting.name;
+    }
+}
+
+// Not turned, every outline is only moved; a piece that fits only turned is refused by
+// its number and size.
+TEST(sheetNesting, NotTurnedEveryOutlineIsOnlyMoved) {
+    // Each outline by its role and the steps between its points, to the micrometre.
+    const auto stepsOf = [](const Drawing& drawing) {
+        std::vector<std::vector<long long>> steps;
+        for (std::size_t o = 0; o < drawing.outlineCount(); ++o) {
+            const Outline outline = drawing.outline(o);
+            std::vector<long long> outlineSteps{static_cast<long long>(outline.role)};
+            for (std::size_t i = 1; i < outline.points.size(); ++i) {
+                outlineSteps.push_back(std::llround((outline.points[i].x - outline.points[i - 1].x) * 1000));
+                outlineSteps.push_back(std::llround((outline.points[i].y - outline.points[i - 1].y) * 1000));
+            }
+            steps.push_back(outlineSteps);
+        }
+        std::sort(steps.begin(), steps.end());
+        return steps;
+    };
+    for (const char* name : {"full", "bobbin", "tab-slot"}) {
+        Bench b;
+        findCommand(name)->run(b.wb);
+        Drawing nested;
+        const SheetSize sheet{300, 200};
+        const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, sheet, 2, {}, Turning::None);
+        static_cast<void>(expectSoundSheets(sheets, sheet, 2));
+        for (const Drawing& onSheet : sheets) {
+            appendMoved(nested, onSheet, {});
+        }
+        EXPECT_EQ(stepsOf(nested), stepsOf(b.wb.drawing)) << name;
+    }
+
+    Bench b;
+    findCommand("facade")->run(b.wb);
+    const Extent drawn = b.wb.drawing.extent();
+    const SheetSize upright{drawn.height() + 4, drawn.width() + 4};
+    EXPECT_EQ(nestOntoSheets(b.wb.drawing, upright, 2).size(), 1U);
+    const std::string message = refusalOf(b.wb.drawing, upright, 2, Turning::None);
+    EXPECT_TRUE(message.starts_with("Part 1 (")) << message;
+    EXPECT_EQ(message.find("turned"), std::string::npos) << message;
+}
+
+// Sheets a plain rectangle packer fills with the whole set take it on one.
+TEST(sheetNesting, ABoxSetTakesOneSheetWhereItsPanelsFitSideBySide) {
+    const struct {
+        const char* name;
+        SheetSize sheet;
+    } cases[] = {{"full", {460, 400}}, {"full", {480, 400}}, {"simple-full", {460, 400}}};
+    for (const auto& nesting : cases) {
+        Bench b;
+        findCommand(nesting.name)->run(b.wb);
+        const double gap = 6.35;
+        const std::vector<Drawing> sheets = nestOntoSheets(b.wb.drawing, nesting.sheet, gap);
+        EXPECT_EQ(sheets.size(), 1U) << nesting.name << " " << nesting.sheet.width;
+        EXPECT_EQ(shapesOf(expectSoundSheets(sheets, nesting.sheet, gap)), shapesOf(rigidParts(b.wb.drawing)));
+    }
 }
 
 }  // namespace

@@ -13,13 +13,14 @@
 #include "app/saving.h"
 #include "gui/fakes.h"
 #include "gui/main_window.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using testing::text;
 
 QWidget* tabPage(MainWindow& form, TemplateTab tab) { return form.findChild<QWidget*>(text(tabRule(tab).objectName)); }
 

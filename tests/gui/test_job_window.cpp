@@ -15,17 +15,17 @@
 #include "gui/fakes.h"
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
+#include "gui/status_line.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QPushButton* buttonOf(MainWindow& form, const char* command) {
-    return form.findChild<QPushButton*>(text(findCommand(command)->buttons.front().objectName));
-}
+using testing::buttonOf;
+using testing::settled;
+using testing::text;
 
 void edit(MainWindow& form, const char* grid, int row, const QString& value) {
     auto* view = form.findChild<QTableView*>(grid);
@@ -34,11 +34,6 @@ void edit(MainWindow& form, const char* grid, int row, const QString& value) {
 
 void showTab(MainWindow& form, const char* tab) {
     form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(tab));
-}
-
-bool settled(MainWindow& form) {
-    const auto* live = form.findChild<LivePreview*>();
-    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
 }
 
 QString jobList(MainWindow& form) { return form.findChild<QLabel*>("jobList")->text(); }
@@ -115,7 +110,7 @@ private slots:
         QVERIFY(form.workbench().sheetDrawings == expected);
         QCOMPARE(fakes->dialog.offered.back(), std::string("5mm 150x100x110 full leg 2 job"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files).size(), static_cast<qsizetype>(expected.size()));
-        const QString status = form.findChild<QLabel*>("statusLine")->text();
+        const QString status = form.findChild<StatusLine*>("statusLine")->fullText();
         QVERIFY2(status.contains(QString("листов: %1, использовано материала ").arg(expected.size())),
                  qPrintable(status));
 

@@ -15,11 +15,14 @@
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
 #include "gui/status_line.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
+
+using testing::settled;
 
 // The drawing a command makes with the window's tables as they are, on a bench of its own.
 std::shared_ptr<const Drawing> expected(MainWindow& form, const char* command) {
@@ -37,11 +40,6 @@ ParamTableModel* modelOf(MainWindow& form, const char* grid) {
 }
 
 // Waits until the preview has drawn the last change.
-bool settled(MainWindow& form) {
-    const auto* live = form.findChild<LivePreview*>();
-    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
-}
-
 }  // namespace
 
 class LivePreviewTest : public QObject {

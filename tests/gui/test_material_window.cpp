@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "app/materials.h"
+#include "app/table_folders.h"
 #include "app/table_keys.h"
 #include "gui/fakes.h"
 #include "gui/main_window.h"
@@ -44,11 +45,11 @@ class MaterialWindowTest : public QObject {
 
     std::unique_ptr<testing::FakeWindowPorts> fakes;
 
-    // Presets in the folder the window reads its tables from when run from its build.
+    // Presets in the folder the window reads its tables from.
     void keepPresets(const std::vector<Material>& materials) {
         MaterialStore store;
         for (const Material& material : materials) {
-            store.save(material, fakes->folders.workingFolder() / kMaterialsFile);
+            store.save(material, tableFolders(fakes->folders).readFrom / kMaterialsFile);
         }
     }
 
@@ -68,7 +69,7 @@ private slots:
         QCOMPARE(form.findChild<QPushButton*>("saveMaterialButton")->text(), QString("Сохранить как…"));
         QCOMPARE(itemsOf(materialList(form)), (QStringList{"Берёза 4", "Acrylic 3"}));
         QCOMPARE(materialList(form)->currentIndex(), -1);
-        for (const QWidget* other : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (const QWidget* other : form.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != box && other->isVisibleTo(&form)) {
                 QVERIFY2(!other->geometry().intersects(box->geometry()), qPrintable(other->objectName()));
             }
@@ -106,7 +107,7 @@ private slots:
         QTest::mouseClick(form.findChild<QPushButton*>("saveMaterialButton"), Qt::LeftButton);
         QVERIFY2(fakes->messages.errors.empty(),
                  fakes->messages.errors.empty() ? "" : fakes->messages.errors[0].c_str());
-        const std::filesystem::path program = fakes->folders.programFolder();
+        const std::filesystem::path program = tableFolders(fakes->folders).writeTo;
         QCOMPARE(savedIn(program), (std::vector<Material>{kAcrylic, {"Фанера", "5", "0", "0.08", "0.2"}}));
         QCOMPARE(itemsOf(materialList(form)), (QStringList{"Acrylic 3", "Фанера"}));
         QCOMPARE(materialList(form)->currentText(), QString("Фанера"));
@@ -122,8 +123,8 @@ private slots:
         QCOMPARE(savedIn(program).size(), std::size_t{2});
     }
 
-    // Read from the working folder and written beside the program, as ./run has it: a file
-    // refused at start is reported, and one at the target is kept beside before the save.
+    // A file refused at start is reported, and the one at the target is kept beside before
+    // the save.
     void refusedFilesAreReportedAndKeptBeside() {
         const QByteArray binary("\x00\x01 no table", 11);
         for (const auto& folder : {fakes->folders.workingFolder(), fakes->folders.programFolder()}) {
@@ -138,7 +139,7 @@ private slots:
             return std::optional<QString>("MDF");
         });
         QTest::mouseClick(form.findChild<QPushButton*>("saveMaterialButton"), Qt::LeftButton);
-        const std::filesystem::path program = fakes->folders.programFolder();
+        const std::filesystem::path program = tableFolders(fakes->folders).writeTo;
         QCOMPARE(savedIn(program).size(), std::size_t{1});
         QFile kept(QString::fromStdString((program / "Materials.refused.txt").string()));
         QVERIFY(kept.open(QIODevice::ReadOnly));

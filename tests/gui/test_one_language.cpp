@@ -33,7 +33,7 @@ using namespace tessaro::gui;
 namespace {
 
 // Names that read the same in both languages: file formats and the spiral's symbols.
-const QRegularExpression kNames("\\b(EPS|DXF|SVG|STL|PDF|eps|dxf|svg|Fi|St|R12)\\b");
+const QRegularExpression kNames("\\b(EPS|DXF|SVG|STL|PDF|eps|dxf|svg|Fi|St|R12|Materials\\.txt)\\b");
 const QRegularExpression kEnglishWord("[A-Za-z]{2,}");
 const QRegularExpression kCyrillic("[\\x{0400}-\\x{04FF}]");
 

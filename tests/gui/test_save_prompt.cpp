@@ -156,6 +156,11 @@ private slots:
             {"SVG (*.svg)", "box.eps", "box.eps", FileType::Eps},
             {"EPS (*.eps)", "box", "box.eps", FileType::Eps},
             {"SVG (*.svg)", "spiral R10.0mm rev8", "spiral R10.0mm rev8.svg", FileType::Svg},
+            // Both DXF types write ".dxf": the chosen filter tells them apart.
+            {"DXF 2000 (*.dxf)", "box.dxf", "box.dxf", FileType::Dxf2000},
+            {"DXF 2000 (*.dxf)", "box", "box.dxf", FileType::Dxf2000},
+            {"DXF R12 (*.dxf)", "box.dxf", "box.dxf", FileType::Dxf},
+            {"PDF (*.pdf)", "box", "box.pdf", FileType::Pdf},
         };
         for (const auto& c : cases) {
             const auto choice = askWith(dialog, {save(c.filter, at(c.typed))});
@@ -170,7 +175,8 @@ private slots:
         QtSavePrompt dialog(nullptr, kFilter, 2);
         QStringList offered;
         QVERIFY(!askWith(dialog, {cancelNoting(offered)}));
-        QCOMPARE(offered, QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)"}));
+        QCOMPARE(offered,
+                 QStringList({"EPS (*.eps)", "DXF R12 (*.dxf)", "SVG (*.svg)", "DXF 2000 (*.dxf)", "PDF (*.pdf)"}));
     }
 
     // The next dialog opens with the type that was saved last.

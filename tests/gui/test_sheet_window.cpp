@@ -1,6 +1,7 @@
 // The sheet group: off at first and then every output as without it; on, a template
 // button nests the template onto sheets, writes one file per sheet and lists them, and
 // the preview shows the sheets side by side. Its values are kept between runs.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -18,17 +19,17 @@
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/status_line.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QPushButton* buttonOf(MainWindow& form, const char* command) {
-    return form.findChild<QPushButton*>(text(findCommand(command)->buttons.front().objectName));
-}
+using testing::buttonOf;
+using testing::contentsOf;
+using testing::settled;
+using testing::text;
 
 QGroupBox* sheetGroup(MainWindow& form) { return form.findChild<QGroupBox*>("sheet"); }
 
@@ -38,16 +39,6 @@ void setSheet(MainWindow& form, double width, double height) {
     sheetGroup(form)->setChecked(true);
     field(form, "sheetWidth")->setText(QString::number(width));
     field(form, "sheetHeight")->setText(QString::number(height));
-}
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool settled(MainWindow& form) {
-    const auto* live = form.findChild<LivePreview*>();
-    return QTest::qWaitFor([live] { return !live->busy(); }, 10000);
 }
 
 }  // namespace
@@ -189,6 +180,43 @@ private slots:
         QVERIFY2(preview->problem().startsWith("Деталь 1 (фасад, ") &&
                      preview->problem().contains("не помещается на лист 200 x 100 мм"),
                  qPrintable(preview->problem()));
+    }
+
+    // "Не поворачивать / No rotation" keeps every part as drawn: the front panel on a sheet
+    // it fits only turned is refused by its number and size, and nested once unchecked. The
+    // choice comes back in the next window.
+    void noRotationKeepsEveryPartAsDrawn() {
+        {
+            MainWindow form(fakes->ports());
+            auto* noRotation = form.findChild<QCheckBox*>("sheetNoRotation");
+            QVERIFY(noRotation);
+            QCOMPARE(noRotation->text(), QString("Не поворачивать"));
+            QVERIFY(!noRotation->isChecked());
+            QVERIFY(sheetGroup(form)->isAncestorOf(noRotation));
+
+            answer("front.dxf");
+            buttonOf(form, "facade")->click();
+            const Workbench& wb = form.workbench();
+            const Extent drawn = wb.drawing.extent();
+            const double margins = 2 * defaultSheetGap(wb, TemplateTab::FoldingBox) + 1;
+            setSheet(form, drawn.height() + margins, drawn.width() + margins);
+            noRotation->setChecked(true);
+            answer("upright.dxf");
+            buttonOf(form, "facade")->click();
+            QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+            const QString error = QString::fromStdString(fakes->messages.errors.front());
+            QVERIFY2(error.startsWith("Part 1 (") && !error.contains("turned"), qPrintable(error));
+            QVERIFY(!QFile::exists(folder->filePath("upright-1.dxf")));
+
+            noRotation->setChecked(false);
+            buttonOf(form, "facade")->click();
+            QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+            QVERIFY(QFile::exists(folder->filePath("upright-1.dxf")));
+            noRotation->setChecked(true);
+            form.close();
+        }
+        MainWindow next(fakes->ports());
+        QVERIFY(next.findChild<QCheckBox*>("sheetNoRotation")->isChecked());
     }
 
     // The group's switch and values come back in the next window; a fresh one starts off,

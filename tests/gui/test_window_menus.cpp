@@ -19,6 +19,7 @@
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/window_steps.h"
 #include "model/about.h"
 
 using namespace tessaro;
@@ -26,12 +27,8 @@ using namespace tessaro::gui;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::contentsOf;
+using testing::text;
 
 QAction* action(const MainWindow& form, const char* name) {
     auto* found = form.findChild<QAction*>(name);
@@ -80,7 +77,7 @@ class WindowMenusTest : public QObject {
         const QString path = dir.filePath(name);
         fakes.dialog.answer = SaveChoice{path.toStdString(), type};
         trigger();
-        return {fakes.dialog.offered, bytesOf(path)};
+        return {fakes.dialog.offered, contentsOf(path)};
     }
 
 private slots:
@@ -97,10 +94,10 @@ private slots:
         QTest::mouseClick(front, Qt::LeftButton);  // the preview follows the front panel from now on
         int entries = 0;
         for (const FileFormat& format : fileFormats()) {
-            QString name = "saveAs" + text(format.extension) + "Action";
+            QString name = "saveAs" + text(format.name) + "Action";
             name[6] = name[6].toUpper();
             auto* entry = form.findChild<QAction*>(name);
-            if (format.writeDrawing == nullptr) {
+            if (!format.flat()) {
                 QVERIFY2(!entry, qPrintable(name));  // the assembled box is no flat template
                 continue;
             }
@@ -114,7 +111,7 @@ private slots:
             QVERIFY(!byMenu.second.isEmpty());
             QVERIFY2(byMenu.second == byButton.second, qPrintable(name));
         }
-        QCOMPARE(entries, 3);
+        QCOMPARE(entries, 5);  // EPS, DXF R12, SVG, DXF 2000 and PDF
         QVERIFY(fakes.messages.errors.empty());
     }
 

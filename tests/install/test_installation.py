@@ -148,7 +148,9 @@ class Installation(unittest.TestCase):
                 self.assertEqual(paragraphs[0]["Format"],
                                  "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
                 files = [paragraph for paragraph in paragraphs if "Files" in paragraph]
-                self.assertEqual([(paragraph["Files"], paragraph["License"]) for paragraph in files], [("*", "GPL-3+")])
+                # The program is GPL-3+; the only other stanza is the Hershey font data in the fuzz corpus.
+                self.assertEqual([(paragraph["Files"], paragraph["License"]) for paragraph in files],
+                                 [("*", "GPL-3+"), ("fuzz/corpus/hershey_font/*", "hershey-license")])
                 self.assertTrue(any(paragraph.get("License", "").startswith("GPL-3+") and "Files" not in paragraph
                                     for paragraph in paragraphs[1:]), "the GPL-3+ licence is not spelt out")
                 self.assertIn("/usr/share/common-licenses/GPL-3", copyright_text)
