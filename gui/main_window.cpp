@@ -20,12 +20,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/cutout_list_file.h"
 #include "app/error_text.h"
 #include "app/job.h"
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_folders.h"
+#include "gui/cutout_page.h"
+#include "gui/cutout_table_model.h"
 #include "gui/edit_history.h"
 #include "gui/form_stretch.h"
 #include "gui/kept_settings.h"
@@ -145,6 +148,7 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     buildHiddenTab();
     buildBobbinTab();
     buildDxfTab();
+    buildCutoutsTab();
     bindSwitches();
     restoreSwitches(*this);
     buildMenus();
@@ -187,6 +191,29 @@ void MainWindow::loadTablesAtStart() {
     }
     materialBox_->setMaterials(materials_.materials());
     reloadTables();
+    loadCutoutsAtStart();
+}
+
+// A list that cannot be read is reported and shown empty; the close keeps the file beside.
+void MainWindow::loadCutoutsAtStart() {
+    try {
+        cutoutModel_->setList(cutoutFile_.load(tableFolders(ports_.folders).readFrom / kCutoutsFile));
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
+}
+
+void MainWindow::saveCutoutsAtClose() {
+    try {
+        const std::filesystem::path folder = tableFolders(ports_.folders).writeTo;
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        if (const auto kept = cutoutFile_.save(cutoutModel_->list(), folder / kCutoutsFile)) {
+            ports_.messages.show(*kept + ".");
+        }
+    } catch (const std::exception& e) {
+        ports_.messages.showError(errorBoxText(e));
+    }
 }
 
 // Saves the tables next to the program, or in the user's data folder when installed.
@@ -208,6 +235,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     commitOpenEditors();
     saveTablesAtClose();
+    saveCutoutsAtClose();
     keepSwitchesAndPlace(*this);
     event->accept();
 }
@@ -533,6 +561,21 @@ void MainWindow::buildDxfTab() {
     dxfDocument = addDocumentView(dxfTab, dxfModel_, "dxfDocument");
 }
 
+// After the template tabs: the holes, vents and labels the whole boxes cut in their faces.
+void MainWindow::buildCutoutsTab() {
+    cutoutsTab = addTab("cutoutsTab", QT_TR_NOOP("Cut-outs"),
+                        QT_TR_NOOP("Holes, vents and labels in the faces of the whole boxes"));
+    cutoutModel_ = new CutoutTableModel(wb_, *editHistory_.stack, this);
+    cutoutPage_ = new CutoutPage(*cutoutModel_, cutoutsTab);
+    auto* layout = new QVBoxLayout(cutoutsTab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(cutoutPage_);
+    connect(cutoutModel_, &CutoutTableModel::rowRestored, this, [this](int row) {
+        tabs->setCurrentWidget(cutoutsTab);
+        cutoutPage_->showRow(row);
+    });
+}
+
 void MainWindow::bindSwitches() {
     Options& o = wb_.options;
     connect(cornerRelief, &QCheckBox::toggled, this, &MainWindow::cornerReliefToggled);
@@ -559,6 +602,7 @@ void MainWindow::commitOpenEditors() {
     for (ParamTableView* view : findChildren<ParamTableView*>()) {
         view->commitOpenEditor();
     }
+    cutoutPage_->commitOpenEditor();
 }
 
 void MainWindow::reloadTables() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/cutout_list_file.h"
 #include "app/folders.h"
 #include "app/materials.h"
 #include "app/save_prompt.h"
@@ -30,6 +31,8 @@ class QTableView;
 
 namespace tessaro::gui {
 
+class CutoutPage;
+class CutoutTableModel;
 class LineListModel;
 class LivePreview;
 class MaterialBox;
@@ -69,6 +72,9 @@ protected:
 private:
     void loadTablesAtStart();
     void saveTablesAtClose();
+    // The list of cut-outs beside the tables, read at start and written at close.
+    void loadCutoutsAtStart();
+    void saveCutoutsAtClose();
 
     void buildMenus();
     void buildLeftColumn();
@@ -79,6 +85,7 @@ private:
     void buildHiddenTab();
     void buildBobbinTab();
     void buildDxfTab();
+    void buildCutoutsTab();
     void bindSwitches();
     void onTabShown(int index);
 
@@ -133,6 +140,7 @@ private:
     Workbench wb_;
     TableStore tables_;
     MaterialStore materials_;
+    CutoutListFile cutoutFile_;
     EditHistory editHistory_;
     WindowMenus* menus_ = nullptr;
     QWidget* form_ = nullptr;  // the central widget: everything under the menu bar
@@ -159,6 +167,9 @@ private:
     QWidget* epsTab = nullptr;
     QWidget* bobbinTab = nullptr;
     QWidget* dxfTab = nullptr;
+    QWidget* cutoutsTab = nullptr;
+    CutoutTableModel* cutoutModel_ = nullptr;
+    CutoutPage* cutoutPage_ = nullptr;
 
     QCheckBox* cornerRelief = nullptr;
     QCheckBox* roundedLidCorners = nullptr;

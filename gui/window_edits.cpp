@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QTabWidget>
 
+#include "gui/cutout_table_model.h"
 #include "gui/kerf_field.h"
 #include "gui/param_table_model.h"
 #include "gui/sheet_group.h"
@@ -39,6 +40,9 @@ void onEveryEdit(QWidget& window, QObject& receiver, const std::function<void()>
                              }
                          });
         QObject::connect(model, &QAbstractItemModel::modelReset, &receiver, changed);
+    }
+    for (CutoutTableModel* cutouts : window.findChildren<CutoutTableModel*>()) {
+        QObject::connect(cutouts, &CutoutTableModel::listChanged, &receiver, changed);
     }
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (button->isCheckable()) {

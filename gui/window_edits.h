@@ -9,7 +9,7 @@
 
 namespace tessaro::gui {
 
-// Calls `changed` after every edit of the window's tables, check boxes, radio buttons,
+// Calls `changed` after every edit of the window's tables, list of cut-outs, check boxes, radio buttons,
 // sheet group and kerf, for as long as `receiver` lives.
 void onEveryEdit(QWidget& window, QObject& receiver, const std::function<void()>& changed);
 

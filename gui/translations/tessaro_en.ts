@@ -330,6 +330,92 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::CutoutPage</name>
+    <message>
+        <source>Add row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new cut-out after the last, a round hole in the front to type over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes the cut-out of the selected row</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::CutoutTableModel</name>
+    <message>
+        <source>Add a cut-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove a cut-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sizes, mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cutout, vent or label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>front, rear, left, right, bottom or lid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>circle, rect or slot for a cut-out; slots or holes for a vent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The centre from the lower-left corner of the face seen from outside; the bottom and the lid seen from above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>circle: diameter; rect: width,height[,radius]; slot: length,width; vent: width,height[,pitch,size]; label: letter height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The label&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit a cut-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::KerfField</name>
     <message>
         <source>Kerf, mm</source>
@@ -400,6 +486,14 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Transformer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut-outs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holes, vents and labels in the faces of the whole boxes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -336,6 +336,92 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::CutoutPage</name>
+    <message>
+        <source>Add row</source>
+        <translation>Добавить строку</translation>
+    </message>
+    <message>
+        <source>A new cut-out after the last, a round hole in the front to type over</source>
+        <translation>Новый вырез после последнего: круглое отверстие в передней стенке, чтобы вписать своё</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>Удалить строку</translation>
+    </message>
+    <message>
+        <source>Removes the cut-out of the selected row</source>
+        <translation>Удаляет вырез выделенной строки</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::CutoutTableModel</name>
+    <message>
+        <source>Add a cut-out</source>
+        <translation>Добавление выреза</translation>
+    </message>
+    <message>
+        <source>Remove a cut-out</source>
+        <translation>Удаление выреза</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Грань</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>X, mm</source>
+        <translation>X, мм</translation>
+    </message>
+    <message>
+        <source>Y, mm</source>
+        <translation>Y, мм</translation>
+    </message>
+    <message>
+        <source>Sizes, mm</source>
+        <translation>Размеры, мм</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>cutout, vent or label</source>
+        <translation>cutout (вырез), vent (вентиляция) или label (надпись)</translation>
+    </message>
+    <message>
+        <source>front, rear, left, right, bottom or lid</source>
+        <translation>front (передняя), rear (задняя), left (левая), right (правая), bottom (дно) или lid (крышка)</translation>
+    </message>
+    <message>
+        <source>circle, rect or slot for a cut-out; slots or holes for a vent</source>
+        <translation>circle, rect или slot для выреза; slots или holes для вентиляции</translation>
+    </message>
+    <message>
+        <source>The centre from the lower-left corner of the face seen from outside; the bottom and the lid seen from above</source>
+        <translation>Центр от левого нижнего угла грани, если смотреть снаружи; дно и крышка — сверху</translation>
+    </message>
+    <message>
+        <source>circle: diameter; rect: width,height[,radius]; slot: length,width; vent: width,height[,pitch,size]; label: letter height</source>
+        <translation>circle: диаметр; rect: ширина,высота[,радиус]; slot: длина,ширина; vent: ширина,высота[,шаг,размер]; label: высота букв</translation>
+    </message>
+    <message>
+        <source>The label&apos;s text</source>
+        <translation>Текст надписи</translation>
+    </message>
+    <message>
+        <source>Edit a cut-out</source>
+        <translation>Правка выреза</translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::KerfField</name>
     <message>
         <source>Kerf, mm</source>
@@ -407,6 +493,14 @@ Do you want to replace it?</source>
     <message>
         <source>Transformer</source>
         <translation>Трансформатор</translation>
+    </message>
+    <message>
+        <source>Cut-outs</source>
+        <translation>Вырезы</translation>
+    </message>
+    <message>
+        <source>Holes, vents and labels in the faces of the whole boxes</source>
+        <translation>Отверстия, вентиляция и надписи на гранях целых коробок</translation>
     </message>
 </context>
 <context>
