@@ -64,7 +64,9 @@ CutoutColumn badColumn(const CutoutCells& cells) {
     }
     // Each cell tried in a label whose other fields are sound.
     const auto label = [](const std::string& face, const std::string& x, const std::string& y,
-                          const std::string& text) { return reads(CutoutKind::Label, face + "," + x + "," + y + ",1," + text); };
+                          const std::string& text) {
+        return reads(CutoutKind::Label, face + "," + x + "," + y + ",1," + text);
+    };
     if (!label(cells[FaceColumn], "1", "1", "a")) {
         return FaceColumn;
     }

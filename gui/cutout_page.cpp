@@ -35,8 +35,12 @@ CutoutPage::CutoutPage(CutoutTableModel& model, QWidget* parent) : QWidget(paren
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->verticalHeader()->setDefaultSectionSize(20);
-    for (const auto& [column, width] : {std::pair{KindColumn, 70}, {FaceColumn, 70}, {ShapeColumn, 70},
-                                       {XColumn, 70}, {YColumn, 70}, {SizesColumn, 140}}) {
+    for (const auto& [column, width] : {std::pair{KindColumn, 70},
+                                        {FaceColumn, 70},
+                                        {ShapeColumn, 70},
+                                        {XColumn, 70},
+                                        {YColumn, 70},
+                                        {SizesColumn, 140}}) {
         view_->setColumnWidth(column, width);
     }
     add_ = new QPushButton(this);
@@ -72,9 +76,7 @@ CutoutPage::CutoutPage(CutoutTableModel& model, QWidget* parent) : QWidget(paren
     retranslate();
 }
 
-void CutoutPage::commitOpenEditor() {
-    static_cast<CutoutTableView*>(view_)->commitOpenEditor();
-}
+void CutoutPage::commitOpenEditor() { static_cast<CutoutTableView*>(view_)->commitOpenEditor(); }
 
 void CutoutPage::showRow(int row) {
     const QModelIndex cell = model_.index(row, view_->currentIndex().isValid() ? view_->currentIndex().column() : 0);

@@ -168,11 +168,13 @@ QVariant CutoutTableModel::headerData(int section, Qt::Orientation orientation, 
         case ShapeColumn: return tr("circle, rect or slot for a cut-out; slots or holes for a vent");
         case XColumn:
         case YColumn:
-            return tr("The centre from the lower-left corner of the face seen from outside; the bottom and "
-                      "the lid seen from above");
+            return tr(
+                "The centre from the lower-left corner of the face seen from outside; the bottom and "
+                "the lid seen from above");
         case SizesColumn:
-            return tr("circle: diameter; rect: width,height[,radius]; slot: length,width; "
-                      "vent: width,height[,pitch,size]; label: letter height");
+            return tr(
+                "circle: diameter; rect: width,height[,radius]; slot: length,width; "
+                "vent: width,height[,pitch,size]; label: letter height");
         case TextColumn: return tr("The label's text");
         default: return {};
         }

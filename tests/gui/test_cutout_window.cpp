@@ -1,0 +1,309 @@
+// The "Вырезы / Cut-outs" tab: a row a line of the --cutouts list, read by the command
+// line's parser. Its edits go on the window's one history, the workbench's cut-outs and
+// the preview follow the rows that read, a cell that does not read is marked and keeps its
+// text, and the list is kept in Cutouts.txt beside the tables, where --cutouts reads it.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "app/cutout_list_file.h"
+#include "app/cutout_lists.h"
+#include "app/saving.h"
+#include "app/table_folders.h"
+#include "app/table_keys.h"
+#include "gui/cutout_table_model.h"
+#include "gui/fakes.h"
+#include "gui/main_window.h"
+#include "gui/param_table_model.h"
+#include "gui/preview_widget.h"
+#include "gui/window_steps.h"
+
+using namespace tessaro;
+using namespace tessaro::gui;
+
+namespace {
+
+using testing::buttonOf;
+using testing::contentsOf;
+using testing::settled;
+
+CutoutTableModel& cutouts(MainWindow& form) {
+    return *static_cast<CutoutTableModel*>(form.findChild<QTableView*>("cutoutTable")->model());
+}
+
+void type(MainWindow& form, int row, CutoutColumn column, const QString& text) {
+    CutoutTableModel& model = cutouts(form);
+    QVERIFY(model.setData(model.index(row, column), text, Qt::EditRole));
+}
+
+QString cell(MainWindow& form, int row, CutoutColumn column) {
+    return cutouts(form).index(row, column).data().toString();
+}
+
+bool marked(MainWindow& form, int row, CutoutColumn column) {
+    return cutouts(form).index(row, column).data(Qt::BackgroundRole).isValid();
+}
+
+void click(MainWindow& form, const char* button) {
+    QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+std::filesystem::path listFile(const testing::FakeWindowPorts& fakes, bool written) {
+    const TableFolders folders = tableFolders(fakes.folders);
+    return (written ? folders.writeTo : folders.readFrom) / kCutoutsFile;
+}
+
+void writeFile(const std::filesystem::path& path, const QByteArray& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    QFile file(QString::fromStdString(path.string()));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// A line of each kind and shape, as a user may space them.
+const std::vector<std::string> kEveryShape = {
+    "cutout front,rect,100,60,70,25,2", "cutout rear, circle, 40, 50, 12",  "cutout left,slot,30,40,4,18",
+    "vent lid,slots,100,55,80,40",      "vent right,holes,50,50,30,30,6,4", "label rear,40,80,5,Power, 12 V",
+};
+
+}  // namespace
+
+class CutoutWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing::FakeWindowPorts> fakes;
+    std::unique_ptr<QTemporaryDir> folder;
+
+private slots:
+    void init() {
+        testing::scratchSettings.clear();
+        fakes = std::make_unique<testing::FakeWindowPorts>();
+        folder = std::make_unique<QTemporaryDir>();
+        fakes->dialog.answer = SaveChoice{QDir(folder->path()).filePath("box.dxf").toStdString(), FileType::Dxf};
+    }
+
+    // Cut into cells and made again, every line reads as the command line reads it.
+    void aRowsCellsMakeItsLineAgain() {
+        for (const std::string& line : kEveryShape) {
+            const CutoutCells cells = cutoutCells(line);
+            QCOMPARE(parseCutoutLine(cutoutLineOf(cells)), parseCutoutLine(line));
+            QCOMPARE(cutoutCells(cutoutLineOf(cells)), cells);
+        }
+        QCOMPARE(cutoutCells("label rear,40,80,5,Power, 12 V")[TextColumn], std::string("Power, 12 V"));
+        QCOMPARE(cutoutCells("cutout front,rect,100,60,70,25,2")[SizesColumn], std::string("70,25,2"));
+    }
+
+    // After the template tabs, in the window's language.
+    void theTabSpeaksTheWindowsLanguage() {
+        MainWindow form(fakes->ports());
+        auto* tabs = form.findChild<QTabWidget*>("tabs");
+        const int tab = tabs->indexOf(form.findChild<QWidget*>("cutoutsTab"));
+        QVERIFY(tab > tabs->indexOf(form.findChild<QWidget*>("bobbinTab")));
+        QCOMPARE(tabs->tabText(tab), QString("Вырезы"));
+        QCOMPARE(form.findChild<QPushButton*>("addCutoutButton")->text(), QString("Добавить строку"));
+        QCOMPARE(cutouts(form).headerData(FaceColumn, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Грань"));
+        form.findChild<QPushButton*>("englishButton")->click();
+        QCOMPARE(tabs->tabText(tab), QString("Cut-outs"));
+        QCOMPARE(form.findChild<QPushButton*>("removeCutoutButton")->text(), QString("Remove row"));
+        QCOMPARE(cutouts(form).headerData(FaceColumn, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Face"));
+    }
+
+    // The workbench's cut-outs are the rows', the preview redraws, and the button saves
+    // what the core draws with the same list.
+    void editedRowsAreTheCutoutsOfThePreviewAndTheSavedBox() {
+        MainWindow form(fakes->ports());
+        form.show();
+        QVERIFY(settled(form));
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        const Drawing before = preview->drawing();
+
+        click(form, "addCutoutButton");
+        type(form, 0, XColumn, "30");
+        type(form, 0, SizesColumn, "12");
+        click(form, "addCutoutButton");
+        type(form, 1, KindColumn, "label");
+        type(form, 1, XColumn, "60");
+        type(form, 1, YColumn, "70");
+        type(form, 1, SizesColumn, "5");
+        type(form, 1, TextColumn, "Power, 12 V");
+        click(form, "addCutoutButton");
+        type(form, 2, KindColumn, "vent");
+        type(form, 2, FaceColumn, "lid");
+        type(form, 2, ShapeColumn, "holes");
+        type(form, 2, XColumn, "100");
+        type(form, 2, YColumn, "55");
+        type(form, 2, SizesColumn, "60,40");
+        const std::string list =
+            "cutout front,circle,30,20,12\n"
+            "label front,60,70,5,Power, 12 V\n"
+            "vent lid,holes,100,55,60,40\n";
+        QCOMPARE(form.workbench().cutouts, parseCutoutList(list));
+        QCOMPARE(cell(form, 1, ShapeColumn), QString());
+
+        QVERIFY(settled(form));
+        PreviewBench bench(form.workbench());
+        QVERIFY2(preview->problem().isEmpty(), qPrintable(preview->problem()));
+        QVERIFY(preview->drawing() != before);
+        QVERIFY(preview->drawing() == *drawPreview(bench, *findCommand("full")).drawing);
+
+        buttonOf(form, "full")->click();
+        QVERIFY(fakes->messages.errors.empty());
+        testing::FakeClock clock;
+        testing::FakeMessageBox messages;
+        Workbench core(clock, messages);
+        core.cutouts = parseCutoutList(list);
+        findCommand("full")->run(core);
+        QCOMPARE(contentsOf(folder->filePath("box.dxf")),
+                 QByteArray::fromStdString(templateBytes(core, FileType::Dxf)));
+    }
+
+    // One history with the tables: Ctrl+Z takes back a cell, an added row and a removed
+    // row in turn, and Ctrl+Y puts them back.
+    void cellsAddedAndRemovedRowsAreUndoneWithTheTables() {
+        MainWindow form(fakes->ports());
+        auto* undo = form.findChild<QAction*>("undoAction");
+        auto* redo = form.findChild<QAction*>("redoAction");
+        const auto lines = [&form] { return cutouts(form).list(); };
+        click(form, "addCutoutButton");
+        click(form, "addCutoutButton");
+        type(form, 1, FaceColumn, "rear");
+        const std::vector<std::string> two = lines();
+        auto* grid = form.findChild<QTableView*>("boxTable");
+        const std::string thickness = form.workbench().boxTable.cell(1, 1);
+        grid->model()->setData(grid->model()->index(1, 1), "4");
+        form.findChild<QTableView*>("cutoutTable")->setCurrentIndex(cutouts(form).index(0, 0));
+        click(form, "removeCutoutButton");
+        QCOMPARE(lines(), std::vector<std::string>{two[1]});
+        QCOMPARE(form.workbench().cutouts.front().face, BoxFace::Rear);
+
+        undo->trigger();
+        QCOMPARE(lines(), two);
+        QCOMPARE(form.workbench().cutouts.size(), std::size_t{2});
+        undo->trigger();
+        QCOMPARE(form.workbench().boxTable.cell(1, 1), thickness);
+        QCOMPARE(lines(), two);
+        undo->trigger();
+        QCOMPARE(cell(form, 1, FaceColumn), QString("front"));
+        undo->trigger();
+        QCOMPARE(cutouts(form).rowCount(), 1);
+        undo->trigger();
+        QCOMPARE(cutouts(form).rowCount(), 0);
+        QVERIFY(form.workbench().cutouts.empty());
+        QVERIFY(!undo->isEnabled());
+
+        for (int step = 0; step < 5; ++step) {
+            redo->trigger();
+        }
+        QCOMPARE(lines(), std::vector<std::string>{two[1]});
+        QCOMPARE(form.workbench().boxTable.cell(1, 1), std::string("4"));
+        // An undone step brings its tab up with the row selected.
+        form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
+        undo->trigger();
+        QCOMPARE(form.findChild<QTabWidget*>("tabs")->currentWidget()->objectName(), QString("cutoutsTab"));
+        QCOMPARE(form.findChild<QTableView*>("cutoutTable")->currentIndex().row(), 0);
+    }
+
+    // Only the cell at fault is marked, with why; the other rows are still cut, and the
+    // list keeps what was typed.
+    void aCellThatDoesNotReadIsMarkedAndKeepsItsText() {
+        struct Case {
+            CutoutColumn column;
+            const char* typed;
+        };
+        for (const Case& c :
+             {Case{KindColumn, "hole"}, Case{FaceColumn, "top"}, Case{ShapeColumn, "star"}, Case{XColumn, "1O"},
+              Case{YColumn, ""}, Case{SizesColumn, "12,4"}, Case{SizesColumn, "-3"}}) {
+            MainWindow form(fakes->ports());
+            click(form, "addCutoutButton");
+            click(form, "addCutoutButton");
+            type(form, 1, FaceColumn, "rear");
+            type(form, 0, c.column, c.typed);
+            for (int column = 0; column < kCutoutColumns; ++column) {
+                QCOMPARE(marked(form, 0, CutoutColumn(column)), column == c.column);
+                QCOMPARE(marked(form, 1, CutoutColumn(column)), false);
+            }
+            QVERIFY(!cutouts(form).index(0, c.column).data(Qt::ToolTipRole).toString().isEmpty());
+            QCOMPARE(cell(form, 0, c.column), QString(c.typed));
+            QCOMPARE(form.workbench().cutouts, parseCutoutList("cutout rear,circle,20,20,10"));
+        }
+        MainWindow form(fakes->ports());
+        click(form, "addCutoutButton");
+        type(form, 0, KindColumn, "label");
+        QVERIFY(marked(form, 0, TextColumn));
+        type(form, 0, TextColumn, "Вход");
+        QVERIFY(!marked(form, 0, TextColumn));
+        QCOMPARE(form.workbench().cutouts, parseCutoutList("label front,20,20,10,Вход"));
+    }
+
+    // The file written at close is the list --cutouts reads, comments and all; a list
+    // beside the tables at start is shown, its comments kept but not rows.
+    void theListIsKeptBesideTheTables() {
+        writeFile(listFile(*fakes, false),
+                  "# the display\ncutout front,rect,100,60,70,25,2\r\n\n"
+                  "label rear,40,80,5,Power, 12 V\n");
+        {
+            MainWindow form(fakes->ports());
+            QVERIFY(fakes->messages.errors.empty());
+            QCOMPARE(cutouts(form).rowCount(), 2);
+            QCOMPARE(cell(form, 1, TextColumn), QString("Power, 12 V"));
+            QCOMPARE(form.workbench().cutouts, readCutoutFile(listFile(*fakes, false).string()));
+            click(form, "addCutoutButton");
+            type(form, 2, FaceColumn, "bottom");
+            click(form, "addCutoutButton");
+            type(form, 3, XColumn, "x");  // kept as typed, though --cutouts refuses it
+            form.close();
+        }
+        const QByteArray saved = contentsOf(QString::fromStdString(listFile(*fakes, true).string()));
+        QVERIFY(saved.startsWith("# the display\ncutout front,rect,100,60,70,25,2\n\nlabel rear,"));
+        QVERIFY(saved.endsWith("cutout front,circle,x,20,10\n"));
+        QVERIFY_THROWS_EXCEPTION(UsageError, (void)readCutoutFile(listFile(*fakes, true).string()));
+        std::vector<FaceCutout> shown;
+        {
+            MainWindow form(fakes->ports());
+            QCOMPARE(cutouts(form).rowCount(), 4);
+            QVERIFY(marked(form, 3, XColumn));
+            shown = form.workbench().cutouts;
+            cutouts(form).removeRow(3);
+            form.close();
+        }
+        QCOMPARE(shown.size(), std::size_t{3});
+        QCOMPARE(readCutoutFile(listFile(*fakes, true).string()), shown);
+    }
+
+    // A list that cannot be read is reported and shown empty; the close keeps it beside.
+    void anUnreadableListIsReportedAndKeptBeside() {
+        const QByteArray unread("cutout front,circle,20,20,10\nlabel rear,40,80,5,\xff\xfe\n");
+        writeFile(listFile(*fakes, false), unread);
+        {
+            MainWindow form(fakes->ports());
+            QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
+            QVERIFY(QString::fromStdString(fakes->messages.errors[0]).contains("line 2"));
+            QCOMPARE(cutouts(form).rowCount(), 0);
+            click(form, "addCutoutButton");
+            form.close();
+        }
+        const QDir beside(QString::fromStdString(listFile(*fakes, true).parent_path().string()));
+        QCOMPARE(contentsOf(beside.filePath("Cutouts.refused.txt")), unread);
+        QCOMPARE(contentsOf(beside.filePath("Cutouts.txt")), QByteArray("cutout front,circle,20,20,10\n"));
+        QCOMPARE(fakes->messages.shown.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(fakes->messages.shown[0]).contains("Cutouts.refused.txt"));
+    }
+
+    // No list, no file: a window that never had cut-outs writes none.
+    void noListWritesNoFile() {
+        {
+            MainWindow form(fakes->ports());
+            form.close();
+        }
+        QVERIFY(!std::filesystem::exists(listFile(*fakes, true)));
+    }
+};
+
+QTEST_MAIN(CutoutWindowTest)
+#include "test_cutout_window.moc"
