@@ -111,6 +111,7 @@ void CutoutTableModel::restore(const std::vector<Line>& lines, bool fromHistory)
 void CutoutTableModel::readRows() {
     rows_.clear();
     problems_.clear();
+    refused_.reset();  // until the next drawing says again
     wb_.cutouts.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (!lines_[i].shown) {
@@ -124,6 +125,25 @@ void CutoutTableModel::readRows() {
     }
 }
 
+void CutoutTableModel::markRefused(const std::string& drawingError) {
+    std::optional<std::pair<int, std::string>> refused;
+    for (int row = 0; row < rowCount() && !refused; ++row) {
+        if (!problems_[row] && drawingError.starts_with(cutoutLine(parseCutoutLine(lines_[lineOf(row)].text)) + ": ")) {
+            refused.emplace(row, drawingError);
+        }
+    }
+    if (refused == refused_) {
+        return;
+    }
+    for (const auto& mark : {refused_, refused}) {
+        if (mark && mark->first < rowCount()) {
+            emit dataChanged(index(mark->first, XColumn), index(mark->first, SizesColumn),
+                             {Qt::BackgroundRole, Qt::ToolTipRole});
+        }
+    }
+    refused_ = std::move(refused);
+}
+
 int CutoutTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
@@ -135,12 +155,15 @@ QVariant CutoutTableModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const std::optional<CutoutLineProblem>& problem = problems_.at(index.row());
-    const bool marked = problem && problem->column == index.column();
+    const bool refused =
+        refused_ && refused_->first == index.row() && index.column() >= XColumn && index.column() <= SizesColumn;
+    const bool marked = refused || (problem && problem->column == index.column());
+    const std::string& why = refused ? refused_->second : marked ? problem->message : std::string();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return text(cutoutCells(lines_.at(lineOf(index.row())).text).at(index.column()));
     case Qt::BackgroundRole: return marked ? QVariant(QBrush(kMarkedCell)) : QVariant();
-    case Qt::ToolTipRole: return marked ? QVariant(windowMessage(problem->message)) : QVariant();
+    case Qt::ToolTipRole: return marked ? QVariant(windowMessage(why)) : QVariant();
     default: return {};
     }
 }

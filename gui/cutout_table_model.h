@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/cutout_rows.h"
@@ -40,6 +41,9 @@ public:
     // The history's way in: the lines as they were before or after a step.
     void restore(const std::vector<Line>& lines, bool fromHistory);
     [[nodiscard]] const std::vector<Line>& lines() const { return lines_; }
+    // The drawing refused a cut-out, and said so beginning with its line: that row's
+    // position and sizes are marked with why. Any other text clears the mark.
+    void markRefused(const std::string& drawingError);
     // Why the row does not read, or nothing.
     [[nodiscard]] const std::optional<CutoutLineProblem>& problem(int row) const { return problems_.at(row); }
 
@@ -66,6 +70,7 @@ private:
     std::vector<Line> lines_;
     std::vector<std::size_t> rows_;  // the shown lines, a row each
     std::vector<std::optional<CutoutLineProblem>> problems_;
+    std::optional<std::pair<int, std::string>> refused_;  // the row the drawing refused, and why
 };
 
 }  // namespace tessaro::gui

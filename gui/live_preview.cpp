@@ -4,6 +4,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "app/cell_problems.h"
+#include "gui/cutout_table_model.h"
 #include "gui/param_table_model.h"
 #include "gui/preview_widget.h"
 #include "gui/problem_text.h"
@@ -82,6 +83,9 @@ QFuture<LivePreview::Drawn> LivePreview::start(StopFlag stop) {
 void LivePreview::show(const Drawn& result) {
     const PreviewDrawing& drawn = result.drawing;
     markProblems(drawn.badCell, drawn.error);
+    for (CutoutTableModel* cutouts : window_.findChildren<CutoutTableModel*>()) {
+        cutouts->markRefused(drawn.error);
+    }
     if (drawn.drawing) {
         preview_.showDrawing(drawn.drawing, result.rendered, drawn.sheets);
         return;

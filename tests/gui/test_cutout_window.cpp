@@ -241,6 +241,25 @@ private slots:
         QCOMPARE(form.workbench().cutouts, parseCutoutList("label front,20,20,10,Вход"));
     }
 
+    // A row that reads but reaches outside its face: the preview says why, and the row's
+    // position and sizes are marked until it fits.
+    void aCutoutTheDrawingRefusesIsNamedAndMarked() {
+        MainWindow form(fakes->ports());
+        form.show();
+        click(form, "addCutoutButton");
+        type(form, 0, XColumn, "198");
+        QVERIFY(settled(form));
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QVERIFY2(preview->problem().contains("198"), qPrintable(preview->problem()));
+        for (int column = 0; column < kCutoutColumns; ++column) {
+            QCOMPARE(marked(form, 0, CutoutColumn(column)), column >= XColumn && column <= SizesColumn);
+        }
+        type(form, 0, XColumn, "100");
+        QVERIFY(settled(form));
+        QVERIFY(preview->problem().isEmpty());
+        QVERIFY(!marked(form, 0, XColumn));
+    }
+
     // The file written at close is the list --cutouts reads, comments and all; a list
     // beside the tables at start is shown, its comments kept but not rows.
     void theListIsKeptBesideTheTables() {
