@@ -9,29 +9,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-// The value's fields, the last holding the rest of it, commas and all.
-std::vector<std::string_view> fieldsOf(std::string_view value, std::size_t most) {
-    std::vector<std::string_view> fields;
-    while (fields.size() + 1 < most) {
-        const std::size_t comma = value.find(',');
-        if (comma == std::string_view::npos) {
-            break;
-        }
-        fields.push_back(trimmed(value.substr(0, comma)));
-        value.remove_prefix(comma + 1);
-    }
-    fields.push_back(trimmed(value));
-    return fields;
-}
-
 bool reads(CutoutKind kind, const std::string& value) {
     try {
         (void)parseCutoutValue(kind, value);
@@ -85,12 +62,12 @@ CutoutColumn badColumn(const CutoutCells& cells) {
 }  // namespace
 
 bool isCutoutEntry(std::string_view line) {
-    const std::string_view content = trimmed(line);
+    const std::string_view content = withoutBlanks(line);
     return !content.empty() && content.front() != '#';
 }
 
 CutoutCells cutoutCells(std::string_view line) {
-    line = trimmed(line);
+    line = withoutBlanks(line);
     const std::size_t blank = line.find_first_of(kBlanks);
     CutoutCells cells;
     cells[KindColumn] = line.substr(0, blank);
@@ -98,12 +75,12 @@ CutoutCells cutoutCells(std::string_view line) {
         return cells;
     }
     const bool label = cells[KindColumn] == kindName(CutoutKind::Label);
-    const std::vector<std::string_view> fields = fieldsOf(trimmed(line.substr(blank)), 5);
+    const std::vector<std::string_view> fields = cutoutFields(line.substr(blank), 5);
     const std::array<CutoutColumn, 5> columns =
         label ? std::array{FaceColumn, XColumn, YColumn, SizesColumn, TextColumn}
               : std::array{FaceColumn, ShapeColumn, XColumn, YColumn, SizesColumn};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        cells[columns[i]] = fields[i];
+        cells[columns[i]] = withoutBlanks(fields[i]);
     }
     return cells;
 }

@@ -1,7 +1,9 @@
 // Lists of cut-outs on any text: a list is read whole or refused with the line that is
 // not one; every entry read is written back as a line that reads as the same entry; and a
 // whole box drawn with them is drawn, or refused as the program refuses, and checked.
-// An input that begins with the comment "# simple" is drawn on the simple box.
+// An input that begins with the comment "# simple" is drawn on the simple box. Each line
+// is also cut into the window's cells: a line that reads is made again from them as the
+// same entry, and one that does not is blamed on one of its cells.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/cutout_rows.h"
 #include "app/table_sizes.h"
 #include "assembly/cutout_clashes.h"
 #include "fuzz_checks.h"
@@ -30,10 +33,30 @@ std::vector<FaceCutout> readList(std::string_view text, bool& refused) {
     return {};
 }
 
+// The window's rows: the cells of a line that reads make a line that reads the same.
+void checkRows(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const auto problem = cutoutLineProblem(line);
+        const CutoutCells cells = cutoutCells(line);
+        const std::string made = cutoutLineOf(cells);
+        fuzz::expect(made.find_first_of("\r\n") == std::string::npos, "a row is one line");
+        if (problem) {
+            fuzz::expect(problem->column >= KindColumn && problem->column <= TextColumn && !problem->message.empty(),
+                         "a line that does not read is blamed on a cell, with why");
+            continue;
+        }
+        fuzz::expect(parseCutoutLine(made) == parseCutoutLine(line), "a row's cells make its entry again");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = fuzz::textOf(data, size);
+    checkRows(text);
     bool refused = false;
     const std::vector<FaceCutout> cutouts = readList(text, refused);
     if (refused) {

@@ -22,31 +22,9 @@ constexpr double kLargestMillimetres = 1e6;
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-std::vector<std::string_view> fieldsOf(std::string_view value, std::size_t most) {
-    std::vector<std::string_view> fields;
-    while (fields.size() + 1 < most) {
-        const std::size_t comma = value.find(',');
-        if (comma == std::string_view::npos) {
-            break;
-        }
-        fields.push_back(value.substr(0, comma));
-        value.remove_prefix(comma + 1);
-    }
-    fields.push_back(value);
-    return fields;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 BoxFace faceNamed(std::string_view name) {
     for (std::size_t i = 0; i < kFaceNames.size(); ++i) {
-        if (trimmed(name) == kFaceNames[i]) {
+        if (withoutBlanks(name) == kFaceNames[i]) {
             return static_cast<BoxFace>(i);
         }
     }
@@ -61,7 +39,7 @@ double numberOf(std::string_view text, std::string_view what) {
         throw CutoutLineError(std::string(what) + ": " + e.what());
     }
     if (!(std::abs(value) <= kLargestMillimetres)) {
-        throw CutoutLineError(std::string(what) + " " + std::string(trimmed(text)) + " is beyond a kilometre");
+        throw CutoutLineError(std::string(what) + " " + std::string(withoutBlanks(text)) + " is beyond a kilometre");
     }
     return value;
 }
@@ -69,7 +47,7 @@ double numberOf(std::string_view text, std::string_view what) {
 double sizeOf(std::string_view text, std::string_view what) {
     const double value = numberOf(text, what);
     if (!(value > 0)) {
-        throw CutoutLineError(std::string(what) + " must be more than 0, not " + std::string(trimmed(text)));
+        throw CutoutLineError(std::string(what) + " must be more than 0, not " + std::string(withoutBlanks(text)));
     }
     return value;
 }
@@ -152,7 +130,7 @@ std::string labelText(std::string_view text) {
     if (!characters) {
         throw CutoutLineError("the text is not UTF-8");
     }
-    if (characters->empty() || trimmed(text).empty()) {
+    if (characters->empty() || withoutBlanks(text).empty()) {
         throw CutoutLineError("the label has no text");
     }
     if (characters->size() > kLongestLabel) {
@@ -175,6 +153,28 @@ void appendNumber(std::string& line, double value) {
 
 }  // namespace
 
+std::vector<std::string_view> cutoutFields(std::string_view value, std::size_t most) {
+    std::vector<std::string_view> fields;
+    while (fields.size() + 1 < most) {
+        const std::size_t comma = value.find(',');
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        fields.push_back(value.substr(0, comma));
+        value.remove_prefix(comma + 1);
+    }
+    fields.push_back(value);
+    return fields;
+}
+
+std::string_view withoutBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string_view faceName(BoxFace face) { return kFaceNames.at(static_cast<std::size_t>(face)); }
 
 std::string_view kindName(CutoutKind kind) { return kKindNames.at(static_cast<std::size_t>(kind)); }
@@ -184,7 +184,7 @@ FaceCutout parseCutoutValue(CutoutKind kind, std::string_view value) {
         throw CutoutLineError("not UTF-8");
     }
     // A label's text is the rest of the line, commas included.
-    const std::vector<std::string_view> fields = fieldsOf(value, kind == CutoutKind::Label ? 5 : 9);
+    const std::vector<std::string_view> fields = cutoutFields(value, kind == CutoutKind::Label ? 5 : 9);
     if (fields.size() < 2) {
         throw CutoutLineError(std::string(kindName(kind)) + " takes FACE," +
                               (kind == CutoutKind::Label ? "X,Y,HEIGHT,TEXT" : "SHAPE,X,Y,SIZE..."));
@@ -197,10 +197,10 @@ FaceCutout parseCutoutValue(CutoutKind kind, std::string_view value) {
         }
         const Numbers n{std::span(fields).subspan(1, 3), "label"};
         cutout.centre = n.centre();
-        cutout.shape = EngravedLabel{n.size(2, "the height"), labelText(trimmed(fields[4]))};
+        cutout.shape = EngravedLabel{n.size(2, "the height"), labelText(withoutBlanks(fields[4]))};
         return cutout;
     }
-    const std::string_view shape = trimmed(fields[1]);
+    const std::string_view shape = withoutBlanks(fields[1]);
     const Numbers n{std::span(fields).subspan(2), shape};
     if (kind == CutoutKind::Vent) {
         cutout.shape = ventShape(shape, n);
@@ -212,13 +212,13 @@ FaceCutout parseCutoutValue(CutoutKind kind, std::string_view value) {
 }
 
 FaceCutout parseCutoutLine(std::string_view line) {
-    line = trimmed(line);
+    line = withoutBlanks(line);
     const std::size_t blank = line.find_first_of(" \t");
     const std::string_view kind = line.substr(0, blank);
     for (std::size_t i = 0; i < kKindNames.size(); ++i) {
         if (kind == kKindNames[i]) {
             return parseCutoutValue(static_cast<CutoutKind>(i),
-                                    blank == std::string_view::npos ? "" : trimmed(line.substr(blank)));
+                                    blank == std::string_view::npos ? "" : withoutBlanks(line.substr(blank)));
         }
     }
     throw CutoutLineError("a line begins with cutout, vent or label, not " + quoted(kind));
@@ -277,7 +277,7 @@ std::vector<FaceCutout> parseCutoutList(std::string_view text) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        const std::string_view content = trimmed(line);
+        const std::string_view content = withoutBlanks(line);
         if (!utf8Characters(line)) {
             throw CutoutLineError("line " + std::to_string(number) + ": not UTF-8");
         }

@@ -76,6 +76,12 @@ inline constexpr double kLeastBar = 1.0;
 // The most openings one vent may have, so that a slip of a digit cannot make millions.
 inline constexpr int kMostVentOpenings = 10000;
 
+// The text without the blanks (spaces and TABs) around it.
+[[nodiscard]] std::string_view withoutBlanks(std::string_view text);
+// A value's fields at its commas, at most `most`, the last holding the rest of it, commas
+// and all (a label's text), each as written.
+[[nodiscard]] std::vector<std::string_view> cutoutFields(std::string_view value, std::size_t most);
+
 // A line of a list that is not a cut-out; the message says why, without the line.
 class CutoutLineError : public std::runtime_error {
 public:
