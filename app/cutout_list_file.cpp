@@ -42,12 +42,16 @@ std::string cutoutListText(const std::vector<std::string>& lines) {
 
 std::vector<std::string> CutoutListFile::load(const fs::path& file) {
     refused_.reset();
+    loaded_.clear();
+    loadedLines_.clear();
     std::error_code ignored;
     if (!fs::exists(fs::symlink_status(file, ignored))) {
         return {};
     }
     try {
-        return readCutoutLines(file);
+        loadedLines_ = readCutoutLines(file);
+        loaded_ = file;
+        return loadedLines_;
     } catch (const FileError&) {
         refused_ = file;
         throw;
@@ -57,6 +61,9 @@ std::vector<std::string> CutoutListFile::load(const fs::path& file) {
 std::optional<std::string> CutoutListFile::save(const std::vector<std::string>& lines, const fs::path& file) {
     std::error_code ignored;
     if (lines.empty() && !fs::exists(fs::symlink_status(file, ignored))) {
+        return std::nullopt;
+    }
+    if (!loaded_.empty() && lines == loadedLines_ && fs::equivalent(file, loaded_, ignored)) {
         return std::nullopt;
     }
     std::optional<std::string> kept;

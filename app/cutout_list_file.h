@@ -26,7 +26,8 @@ public:
     // The file's lines; a missing file holds none. A file that cannot be read is kept
     // beside before the first save replaces it. Failure: FileError, as readCutoutLines.
     [[nodiscard]] std::vector<std::string> load(const std::filesystem::path& file);
-    // Writes the lines whole into the file, or nothing when there are none and no file.
+    // Writes the lines whole into the file; nothing when there are none and no file, or
+    // when they are the lines loaded from it, which it keeps as the user wrote it.
     // Returns the sentence of a refused file kept beside, or nothing.
     // Failure: FileError "Cannot create file "NAME". REASON"; a device, a pipe or a link to
     // nothing is left as it was.
@@ -34,6 +35,8 @@ public:
 
 private:
     std::optional<std::filesystem::path> refused_;
+    std::filesystem::path loaded_;
+    std::vector<std::string> loadedLines_;
 };
 
 }  // namespace tessaro

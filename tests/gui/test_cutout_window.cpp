@@ -314,13 +314,24 @@ private slots:
         QVERIFY(QString::fromStdString(fakes->messages.shown[0]).contains("Cutouts.refused.txt"));
     }
 
-    // No list, no file: a window that never had cut-outs writes none.
-    void noListWritesNoFile() {
+    // No list, no file: a window that never had cut-outs writes none; a list closed as it
+    // was read is left as the user wrote it, line ends and all.
+    void anUntouchedListIsNotWritten() {
         {
             MainWindow form(fakes->ports());
             form.close();
         }
         QVERIFY(!std::filesystem::exists(listFile(*fakes, true)));
+        const QByteArray written("cutout front,circle,20,20,10\r\n#\tend\r\n");
+        writeFile(listFile(*fakes, false), written);
+        {
+            MainWindow form(fakes->ports());
+            click(form, "addCutoutButton");
+            QUndoStack* history = form.findChild<QUndoStack*>();
+            history->undo();
+            form.close();
+        }
+        QCOMPARE(contentsOf(QString::fromStdString(listFile(*fakes, true).string())), written);
     }
 };
 
