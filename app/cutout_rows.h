@@ -14,6 +14,12 @@ enum CutoutColumn { KindColumn, FaceColumn, ShapeColumn, XColumn, YColumn, Sizes
 inline constexpr int kCutoutColumns = 7;
 using CutoutCells = std::array<std::string, kCutoutColumns>;
 
+// Whether the cell holds one field, so that a comma typed there would part it into two
+// and the line would read as another entry: all but the sizes and a label's text.
+[[nodiscard]] constexpr bool takesOneField(CutoutColumn column) {
+    return column != SizesColumn && column != TextColumn;
+}
+
 // A line that is an entry, not a blank line nor a "#" comment.
 [[nodiscard]] bool isCutoutEntry(std::string_view line);
 

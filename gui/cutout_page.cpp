@@ -3,7 +3,10 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -24,6 +27,20 @@ public:
     }
 };
 
+// The cells of one field take no comma, which would part them in two.
+class CutoutCellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && takesOneField(CutoutColumn(index.column()))) {
+            line->setValidator(new QRegularExpressionValidator(QRegularExpression("[^,]*"), line));
+        }
+        return editor;
+    }
+};
+
 }  // namespace
 
 CutoutPage::CutoutPage(CutoutTableModel& model, QWidget* parent) : QWidget(parent), model_(model) {
@@ -31,6 +48,7 @@ CutoutPage::CutoutPage(CutoutTableModel& model, QWidget* parent) : QWidget(paren
     view_ = new CutoutTableView(this);
     view_->setObjectName("cutoutTable");
     view_->setModel(&model);
+    view_->setItemDelegate(new CutoutCellDelegate(view_));
     view_->setSelectionBehavior(QAbstractItemView::SelectItems);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->horizontalHeader()->setStretchLastSection(true);

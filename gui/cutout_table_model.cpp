@@ -209,9 +209,12 @@ bool CutoutTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) {
         return false;
     }
+    const QByteArray typed = value.toString().toUtf8();
+    if (takesOneField(CutoutColumn(index.column())) && typed.contains(',')) {
+        return false;  // "1,5" in X would move the sizes along and read as another cut-out
+    }
     const std::size_t at = lineOf(index.row());
     CutoutCells cells = cutoutCells(lines_[at].text);
-    const QByteArray typed = value.toString().toUtf8();
     if (cells.at(index.column()) == typed.toStdString()) {  // an editor closed unchanged is no edit to undo
         return true;
     }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -234,11 +235,27 @@ private slots:
         }
         MainWindow form(fakes->ports());
         click(form, "addCutoutButton");
+        // A comma would part a cell of one field and shift the sizes: "1,5" is not taken.
+        for (const CutoutColumn column : {KindColumn, FaceColumn, ShapeColumn, XColumn, YColumn}) {
+            QVERIFY(!cutouts(form).setData(cutouts(form).index(0, column), "1,5", Qt::EditRole));
+        }
+        auto* view = form.findChild<QTableView*>("cutoutTable");
+        form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("cutoutsTab"));
+        form.show();
+        view->setCurrentIndex(cutouts(form).index(0, XColumn));
+        view->edit(view->currentIndex());
+        auto* editor = view->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "1,5");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(cell(form, 0, XColumn), QString("15"));  // the delegate commits on its next turn
+        QCOMPARE(cutouts(form).list(), std::vector<std::string>{"cutout front,circle,15,20,10"});
         type(form, 0, KindColumn, "label");
         QVERIFY(marked(form, 0, TextColumn));
         type(form, 0, TextColumn, "Вход");
         QVERIFY(!marked(form, 0, TextColumn));
-        QCOMPARE(form.workbench().cutouts, parseCutoutList("label front,20,20,10,Вход"));
+        QCOMPARE(form.workbench().cutouts, parseCutoutList("label front,15,20,10,Вход"));
     }
 
     // A row that reads but reaches outside its face: the preview says why, and the row's
