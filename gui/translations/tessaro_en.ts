@@ -207,6 +207,122 @@
         <source>it holds control characters</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot read the cut-outs &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it reaches outside the %2 face, %3 x %4 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a label needs the engraving fonts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond a kilometre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be more than 0, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes FACE,%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3 numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown face %1: front, rear, left, right, bottom or lid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown shape %1: circle, rect or slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown vent pattern %1: slots or holes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line begins with cutout, vent or label, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the corner radius is more than half the rectangle&apos;s smaller side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pitch must exceed the size by at least 1 mm, the least bar between openings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the vent is smaller than one opening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the vent would have more than 10000 openings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the label has no text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is longer than 200 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text holds a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the corner radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>

@@ -207,6 +207,122 @@
         <source>it holds control characters</source>
         <translation>в нём управляющие знаки</translation>
     </message>
+    <message>
+        <source>Cannot read the cut-outs &quot;%1&quot;: %2</source>
+        <translation>Не удалось прочитать вырезы «%1»: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: it reaches outside the %2 face, %3 x %4 mm</source>
+        <translation>%1: выходит за грань %2, %3 x %4 мм</translation>
+    </message>
+    <message>
+        <source>%1: a label needs the engraving fonts</source>
+        <translation>%1: для надписи нужны шрифты гравировки</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid floating point value</source>
+        <translation>%1: «%2» — не число</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond a kilometre</source>
+        <translation>%1 %2 — дальше километра</translation>
+    </message>
+    <message>
+        <source>%1 must be more than 0, not %2</source>
+        <translation>%1: нужно больше 0, а не %2</translation>
+    </message>
+    <message>
+        <source>%1 takes FACE,%2</source>
+        <translation>%1 пишется как FACE,%2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3 numbers</source>
+        <translation>%1 пишется как %2, а чисел %3</translation>
+    </message>
+    <message>
+        <source>unknown face %1: front, rear, left, right, bottom or lid</source>
+        <translation>неизвестная грань %1: front, rear, left, right, bottom или lid</translation>
+    </message>
+    <message>
+        <source>unknown shape %1: circle, rect or slot</source>
+        <translation>неизвестная форма %1: circle, rect или slot</translation>
+    </message>
+    <message>
+        <source>unknown vent pattern %1: slots or holes</source>
+        <translation>неизвестный вид вентиляции %1: slots или holes</translation>
+    </message>
+    <message>
+        <source>a line begins with cutout, vent or label, not %1</source>
+        <translation>строка начинается с cutout, vent или label, а не с %1</translation>
+    </message>
+    <message>
+        <source>the corner radius is more than half the rectangle&apos;s smaller side</source>
+        <translation>радиус скругления больше половины меньшей стороны прямоугольника</translation>
+    </message>
+    <message>
+        <source>the pitch must exceed the size by at least 1 mm, the least bar between openings</source>
+        <translation>шаг должен быть больше размера хотя бы на 1 мм, наименьшую перемычку между отверстиями</translation>
+    </message>
+    <message>
+        <source>the vent is smaller than one opening</source>
+        <translation>вентиляция меньше одного отверстия</translation>
+    </message>
+    <message>
+        <source>the vent would have more than 10000 openings</source>
+        <translation>в вентиляции было бы больше 10000 отверстий</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>текст не в UTF-8</translation>
+    </message>
+    <message>
+        <source>the label has no text</source>
+        <translation>у надписи нет текста</translation>
+    </message>
+    <message>
+        <source>the text is longer than 200 characters</source>
+        <translation>текст длиннее 200 знаков</translation>
+    </message>
+    <message>
+        <source>the text holds a control character</source>
+        <translation>в тексте есть управляющий символ</translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation>не UTF-8</translation>
+    </message>
+    <message>
+        <source>the diameter</source>
+        <translation>диаметр</translation>
+    </message>
+    <message>
+        <source>the width</source>
+        <translation>ширина</translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation>высота</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>длина</translation>
+    </message>
+    <message>
+        <source>the corner radius</source>
+        <translation>радиус скругления</translation>
+    </message>
+    <message>
+        <source>the pitch</source>
+        <translation>шаг</translation>
+    </message>
+    <message>
+        <source>the size</source>
+        <translation>размер</translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include "gui/main_window.h"
 #include "gui/param_table_model.h"
 #include "gui/preview_widget.h"
+#include "gui/window_messages.h"
 #include "gui/window_steps.h"
 
 using namespace tessaro;
@@ -229,7 +231,8 @@ private slots:
                 QCOMPARE(marked(form, 0, CutoutColumn(column)), column == c.column);
                 QCOMPARE(marked(form, 1, CutoutColumn(column)), false);
             }
-            QVERIFY(!cutouts(form).index(0, c.column).data(Qt::ToolTipRole).toString().isEmpty());
+            const QString why = cutouts(form).index(0, c.column).data(Qt::ToolTipRole).toString();
+            QVERIFY2(why.contains(QRegularExpression("[а-я]{2,}")), qPrintable(why));  // the window is Russian
             QCOMPARE(cell(form, 0, c.column), QString(c.typed));
             QCOMPARE(form.workbench().cutouts, parseCutoutList("cutout rear,circle,20,20,10"));
         }
@@ -268,6 +271,10 @@ private slots:
         QVERIFY(settled(form));
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         QVERIFY2(preview->problem().contains("198"), qPrintable(preview->problem()));
+        // In the window's language but for the line and the face, which are the list's words.
+        const QString why("cutout front,circle,198,20,10: выходит за грань front, 200 x 100 мм");
+        QCOMPARE(preview->problem(), why + ".");
+        QCOMPARE(cutouts(form).index(0, XColumn).data(Qt::ToolTipRole).toString(), why + ".");
         for (int column = 0; column < kCutoutColumns; ++column) {
             QCOMPARE(marked(form, 0, CutoutColumn(column)), column >= XColumn && column <= SizesColumn);
         }
@@ -319,7 +326,9 @@ private slots:
         {
             MainWindow form(fakes->ports());
             QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
-            QVERIFY(QString::fromStdString(fakes->messages.errors[0]).contains("line 2"));
+            const QString said = windowMessage(fakes->messages.errors[0]);
+            QVERIFY2(said.startsWith("Не удалось прочитать вырезы «") && said.contains("строка 2: не UTF-8"),
+                     qPrintable(said));
             QCOMPARE(cutouts(form).rowCount(), 0);
             click(form, "addCutoutButton");
             form.close();
