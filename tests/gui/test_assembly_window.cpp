@@ -118,6 +118,17 @@ private slots:
         QVERIFY(fakes->messages.errors.empty());
     }
 
+    // A row added on the "Cut-outs" tab is cut in the box's panel: the box is rebuilt with it.
+    void followsTheListOfCutouts() {
+        openThreeDimensionalPage();
+        const AssemblyScene before = *page->scene();
+        QTest::mouseClick(form->findChild<QPushButton*>("addCutoutButton"), Qt::LeftButton);
+        QCOMPARE(form->workbench().cutouts.size(), std::size_t{1});
+        QVERIFY(settled(*form));
+        QVERIFY(!sameBox(*page->scene(), before));
+        QVERIFY(sameBox(*page->scene(), expected(*form, "full")));
+    }
+
     // Every edit rebuilds the box; a cell that is not a number keeps the last box and
     // names its row, and mending it brings the box up to date.
     void followsEditsAndKeepsTheLastBoxOverABadCell() {
