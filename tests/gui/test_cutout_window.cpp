@@ -45,6 +45,10 @@ void type(MainWindow& form, int row, CutoutColumn column, const QString& text) {
     QVERIFY(model.setData(model.index(row, column), text, Qt::EditRole));
 }
 
+// A cell and what is typed into it, in the order typed: the kind first, which decides
+// whether a row has a shape or a text.
+using Typed = std::pair<CutoutColumn, const char*>;
+
 QString cell(MainWindow& form, int row, CutoutColumn column) {
     return cutouts(form).index(row, column).data().toString();
 }
@@ -126,22 +130,23 @@ private slots:
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         const Drawing before = preview->drawing();
 
-        click(form, "addCutoutButton");
-        type(form, 0, XColumn, "30");
-        type(form, 0, SizesColumn, "12");
-        click(form, "addCutoutButton");
-        type(form, 1, KindColumn, "label");
-        type(form, 1, XColumn, "60");
-        type(form, 1, YColumn, "70");
-        type(form, 1, SizesColumn, "5");
-        type(form, 1, TextColumn, "Power, 12 V");
-        click(form, "addCutoutButton");
-        type(form, 2, KindColumn, "vent");
-        type(form, 2, FaceColumn, "lid");
-        type(form, 2, ShapeColumn, "holes");
-        type(form, 2, XColumn, "100");
-        type(form, 2, YColumn, "55");
-        type(form, 2, SizesColumn, "60,40");
+        for (const auto& cells : {std::vector<Typed>{{XColumn, "30"}, {SizesColumn, "12"}},
+                                  {{KindColumn, "label"},
+                                   {XColumn, "60"},
+                                   {YColumn, "70"},
+                                   {SizesColumn, "5"},
+                                   {TextColumn, "Power, 12 V"}},
+                                  {{KindColumn, "vent"},
+                                   {FaceColumn, "lid"},
+                                   {ShapeColumn, "holes"},
+                                   {XColumn, "100"},
+                                   {YColumn, "55"},
+                                   {SizesColumn, "60,40"}}}) {
+            click(form, "addCutoutButton");
+            for (const auto& [column, typed] : cells) {
+                type(form, cutouts(form).rowCount() - 1, column, typed);
+            }
+        }
         const std::string list =
             "cutout front,circle,30,20,12\n"
             "label front,60,70,5,Power, 12 V\n"
