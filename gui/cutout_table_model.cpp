@@ -4,6 +4,7 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <ranges>
+#include <utility>
 
 #include "gui/window_messages.h"
 #include "model/face_cutouts.h"
@@ -135,13 +136,13 @@ void CutoutTableModel::markRefused(const std::string& drawingError) {
     if (refused == refused_) {
         return;
     }
-    for (const auto& mark : {refused_, refused}) {
+    const auto unmarked = std::exchange(refused_, std::move(refused));
+    for (const auto& mark : {unmarked, refused_}) {
         if (mark && mark->first < rowCount()) {
             emit dataChanged(index(mark->first, XColumn), index(mark->first, SizesColumn),
                              {Qt::BackgroundRole, Qt::ToolTipRole});
         }
     }
-    refused_ = std::move(refused);
 }
 
 int CutoutTableModel::rowCount(const QModelIndex& parent) const {

@@ -147,8 +147,8 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     buildSpiralTab();
     buildHiddenTab();
     buildBobbinTab();
-    buildDxfTab();
     buildCutoutsTab();
+    buildDxfTab();
     bindSwitches();
     restoreSwitches(*this);
     buildMenus();

@@ -111,7 +111,7 @@ private slots:
         MainWindow form(fakes->ports());
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         const int tab = tabs->indexOf(form.findChild<QWidget*>("cutoutsTab"));
-        QVERIFY(tab > tabs->indexOf(form.findChild<QWidget*>("bobbinTab")));
+        QCOMPARE(tab, tabs->indexOf(form.findChild<QWidget*>("bobbinTab")) + 1);  // after the template tabs
         QCOMPARE(tabs->tabText(tab), QString("Вырезы"));
         QCOMPARE(form.findChild<QPushButton*>("addCutoutButton")->text(), QString("Добавить строку"));
         QCOMPARE(cutouts(form).headerData(FaceColumn, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Грань"));

@@ -45,7 +45,7 @@ private slots:
             }
         }
         QCOMPARE(captions, QStringList({"Разборный корпус", "Простой корпус", "Зуб-Паз", "Спираль Архимеда",
-                                        "Трансформатор", "dxf"}));
+                                        "Трансформатор", "Вырезы", "dxf"}));
         QCOMPARE(tabs->currentWidget()->objectName(), QString("foldingBoxTab"));
         QVERIFY(form.workbench().lastPolylineClosed);
     }
