@@ -144,7 +144,7 @@ class SheetFiles(FilesTestCase):
         self.assertEqual(len(self.nested("facade", "--sheet", f"{width + 2:g}x{height + 2:g}", "--gap", "1")), 1)
         short = run_cli("facade", "--sheet", f"{width + 1.99:g}x{height + 2:g}", "--gap", "1", "-o", self.work.file("t.dxf"))
         self.assertEqual(short.returncode, 1)
-        self.assertEqual(short.stderr.decode(), f"tessaro-cli: Part 1 ({width:g} x {height:g} mm) does not fit on a "
+        self.assertEqual(short.stderr.decode(), f"tessaro-cli: Part 1 (the front panel, {width:g} x {height:g} mm) does not fit on a "
                          f"{width + 1.99:g} x {height + 2:g} mm sheet with a gap of 1 mm, turned or not.\n")
         # The open toothed strip of the test piece, turned or not, with a twentieth to spare.
         strip, _ = self.drawn_extent("tab-slot", open_only=True)
@@ -155,7 +155,7 @@ class SheetFiles(FilesTestCase):
         # The notches for the bottom-support jumper run 2 mm past each wing: 224 mm across.
         refused = run_cli("full", "--sheet", "233x143", "-o", self.work.file("t.dxf"))
         self.assertEqual(refused.returncode, 1)
-        self.assertRegex(refused.stderr.decode(), r"^tessaro-cli: Part 2 \(224 x 130 mm\) does not fit on a 233 x 143 mm")
+        self.assertRegex(refused.stderr.decode(), r"^tessaro-cli: Part 2 \(the bottom, 224 x 130 mm\) does not fit on a 233 x 143 mm")
         sheets = self.nested("full", "--sheet", "233x143", "--gap", "4.5")
         self.assertEqual(len(sheets), 6)
         for path in sheets:
@@ -204,7 +204,7 @@ class SheetFiles(FilesTestCase):
         self.assertEqual(len(self.nested("facade", "--sheet", upright, "--gap", "2")), 1)
         kept = run_cli("facade", "--sheet", upright, "--gap", "2", "--no-rotation", "-o", self.work.file("k.dxf"))
         self.assertEqual(kept.returncode, 1)
-        self.assertEqual(kept.stderr.decode(), f"tessaro-cli: Part 1 ({width:g} x {height:g} mm) does not fit on a "
+        self.assertEqual(kept.stderr.decode(), f"tessaro-cli: Part 1 (the front panel, {width:g} x {height:g} mm) does not fit on a "
                          f"{height + 5:g} x {width + 5:g} mm sheet with a gap of 2 mm.\n")
         self.assertFalse(os.path.exists(self.work.file("k-1.dxf")))
         self.assertEqual(run_cli("facade", "--no-rotation", "-o", self.work.file("k.dxf")).returncode, 2)

@@ -276,7 +276,9 @@ private slots:
         }
         QVERIFY(picture("spiralPicture", true).toImage() == picture("spiralPicture", false).toImage());
 
+        // Back on its tab the preview redraws; on a busy machine it says "drawing…" until then.
         tabs->setCurrentWidget(form.findChild<QWidget*>("foldingBoxTab"));
+        QVERIFY(settled(form));
         QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 100));
         PreviewWindow* large = preview->largeWindow();
         QVERIFY(large && large->isVisible());
