@@ -56,6 +56,38 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The kerf fills a gap or notch narrower than it in %1: the part would not come out as drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kerf closes or splits %1: the cut is narrower than the kerf somewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kerf is wider than the room between %1 and %2: the beam along one would cut into the other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kerf is a width: more than 0, or 0 for none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kerf &apos;%1&apos; is not a width from 0 to %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kerf leaves %1 as drawn: it is an open cut, and which side of it is material is not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outline %1 (an outer cut) of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outline %1 (an inner cut) of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The nesting took longer than %1 seconds and was stopped: try a larger sheet, or fewer or coarser pieces</source>
         <translation type="unfinished"></translation>
     </message>

@@ -56,6 +56,38 @@
         <translation>Деталь %1 не удалось разместить на листе</translation>
     </message>
     <message>
+        <source>The kerf fills a gap or notch narrower than it in %1: the part would not come out as drawn</source>
+        <translation>Пропил заполняет зазор или вырез уже себя: %1; деталь не выйдет такой, как нарисована</translation>
+    </message>
+    <message>
+        <source>The kerf closes or splits %1: the cut is narrower than the kerf somewhere</source>
+        <translation>Пропил закрывает или разрывает %1: где-то рез уже пропила</translation>
+    </message>
+    <message>
+        <source>The kerf is wider than the room between %1 and %2: the beam along one would cut into the other</source>
+        <translation>Пропил шире промежутка между %1 и %2: луч вдоль одной врежется в другую</translation>
+    </message>
+    <message>
+        <source>The kerf is a width: more than 0, or 0 for none</source>
+        <translation>Пропил — это ширина: больше 0 или 0, если пропила нет</translation>
+    </message>
+    <message>
+        <source>The kerf &apos;%1&apos; is not a width from 0 to %2 mm</source>
+        <translation>Пропил «%1» — не ширина от 0 до %2 мм</translation>
+    </message>
+    <message>
+        <source>The kerf leaves %1 as drawn: it is an open cut, and which side of it is material is not known</source>
+        <translation>Пропил оставляет %1 как нарисован: это открытый рез, и неизвестно, с какой стороны материал</translation>
+    </message>
+    <message>
+        <source>outline %1 (an outer cut) of %2</source>
+        <translation>контур %1 (внешний рез) детали %2</translation>
+    </message>
+    <message>
+        <source>outline %1 (an inner cut) of %2</source>
+        <translation>контур %1 (внутренний рез) детали %2</translation>
+    </message>
+    <message>
         <source>The nesting took longer than %1 seconds and was stopped: try a larger sheet, or fewer or coarser pieces</source>
         <translation>Раскладка заняла больше %1 секунд и остановлена: возьмите лист побольше или меньше деталей</translation>
     </message>

@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/commands.h"
 #include "app/error_text.h"
+#include "app/kerf_setting.h"
 #include "app/table_files.h"
 #include "gui/fakes.h"
 #include "gui/live_preview.h"
@@ -186,16 +188,23 @@ private slots:
         QFile::link(dir.filePath("nowhere/x.txt"), dir.filePath("dangling.txt"));
         ParamTable huge = defaultMainTable();
         huge.setCell(1, 1, std::string(2 * 1024 * 1024, '7'));
+        // A kerf of 6 mm closes the bottom's slots; 60 mm is no kerf at all.
+        testing::FakeClock clock;
+        testing::FakeMessageBox box;
+        Workbench wb(clock, box);
+        wb.kerf = 6;
         const QStringList messages = {
             failure([&] { saveTableFile(table, at("missing/ParamGrid.txt")); }),
             failure([&] { loadTableFile(table, at("binary.txt")); }),
             failure([&] { saveTableFile(table, at("dangling.txt")); }),
             failure([&] { saveTableFile(huge, at("huge.txt")); }),
+            failure([&] { findCommand("full")->run(wb); }),
+            failure([] { static_cast<void>(parseKerf("60")); }),
         };
-        QStringList withoutNames;  // the files, in quotes, are named as they are
+        QStringList withoutNames;  // the files and parts, in quotes, are named as they are
         for (const QString& message : messages) {
             QVERIFY2(message.contains(kCyrillic), qPrintable(message));
-            withoutNames << QString(message).remove(QRegularExpression("«[^»]*»"));
+            withoutNames << QString(message).remove(QRegularExpression("«[^»]*»|\"[^\"]*\""));
         }
         const QStringList foreign = foreignIn(withoutNames, false, QString());
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join("\n")));
