@@ -411,9 +411,9 @@ void MainWindow::buildLeftColumn() {
             &MainWindow::useEnglish);
     connect(addButton(form_, "russianButton", "Русский", {122, 0, 57, 25}), &QPushButton::clicked, this,
             &MainWindow::useRussian);
-    auto* grid = addTableView(form_, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
-    static_cast<ParamTableModel*>(grid->model())->setBlueCaptionRows({2, 3, 4});
-    grid->verticalHeader()->resizeSection(9, 21);
+    auto* tableView = addTableView(form_, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
+    static_cast<ParamTableModel*>(tableView->model())->setBlueCaptionRows({2, 3, 4});
+    tableView->verticalHeader()->resizeSection(9, 21);
     // The sheet group stands between the table and the preview, which gives up its height.
     sheet_ = new SheetGroup(form_);
     sheet_->setGeometry(8, 231, 314, 90);
@@ -431,8 +431,8 @@ void MainWindow::buildLeftColumn() {
     statusLine_ = new StatusLine(form_);
     statusLine_->setGeometry(8, 579, 314, 20);
     // The room the window gains beyond its first size goes to the preview and the main table.
-    static_cast<ParamTableView*>(grid)->captionTakesExtraWidth();
-    stretch_->add(grid, {.right = Edge::FollowsGrowth});
+    static_cast<ParamTableView*>(tableView)->captionTakesExtraWidth();
+    stretch_->add(tableView, {.right = Edge::FollowsGrowth});
     stretch_->add(sheet_, {.right = Edge::FollowsGrowth});
     stretch_->add(materialBox_, {.right = Edge::FollowsGrowth});
     stretch_->add(kerf_, {.right = Edge::FollowsGrowth});

@@ -71,7 +71,7 @@ void BM_FoldingSetEditToScreen(benchmark::State& state) {
     testing::FakeWindowPorts fakes;
     MainWindow form(fakes.ports());
     form.show();
-    auto* grid = form.findChild<QTableView*>("boxTable");
+    auto* tableView = form.findChild<QTableView*>("boxTable");
     auto* preview = form.findChild<PreviewWidget*>("Preview");
     auto* live = form.findChild<LivePreview*>();
     PaintWatch watch(*preview);
@@ -85,7 +85,7 @@ void BM_FoldingSetEditToScreen(benchmark::State& state) {
     settle();
     for (auto _ : state) {
         const Drawing* before = &preview->drawing();
-        grid->model()->setData(grid->model()->index(2, 1), QString::number(200 + (++edit % 2)));
+        tableView->model()->setData(tableView->model()->index(2, 1), QString::number(200 + (++edit % 2)));
         while (!watch.painted(before)) {
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
@@ -112,11 +112,11 @@ void BM_BigSpiralEditsInTheWindow(benchmark::State& state) {
     testing::FakeWindowPorts fakes;
     MainWindow form(fakes.ports());
     form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>("spiralTab"));
-    auto* grid = form.findChild<QTableView*>("spiralTable");
+    auto* tableView = form.findChild<QTableView*>("spiralTable");
     auto* live = form.findChild<LivePreview*>();
     form.show();
-    const auto edit = [grid](int row, const QString& text) {
-        grid->model()->setData(grid->model()->index(row, 1), text);
+    const auto edit = [tableView](int row, const QString& text) {
+        tableView->model()->setData(tableView->model()->index(row, 1), text);
     };
     edit(2, "1");
     qint64 longest = 0;

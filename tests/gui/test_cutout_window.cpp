@@ -182,9 +182,9 @@ private slots:
         click(form, "addCutoutButton");
         type(form, 1, FaceColumn, "rear");
         const std::vector<std::string> two = lines();
-        auto* grid = form.findChild<QTableView*>("boxTable");
+        auto* tableView = form.findChild<QTableView*>("boxTable");
         const std::string thickness = form.workbench().boxTable.cell(1, 1);
-        grid->model()->setData(grid->model()->index(1, 1), "4");
+        tableView->model()->setData(tableView->model()->index(1, 1), "4");
         form.findChild<QTableView*>("cutoutTable")->setCurrentIndex(cutouts(form).index(0, 0));
         click(form, "removeCutoutButton");
         QCOMPARE(lines(), std::vector<std::string>{two[1]});

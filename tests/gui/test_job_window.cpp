@@ -27,8 +27,8 @@ using testing::buttonOf;
 using testing::settled;
 using testing::text;
 
-void edit(MainWindow& form, const char* grid, int row, const QString& value) {
-    auto* view = form.findChild<QTableView*>(grid);
+void edit(MainWindow& form, const char* tableView, int row, const QString& value) {
+    auto* view = form.findChild<QTableView*>(tableView);
     view->model()->setData(view->model()->index(row, 1), value);
 }
 

@@ -67,10 +67,10 @@ private slots:
         QCOMPARE(form.findChild<QCheckBox*>("screwJoints")->text(), QString("Screw slots"));
         QCOMPARE(form.findChild<QCheckBox*>("cornerRelief")->text().replace('\n', ' '),
                  QString("Cut straight inside corners"));
-        auto* grid = form.findChild<QTableView*>("boxTable")->model();
-        QCOMPARE(grid->data(grid->index(0, 1)).toString(), QString("Value"));
-        QCOMPARE(grid->data(grid->index(2, 0)).toString(), QString("Inner width"));
-        QCOMPARE(grid->data(grid->index(2, 1)).toString(), QString("200"));
+        auto* tableView = form.findChild<QTableView*>("boxTable")->model();
+        QCOMPARE(tableView->data(tableView->index(0, 1)).toString(), QString("Value"));
+        QCOMPARE(tableView->data(tableView->index(2, 0)).toString(), QString("Inner width"));
+        QCOMPARE(tableView->data(tableView->index(2, 1)).toString(), QString("200"));
         QCOMPARE(form.workbench().bobbinTable.caption(1), std::string("Толщина материала"));
     }
 
@@ -105,9 +105,9 @@ private slots:
             QTest::mouseClick(form.findChild<QPushButton*>("russianButton"), Qt::LeftButton);
             QCOMPARE(fakes->messages.shown, std::vector<std::string>{"Перезапустите программу!"});
             QCOMPARE(text(form, "foldingFrontButton"), QString("Front"));  // English until the restart
-            auto* grid = form.findChild<QTableView*>("boxTable")->model();
-            QCOMPARE(grid->data(grid->index(2, 0)).toString(), QString("Ширина между стенками"));
-            QCOMPARE(grid->data(grid->index(2, 1)).toString(), QString("150"));
+            auto* tableView = form.findChild<QTableView*>("boxTable")->model();
+            QCOMPARE(tableView->data(tableView->index(2, 0)).toString(), QString("Ширина между стенками"));
+            QCOMPARE(tableView->data(tableView->index(2, 1)).toString(), QString("150"));
             form.close();
         }
         for (const char* name : {"ParamGrid.txt", "ParamZub.txt", "TransGrid.txt"}) {

@@ -30,13 +30,13 @@ std::shared_ptr<const Drawing> expected(MainWindow& form, const char* command) {
     return drawPreview(bench, *findCommand(command)).drawing;
 }
 
-void edit(MainWindow& form, const char* grid, int row, const QString& text) {
-    auto* view = form.findChild<QTableView*>(grid);
+void edit(MainWindow& form, const char* tableView, int row, const QString& text) {
+    auto* view = form.findChild<QTableView*>(tableView);
     view->model()->setData(view->model()->index(row, 1), text);
 }
 
-ParamTableModel* modelOf(MainWindow& form, const char* grid) {
-    return static_cast<ParamTableModel*>(form.findChild<QTableView*>(grid)->model());
+ParamTableModel* modelOf(MainWindow& form, const char* tableView) {
+    return static_cast<ParamTableModel*>(form.findChild<QTableView*>(tableView)->model());
 }
 
 // Waits until the preview has drawn the last change.
@@ -134,9 +134,9 @@ private slots:
     // goes when its cell is good again, and a division by zero is marked on its row.
     void everyBadCellIsMarkedUntilItIsGoodAgain() {
         MainWindow form(fakes->ports());
-        const auto marked = [&](const char* grid) {
+        const auto marked = [&](const char* tableView) {
             std::set<int> rows;
-            for (const auto& [row, why] : modelOf(form, grid)->marks()) {
+            for (const auto& [row, why] : modelOf(form, tableView)->marks()) {
                 rows.insert(row);
             }
             return rows;
@@ -180,9 +180,9 @@ private slots:
         edit(form, "spiralTable", 3, "шаг");
         form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(fakes->messages.errors, std::vector<std::string>{"'шаг' is not a valid floating point value."});
-        auto* grid = form.findChild<QTableView*>("spiralTable");
-        QCOMPARE(grid->currentIndex(), grid->model()->index(3, 1));
-        QVERIFY(grid->selectionModel()->isSelected(grid->model()->index(3, 1)));
+        auto* tableView = form.findChild<QTableView*>("spiralTable");
+        QCOMPARE(tableView->currentIndex(), tableView->model()->index(3, 1));
+        QVERIFY(tableView->selectionModel()->isSelected(tableView->model()->index(3, 1)));
         QVERIFY(modelOf(form, "spiralTable")->marks().count(3));
         QVERIFY(settled(form));
         QVERIFY(form.findChild<PreviewWidget*>("Preview")->dimmed());

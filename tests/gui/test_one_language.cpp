@@ -129,8 +129,8 @@ class OneLanguageTest : public QObject {
         form.findChild<QLineEdit*>("sheetWidth")->setText("100");
         form.findChild<QPushButton*>("foldingFrontButton")->click();
         sheet->setChecked(false);
-        auto* grid = form.findChild<ParamTableView*>("boxTable");
-        grid->model()->setData(grid->model()->index(2, 1), "2.0.0");
+        auto* tableView = form.findChild<ParamTableView*>("boxTable");
+        tableView->model()->setData(tableView->model()->index(2, 1), "2.0.0");
         [&] { QVERIFY2(settled(), "the preview did not settle"); }();
         texts << preview->caption() << preview->largeWindow()->problem();
         form.findChild<QPushButton*>("foldingFrontButton")->click();

@@ -136,8 +136,8 @@ private slots:
         dialog.preview = form.findChild<PreviewWidget*>("Preview");
         form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
-        auto* grid = form.findChild<QTableView*>("spiralTable");
-        grid->model()->setData(grid->model()->index(2, 1), "x");
+        auto* tableView = form.findChild<QTableView*>("spiralTable");
+        tableView->model()->setData(tableView->model()->index(2, 1), "x");
         form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(messages.errors.size(), std::size_t{1});
         QVERIFY(form.workbench().drawing.empty());

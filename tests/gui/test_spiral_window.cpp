@@ -34,8 +34,8 @@ private slots:
     void windowHasItsTablesAndTabs() {
         MainWindow form(fakes.ports());
         QCOMPARE(form.centralWidget()->size(), QSize(1317, 605));  // under the menu bar
-        for (const char* grid : {"boxTable", "screwTable", "tabSlotTable", "spiralTable", "bobbinTable"}) {
-            QVERIFY2(form.findChild<QTableView*>(grid), grid);
+        for (const char* tableView : {"boxTable", "screwTable", "tabSlotTable", "spiralTable", "bobbinTable"}) {
+            QVERIFY2(form.findChild<QTableView*>(tableView), tableView);
         }
         auto* tabs = form.findChild<QTabWidget*>("tabs");
         QStringList captions;
@@ -96,8 +96,8 @@ private slots:
 
     void badCellShowsTheErrorBoxAndNoDialog() {
         MainWindow form(fakes.ports());
-        auto* grid = form.findChild<QTableView*>("spiralTable");
-        grid->model()->setData(grid->model()->index(2, 1), "15,5");
+        auto* tableView = form.findChild<QTableView*>("spiralTable");
+        tableView->model()->setData(tableView->model()->index(2, 1), "15,5");
         QTest::mouseClick(form.findChild<QPushButton*>("spiralButton"), Qt::LeftButton);
         QCOMPARE(fakes.messages.errors, std::vector<std::string>{"'15,5' is not a valid floating point value."});
         QVERIFY(fakes.dialog.offered.empty());

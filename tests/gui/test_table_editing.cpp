@@ -48,10 +48,10 @@ void clickCell(QTableView* view, const QModelIndex& index) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
-// Shows the grid's tab and opens an editor on a value cell by typing into it.
-QTableView* startTyping(MainWindow& form, const Grid& grid, int row, const QString& text) {
-    form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
-    auto* view = form.findChild<QTableView*>(grid.name);
+// Shows the table's tab and opens an editor on a value cell by typing into it.
+QTableView* startTyping(MainWindow& form, const Grid& tableView, int row, const QString& text) {
+    form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(tableView.tab));
+    auto* view = form.findChild<QTableView*>(tableView.name);
     clickCell(view, view->model()->index(row, 1));
     typeFast(text);
     return view;
@@ -77,19 +77,19 @@ private slots:
         MainWindow form(fakes.ports());
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        for (const Grid& grid : kGrids) {
-            form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(grid.tab));
-            auto* view = form.findChild<QTableView*>(grid.name);
+        for (const Grid& tableView : kGrids) {
+            form.findChild<QTabWidget*>("tabs")->setCurrentWidget(form.findChild<QWidget*>(tableView.tab));
+            auto* view = form.findChild<QTableView*>(tableView.name);
             QAbstractItemModel& model = *view->model();
             const QModelIndex clicked = model.index(model.rowCount() - 1, 1);
             const QString typed = model.index(1, 1).data().toString().left(1) + "9";
-            QVERIFY2(typed != clicked.data().toString(), grid.name);
+            QVERIFY2(typed != clicked.data().toString(), tableView.name);
 
             // Selected with no editor open, as after an edit the user finished.
             clickCell(view, clicked);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QCoreApplication::processEvents();
-            QVERIFY2(view->selectionModel()->isSelected(clicked), grid.name);
+            QVERIFY2(view->selectionModel()->isSelected(clicked), tableView.name);
             QStringList expected = cellsOf(model);
             expected[clicked.row() * model.columnCount() + 1] = typed;
 
@@ -180,9 +180,9 @@ private slots:
         QCOMPARE(form.workbench().boxTable.text(1), std::string("6"));
 
         std::vector<QStringList> before;
-        for (const Grid& grid : kGrids) {
-            before.push_back(cellsOf(*form.findChild<QTableView*>(grid.name)->model()));
-            startTyping(form, grid, 1, "77");
+        for (const Grid& tableView : kGrids) {
+            before.push_back(cellsOf(*form.findChild<QTableView*>(tableView.name)->model()));
+            startTyping(form, tableView, 1, "77");
             keys(Qt::Key_Return);
         }
         form.findChild<QPushButton*>("englishButton")->setFocus();
@@ -194,9 +194,10 @@ private slots:
         }
         keys(Qt::CTRL | Qt::Key_Z);  // nothing more to undo: the loaded value stays
         QCOMPARE(form.workbench().boxTable.text(1), std::string("6"));
-        for (const Grid& grid : kGrids) {
+        for (const Grid& tableView : kGrids) {
             keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-            QCOMPARE(form.findChild<QTableView*>(grid.name)->model()->index(1, 1).data().toString(), QString("77"));
+            QCOMPARE(form.findChild<QTableView*>(tableView.name)->model()->index(1, 1).data().toString(),
+                     QString("77"));
         }
         QCOMPARE(form.workbench().spiralTable.text(1), std::string("77"));
     }
@@ -229,12 +230,12 @@ private slots:
 
     // Destroying the window with an editor open in any table touches no table that is gone.
     void destroyingTheWindowWithAnOpenEditor() {
-        for (const Grid& grid : kGrids) {
+        for (const Grid& tableView : kGrids) {
             auto* form = new MainWindow(fakes.ports());
             form->show();
             QVERIFY(QTest::qWaitForWindowActive(form));
-            QTableView* view = startTyping(*form, grid, 1, "7");
-            QVERIFY2(view->indexWidget(view->model()->index(1, 1)), grid.name);
+            QTableView* view = startTyping(*form, tableView, 1, "7");
+            QVERIFY2(view->indexWidget(view->model()->index(1, 1)), tableView.name);
             delete form;
         }
     }
