@@ -76,6 +76,10 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "unknown shape %1: circle, rect or slot"),
     QT_TRANSLATE_NOOP("CoreMessage", "unknown vent pattern %1: slots or holes"),
     QT_TRANSLATE_NOOP("CoreMessage", "a line begins with cutout, vent or label, not %1"),
+    QT_TRANSLATE_NOOP("CoreMessage", "The material \"%1\": %2"),
+    QT_TRANSLATE_NOOP("CoreMessage",
+                      "\"%1\" cannot name a material: a name is not blank and holds no control character and no "
+                      "character that Windows-1251 lacks"),
     QT_TRANSLATE_NOOP("CoreMessage", "Перезапустите программу!"),
     QT_TRANSLATE_NOOP("CoreMessage", "Дно будет выпадать!"),
     QT_TRANSLATE_NOOP("CoreMessage", " рекомендуется выбрать вариант с ножками"),

@@ -124,6 +124,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The material &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a material: a name is not blank and holds no control character and no character that Windows-1251 lacks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Перезапустите программу!</source>
         <translation>Restart the program!</translation>
     </message>

@@ -124,6 +124,14 @@
         <translation>Для этого шаблона не хватает памяти; ничего не записано.</translation>
     </message>
     <message>
+        <source>The material &quot;%1&quot;: %2</source>
+        <translation>Материал «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a material: a name is not blank and holds no control character and no character that Windows-1251 lacks</source>
+        <translation>«%1» не может быть именем материала: имя не пустое и не содержит управляющих знаков и знаков, которых нет в Windows-1251</translation>
+    </message>
+    <message>
         <source>Перезапустите программу!</source>
         <translation>Перезапустите программу!</translation>
     </message>

@@ -17,7 +17,9 @@
 #include "app/commands.h"
 #include "app/error_text.h"
 #include "app/kerf_setting.h"
+#include "app/materials.h"
 #include "app/table_files.h"
+#include "box/bottom_warning.h"
 #include "gui/fakes.h"
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
@@ -35,7 +37,7 @@ using namespace tessaro::gui;
 namespace {
 
 // Names that read the same in both languages: file formats and the spiral's symbols.
-const QRegularExpression kNames("\\b(EPS|DXF|SVG|STL|PDF|eps|dxf|svg|Fi|St|R12|Materials\\.txt)\\b");
+const QRegularExpression kNames("\\b(EPS|DXF|SVG|STL|PDF|eps|dxf|svg|Fi|St|R12|Windows|Materials\\.txt)\\b");
 const QRegularExpression kEnglishWord("[A-Za-z]{2,}");
 const QRegularExpression kCyrillic("[\\x{0400}-\\x{04FF}]");
 
@@ -200,6 +202,10 @@ private slots:
             failure([&] { saveTableFile(huge, at("huge.txt")); }),
             failure([&] { findCommand("full")->run(wb); }),
             failure([] { static_cast<void>(parseKerf("60")); }),
+            failure([] {
+                static_cast<void>(materialCells({"Фанера 4", "4,x", "0.2", "0", "0"}));
+            }),
+            failure([&] { static_cast<void>(currentMaterial(wb, "Tab\there", MaterialSource::MainTable)); }),
         };
         QStringList withoutNames;  // the files and parts, in quotes, are named as they are
         for (const QString& message : messages) {
@@ -208,6 +214,16 @@ private slots:
         }
         const QStringList foreign = foreignIn(withoutNames, false, QString());
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join("\n")));
+    }
+
+    // The falling-bottom warning is two lines parted by a lone carriage return; each is
+    // worded in English.
+    void theBottomWarningIsEnglishInEnglish() {
+        setWindowLanguage(WindowLanguage::English);
+        const QString warning = windowMessage(kBottomFallsOutWarning);
+        setWindowLanguage(WindowLanguage::Russian);
+        QVERIFY2(!warning.contains(kCyrillic), qPrintable(warning));
+        QCOMPARE(warning.count('\r'), 1);
     }
 
     void englishShowsNoCyrillicOutsideTheTables() {
