@@ -203,9 +203,11 @@ void MainWindow::loadCutoutsAtStart() {
     }
 }
 
+// The list goes where the next start reads it: beside the tables, in the data folder
+// when their own folder could not take them (the tables are saved first).
 void MainWindow::saveCutoutsAtClose() {
     try {
-        const std::filesystem::path folder = tableFolders(ports_.folders).writeTo;
+        const std::filesystem::path folder = tableFolders(ports_.folders).readFrom;
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
         if (const auto kept = cutoutFile_.save(cutoutModel_->list(), folder / kCutoutsFile)) {

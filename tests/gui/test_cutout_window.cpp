@@ -345,6 +345,24 @@ private slots:
         QVERIFY(QString::fromStdString(fakes->messages.shown[0]).contains("Cutouts.refused.txt"));
     }
 
+    // A folder that cannot take the tables (a folder stands in the main table's name) sends
+    // them to the data folder; the list goes with them and the next start shows it.
+    void theListFollowsTablesMovedToTheDataFolder() {
+        const TableFolders folders = tableFolders(fakes->folders);
+        std::filesystem::create_directories(folders.writeTo / kMainTableFile);
+        {
+            MainWindow form(fakes->ports());
+            click(form, "addCutoutButton");
+            type(form, 0, FaceColumn, "lid");
+            form.close();
+        }
+        QVERIFY(!std::filesystem::exists(folders.writeTo / kCutoutsFile));
+        QVERIFY(std::filesystem::exists(folders.fallback / kCutoutsFile));
+        MainWindow next(fakes->ports());
+        QCOMPARE(cutouts(next).rowCount(), 1);
+        QCOMPARE(cell(next, 0, FaceColumn), QString("lid"));
+    }
+
     // No list, no file: a window that never had cut-outs writes none; a list closed as it
     // was read is left as the user wrote it, line ends and all.
     void anUntouchedListIsNotWritten() {
