@@ -15,7 +15,7 @@ namespace tessaro::gui {
 KerfField::KerfField(Workbench& wb, QWidget* parent) : QWidget(parent), wb_(wb) {
     setObjectName("kerf");
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 6, 0);
+    row->setContentsMargins(6, 0, 0, 0);
     row->setSpacing(3);
     label_ = new QLabel;
     row->addWidget(label_);

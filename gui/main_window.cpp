@@ -416,19 +416,20 @@ void MainWindow::buildLeftColumn() {
     auto* tableView = addTableView(form_, wb_.boxTable, "boxTable", {8, 29, 314, 199}, 255, 53);
     static_cast<ParamTableModel*>(tableView->model())->setBlueCaptionRows({2, 3, 4});
     tableView->verticalHeader()->resizeSection(9, 21);
-    // The sheet group stands between the table and the preview, which gives up its height.
+    // The sheet group, then the material and the kerf side by side, stand between the table
+    // and the preview, which gives up their height.
     sheet_ = new SheetGroup(form_);
-    sheet_->setGeometry(8, 231, 314, 90);
+    sheet_->setGeometry(8, 231, 314, 66);
     connect(sheet_, &SheetGroup::addToJobClicked, this, &MainWindow::addShownTemplateToJob);
     materialBox_ = new MaterialBox(form_);
-    materialBox_->setGeometry(8, 323, 314, 24);
+    materialBox_->setGeometry(8, 299, 200, 24);
     connect(materialBox_, &MaterialBox::chosen, this, &MainWindow::chooseMaterial);
     connect(materialBox_, &MaterialBox::saveAsAsked, this, &MainWindow::saveMaterialAs);
     kerf_ = new KerfField(wb_, form_);
-    kerf_->setGeometry(8, 349, 314, 22);
+    kerf_->setGeometry(208, 299, 114, 24);
     preview_ = new PreviewWidget(form_);
     preview_->setObjectName("Preview");
-    preview_->setGeometry(8, 373, 314, 204);
+    preview_->setGeometry(8, 325, 314, 252);
     connect(kerf_, &KerfField::kerfRefused, preview_, &PreviewWidget::showProblem);
     statusLine_ = new StatusLine(form_);
     statusLine_->setGeometry(8, 579, 314, 20);
@@ -437,7 +438,7 @@ void MainWindow::buildLeftColumn() {
     stretch_->add(tableView, {.right = Edge::FollowsGrowth});
     stretch_->add(sheet_, {.right = Edge::FollowsGrowth});
     stretch_->add(materialBox_, {.right = Edge::FollowsGrowth});
-    stretch_->add(kerf_, {.right = Edge::FollowsGrowth});
+    stretch_->add(kerf_, {.left = Edge::FollowsGrowth, .right = Edge::FollowsGrowth});
     stretch_->add(preview_, {.right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     stretch_->add(statusLine_, {.top = Edge::FollowsSize, .right = Edge::FollowsGrowth, .bottom = Edge::FollowsSize});
     previewingDialog_ = std::make_unique<PreviewingSavePrompt>(ports_.savePrompt, [this] { showTemplateBeingSaved(); });

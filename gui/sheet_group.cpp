@@ -57,14 +57,14 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
             emit edited();
         });
     }
-    noRotation_ = new QCheckBox;
-    noRotation_->setObjectName("sheetNoRotation");
-    connect(noRotation_, &QCheckBox::toggled, this, &SheetGroup::edited);
-    rows->addWidget(noRotation_);
-
+    // The turning shares the job's row, so that the group leaves the preview its height.
     auto* jobRow = new QHBoxLayout;
     rows->addLayout(jobRow);
     jobRow->setSpacing(3);
+    noRotation_ = new QCheckBox;
+    noRotation_->setObjectName("sheetNoRotation");
+    connect(noRotation_, &QCheckBox::toggled, this, &SheetGroup::edited);
+    jobRow->addWidget(noRotation_);
     addToJob_ = new QPushButton;
     addToJob_->setObjectName("addToJob");
     jobRow->addWidget(addToJob_);
