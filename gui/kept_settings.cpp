@@ -8,7 +8,7 @@
 #include <QSettings>
 #include <QWidget>
 
-#include "gui/form_stretch.h"
+#include "gui/screen_placement.h"
 
 namespace tessaro::gui {
 namespace {

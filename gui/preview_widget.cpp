@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "gui/drawing_painter.h"
-#include "gui/form_stretch.h"
 #include "gui/preview_window.h"
+#include "gui/screen_placement.h"
 #include "output/number_text.h"
 
 namespace tessaro::gui {

@@ -6,9 +6,11 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev 
 # An X server of its own with Mesa's software OpenGL, for the 3D view's tests, benchmark
 # and screenshot (the offscreen platform gives a QOpenGLWidget no OpenGL).
 XVFB_PACKAGES=(xvfb xauth libgl1-mesa-dri)
+# A window manager and the tools that drive the window through it, as a user would.
+DESKTOP_PACKAGES=(openbox xdotool x11-utils)
 # What the tests need on top: the readers of our files (LibreCAD prints DXF 2000 to PDF, which
 # poppler renders) and the test libraries.
-TEST_PACKAGES=(libgtest-dev libgmock-dev python3-ezdxf python3-shapely admesh ghostscript librsvg2-bin poppler-utils librecad "${XVFB_PACKAGES[@]}" strace desktop-file-utils appstream lintian)
+TEST_PACKAGES=(libgtest-dev libgmock-dev python3-ezdxf python3-shapely admesh ghostscript librsvg2-bin poppler-utils librecad "${XVFB_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" strace desktop-file-utils appstream lintian)
 # What the benchmarks (TESSARO_BENCH=ON) need on top.
 BENCH_PACKAGES=(libbenchmark-dev "${XVFB_PACKAGES[@]}")
 # What scripts/fuzz needs on top of the build: clang++ and its libFuzzer and sanitizer runtimes.
