@@ -19,7 +19,9 @@ void svg(const Drawing& drawing, const WriteChoices& choices, LineSink& out) {
     writeSvg(drawing, choices.title, out, choices.page);
 }
 void dxf2000(const Drawing& drawing, const WriteChoices&, LineSink& out) { writeDxf2000(drawing, out); }
-void pdf(const Drawing& drawing, const WriteChoices& choices, ByteSink& out) { writePdf(drawing, choices.title, out); }
+void pdf(const Drawing& drawing, const WriteChoices& choices, ByteSink& out) {
+    writePdf(drawing, choices.title, out, choices.page);
+}
 
 constexpr std::array<FileFormat, 6> kFileFormats{{
     {FileType::Eps, "eps", "eps", "EPS", LineEncoding::Windows1251WithCrLf, eps},

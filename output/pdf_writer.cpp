@@ -99,8 +99,8 @@ void drawReferenceSquare(cairo_t* cr, double pageHeight) {
 
 }  // namespace
 
-void writePdf(const Drawing& drawing, std::string_view title, ByteSink& out) {
-    const Extent& extent = drawing.extent();
+void writePdf(const Drawing& drawing, std::string_view title, ByteSink& out, const std::optional<Extent>& page) {
+    const Extent extent = page.value_or(drawing.extent());
     const double left = extent.empty ? 0 : extent.minX;
     const double bottom = extent.empty ? 0 : extent.minY;
     const double width = (extent.empty ? 0 : extent.width()) + 2 * kPdfMargin;

@@ -6,7 +6,7 @@ import unittest
 
 import ezdxf
 
-from cli_support import FilesTestCase, command_names, png_pixels, run_cli, tinted_pixels
+from cli_support import FilesTestCase, command_names, png_pixels, run_cli, sheet_names, tinted_pixels
 
 POINTS_PER_MM = 72 / 25.4
 MARGIN = 20
@@ -66,6 +66,31 @@ class PdfFiles(FilesTestCase):
         plain = page_size(self.written("facade", "pdf"))
         kerfed = page_size(self.written("facade", "pdf", "--kerf", "1"))
         self.assertAlmostEqual(kerfed[0] - plain[0], POINTS_PER_MM, delta=0.02)
+
+    def test_a_sheets_page_is_the_sheet_plus_the_margins_with_the_parts_in_place(self):
+        result = run_cli("full", "--sheet", "300x200", "--gap", "3", "-f", "pdf", "-o", self.work.file("s.pdf"))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        sheets = sheet_names(result)
+        self.assertGreater(len(sheets), 1)
+        for pdf in sheets:
+            width, height, _ = page_size(pdf)
+            self.assertAlmostEqual(width, (300 + 2 * MARGIN) * POINTS_PER_MM, delta=0.01)
+            self.assertAlmostEqual(height, (200 + 2 * MARGIN) * POINTS_PER_MM, delta=0.01)
+            # At two pixels a millimetre every cut lies on the sheet less its gap; the square
+            # and its caption in the lower-left margin are left out.
+            png = self.work.file("sheet")
+            subprocess.run(["pdftoppm", "-r", "50.8", "-gray", "-png", "-singlefile", pdf, png], check=True,
+                           timeout=120)
+            rows = rows_of(png + ".png")
+            caption_top = len(rows) - 2 * 16
+            dark = [(x, y) for y, row in enumerate(rows) for x, v in enumerate(row)
+                    if v < 200 and not (y >= caption_top and x < 2 * 60)]
+            self.assertTrue(dark)
+            xs, ys = [x for x, _ in dark], [y for _, y in dark]
+            self.assertGreaterEqual(min(xs), 2 * (MARGIN + 3) - 1)
+            self.assertLessEqual(max(xs), 2 * (MARGIN + 297) + 1)
+            self.assertGreaterEqual(min(ys), 2 * (MARGIN + 3) - 1)
+            self.assertLessEqual(max(ys), 2 * (MARGIN + 197) + 1)
 
     def test_standard_output_is_one_pdf(self):
         out = run_cli("spiral", "-f", "pdf", "-o", "-").stdout
