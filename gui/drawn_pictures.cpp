@@ -238,7 +238,7 @@ QPixmap drawTabAndGap(QSize size, bool english) {
 }
 
 // The spiral of straight steps as the program makes it, and the same spiral smoothed.
-QPixmap drawSpiral(QSize size) {
+QPixmap drawSpiral(QSize size, bool english) {
     const Outlines steps = drawn([](Workbench& wb) {
         wb.spiralTable.setValue(SpiralRow::StepAngle, "30");
         wb.spiralTable.setValue(SpiralRow::Turns, "4");
@@ -283,8 +283,8 @@ QPixmap drawSpiral(QSize size) {
     p.drawPolygon(QPolygonF({QPointF(324, 98), QPointF(312, 92), QPointF(312, 104)}));
     p.setPen(kCut);
     p.drawText(QRectF(0, 192, size.width(), 48), Qt::AlignCenter | Qt::TextWordWrap,
-               "Сгладьте векторы в редакторе (ArtCAM: «Сгладить»).\n"
-               "Smooth the vectors in your editor (ArtCAM: \"Smooth\").");
+               word("Сгладьте векторы в редакторе (ArtCAM: «Сгладить»).",
+                    "Smooth the vectors in your editor (ArtCAM: \"Smooth\").", english));
     return pixmap;
 }
 

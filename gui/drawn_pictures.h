@@ -26,6 +26,6 @@ namespace tessaro::gui {
 // An edge with a tab and the gap beside it.
 [[nodiscard]] QPixmap drawTabAndGap(QSize size, bool english);
 // The spiral of straight steps and the same spiral smoothed.
-[[nodiscard]] QPixmap drawSpiral(QSize size);
+[[nodiscard]] QPixmap drawSpiral(QSize size, bool english);
 
 }  // namespace tessaro::gui

@@ -12,13 +12,13 @@
 namespace tessaro::gui {
 namespace {
 
-// The pictures without words, or with words in both languages, ignore the language.
+// The pictures without words ignore the language.
 QPixmap squareCorners(QSize size, bool) { return drawCorners(size, false); }
 QPixmap reliefCorners(QSize size, bool) { return drawCorners(size, true); }
 QPixmap jumper(QSize size, bool english) { return drawSupport(size, true, english); }
 QPixmap noJumper(QSize size, bool english) { return drawSupport(size, false, english); }
 QPixmap feet(QSize size, bool english) { return drawFeet(size, english); }
-QPixmap spiral(QSize size, bool) { return drawSpiral(size); }
+QPixmap spiral(QSize size, bool english) { return drawSpiral(size, english); }
 QPixmap screwNut(QSize size, bool) { return photograph(":/pictures/screw_nut.jpg", size); }
 QPixmap transformer(QSize size, bool) { return photograph(":/pictures/transformer.jpg", size); }
 
