@@ -25,7 +25,8 @@ using StopFlag = std::shared_ptr<const std::atomic<bool>>;
 // result stale, so it is dropped and one new run starts from what is there then. Only a
 // current result reaches `show`, on the GUI thread. Each run is handed its StopFlag,
 // raised when a change comes in or the window goes: work that asks it ends early, so a
-// closed window does not wait for a result no one will see.
+// closed window does not wait for a result no one will see. A run that turns out slow,
+// the first of a large drawing, says so too once it has kept the user waiting.
 template <class Result>
 class SettledWork final {
 public:
@@ -37,6 +38,12 @@ public:
         : start_(std::move(start)), show_(std::move(show)), waiting_(std::move(waiting)) {
         timer_.setSingleShot(true);
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { run(); });
+        slowRun_.setSingleShot(true);
+        QObject::connect(&slowRun_, &QTimer::timeout, &slowRun_, [this] {
+            if (running_ && waiting_) {
+                waiting_();
+            }
+        });
         QObject::connect(&watcher_, &QFutureWatcher<Result>::finished, &watcher_, [this] { finished(); });
     }
     SettledWork(const SettledWork&) = delete;
@@ -65,6 +72,8 @@ private:
     static constexpr int kSettleMilliseconds = 80;
     // Work this quick is done again for every edit: a frame holds several of them.
     static constexpr qint64 kQuickNanoseconds = 4'000'000;
+    // A run still working after this long has kept the user waiting.
+    static constexpr int kSlowRunMilliseconds = 100;
 
     void run() {
         if (running_) {
@@ -76,12 +85,14 @@ private:
         runClock_.start();
         if (std::optional<QFuture<Result>> future = start_(stop_)) {
             running_ = true;
+            slowRun_.start(kSlowRunMilliseconds);
             watcher_.setFuture(*future);
         }
     }
 
     void finished() {
         running_ = false;
+        slowRun_.stop();
         lastRunNanoseconds_ = runClock_.nsecsElapsed();
         if (pending_) {
             run();
@@ -97,6 +108,7 @@ private:
     Show show_;
     Waiting waiting_;
     QTimer timer_;
+    QTimer slowRun_;
     QElapsedTimer runClock_;
     qint64 lastRunNanoseconds_ = 0;  // from start to result, of the last run that finished
     QFutureWatcher<Result> watcher_;

@@ -95,6 +95,34 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return shown == 3; }, 10000));
         QCOMPARE(started.load(), 3);
     }
+
+    // The first run of a large drawing may start at once, as nothing was slow before; once
+    // it has worked for a while it says that its result is on its way. Quick work never does.
+    void aRunThatTurnsOutSlowSaysItIsComing() {
+        int shown = 0;
+        std::atomic<bool> working = false;
+        int waitedWhileWorking = 0;
+        unsigned long workMilliseconds = 0;
+        SettledWork<bool> work(
+            [&](StopFlag) {
+                return std::optional(QtConcurrent::run([&working, workMilliseconds] {
+                    working = true;
+                    QThread::msleep(workMilliseconds);
+                    working = false;
+                    return true;
+                }));
+            },
+            [&](bool) { ++shown; }, [&] { waitedWhileWorking += working ? 1 : 0; });
+        work.schedule();
+        QVERIFY(QTest::qWaitFor([&] { return shown == 1; }, 10000));
+        QCOMPARE(waitedWhileWorking, 0);
+        workMilliseconds = 1000;
+        work.schedule();
+        QVERIFY(QTest::qWaitFor([&] { return waitedWhileWorking == 1; }, 10000));
+        QCOMPARE(shown, 1);
+        QVERIFY(QTest::qWaitFor([&] { return shown == 2; }, 10000));
+        QCOMPARE(waitedWhileWorking, 1);
+    }
 };
 
 QTEST_MAIN(SettledWorkTest)
