@@ -1,6 +1,7 @@
 #include "gui/assembly_view.h"
 
 #include <QMouseEvent>
+#include <QOpenGLContext>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
@@ -130,13 +131,22 @@ QColor tintOf(BoxPanel panel) {
 
 QColor tightJointColour() { return {220, 20, 20}; }
 
-AssemblyView::AssemblyView(QWidget* parent) : QOpenGLWidget(parent) {
+bool openGlAvailable() {
+    static const bool available = QOpenGLContext().create();
+    return available;
+}
+
+AssemblyView::AssemblyView() {
     setObjectName("AssemblyView");
-    setMinimumSize(200, 150);
+    setMinimumSize({200, 150});
+    QSurfaceFormat surface = format();
+    surface.setDepthBufferSize(24);
+    setFormat(surface);
 }
 
 AssemblyView::~AssemblyView() {
     makeCurrent();
+    grabbed_.reset();
     triangles_.destroy();
     edges_.destroy();
     cube_.destroy();
@@ -244,7 +254,26 @@ void AssemblyView::drawArrays(QOpenGLBuffer& buffer, GLenum mode, int first, int
     buffer.release();
 }
 
+QImage AssemblyView::grabFramebuffer() {
+    if (!isValid()) {
+        return {};
+    }
+    makeCurrent();
+    const QSize pixels = size() * devicePixelRatio();
+    if (!grabbed_ || grabbed_->size() != pixels) {
+        grabbed_ = std::make_unique<QOpenGLFramebufferObject>(pixels, QOpenGLFramebufferObject::Depth);
+    }
+    grabbed_->bind();
+    paintGL();
+    grabbed_->release();
+    QImage frame = grabbed_->toImage();
+    frame.setDevicePixelRatio(devicePixelRatio());
+    return frame;
+}
+
 void AssemblyView::paintGL() {
+    const QSize pixels = size() * devicePixelRatio();
+    glViewport(0, 0, pixels.width(), pixels.height());
     glClearColor(kBackground.redF(), kBackground.greenF(), kBackground.blueF(), 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (uploadDue_) {
