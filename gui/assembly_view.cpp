@@ -1,5 +1,6 @@
 #include "gui/assembly_view.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QWheelEvent>
@@ -157,23 +158,38 @@ AssemblyView::~AssemblyView() {
 void AssemblyView::setScene(std::shared_ptr<const AssemblyScene> scene) {
     scene_ = std::move(scene);
     uploadDue_ = true;
-    update();
+    redraw();
 }
 
 void AssemblyView::setExploded(double millimetres) {
     exploded_ = std::max(0.0, millimetres);
-    update();
+    redraw();
 }
 
 void AssemblyView::setTurn(Turn turn) {
     turn_ = {turn.yaw, std::clamp(turn.pitch, -90.0, 90.0)};
-    update();
+    redraw();
 }
 
 void AssemblyView::showWhole() {
     turn_ = kFirstTurn;
     zoom_ = 1;
+    redraw();
+}
+
+void AssemblyView::redraw() {
     update();
+    if (isExposed() && !redrawAsked_) {
+        redrawAsked_ = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    }
+}
+
+bool AssemblyView::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        redrawAsked_ = false;
+    }
+    return QOpenGLWindow::event(event);
 }
 
 void AssemblyView::initializeGL() {
@@ -347,7 +363,7 @@ void AssemblyView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void AssemblyView::zoomBy(double steps) {
     zoom_ = std::clamp(zoom_ * std::pow(kZoomStep, steps), kLeastZoom, kMostZoom);
-    update();
+    redraw();
 }
 
 void AssemblyView::wheelEvent(QWheelEvent* event) { zoomBy(event->angleDelta().y() / 120.0); }

@@ -75,6 +75,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Where one panel's triangles and edges lie in the vertex buffers.
@@ -84,6 +85,9 @@ private:
         int firstEdgeVertex = 0;
         int edgeVertices = 0;
     };
+    // Asks for a frame on the next pass of the event loop: Qt's own update waits a few
+    // milliseconds first, which while dragging is as long as drawing the frame.
+    void redraw();
     void upload();
     void drawArrays(QOpenGLBuffer& buffer, GLenum mode, int first, int count);
     // How far the viewer stands from the box's centre.
@@ -97,6 +101,7 @@ private:
     double exploded_ = 0;
     Turn turn_ = kFirstTurn;
     double zoom_ = 1;
+    bool redrawAsked_ = false;
     bool dragging_ = false;
     QPointF dragFrom_;
 
