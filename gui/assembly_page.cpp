@@ -83,10 +83,13 @@ AssemblyPage::AssemblyPage(QWidget* parent) : QWidget(parent) {
 
 void AssemblyPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!view_) {
+    // Without OpenGL the page keeps its blank placeholder.
+    if (!view_ && openGlAvailable()) {
         QWidget* placeholder = body_->widget(0);
-        view_ = new AssemblyView(body_);
-        body_->insertWidget(0, view_);
+        view_ = new AssemblyView;
+        QWidget* container = QWidget::createWindowContainer(view_, body_);
+        container->setObjectName("AssemblyViewContainer");
+        body_->insertWidget(0, container);
         delete placeholder;
         view_->setScene(scene_);
         view_->setExploded(exploded_->value());

@@ -18,7 +18,7 @@ class AssemblyView;
 // The large preview's 3D page: the assembled box of the current box tab to turn and
 // zoom, the "exploded" slider, and a line with the box's size or why it could not be
 // rebuilt. The OpenGL view is made when the page is first shown, so a window that never
-// shows it never needs OpenGL.
+// shows it never needs OpenGL; a platform without OpenGL leaves the page blank.
 class AssemblyPage final : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #include "gui/assembly_view.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QOpenGLContext>
 #include <QWheelEvent>
 #include <algorithm>
 #include <array>
@@ -130,13 +132,22 @@ QColor tintOf(BoxPanel panel) {
 
 QColor tightJointColour() { return {220, 20, 20}; }
 
-AssemblyView::AssemblyView(QWidget* parent) : QOpenGLWidget(parent) {
+bool openGlAvailable() {
+    static const bool available = QOpenGLContext().create();
+    return available;
+}
+
+AssemblyView::AssemblyView() {
     setObjectName("AssemblyView");
-    setMinimumSize(200, 150);
+    setMinimumSize({200, 150});
+    QSurfaceFormat surface = format();
+    surface.setDepthBufferSize(24);
+    setFormat(surface);
 }
 
 AssemblyView::~AssemblyView() {
     makeCurrent();
+    grabbed_.reset();
     triangles_.destroy();
     edges_.destroy();
     cube_.destroy();
@@ -147,23 +158,38 @@ AssemblyView::~AssemblyView() {
 void AssemblyView::setScene(std::shared_ptr<const AssemblyScene> scene) {
     scene_ = std::move(scene);
     uploadDue_ = true;
-    update();
+    redraw();
 }
 
 void AssemblyView::setExploded(double millimetres) {
     exploded_ = std::max(0.0, millimetres);
-    update();
+    redraw();
 }
 
 void AssemblyView::setTurn(Turn turn) {
     turn_ = {turn.yaw, std::clamp(turn.pitch, -90.0, 90.0)};
-    update();
+    redraw();
 }
 
 void AssemblyView::showWhole() {
     turn_ = kFirstTurn;
     zoom_ = 1;
+    redraw();
+}
+
+void AssemblyView::redraw() {
     update();
+    if (isExposed() && !redrawAsked_) {
+        redrawAsked_ = true;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    }
+}
+
+bool AssemblyView::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        redrawAsked_ = false;
+    }
+    return QOpenGLWindow::event(event);
 }
 
 void AssemblyView::initializeGL() {
@@ -244,7 +270,26 @@ void AssemblyView::drawArrays(QOpenGLBuffer& buffer, GLenum mode, int first, int
     buffer.release();
 }
 
+QImage AssemblyView::grabFramebuffer() {
+    if (!isValid()) {
+        return {};
+    }
+    makeCurrent();
+    const QSize pixels = size() * devicePixelRatio();
+    if (!grabbed_ || grabbed_->size() != pixels) {
+        grabbed_ = std::make_unique<QOpenGLFramebufferObject>(pixels, QOpenGLFramebufferObject::Depth);
+    }
+    grabbed_->bind();
+    paintGL();
+    grabbed_->release();
+    QImage frame = grabbed_->toImage();
+    frame.setDevicePixelRatio(devicePixelRatio());
+    return frame;
+}
+
 void AssemblyView::paintGL() {
+    const QSize pixels = size() * devicePixelRatio();
+    glViewport(0, 0, pixels.width(), pixels.height());
     glClearColor(kBackground.redF(), kBackground.greenF(), kBackground.blueF(), 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (uploadDue_) {
@@ -318,7 +363,7 @@ void AssemblyView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void AssemblyView::zoomBy(double steps) {
     zoom_ = std::clamp(zoom_ * std::pow(kZoomStep, steps), kLeastZoom, kMostZoom);
-    update();
+    redraw();
 }
 
 void AssemblyView::wheelEvent(QWheelEvent* event) { zoomBy(event->angleDelta().y() / 120.0); }

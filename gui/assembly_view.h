@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QMatrix4x4>
 #include <QOpenGLBuffer>
+#include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
-#include <QOpenGLWidget>
+#include <QOpenGLWindow>
 #include <QPointF>
 #include <memory>
 #include <vector>
@@ -29,17 +31,24 @@ struct Turn {
 [[nodiscard]] QColor tintOf(BoxPanel panel);
 [[nodiscard]] QColor tightJointColour();
 
+// Whether this platform draws through OpenGL at all: the offscreen one, for one, does not,
+// and Qt crashes showing an OpenGL window there.
+[[nodiscard]] bool openGlAvailable();
+
 // The assembled box in 3D through OpenGL: every panel's shell in its tint, lit from the
 // viewer's side, its edges drawn, tight joints red. A drag with the left button turns
 // it, the wheel zooms, a double click shows it as at first. "Exploded" moves each panel
 // out along its face by so many millimetres. The shells are uploaded once per scene, so
 // a frame is a handful of draw calls.
-class AssemblyView final : public QOpenGLWidget, protected QOpenGLFunctions {
+// It is a native window of its own, put among the widgets by a container, because it
+// swaps its frames straight onto the screen: a widget's frame would be read back and
+// composed into the window first, which halves the frames a software renderer shows.
+class AssemblyView final : public QOpenGLWindow, protected QOpenGLFunctions {
     Q_OBJECT
 public:
     static constexpr Turn kFirstTurn{-30, 25};
 
-    explicit AssemblyView(QWidget* parent = nullptr);
+    AssemblyView();
     ~AssemblyView() override;
 
     // A new box keeps the turn, the zoom and the explosion the user chose.
@@ -54,6 +63,9 @@ public:
     void zoomBy(double steps);
     // The first turn, the box whole.
     void showWhole();
+    // The box as it stands now, drawn afresh off the screen and read back: the window's
+    // own back buffer holds nothing certain once a frame is swapped.
+    [[nodiscard]] QImage grabFramebuffer();
 
 protected:
     void initializeGL() override;
@@ -63,6 +75,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Where one panel's triangles and edges lie in the vertex buffers.
@@ -72,6 +85,9 @@ private:
         int firstEdgeVertex = 0;
         int edgeVertices = 0;
     };
+    // Asks for a frame on the next pass of the event loop: Qt's own update waits a few
+    // milliseconds first, which while dragging is as long as drawing the frame.
+    void redraw();
     void upload();
     void drawArrays(QOpenGLBuffer& buffer, GLenum mode, int first, int count);
     // How far the viewer stands from the box's centre.
@@ -85,6 +101,7 @@ private:
     double exploded_ = 0;
     Turn turn_ = kFirstTurn;
     double zoom_ = 1;
+    bool redrawAsked_ = false;
     bool dragging_ = false;
     QPointF dragFrom_;
 
@@ -93,6 +110,7 @@ private:
     QOpenGLBuffer edges_{QOpenGLBuffer::VertexBuffer};
     QOpenGLBuffer cube_{QOpenGLBuffer::VertexBuffer};
     std::vector<PanelRange> ranges_;
+    std::unique_ptr<QOpenGLFramebufferObject> grabbed_;
 };
 
 }  // namespace tessaro::gui

@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QSlider>
 #include <QTabWidget>
 #include <variant>
 
 #include "gui/application_identity.h"
+#include "gui/assembly_page.h"
+#include "gui/assembly_view.h"
 #include "gui/command_line.h"
 #include "gui/kept_settings.h"
 #include "gui/live_assembly.h"
@@ -50,7 +54,14 @@ int assemblyScreenshot(MainWindow& form, const QString& path) {
     settle(form);
     auto* exploded = large->findChild<QSlider*>("ExplodedSlider");
     exploded->setValue(exploded->maximum() / 4);
-    return large->grab().save(path, "PNG") ? 0 : 1;
+    // The 3D view is a native window of its own, which a widget's grab leaves blank: its
+    // frame is painted where its container stands.
+    QPixmap picture = large->grab();
+    if (tessaro::gui::AssemblyView* view = large->assemblyPage()->view()) {
+        const auto* container = large->findChild<QWidget*>("AssemblyViewContainer");
+        QPainter(&picture).drawImage(container->mapTo(large, QPoint()), view->grabFramebuffer());
+    }
+    return picture.save(path, "PNG") ? 0 : 1;
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 # qt6-translations-l10n. hershey-fonts-data holds the fonts engraved text is drawn with.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libcli11-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libcairo2-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man dpkg-dev librsvg2-bin hershey-fonts-data)
 # An X server of its own with Mesa's software OpenGL, for the 3D view's tests, benchmark
-# and screenshot (the offscreen platform gives a QOpenGLWidget no OpenGL).
+# and screenshot (the offscreen platform gives no OpenGL).
 XVFB_PACKAGES=(xvfb xauth libgl1-mesa-dri)
 # A window manager and the tools that drive the window through it, as a user would.
 DESKTOP_PACKAGES=(openbox xdotool x11-utils)

@@ -177,6 +177,27 @@ private slots:
         QVERIFY(sameBox(*page->scene(), expected(*form, "full")));
     }
 
+    // The box is a native window of its own: with the focus in it, the large window's
+    // keys still zoom it, show it whole, and close the window.
+    void theWindowsKeysReachTheBoxWithTheFocus() {
+        openThreeDimensionalPage();
+        AssemblyView* view = page->view();
+        view->requestActivate();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), view);
+        view->setTurn({10, 10});
+        QTest::keyClick(view, Qt::Key_Plus);
+        QVERIFY(view->zoom() > 1.1);
+        QTest::keyClick(view, Qt::Key_Minus);
+        QTest::keyClick(view, Qt::Key_Minus);
+        QVERIFY(view->zoom() < 0.9);
+        QTest::keyClick(view, Qt::Key_0);
+        QCOMPARE(view->zoom(), 1.0);
+        QCOMPARE(view->turn(), AssemblyView::kFirstTurn);
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!large->isVisible());
+        QVERIFY(form->isVisible());
+    }
+
     void speaksTheWindowsLanguage() {
         openThreeDimensionalPage();
         auto* pages = large->findChild<QTabWidget*>("PreviewPages");

@@ -1,5 +1,5 @@
 // The keyboard: Tab goes through every control of the window once, in reading order, out
-// of the tables too; the large preview closes with Esc and zooms with + - 0.
+// of the tables too; the large preview closes with Esc and zooms with + - 0 on the page shown.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QPushButton>
@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <set>
 
+#include "gui/assembly_page.h"
+#include "gui/assembly_view.h"
 #include "gui/drawing_canvas.h"
 #include "gui/fakes.h"
 #include "gui/main_window.h"
@@ -134,7 +136,8 @@ private slots:
     }
 
     // In the large preview + and - zoom by a wheel's notch, 0 fits the drawing again, and
-    // Esc closes the window.
+    // Esc closes the window, from the 3D page too: that page opens blank where there is no
+    // OpenGL, as on the offscreen platform, and the keys leave the drawing alone there.
     void largePreviewKeys() {
         MainWindow form(fakes.ports());
         form.show();
@@ -150,6 +153,11 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus);
         QVERIFY(canvas->view().scale() < fitted * 0.9);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+        QCOMPARE(canvas->view().scale(), fitted);
+        large->showAssemblyPage();
+        QVERIFY(large->assemblyPage()->isVisible());
+        QCOMPARE(large->assemblyPage()->view() != nullptr, openGlAvailable());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus);
         QCOMPARE(canvas->view().scale(), fitted);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!large->isVisible());
