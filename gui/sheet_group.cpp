@@ -142,7 +142,7 @@ SheetGroup::Reading SheetGroup::read(const QLineEdit* field) const {
         const QString largest = QString::fromStdString(fixedText(gap ? kLargestGap : kLargestSide, 0));
         return {std::nullopt,
                 gap ? tr("%1: %2 mm is not from 0 to %3 mm").arg(name, field->text(), largest)
-                    : tr("%1: %2 mm is not more than 0 and at most %3 mm").arg(name, field->text(), largest)};
+                    : tr("%1: %2 mm must be more than 0 and at most %3 mm").arg(name, field->text(), largest)};
     } catch (const ConversionError& e) {
         return {std::nullopt, tr("%1: %2").arg(name, windowMessage(e.what()))};
     }

@@ -753,7 +753,7 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 mm is not more than 0 and at most %3 mm</source>
+        <source>%1: %2 mm must be more than 0 and at most %3 mm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

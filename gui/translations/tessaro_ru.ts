@@ -759,8 +759,8 @@ Do you want to replace it?</source>
         <translation>%1: %2 мм — не от 0 до %3 мм</translation>
     </message>
     <message>
-        <source>%1: %2 mm is not more than 0 and at most %3 mm</source>
-        <translation>%1: %2 мм — не больше 0 и не до %3 мм</translation>
+        <source>%1: %2 mm must be more than 0 and at most %3 mm</source>
+        <translation>%1: %2 мм — нужно больше 0 и не больше %3 мм</translation>
     </message>
     <message>
         <source>%1: %2</source>
