@@ -183,7 +183,7 @@ std::string keptMessage(const fs::path& path, const fs::path& kept) {
     message.append(path.string())
         .append("\" was not loaded at start, so it was not overwritten: it is kept as \"")
         .append(kept.string())
-        .append("\", and the table was saved in its place");
+        .append("\", and the new one was saved in its place");
     return message;
 }
 

@@ -20,7 +20,7 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "\"%1\" is not a table file (%2); it was not loaded"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "\"%1\" was not loaded at start, so it was not overwritten: it is kept as \"%2\", and the "
-                      "table was saved in its place"),
+                      "new one was saved in its place"),
     QT_TRANSLATE_NOOP("CoreMessage", "\"%1\" cannot keep \"%2\": it was saved as \"?\""),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "The tables could not be saved in \"%1\", so they were saved in \"%2\", where the next start "

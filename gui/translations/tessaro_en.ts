@@ -32,7 +32,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was not loaded at start, so it was not overwritten: it is kept as &quot;%2&quot;, and the table was saved in its place</source>
+        <source>&quot;%1&quot; was not loaded at start, so it was not overwritten: it is kept as &quot;%2&quot;, and the new one was saved in its place</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

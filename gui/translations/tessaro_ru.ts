@@ -32,8 +32,8 @@
         <translation>«%1» — не файл таблицы (%2); он не загружен</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was not loaded at start, so it was not overwritten: it is kept as &quot;%2&quot;, and the table was saved in its place</source>
-        <translation>«%1» не был загружен при запуске, поэтому не перезаписан: он сохранён как «%2», а таблица записана на его место</translation>
+        <source>&quot;%1&quot; was not loaded at start, so it was not overwritten: it is kept as &quot;%2&quot;, and the new one was saved in its place</source>
+        <translation>«%1» не был загружен при запуске, поэтому не перезаписан: он сохранён как «%2», а новый записан на его место</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot keep &quot;%2&quot;: it was saved as &quot;?&quot;</source>

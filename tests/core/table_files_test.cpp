@@ -321,9 +321,9 @@ TEST_F(TablesInOneFolder, AFileRefusedAtStartIsKeptBesideAndTheValuesTypedAreSav
     EXPECT_EQ(b.messages.shown[0],
               "\"" + main.string() + "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
                   (folders.working / "ParamGrid.refused.txt").string() +
-                  "\", and the table was saved in its place\r\"" + tabSlot.string() +
+                  "\", and the new one was saved in its place\r\"" + tabSlot.string() +
                   "\" was not loaded at start, so it was not overwritten: it is kept as \"" +
-                  (folders.working / "ParamZub.refused.txt").string() + "\", and the table was saved in its place.");
+                  (folders.working / "ParamZub.refused.txt").string() + "\", and the new one was saved in its place.");
 
     // The next refusal keeps the earlier one too.
     writeBytes(main, strayByte);

@@ -342,7 +342,9 @@ private slots:
         QCOMPARE(contentsOf(beside.filePath("Cutouts.refused.txt")), unread);
         QCOMPARE(contentsOf(beside.filePath("Cutouts.txt")), QByteArray("cutout front,circle,20,20,10\n"));
         QCOMPARE(fakes->messages.shown.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(fakes->messages.shown[0]).contains("Cutouts.refused.txt"));
+        const QString kept = windowMessage(fakes->messages.shown[0]);
+        QVERIFY2(kept.contains("Cutouts.refused.txt") && kept.endsWith("», а новый записан на его место."),
+                 qPrintable(kept));
     }
 
     // A folder that cannot take the tables (a folder stands in the main table's name) sends
