@@ -20,7 +20,9 @@ QPixmap noJumper(QSize size, bool english) { return drawSupport(size, false, eng
 QPixmap feet(QSize size, bool english) { return drawFeet(size, english); }
 QPixmap spiral(QSize size, bool english) { return drawSpiral(size, english); }
 QPixmap screwNut(QSize size, bool) { return photograph(":/pictures/screw_nut.jpg", size); }
-QPixmap transformer(QSize size, bool) { return photograph(":/pictures/transformer.jpg", size); }
+QPixmap transformer(QSize size, bool english) {
+    return photograph(english ? ":/pictures/transformer_en.jpg" : ":/pictures/transformer.jpg", size);
+}
 
 constexpr std::array<PictureInfo, 15> kPictures = {{
     {"foldingBoxPicture", {256, 223}, drawFoldingBox},

@@ -98,9 +98,21 @@ QImage screwAndNut() {
     return image;
 }
 
+// The captions under the transformer's three drawings, in one language.
+struct TransformerCaptions {
+    const char* core;
+    const char* frame;
+    const char* parts;
+};
+
+constexpr TransformerCaptions kRussianCaptions{"сердечник: окно h × b, керн y × y1",
+                                               "каркас: детали 1, 2, 3 толщиной δ", "детали каркаса (по две каждой)"};
+constexpr TransformerCaptions kEnglishCaptions{"core: window h × b, leg y × y1", "frame: parts 1, 2, 3, δ thick",
+                                               "the frame's parts (two of each)"};
+
 // The transformer: the core with window h x b and core sizes y, y1; the assembled bobbin
 // frame of parts 1, 2, 3 of thickness δ; the three flat parts with their sizes.
-QImage transformer() {
+QImage transformer(const TransformerCaptions& captions) {
     QImage image(1938, 514, QImage::Format_RGB32);
     image.fill(QColor(245, 243, 238));
     QPainter p(&image);
@@ -124,7 +136,7 @@ QImage transformer() {
     arrow(p, {150, 395}, {260, 395}, "b", {205, 425});
     arrow(p, {260, 110}, {340, 110}, "y", {300, 88});
     p.setPen(kInk);
-    p.drawText(QRectF(0, 450, 620, 50), Qt::AlignCenter, "сердечник: окно h × b, керн y × y1");
+    p.drawText(QRectF(0, 450, 620, 50), Qt::AlignCenter, captions.core);
 
     // 2. The assembled frame: a tube (parts 1 and 2) between two cheeks (part 3).
     const double x = 660;
@@ -142,7 +154,7 @@ QImage transformer() {
     p.drawText(QRectF(x - 40, 60, 60, 30), Qt::AlignCenter, "3");
     arrow(p, {x, 420}, {x + 30, 420}, "δ", {x + 60, 420});
     arrow(p, {x + 30, 80}, {x + 250, 80}, "h", {x + 140, 58});
-    p.drawText(QRectF(x - 120, 462, 540, 44), Qt::AlignCenter, "каркас: детали 1, 2, 3 толщиной δ");
+    p.drawText(QRectF(x - 120, 462, 540, 44), Qt::AlignCenter, captions.frame);
 
     // 3. The flat parts with their sizes: 1 the wide wall, 2 the narrow wall, 3 the flange.
     const double fx = 1040;
@@ -168,7 +180,7 @@ QImage transformer() {
     arrow(p, {fx + 380, 390}, {fx + 660, 390}, "2b + y", {fx + 520, 420});
     arrow(p, {fx + 680, 60}, {fx + 680, 360}, "", {});
     p.drawText(QRectF(fx + 690, 190, 250, 40), Qt::AlignLeft | Qt::AlignVCenter, "2b + 2δ + y1");
-    p.drawText(QRectF(fx, 450, 700, 40), Qt::AlignCenter, "детали каркаса (по две каждой)");
+    p.drawText(QRectF(fx, 450, 700, 40), Qt::AlignCenter, captions.parts);
     return image;
 }
 
@@ -181,7 +193,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = writeJpeg(screwAndNut(), (folder + "/screw_nut.jpg").toLocal8Bit().constData()) &&
-                    writeJpeg(transformer(), (folder + "/transformer.jpg").toLocal8Bit().constData());
+    const bool ok =
+        writeJpeg(screwAndNut(), (folder + "/screw_nut.jpg").toLocal8Bit().constData()) &&
+        writeJpeg(transformer(kRussianCaptions), (folder + "/transformer.jpg").toLocal8Bit().constData()) &&
+        writeJpeg(transformer(kEnglishCaptions), (folder + "/transformer_en.jpg").toLocal8Bit().constData());
     return ok ? 0 : 1;
 }

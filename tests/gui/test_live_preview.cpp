@@ -269,7 +269,8 @@ private slots:
                                           {"simpleBoxPicture", "simpleBoxTab"},
                                           {"jumperPicture", "foldingBoxTab"},
                                           {"tabAndGapPicture", "tabSlotTab"},
-                                          {"spiralPicture", "spiralTab"}}) {
+                                          {"spiralPicture", "spiralTab"},
+                                          {"bobbinPicture", "bobbinTab"}}) {
             tabs->setCurrentWidget(form.findChild<QWidget*>(tab));
             const QImage shown = form.findChild<QLabel*>(worded)->pixmap().toImage();
             QVERIFY2(shown == picture(worded, true).toImage(), worded);

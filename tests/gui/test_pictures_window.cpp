@@ -54,7 +54,8 @@ private slots:
     }
 
     void thePhotographsAreJpegFilesThatDecode() {
-        for (const char* resource : {":/pictures/screw_nut.jpg", ":/pictures/transformer.jpg"}) {
+        for (const char* resource :
+             {":/pictures/screw_nut.jpg", ":/pictures/transformer.jpg", ":/pictures/transformer_en.jpg"}) {
             QFile file(resource);
             QVERIFY2(file.open(QIODevice::ReadOnly), resource);
             const QByteArray bytes = file.readAll();
