@@ -19,15 +19,6 @@ QMargins frameOf(const QWidget& window) {
             outer.bottom() - inner.bottom()};
 }
 
-void placeWithFrame(QWidget& window, const QRect& wanted, const QMargins& frame) {
-    const QScreen* screen = QGuiApplication::screenAt(wanted.center());
-    if (screen == nullptr) {
-        screen = window.screen();
-    }
-    const QSize least = window.minimumSize().expandedTo(window.minimumSizeHint()).grownBy(frame);
-    window.setGeometry(placedInside(wanted + frame, screen->availableGeometry(), least) - frame);
-}
-
 }  // namespace
 
 QRect placedInside(QRect wanted, const QRect& available, QSize least) {
@@ -40,7 +31,13 @@ QRect placedInside(QRect wanted, const QRect& available, QSize least) {
 }
 
 void setGeometryOnScreen(QWidget& window, const QRect& wanted) {
-    placeWithFrame(window, wanted, window.isVisible() ? frameOf(window) : kUsualFrame);
+    const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (screen == nullptr) {
+        screen = window.screen();
+    }
+    const QMargins frame = window.isVisible() ? frameOf(window) : kUsualFrame;
+    const QSize least = window.minimumSize().expandedTo(window.minimumSizeHint()).grownBy(frame);
+    window.setGeometry(placedInside(wanted + frame, screen->availableGeometry(), least) - frame);
 }
 
 }  // namespace tessaro::gui

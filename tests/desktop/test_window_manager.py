@@ -149,8 +149,9 @@ class WindowManager(unittest.TestCase):
         self.xdotool("key", "--clearmodifiers", "ctrl+q")
         said, _ = self.window_process.communicate(timeout=WAIT)
         self.assertEqual(self.window_process.returncode, 0, said)
-        saved = sorted(p.name for p in (self.scratch / "data").rglob("*.txt"))
-        self.assertIn("ParamGrid.txt", saved)
+        # The main table, found by its header line, in Windows-1251 as its file is.
+        saved = [p.read_bytes().decode("cp1251") for p in (self.scratch / "data").rglob("*.txt")]
+        self.assertTrue(any(text.startswith("Параметры корпуса\tЗначение\t\r\n") for text in saved), saved)
         self.assertEqual(list(self.working.iterdir()), [])
 
 
