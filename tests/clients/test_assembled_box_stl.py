@@ -30,7 +30,9 @@ FAULTS = ["Facets with 1 disconnected edge", "Facets with 2 disconnected edges",
 
 def admesh(path):
     """admesh's counts by name (the first column) and the volume."""
-    text = subprocess.run(["admesh", path], capture_output=True, text=True, timeout=120, check=True).stdout
+    # admesh echoes the 80-byte header with whatever memory follows it: not always UTF-8.
+    text = subprocess.run(["admesh", path], capture_output=True, timeout=120, check=True).stdout.decode(
+        "utf-8", errors="replace")
     counts = {name: int(re.search(re.escape(name) + r"\s*:\s*(-?\d+)", text).group(1)) for name in FAULTS}
     counts["parts"] = int(re.search(r"Number of parts\s*:\s*(\d+)", text).group(1))
     counts["volume"] = float(re.search(r"Volume\s*:\s*(-?[\d.]+)", text).group(1))
