@@ -9,7 +9,8 @@
 // Only the program's errors may stop a command, its kerf, its nesting or the writing of its
 // EPS, DXF, DXF 2000 and SVG (the PDF is cairo's drawing of the same outlines). A nesting's
 // material used is a share of its sheets, and a job holds the material of each of its templates.
-// A whole box is also assembled, written as STL, its joints measured and its overlaps found.
+// A whole box is also assembled, written as STL, its joints measured and its overlaps found:
+// one input in kAssembledOneIn, chosen by its bytes.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -33,6 +34,7 @@
 #include "drawing/piece_area.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
+#include "nesting_budget.h"
 #include "templates/spiral.h"
 
 namespace {
@@ -60,12 +62,18 @@ bool wantsSheet(std::string_view words) {
     return false;
 }
 
+// Enough for a box's panels to be nested whole; a larger nesting is stopped, as Cancel stops it.
+constexpr std::size_t kNestingQuestions = 64;
+// The box assembled, its STL and its fit take seconds under the sanitizers, the drawing a
+// few milliseconds: one input in so many assembles it.
+constexpr std::uint64_t kAssembledOneIn = 16;
+
 // Every outline of the drawing on a sheet, the gap from its edge; the pieces, kept apart,
 // fill no more than the sheets.
 void nestOntoASheet(const Drawing& drawing, double gap) {
     const SheetSize sheet{600, 400};
     completes([&] {
-        const std::vector<Drawing> sheets = nestOntoSheets(drawing, sheet, gap);
+        const std::vector<Drawing> sheets = nestOntoSheets(drawing, sheet, gap, fuzz::nestingBudget(kNestingQuestions));
         for (const Drawing& nested : sheets) {
             const Extent& e = nested.extent();
             const double slack = kGapRounding;
@@ -206,7 +214,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.size() > 1 && wantsSheet(lines[1])) {
         nestOntoASheet(wb.drawing, defaultSheetGap(wb, command->tab));
     }
-    if (assembles(*command)) {
+    if (assembles(*command) && fuzz::sampled(fuzz::textOf(data, size), kAssembledOneIn)) {
         completes([&] {
             const BoxAssembly assembly = assembledTemplate(wb, *command);
             fuzz::expect(stlBytes(assembly).size() % 50 == 84 % 50, "the STL holds whole triangles");

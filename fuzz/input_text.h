@@ -33,4 +33,17 @@ inline std::vector<std::string_view> linesOf(std::string_view text) {
     return lines;
 }
 
+// A number the input's bytes decide (FNV-1a), the same on every machine: what picks the
+// inputs that also run the slow checks, so that a fault they find replays as it was found.
+inline std::uint64_t fingerprintOf(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+// One input in `every`, chosen by its bytes.
+inline bool sampled(std::string_view text, std::uint64_t every) { return fingerprintOf(text) % every == 0; }
+
 }  // namespace tessaro::fuzz

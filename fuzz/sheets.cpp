@@ -12,6 +12,7 @@
 #include "app/sheets.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
+#include "nesting_budget.h"
 #include "model/number_parse.h"
 #include "nesting/sheet_nesting.h"
 #include "output/eps_reader.h"
@@ -26,7 +27,9 @@ using tessaro::fuzz::expect;
 
 // Nesting cost grows with the points of every pair of pieces; longer bodies only slow
 // the fuzzer without reaching other code.
-constexpr std::size_t kMostBodyLines = 400;
+constexpr std::size_t kMostBodyLines = 60;
+// Enough for a few pieces to be nested whole; a larger nesting is stopped, as Cancel stops it.
+constexpr std::size_t kNestingQuestions = 32;
 
 void checkSheetSize(std::string_view text) {
     SheetSize size;
@@ -85,7 +88,7 @@ void checkUnturned(const Drawing& drawn, const std::vector<Drawing>& sheets) {
 
 void checkNesting(const Drawing& drawn, SheetSize sheet, double gap, Turning turning) {
     std::vector<Drawing> sheets;
-    if (!completes([&] { sheets = nestOntoSheets(drawn, sheet, gap, {}, turning); })) {
+    if (!completes([&] { sheets = nestOntoSheets(drawn, sheet, gap, fuzz::nestingBudget(kNestingQuestions), turning); })) {
         return;
     }
     std::size_t nested = 0;
