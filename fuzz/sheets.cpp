@@ -12,9 +12,9 @@
 #include "app/sheets.h"
 #include "fuzz_checks.h"
 #include "input_text.h"
-#include "nesting_budget.h"
 #include "model/number_parse.h"
 #include "nesting/sheet_nesting.h"
+#include "nesting_budget.h"
 #include "output/eps_reader.h"
 #include "output/eps_writer.h"
 #include "output/line_list.h"
@@ -88,7 +88,8 @@ void checkUnturned(const Drawing& drawn, const std::vector<Drawing>& sheets) {
 
 void checkNesting(const Drawing& drawn, SheetSize sheet, double gap, Turning turning) {
     std::vector<Drawing> sheets;
-    if (!completes([&] { sheets = nestOntoSheets(drawn, sheet, gap, fuzz::nestingBudget(kNestingQuestions), turning); })) {
+    if (!completes(
+            [&] { sheets = nestOntoSheets(drawn, sheet, gap, fuzz::nestingBudget(kNestingQuestions), turning); })) {
         return;
     }
     std::size_t nested = 0;
