@@ -57,17 +57,20 @@ struct SheetChoice {
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
 
-// The sheets of a set of `count` as `path` that exist already (they would be replaced),
-// and those of an earlier, larger set of that name (they would be removed: "box-4.dxf"
-// beside a new set of three).
-[[nodiscard]] FilesInTheWay sheetsInTheWay(const std::string& path, std::size_t count);
+// The sheets of a set of `count` as `path` that exist already (they would be replaced);
+// those of an earlier, larger set of that name and type (they would be removed: "box-4.dxf"
+// beside a new set of three, the unbroken run after the count of files our writer of that
+// type made); and the other files named as sheets beyond the count, which stay.
+[[nodiscard]] FilesInTheWay sheetsInTheWay(const std::string& path, FileType type, std::size_t count);
 
-// The files a set of sheets was saved as, those among them that replaced a file, and the
-// files of an earlier, larger set of the same name that were removed.
+// The files a set of sheets was saved as, those among them that replaced a file, the
+// files of an earlier, larger set of the same name that were removed, and the files named
+// as its sheets that were left because they are not provably ours.
 struct SheetFiles {
     std::vector<std::string> written;
     std::vector<std::string> replaced;
     std::vector<std::string> removed;
+    std::vector<std::string> left;
 };
 
 // Nests the current template and saves one file per sheet, all of them or none (see

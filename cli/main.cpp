@@ -315,9 +315,9 @@ double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench
 
 // With a sheet: one file per sheet, named after the output, each name on standard output
 // and then how much of the sheets the pieces use. It cannot ask before replacing, so it
-// says on standard error which files it replaced and which sheets of an earlier, larger
-// set it removed. On standard output the one sheet is the file, so the material line goes
-// to standard error.
+// says on standard error which files it replaced, which sheets of an earlier, larger
+// set it removed and which files named as its sheets it left. On standard output the one
+// sheet is the file, so the material line goes to standard error.
 void writeSheets(const Arguments& a, const std::string& proposedName, const Workbench& wb, FileType type,
                  const SheetLayout& layout) {
     if (a.output == "-") {
@@ -337,6 +337,9 @@ void writeSheets(const Arguments& a, const std::string& proposedName, const Work
     }
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
+    }
+    for (const std::string& name : saved.left) {
+        std::cerr << "tessaro-cli: left \"" << name << "\", named as a sheet of the set but not provably one\n";
     }
     writeToStandardOutput(lines(saved.written) +
                           materialUsedLine(materialUse(wb.drawing, saved.written.size(), layout.size)) + "\n");

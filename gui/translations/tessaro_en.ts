@@ -396,6 +396,13 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>These files are named as sheets of the set but are not provably its sheets, so they will be left as they are:
+%1
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Do you want to save the set?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -412,6 +419,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>; removed the earlier set&apos;s %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; left %1, not provably sheets of this set</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

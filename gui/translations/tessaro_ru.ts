@@ -402,6 +402,16 @@ Do you want to replace it?</source>
 </translation>
     </message>
     <message>
+        <source>These files are named as sheets of the set but are not provably its sheets, so they will be left as they are:
+%1
+
+</source>
+        <translation>Эти файлы названы как листы набора, но нет уверенности, что это его листы, поэтому они останутся как есть:
+%1
+
+</translation>
+    </message>
+    <message>
         <source>Do you want to save the set?</source>
         <translation>Записать набор?</translation>
     </message>
@@ -419,6 +429,10 @@ Do you want to replace it?</source>
     <message>
         <source>; removed the earlier set&apos;s %1</source>
         <translation>; удалены листы прежнего набора: %1</translation>
+    </message>
+    <message>
+        <source>; left %1, not provably sheets of this set</source>
+        <translation>; оставлены %1: нет уверенности, что это листы набора</translation>
     </message>
     <message>
         <source>; sheets: %1, material used %2 %</source>
