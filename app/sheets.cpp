@@ -171,17 +171,19 @@ std::vector<std::string> sheetFileNames(const std::string& path, std::size_t cou
     return names;
 }
 
-SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout) {
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout,
+                      const RunInputs& inputs) {
     return saveSheets(wb, path, type, nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning),
-                      layout.size);
+                      layout.size, inputs);
 }
 
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets,
-                      SheetSize size) {
+                      SheetSize size, const RunInputs& inputs) {
     // A set named after a device would be made beside it, in /dev.
     refuseUnlessRegularOrAbsent(path);
     const std::vector<std::string> bytes = sheetBytes(wb, type, sheets, size);
     const std::vector<std::string> names = sheetFileNames(path, bytes.size());
+    inputs.refuseAsOutputs(names);
     std::vector<FileToSave> files;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         files.push_back({names[i], bytes[i]});

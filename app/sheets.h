@@ -9,6 +9,7 @@
 #include "app/commands.h"
 #include "app/file_formats.h"
 #include "app/material_use.h"
+#include "app/run_inputs.h"
 #include "app/save_prompt.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
@@ -75,11 +76,13 @@ struct SheetFiles {
 
 // Nests the current template and saves one file per sheet, all of them or none (see
 // saveFilesTogether); then removes the sheets of an earlier, larger set. A part that fits
-// no sheet, a name that is a device or a pipe, or a failed write leaves every file as it was.
-SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout);
+// no sheet, a name that is a device or a pipe, a sheet that would be one of the run's
+// inputs, or a failed write leaves every file as it was.
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout,
+                      const RunInputs& inputs = {});
 // Saves sheets of the given size already nested from the current template, as above.
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets,
-                      SheetSize size);
+                      SheetSize size, const RunInputs& inputs = {});
 
 // The files a button wrote onto sheets: the chosen name and type, and the set's files.
 struct SavedSheets {

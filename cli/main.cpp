@@ -24,6 +24,7 @@
 #include "app/language.h"
 #include "app/material_use.h"
 #include "app/materials.h"
+#include "app/run_inputs.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_files.h"
@@ -191,6 +192,23 @@ std::filesystem::path materialsFile(const Arguments& a) {
     return a.tables.empty() ? std::filesystem::path(kMaterialsFile) : std::filesystem::path(a.tables) / kMaterialsFile;
 }
 
+// The files this run reads, none of which it may write.
+RunInputs runInputs(const Arguments& a) {
+    RunInputs inputs;
+    if (!a.cutoutFile.empty()) {
+        inputs.add(a.cutoutFile, "--cutouts");
+    }
+    if (!a.tables.empty()) {
+        for (const std::string_view table : {kMainTableFile, kTabSlotTableFile, kBobbinTableFile}) {
+            inputs.add(std::filesystem::path(a.tables) / table, "--tables");
+        }
+    }
+    if (a.material) {
+        inputs.add(materialsFile(a), "--material");
+    }
+    return inputs;
+}
+
 void applyTables(const Arguments& a, Workbench& wb) {
     if (!a.tables.empty()) {
         // As the window starts: an English main table makes the other tables' captions English too.
@@ -331,7 +349,7 @@ void writeSheets(const Arguments& a, const std::string& proposedName, const Work
         return;
     }
     const std::string path = a.output.empty() ? proposedName + "." + std::string(extensionOf(type)) : a.output;
-    const SheetFiles saved = saveSheets(wb, path, type, layout);
+    const SheetFiles saved = saveSheets(wb, path, type, layout, runInputs(a));
     for (const std::string& name : saved.replaced) {
         std::cerr << "tessaro-cli: replaced \"" << name << "\"\n";
     }
@@ -382,7 +400,9 @@ void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const
         writeToStandardOutput(bytes);
         return;
     }
-    saveFileAtomically(a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output, bytes);
+    const std::string path = a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output;
+    runInputs(a).refuseAsOutput(path);
+    saveFileAtomically(path, bytes);
 }
 
 void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
@@ -475,6 +495,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const std::string path =
         a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
+    runInputs(a).refuseAsOutput(path);
     saveTemplate(wb, path, type);
     return 0;
 }
