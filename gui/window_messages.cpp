@@ -67,6 +67,8 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "line %1: %2"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1: it reaches outside the %2 face, %3 x %4 mm"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1: a label needs the engraving fonts"),
+    QT_TRANSLATE_NOOP("CoreMessage",
+                      "%1: the cut-outs and vents make %2 openings in all, more than the %3 a list may make"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1: '%2' is not a valid floating point value"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 %2 is beyond a kilometre"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 must be more than 0, not %2"),

@@ -175,6 +175,30 @@ std::string_view withoutBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+std::size_t VentLayout::openings() const {
+    const auto full = static_cast<std::size_t>(across) * static_cast<std::size_t>(rows);
+    return staggered ? full - static_cast<std::size_t>(rows / 2) : full;
+}
+
+VentLayout ventLayout(const Vent& vent) {
+    if (vent.pattern == VentPattern::Slots) {
+        return {openingsAcross(std::min(vent.width, vent.height), vent.pitch, vent.size), 1, 0, false};
+    }
+    VentLayout holes;
+    holes.across = openingsAcross(vent.width, vent.pitch, vent.size);
+    holes.staggered = holes.across > 1;
+    holes.rowPitch = holes.staggered ? vent.pitch * std::sqrt(3.0) / 2 : vent.pitch;
+    holes.rows = openingsAcross(vent.height, holes.rowPitch, vent.size);
+    return holes;
+}
+
+std::size_t openingCount(const CutoutShape& shape) {
+    if (const auto* vent = std::get_if<Vent>(&shape)) {
+        return ventLayout(*vent).openings();
+    }
+    return std::holds_alternative<EngravedLabel>(shape) ? 0 : 1;
+}
+
 std::string_view faceName(BoxFace face) { return kFaceNames.at(static_cast<std::size_t>(face)); }
 
 std::string_view kindName(CutoutKind kind) { return kKindNames.at(static_cast<std::size_t>(kind)); }

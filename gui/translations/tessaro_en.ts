@@ -264,6 +264,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: the cut-outs and vents make %2 openings in all, more than the %3 a list may make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1: &apos;%2&apos; is not a valid floating point value</source>
         <translation type="unfinished"></translation>
     </message>

@@ -264,6 +264,10 @@
         <translation>%1: для надписи нужны шрифты гравировки</translation>
     </message>
     <message>
+        <source>%1: the cut-outs and vents make %2 openings in all, more than the %3 a list may make</source>
+        <translation>%1: вырезы и вентиляция дают %2 отверстий, больше %3, допустимых для одного списка</translation>
+    </message>
+    <message>
         <source>%1: &apos;%2&apos; is not a valid floating point value</source>
         <translation>%1: «%2» — не число</translation>
     </message>

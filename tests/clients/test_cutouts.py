@@ -74,6 +74,24 @@ class CutoutLines(FilesTestCase):
         self.assertEqual(result.returncode, 2)
         self.assertIn(b"whole box", result.stderr)
 
+    def test_a_list_of_more_openings_than_the_limit_is_refused_before_it_is_drawn(self):
+        """A hundred vent lines (4 KB) drew for minutes: refused at once, from a file or from
+        options, naming the count and the limit, every kind of output (--fit, STL) too."""
+        vents = "".join(f"vent front,holes,{100 + k / 100},50,190,90,6,4\n" for k in range(100))
+        listed = self.work.file("vents.txt")
+        with open(listed, "w") as f:
+            f.write(vents)
+        for args in (["--cutouts", listed, "-o", self.work.file("box.dxf")],
+                     ["--cutouts", listed, "-f", "stl", "-o", self.work.file("box.stl")],
+                     ["--cutouts", listed, "--fit"],
+                     [*(f"--vent=front,holes,{100 + k / 100},50,190,90,6,4" for k in range(80)), "-o", "-"]):
+            result = run_cli("full", *args)
+            self.assertEqual(result.returncode, 1, args)
+            self.assertRegex(result.stderr.decode(), r"^tessaro-cli: vent front,holes,100\.\d+,50,190,90,6,4: the "
+                             r"cut-outs and vents make \d{5} openings in all, more than the 5000 a list may make\.\n$")
+            self.assertEqual(result.stdout, b"")
+        self.assertEqual(os.listdir(self.work.path), ["vents.txt"])
+
 
 class CutoutGeometry(FilesTestCase):
     def test_the_holes_are_cut_from_the_panel_of_their_face(self):

@@ -26,6 +26,7 @@
 #include "gui/preview_widget.h"
 #include "gui/window_messages.h"
 #include "gui/window_steps.h"
+#include "model/face_cutouts.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -287,6 +288,41 @@ private slots:
         QVERIFY(settled(form));
         QVERIFY(preview->problem().isEmpty());
         QVERIFY(!marked(form, 0, XColumn));
+    }
+
+    // A saved list of more openings than the limit (a hundred vents, which drew for minutes
+    // at every start) is refused at once with the count and the limit, the row that passes
+    // the limit marked; every row is kept, and the file as it was.
+    void aSavedListOverTheLimitIsRefusedAtStartNeverDrawn() {
+        QByteArray list;
+        std::size_t openings = 0;
+        for (int k = 0; k < 100; ++k) {
+            const std::string line = "vent front,holes," + std::to_string(50 + k) + ",50,90,90,6,4";
+            openings += openingCount(parseCutoutLine(line).shape);
+            list += QByteArray::fromStdString(line) + "\n";
+        }
+        writeFile(listFile(*fakes, false), list);
+        MainWindow form(fakes->ports());
+        form.show();
+        QVERIFY(settled(form));
+        int passing = 0;
+        for (std::size_t total = 0; total <= kMostListOpenings; ++passing) {
+            total += openingCount(form.workbench().cutouts.at(static_cast<std::size_t>(passing)).shape);
+        }
+        --passing;
+        const QString why = QString(
+                                "vent front,holes,%1,50,90,90,6,4: вырезы и вентиляция дают %2 отверстий, больше "
+                                "%3, допустимых для одного списка.")
+                                .arg(50 + passing)
+                                .arg(openings)
+                                .arg(kMostListOpenings);
+        QCOMPARE(form.findChild<PreviewWidget*>("Preview")->problem(), why);
+        QVERIFY(marked(form, passing, SizesColumn));
+        QVERIFY(!marked(form, passing - 1, SizesColumn));
+        QCOMPARE(cutouts(form).rowCount(), 100);
+        QCOMPARE(form.workbench().cutouts.size(), std::size_t{100});
+        form.close();
+        QCOMPARE(contentsOf(QString::fromStdString(listFile(*fakes, false).string())), list);
     }
 
     // The file written at close is the list --cutouts reads, comments and all; a list
