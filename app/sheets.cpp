@@ -106,17 +106,16 @@ SheetSize parseSheetSize(std::string_view text) {
     try {
         if (by != std::string_view::npos) {
             const SheetSize size{parseReal(text.substr(0, by)), parseReal(text.substr(by + 1))};
-            if (size.width > 0 && size.height > 0 && size.width <= kLargestSheetSide &&
-                size.height <= kLargestSheetSide) {
+            // A side that rounds to nothing in the files is no sheet.
+            if (size.width >= kFinestMillimetres && size.height >= kFinestMillimetres &&
+                size.width <= kLargestSheetSide && size.height <= kLargestSheetSide) {
                 return size;
             }
         }
     } catch (const ConversionError&) {
     }
-    throw UsageError("--sheet '" + std::string(text) +
-                     "' is not WIDTHxHEIGHT in millimetres, each more than 0 and at "
-                     "most " +
-                     kLargestSheetSideText + ", such as 600x400");
+    throw UsageError("--sheet '" + std::string(text) + "' is not WIDTHxHEIGHT in millimetres, each from " +
+                     std::string(kFinestMillimetresText) + " to " + kLargestSheetSideText + ", such as 600x400");
 }
 
 double parseSheetGap(std::string_view text) {

@@ -40,8 +40,8 @@ struct SheetChoice {
 // The choice's size with its gap, or the template's default gap when none is set.
 [[nodiscard]] SheetLayout sheetLayout(const Workbench& wb, TemplateTab tab, const SheetChoice& choice);
 
-// "600x400": width and height in millimetres by the number rule, each more than 0 and at
-// most what the nesting takes; UsageError otherwise.
+// "600x400": width and height in millimetres by the number rule, each at least the finest
+// size drawn and at most what the nesting takes; UsageError otherwise.
 [[nodiscard]] SheetSize parseSheetSize(std::string_view text);
 
 // A gap in millimetres by the number rule, from 0 to the largest sheet; UsageError otherwise.

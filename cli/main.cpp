@@ -62,8 +62,9 @@ struct Arguments {
     std::string cutoutFile;
     std::string tables;
     std::string feet = "2";
-    std::string sheet;
-    std::string gap;
+    // Given empty is not left out: "--gap ''" is no gap.
+    std::optional<std::string> sheet;
+    std::optional<std::string> gap;
     std::optional<std::string> comb;
     std::optional<std::string> material;
     std::optional<std::string> savedMaterial;
@@ -160,12 +161,14 @@ void defineOptions(CLI::App& app, Arguments& a) {
         "A,B,C,...: with tab-slot, a fit comb instead of the test piece: one slot and tab pair per allowance on the "
         "tab's thickness, each allowance engraved under its slot");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
-    auto* sheet = app.add_option("--sheet", a.sheet,
-                                 "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
-                                 "per sheet (FILE-1, FILE-2, ...)");
-    app.add_option("--gap", a.gap,
-                   "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
-                   "diameter, at least 2; for several templates the largest of their defaults")
+    auto* sheet = app.add_option_function<std::string>(
+        "--sheet", [&a](const std::string& size) { a.sheet = size; },
+        "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file per sheet (FILE-1, "
+        "FILE-2, ...)");
+    app.add_option_function<std::string>(
+           "--gap", [&a](const std::string& gap) { a.gap = gap; },
+           "The least distance in mm between parts and from the sheet's edge; default: twice the cutter diameter, at "
+           "least 2; for several templates the largest of their defaults")
         ->needs(sheet);
     app.add_flag("--no-rotation", a.noRotation,
                  "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y")
@@ -328,7 +331,7 @@ std::string lines(const std::vector<std::string>& texts) {
 }
 
 double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
-    return a.gap.empty() ? defaultSheetGap(wb, command.tab) : parseSheetGap(a.gap);
+    return a.gap ? parseSheetGap(*a.gap) : defaultSheetGap(wb, command.tab);
 }
 
 // With a sheet: one file per sheet, named after the output, each name on standard output
@@ -367,7 +370,7 @@ Turning turningOf(const Arguments& a) { return a.noRotation ? Turning::None : Tu
 
 // Several templates, each drawn with the tables and switches given, nested together.
 int runJob(const Arguments& a, Workbench& wb) {
-    if (a.sheet.empty()) {
+    if (!a.sheet) {
         throw UsageError("several templates are nested together onto sheets: give --sheet WIDTHxHEIGHT");
     }
     if (fileTypeNamed(a.format) == FileType::Stl) {
@@ -386,8 +389,8 @@ int runJob(const Arguments& a, Workbench& wb) {
         writeToStandardOutput(jobName(job) + "\n");
         return 0;
     }
-    const SheetSize sheet = parseSheetSize(a.sheet);
-    const double gap = a.gap.empty() ? defaultJobGap(job) : parseSheetGap(a.gap);
+    const SheetSize sheet = parseSheetSize(*a.sheet);
+    const double gap = a.gap ? parseSheetGap(*a.gap) : defaultJobGap(job);
     drawJob(wb, job);
     writeSheets(a, jobName(job), wb, *fileTypeNamed(a.format), {sheet, gap, turningOf(a)});
     return 0;
@@ -413,7 +416,7 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
         throw UsageError("-f stl: '" + std::string(command.name) +
                          "' draws no whole box to assemble: use full or simple-full");
     }
-    if (!a.sheet.empty()) {
+    if (a.sheet) {
         throw UsageError("--sheet nests flat parts: use it with -f eps, dxf, dxf2000, svg or pdf");
     }
 }
@@ -472,8 +475,8 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     refuseStlForNoBox(a, command);
-    const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
-    const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
+    const SheetSize sheet = a.sheet ? parseSheetSize(*a.sheet) : SheetSize{};
+    const double gap = a.sheet ? gapOf(a, command, wb) : 0;
     comb.empty() ? command.run(wb) : makeFitComb(wb, comb);
     if (a.fit) {
         writeToStandardOutput(lines(templateFitReport(wb, command)));
@@ -484,7 +487,7 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     const FileType type = *fileTypeNamed(a.format);
-    if (!a.sheet.empty()) {
+    if (a.sheet) {
         writeSheets(a, proposedNameOf(a, command, wb), wb, type, {sheet, gap, turningOf(a)});
         return 0;
     }

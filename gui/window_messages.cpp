@@ -72,6 +72,7 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "%1: '%2' is not a valid floating point value"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 %2 is beyond a kilometre"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 must be more than 0, not %2"),
+    QT_TRANSLATE_NOOP("CoreMessage", "%1 %2 is less than 0.000001 mm, the finest size drawn"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 takes FACE,%2"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 takes %2, not %3 numbers"),
     QT_TRANSLATE_NOOP("CoreMessage", "unknown face %1: front, rear, left, right, bottom or lid"),

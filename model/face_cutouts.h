@@ -124,8 +124,9 @@ enum class CutoutKind { Cutout, Vent, Label };
 // The line that parses back to the entry.
 [[nodiscard]] std::string cutoutLine(const FaceCutout& cutout);
 
-// A list file's text: UTF-8, one line an entry, blank lines and lines beginning with "#"
-// (after blanks) skipped. Throws CutoutLineError naming the line ("line 3: ...").
+// A list file's text: UTF-8 (a byte order mark at its start skipped, as editors on Windows
+// write one), one line an entry, blank lines and lines beginning with "#" (after blanks)
+// skipped. Throws CutoutLineError naming the line ("line 3: ...").
 [[nodiscard]] std::vector<FaceCutout> parseCutoutList(std::string_view text);
 
 }  // namespace tessaro

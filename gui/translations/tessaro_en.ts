@@ -284,6 +284,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 takes %2, not %3 numbers</source>
         <translation type="unfinished"></translation>
     </message>

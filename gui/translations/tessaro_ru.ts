@@ -284,6 +284,10 @@
         <translation>%1 пишется как FACE,%2</translation>
     </message>
     <message>
+        <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
+        <translation>%1 %2 — меньше 0.000001 мм, самого малого рисуемого размера</translation>
+    </message>
+    <message>
         <source>%1 takes %2, not %3 numbers</source>
         <translation>%1 пишется как %2, а чисел %3</translation>
     </message>

@@ -45,6 +45,13 @@ class CutoutLines(FilesTestCase):
             (["--vent", "lid,slots,50,50,40,30,3,3"], "the pitch must exceed the size by at least 1 mm"),
             (["--label", "front,10,10,5,\x1b[31m"], "the text holds a control character"),
             (["--label", "front,10,10,5, "], "the label has no text"),
+            # Blanks of any width engrave nothing a user could read; sizes finer than the
+            # files keep are drawn as nothing.
+            (["--label", "front,10,10,5,\u00a0\u3000\u2009"], "the label has no text"),
+            (["--cutout", "front,circle,10,10,1e-300"], "the diameter 1e-300 is less than 0.000001 mm"),
+            (["--cutout", "front,slot,10,10,1e-300,1e-300"], "the length 1e-300 is less than 0.000001 mm"),
+            (["--cutout", "front,rect,10,10,4,1e-300"], "the height 1e-300 is less than 0.000001 mm"),
+            (["--label", "front,10,10,1e-300,OK"], "the height 1e-300 is less than 0.000001 mm"),
         ]
         for args, message in cases:
             with self.subTest(args=args):
@@ -62,6 +69,18 @@ class CutoutLines(FilesTestCase):
                 self.assertEqual(result.returncode, 2, result.stderr)
                 self.assertIn(message.encode(), result.stderr)
                 self.assertEqual(os.listdir(self.work.path), ["cuts.txt"])
+
+    def test_a_list_file_that_begins_with_a_byte_order_mark_reads_as_without_it(self):
+        """Windows editors begin a UTF-8 file with one: the same box is drawn."""
+        drawn = []
+        for mark in (b"", b"\xef\xbb\xbf"):
+            listing = self.work.file("cuts.txt")
+            with open(listing, "wb") as f:
+                f.write(mark + "cutout front,circle,30,20,12\r\nlabel rear,40,32,4,Вход\r\n".encode())
+            result = run_cli("full", "--cutouts", listing, "-f", "svg", "-o", "-")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            drawn.append(result.stdout)
+        self.assertEqual(drawn[0], drawn[1])
 
     def test_a_cutout_outside_its_face_is_refused_with_the_face_and_its_size(self):
         result = run_cli("simple-full", "--cutout", "rear,circle,195,50,12", "-o", self.work.file("box.dxf"))

@@ -62,12 +62,15 @@ class SheetFiles(FilesTestCase):
         self.assertEqual(os.listdir(self.work.path), [])
 
     def test_a_bad_sheet_or_gap_is_a_usage_error_whatever_it_looks_like(self):
-        sheets = ["600", "600x", "x400", "abc", "1,5x400", "0x0", "0x400", "-1x400", "600x-1", "1e6x400", "inf x400"]
-        gaps = ["x", "abc", "-1", "-0.5", "1e9", "3mm"]
+        # A side that rounds to nothing, and a value given empty, are no less wrong.
+        sheets = ["600", "600x", "x400", "abc", "1,5x400", "0x0", "0x400", "-1x400", "600x-1", "1e6x400", "inf x400",
+                  "1e-300x1e-300", "600x0.0000009", ""]
+        gaps = ["x", "abc", "-1", "-0.5", "1e9", "3mm", "", " "]
         for bad in [["--sheet", sheet] for sheet in sheets] + [["--sheet", "600x400", "--gap", gap] for gap in gaps]:
             result = run_cli("full", *bad, "-o", self.work.file("box.dxf"))
             self.assertEqual(result.returncode, 2, bad)
-            self.assertRegex(result.stderr.decode(), f"^tessaro-cli: {bad[-2]} '.*' is not ", bad)
+            self.assertRegex(result.stderr.decode(), f"^tessaro-cli: {bad[-2]} '.*' is not [^\\n]* (to|most) "
+                             r"\d+", bad)
         self.assertEqual(run_cli("full", "--gap", "3", "-o", self.work.file("box.dxf")).returncode, 2)
         self.assertEqual(run_cli("full", "--sheet", "600x400", "--gap", "0", "-o", self.work.file("box.dxf")).returncode, 0)
         self.assertEqual(os.listdir(self.work.path), ["box-1.dxf"])

@@ -360,6 +360,24 @@ private slots:
         QCOMPARE(readCutoutFile(listFile(*fakes, true).string()), shown);
     }
 
+    // A list a Windows editor saved begins with a byte order mark: no part of its first row,
+    // which reads as --cutouts reads it. A size finer than the files keep is marked, in the
+    // window's language.
+    void aByteOrderMarkIsNoPartOfTheFirstRow() {
+        writeFile(listFile(*fakes, false),
+                  "\xEF\xBB\xBF"
+                  "cutout front,rect,100,60,70,25,2\r\ncutout rear,circle,40,50,1e-300\r\n");
+        MainWindow form(fakes->ports());
+        QVERIFY(fakes->messages.errors.empty());
+        QCOMPARE(cutouts(form).rowCount(), 2);
+        QCOMPARE(cell(form, 0, KindColumn), QString("cutout"));
+        QVERIFY(!marked(form, 0, KindColumn));
+        QCOMPARE(form.workbench().cutouts, parseCutoutList("cutout front,rect,100,60,70,25,2"));
+        QVERIFY(marked(form, 1, SizesColumn));
+        QCOMPARE(cutouts(form).index(1, SizesColumn).data(Qt::ToolTipRole).toString(),
+                 QString("диаметр 1e-300 — меньше 0.000001 мм, самого малого рисуемого размера"));
+    }
+
     // A list that cannot be read is reported and shown empty; the close keeps it beside.
     void anUnreadableListIsReportedAndKeptBeside() {
         const QByteArray unread("cutout front,circle,20,20,10\nlabel rear,40,80,5,\xff\xfe\n");
