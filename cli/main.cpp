@@ -145,8 +145,9 @@ void defineOptions(CLI::App& app, Arguments& a) {
         "NAME: set the thickness, kerf and allowances of a material preset of Materials.txt, before any --set");
     app.add_option_function<std::string>(
         "--save-material", [&a](const std::string& name) { a.savedMaterial = name; },
-        "NAME: store the thickness, kerf and allowances (the tab-slot table's with tab-slot, the main table's "
-        "otherwise) as a preset in Materials.txt, in the --tables folder or the current one, and exit");
+        "NAME: store the thickness, kerf and allowances (the main table's, or the tab-slot table's when tab-slot is "
+        "the only COMMAND) as a preset in Materials.txt, in the --tables folder or the current one, and exit; no "
+        "other COMMAND, no -o");
     app.add_flag("--materials", a.listMaterials,
                  "Print each preset of Materials.txt as NAME<TAB>thickness<TAB>kerf<TAB>slot allowance<TAB>tab "
                  "length allowance, and exit");
@@ -259,12 +260,13 @@ std::string materialLines(const Arguments& a) {
     return text;
 }
 
-// A Materials.txt that cannot be read is kept beside, and the new one holds this material.
-void saveMaterial(const Arguments& a, const Workbench& wb) {
-    // Without a command, the box's values.
-    const TemplateCommand* command = a.commands.empty() ? nullptr : findCommand(a.commands.front());
-    const MaterialSource source = command != nullptr ? materialSourceFor(command->tab) : MaterialSource::MainTable;
-    const Material material = currentMaterial(wb, *a.savedMaterial, source);
+// A Materials.txt that cannot be read is kept beside, and the new one holds this material,
+// with the kerf given.
+void saveMaterial(const Arguments& a, Workbench& wb) {
+    if (!a.kerf.empty()) {
+        wb.kerf = parseKerf(a.kerf);
+    }
+    const Material material = currentMaterial(wb, *a.savedMaterial, savedMaterialSource(a.commands));
     MaterialStore materials;
     try {
         materials.load(materialsFile(a));
@@ -440,6 +442,12 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
 }
 
 int run(const Arguments& a, Workbench& wb) {
+    if (a.savedMaterial) {
+        (void)savedMaterialSource(a.commands);
+        if (!a.output.empty()) {
+            throw UsageError("--save-material stores a preset and writes no drawing: leave out -o");
+        }
+    }
     applyTables(a, wb);
     if (a.listMaterials) {
         writeToStandardOutput(materialLines(a));

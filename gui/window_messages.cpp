@@ -80,6 +80,7 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "unknown vent pattern %1: slots or holes"),
     QT_TRANSLATE_NOOP("CoreMessage", "a line begins with cutout, vent or label, not %1"),
     QT_TRANSLATE_NOOP("CoreMessage", "The material \"%1\": %2"),
+    QT_TRANSLATE_NOOP("CoreMessage", "%1 '%2' is not from %3 to %4 mm"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "\"%1\" cannot name a material: a name is not blank and holds no control character and no "
                       "character that Windows-1251 lacks"),
@@ -127,6 +128,9 @@ constexpr std::array kReasons = {
     QT_TRANSLATE_NOOP("CoreMessage", "the corner radius"),
     QT_TRANSLATE_NOOP("CoreMessage", "the pitch"),
     QT_TRANSLATE_NOOP("CoreMessage", "the size"),
+    QT_TRANSLATE_NOOP("CoreMessage", "the thickness"),
+    QT_TRANSLATE_NOOP("CoreMessage", "the slot allowance"),
+    QT_TRANSLATE_NOOP("CoreMessage", "the tab length allowance"),
 };
 
 QString translated(const char* source) { return QCoreApplication::translate("CoreMessage", source); }

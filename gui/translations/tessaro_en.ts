@@ -128,6 +128,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 &apos;%2&apos; is not from %3 to %4 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot name a material: a name is not blank and holds no control character and no character that Windows-1251 lacks</source>
         <translation type="unfinished"></translation>
     </message>
@@ -280,11 +284,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 takes FACE,%2</source>
+        <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
+        <source>%1 takes FACE,%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -369,6 +373,18 @@
     </message>
     <message>
         <source>the size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the thickness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the slot allowance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tab length allowance</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

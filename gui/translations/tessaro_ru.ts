@@ -128,6 +128,10 @@
         <translation>Материал «%1»: %2</translation>
     </message>
     <message>
+        <source>%1 &apos;%2&apos; is not from %3 to %4 mm</source>
+        <translation>%1 «%2» — не от %3 до %4 мм</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot name a material: a name is not blank and holds no control character and no character that Windows-1251 lacks</source>
         <translation>«%1» не может быть именем материала: имя не пустое и не содержит управляющих знаков и знаков, которых нет в Windows-1251</translation>
     </message>
@@ -280,12 +284,12 @@
         <translation>%1: нужно больше 0, а не %2</translation>
     </message>
     <message>
-        <source>%1 takes FACE,%2</source>
-        <translation>%1 пишется как FACE,%2</translation>
-    </message>
-    <message>
         <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
         <translation>%1 %2 — меньше 0.000001 мм, самого малого рисуемого размера</translation>
+    </message>
+    <message>
+        <source>%1 takes FACE,%2</source>
+        <translation>%1 пишется как FACE,%2</translation>
     </message>
     <message>
         <source>%1 takes %2, not %3 numbers</source>
@@ -370,6 +374,18 @@
     <message>
         <source>the size</source>
         <translation>размер</translation>
+    </message>
+    <message>
+        <source>the thickness</source>
+        <translation>толщина</translation>
+    </message>
+    <message>
+        <source>the slot allowance</source>
+        <translation>припуск отверстия на толщину зуба</translation>
+    </message>
+    <message>
+        <source>the tab length allowance</source>
+        <translation>припуск длины зуба</translation>
     </message>
 </context>
 <context>
