@@ -441,12 +441,17 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
     return parseCombAllowances(*a.comb);
 }
 
+// --save-material draws nothing: a template or an output it would drop is refused instead.
+void refuseWhatSavingAMaterialDrops(const Arguments& a) {
+    (void)savedMaterialSource(a.commands);
+    if (!a.output.empty()) {
+        throw UsageError("--save-material stores a preset and writes no drawing: leave out -o");
+    }
+}
+
 int run(const Arguments& a, Workbench& wb) {
     if (a.savedMaterial) {
-        (void)savedMaterialSource(a.commands);
-        if (!a.output.empty()) {
-            throw UsageError("--save-material stores a preset and writes no drawing: leave out -o");
-        }
+        refuseWhatSavingAMaterialDrops(a);
     }
     applyTables(a, wb);
     if (a.listMaterials) {
