@@ -16,7 +16,7 @@ std::vector<std::string> readCutoutLines(const fs::path& path) {
         throw FileError("Cannot read the cut-outs \"" + path.string() + "\": " + e.what());
     }
     std::vector<std::string> lines;
-    for (std::string_view rest = text; !rest.empty();) {
+    for (std::string_view rest = withoutByteOrderMark(text); !rest.empty();) {
         const std::size_t end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);

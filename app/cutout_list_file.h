@@ -12,7 +12,8 @@ namespace tessaro {
 // that `tessaro-cli full --cutouts Cutouts.txt` draws the box the window drew.
 inline constexpr std::string_view kCutoutsFile = "Cutouts.txt";
 
-// A list file's lines as the user wrote them, comments and bad entries included.
+// A list file's lines as the user wrote them, comments and bad entries included; a byte
+// order mark at its start is no part of them.
 // Failure: FileError for a file that cannot be read, is no regular file of at most 1 MiB or
 // is not UTF-8.
 [[nodiscard]] std::vector<std::string> readCutoutLines(const std::filesystem::path& path);

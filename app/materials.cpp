@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "app/kerf_setting.h"
 #include "app/table_files.h"
 #include "app/table_keys.h"
 #include "output/files.h"
+#include "output/number_text.h"
 #include "output/text_file.h"
 
 namespace tessaro {
@@ -20,22 +22,39 @@ constexpr std::string_view kHeader[ColumnCount] = {"Материал", "Толщ
                                                    "Припуск отверстия на толщину зуба",
                                                    "Припуск длины зуба (скругление фрезы)"};
 
-// Each value of a material and the cells it goes to, one in each table.
+// No sheet a laser or a mill cuts is a metre thick, nor is an allowance on it a metre.
+constexpr double kLargestMaterialSize = 1000;
+
+// Each value of a material, the cells it goes to, one in each table, and its range: a
+// thickness is more than the finest size drawn, an allowance may be negative.
 struct MaterialValue {
     std::string Material::*text;
     MainRow mainRow;
     TabSlotTableRow tabSlotRow;
+    std::string_view name;
+    double least;
 };
 
 constexpr MaterialValue kTableValues[] = {
-    {&Material::thickness, MainRow::Thickness, TabSlotTableRow::Thickness},
-    {&Material::slotAllowance, MainRow::SlotAllowance, TabSlotTableRow::SlotAllowance},
-    {&Material::tabLengthAllowance, MainRow::TabLengthAllowance, TabSlotTableRow::TabLengthAllowance},
+    {&Material::thickness, MainRow::Thickness, TabSlotTableRow::Thickness, "the thickness", kFinestMillimetres},
+    {&Material::slotAllowance, MainRow::SlotAllowance, TabSlotTableRow::SlotAllowance, "the slot allowance",
+     -kLargestMaterialSize},
+    {&Material::tabLengthAllowance, MainRow::TabLengthAllowance, TabSlotTableRow::TabLengthAllowance,
+     "the tab length allowance", -kLargestMaterialSize},
 };
 
-double materialNumber(const Material& material, const std::string& text) {
+// A value read as a cell reads it, then kept within its range, so that a preset never
+// stores or sets what no drawing could be made with (a thickness of 1e308).
+double materialNumber(const Material& material, const MaterialValue& value) {
+    const std::string& text = material.*value.text;
     try {
-        return parseReal(text);
+        const double number = parseReal(text);
+        if (!(number >= value.least && number <= kLargestMaterialSize)) {
+            throw ConversionError(std::string(value.name) + " '" + text + "' is not from " +
+                                  fixedText(value.least, 6, TrailingZeros::Dropped) + " to " +
+                                  fixedText(kLargestMaterialSize, 0) + " mm");
+        }
+        return number;
     } catch (const ConversionError& e) {
         throw ConversionError("The material \"" + material.name + "\": " + e.what());
     }
@@ -92,8 +111,8 @@ std::vector<Material> materialsOf(const ParamTable& table) {
 std::vector<MaterialCell> materialCells(const Material& material) {
     std::vector<MaterialCell> cells;
     for (const MaterialValue& value : kTableValues) {
+        (void)materialNumber(material, value);
         const std::string& text = material.*value.text;
-        (void)materialNumber(material, text);
         cells.push_back({&Workbench::boxTable, rowNumber(value.mainRow), text});
         cells.push_back({&Workbench::tabSlotTable, rowNumber(value.tabSlotRow), text});
     }
@@ -101,7 +120,13 @@ std::vector<MaterialCell> materialCells(const Material& material) {
     return cells;
 }
 
-double materialKerf(const Material& material) { return materialNumber(material, material.kerf); }
+double materialKerf(const Material& material) {
+    try {
+        return parseKerf(material.kerf);
+    } catch (const ConversionError& e) {
+        throw ConversionError("The material \"" + material.name + "\": " + e.what());
+    }
+}
 
 void applyMaterial(Workbench& wb, const Material& material) {
     for (const MaterialCell& cell : materialCells(material)) {
@@ -114,6 +139,24 @@ MaterialSource materialSourceFor(TemplateTab tab) {
     return tab == TemplateTab::TabSlot ? MaterialSource::TabSlotTable : MaterialSource::MainTable;
 }
 
+MaterialSource savedMaterialSource(std::span<const std::string> commands) {
+    if (commands.empty()) {
+        return MaterialSource::MainTable;
+    }
+    const TemplateCommand* command = commands.size() == 1 ? findCommand(commands.front()) : nullptr;
+    if (command == nullptr || materialSourceFor(command->tab) != MaterialSource::TabSlotTable) {
+        std::string named;
+        for (const std::string& verb : commands) {
+            named += (named.empty() ? "" : " ") + verb;
+        }
+        throw UsageError(
+            "--save-material stores a preset and draws nothing: give no COMMAND, or tab-slot alone to "
+            "store the tab-slot table's values, not '" +
+            named + "'");
+    }
+    return MaterialSource::TabSlotTable;
+}
+
 Material currentMaterial(const Workbench& wb, std::string_view name, MaterialSource source) {
     refuseUnkeptName(name);
     Material material{std::string(name), {}, numberText(wb.kerf), {}, {}};
@@ -123,6 +166,8 @@ Material currentMaterial(const Workbench& wb, std::string_view name, MaterialSou
         (void)table.real(row);  // a cell that is not a number is named, not saved
         material.*value.text = table.text(row);
     }
+    // What a later --material would refuse is not stored.
+    (void)materialCells(material);
     return material;
 }
 

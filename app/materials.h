@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,11 @@ enum class MaterialSource { MainTable, TabSlotTable };
 // The tab-slot table on the tab-slot piece's tab, the main table on the others.
 [[nodiscard]] MaterialSource materialSourceFor(TemplateTab tab);
 
+// The table the command line's --save-material stores from: the main table with no
+// template named, the tab-slot table with tab-slot alone, which names that table.
+// Failure: UsageError for any other template, which would not be drawn.
+[[nodiscard]] MaterialSource savedMaterialSource(std::span<const std::string> commands);
+
 // One value cell a material sets.
 struct MaterialCell {
     ParamTable Workbench::*table;
@@ -40,8 +46,10 @@ struct MaterialCell {
     std::string text;
 };
 
-// The cells a material sets, in table order.
-// Failure: ConversionError naming the material, for a value that is not a number.
+// The cells a material sets, in table order, once every value of it is checked: the
+// thickness a number from 0.000001 to 1000 mm, each allowance from -1000 to 1000 mm, the
+// kerf as --kerf takes it.
+// Failure: ConversionError naming the material and the value that is not one.
 [[nodiscard]] std::vector<MaterialCell> materialCells(const Material& material);
 // The kerf a material sets. Failure: as materialCells.
 [[nodiscard]] double materialKerf(const Material& material);
@@ -51,7 +59,8 @@ void applyMaterial(Workbench& wb, const Material& material);
 
 // The workbench's thickness, kerf and allowances under a name.
 // Failure: UsageError for a name the file cannot keep (empty, a control character, a character
-// Windows-1251 lacks); BadCellError for a value cell that is not a number.
+// Windows-1251 lacks); BadCellError for a value cell that is not a number; ConversionError,
+// as materialCells, for a value the preset could not be applied with.
 [[nodiscard]] Material currentMaterial(const Workbench& wb, std::string_view name, MaterialSource source);
 
 // The presets of one Materials.txt: a header line, then a line a material, its name, thickness,

@@ -7,7 +7,7 @@ namespace tessaro {
 FilesInTheWay chosenFileInTheWay(const SaveChoice& choice) {
     std::error_code ignored;
     if (std::filesystem::exists(choice.path, ignored)) {
-        return {{choice.path}, {}};
+        return {{choice.path}, {}, {}};
     }
     return {};
 }

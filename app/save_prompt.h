@@ -15,10 +15,12 @@ struct SaveChoice {
 };
 
 // The files that exist already and that a save would replace, or remove (the sheets of
-// an earlier, larger set); the save dialog asks once before touching any of them.
+// an earlier, larger set); the save dialog asks once before touching any of them, and
+// names the files it leaves although they are named as sheets of the set.
 struct FilesInTheWay {
     std::vector<std::string> replaced;
     std::vector<std::string> removed;
+    std::vector<std::string> left;
     [[nodiscard]] bool empty() const { return replaced.empty() && removed.empty(); }
 };
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "app/file_signatures.h"
 #include "app/saving.h"
 #include "app/table_keys.h"
 #include "model/number_parse.h"
@@ -32,29 +33,49 @@ std::size_t sheetNumberOf(const std::string& name, const std::string& head, cons
     return error == std::errc{} && end == last ? number : 0;
 }
 
-// The sheets of an earlier, larger set beside a set of `count` ("NAME-K.EXT" with K
-// beyond the count), in the order of their numbers: they would be taken for part of it.
-std::vector<std::string> staleSheets(const std::string& path, std::size_t count) {
+std::string sheetFileName(const std::string& path, std::size_t number) {
+    const std::filesystem::path given(path);
+    std::filesystem::path name = given;
+    name.replace_filename(given.stem().string() + "-" + std::to_string(number) + given.extension().string());
+    return name.string();
+}
+
+// The files beside a set of `count` named as its sheets would be beyond it. Only what is
+// provably an earlier, larger set of ours is stale: the unbroken run from count + 1, each
+// a regular file our writer of that type made. A user's "box-2024.dxf" or "box-7.dxf" is
+// named, never removed.
+struct SheetsBeyond {
+    std::vector<std::string> stale;
+    std::vector<std::string> others;
+};
+
+SheetsBeyond sheetsBeyond(const std::string& path, FileType type, std::size_t count) {
     namespace fs = std::filesystem;
+    SheetsBeyond beyond;
+    for (std::size_t number = count + 1;; ++number) {
+        const std::string name = sheetFileName(path, number);
+        if (!fileWrittenAs(name, type)) {
+            break;
+        }
+        beyond.stale.push_back(name);
+    }
     const fs::path given(path);
     const std::string head = given.stem().string() + "-";
     const std::string tail = given.extension().string();
-    std::vector<std::pair<std::size_t, fs::path>> stale;
+    std::vector<std::pair<std::size_t, std::string>> others;
     std::error_code error;
     const fs::path folder = given.parent_path().empty() ? fs::path(".") : given.parent_path();
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        const std::size_t number = sheetNumberOf(name, head, tail);
-        if (number > count && entry.is_regular_file(error) && !entry.is_symlink(error)) {
-            stale.emplace_back(number, fs::path(given).replace_filename(name));
+        const std::size_t number = sheetNumberOf(entry.path().filename().string(), head, tail);
+        if (number > count + beyond.stale.size()) {
+            others.emplace_back(number, sheetFileName(path, number));
         }
     }
-    std::sort(stale.begin(), stale.end());
-    std::vector<std::string> names;
-    for (const auto& [number, sheet] : stale) {
-        names.push_back(sheet.string());
+    std::sort(others.begin(), others.end());
+    for (auto& [number, name] : others) {
+        beyond.others.push_back(std::move(name));
     }
-    return names;
+    return beyond;
 }
 
 std::vector<std::string> removed(const std::vector<std::string>& sheets) {
@@ -85,17 +106,16 @@ SheetSize parseSheetSize(std::string_view text) {
     try {
         if (by != std::string_view::npos) {
             const SheetSize size{parseReal(text.substr(0, by)), parseReal(text.substr(by + 1))};
-            if (size.width > 0 && size.height > 0 && size.width <= kLargestSheetSide &&
-                size.height <= kLargestSheetSide) {
+            // A side that rounds to nothing in the files is no sheet.
+            if (size.width >= kFinestMillimetres && size.height >= kFinestMillimetres &&
+                size.width <= kLargestSheetSide && size.height <= kLargestSheetSide) {
                 return size;
             }
         }
     } catch (const ConversionError&) {
     }
-    throw UsageError("--sheet '" + std::string(text) +
-                     "' is not WIDTHxHEIGHT in millimetres, each more than 0 and at "
-                     "most " +
-                     kLargestSheetSideText + ", such as 600x400");
+    throw UsageError("--sheet '" + std::string(text) + "' is not WIDTHxHEIGHT in millimetres, each from " +
+                     std::string(kFinestMillimetresText) + " to " + kLargestSheetSideText + ", such as 600x400");
 }
 
 double parseSheetGap(std::string_view text) {
@@ -130,8 +150,9 @@ std::vector<std::string> sheetBytes(const Workbench& wb, FileType type, const st
     return bytes;
 }
 
-FilesInTheWay sheetsInTheWay(const std::string& path, std::size_t count) {
-    FilesInTheWay inTheWay{{}, staleSheets(path, count)};
+FilesInTheWay sheetsInTheWay(const std::string& path, FileType type, std::size_t count) {
+    SheetsBeyond beyond = sheetsBeyond(path, type, count);
+    FilesInTheWay inTheWay{{}, std::move(beyond.stale), std::move(beyond.others)};
     for (const std::string& name : sheetFileNames(path, count)) {
         std::error_code ignored;
         if (std::filesystem::exists(name, ignored)) {
@@ -142,42 +163,42 @@ FilesInTheWay sheetsInTheWay(const std::string& path, std::size_t count) {
 }
 
 std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count) {
-    const std::filesystem::path given(path);
     std::vector<std::string> names;
-    for (std::size_t i = 1; i <= count; ++i) {
-        std::filesystem::path name = given;
-        name.replace_filename(given.stem().string() + "-" + std::to_string(i) + given.extension().string());
-        names.push_back(name.string());
+    for (std::size_t number = 1; number <= count; ++number) {
+        names.push_back(sheetFileName(path, number));
     }
     return names;
 }
 
-SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout) {
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout,
+                      const RunInputs& inputs) {
     return saveSheets(wb, path, type, nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning),
-                      layout.size);
+                      layout.size, inputs);
 }
 
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets,
-                      SheetSize size) {
+                      SheetSize size, const RunInputs& inputs) {
     // A set named after a device would be made beside it, in /dev.
     refuseUnlessRegularOrAbsent(path);
     const std::vector<std::string> bytes = sheetBytes(wb, type, sheets, size);
     const std::vector<std::string> names = sheetFileNames(path, bytes.size());
+    inputs.refuseAsOutputs(names);
     std::vector<FileToSave> files;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         files.push_back({names[i], bytes[i]});
     }
-    const FilesInTheWay before = sheetsInTheWay(path, names.size());
+    const FilesInTheWay before = sheetsInTheWay(path, type, names.size());
     saveFilesTogether(files);
-    return {names, before.replaced, removed(staleSheets(path, names.size()))};
+    SheetsBeyond beyond = sheetsBeyond(path, type, names.size());
+    return {names, before.replaced, removed(beyond.stale), std::move(beyond.others)};
 }
 
 std::optional<SavedSheets> saveOnSheets(Workbench& wb, const SheetLayout& layout, SavePrompt& dialog,
                                         const std::string& proposedName) {
     wb.sheetDrawings = nestOntoSheets(wb.drawing, layout.size, layout.gap, {}, layout.turning);
     const std::size_t count = wb.sheetDrawings.size();
-    auto chosen =
-        dialog.ask(proposedName, [count](const SaveChoice& choice) { return sheetsInTheWay(choice.path, count); });
+    auto chosen = dialog.ask(
+        proposedName, [count](const SaveChoice& choice) { return sheetsInTheWay(choice.path, choice.type, count); });
     if (!chosen) {
         return std::nullopt;
     }

@@ -9,6 +9,7 @@
 #include "app/commands.h"
 #include "app/file_formats.h"
 #include "app/material_use.h"
+#include "app/run_inputs.h"
 #include "app/save_prompt.h"
 #include "model/workbench.h"
 #include "nesting/sheet_nesting.h"
@@ -39,8 +40,8 @@ struct SheetChoice {
 // The choice's size with its gap, or the template's default gap when none is set.
 [[nodiscard]] SheetLayout sheetLayout(const Workbench& wb, TemplateTab tab, const SheetChoice& choice);
 
-// "600x400": width and height in millimetres by the number rule, each more than 0 and at
-// most what the nesting takes; UsageError otherwise.
+// "600x400": width and height in millimetres by the number rule, each at least the finest
+// size drawn and at most what the nesting takes; UsageError otherwise.
 [[nodiscard]] SheetSize parseSheetSize(std::string_view text);
 
 // A gap in millimetres by the number rule, from 0 to the largest sheet; UsageError otherwise.
@@ -57,26 +58,31 @@ struct SheetChoice {
 // "box.dxf" becomes "box-1.dxf", "box-2.dxf", ...
 [[nodiscard]] std::vector<std::string> sheetFileNames(const std::string& path, std::size_t count);
 
-// The sheets of a set of `count` as `path` that exist already (they would be replaced),
-// and those of an earlier, larger set of that name (they would be removed: "box-4.dxf"
-// beside a new set of three).
-[[nodiscard]] FilesInTheWay sheetsInTheWay(const std::string& path, std::size_t count);
+// The sheets of a set of `count` as `path` that exist already (they would be replaced);
+// those of an earlier, larger set of that name and type (they would be removed: "box-4.dxf"
+// beside a new set of three, the unbroken run after the count of files our writer of that
+// type made); and the other files named as sheets beyond the count, which stay.
+[[nodiscard]] FilesInTheWay sheetsInTheWay(const std::string& path, FileType type, std::size_t count);
 
-// The files a set of sheets was saved as, those among them that replaced a file, and the
-// files of an earlier, larger set of the same name that were removed.
+// The files a set of sheets was saved as, those among them that replaced a file, the
+// files of an earlier, larger set of the same name that were removed, and the files named
+// as its sheets that were left because they are not provably ours.
 struct SheetFiles {
     std::vector<std::string> written;
     std::vector<std::string> replaced;
     std::vector<std::string> removed;
+    std::vector<std::string> left;
 };
 
 // Nests the current template and saves one file per sheet, all of them or none (see
 // saveFilesTogether); then removes the sheets of an earlier, larger set. A part that fits
-// no sheet, a name that is a device or a pipe, or a failed write leaves every file as it was.
-SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout);
+// no sheet, a name that is a device or a pipe, a sheet that would be one of the run's
+// inputs, or a failed write leaves every file as it was.
+SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const SheetLayout& layout,
+                      const RunInputs& inputs = {});
 // Saves sheets of the given size already nested from the current template, as above.
 SheetFiles saveSheets(const Workbench& wb, const std::string& path, FileType type, const std::vector<Drawing>& sheets,
-                      SheetSize size);
+                      SheetSize size, const RunInputs& inputs = {});
 
 // The files a button wrote onto sheets: the chosen name and type, and the set's files.
 struct SavedSheets {

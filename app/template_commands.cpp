@@ -83,11 +83,12 @@ PartDrawing placed(const Workbench& wb, Part part) {
     return [&wb, part](Pen& pen) { part(wb, pen); };
 }
 
-// The start of a full set of panels on one sheet: reads the sizes of the layout, then
-// names the template and writes the header. A bad size of the layout leaves the previous
-// document. Each part reads its own rows when its turn comes, so a bad cell that only a
+// The start of a full set of panels on one sheet: refuses a list of too many openings,
+// reads the sizes of the layout, then names the template and writes the header. Either
+// refusal leaves the previous document. Each part reads its own rows when its turn comes, so a bad cell that only a
 // later part reads keeps the parts drawn before it.
 PanelSizes startFullSet(Workbench& wb) {
+    refuseTooManyOpenings(wb.cutouts);
     const PanelSizes box = readPanelSizes(wb.boxTable, kSheetLayoutRows);
     wb.templateLabel = kFullLabel;
     startBoxDocument(wb);

@@ -15,8 +15,7 @@ using Points = std::vector<Point>;
 // Slots along the vent's longer side, side by side a pitch apart, the set centred.
 std::vector<Points> ventSlots(Point centre, const Vent& vent) {
     const bool upright = vent.height > vent.width;
-    const double across = upright ? vent.width : vent.height;
-    const int count = static_cast<int>((across - vent.size) / vent.pitch) + 1;
+    const int count = ventLayout(vent).across;
     std::vector<Points> slots;
     for (int i = 0; i < count; ++i) {
         const double offset = (i - (count - 1) / 2.0) * vent.pitch;
@@ -32,14 +31,11 @@ std::vector<Points> ventSlots(Point centre, const Vent& vent) {
 // Round holes in staggered rows, every hole a pitch from its neighbours, the set centred;
 // a vent one hole wide is a column.
 std::vector<Points> ventHoles(Point centre, const Vent& vent) {
-    const int perRow = static_cast<int>((vent.width - vent.size) / vent.pitch) + 1;
-    const bool staggered = perRow > 1;
-    const double rowPitch = staggered ? vent.pitch * std::sqrt(3.0) / 2 : vent.pitch;
-    const int rows = static_cast<int>((vent.height - vent.size) / rowPitch) + 1;
+    const VentLayout layout = ventLayout(vent);
     std::vector<Points> holes;
-    for (int r = 0; r < rows; ++r) {
-        const double y = centre.y + (r - (rows - 1) / 2.0) * rowPitch;
-        const int count = staggered && r % 2 == 1 ? perRow - 1 : perRow;
+    for (int r = 0; r < layout.rows; ++r) {
+        const double y = centre.y + (r - (layout.rows - 1) / 2.0) * layout.rowPitch;
+        const int count = layout.staggered && r % 2 == 1 ? layout.across - 1 : layout.across;
         for (int k = 0; k < count; ++k) {
             holes.push_back(circleOutline({centre.x + (k - (count - 1) / 2.0) * vent.pitch, y}, vent.size));
         }
@@ -111,6 +107,21 @@ void engraveLabel(Pen& pen, const FaceCutout& cutout, const EngravedLabel& label
 }
 
 }  // namespace
+
+void refuseTooManyOpenings(std::span<const FaceCutout> cutouts) {
+    std::size_t total = 0;
+    const FaceCutout* passing = nullptr;
+    for (const FaceCutout& cutout : cutouts) {
+        total += openingCount(cutout.shape);
+        if (passing == nullptr && total > kMostListOpenings) {
+            passing = &cutout;
+        }
+    }
+    if (passing != nullptr) {
+        throw DrawingError(cutoutLine(*passing) + ": the cut-outs and vents make " + std::to_string(total) +
+                           " openings in all, more than the " + std::to_string(kMostListOpenings) + " a list may make");
+    }
+}
 
 BoxFace faceOf(BoxPanel panel) {
     switch (panel) {

@@ -40,6 +40,11 @@ struct FaceFrame {
 // The same in the panel's drawing, counterclockwise.
 [[nodiscard]] std::vector<std::vector<Point>> drawnOpenings(const FaceCutout& cutout, const FaceFrame& frame);
 
+// Refuses, before anything is drawn, a list whose entries cut more than kMostListOpenings
+// openings in all: DrawingError naming the list's count and the limit, beginning with the
+// line of the entry that passes it.
+void refuseTooManyOpenings(std::span<const FaceCutout> cutouts);
+
 // Draws the cut-outs of the panel's face from the pen's origin, as inner cuts, after
 // everything else of the panel and in the order of the list; labels are engraved in the
 // fonts, reading from outside. Throws DrawingError, naming the line, the face and its

@@ -24,6 +24,7 @@
 #include "app/language.h"
 #include "app/material_use.h"
 #include "app/materials.h"
+#include "app/run_inputs.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_files.h"
@@ -61,8 +62,9 @@ struct Arguments {
     std::string cutoutFile;
     std::string tables;
     std::string feet = "2";
-    std::string sheet;
-    std::string gap;
+    // Given empty is not left out: "--gap ''" is no gap.
+    std::optional<std::string> sheet;
+    std::optional<std::string> gap;
     std::optional<std::string> comb;
     std::optional<std::string> material;
     std::optional<std::string> savedMaterial;
@@ -143,8 +145,9 @@ void defineOptions(CLI::App& app, Arguments& a) {
         "NAME: set the thickness, kerf and allowances of a material preset of Materials.txt, before any --set");
     app.add_option_function<std::string>(
         "--save-material", [&a](const std::string& name) { a.savedMaterial = name; },
-        "NAME: store the thickness, kerf and allowances (the tab-slot table's with tab-slot, the main table's "
-        "otherwise) as a preset in Materials.txt, in the --tables folder or the current one, and exit");
+        "NAME: store the thickness, kerf and allowances (the main table's, or the tab-slot table's when tab-slot is "
+        "the only COMMAND) as a preset in Materials.txt, in the --tables folder or the current one, and exit; no "
+        "other COMMAND, no -o");
     app.add_flag("--materials", a.listMaterials,
                  "Print each preset of Materials.txt as NAME<TAB>thickness<TAB>kerf<TAB>slot allowance<TAB>tab "
                  "length allowance, and exit");
@@ -159,12 +162,14 @@ void defineOptions(CLI::App& app, Arguments& a) {
         "A,B,C,...: with tab-slot, a fit comb instead of the test piece: one slot and tab pair per allowance on the "
         "tab's thickness, each allowance engraved under its slot");
     app.add_option("--feet", a.feet, "Feet on the side panel: none, 1 or 2")->check(CLI::IsMember({"none", "1", "2"}));
-    auto* sheet = app.add_option("--sheet", a.sheet,
-                                 "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
-                                 "per sheet (FILE-1, FILE-2, ...)");
-    app.add_option("--gap", a.gap,
-                   "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
-                   "diameter, at least 2; for several templates the largest of their defaults")
+    auto* sheet = app.add_option_function<std::string>(
+        "--sheet", [&a](const std::string& size) { a.sheet = size; },
+        "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file per sheet (FILE-1, "
+        "FILE-2, ...)");
+    app.add_option_function<std::string>(
+           "--gap", [&a](const std::string& gap) { a.gap = gap; },
+           "The least distance in mm between parts and from the sheet's edge; default: twice the cutter diameter, at "
+           "least 2; for several templates the largest of their defaults")
         ->needs(sheet);
     app.add_flag("--no-rotation", a.noRotation,
                  "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y")
@@ -189,6 +194,23 @@ void defineOptions(CLI::App& app, Arguments& a) {
 
 std::filesystem::path materialsFile(const Arguments& a) {
     return a.tables.empty() ? std::filesystem::path(kMaterialsFile) : std::filesystem::path(a.tables) / kMaterialsFile;
+}
+
+// The files this run reads, none of which it may write.
+RunInputs runInputs(const Arguments& a) {
+    RunInputs inputs;
+    if (!a.cutoutFile.empty()) {
+        inputs.add(a.cutoutFile, "--cutouts");
+    }
+    if (!a.tables.empty()) {
+        for (const std::string_view table : {kMainTableFile, kTabSlotTableFile, kBobbinTableFile}) {
+            inputs.add(std::filesystem::path(a.tables) / table, "--tables");
+        }
+    }
+    if (a.material) {
+        inputs.add(materialsFile(a), "--material");
+    }
+    return inputs;
 }
 
 void applyTables(const Arguments& a, Workbench& wb) {
@@ -238,12 +260,13 @@ std::string materialLines(const Arguments& a) {
     return text;
 }
 
-// A Materials.txt that cannot be read is kept beside, and the new one holds this material.
-void saveMaterial(const Arguments& a, const Workbench& wb) {
-    // Without a command, the box's values.
-    const TemplateCommand* command = a.commands.empty() ? nullptr : findCommand(a.commands.front());
-    const MaterialSource source = command != nullptr ? materialSourceFor(command->tab) : MaterialSource::MainTable;
-    const Material material = currentMaterial(wb, *a.savedMaterial, source);
+// A Materials.txt that cannot be read is kept beside, and the new one holds this material,
+// with the kerf given.
+void saveMaterial(const Arguments& a, Workbench& wb) {
+    if (!a.kerf.empty()) {
+        wb.kerf = parseKerf(a.kerf);
+    }
+    const Material material = currentMaterial(wb, *a.savedMaterial, savedMaterialSource(a.commands));
     MaterialStore materials;
     try {
         materials.load(materialsFile(a));
@@ -310,14 +333,14 @@ std::string lines(const std::vector<std::string>& texts) {
 }
 
 double gapOf(const Arguments& a, const TemplateCommand& command, const Workbench& wb) {
-    return a.gap.empty() ? defaultSheetGap(wb, command.tab) : parseSheetGap(a.gap);
+    return a.gap ? parseSheetGap(*a.gap) : defaultSheetGap(wb, command.tab);
 }
 
 // With a sheet: one file per sheet, named after the output, each name on standard output
 // and then how much of the sheets the pieces use. It cannot ask before replacing, so it
-// says on standard error which files it replaced and which sheets of an earlier, larger
-// set it removed. On standard output the one sheet is the file, so the material line goes
-// to standard error.
+// says on standard error which files it replaced, which sheets of an earlier, larger
+// set it removed and which files named as its sheets it left. On standard output the one
+// sheet is the file, so the material line goes to standard error.
 void writeSheets(const Arguments& a, const std::string& proposedName, const Workbench& wb, FileType type,
                  const SheetLayout& layout) {
     if (a.output == "-") {
@@ -331,12 +354,15 @@ void writeSheets(const Arguments& a, const std::string& proposedName, const Work
         return;
     }
     const std::string path = a.output.empty() ? proposedName + "." + std::string(extensionOf(type)) : a.output;
-    const SheetFiles saved = saveSheets(wb, path, type, layout);
+    const SheetFiles saved = saveSheets(wb, path, type, layout, runInputs(a));
     for (const std::string& name : saved.replaced) {
         std::cerr << "tessaro-cli: replaced \"" << name << "\"\n";
     }
     for (const std::string& name : saved.removed) {
         std::cerr << "tessaro-cli: removed \"" << name << "\", a sheet of an earlier, larger set\n";
+    }
+    for (const std::string& name : saved.left) {
+        std::cerr << "tessaro-cli: left \"" << name << "\", named as a sheet of the set but not provably one\n";
     }
     writeToStandardOutput(lines(saved.written) +
                           materialUsedLine(materialUse(wb.drawing, saved.written.size(), layout.size)) + "\n");
@@ -346,7 +372,7 @@ Turning turningOf(const Arguments& a) { return a.noRotation ? Turning::None : Tu
 
 // Several templates, each drawn with the tables and switches given, nested together.
 int runJob(const Arguments& a, Workbench& wb) {
-    if (a.sheet.empty()) {
+    if (!a.sheet) {
         throw UsageError("several templates are nested together onto sheets: give --sheet WIDTHxHEIGHT");
     }
     if (fileTypeNamed(a.format) == FileType::Stl) {
@@ -365,8 +391,8 @@ int runJob(const Arguments& a, Workbench& wb) {
         writeToStandardOutput(jobName(job) + "\n");
         return 0;
     }
-    const SheetSize sheet = parseSheetSize(a.sheet);
-    const double gap = a.gap.empty() ? defaultJobGap(job) : parseSheetGap(a.gap);
+    const SheetSize sheet = parseSheetSize(*a.sheet);
+    const double gap = a.gap ? parseSheetGap(*a.gap) : defaultJobGap(job);
     drawJob(wb, job);
     writeSheets(a, jobName(job), wb, *fileTypeNamed(a.format), {sheet, gap, turningOf(a)});
     return 0;
@@ -379,7 +405,9 @@ void writeAssembledBox(const Arguments& a, const TemplateCommand& command, const
         writeToStandardOutput(bytes);
         return;
     }
-    saveFileAtomically(a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output, bytes);
+    const std::string path = a.output.empty() ? proposedNameOf(a, command, wb) + ".stl" : a.output;
+    runInputs(a).refuseAsOutput(path);
+    saveFileAtomically(path, bytes);
 }
 
 void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
@@ -390,7 +418,7 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
         throw UsageError("-f stl: '" + std::string(command.name) +
                          "' draws no whole box to assemble: use full or simple-full");
     }
-    if (!a.sheet.empty()) {
+    if (a.sheet) {
         throw UsageError("--sheet nests flat parts: use it with -f eps, dxf, dxf2000, svg or pdf");
     }
 }
@@ -413,7 +441,18 @@ std::vector<double> combAllowances(const Arguments& a, const TemplateCommand& co
     return parseCombAllowances(*a.comb);
 }
 
+// --save-material draws nothing: a template or an output it would drop is refused instead.
+void refuseWhatSavingAMaterialDrops(const Arguments& a) {
+    (void)savedMaterialSource(a.commands);
+    if (!a.output.empty()) {
+        throw UsageError("--save-material stores a preset and writes no drawing: leave out -o");
+    }
+}
+
 int run(const Arguments& a, Workbench& wb) {
+    if (a.savedMaterial) {
+        refuseWhatSavingAMaterialDrops(a);
+    }
     applyTables(a, wb);
     if (a.listMaterials) {
         writeToStandardOutput(materialLines(a));
@@ -449,8 +488,8 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     refuseStlForNoBox(a, command);
-    const SheetSize sheet = a.sheet.empty() ? SheetSize{} : parseSheetSize(a.sheet);
-    const double gap = a.sheet.empty() ? 0 : gapOf(a, command, wb);
+    const SheetSize sheet = a.sheet ? parseSheetSize(*a.sheet) : SheetSize{};
+    const double gap = a.sheet ? gapOf(a, command, wb) : 0;
     comb.empty() ? command.run(wb) : makeFitComb(wb, comb);
     if (a.fit) {
         writeToStandardOutput(lines(templateFitReport(wb, command)));
@@ -461,7 +500,7 @@ int run(const Arguments& a, Workbench& wb) {
         return 0;
     }
     const FileType type = *fileTypeNamed(a.format);
-    if (!a.sheet.empty()) {
+    if (a.sheet) {
         writeSheets(a, proposedNameOf(a, command, wb), wb, type, {sheet, gap, turningOf(a)});
         return 0;
     }
@@ -472,6 +511,7 @@ int run(const Arguments& a, Workbench& wb) {
     }
     const std::string path =
         a.output.empty() ? proposedNameOf(a, command, wb) + "." + std::string(extensionOf(type)) : a.output;
+    runInputs(a).refuseAsOutput(path);
     saveTemplate(wb, path, type);
     return 0;
 }

@@ -44,10 +44,11 @@ QString fileNames(const std::vector<std::string>& paths) {
 }
 
 // One question before anything is replaced or removed: Qt's own (and its translation)
-// for a single file, else one that names every file of the set and every stale sheet.
+// for a single file, else one that names every file of the set, every stale sheet and
+// every file named as a sheet that stays.
 bool confirmReplacing(QWidget* parent, const FilesInTheWay& files) {
     QString question;
-    if (files.removed.empty() && files.replaced.size() == 1) {
+    if (files.removed.empty() && files.left.empty() && files.replaced.size() == 1) {
         question = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
                        .arg(fileNames(files.replaced));
     } else {
@@ -58,6 +59,12 @@ bool confirmReplacing(QWidget* parent, const FilesInTheWay& files) {
         if (!files.removed.empty()) {
             question += QtSavePrompt::tr("These sheets of an earlier, larger set will be removed:\n%1\n\n")
                             .arg(fileNames(files.removed));
+        }
+        if (!files.left.empty()) {
+            question += QtSavePrompt::tr(
+                            "These files are named as sheets of the set but are not provably its sheets, so they will "
+                            "be left as they are:\n%1\n\n")
+                            .arg(fileNames(files.left));
         }
         question += QtSavePrompt::tr("Do you want to save the set?");
     }

@@ -47,6 +47,10 @@ QString savedSheetsText(const SavedSheets& saved) {
         text += translated(QT_TRANSLATE_NOOP("SaveReport", "; removed the earlier set's %1"))
                     .arg(names(saved.files.removed));
     }
+    if (!saved.files.left.empty()) {
+        text += translated(QT_TRANSLATE_NOOP("SaveReport", "; left %1, not provably sheets of this set"))
+                    .arg(names(saved.files.left));
+    }
     const MaterialUse& use = saved.material;
     return text + translated(QT_TRANSLATE_NOOP("SaveReport", "; sheets: %1, material used %2 %"))
                       .arg(use.sheets)

@@ -13,7 +13,8 @@ namespace tessaro::gui {
 [[nodiscard]] QString savedTemplateText(const SaveChoice& written, const Drawing& drawing);
 
 // The status line after a save onto sheets: the type, every sheet's file and the folder,
-// the sheets of an earlier, larger set that were removed, and the material used, e.g.
+// the sheets of an earlier, larger set that were removed, the files named as its sheets
+// that were left, and the material used, e.g.
 // "Записаны листы, DXF: box-1.dxf, box-2.dxf; папка /home/user; листов: 2, использовано материала 41.7 %".
 [[nodiscard]] QString savedSheetsText(const SavedSheets& saved);
 

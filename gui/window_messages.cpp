@@ -67,9 +67,12 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "line %1: %2"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1: it reaches outside the %2 face, %3 x %4 mm"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1: a label needs the engraving fonts"),
+    QT_TRANSLATE_NOOP("CoreMessage",
+                      "%1: the cut-outs and vents make %2 openings in all, more than the %3 a list may make"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1: '%2' is not a valid floating point value"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 %2 is beyond a kilometre"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 must be more than 0, not %2"),
+    QT_TRANSLATE_NOOP("CoreMessage", "%1 %2 is less than 0.000001 mm, the finest size drawn"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 takes FACE,%2"),
     QT_TRANSLATE_NOOP("CoreMessage", "%1 takes %2, not %3 numbers"),
     QT_TRANSLATE_NOOP("CoreMessage", "unknown face %1: front, rear, left, right, bottom or lid"),
@@ -77,6 +80,7 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("CoreMessage", "unknown vent pattern %1: slots or holes"),
     QT_TRANSLATE_NOOP("CoreMessage", "a line begins with cutout, vent or label, not %1"),
     QT_TRANSLATE_NOOP("CoreMessage", "The material \"%1\": %2"),
+    QT_TRANSLATE_NOOP("CoreMessage", "%1 '%2' is not from %3 to %4 mm"),
     QT_TRANSLATE_NOOP("CoreMessage",
                       "\"%1\" cannot name a material: a name is not blank and holds no control character and no "
                       "character that Windows-1251 lacks"),
@@ -124,6 +128,9 @@ constexpr std::array kReasons = {
     QT_TRANSLATE_NOOP("CoreMessage", "the corner radius"),
     QT_TRANSLATE_NOOP("CoreMessage", "the pitch"),
     QT_TRANSLATE_NOOP("CoreMessage", "the size"),
+    QT_TRANSLATE_NOOP("CoreMessage", "the thickness"),
+    QT_TRANSLATE_NOOP("CoreMessage", "the slot allowance"),
+    QT_TRANSLATE_NOOP("CoreMessage", "the tab length allowance"),
 };
 
 QString translated(const char* source) { return QCoreApplication::translate("CoreMessage", source); }

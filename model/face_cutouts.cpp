@@ -49,6 +49,10 @@ double sizeOf(std::string_view text, std::string_view what) {
     if (!(value > 0)) {
         throw CutoutLineError(std::string(what) + " must be more than 0, not " + std::string(withoutBlanks(text)));
     }
+    if (value < kFinestMillimetres) {
+        throw CutoutLineError(std::string(what) + " " + std::string(withoutBlanks(text)) + " is less than " +
+                              std::string(kFinestMillimetresText) + " mm, the finest size drawn");
+    }
     return value;
 }
 
@@ -124,13 +128,20 @@ Vent ventShape(std::string_view pattern, const Numbers& n) {
     return vent;
 }
 
+// A character that engraves nothing a user could see: a space of any width, a TAB, or
+// one of the invisible joiners, marks and hyphens.
+bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == 0xA0 || c == 0xAD || c == 0x1680 || (c >= 0x2000 && c <= 0x200D) ||
+           c == 0x202F || c == 0x205F || c == 0x2060 || c == 0x3000 || c == 0xFEFF;
+}
+
 // Any character that is not a control character: text a font could draw.
 std::string labelText(std::string_view text) {
     const std::optional<std::u32string> characters = utf8Characters(text);
     if (!characters) {
         throw CutoutLineError("the text is not UTF-8");
     }
-    if (characters->empty() || withoutBlanks(text).empty()) {
+    if (std::ranges::all_of(*characters, isBlank)) {
         throw CutoutLineError("the label has no text");
     }
     if (characters->size() > kLongestLabel) {
@@ -173,6 +184,30 @@ std::string_view withoutBlanks(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::size_t VentLayout::openings() const {
+    const auto full = static_cast<std::size_t>(across) * static_cast<std::size_t>(rows);
+    return staggered ? full - static_cast<std::size_t>(rows / 2) : full;
+}
+
+VentLayout ventLayout(const Vent& vent) {
+    if (vent.pattern == VentPattern::Slots) {
+        return {openingsAcross(std::min(vent.width, vent.height), vent.pitch, vent.size), 1, 0, false};
+    }
+    VentLayout holes;
+    holes.across = openingsAcross(vent.width, vent.pitch, vent.size);
+    holes.staggered = holes.across > 1;
+    holes.rowPitch = holes.staggered ? vent.pitch * std::sqrt(3.0) / 2 : vent.pitch;
+    holes.rows = openingsAcross(vent.height, holes.rowPitch, vent.size);
+    return holes;
+}
+
+std::size_t openingCount(const CutoutShape& shape) {
+    if (const auto* vent = std::get_if<Vent>(&shape)) {
+        return ventLayout(*vent).openings();
+    }
+    return std::holds_alternative<EngravedLabel>(shape) ? 0 : 1;
 }
 
 std::string_view faceName(BoxFace face) { return kFaceNames.at(static_cast<std::size_t>(face)); }
@@ -267,6 +302,7 @@ std::string cutoutLine(const FaceCutout& cutout) {
 }
 
 std::vector<FaceCutout> parseCutoutList(std::string_view text) {
+    text = withoutByteOrderMark(text);
     std::vector<FaceCutout> cutouts;
     std::size_t number = 0;
     while (!text.empty()) {

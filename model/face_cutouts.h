@@ -75,6 +75,25 @@ struct FaceCutout {
 inline constexpr double kLeastBar = 1.0;
 // The most openings one vent may have, so that a slip of a digit cannot make millions.
 inline constexpr int kMostVentOpenings = 10000;
+// The most openings a whole list may cut, its vents' and cut-outs' together, so that a
+// list of many vents is refused at once rather than drawn for minutes: a list at the limit
+// draws in about a second, even of large openings that overlap.
+inline constexpr std::size_t kMostListOpenings = 5000;
+
+// How a vent's openings lie: slots side by side across its shorter side, or round holes in
+// rows a rowPitch apart, every other row one hole short where the rows are staggered.
+struct VentLayout {
+    int across = 0;  // slots side by side, or the holes of a full row
+    int rows = 1;
+    double rowPitch = 0;
+    bool staggered = false;
+    [[nodiscard]] std::size_t openings() const;
+};
+[[nodiscard]] VentLayout ventLayout(const Vent& vent);
+
+// The openings an entry cuts through its face: one for a hole, a rectangle or a slot, each
+// of a vent's, none for a label.
+[[nodiscard]] std::size_t openingCount(const CutoutShape& shape);
 
 // The text without the blanks (spaces and TABs) around it.
 [[nodiscard]] std::string_view withoutBlanks(std::string_view text);
@@ -105,8 +124,9 @@ enum class CutoutKind { Cutout, Vent, Label };
 // The line that parses back to the entry.
 [[nodiscard]] std::string cutoutLine(const FaceCutout& cutout);
 
-// A list file's text: UTF-8, one line an entry, blank lines and lines beginning with "#"
-// (after blanks) skipped. Throws CutoutLineError naming the line ("line 3: ...").
+// A list file's text: UTF-8 (a byte order mark at its start skipped, as editors on Windows
+// write one), one line an entry, blank lines and lines beginning with "#" (after blanks)
+// skipped. Throws CutoutLineError naming the line ("line 3: ...").
 [[nodiscard]] std::vector<FaceCutout> parseCutoutList(std::string_view text);
 
 }  // namespace tessaro

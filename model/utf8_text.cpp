@@ -30,4 +30,12 @@ std::optional<std::u32string> utf8Characters(std::string_view text) {
     return characters;
 }
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    return text;
+}
+
 }  // namespace tessaro

@@ -10,4 +10,7 @@ namespace tessaro {
 // (a stray byte, a cut or overlong sequence, a surrogate).
 [[nodiscard]] std::optional<std::u32string> utf8Characters(std::string_view text);
 
+// The text without the UTF-8 byte order mark at its start, if it has one.
+[[nodiscard]] std::string_view withoutByteOrderMark(std::string_view text);
+
 }  // namespace tessaro

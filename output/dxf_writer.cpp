@@ -10,15 +10,6 @@
 namespace tessaro {
 namespace {
 
-constexpr std::array<std::string_view, 55> kPrologue = {
-    "  0", "SECTION",       "  2", "HEADER",        "  9", "$ACADVER",   "  1", "AC1009",  "  9", "$EXTMIN",
-    " 10", "-200.00000000", " 20", "-200.00000000", " 30", "0.0",        "  9", "$EXTMAX", " 10", "500.00000000",
-    " 20", "500.00000000",  " 30", "0.0",           "  0", "ENDSEC",     "  0", "SECTION", "  2", "TABLES",
-    "  0", "TABLE",         "  2", "LAYER",         " 70", "  1",        "  0", "LAYER",   "  2", "По умолчанию",
-    " 70", "  0",           " 62", "  1",           "  6", "CONTINUOUS", "  0", "ENDTAB",  "  0", "ENDSEC",
-    "  0", "SECTION",       "  2", "ENTITIES",      "  0",
-};
-
 // The polyline head up to its group 70, whose value says closed or open.
 constexpr std::array<std::string_view, 8> kPolylineHead = {
     "POLYLINE", "  8", "def", " 66", "  1", " 39", "0.000000", " 70",
@@ -60,7 +51,7 @@ void writeVertex(LineSink& out, Point p, std::string& x, std::string& y) {
 }  // namespace
 
 void writeDxf(const Drawing& drawing, bool lastPolylineClosed, LineSink& out, bool innerCutsFirst) {
-    writeAll(out, kPrologue);
+    writeAll(out, kDxfPrologue);
     std::string x;
     std::string y;
     const std::size_t outlines = drawing.outlineCount();

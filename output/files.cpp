@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -388,24 +389,58 @@ void PendingSave::complete() {
 
 }  // namespace
 
-std::string readRegularFile(const fs::path& path, std::size_t mostMebibytes) {
-    const auto openMessage = [&path](int error) {
-        return "Cannot open file \"" + path.string() + "\". " + std::strerror(error);
-    };
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+namespace {
+
+std::string openMessage(const fs::path& path, int error) {
+    return "Cannot open file \"" + path.string() + "\". " + std::strerror(error);
+}
+
+// Opens a regular file for reading and returns its size; a pipe or a device is refused
+// without being waited on.
+std::size_t openRegularFile(Descriptor& file, const fs::path& path) {
+    file.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.valid()) {
-        throw FileError(openMessage(errno));
+        throw FileError(openMessage(path, errno));
     }
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) {
-        throw FileError(openMessage(errno));
+        throw FileError(openMessage(path, errno));
     }
     if (S_ISDIR(info.st_mode)) {
-        throw FileError(openMessage(EISDIR));
+        throw FileError(openMessage(path, EISDIR));
     }
     if (!S_ISREG(info.st_mode)) {
         throw FileRefused("not a regular file");
     }
+    return static_cast<std::size_t>(info.st_size);
+}
+
+// Up to `count` bytes from `offset`, fewer only at the end of the file.
+std::string readAt(const Descriptor& file, const fs::path& path, std::size_t offset, std::size_t count) {
+    std::string bytes(count, '\0');
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::pread(file.get(), bytes.data() + got, count - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            throw FileError(openMessage(path, errno));
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+}  // namespace
+
+std::string readRegularFile(const fs::path& path, std::size_t mostMebibytes) {
+    Descriptor file(-1);
+    openRegularFile(file, path);
     const std::size_t mostBytes = mostMebibytes * 1024 * 1024;
     std::string bytes;
     char buffer[4096];
@@ -415,7 +450,7 @@ std::string readRegularFile(const fs::path& path, std::size_t mostMebibytes) {
             continue;
         }
         if (got < 0) {
-            throw FileError(openMessage(errno));
+            throw FileError(openMessage(path, errno));
         }
         if (got == 0) {
             return bytes;
@@ -425,6 +460,15 @@ std::string readRegularFile(const fs::path& path, std::size_t mostMebibytes) {
             throw FileRefused("larger than " + std::to_string(mostMebibytes) + " MiB");
         }
     }
+}
+
+FileEnds readFileEnds(const fs::path& path, std::size_t mostBytes) {
+    Descriptor file(-1);
+    const std::size_t size = openRegularFile(file, path);
+    FileEnds ends;
+    ends.head = readAt(file, path, 0, std::min(size, mostBytes));
+    ends.tail = size <= mostBytes ? ends.head : readAt(file, path, size - mostBytes, mostBytes);
+    return ends;
 }
 
 std::string temporaryNamePrefix(std::string_view name) {

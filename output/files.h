@@ -31,6 +31,17 @@ public:
 // "not a regular file" or "larger than N MiB".
 [[nodiscard]] std::string readRegularFile(const std::filesystem::path& path, std::size_t mostMebibytes);
 
+// The first and the last bytes of a file: what tells whose writer made it.
+struct FileEnds {
+    std::string head;
+    std::string tail;
+};
+
+// At most `mostBytes` from the start of a regular file and as many from its end (the same
+// bytes when the file is no longer), never the whole of a large file. Failure: as
+// readRegularFile, but for the size.
+[[nodiscard]] FileEnds readFileEnds(const std::filesystem::path& path, std::size_t mostBytes);
+
 // What a save may find at the name besides a regular file.
 enum class SaveTarget {
     AnyFile,      // a device or a pipe is written as it is; a dangling link is written through

@@ -1,8 +1,9 @@
 #include "templates/fit_comb.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string>
+
+#include "output/number_text.h"
 
 namespace tessaro {
 namespace {
@@ -39,10 +40,8 @@ void drawTabPiece(Pen& pen, const TabSlotSizes& sizes, Relief relief) {
 }  // namespace
 
 std::string allowanceLabel(double allowance) {
-    char text[400];  // the longest double in fixed notation
-    const auto written =
-        std::to_chars(text, text + sizeof text, allowance == 0 ? 0.0 : allowance, std::chars_format::fixed);
-    return {text, written.ptr};
+    // The slot is drawn, and its file written, to six decimals: finer digits mean nothing.
+    return fixedText(allowance, 6, TrailingZeros::Dropped);
 }
 
 void drawFitComb(Pen& pen, const TabSlotSizes& sizes, std::span<const double> allowances, bool withRelief,

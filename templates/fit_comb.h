@@ -15,7 +15,8 @@ namespace tessaro {
 void drawFitComb(Pen& pen, const TabSlotSizes& sizes, std::span<const double> allowances, bool withRelief,
                  const EngravingFonts& fonts);
 
-// What the comb engraves for an allowance: its shortest decimal text ("0.1", "-0.05").
+// What the comb engraves for an allowance: the number it means to the six decimals the
+// drawing keeps, without trailing zeros ("0.1", "-0.05"; 1e-300 is "0").
 [[nodiscard]] std::string allowanceLabel(double allowance);
 
 }  // namespace tessaro

@@ -128,6 +128,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 &apos;%2&apos; is not from %3 to %4 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot name a material: a name is not blank and holds no control character and no character that Windows-1251 lacks</source>
         <translation type="unfinished"></translation>
     </message>
@@ -264,6 +268,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: the cut-outs and vents make %2 openings in all, more than the %3 a list may make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1: &apos;%2&apos; is not a valid floating point value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -273,6 +281,10 @@
     </message>
     <message>
         <source>%1 must be more than 0, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -363,6 +375,18 @@
         <source>the size</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the thickness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the slot allowance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tab length allowance</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>
@@ -396,6 +420,13 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>These files are named as sheets of the set but are not provably its sheets, so they will be left as they are:
+%1
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Do you want to save the set?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -412,6 +443,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>; removed the earlier set&apos;s %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; left %1, not provably sheets of this set</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

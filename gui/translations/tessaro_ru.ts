@@ -128,6 +128,10 @@
         <translation>Материал «%1»: %2</translation>
     </message>
     <message>
+        <source>%1 &apos;%2&apos; is not from %3 to %4 mm</source>
+        <translation>%1 «%2» — не от %3 до %4 мм</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; cannot name a material: a name is not blank and holds no control character and no character that Windows-1251 lacks</source>
         <translation>«%1» не может быть именем материала: имя не пустое и не содержит управляющих знаков и знаков, которых нет в Windows-1251</translation>
     </message>
@@ -264,6 +268,10 @@
         <translation>%1: для надписи нужны шрифты гравировки</translation>
     </message>
     <message>
+        <source>%1: the cut-outs and vents make %2 openings in all, more than the %3 a list may make</source>
+        <translation>%1: вырезы и вентиляция дают %2 отверстий, больше %3, допустимых для одного списка</translation>
+    </message>
+    <message>
         <source>%1: &apos;%2&apos; is not a valid floating point value</source>
         <translation>%1: «%2» — не число</translation>
     </message>
@@ -274,6 +282,10 @@
     <message>
         <source>%1 must be more than 0, not %2</source>
         <translation>%1: нужно больше 0, а не %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is less than 0.000001 mm, the finest size drawn</source>
+        <translation>%1 %2 — меньше 0.000001 мм, самого малого рисуемого размера</translation>
     </message>
     <message>
         <source>%1 takes FACE,%2</source>
@@ -363,6 +375,18 @@
         <source>the size</source>
         <translation>размер</translation>
     </message>
+    <message>
+        <source>the thickness</source>
+        <translation>толщина</translation>
+    </message>
+    <message>
+        <source>the slot allowance</source>
+        <translation>припуск отверстия на толщину зуба</translation>
+    </message>
+    <message>
+        <source>the tab length allowance</source>
+        <translation>припуск длины зуба</translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>
@@ -402,6 +426,16 @@ Do you want to replace it?</source>
 </translation>
     </message>
     <message>
+        <source>These files are named as sheets of the set but are not provably its sheets, so they will be left as they are:
+%1
+
+</source>
+        <translation>Эти файлы названы как листы набора, но нет уверенности, что это его листы, поэтому они останутся как есть:
+%1
+
+</translation>
+    </message>
+    <message>
         <source>Do you want to save the set?</source>
         <translation>Записать набор?</translation>
     </message>
@@ -419,6 +453,10 @@ Do you want to replace it?</source>
     <message>
         <source>; removed the earlier set&apos;s %1</source>
         <translation>; удалены листы прежнего набора: %1</translation>
+    </message>
+    <message>
+        <source>; left %1, not provably sheets of this set</source>
+        <translation>; оставлены %1: нет уверенности, что это листы набора</translation>
     </message>
     <message>
         <source>; sheets: %1, material used %2 %</source>

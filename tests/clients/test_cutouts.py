@@ -45,6 +45,13 @@ class CutoutLines(FilesTestCase):
             (["--vent", "lid,slots,50,50,40,30,3,3"], "the pitch must exceed the size by at least 1 mm"),
             (["--label", "front,10,10,5,\x1b[31m"], "the text holds a control character"),
             (["--label", "front,10,10,5, "], "the label has no text"),
+            # Blanks of any width engrave nothing a user could read; sizes finer than the
+            # files keep are drawn as nothing.
+            (["--label", "front,10,10,5,\u00a0\u3000\u2009"], "the label has no text"),
+            (["--cutout", "front,circle,10,10,1e-300"], "the diameter 1e-300 is less than 0.000001 mm"),
+            (["--cutout", "front,slot,10,10,1e-300,1e-300"], "the length 1e-300 is less than 0.000001 mm"),
+            (["--cutout", "front,rect,10,10,4,1e-300"], "the height 1e-300 is less than 0.000001 mm"),
+            (["--label", "front,10,10,1e-300,OK"], "the height 1e-300 is less than 0.000001 mm"),
         ]
         for args, message in cases:
             with self.subTest(args=args):
@@ -63,6 +70,18 @@ class CutoutLines(FilesTestCase):
                 self.assertIn(message.encode(), result.stderr)
                 self.assertEqual(os.listdir(self.work.path), ["cuts.txt"])
 
+    def test_a_list_file_that_begins_with_a_byte_order_mark_reads_as_without_it(self):
+        """Windows editors begin a UTF-8 file with one: the same box is drawn."""
+        drawn = []
+        for mark in (b"", b"\xef\xbb\xbf"):
+            listing = self.work.file("cuts.txt")
+            with open(listing, "wb") as f:
+                f.write(mark + "cutout front,circle,30,20,12\r\nlabel rear,40,32,4,Вход\r\n".encode())
+            result = run_cli("full", "--cutouts", listing, "-f", "svg", "-o", "-")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            drawn.append(result.stdout)
+        self.assertEqual(drawn[0], drawn[1])
+
     def test_a_cutout_outside_its_face_is_refused_with_the_face_and_its_size(self):
         result = run_cli("simple-full", "--cutout", "rear,circle,195,50,12", "-o", self.work.file("box.dxf"))
         self.assertEqual(result.returncode, 1, result.stderr)
@@ -73,6 +92,24 @@ class CutoutLines(FilesTestCase):
         result = run_cli("facade", "--cutout", "front,circle,50,50,5", "-o", self.work.file("f.dxf"))
         self.assertEqual(result.returncode, 2)
         self.assertIn(b"whole box", result.stderr)
+
+    def test_a_list_of_more_openings_than_the_limit_is_refused_before_it_is_drawn(self):
+        """A hundred vent lines (4 KB) drew for minutes: refused at once, from a file or from
+        options, naming the count and the limit, every kind of output (--fit, STL) too."""
+        vents = "".join(f"vent front,holes,{100 + k / 100},50,190,90,6,4\n" for k in range(100))
+        listed = self.work.file("vents.txt")
+        with open(listed, "w") as f:
+            f.write(vents)
+        for args in (["--cutouts", listed, "-o", self.work.file("box.dxf")],
+                     ["--cutouts", listed, "-f", "stl", "-o", self.work.file("box.stl")],
+                     ["--cutouts", listed, "--fit"],
+                     [*(f"--vent=front,holes,{100 + k / 100},50,190,90,6,4" for k in range(80)), "-o", "-"]):
+            result = run_cli("full", *args)
+            self.assertEqual(result.returncode, 1, args)
+            self.assertRegex(result.stderr.decode(), r"^tessaro-cli: vent front,holes,100\.\d+,50,190,90,6,4: the "
+                             r"cut-outs and vents make \d{5} openings in all, more than the 5000 a list may make\.\n$")
+            self.assertEqual(result.stdout, b"")
+        self.assertEqual(os.listdir(self.work.path), ["vents.txt"])
 
 
 class CutoutGeometry(FilesTestCase):

@@ -99,6 +99,16 @@ class FitComb(FilesTestCase):
         self.assertEqual(result.returncode, 2)
         self.assertEqual(os.listdir(self.work.path), [])
 
+    def test_an_allowance_is_engraved_as_the_number_it_means(self):
+        """The files keep six decimals: 1e-300 is the comb of 0, engraving and all, and
+        0.1000000001 that of 0.1, never hundreds of digits."""
+        def comb(allowances):
+            result = run_cli("tab-slot", "--comb", allowances, "-f", "svg", "-o", "-")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            return result.stdout
+        self.assertEqual(comb("1e-300,0.1000000001,-1e-300"), comb("0,0.1,0"))
+        self.assertLess(len(comb("1e-300")), len(comb("0.123456")))
+
     def test_the_comb_proposes_a_name_of_its_own(self):
         self.assertEqual(run_cli("tab-slot", "--comb", "0.1", "--name").stdout, b"5mm 25x25 tab comb\n")
 

@@ -83,6 +83,54 @@ class MaterialPresets(FilesTestCase):
         self.assertIn(b"main.Ah", result.stderr)
         self.assertEqual(os.listdir(self.work.path), [])
 
+    def test_what_a_later_use_would_refuse_is_never_saved_nor_applied(self):
+        """--save-material refuses a value --material would refuse; a preset of the file with
+        such a value (written by hand, or by an older version) is refused when applied,
+        before any cell is set, as --kerf and the cells would refuse it."""
+        for args, named in ((("--set", "main.M=1e308"), b"the thickness '1e308' is not from 0.000001 to 1000 mm"),
+                            (("--set", "main.M=0"), b"the thickness '0' is not from"),
+                            (("--set", "main.Ah=-1e300"), b"the slot allowance '-1e300' is not from -1000 to 1000 mm"),
+                            (("tab-slot", "--set", "tabslot.B=2000"), b"the tab length allowance '2000'"),
+                            (("--kerf", "60"), b"The kerf '60' is not a width from 0 to 50 mm")):
+            with self.subTest(args=args):
+                result = self.run_here(*args, "--save-material", "Plywood")
+                self.assertEqual(result.returncode, 1, result.stderr)
+                self.assertIn(named, result.stderr)
+                self.assertEqual(os.listdir(self.work.path), [])
+        # The kerf given is the kerf stored.
+        self.assertEqual(self.run_here("--set", "main.M=4", "--kerf", "0.15", "--save-material", "Plywood").returncode, 0)
+        self.assertEqual(self.run_here("--materials").stdout, b"Plywood\t4\t0.15\t0.1\t0.2\n")
+        with open(self.work.file("Materials.txt"), "rb") as f:
+            header, good = f.read().split(b"\r\n")[:2]
+        for bad_line, named in ((b"Huge\t1e308\t0\t0.1\t0.2\t", b"the thickness '1e308'"),
+                                (b"Wide kerf\t4\t100\t0.1\t0.2\t", b"The kerf '100' is not a width from 0 to 50 mm"),
+                                (b"Negative kerf\t4\t-1\t0.1\t0.2\t", b"The kerf '-1'"),
+                                (b"Thin\t1e-300\t0\t0.1\t0.2\t", b"the thickness '1e-300'")):
+            with open(self.work.file("Materials.txt"), "wb") as f:
+                f.write(header + b"\r\n" + good + b"\r\n" + bad_line + b"\r\n")
+            name = bad_line.split(b"\t")[0].decode()
+            with self.subTest(preset=name):
+                result = self.run_here("full", "--material", name, "-o", "box.dxf")
+                self.assertEqual(result.returncode, 1, result.stderr)
+                self.assertIn(b'The material "' + name.encode() + b'": ' + named, result.stderr)
+                self.assertEqual(sorted(os.listdir(self.work.path)), ["Materials.txt"])
+                self.assertEqual(self.run_here("full", "--material", "Plywood", "-o", "box.dxf").returncode, 0)
+                os.remove(self.work.file("box.dxf"))
+
+    def test_save_material_draws_nothing_so_it_takes_no_template_but_tab_slot_and_no_output(self):
+        """tab-slot alone names the table the values come from; any other verb, several
+        verbs or -o would be dropped silently, so they are usage errors that save nothing."""
+        for args in (("full",), ("tab-slot", "full"), ("tab-slot", "tab-slot"), ("-o", "box.dxf"),
+                     ("tab-slot", "-o", "box.dxf")):
+            with self.subTest(args=args):
+                result = self.run_here(*args, "--save-material", "Plywood")
+                self.assertEqual(result.returncode, 2, result.stderr)
+                self.assertIn(b"--save-material", result.stderr)
+                self.assertEqual(os.listdir(self.work.path), [])
+        self.assertEqual(self.run_here("tab-slot", "--set", "tabslot.T=3", "--save-material", "Acrylic").returncode, 0)
+        self.assertEqual(self.run_here("--materials").stdout, b"Acrylic\t3\t0\t0.1\t0.2\n")
+        self.assertIn(b"--save-material", run_cli("--help").stdout)
+
 
 if __name__ == "__main__":
     import unittest

@@ -18,6 +18,16 @@ def as_nobody(*args, cwd=None):
 
 
 class SafeSaving(FilesTestCase):
+    def folder_contents(self):
+        """Every file under the work folder by its path there, with its bytes."""
+        contents = {}
+        for root, _, names in os.walk(self.work.path):
+            for name in names:
+                path = os.path.join(root, name)
+                with open(path, "rb") as f:
+                    contents[os.path.relpath(path, self.work.path)] = f.read()
+        return contents
+
     def test_a_file_the_user_may_not_write_is_refused_and_left_as_it_was(self):
         os.chmod(self.work.path, 0o777)
         target = self.work.file("box.dxf")
@@ -34,6 +44,39 @@ class SafeSaving(FilesTestCase):
         after = os.stat(target)
         self.assertEqual((after.st_ino, after.st_uid), (before.st_ino, before.st_uid))
         self.assertEqual(os.listdir(self.work.path), ["box.dxf"])
+
+    # No output may be a file the run reads, however it is spelled: refused with exit 1,
+    # nothing written, every input as it was.
+    def test_an_output_that_is_one_of_the_runs_inputs_is_refused(self):
+        tables = self.work.file("tables")
+        os.mkdir(tables)
+        self.assertEqual(run_cli("--tables", tables, "--set", "main.M=4", "--save-material", "Birch").returncode, 0)
+        inputs = {"list.txt": b"cutout front,circle,30,20,12\n", "box-2.dxf": b"vent lid,slots,100,55,80,40\n"}
+        for name, content in inputs.items():
+            with open(self.work.file(name), "wb") as f:
+                f.write(content)
+        os.symlink("list.txt", self.work.file("link.dxf"))
+        os.link(self.work.file("list.txt"), self.work.file("hard.dxf"))
+        folder = os.path.basename(self.work.path)
+        before = self.folder_contents()
+        runs = [
+            (["full", "--cutouts", "list.txt", "-o", "list.txt"], "list.txt"),
+            (["full", "--cutouts", "list.txt", "-o", f"../{folder}/./list.txt"], f"../{folder}/./list.txt"),
+            (["full", "--cutouts", "list.txt", "-o", "link.dxf"], "link.dxf"),
+            (["full", "--cutouts", "list.txt", "-f", "stl", "-o", "hard.dxf"], "hard.dxf"),
+            (["full", "--cutouts", "box-2.dxf", "--sheet", "300x200", "-o", "box.dxf"], "box-2.dxf"),
+            (["bobbin", "--tables", "tables", "-o", "tables/TransGrid.txt"], "tables/TransGrid.txt"),
+            (["spiral", "--tables", "tables", "-f", "svg", "-o", "tables/ParamZub.txt"], "tables/ParamZub.txt"),
+            (["tab-slot", "--tables", "tables", "--material", "Birch", "-o", "tables/Materials.txt"],
+             "tables/Materials.txt"),
+        ]
+        for args, output in runs:
+            result = run_cli(*args, cwd=self.work.path)
+            self.assertEqual(result.returncode, 1, args)
+            self.assertRegex(result.stderr.decode(), f'^tessaro-cli: Cannot create file "{re.escape(output)}". '
+                             r'It is "[^"]+", read by --\w+ in this run; nothing was written.\n$')
+        self.assertEqual(self.folder_contents(), before)
+        self.assertEqual(run_cli("full", "--cutouts", "list.txt", "-o", "box.dxf", cwd=self.work.path).returncode, 0)
 
     def test_standard_output_that_cannot_be_written_is_a_failure(self):
         with open("/dev/full", "wb") as full:

@@ -62,12 +62,15 @@ class SheetFiles(FilesTestCase):
         self.assertEqual(os.listdir(self.work.path), [])
 
     def test_a_bad_sheet_or_gap_is_a_usage_error_whatever_it_looks_like(self):
-        sheets = ["600", "600x", "x400", "abc", "1,5x400", "0x0", "0x400", "-1x400", "600x-1", "1e6x400", "inf x400"]
-        gaps = ["x", "abc", "-1", "-0.5", "1e9", "3mm"]
+        # A side that rounds to nothing, and a value given empty, are no less wrong.
+        sheets = ["600", "600x", "x400", "abc", "1,5x400", "0x0", "0x400", "-1x400", "600x-1", "1e6x400", "inf x400",
+                  "1e-300x1e-300", "600x0.0000009", ""]
+        gaps = ["x", "abc", "-1", "-0.5", "1e9", "3mm", "", " "]
         for bad in [["--sheet", sheet] for sheet in sheets] + [["--sheet", "600x400", "--gap", gap] for gap in gaps]:
             result = run_cli("full", *bad, "-o", self.work.file("box.dxf"))
             self.assertEqual(result.returncode, 2, bad)
-            self.assertRegex(result.stderr.decode(), f"^tessaro-cli: {bad[-2]} '.*' is not ", bad)
+            self.assertRegex(result.stderr.decode(), f"^tessaro-cli: {bad[-2]} '.*' is not [^\\n]* (to|most) "
+                             r"\d+", bad)
         self.assertEqual(run_cli("full", "--gap", "3", "-o", self.work.file("box.dxf")).returncode, 2)
         self.assertEqual(run_cli("full", "--sheet", "600x400", "--gap", "0", "-o", self.work.file("box.dxf")).returncode, 0)
         self.assertEqual(os.listdir(self.work.path), ["box-1.dxf"])
@@ -107,6 +110,46 @@ class SheetFiles(FilesTestCase):
             for k in range(2, sheets + 1)))
         self.assertEqual(sorted(os.listdir(self.work.path)), sorted(["s-1.dxf"] + unrelated))
         self.assertTrue(self.audited_polylines(self.work.file("s-1.dxf")))
+
+    # Only the unbroken run of our own sheets after the new count goes: a user's files named
+    # as sheets ("my own drawing", "revision 7"), a sheet of ours that the user edited, a
+    # sheet of another type and all beyond the first of them stay as they were, each named
+    # on standard error.
+    def test_only_our_own_sheets_of_an_earlier_set_are_removed_and_the_rest_are_named(self):
+        sheets = self.sheet_count("300x200")
+        self.assertGreaterEqual(sheets, 4)
+        first = run_cli("full", "--sheet", "300x200", "-o", self.work.file("box.dxf"))
+        self.assertEqual(first.returncode, 0, first.stderr)
+        edited = self.work.file("box-4.dxf")
+        with open(edited, "rb") as f:
+            edited_bytes = b"999\r\nedited by hand\r\n" + f.read()
+        with open(edited, "wb") as f:
+            f.write(edited_bytes)
+        own = {"box-2024.dxf": b"my own drawing\n", f"box-{sheets + 2}.dxf": b"revision 7\n",
+               f"box-{sheets + 3}.dxf": b""}
+        for name, content in own.items():
+            with open(self.work.file(name), "wb") as f:
+                f.write(content)
+        self.assertEqual(run_cli("full", "--sheet", "300x200", "-f", "dxf2000", "-o",
+                                 self.work.file("other.dxf")).returncode, 0)
+        os.rename(self.work.file("other-1.dxf"), self.work.file(f"box-{sheets + 1}.dxf"))
+
+        smaller = run_cli("full", "--sheet", "600x400", "-o", self.work.file("box.dxf"))
+        self.assertEqual(smaller.returncode, 0, smaller.stderr)
+        self.assertEqual(sheet_names(smaller), [self.work.file("box-1.dxf")])
+        left = list(range(4, sheets + 4)) + [2024]
+        self.assertEqual(smaller.stderr.decode(), f'tessaro-cli: replaced "{self.work.file("box-1.dxf")}"\n' + "".join(
+            f'tessaro-cli: removed "{self.work.file(f"box-{k}.dxf")}", a sheet of an earlier, larger set\n'
+            for k in (2, 3)) + "".join(
+            f'tessaro-cli: left "{self.work.file(f"box-{k}.dxf")}", named as a sheet of the set but not provably one\n'
+            for k in left))
+        for name, content in own.items():
+            with open(self.work.file(name), "rb") as f:
+                self.assertEqual(f.read(), content)
+        with open(edited, "rb") as f:
+            self.assertEqual(f.read(), edited_bytes)
+        self.assertEqual(sorted(os.listdir(self.work.path)), sorted(
+            ["box-1.dxf"] + [f"box-{k}.dxf" for k in left] + [f"other-{k}.dxf" for k in range(2, sheets + 1)]))
 
     def test_a_set_named_after_a_device_or_a_pipe_is_refused(self):
         pipe = self.work.file("s.dxf")

@@ -265,6 +265,63 @@ TEST(CutoutPlacement, AVentLeavesThePanelInOnePiece) {
     }
 }
 
+std::size_t innerCuts(const Drawing& drawing) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
+        count += drawing.outline(i).role == OutlineRole::InnerCut ? 1 : 0;
+    }
+    return count;
+}
+
+// What the list's limit counts is what the drawing cuts: an entry adds as many inner cuts
+// as it counts openings, a vent of either pattern and shape included.
+TEST(CutoutPlacement, AnEntryCutsAsManyOpeningsAsItCounts) {
+    Bench plain;
+    findCommand("full")->run(plain.wb);
+    const std::size_t panelsOwn = innerCuts(plain.wb.drawing);
+    for (const char* line :
+         {"cutout front,circle,30,20,12", "cutout rear,rect,50,40,60,25,3", "cutout left,slot,20,30,4,18",
+          "label front,100,50,8,Вход", "vent front,slots,100,50,120,60", "vent front,slots,100,50,30,80,5,2",
+          "vent front,holes,100,50,120,60,5,3.5", "vent front,holes,100,50,4,80,6,4",
+          "vent lid,holes,100,55,150,11,2,1", "vent lid,slots,100,55,7,7,6,3"}) {
+        Bench b;
+        b.wb.cutouts = {parseCutoutLine(line)};
+        findCommand("full")->run(b.wb);
+        EXPECT_EQ(innerCuts(b.wb.drawing) - panelsOwn, openingCount(b.wb.cutouts[0].shape)) << line;
+    }
+}
+
+// A list that cuts more openings in all than the limit is refused before anything is drawn,
+// naming the count and the limit and beginning with the entry that passes it, so that the
+// window marks that row; the last drawing stays. At the limit it passes.
+TEST(CutoutPlacement, AListOfMoreOpeningsThanTheLimitIsRefusedBeforeItIsDrawn) {
+    const FaceCutout vent = parseCutoutLine("vent front,holes,100,50,190,90,2.5,1.5");
+    const std::size_t perVent = openingCount(vent.shape);
+    ASSERT_GT(perVent, 1000u);
+    std::vector<FaceCutout> list(kMostListOpenings / perVent, vent);
+    list.resize(list.size() + kMostListOpenings % perVent, parseCutoutLine("cutout rear,circle,30,20,12"));
+    EXPECT_NO_THROW(refuseTooManyOpenings(list));
+    // One more early on: the last opening is the one past the limit; a label cuts none.
+    list.insert(list.begin() + 1, parseCutoutLine("cutout bottom,circle,10,10,3"));
+    list.push_back(parseCutoutLine("label front,100,50,8,Вход"));
+    const std::string passing = cutoutLine(list[list.size() - 2]);
+    for (const char* verb : {"full", "simple-full"}) {
+        Bench b;
+        findCommand("tab-slot")->run(b.wb);
+        const Drawing before = b.wb.drawing;
+        b.wb.cutouts = list;
+        try {
+            findCommand(verb)->run(b.wb);
+            ADD_FAILURE() << verb << ": drawn";
+        } catch (const DrawingError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      passing + ": the cut-outs and vents make " + std::to_string(kMostListOpenings + 1) +
+                          " openings in all, more than the " + std::to_string(kMostListOpenings) + " a list may make");
+        }
+        EXPECT_EQ(b.wb.drawing, before) << verb;
+    }
+}
+
 std::vector<std::string> fitOf(const char* verb, std::vector<FaceCutout> cutouts) {
     Bench b;
     b.wb.cutouts = std::move(cutouts);

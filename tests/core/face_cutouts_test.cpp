@@ -74,6 +74,14 @@ TEST(CutoutLines, ABadLineSaysWhatIsWrong) {
         {"label front,1,2,5,a\x1b[2Jb", "control character"},
         {"label front,1,2,5,caf\xe9", "not UTF-8"},
         {"label front,1,2,0,text", "the height must be more than 0"},
+        // Sizes the files would write as nothing, and labels that would engrave only "?".
+        {"cutout front,circle,1,2,1e-300", "the diameter 1e-300 is less than 0.000001 mm, the finest size drawn"},
+        {"cutout front,slot,1,2,3,0.0000009", "the width 0.0000009 is less than 0.000001 mm"},
+        {"cutout front,rect,1,2,1e-7,4", "the width 1e-7 is less than 0.000001 mm"},
+        {"cutout front,rect,1,2,3,4,1e-300", "the corner radius 1e-300 is less than 0.000001 mm"},
+        {"label front,1,2,1e-300,text", "the height 1e-300 is less than 0.000001 mm"},
+        {"label front,1,2,5,\u00a0\u3000\u2003", "the label has no text"},
+        {"label front,1,2,5,\u200b\ufeff\u00ad", "the label has no text"},
         {"label front,1,2,5", "label takes FACE,X,Y,HEIGHT,TEXT"},
     };
     for (const auto& [line, reason] : bad) {
@@ -100,6 +108,16 @@ TEST(CutoutLists, ReadLinesSkipCommentsAndNameTheBadLine) {
               "line 3: circle takes X,Y,DIAMETER, not 2 numbers");
     EXPECT_EQ(failure("# ok\n# caf\xe9\n"), "line 2: not UTF-8");
     EXPECT_EQ(failure("cutout front,circle,1,2,3\ncutout front,circle,1,\xff,3\n"), "line 2: not UTF-8");
+    // A byte order mark, as Windows editors begin a file, is no part of its first line; one
+    // anywhere else is.
+    const std::string mark = "\xEF\xBB\xBF";
+    EXPECT_EQ(parseCutoutList(mark + "cutout front,rect,100,60,70,25,2\r\nlabel rear,30,8,4,Вход"),
+              (std::vector{list[0], list[2]}));
+    EXPECT_EQ(parseCutoutList(mark + "# a comment\n"), std::vector<FaceCutout>{});
+    EXPECT_EQ(failure(mark + mark + "cutout front,circle,1,2,3\n").substr(0, 8), "line 1: ");
+    EXPECT_EQ(failure("cutout front,circle,1,2,3\n" + mark + "cutout front,circle,1,2,3\n").substr(0, 8), "line 2: ");
+    // The smallest size the files keep is drawn.
+    EXPECT_EQ(parseCutoutList("cutout front,circle,1,2,0.000001").size(), 1u);
 }
 
 // Every segment of a cut curve stays within the chord error of the true circle, from a

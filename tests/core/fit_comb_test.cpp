@@ -154,11 +154,15 @@ TEST(FitComb, AnAllowanceAsLargeAsTheMaterialIsRefusedAndTheLastDrawingKept) {
     }
 }
 
-TEST(FitComb, AllowanceLabelsAreShortestDecimals) {
+TEST(FitComb, AllowanceLabelsAreTheNumbersTheDrawingKeeps) {
     EXPECT_EQ(allowanceLabel(0.1), "0.1");
     EXPECT_EQ(allowanceLabel(-0.05), "-0.05");
     EXPECT_EQ(allowanceLabel(-0.0), "0");
     EXPECT_EQ(allowanceLabel(1e-5), "0.00001");
+    // Finer than the drawing keeps, an allowance means what the slot drawn with it means.
+    EXPECT_EQ(allowanceLabel(1e-300), "0");
+    EXPECT_EQ(allowanceLabel(-1e-300), "0");
+    EXPECT_EQ(allowanceLabel(0.1234567), "0.123457");
 }
 
 }  // namespace

@@ -78,18 +78,42 @@ TEST_F(Materials, AMaterialSetsTheThicknessAndAllowancesOfBothTablesAndTheKerf) 
     EXPECT_EQ(b.wb.boxTable.text(SlotAllowance), "0.3");
 }
 
-TEST_F(Materials, AMaterialWithAValueThatIsNoNumberSetsNothing) {
-    Material broken = kBirch;
-    broken.kerf = "0,15";
+// A value no cell, no --kerf and no drawing would take is named with its material, and
+// nothing is set; the current values are not saved with one either.
+TEST_F(Materials, AMaterialWithAValueThatIsNoNumberOrOutOfRangeSetsNothing) {
+    struct Broken {
+        std::string Material::*value;
+        const char* text;
+        const char* why;
+    };
+    const Broken broken[] = {
+        {&Material::kerf, "0,15", "'0,15' is not a valid floating point value"},
+        {&Material::kerf, "100", "The kerf '100' is not a width from 0 to 50 mm"},
+        {&Material::kerf, "-0.1", "The kerf '-0.1' is not a width from 0 to 50 mm"},
+        {&Material::thickness, "1e308", "the thickness '1e308' is not from 0.000001 to 1000 mm"},
+        {&Material::thickness, "0", "the thickness '0' is not from 0.000001 to 1000 mm"},
+        {&Material::slotAllowance, "-1e300", "the slot allowance '-1e300' is not from -1000 to 1000 mm"},
+        {&Material::tabLengthAllowance, "1001", "the tab length allowance '1001' is not from -1000 to 1000 mm"},
+    };
     const ParamTable before = b.wb.boxTable;
-    try {
-        applyMaterial(b.wb, broken);
-        ADD_FAILURE() << "applied a kerf of 0,15";
-    } catch (const ConversionError& e) {
-        EXPECT_EQ(std::string(e.what()), "The material \"Берёза 4\": '0,15' is not a valid floating point value");
+    for (const Broken& value : broken) {
+        Material material = kBirch;
+        material.*value.value = value.text;
+        try {
+            applyMaterial(b.wb, material);
+            ADD_FAILURE() << "applied " << value.text;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("The material \"Берёза 4\": ") + value.why);
+        }
+        EXPECT_EQ(b.wb.boxTable, before);
+        EXPECT_EQ(b.wb.kerf, 0);
     }
-    EXPECT_EQ(b.wb.boxTable, before);
-    EXPECT_EQ(b.wb.kerf, 0);
+    for (const char* cell : {"main.M=1e308", "main.Al=-1001"}) {
+        Bench current;
+        assignTableValue(current.wb, cell);
+        EXPECT_THROW((void)currentMaterial(current.wb, "Birch", MaterialSource::MainTable), ConversionError) << cell;
+        EXPECT_NO_THROW((void)currentMaterial(current.wb, "Birch", MaterialSource::TabSlotTable)) << cell;
+    }
 }
 
 TEST_F(Materials, TheCurrentMaterialIsReadFromTheTableOfTheTab) {

@@ -26,6 +26,7 @@
 #include "gui/preview_widget.h"
 #include "gui/window_messages.h"
 #include "gui/window_steps.h"
+#include "model/face_cutouts.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -289,6 +290,41 @@ private slots:
         QVERIFY(!marked(form, 0, XColumn));
     }
 
+    // A saved list of more openings than the limit (a hundred vents, which drew for minutes
+    // at every start) is refused at once with the count and the limit, the row that passes
+    // the limit marked; every row is kept, and the file as it was.
+    void aSavedListOverTheLimitIsRefusedAtStartNeverDrawn() {
+        QByteArray list;
+        std::size_t openings = 0;
+        for (int k = 0; k < 100; ++k) {
+            const std::string line = "vent front,holes," + std::to_string(50 + k) + ",50,90,90,6,4";
+            openings += openingCount(parseCutoutLine(line).shape);
+            list += QByteArray::fromStdString(line) + "\n";
+        }
+        writeFile(listFile(*fakes, false), list);
+        MainWindow form(fakes->ports());
+        form.show();
+        QVERIFY(settled(form));
+        int passing = 0;
+        for (std::size_t total = 0; total <= kMostListOpenings; ++passing) {
+            total += openingCount(form.workbench().cutouts.at(static_cast<std::size_t>(passing)).shape);
+        }
+        --passing;
+        const QString why = QString(
+                                "vent front,holes,%1,50,90,90,6,4: вырезы и вентиляция дают %2 отверстий, больше "
+                                "%3, допустимых для одного списка.")
+                                .arg(50 + passing)
+                                .arg(openings)
+                                .arg(kMostListOpenings);
+        QCOMPARE(form.findChild<PreviewWidget*>("Preview")->problem(), why);
+        QVERIFY(marked(form, passing, SizesColumn));
+        QVERIFY(!marked(form, passing - 1, SizesColumn));
+        QCOMPARE(cutouts(form).rowCount(), 100);
+        QCOMPARE(form.workbench().cutouts.size(), std::size_t{100});
+        form.close();
+        QCOMPARE(contentsOf(QString::fromStdString(listFile(*fakes, false).string())), list);
+    }
+
     // The file written at close is the list --cutouts reads, comments and all; a list
     // beside the tables at start is shown, its comments kept but not rows.
     void theListIsKeptBesideTheTables() {
@@ -322,6 +358,24 @@ private slots:
         }
         QCOMPARE(shown.size(), std::size_t{3});
         QCOMPARE(readCutoutFile(listFile(*fakes, true).string()), shown);
+    }
+
+    // A list a Windows editor saved begins with a byte order mark: no part of its first row,
+    // which reads as --cutouts reads it. A size finer than the files keep is marked, in the
+    // window's language.
+    void aByteOrderMarkIsNoPartOfTheFirstRow() {
+        writeFile(listFile(*fakes, false),
+                  "\xEF\xBB\xBF"
+                  "cutout front,rect,100,60,70,25,2\r\ncutout rear,circle,40,50,1e-300\r\n");
+        MainWindow form(fakes->ports());
+        QVERIFY(fakes->messages.errors.empty());
+        QCOMPARE(cutouts(form).rowCount(), 2);
+        QCOMPARE(cell(form, 0, KindColumn), QString("cutout"));
+        QVERIFY(!marked(form, 0, KindColumn));
+        QCOMPARE(form.workbench().cutouts, parseCutoutList("cutout front,rect,100,60,70,25,2"));
+        QVERIFY(marked(form, 1, SizesColumn));
+        QCOMPARE(cutouts(form).index(1, SizesColumn).data(Qt::ToolTipRole).toString(),
+                 QString("диаметр 1e-300 — меньше 0.000001 мм, самого малого рисуемого размера"));
     }
 
     // A list that cannot be read is reported and shown empty; the close keeps it beside.

@@ -13,6 +13,7 @@
 #include "gui/fakes.h"
 #include "gui/main_window.h"
 #include "gui/material_box.h"
+#include "gui/window_messages.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -121,6 +122,32 @@ private slots:
         QTest::mouseClick(form.findChild<QPushButton*>("saveMaterialButton"), Qt::LeftButton);
         QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
         QCOMPARE(savedIn(program).size(), std::size_t{2});
+    }
+
+    // A preset no drawing could be made with (written by hand, or before values were
+    // checked) is refused, in the window's language, before any cell is set; and the values
+    // of the tables are not saved as one.
+    void aPresetOutOfRangeIsNeitherAppliedNorSaved() {
+        keepPresets({{"Huge", "1e308", "0", "0.1", "0.2"}, {"Wide", "4", "100", "0.1", "0.2"}});
+        MainWindow form(fakes->ports());
+        const ParamTable box = form.workbench().boxTable;
+        emit materialList(form)->activated(0);
+        emit materialList(form)->activated(1);
+        QCOMPARE(fakes->messages.errors.size(), std::size_t{2});
+        QCOMPARE(windowMessage(fakes->messages.errors[0]),
+                 QString("Материал «Huge»: толщина «1e308» — не от 0.000001 до 1000 мм."));
+        QCOMPARE(windowMessage(fakes->messages.errors[1]),
+                 QString("Материал «Wide»: Пропил «100» — не ширина от 0 до 50 мм."));
+        QVERIFY(form.workbench().boxTable == box);
+        QCOMPARE(form.workbench().kerf, 0.0);
+
+        auto* materials = form.findChild<MaterialBox*>("materialBox");
+        materials->setNameQuestion([](QWidget&) { return std::optional<QString>("Фанера"); });
+        assignTableValue(form.workbench(), "main.M=1e308");
+        QTest::mouseClick(form.findChild<QPushButton*>("saveMaterialButton"), Qt::LeftButton);
+        QCOMPARE(fakes->messages.errors.size(), std::size_t{3});
+        QVERIFY(!std::filesystem::exists(tableFolders(fakes->folders).writeTo / kMaterialsFile) ||
+                savedIn(tableFolders(fakes->folders).writeTo).size() == 2);
     }
 
     // A file refused at start is reported, and the one at the target is kept beside before

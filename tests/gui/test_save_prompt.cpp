@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 
+#include "app/saving.h"
 #include "app/sheets.h"
 #include "gui/fakes.h"  // the dialog keeps its history in settings of the test's own
 #include "gui/qt_ports.h"
@@ -210,23 +211,30 @@ private slots:
         QCOMPARE(asked.size(), 2);
     }
 
-    // A set of sheets asks once, naming every sheet it replaces and every sheet of an earlier,
-    // larger set it removes, not the plain name, which it does not write; No goes back to
-    // the dialog, and a set that touches nothing asks nothing.
+    // A set of sheets asks once, naming every sheet it replaces, every sheet of an earlier,
+    // larger set it removes (box-3, ours, right after the set) and every file named as a
+    // sheet that it leaves (box-4, the user's own), not the plain name, which it does not
+    // write; No goes back to the dialog, and a set that touches nothing asks nothing.
     void aSheetSetAsksOnceAboutEverySheetItTouches() {
         QtSavePrompt dialog(nullptr, kFilter, 2);
         for (const char* name : {"box.dxf", "box-1.dxf", "box-2.dxf", "box-4.dxf"}) {
             writeFile(at(name), "old");
         }
-        const FilesInTheWayOf twoSheets = [](const SaveChoice& choice) { return sheetsInTheWay(choice.path, 2); };
+        writeFile(at("box-3.dxf"), QByteArray::fromStdString(drawingBytes(Drawing{}, FileType::Dxf, {})));
+        const FilesInTheWayOf twoSheets = [](const SaveChoice& choice) {
+            return sheetsInTheWay(choice.path, choice.type, 2);
+        };
         QStringList asked;
         QVERIFY(!askWith(dialog,
                          {save("DXF R12 (*.dxf)", at("box")), answer(QMessageBox::No, "box-4.dxf", asked), cancel()},
                          twoSheets));
         QCOMPARE(asked.size(), 1);
-        for (const char* name : {"box-1.dxf", "box-2.dxf", "box-4.dxf"}) {
-            QVERIFY2(asked.front().contains(name), qPrintable(asked.front()));
+        const QStringList sections = asked.front().split("\n\n");
+        for (const char* name : {"box-1.dxf", "box-2.dxf", "box-3.dxf", "box-4.dxf"}) {
+            QCOMPARE(sections.filter(name).size(), 1);
         }
+        QCOMPARE(sections.filter("box-3.dxf"), sections.filter("will be removed"));
+        QCOMPARE(sections.filter("box-4.dxf"), sections.filter("will be left as they are"));
         QVERIFY2(!asked.front().contains(QDir::toNativeSeparators(at("box.dxf")) + "\n"), qPrintable(asked.front()));
         const auto choice = askWith(
             dialog, {save("DXF R12 (*.dxf)", at("box")), answer(QMessageBox::Yes, "box-1.dxf", asked)}, twoSheets);
