@@ -5,15 +5,10 @@
 #include <functional>
 #include <initializer_list>
 
-#include "app/table_keys.h"
+#include "app/mended_toml.h"
 #include "model/about.h"
 #include "model/number_parse.h"
 #include "output/files.h"
-
-// The parser is compiled into this file alone, so that the sanitizers and the fuzzer see it too.
-#define TOML_HEADER_ONLY 1
-#define TOML_ENABLE_FORMATTERS 0
-#include <toml++/toml.h>
 
 namespace tessaro {
 namespace {
@@ -226,7 +221,7 @@ public:
 
 private:
     [[noreturn]] void refuse(const toml::source_region& where, const std::string& why) const {
-        throw UsageError(file_ + ":" + std::to_string(lineOf(where)) + ": " + why);
+        throw DesignFileError(file_, lineOf(where), why);
     }
 
     // Runs a check of the program's own, its message put after the entry's place.
@@ -463,7 +458,7 @@ Design parseDesign(std::string_view text, const std::string& file) {
     try {
         root = toml::parse(text, file);
     } catch (const toml::parse_error& e) {
-        throw UsageError(file + ":" + std::to_string(lineOf(e.source())) + ": " + std::string(e.description()));
+        throw DesignFileError(file, lineOf(e.source()), std::string(e.description()));
     }
     return DesignReader(root, file).read();
 }

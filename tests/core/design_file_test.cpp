@@ -220,6 +220,14 @@ TEST(designFile, ARefusalNamesTheFileTheLineAndWhy) {
         {"version = \"2.6\"\n\nkerf = \n", "d.toml:3: "},
         {"templates = [\"full\"\n", "d.toml:1: "},
         {"a = \"\xff\"\n", "d.toml:1: "},
+        // Characters beyond ASCII where the parser looks for blanks, which Debian's toml++
+        // would meet with undefined behaviour.
+        {"материал = \"x\"\n", "d.toml:1: "},
+        {"kerf = \"1\" §\n", "d.toml:1: "},
+        {"s = \"\"\"\\\n§\"\"\"\n", "d.toml:1: 's' is not a key of a design"},
+        // Input that breaks the parser's preconditions, which a debug build would assert.
+        {"cutouts = [\n    \"cu\",\n}\n", "d.toml:3: "},
+        {"[[[1]]]\n", "d.toml:1: "},
         // Keys this version does not know, and the version that wrote them.
         {"version = \"2.6\"\nhinge = true\n", "d.toml:2: 'hinge' is not a key of a design"},
         {"version = \"" + newer + "\"\n[switches]\nhinge = true\n",
