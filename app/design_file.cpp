@@ -263,12 +263,13 @@ private:
         }
     }
 
-    std::string text(const toml::node& node, std::string_view name) const {
+    // `key` is the name as the line spells it: a table's value is named by its row alone.
+    std::string text(const toml::node& node, std::string_view name, std::string_view key = {}) const {
         if (const auto* value = node.as_string()) {
             return value->get();
         }
-        refuse(node.source(),
-               "'" + std::string(name) + "' takes a text in quotes, as typed: " + std::string(name) + " = \"...\"");
+        refuse(node.source(), "'" + std::string(name) + "' takes a text in quotes, as typed: " +
+                                  std::string(key.empty() ? name : key) + " = \"...\"");
     }
 
     bool flag(const toml::node& node, std::string_view name) const {
@@ -408,7 +409,7 @@ private:
             std::vector<DesignValue> read;
             for (const auto& [row, value] : *values) {
                 const std::string tableKey = std::string(schema->name) + "." + std::string(row.str());
-                const std::string typed = text(value, tableKey);
+                const std::string typed = text(value, tableKey, row.str());
                 checked(value, [&] { checkValue(tableKey, typed); });
                 read.push_back({tableKey, typed, lineOf(value.source())});
             }

@@ -737,10 +737,17 @@ void MainWindow::showDesign(const Design& shown) {
         }
     }
     livePreview_->follow(first);
-    if (design.templates.size() > 1) {
+    if (design.templates.size() < 2) {
+        return;
+    }
+    // A job's template is drawn as it is added: a cell that is no number stops the job, named.
+    try {
         for (const std::string& verb : design.templates) {
             sheet_->addToJob(*findCommand(verb), wb_);
         }
+    } catch (const std::exception& e) {
+        sheet_->clearJob();
+        showFailure(e);
     }
 }
 

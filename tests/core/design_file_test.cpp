@@ -239,7 +239,7 @@ TEST(designFile, ARefusalNamesTheFileTheLineAndWhy) {
         // A value of the wrong type.
         {"kerf = 0.2\n", "d.toml:1: 'kerf' takes a text in quotes"},
         {"templates = \"full\"\n", "d.toml:1: 'templates' takes a list in brackets"},
-        {"[tables.main]\nW = 250\n", "d.toml:2: 'main.W' takes a text in quotes"},
+        {"[tables.main]\nW = 250\n", "d.toml:2: 'main.W' takes a text in quotes, as typed: W = \"...\""},
         {"[switches]\nrelief = \"yes\"\n", "d.toml:2: 'relief' takes true or false"},
         {"switches = 1\n", "d.toml:1: 'switches' takes a table"},
         // What the same option would say.

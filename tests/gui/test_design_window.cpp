@@ -28,6 +28,7 @@
 #include "gui/fakes.h"
 #include "gui/main_window.h"
 #include "gui/material_box.h"
+#include "gui/sheet_group.h"
 #include "gui/window_steps.h"
 
 using namespace tessaro;
@@ -108,7 +109,8 @@ private slots:
         const QStringList made = stateOf(form);
         fakes->designs.saveAnswer = fileIn("box.toml");
         trigger(form, "saveDesignAsAction");
-        QVERIFY2(fakes->messages.errors.empty(), fakes->messages.errors.empty() ? "" : fakes->messages.errors[0].c_str());
+        QVERIFY2(fakes->messages.errors.empty(),
+                 fakes->messages.errors.empty() ? "" : fakes->messages.errors[0].c_str());
         const TemplateCommand& set = *findCommand(tabRule(TemplateTab::FoldingBox).wholeTemplate);
         QCOMPARE(fakes->designs.offered, std::vector<std::string>{set.proposedName(form.workbench()) + ".toml"});
 
@@ -236,6 +238,37 @@ private slots:
         trigger(form, "saveDesignAsAction");
         QCOMPARE(fakes->messages.errors.size(), std::size_t{2});
         QVERIFY(!QFile::exists(text(fileIn("lost.toml"))));
+    }
+
+    // Several templates are the job, each drawn as it is added; a cell that is no number
+    // leaves the job empty and is named, the design shown all the same.
+    void aDesignOfSeveralTemplatesIsTheJob() {
+        MainWindow form(fakes->ports());
+        for (const auto& [name, width] : {std::pair{"job.toml", "4"}, {"bad job.toml", "2x"}}) {
+            QFile file(text(fileIn(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("templates = [\"tab-slot\", \"bobbin\", \"bobbin\"]\n[tables.tabslot]\nT = \"") +
+                       width + "\"\n");
+            file.close();
+        }
+        fakes->designs.openAnswer = fileIn("job.toml");
+        trigger(form, "openDesignAction");
+        QVERIFY(fakes->messages.errors.empty());
+        QCOMPARE(form.findChild<QTabWidget*>("tabs")->currentWidget()->objectName(), QString("tabSlotTab"));
+        std::vector<std::string> verbs;
+        for (const JobTemplate& item : form.findChild<SheetGroup*>()->job()) {
+            verbs.emplace_back(item.command().name);
+        }
+        QCOMPARE(verbs, (std::vector<std::string>{"tab-slot", "bobbin", "bobbin"}));
+        fakes->designs.saveAnswer = fileIn("again.toml");
+        trigger(form, "saveDesignAsAction");
+        QVERIFY(contentsOf(text(fileIn("again.toml"))).contains("templates = [\"tab-slot\", \"bobbin\", \"bobbin\"]"));
+
+        fakes->designs.openAnswer = fileIn("bad job.toml");
+        trigger(form, "openDesignAction");
+        QCOMPARE(form.workbench().tabSlotTable.text(TabSlotTableRow::Thickness), std::string("2x"));
+        QVERIFY(form.findChild<SheetGroup*>()->job().empty());
+        QCOMPARE(fakes->messages.errors.size(), std::size_t{1});
     }
 
     void theRecentDesignsOpenAgain() {
