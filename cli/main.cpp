@@ -153,11 +153,15 @@ void defineOptions(CLI::App& app, Arguments& a) {
                                  "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file "
                                  "per sheet (FILE-1, FILE-2, ...)");
     // Both need a sheet, which a design may give (takeDesign).
-    app.add_option("--gap", a.gap,
-                   "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
-                   "diameter, at least 2; for several templates the largest of their defaults");
-    app.add_flag("--no-rotation", a.noRotation,
-                 "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y");
+    app.add_option(
+        "--gap", a.gap,
+        "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
+        "diameter, at least 2; for several templates the largest of their defaults; needs --sheet or a design's "
+        "sheet");
+    app.add_flag(
+        "--no-rotation", a.noRotation,
+        "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y; needs "
+        "--sheet or a design's sheet");
     app.add_option("--kerf", a.kerf,
                    "The beam's width in mm: outer cuts are offset outward and inner cuts inward by half of it, so "
                    "the parts come off the cutter as drawn (default 0)");
