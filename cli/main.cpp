@@ -87,7 +87,7 @@ std::string commandList() {
 void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("COMMAND", a.commands,
                    "The template to make; several (a verb may be repeated) are nested together onto the same "
-                   "sheets, and need --sheet; given with --design, they replace its templates")
+                   "sheets and need --sheet, and verbs given with --design replace its templates")
         ->check(CLI::IsMember(commandNames()));
     app.set_version_flag("--version", "tessaro-cli " + std::string(kVersion));
     app.footer(commandList());
@@ -106,8 +106,8 @@ void defineOptions(CLI::App& app, Arguments& a) {
         ->check(CLI::ExistingDirectory);
     app.add_option("--design", a.designFile,
                    "FILE: draw a design that --save-design or the window saved, its values set after --tables and "
-                   "before --material and any --set; the verbs given replace its templates, the cut-outs given "
-                   "follow its own, the switches given turn theirs, the other options given replace its values");
+                   "before --material and --set, its templates replaced by the verbs given, its cut-outs followed by "
+                   "those given, its switches turned by those given, its other values replaced by the options given");
     app.add_option("--save-design", a.savedDesign,
                    "FILE: write the templates, the table values that differ from the built-in ones, the switches, "
                    "cut-outs, material, kerf and sheet given to a design file (TOML) that --design reads, and exit");
