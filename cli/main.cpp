@@ -16,6 +16,8 @@
 #include "app/assembly.h"
 #include "app/commands.h"
 #include "app/cutout_lists.h"
+#include "app/design_arguments.h"
+#include "app/design_file.h"
 #include "app/error_text.h"
 #include "app/fit_comb.h"
 #include "app/fit_report.h"
@@ -51,35 +53,15 @@ public:
     void showError(std::string_view text) override { std::cerr << "tessaro-cli: " << text << '\n'; }
 };
 
-struct Arguments {
-    std::vector<std::string> commands;
+// The options that make a design, and those that say what to do with it.
+struct Arguments : DesignArguments {
     std::string output;
     std::string format = "dxf";
     std::vector<std::string> assignments;
-    std::vector<std::string> cutouts;
-    std::vector<std::string> vents;
-    std::vector<std::string> labels;
-    std::string cutoutFile;
     std::string tables;
-    std::string feet = "2";
-    // Given empty is not left out: "--gap ''" is no gap.
-    std::optional<std::string> sheet;
-    std::optional<std::string> gap;
-    std::optional<std::string> comb;
-    std::optional<std::string> material;
     std::optional<std::string> savedMaterial;
+    std::string savedDesign;
     bool listMaterials = false;
-    std::string kerf;
-    bool relief = false;
-    bool screws = false;
-    bool oneTooth = false;
-    bool noJumper = false;
-    bool noLidCorners = false;
-    bool tabRelief = false;
-    bool noRotation = false;
-    bool openLast = false;
-    bool closedLast = false;
-    bool innerFirst = false;
     bool nameOnly = false;
     bool showTables = false;
     bool fit = false;
@@ -106,7 +88,7 @@ std::string commandList() {
 void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("COMMAND", a.commands,
                    "The template to make; several (a verb may be repeated) are nested together onto the same "
-                   "sheets, and need --sheet")
+                   "sheets and need --sheet, and verbs given with --design replace its templates")
         ->check(CLI::IsMember(commandNames()));
     app.set_version_flag("--version", "tessaro-cli " + std::string(kVersion));
     app.footer(commandList());
@@ -123,6 +105,13 @@ void defineOptions(CLI::App& app, Arguments& a) {
     app.add_option("--set", a.assignments, "TABLE.KEY=TEXT: set a value cell exactly as typed")->take_all();
     app.add_option("--tables", a.tables, "Load ParamGrid.txt, ParamZub.txt and TransGrid.txt from this folder first")
         ->check(CLI::ExistingDirectory);
+    app.add_option("--design", a.designFile,
+                   "FILE: draw a design that --save-design or the window saved, its values set after --tables and "
+                   "before --material and --set, its templates replaced by the verbs given, its cut-outs followed by "
+                   "those given, its switches turned by those given, its other values replaced by the options given");
+    app.add_option("--save-design", a.savedDesign,
+                   "FILE: write the templates, the table values that differ from the built-in ones, the switches, "
+                   "cut-outs, material, kerf and sheet given to a design file (TOML) that --design reads, and exit");
     app.add_option("--cutout", a.cutouts,
                    "FACE,SHAPE,X,Y,SIZE...: a hole in a face of full or simple-full; FACE front, rear, left, right, "
                    "bottom or lid; SHAPE circle,X,Y,DIAMETER, rect,X,Y,WIDTH,HEIGHT[,RADIUS] or "
@@ -166,14 +155,16 @@ void defineOptions(CLI::App& app, Arguments& a) {
         "--sheet", [&a](const std::string& size) { a.sheet = size; },
         "WIDTHxHEIGHT in mm, e.g. 600x400: nest the parts onto sheets of this size, one file per sheet (FILE-1, "
         "FILE-2, ...)");
+    // Both need a sheet, which a design may give (takeDesign).
     app.add_option_function<std::string>(
-           "--gap", [&a](const std::string& gap) { a.gap = gap; },
-           "The least distance in mm between parts and from the sheet's edge; default: twice the cutter diameter, at "
-           "least 2; for several templates the largest of their defaults")
-        ->needs(sheet);
-    app.add_flag("--no-rotation", a.noRotation,
-                 "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y")
-        ->needs(sheet);
+        "--gap", [&a](const std::string& gap) { a.gap = gap; },
+        "The least distance in mm between parts and from the sheet's edge; default: twice the cutter "
+        "diameter, at least 2; for several templates the largest of their defaults; needs --sheet or a design's "
+        "sheet");
+    app.add_flag(
+        "--no-rotation", a.noRotation,
+        "Never turn a part on the sheet: the wood's grain, or a laser's kerf that differs along X and Y; needs "
+        "--sheet or a design's sheet");
     app.add_option("--kerf", a.kerf,
                    "The beam's width in mm: outer cuts are offset outward and inner cuts inward by half of it, so "
                    "the parts come off the cutter as drawn (default 0)");
@@ -210,6 +201,9 @@ RunInputs runInputs(const Arguments& a) {
     if (a.material) {
         inputs.add(materialsFile(a), "--material");
     }
+    if (!a.designFile.empty()) {
+        inputs.add(a.designFile, "--design");
+    }
     return inputs;
 }
 
@@ -221,6 +215,9 @@ void applyTables(const Arguments& a, Workbench& wb) {
             throw FileError(unloadedMessage(unloaded));
         }
     }
+    if (a.design) {
+        applyDesignTables(*a.design, wb);
+    }
     if (a.material) {
         MaterialStore materials;
         materials.load(materialsFile(a));
@@ -231,18 +228,9 @@ void applyTables(const Arguments& a, Workbench& wb) {
     }
 }
 
-// The list of the faces' cut-outs: the file's first, then the options', each kind in the
-// order given. Every line is read before anything is drawn.
+// Every line of the list is read before anything is drawn.
 void applyCutouts(const Arguments& a, const TemplateCommand& command, Workbench& wb) {
-    if (!a.cutoutFile.empty()) {
-        wb.cutouts = readCutoutFile(a.cutoutFile);
-    }
-    for (const auto& [kind, values] : {std::pair{CutoutKind::Cutout, &a.cutouts}, std::pair{CutoutKind::Vent, &a.vents},
-                                       std::pair{CutoutKind::Label, &a.labels}}) {
-        for (const std::string& value : *values) {
-            wb.cutouts.push_back(cutoutOption(kind, value));
-        }
-    }
+    wb.cutouts = cutoutsOf(a);
     if (!wb.cutouts.empty() && !assembles(command)) {
         throw UsageError("cut-outs, vents and labels go on the faces of a whole box (full or simple-full), not " +
                          std::string(command.name));
@@ -423,10 +411,12 @@ void refuseStlForNoBox(const Arguments& a, const TemplateCommand& command) {
     }
 }
 
-// A cell that is not a number, named as --set and --show-tables name it.
-std::string cellMessage(const Workbench& wb, const BadCellError& error) {
+// A cell that is not a number, named as --set and --show-tables name it, and where the
+// design file typed it.
+std::string cellMessage(const Arguments& a, const Workbench& wb, const BadCellError& error) {
     const std::string key = tableKeyOf(wb, *error.table, error.row);
-    return key.empty() ? error.what() : key + ": " + error.what();
+    const std::string typedAt = a.design ? valueLocation(*a.design, key, error.table->text(error.row)) : "";
+    return (typedAt.empty() ? "" : typedAt + ": ") + (key.empty() ? error.what() : key + ": " + error.what());
 }
 
 // The allowances of --comb, which the tab-slot verb alone takes; none without it.
@@ -449,10 +439,11 @@ void refuseWhatSavingAMaterialDrops(const Arguments& a) {
     }
 }
 
-int run(const Arguments& a, Workbench& wb) {
+int run(Arguments& a, Workbench& wb) {
     if (a.savedMaterial) {
         refuseWhatSavingAMaterialDrops(a);
     }
+    takeDesign(a);
     applyTables(a, wb);
     if (a.listMaterials) {
         writeToStandardOutput(materialLines(a));
@@ -460,6 +451,11 @@ int run(const Arguments& a, Workbench& wb) {
     }
     if (a.savedMaterial) {
         saveMaterial(a, wb);
+        return 0;
+    }
+    if (!a.savedDesign.empty()) {
+        runInputs(a).refuseAsOutput(a.savedDesign);
+        saveDesignFile(a.savedDesign, designOf(a, wb));
         return 0;
     }
     if (a.showTables) {
@@ -547,7 +543,7 @@ int main(int argc, char** argv) {
         std::cerr << "tessaro-cli: " << e.what() << '\n';
         return 2;
     } catch (const BadCellError& e) {
-        std::cerr << "tessaro-cli: " << errorBoxText(cellMessage(wb, e)) << '\n';
+        std::cerr << "tessaro-cli: " << errorBoxText(cellMessage(arguments, wb, e)) << '\n';
         return 1;
     } catch (const std::exception& e) {
         std::cerr << "tessaro-cli: " << errorBoxText(e) << '\n';

@@ -42,6 +42,13 @@ void KerfField::changeEvent(QEvent* event) {
 
 void KerfField::apply() { wb_.kerf = parseKerf(edit_->text().toStdString()); }
 
+QString KerfField::text() const { return edit_->text(); }
+
+void KerfField::setText(const QString& text) {
+    edit_->setText(text);
+    edited();
+}
+
 void KerfField::edited() {
     const double before = wb_.kerf;
     try {

@@ -20,6 +20,10 @@ public:
 
     // Sets the workbench's kerf from the text; throws ConversionError for a text refused.
     void apply();
+    // The text as typed.
+    [[nodiscard]] QString text() const;
+    // Shows a kerf's text and makes it the workbench's, as typing it does.
+    void setText(const QString& text);
 
 signals:
     // The workbench's kerf changed.

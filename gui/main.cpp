@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
                                           static_cast<int>(tessaro::FileType::Dxf));
     tessaro::gui::QtMessageBox messages(nullptr);
     tessaro::gui::QtFolders folders;
-    tessaro::gui::MainWindow form({savePrompt, messages, clock, folders});
+    tessaro::gui::QtDesignPrompt designPrompt(nullptr);
+    tessaro::gui::MainWindow form({savePrompt, messages, clock, folders, designPrompt});
     using Kind = tessaro::gui::WindowRequest::Kind;
     if (request.kind == Kind::Screenshot) {
         return screenshot(form, request.file, request.tab);

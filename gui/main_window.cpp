@@ -21,14 +21,17 @@
 #include <algorithm>
 
 #include "app/cutout_list_file.h"
+#include "app/design.h"
 #include "app/error_text.h"
 #include "app/job.h"
 #include "app/language.h"
 #include "app/saving.h"
 #include "app/sheets.h"
 #include "app/table_folders.h"
+#include "app/table_keys.h"
 #include "gui/cutout_page.h"
 #include "gui/cutout_table_model.h"
+#include "gui/design_files.h"
 #include "gui/edit_history.h"
 #include "gui/form_stretch.h"
 #include "gui/kept_settings.h"
@@ -48,6 +51,7 @@
 #include "gui/save_report.h"
 #include "gui/sheet_group.h"
 #include "gui/status_line.h"
+#include "gui/window_edits.h"
 #include "gui/window_language.h"
 #include "gui/window_menus.h"
 #include "gui/window_messages.h"
@@ -118,7 +122,6 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
       wb_(ports.clock, messages_),
       tables_(wb_, ports.folders) {
     setObjectName("mainWindow");
-    setWindowTitle(text(kProgramTitle) + "  " + text(kContactAddress));
     form_ = new QWidget(this);
     form_->setObjectName("form");
     form_->setMinimumSize(kLeastClientWidth, kLeastClientHeight);
@@ -160,6 +163,13 @@ MainWindow::MainWindow(WindowPorts ports, QWidget* parent)
     onTabShown(tabs->currentIndex());
     livePreview_ = new LivePreview(wb_, *preview_, *this, [this] { return sheet_->choice(); });
     new LiveAssembly(wb_, *preview_, *this);  // the window owns it
+    designs_ = new DesignFiles(*this, ports_.designPrompt, ports_.messages,
+                               {[this] { return designOfWindow(); }, [this](const Design& d) { showDesign(d); },
+                                [this] { return proposedDesignName(); }});
+    onEveryEdit(*this, *designs_, [this] { designs_->markChanged(); });
+    menus_->showRecentDesigns(DesignFiles::recentDesigns());
+    connect(designs_, &DesignFiles::recentDesignsChanged, this,
+            [this] { menus_->showRecentDesigns(DesignFiles::recentDesigns()); });
 }
 
 // Tab and Shift+Tab go through the controls in reading order: the left column, then the tabs.
@@ -236,6 +246,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     commitOpenEditors();
+    if (!designs_->mayClose()) {
+        event->ignore();
+        return;
+    }
     saveTablesAtClose();
     saveCutoutsAtClose();
     keepSwitchesAndPlace(*this);
@@ -299,6 +313,9 @@ void MainWindow::retranslate() {
     const bool english = windowIsEnglish();
     if (menus_ != nullptr) {
         menus_->setEnglish(english);
+    }
+    if (designs_ != nullptr) {
+        designs_->retitle();
     }
     jobs_->setEnglish(english);
     // The pictures with words are drawn again only when their language changes.
@@ -386,6 +403,11 @@ void MainWindow::setCaption(QWidget* control, const QString& caption) {
 
 void MainWindow::buildMenus() {
     MenuCommands commands;
+    commands.newDesign = [this] { designs_->newDesign(); };
+    commands.openDesign = [this] { designs_->open(); };
+    commands.openRecentDesign = [this](const QString& path) { designs_->openFile(path); };
+    commands.saveDesign = [this] { (void)designs_->save(); };
+    commands.saveDesignAs = [this] { (void)designs_->saveAs(); };
     commands.saveTemplate = [this](std::optional<FileType> type) { saveCurrentTemplate(type); };
     commands.saveSet = [this] { saveSet(); };
     commands.largeView = [this] { preview_->openLargeWindow(); };
@@ -626,7 +648,8 @@ void MainWindow::chooseMaterial(const QString& name) {
             model->setData(model->index(cell.row, 1), text(cell.text), Qt::EditRole);
         }
         editHistory_.stack->endMacro();
-        wb_.kerf = materialKerf(material);
+        // In the field too, where a button reads the kerf again.
+        kerf_->setText(text(material.kerf));
     } catch (const std::exception& e) {
         ports_.messages.showError(errorBoxText(e));
     }
@@ -648,6 +671,92 @@ void MainWindow::saveMaterialAs(const QString& name) {
         materialBox_->setMaterials(materials_.materials(), name);
     } catch (const std::exception& e) {
         ports_.messages.showError(errorBoxText(e));
+    }
+}
+
+Design MainWindow::designOfWindow() {
+    commitOpenEditors();
+    // A row left out of the drawing would be lost from the file.
+    for (int row = 0; row < cutoutModel_->rowCount(); ++row) {
+        if (const auto& problem = cutoutModel_->problem(row)) {
+            throw UsageError(
+                tr("Cut-out row %1 does not read: %2").arg(row + 1).arg(windowMessage(problem->message)).toStdString());
+        }
+    }
+    Design design = designOfWorkbench(wb_);
+    for (const JobTemplate& item : sheet_->job()) {
+        design.templates.emplace_back(item.command().name);
+    }
+    if (design.templates.empty()) {
+        design.templates.emplace_back(livePreview_->shownTemplate().name);
+    }
+    const QString kerf = kerf_->text().trimmed();
+    design.kerf = kerf == "0" ? std::string() : kerf.toStdString();
+    design.sheet = sheet_->typedSheet();
+    if (const QString material = materialBox_->shown(); !material.isEmpty()) {
+        design.material = material.toStdString();
+    }
+    checkDesign(design);
+    return design;
+}
+
+// The window keeps its language: the design's values in the captions the tables have. A
+// design's closing flag, inner-first order and comb are the command line's alone.
+void MainWindow::showDesign(const Design& shown) {
+    commitOpenEditors();
+    Design design = shown;
+    design.englishCaptions = tablesAreEnglish(wb_);
+    applyDesignTables(design, wb_);
+    reloadTables();
+    const Options& o = design.switches;
+    cornerRelief->setChecked(o.cornerRelief);
+    simpleCornerRelief->setChecked(o.cornerRelief);
+    roundedLidCorners->setChecked(o.roundedLidCorners);
+    singleSupportTooth->setChecked(o.singleSupportTooth);
+    supportJumper->setChecked(o.supportJumper);
+    screwJoints->setChecked(o.screwJoints);
+    tabSlotRelief->setChecked(o.tabSlotRelief);
+    feetButtons_->button(static_cast<int>(o.feet))->setChecked(true);
+    std::vector<std::string> cutouts;
+    for (const FaceCutout& cutout : design.cutouts) {
+        cutouts.push_back(cutoutLine(cutout));
+    }
+    cutoutModel_->setList(cutouts);
+    kerf_->setText(design.kerf.empty() ? QString("0") : QString::fromStdString(design.kerf));
+    sheet_->showSheet(design.sheet);
+    materialBox_->setMaterials(materials_.materials(), design.material ? text(*design.material) : QString());
+    sheet_->clearJob();
+    editHistory_.stack->clear();
+    if (design.templates.empty()) {
+        return;
+    }
+    const TemplateCommand& first = *findCommand(design.templates.front());
+    for (const auto& [page, tab] : templatePages_) {
+        if (tab == first.tab) {
+            tabs->setCurrentWidget(page);
+        }
+    }
+    livePreview_->follow(first);
+    if (design.templates.size() < 2) {
+        return;
+    }
+    // A job's template is drawn as it is added: a cell that is no number stops the job, named.
+    try {
+        for (const std::string& verb : design.templates) {
+            sheet_->addToJob(*findCommand(verb), wb_);
+        }
+    } catch (const std::exception& e) {
+        sheet_->clearJob();
+        showFailure(e);
+    }
+}
+
+// The file name the template the preview shows proposes; a cell that is no number gives none.
+std::string MainWindow::proposedDesignName() const {
+    try {
+        return livePreview_->shownTemplate().proposedName(wb_);
+    } catch (const std::exception&) {
+        return tr("design").toStdString();
     }
 }
 

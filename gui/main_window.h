@@ -10,10 +10,12 @@
 
 #include "app/commands.h"
 #include "app/cutout_list_file.h"
+#include "app/design.h"
 #include "app/folders.h"
 #include "app/materials.h"
 #include "app/save_prompt.h"
 #include "app/table_files.h"
+#include "gui/design_prompt.h"
 #include "gui/edit_history.h"
 #include "gui/long_job.h"
 #include "model/ports.h"
@@ -32,6 +34,7 @@ class QTableView;
 namespace tessaro::gui {
 
 class CutoutPage;
+class DesignFiles;
 class CutoutTableModel;
 class LineListModel;
 class LivePreview;
@@ -51,11 +54,13 @@ struct WindowPorts {
     MessageBox& messages;
     const Clock& clock;
     const Folders& folders;
+    DesignPrompt& designPrompt;
 };
 
 // The main window. It owns the workbench, binds its widgets to it and forwards
 // every button to a command of the core. Creating it loads the saved tables
-// (loadTablesAtStart) and the kept switches; closing it saves them (saveTablesAtClose).
+// (loadTablesAtStart) and the kept switches; closing it saves them (saveTablesAtClose),
+// once the design's changes not saved have been saved or let go (DesignFiles).
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
@@ -77,6 +82,11 @@ private:
     void saveCutoutsAtClose();
 
     void buildMenus();
+    // What the File menu's designs read and show: the tables, switches, cut-outs, kerf,
+    // sheet, material and the template the preview follows (or the job's templates).
+    [[nodiscard]] Design designOfWindow();
+    void showDesign(const Design& design);
+    [[nodiscard]] std::string proposedDesignName() const;
     void buildLeftColumn();
     void buildFoldingTab();
     void buildSimpleTab();
@@ -143,6 +153,7 @@ private:
     CutoutListFile cutoutFile_;
     EditHistory editHistory_;
     WindowMenus* menus_ = nullptr;
+    DesignFiles* designs_ = nullptr;
     QWidget* form_ = nullptr;  // the central widget: everything under the menu bar
     FormStretch* stretch_ = nullptr;
     LongJobs* jobs_ = nullptr;

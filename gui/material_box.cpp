@@ -52,6 +52,8 @@ void MaterialBox::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+QString MaterialBox::shown() const { return list_->currentIndex() < 0 ? QString() : list_->currentText(); }
+
 void MaterialBox::setMaterials(const std::vector<Material>& materials, const QString& shown) {
     list_->clear();
     for (const Material& material : materials) {

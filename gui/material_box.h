@@ -25,6 +25,8 @@ public:
 
     // Lists the presets; `shown` is the one the box shows, none for the placeholder.
     void setMaterials(const std::vector<Material>& materials, const QString& shown = {});
+    // The preset the box shows; empty for the placeholder.
+    [[nodiscard]] QString shown() const;
     // Tests answer the question themselves; the window asks with an input dialog.
     void setNameQuestion(NameQuestion question) { askName_ = std::move(question); }
 

@@ -22,6 +22,7 @@ const MenuWords& menuWords(bool english) {
         "Enter — следующее значение таблицы\n"
         "Ctrl+Z — отменить ввод; Ctrl+Shift+Z, Ctrl+Y — повторить\n"
         "Ctrl+S — сохранить шаблон; Ctrl+Q — выход\n"
+        "Ctrl+N, Ctrl+O — новый проект, открыть проект; Ctrl+Shift+S — сохранить проект\n"
         "Ctrl+L — большой просмотр; Ctrl+3 — сборка 3D\n"
         "В большом просмотре: + и − — крупнее и мельче, 0 — вписать, Esc — закрыть",
         "&О программе",
@@ -50,6 +51,7 @@ const MenuWords& menuWords(bool english) {
         "Enter: the next value of a table\n"
         "Ctrl+Z: undo a typed value; Ctrl+Shift+Z, Ctrl+Y: redo\n"
         "Ctrl+S: save the template; Ctrl+Q: quit\n"
+        "Ctrl+N, Ctrl+O: a new design, open a design; Ctrl+Shift+S: save the design\n"
         "Ctrl+L: the large preview; Ctrl+3: the assembly in 3D\n"
         "In the large preview: + and - zoom in and out, 0 fits, Esc closes",
         "&About",

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "app/design_file.h"
 #include "gui/window_messages.h"
 #include "model/about.h"
 
@@ -22,6 +23,8 @@ QString boxText(std::string_view text) { return windowMessage(text).replace("\r\
 
 // Where the save dialog opened last, kept between runs.
 const QString kFolderKey = "saveDialog/folder";
+// Where a design was last opened or saved, apart from the templates' files.
+const QString kDesignFolderKey = "designs/folder";
 
 QString boxTitle() { return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
 
@@ -147,6 +150,59 @@ void QtSavePrompt::presetType(FileType type) {
     if (preset != filterTypes_.end()) {
         presetFilter_ = preset - filterTypes_.begin();
     }
+}
+
+namespace {
+
+QString designFilter() {
+    return QtDesignPrompt::tr("Tessaro designs (*.%1)").arg(QString::fromUtf8(kDesignExtension.data()));
+}
+
+QString designFolder() {
+    const QString folder = QSettings().value(kDesignFolderKey).toString();
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
+std::optional<std::string> chosenDesign(QFileDialog& dialog, const QString& proposedName = {}) {
+    dialog.setNameFilter(designFilter());
+    dialog.setDirectory(designFolder());
+    if (!proposedName.isEmpty()) {
+        dialog.selectFile(proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    QSettings().setValue(kDesignFolderKey, QFileInfo(path).absolutePath());
+    return path.toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtDesignPrompt::askOpen() {
+    QFileDialog dialog(parent_, tr("Open design"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenDesign(dialog);
+}
+
+// Qt adds the extension to a name typed without it before asking about replacing it.
+std::optional<std::string> QtDesignPrompt::askSaveAs(const std::string& proposedName) {
+    QFileDialog dialog(parent_, tr("Save design"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromUtf8(kDesignExtension.data()));
+    return chosenDesign(dialog, QString::fromStdString(proposedName));
+}
+
+DesignPrompt::Unsaved QtDesignPrompt::askUnsaved(const std::string& designName) {
+    const auto answer =
+        QMessageBox::warning(parent_, boxTitle(),
+                             tr("The design \"%1\" has changes that are not saved.\nDo you want to save them?")
+                                 .arg(QString::fromStdString(designName)),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    return answer == QMessageBox::Save      ? Unsaved::Save
+           : answer == QMessageBox::Discard ? Unsaved::Discard
+                                            : Unsaved::Cancel;
 }
 
 void QtMessageBox::show(std::string_view text) { QMessageBox::information(parent_, boxTitle(), boxText(text)); }

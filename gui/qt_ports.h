@@ -8,6 +8,7 @@
 
 #include "app/folders.h"
 #include "app/save_prompt.h"
+#include "gui/design_prompt.h"
 #include "model/ports.h"
 
 class QWidget;
@@ -40,6 +41,21 @@ private:
     std::vector<std::optional<FileType>> filterTypes_;  // a filter such as "*" has none
     qsizetype presetFilter_;
     QString lastFolder_;  // where the last file went; the next dialog opens there
+};
+
+// The design files' dialogs: Qt's file dialogs for *.toml, opening where the last design was
+// opened or saved (kept in QSettings), and a Save / Discard / Cancel question.
+class QtDesignPrompt final : public DesignPrompt {
+    Q_DECLARE_TR_FUNCTIONS(QtDesignPrompt)
+
+public:
+    explicit QtDesignPrompt(QWidget* parent) : parent_(parent) {}
+    std::optional<std::string> askOpen() override;
+    std::optional<std::string> askSaveAs(const std::string& proposedName) override;
+    Unsaved askUnsaved(const std::string& designName) override;
+
+private:
+    QWidget* parent_;
 };
 
 class QtMessageBox final : public MessageBox {

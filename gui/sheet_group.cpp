@@ -78,10 +78,7 @@ SheetGroup::SheetGroup(QWidget* parent) : QGroupBox(parent) {
     clearJob_->setFixedWidth(22);
     jobRow->addWidget(clearJob_);
     connect(addToJob_, &QPushButton::clicked, this, &SheetGroup::addToJobClicked);
-    connect(clearJob_, &QPushButton::clicked, this, [this] {
-        job_.clear();
-        showJob();
-    });
+    connect(clearJob_, &QPushButton::clicked, this, &SheetGroup::clearJob);
     retranslate();
 }
 
@@ -105,6 +102,11 @@ void SheetGroup::retranslate() {
 
 void SheetGroup::addToJob(const TemplateCommand& command, const Workbench& wb) {
     tessaro::addToJob(job_, command, wb);
+    showJob();
+}
+
+void SheetGroup::clearJob() {
+    job_.clear();
     showJob();
 }
 
@@ -173,6 +175,25 @@ std::optional<SheetChoice> SheetGroup::choice() const {
     }
     return SheetChoice{
         {*width.value, *height.value}, gap.value, noRotation_->isChecked() ? Turning::None : Turning::QuarterTurns};
+}
+
+std::optional<DesignSheet> SheetGroup::typedSheet() const {
+    if (!choice()) {
+        return std::nullopt;
+    }
+    return DesignSheet{(width_->text() + "x" + height_->text()).toStdString(), gap_->text().trimmed().toStdString(),
+                       noRotation_->isChecked()};
+}
+
+// A size is parted where the command line parts it.
+void SheetGroup::showSheet(const std::optional<DesignSheet>& sheet) {
+    setChecked(sheet.has_value());
+    const QString size = sheet ? QString::fromStdString(sheet->size) : QString();
+    const qsizetype by = size.indexOf(QLatin1Char('x'), 0, Qt::CaseInsensitive);
+    width_->setText(sheet ? size.left(by) : kStartWidth);
+    height_->setText(sheet ? size.mid(by + 1) : kStartHeight);
+    gap_->setText(sheet ? QString::fromStdString(sheet->gap) : QString());
+    noRotation_->setChecked(sheet && sheet->noRotation);
 }
 
 }  // namespace tessaro::gui

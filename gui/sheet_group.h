@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/design.h"
 #include "app/job.h"
 #include "app/sheets.h"
 
@@ -36,6 +37,11 @@ public:
     // The sheet chosen; none when the group is off.
     // Failure: SheetFieldError for the first field that holds no usable number.
     [[nodiscard]] std::optional<SheetChoice> choice() const;
+    // The sheet as typed, for a design: none when the group is off.
+    // Failure: as choice().
+    [[nodiscard]] std::optional<DesignSheet> typedSheet() const;
+    // Shows a design's sheet; none turns the group off with the fields as they start.
+    void showSheet(const std::optional<DesignSheet>& sheet);
     // Sets the captions, hints and marks in the window's language.
     void retranslate();
 
@@ -43,6 +49,7 @@ public:
     // Adds the template with the workbench's tables and switches as they are now; throws
     // what drawing it throws, and the job stays as it was.
     void addToJob(const TemplateCommand& command, const Workbench& wb);
+    void clearJob();
 
 signals:
     // A field's text changed.

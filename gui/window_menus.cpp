@@ -1,6 +1,8 @@
 #include "gui/window_menus.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,6 +31,17 @@ WindowMenus::WindowMenus(QMainWindow& window, const EditHistory& history, MenuCo
     bar->setObjectName("menuBar");
     file_ = bar->addMenu(QString());
     file_->setObjectName("fileMenu");
+    newDesign_ = addAction(file_, "newDesignAction", [this] { commands_.newDesign(); });
+    newDesign_->setShortcut(QKeySequence::New);
+    openDesign_ = addAction(file_, "openDesignAction", [this] { commands_.openDesign(); });
+    openDesign_->setShortcut(QKeySequence::Open);
+    recentDesigns_ = file_->addMenu(QString());
+    recentDesigns_->setObjectName("recentDesignsMenu");
+    saveDesign_ = addAction(file_, "saveDesignAction", [this] { commands_.saveDesign(); });
+    // Ctrl+S stays the template's, as users of the window know it.
+    saveDesign_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveDesignAs_ = addAction(file_, "saveDesignAsAction", [this] { commands_.saveDesignAs(); });
+    file_->addSeparator();
     save_ = addAction(file_, "saveAction", [this] { commands_.saveTemplate(std::nullopt); });
     save_->setShortcut(QKeySequence::Save);
     // The flat types as the registry lists them, so that a new writer appears here by itself.
@@ -74,9 +87,26 @@ QAction* WindowMenus::addAction(QMenu* menu, const char* name, std::function<voi
     return action;
 }
 
+void WindowMenus::showRecentDesigns(const QStringList& paths) {
+    recentDesigns_->clear();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* entry = addAction(recentDesigns_, qPrintable(QString("recentDesign%1").arg(i)),
+                                   [this, path] { commands_.openRecentDesign(path); });
+        entry->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+    }
+    recentDesigns_->setEnabled(!paths.isEmpty());
+}
+
 void WindowMenus::setEnglish(bool english) {
     const MenuWords& words = menuWords(english);
     file_->setTitle(words.file);
+    newDesign_->setText(tr("&New design"));
+    openDesign_->setText(tr("&Open design…"));
+    recentDesigns_->setTitle(tr("&Recent designs"));
+    saveDesign_->setText(tr("Save &design"));
+    saveDesignAs_->setText(tr("Save design &as…"));
     save_->setText(words.save);
     for (const auto& [action, type] : saveAs_) {
         action->setText(words.saveAs.arg(text(fileFormat(type).caption)));

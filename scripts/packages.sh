@@ -2,7 +2,7 @@
 # kind of build's share. The window's words are Qt Linguist files compiled by lrelease
 # (qt6-l10n-tools, found through qt6-tools-dev); Qt's own dialogs are Russian with
 # qt6-translations-l10n. hershey-fonts-data holds the fonts engraved text is drawn with.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libcli11-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libcairo2-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man dpkg-dev librsvg2-bin hershey-fonts-data)
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libcli11-dev libtomlplusplus-dev libjpeg-dev libnest2d-dev libpolyclipping-dev libnlopt-cxx-dev libcairo2-dev libboost-dev libcgal-dev fonts-dejavu-core fonts-dejavu-extra help2man dpkg-dev librsvg2-bin hershey-fonts-data)
 # An X server of its own with Mesa's software OpenGL, for the 3D view's tests, benchmark
 # and screenshot (the offscreen platform gives no OpenGL).
 XVFB_PACKAGES=(xvfb xauth libgl1-mesa-dri)

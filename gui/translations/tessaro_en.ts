@@ -387,6 +387,66 @@
         <source>the tab length allowance</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot read the design &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a key of a design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a key of Tessaro %2: the design was written by Tessaro %3, which is newer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a text in quotes, as typed: %2 = &quot;...&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a table: [%2]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a list in brackets: %2 = [%3]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a command: the commands are listed by tessaro-cli --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;feet&apos; is &quot;none&quot;, &quot;1&quot; or &quot;2&quot;, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;table-captions&apos; is &quot;russian&quot; or &quot;english&quot;, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the program&apos;s version, such as &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;open-last&apos; and &apos;closed-last&apos; exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[sheet] needs its size: size = &quot;600x400&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the text is not UTF-8, which a design file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>
@@ -400,6 +460,26 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtDesignPrompt</name>
+    <message>
+        <source>Tessaro designs (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; has changes that are not saved.
+Do you want to save them?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -607,6 +687,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::DesignFiles</name>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::KerfField</name>
     <message>
         <source>Kerf, mm</source>
@@ -685,6 +776,14 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Holes, vents and labels in the faces of the whole boxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut-out row %1 does not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>design</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -833,6 +932,29 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Never turn a part: the wood&apos;s grain, or a laser&apos;s kerf that differs along X and Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::WindowMenus</name>
+    <message>
+        <source>&amp;New design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open design…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent designs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save design &amp;as…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -387,6 +387,66 @@
         <source>the tab length allowance</source>
         <translation>припуск длины зуба</translation>
     </message>
+    <message>
+        <source>Cannot read the design &quot;%1&quot;: %2</source>
+        <translation>Не удалось прочитать проект «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a key of a design</source>
+        <translation>«%1» — не ключ проекта</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a key of Tessaro %2: the design was written by Tessaro %3, which is newer</source>
+        <translation>«%1» — не ключ Tessaro %2: проект записан более новой версией, Tessaro %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a text in quotes, as typed: %2 = &quot;...&quot;</source>
+        <translation>«%1» — текст в кавычках, как он набран: %2 = &quot;...&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes true or false</source>
+        <translation>«%1» — true или false</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a table: [%2]</source>
+        <translation>«%1» — таблица: [%2]</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a list in brackets: %2 = [%3]</source>
+        <translation>«%1» — список в квадратных скобках: %2 = [%3]</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a command: the commands are listed by tessaro-cli --help</source>
+        <translation>«%1» — не команда: команды перечисляет tessaro-cli --help</translation>
+    </message>
+    <message>
+        <source>&apos;feet&apos; is &quot;none&quot;, &quot;1&quot; or &quot;2&quot;, not &quot;%1&quot;</source>
+        <translation>«feet» — &quot;none&quot;, &quot;1&quot; или &quot;2&quot;, а не &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;table-captions&apos; is &quot;russian&quot; or &quot;english&quot;, not &quot;%1&quot;</source>
+        <translation>«table-captions» — &quot;russian&quot; или &quot;english&quot;, а не &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the program&apos;s version, such as &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation>«%1» — версия программы, например &quot;%2&quot;, а не &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>&apos;open-last&apos; and &apos;closed-last&apos; exclude each other</source>
+        <translation>«open-last» и «closed-last» исключают друг друга</translation>
+    </message>
+    <message>
+        <source>[sheet] needs its size: size = &quot;600x400&quot;</source>
+        <translation>В [sheet] нужен размер: size = &quot;600x400&quot;</translation>
+    </message>
+    <message>
+        <source>%1: the text is not UTF-8, which a design file holds</source>
+        <translation>%1: текст не в UTF-8, а в файле проекта только UTF-8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>PreviewProblem</name>
@@ -401,6 +461,27 @@
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtDesignPrompt</name>
+    <message>
+        <source>Tessaro designs (*.%1)</source>
+        <translation>Проекты Tessaro (*.%1)</translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation>Открыть проект</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Сохранить проект</translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; has changes that are not saved.
+Do you want to save them?</source>
+        <translation>В проекте «%1» есть несохранённые изменения.
+Сохранить их?</translation>
     </message>
 </context>
 <context>
@@ -616,6 +697,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>tessaro::gui::DesignFiles</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>«%1», строка %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>tessaro::gui::KerfField</name>
     <message>
         <source>Kerf, mm</source>
@@ -695,6 +787,14 @@ Do you want to replace it?</source>
     <message>
         <source>Holes, vents and labels in the faces of the whole boxes</source>
         <translation>Отверстия, вентиляция и надписи на гранях целых коробок</translation>
+    </message>
+    <message>
+        <source>Cut-out row %1 does not read: %2</source>
+        <translation>Строка выреза %1 не читается: %2</translation>
+    </message>
+    <message>
+        <source>design</source>
+        <translation>проект</translation>
     </message>
 </context>
 <context>
@@ -843,6 +943,29 @@ Do you want to replace it?</source>
     <message>
         <source>Never turn a part: the wood&apos;s grain, or a laser&apos;s kerf that differs along X and Y</source>
         <translation>Не поворачивать детали: из-за волокон древесины или пропила лазера, разного по X и Y</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::gui::WindowMenus</name>
+    <message>
+        <source>&amp;New design</source>
+        <translation>&amp;Новый проект</translation>
+    </message>
+    <message>
+        <source>&amp;Open design…</source>
+        <translation>&amp;Открыть проект…</translation>
+    </message>
+    <message>
+        <source>&amp;Recent designs</source>
+        <translation>&amp;Недавние проекты</translation>
+    </message>
+    <message>
+        <source>Save &amp;design</source>
+        <translation>Сохранить &amp;проект</translation>
+    </message>
+    <message>
+        <source>Save design &amp;as…</source>
+        <translation>Сохранить проект &amp;как…</translation>
     </message>
 </context>
 </TS>

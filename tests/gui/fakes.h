@@ -13,6 +13,7 @@
 
 #include "app/folders.h"
 #include "app/save_prompt.h"
+#include "gui/design_prompt.h"
 #include "gui/main_window.h"
 #include "model/ports.h"
 
@@ -40,6 +41,26 @@ public:
         return replace ? answer : std::nullopt;
     }
     void presetType(FileType type) override { preset = type; }
+};
+
+// Answers the design files' questions as scripted, remembering what it was asked; by
+// default it cancels the dialogs and lets changes go, as a user done with the window would.
+class FakeDesignPrompt final : public gui::DesignPrompt {
+public:
+    std::optional<std::string> openAnswer;
+    std::optional<std::string> saveAnswer;
+    Unsaved unsavedAnswer = Unsaved::Discard;
+    std::vector<std::string> offered;       // the names Save as offered
+    std::vector<std::string> askedUnsaved;  // the designs asked about
+    std::optional<std::string> askOpen() override { return openAnswer; }
+    std::optional<std::string> askSaveAs(const std::string& proposedName) override {
+        offered.push_back(proposedName);
+        return saveAnswer;
+    }
+    Unsaved askUnsaved(const std::string& designName) override {
+        askedUnsaved.push_back(designName);
+        return unsavedAnswer;
+    }
 };
 
 class FakeMessageBox final : public MessageBox {
@@ -109,7 +130,8 @@ struct FakeWindowPorts {
     FakeMessageBox messages;
     FakeClock clock;
     FakeFolders folders;
-    [[nodiscard]] gui::WindowPorts ports() { return {dialog, messages, clock, folders}; }
+    FakeDesignPrompt designs;
+    [[nodiscard]] gui::WindowPorts ports() { return {dialog, messages, clock, folders, designs}; }
 };
 
 }  // namespace tessaro::testing

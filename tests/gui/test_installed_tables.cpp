@@ -41,9 +41,10 @@ private slots:
         testing::FakeSavePrompt dialog;
         testing::FakeMessageBox messages;
         testing::FakeClock clock;
+        testing::FakeDesignPrompt designs;
         const testing::FakeFolders folders(testing::FakeFolders::Program::InstalledSystemWide);
         const auto changeWidth = [&](const QString& expected, const QString& typed) {
-            MainWindow form({dialog, messages, clock, folders});
+            MainWindow form({dialog, messages, clock, folders, designs});
             form.show();
             QCOMPARE(shownWidth(form), expected);
             QAbstractItemModel& model = *form.findChild<QTableView*>("boxTable")->model();
@@ -72,12 +73,13 @@ private slots:
         testing::FakeSavePrompt dialog;
         testing::FakeMessageBox messages;
         testing::FakeClock clock;
+        testing::FakeDesignPrompt designs;
         const testing::FakeFolders folders(testing::FakeFolders::Program::RunFromItsBuild);
         ParamTable own = defaultMainTable();
         own.setCell(1, kWidthRow, "321");
         saveTableFile(own, folders.programFolder() / kMainTableFile);
         {
-            MainWindow form({dialog, messages, clock, folders});
+            MainWindow form({dialog, messages, clock, folders, designs});
             QCOMPARE(shownWidth(form), QString("321"));
             form.close();
         }

@@ -60,7 +60,7 @@ class LongJobsTest : public QObject {
     testing::FakeWindowPorts fakes;
     ActingSavePrompt dialog;
 
-    [[nodiscard]] WindowPorts ports() { return {dialog, fakes.messages, fakes.clock, fakes.folders}; }
+    [[nodiscard]] WindowPorts ports() { return {dialog, fakes.messages, fakes.clock, fakes.folders, fakes.designs}; }
 
     // A folder holding one old file, the target of the save.
     struct OldFile {

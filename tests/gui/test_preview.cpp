@@ -92,6 +92,7 @@ class PreviewTest : public QObject {
 
     testing::FakeMessageBox messages;
     testing::FakeClock clock;
+    testing::FakeDesignPrompt designs;
     testing::FakeFolders folders;
 
 private slots:
@@ -99,7 +100,7 @@ private slots:
 
     void previewShowsTheTemplateBeforeTheSavePrompt() {
         LookingDialog dialog;
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders, designs});
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         QVERIFY(preview);
         QVERIFY(QRect(0, 0, 1317, 605).contains(preview->geometry()));
@@ -132,7 +133,7 @@ private slots:
     // but dimmed and with the reason under it, never as if it were still the document.
     void failedCommandDimsThePreviousDrawing() {
         LookingDialog dialog;
-        MainWindow form({dialog, messages, clock, folders});
+        MainWindow form({dialog, messages, clock, folders, designs});
         dialog.preview = form.findChild<PreviewWidget*>("Preview");
         form.findChild<QPushButton*>("spiralButton")->click();
         QCOMPARE(dialog.preview->drawing().pointCount(), std::size_t{195});
