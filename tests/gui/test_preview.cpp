@@ -11,6 +11,7 @@
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -105,7 +106,8 @@ private slots:
         QVERIFY(QRect(0, 0, 1317, 605).contains(preview->geometry()));
         QVERIFY(!preview->geometry().intersects(form.findChild<QTableView*>("boxTable")->geometry()));
         dialog.preview = preview;
-        // The folding box's whole set is drawn from the start.
+        // The folding box's whole set is drawn from the start, on the worker.
+        QVERIFY(testing::settled(form));
         QVERIFY(!darkBounds(preview->grab().toImage(), preview->rect().adjusted(2, 2, -2, -24)).isNull());
 
         form.findChild<QPushButton*>("spiralButton")->click();
