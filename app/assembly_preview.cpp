@@ -8,7 +8,9 @@ namespace tessaro {
 AssemblyPreview assemblePreview(PreviewBench& bench, const TemplateCommand& command) {
     try {
         command.run(bench.wb);
-        return {std::make_shared<const AssemblyScene>(sceneOf(assembledTemplate(bench.wb, command))), {}, {}};
+        const BoxAssembly assembly = assembledTemplate(bench.wb, command);
+        stopIfAsked(bench.wb.stop);
+        return {std::make_shared<const AssemblyScene>(sceneOf(assembly, bench.wb.stop)), {}, {}};
     } catch (const std::exception& e) {
         return {nullptr, errorBoxText(e), badCellOf(bench.wb, e)};
     }

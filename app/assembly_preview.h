@@ -19,7 +19,8 @@ struct AssemblyPreview {
 };
 
 // Runs a whole box's command on the bench and assembles what it drew; never saves,
-// never shows a message, never throws for what the command or the assembly throws.
+// never shows a message, never throws for what the command or the assembly throws. The
+// bench's stop ends it with an error between its steps.
 [[nodiscard]] AssemblyPreview assemblePreview(PreviewBench& bench, const TemplateCommand& command);
 
 }  // namespace tessaro

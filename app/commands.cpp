@@ -88,6 +88,7 @@ constexpr std::array kCommands = {
 
 void TemplateCommand::run(Workbench& wb) const {
     draw(wb);
+    stopIfAsked(wb.stop);
     applyKerf(wb);
 }
 

@@ -47,9 +47,10 @@ JobTemplate::JobTemplate(const TemplateCommand& command, const Workbench& tables
           return copy;
       }()) {}
 
-void addToJob(Job& job, const TemplateCommand& command, const Workbench& wb) {
+void addToJob(Job& job, const TemplateCommand& command, const Workbench& wb, const StopRequest& stop) {
     JobTemplate added(command, wb);
     Workbench drawn(kNoClock, noMessages);
+    drawn.stop = stop;
     drawTemplate(drawn, added, wb);
     job.push_back(std::move(added));
 }

@@ -33,8 +33,8 @@ using Job = std::vector<JobTemplate>;
 
 // Adds the template with wb's tables and switches as they are now. One that cannot be
 // drawn (a cell that is not a number) is refused with the command's error, and the job
-// stays as it was.
-void addToJob(Job& job, const TemplateCommand& command, const Workbench& wb);
+// stays as it was; so does one whose drawing `stop` ends (WorkStopped).
+void addToJob(Job& job, const TemplateCommand& command, const Workbench& wb, const StopRequest& stop = {});
 
 // Draws each template with its own tables and switches, as it would be drawn alone
 // (its warnings go to wb's messages), and leaves them in wb as one drawing: the parts

@@ -13,6 +13,10 @@ std::string fallingApartWarning(const std::vector<PartInPieces>& parts) {
 }
 
 void warnIfPartsFallApart(MessageBox& messages, const Drawing& drawing) {
+    // Cutting every part into its pieces is long work for a panel full of openings.
+    if (!messages.heard()) {
+        return;
+    }
     const std::vector<PartInPieces> parts = partsInPieces(drawing);
     if (!parts.empty()) {
         messages.show(fallingApartWarning(parts));

@@ -13,7 +13,7 @@ namespace tessaro {
 [[nodiscard]] std::string fallingApartWarning(const std::vector<PartInPieces>& parts);
 
 // Shows the warning, in one box, when a part of the drawing falls apart when cut. Advice
-// only: the drawing stays as it is.
+// only: the drawing stays as it is, and it is not looked for when no one hears the box.
 void warnIfPartsFallApart(MessageBox& messages, const Drawing& drawing);
 
 }  // namespace tessaro

@@ -17,8 +17,8 @@ std::optional<BadCell> badCellOf(const Workbench& wb, const std::exception& erro
     return std::nullopt;
 }
 
-PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, const std::optional<SheetChoice>& sheet,
-                           const NestingStop& stop) {
+PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command,
+                           const std::optional<SheetChoice>& sheet) {
     try {
         command.run(bench.wb);
         if (!sheet) {
@@ -26,7 +26,7 @@ PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command, 
         }
         const SheetLayout layout = sheetLayout(bench.wb, command.tab, *sheet);
         const std::vector<Drawing> sheets =
-            nestOntoSheets(bench.wb.drawing, layout.size, layout.gap, stop, layout.turning);
+            nestOntoSheets(bench.wb.drawing, layout.size, layout.gap, bench.wb.stop, layout.turning);
         return {std::make_shared<const Drawing>(sheetsSideBySide(sheets, layout.size)), {}, {}, sheets.size()};
     } catch (const std::exception& e) {
         return {nullptr, errorBoxText(e), badCellOf(bench.wb, e)};

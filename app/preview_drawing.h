@@ -15,9 +15,13 @@
 namespace tessaro {
 
 // A workbench of its own for drawing a preview: a copy of the window's tables and
-// switches, a clock whose time does not matter and no one to show a message to.
+// switches, a clock whose time does not matter and no one to show a message to. `stop`
+// stops what is drawn on it (WorkStopped) and its nesting.
 struct PreviewBench {
-    explicit PreviewBench(const Workbench& source) { copyTablesAndSwitches(source, wb); }
+    explicit PreviewBench(const Workbench& source, StopRequest stop = {}) {
+        copyTablesAndSwitches(source, wb);
+        wb.stop = std::move(stop);
+    }
     StandInClock clock;
     SilentMessages messages;
     Workbench wb{clock, messages};
@@ -44,9 +48,8 @@ struct PreviewDrawing {
 
 // Runs the command on the bench and takes its drawing, nested onto the sheets side by
 // side when a sheet is chosen; never saves, never shows a message, never throws for
-// what the command or the nesting throws. `stop` stops the nesting (an error drawing).
+// what the command or the nesting throws. The bench's stop ends it with an error drawing.
 [[nodiscard]] PreviewDrawing drawPreview(PreviewBench& bench, const TemplateCommand& command,
-                                         const std::optional<SheetChoice>& sheet = std::nullopt,
-                                         const NestingStop& stop = {});
+                                         const std::optional<SheetChoice>& sheet = std::nullopt);
 
 }  // namespace tessaro

@@ -100,7 +100,9 @@ PanelAdditions cutoutsOf(const Workbench& wb, const PanelSizes& box) {
     const bool labelled = std::ranges::any_of(
         wb.cutouts, [](const FaceCutout& c) { return std::holds_alternative<EngravedLabel>(c.shape); });
     auto fonts = labelled ? std::make_shared<const EngravingFonts>(loadEngravingFonts()) : nullptr;
-    return [&wb, box, fonts](Pen& pen, BoxPanel panel) { drawFaceCutouts(pen, panel, box, wb.cutouts, fonts.get()); };
+    return [&wb, box, fonts](Pen& pen, BoxPanel panel) {
+        drawFaceCutouts(pen, panel, box, wb.cutouts, fonts.get(), wb.stop);
+    };
 }
 
 }  // namespace

@@ -60,11 +60,13 @@ Bounds3 boundsOf(const std::vector<ScenePanel>& panels) {
 
 }  // namespace
 
-AssemblyScene sceneOf(const BoxAssembly& assembly) {
+AssemblyScene sceneOf(const BoxAssembly& assembly, const StopRequest& stop) {
     AssemblyScene scene;
     for (const AssembledPanel& panel : assembly.panels) {
+        stopIfAsked(stop);
         scene.panels.push_back({panel.panel, panel.frame.outward, panelMesh(panel), edgesOf(panel)});
     }
+    stopIfAsked(stop);
     for (const Joint& joint : jointsOf(assembly)) {
         if (joint.overlaps()) {
             scene.tightJoints.push_back({joint.inserted, joint.where});

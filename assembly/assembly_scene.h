@@ -6,6 +6,7 @@
 #include "assembly/box_assembly.h"
 #include "assembly/panel_mesh.h"
 #include "assembly/space.h"
+#include "model/ports.h"
 
 namespace tessaro {
 
@@ -32,6 +33,7 @@ struct AssemblyScene {
     Bounds3 bounds;  // of every shell, the box as assembled
 };
 
-[[nodiscard]] AssemblyScene sceneOf(const BoxAssembly& assembly);
+// `stop` is asked before each panel is meshed and before the joints are found.
+[[nodiscard]] AssemblyScene sceneOf(const BoxAssembly& assembly, const StopRequest& stop = {});
 
 }  // namespace tessaro

@@ -1,6 +1,8 @@
 #include "assembly/cutout_clashes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "box/face_cutouts.h"
 #include "drawing/clipper_operations.h"
@@ -64,6 +66,34 @@ Extent extentOf(const Paths& paths) {
         }
     }
     return extent;
+}
+
+// For each set of paths, the others whose extents meet its own, in their order: only those
+// can meet it. A sweep along X over the extents sorted by their left edge, so a face full of
+// openings is not checked pair by pair.
+std::vector<std::vector<std::size_t>> overlappingExtents(const std::vector<Paths>& sets) {
+    std::vector<Extent> extents;
+    for (const Paths& paths : sets) {
+        extents.push_back(extentOf(paths));
+    }
+    std::vector<std::size_t> byLeft(sets.size());
+    std::iota(byLeft.begin(), byLeft.end(), std::size_t{0});
+    std::ranges::sort(byLeft, {}, [&extents](std::size_t i) { return extents[i].minX; });
+    std::vector<std::vector<std::size_t>> neighbours(sets.size());
+    for (std::size_t a = 0; a < byLeft.size(); ++a) {
+        const Extent& first = extents[byLeft[a]];
+        for (std::size_t b = a + 1; b < byLeft.size() && extents[byLeft[b]].minX <= first.maxX; ++b) {
+            const Extent& second = extents[byLeft[b]];
+            if (second.minY <= first.maxY && first.minY <= second.maxY) {
+                neighbours[byLeft[a]].push_back(byLeft[b]);
+                neighbours[byLeft[b]].push_back(byLeft[a]);
+            }
+        }
+    }
+    for (std::vector<std::size_t>& list : neighbours) {
+        std::ranges::sort(list);
+    }
+    return neighbours;
 }
 
 // What a panel is made of, around its face, in its own drawing's coordinates.
@@ -161,11 +191,12 @@ std::vector<CutoutClash> cutoutClashes(const Drawing& drawing, std::span<const P
         for (const Paths& opening : openings) {
             near.push_back(grown(opening, kLeastBar / 2));
         }
+        const std::vector<std::vector<std::size_t>> neighbours = overlappingExtents(near);
         for (std::size_t k = 0; k < onFace.size(); ++k) {
             std::vector<std::string>& mine = reasons[onFace[k]];
             mine = panelReasons(openings[k], zones);
-            for (std::size_t j = 0; j < onFace.size(); ++j) {
-                if (j != k && meet(near[k], near[j])) {
+            for (const std::size_t j : neighbours[k]) {
+                if (meet(near[k], near[j])) {
                     mine.push_back(cutoutLine(cutouts[onFace[j]]));
                 }
             }

@@ -1,6 +1,7 @@
 #include "assembly/stl_writer.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -35,31 +36,56 @@ void appendPoint(std::string& out, Vec3 p) {
 
 Vec3 asWritten(Vec3 p) { return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)}; }
 
-// Six times the volume the triangles enclose, from the corners as the file keeps them.
+// The facet as the file keeps it: a reader sees only these corners, and takes its normal
+// from them.
+Triangle asWritten(const Triangle& t) { return {asWritten(t.a), asWritten(t.b), asWritten(t.c)}; }
+
+// Readers take a facet whose corners span less than this (twice its area, in mm²) for one
+// of no area, with no normal (admesh among them).
+constexpr double kLeastSpan = 1e-12;
+
+double spanOf(const Triangle& t) {
+    const Vec3 n = cross(t.b - t.a, t.c - t.a);
+    return std::sqrt(dot(n, n));
+}
+
+// Six times the volume the triangles enclose.
 double sixTimesVolume(const std::vector<Triangle>& mesh) {
     double sum = 0;
     for (const Triangle& t : mesh) {
-        sum += dot(asWritten(t.a), cross(asWritten(t.b), asWritten(t.c)));
+        sum += dot(t.a, cross(t.b, t.c));
     }
     return sum;
 }
 
-// A reader takes the file's single-precision corners: a facet whose corners meet there has
-// no area and no normal, and a shell that encloses no volume is no solid.
-void refuseUnlessWritable(const AssembledPanel& panel, const std::vector<Triangle>& mesh) {
+// The panel's facets as the file keeps them. Rounding a corner to single precision moves it
+// by up to a few millionths of a millimetre: it may close a facet of a tiny feature, or
+// turn it over, and either leaves the shell no solid.
+std::vector<Triangle> writableMesh(const AssembledPanel& panel) {
     const std::string name(panelName(panel.panel));
+    std::vector<Triangle> written;
     std::size_t flat = 0;
-    for (const Triangle& t : mesh) {
-        const Vec3 n = cross(asWritten(t.b) - asWritten(t.a), asWritten(t.c) - asWritten(t.a));
-        flat += static_cast<float>(dot(n, n)) > 0 ? 0 : 1;
+    std::size_t turned = 0;
+    for (const Triangle& t : panelMesh(panel)) {
+        written.push_back(asWritten(t));
+        if (spanOf(written.back()) < kLeastSpan) {
+            ++flat;
+        } else if (dot(normalOf(written.back()), normalOf(t)) <= 0) {
+            ++turned;
+        }
     }
     if (flat > 0) {
         throw DrawingError("The " + name + " would have " + std::to_string(flat) +
                            " facets of no area at these sizes, so no STL is written");
     }
-    if (!(sixTimesVolume(mesh) > 0)) {
+    if (turned > 0) {
+        throw DrawingError("The " + name + " would have " + std::to_string(turned) +
+                           " facets turned inward at these sizes, so no STL is written");
+    }
+    if (!(sixTimesVolume(written) > 0)) {
         throw DrawingError("The " + name + " encloses no volume at these sizes, so no STL is written");
     }
+    return written;
 }
 
 }  // namespace
@@ -68,8 +94,7 @@ std::string stlBytes(const BoxAssembly& assembly) {
     std::vector<Triangle> triangles;
     for (const AssembledPanel& panel : assembly.panels) {
         refuseUnlessSolid(panel);
-        const std::vector<Triangle> mesh = panelMesh(panel);
-        refuseUnlessWritable(panel, mesh);
+        const std::vector<Triangle> mesh = writableMesh(panel);
         triangles.insert(triangles.end(), mesh.begin(), mesh.end());
     }
     std::string out(kHeader);
@@ -80,6 +105,8 @@ std::string stlBytes(const BoxAssembly& assembly) {
     out.append(countBytes, sizeof countBytes);
     out.reserve(out.size() + triangles.size() * 50);
     for (const Triangle& t : triangles) {
+        // The normal of the corners as written: one made from the exact corners differs from
+        // it by more than readers allow on a facet a few micrometres wide.
         appendPoint(out, normalOf(t));
         appendPoint(out, t.a);
         appendPoint(out, t.b);

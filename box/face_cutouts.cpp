@@ -181,7 +181,7 @@ std::vector<std::vector<Point>> drawnOpenings(const FaceCutout& cutout, const Fa
 }
 
 void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<const FaceCutout> cutouts,
-                     const EngravingFonts* fonts) {
+                     const EngravingFonts* fonts, const StopRequest& stop) {
     const FaceFrame frame = faceFrame(panel, box);
     for (const FaceCutout& cutout : cutouts) {
         if (cutout.face != faceOf(panel)) {
@@ -191,11 +191,13 @@ void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<
             if (fonts == nullptr) {
                 throw DrawingError(cutoutLine(cutout) + ": a label needs the engraving fonts");
             }
+            stopIfAsked(stop);
             engraveLabel(pen, cutout, *label, frame, *fonts);
             continue;
         }
         refuseOutsideFace(cutout, openingExtent(cutout), frame);
         for (const Points& opening : drawnOpenings(cutout, frame)) {
+            stopIfAsked(stop);
             traceFromOrigin(pen, OutlineRole::InnerCut, opening);
         }
     }

@@ -8,6 +8,7 @@
 #include "drawing/engraved_text.h"
 #include "drawing/pen.h"
 #include "model/face_cutouts.h"
+#include "model/ports.h"
 
 namespace tessaro {
 
@@ -48,8 +49,9 @@ void refuseTooManyOpenings(std::span<const FaceCutout> cutouts);
 // Draws the cut-outs of the panel's face from the pen's origin, as inner cuts, after
 // everything else of the panel and in the order of the list; labels are engraved in the
 // fonts, reading from outside. Throws DrawingError, naming the line, the face and its
-// size, for a cut-out that reaches outside its face, or a label without fonts.
+// size, for a cut-out that reaches outside its face, or a label without fonts; WorkStopped
+// when `stop`, asked before each opening and label, says so.
 void drawFaceCutouts(Pen& pen, BoxPanel panel, const PanelSizes& box, std::span<const FaceCutout> cutouts,
-                     const EngravingFonts* fonts);
+                     const EngravingFonts* fonts, const StopRequest& stop = {});
 
 }  // namespace tessaro

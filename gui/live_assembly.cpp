@@ -15,7 +15,8 @@ LiveAssembly::LiveAssembly(const Workbench& source, PreviewWidget& preview, QWid
     : QObject(&window),
       source_(source),
       preview_(preview),
-      work_([this](const auto&) { return start(); }, [this](const AssemblyPreview& result) { show(result); }) {
+      work_([this](StopFlag stop) { return start(std::move(stop)); },
+            [this](const AssemblyPreview& result) { show(result); }) {
     onEveryEdit(window, *this, [this] { changed(); });
     tab_ = shownTemplateTab(window).value_or(tab_);
     onTemplateTabShown(window, *this, [this](TemplateTab tab) {
@@ -45,7 +46,7 @@ AssemblyPage* LiveAssembly::shownPage() const {
     return large && large->assemblyPage()->isVisible() ? large->assemblyPage() : nullptr;
 }
 
-std::optional<QFuture<AssemblyPreview>> LiveAssembly::start() {
+std::optional<QFuture<AssemblyPreview>> LiveAssembly::start(StopFlag stop) {
     AssemblyPage* page = shownPage();
     if (!page) {
         return std::nullopt;
@@ -56,7 +57,8 @@ std::optional<QFuture<AssemblyPreview>> LiveAssembly::start() {
         stale_ = false;
         return std::nullopt;
     }
-    auto bench = std::make_shared<PreviewBench>(source_);
+    // A rebuild no one will see (a newer edit, the window closing) stops between its steps.
+    auto bench = std::make_shared<PreviewBench>(source_, [stop = std::move(stop)] { return stop->load(); });
     return QtConcurrent::run([bench, command] { return assemblePreview(*bench, *command); });
 }
 

@@ -30,7 +30,7 @@ private:
     void changed();
     void wanted();
     [[nodiscard]] AssemblyPage* shownPage() const;
-    [[nodiscard]] std::optional<QFuture<AssemblyPreview>> start();
+    [[nodiscard]] std::optional<QFuture<AssemblyPreview>> start(StopFlag stop);
     void show(const AssemblyPreview& result);
 
     const Workbench& source_;

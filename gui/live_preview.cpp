@@ -45,12 +45,10 @@ LivePreview::LivePreview(const Workbench& source, PreviewWidget& preview, QWidge
         tab_ = tab;
         work_.schedule();
     });
-    // The first drawing is made at once: the window opens with it.
-    PreviewBench bench(source_);
-    std::string problem;
-    const std::optional<SheetChoice> chosen = readSheet(sheet_, problem);
-    show(problem.empty() ? Drawn{drawPreview(bench, *templates_[tab_], chosen), {}}
-                         : Drawn{{nullptr, problem, {}}, {}});
+    // The first drawing is made on the worker like every other: a box full of openings, or
+    // a sheet to nest, must not keep the window from opening, nor from closing.
+    preview_.showRedrawPending();
+    work_.schedule();
 }
 
 LivePreview::~LivePreview() = default;
@@ -62,7 +60,7 @@ void LivePreview::follow(const TemplateCommand& command) {
 }
 
 QFuture<LivePreview::Drawn> LivePreview::start(StopFlag stop) {
-    auto bench = std::make_shared<PreviewBench>(source_);
+    auto bench = std::make_shared<PreviewBench>(source_, [stop] { return stop->load(); });
     const TemplateCommand* command = templates_[tab_];
     const QSize size = preview_.size();
     const qreal ratio = preview_.devicePixelRatioF();
@@ -72,8 +70,8 @@ QFuture<LivePreview::Drawn> LivePreview::start(StopFlag stop) {
         return QtConcurrent::run([problem] { return Drawn{{nullptr, problem, {}}, {}}; });
     }
     return QtConcurrent::run([bench, command, size, ratio, sheet, stop = std::move(stop)] {
-        Drawn drawn{drawPreview(*bench, *command, sheet, [&stop] { return stop->load(); }), {}};
-        if (drawn.drawing.drawing) {
+        Drawn drawn{drawPreview(*bench, *command, sheet), {}};
+        if (drawn.drawing.drawing && !stop->load()) {
             drawn.rendered = renderedPreview(*drawn.drawing.drawing, size, ratio);
         }
         return drawn;

@@ -33,7 +33,7 @@ public:
     using SheetSource = std::function<std::optional<SheetChoice>()>;
 
     // Watches the window's tables (their models), check boxes, radio buttons, sheet group
-    // and tabs; draws the current tab's template at once.
+    // and tabs; starts drawing the current tab's template, the preview saying so meanwhile.
     LivePreview(const Workbench& source, PreviewWidget& preview, QWidget& window, SheetSource sheet);
     ~LivePreview() override;
 

@@ -59,6 +59,10 @@ public:
     // meanwhile; rethrows what the work threw (JobCancelled, WriteStopped after Cancel).
     // The watch it is given reports the bytes written and stops a cancelled save.
     void run(const std::function<void(const WriteWatch&)>& work);
+    // Raised by Cancel, for work that asks between its steps (WorkStopped).
+    [[nodiscard]] StopRequest stopRequest() const {
+        return [stop = stop_] { return stop->load(); };
+    }
     [[nodiscard]] bool busy() const { return busy_; }
     void cancel();
     void setEnglish(bool english);

@@ -21,12 +21,13 @@ namespace {
 
 using tessaro::gui::MainWindow;
 
-// Another tab's template and the 3D page's box are made on workers: waits for them.
+// The template, its image and the 3D page's box are made on workers: waits for them.
 void settle(const MainWindow& form) {
     const auto* preview = form.findChild<tessaro::gui::LivePreview*>();
     const auto* assembly = form.findChild<tessaro::gui::LiveAssembly*>();
+    const auto* shown = form.findChild<tessaro::gui::PreviewWidget*>("Preview");
     QApplication::processEvents();
-    while (preview->busy() || assembly->busy()) {
+    while (preview->busy() || assembly->busy() || shown->rendering()) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }

@@ -740,13 +740,19 @@ void MainWindow::showDesign(const Design& shown) {
     if (design.templates.size() < 2) {
         return;
     }
-    // A job's template is drawn as it is added: a cell that is no number stops the job, named.
+    // A job's template is drawn on a worker as it is added: a cell that is no number stops
+    // the job, named, and Cancel leaves the job empty.
     try {
-        for (const std::string& verb : design.templates) {
-            sheet_->addToJob(*findCommand(verb), wb_);
-        }
+        Job job;
+        jobs_->run([&](const WriteWatch&) {
+            for (const std::string& verb : design.templates) {
+                addToJob(job, *findCommand(verb), wb_, jobs_->stopRequest());
+            }
+        });
+        sheet_->setJob(std::move(job));
+    } catch (const WorkStopped&) {
+        statusLine_->showSaved(menuWords(windowIsEnglish()).cancelled);
     } catch (const std::exception& e) {
-        sheet_->clearJob();
         showFailure(e);
     }
 }
@@ -849,13 +855,22 @@ void MainWindow::perform(const TemplateCommand& command) {
     }
 }
 
-// The template the preview shows on the current tab, with the tables and switches as they are.
+// The template the preview shows on the current tab, with the tables and switches as they
+// are. It is drawn to be checked, on a worker: a box full of openings takes a while.
 void MainWindow::addShownTemplateToJob() {
     commitOpenEditors();
     try {
-        sheet_->addToJob(livePreview_->shownTemplate(), wb_);
+        Job job = sheet_->job();
+        const TemplateCommand& shown = livePreview_->shownTemplate();
+        jobs_->run([&](const WriteWatch&) { addToJob(job, shown, wb_, jobs_->stopRequest()); });
+        sheet_->setJob(std::move(job));
+    } catch (const WorkStopped&) {
+        statusLine_->showSaved(menuWords(windowIsEnglish()).cancelled);
     } catch (const std::exception& e) {
         showFailure(e);
+    }
+    if (closeAfterJob_) {
+        QTimer::singleShot(0, this, &QWidget::close);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "gui/drawing_painter.h"
 #include "gui/preview_window.h"
@@ -18,6 +19,9 @@ constexpr int kCaptionHeight = 18;
 constexpr int kProblemHeight = 44;
 // How much of the white shows through a drawing that is no longer current.
 constexpr int kDimmingAlpha = 180;
+// A drawing of up to this many points renders in a few milliseconds, while painting; a
+// larger one (a box full of vents, a long spiral) is rendered on a worker.
+constexpr std::size_t kPointsRenderedWhilePainting = 20000;
 
 int captionHeightFor(bool dimmed) { return dimmed ? kProblemHeight : kCaptionHeight; }
 
@@ -50,7 +54,11 @@ QString extentText(const Extent& extent) {
            PreviewWidget::tr("mm");
 }
 
-PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent), drawing_(std::make_shared<const Drawing>()) {
+PreviewWidget::PreviewWidget(QWidget* parent)
+    : QWidget(parent),
+      drawing_(std::make_shared<const Drawing>()),
+      rendering_([this](const StopFlag&) { return std::optional(startRendering()); },
+                 [this](const Rendered& rendered) { showRendered(rendered); }) {
     setToolTip(tr("Double-click opens the large preview"));
 }
 
@@ -63,7 +71,7 @@ void PreviewWidget::changeEvent(QEvent* event) {
 }
 
 QString PreviewWidget::caption() const {
-    if (pending_) {
+    if (pending_ || rendering_.busy()) {
         return tr("drawing…");
     }
     if (dimmed()) {
@@ -119,12 +127,36 @@ DrawingView PreviewWidget::fittedView() const {
 
 void PreviewWidget::renderDrawing() { rendered_ = renderedPreview(*drawing_, size(), devicePixelRatioF(), dimmed()); }
 
+QFuture<PreviewWidget::Rendered> PreviewWidget::startRendering() const {
+    return QtConcurrent::run([drawing = drawing_, size = size(), ratio = devicePixelRatioF(), dimmed = dimmed()] {
+        return Rendered{renderedPreview(*drawing, size, ratio, dimmed), drawing, dimmed};
+    });
+}
+
+// An image of what the widget no longer shows, or at another size, is left; the next
+// paint asks for the one it needs.
+void PreviewWidget::showRendered(const Rendered& rendered) {
+    if (rendered.drawing == drawing_ && rendered.dimmed == dimmed() &&
+        rendered.image.size() == size() * devicePixelRatioF()) {
+        rendered_ = rendered.image;
+    }
+    update();
+}
+
 void PreviewWidget::paintEvent(QPaintEvent*) {
     if (rendered_.isNull()) {
-        renderDrawing();
+        if (drawing_->pointCount() <= kPointsRenderedWhilePainting) {
+            renderDrawing();
+        } else if (!rendering_.busy()) {
+            rendering_.schedule();
+        }
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, rendered_);
+    if (rendered_.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+    } else {
+        painter.drawImage(0, 0, rendered_);
+    }
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(dimmed() ? QColor(Qt::darkRed) : QColor(Qt::darkGray));

@@ -8,6 +8,7 @@
 
 #include "drawing/drawing.h"
 #include "gui/drawing_view.h"
+#include "gui/settled_work.h"
 #include "output/line_list.h"
 
 namespace tessaro::gui {
@@ -25,12 +26,16 @@ public:
     // Reads the document again and redraws; the large window, if open, follows.
     // sheets: how many sheets the document shows side by side; 0 when it is no sheet.
     // rendered: the drawing as renderedPreview draws it at this widget's size, or none.
+    // A large drawing the widget must render itself (none given, a new size) is rendered
+    // on a worker, the caption saying so meanwhile.
     void showDrawing(std::shared_ptr<const Drawing> drawing, QImage rendered = {}, std::size_t sheets = 0);
     // Keeps the drawing, dimmed, with what is wrong written under it, until the next one.
     void showProblem(const QString& problem);
     // A slow redraw is on its way: the caption says so until the drawing or a problem comes.
     void showRedrawPending();
     [[nodiscard]] bool redrawPending() const { return pending_; }
+    // Whether an image of the drawing is being rendered on the worker; tests wait for it.
+    [[nodiscard]] bool rendering() const { return rendering_.busy(); }
     [[nodiscard]] const Drawing& drawing() const { return *drawing_; }
     [[nodiscard]] std::size_t sheetCount() const { return sheets_; }
     [[nodiscard]] bool dimmed() const { return !problem_.isEmpty(); }
@@ -52,8 +57,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // An image rendered on the worker, with what it shows.
+    struct Rendered {
+        QImage image;
+        std::shared_ptr<const Drawing> drawing;
+        bool dimmed = false;
+    };
     [[nodiscard]] int captionHeight() const;
     void renderDrawing();
+    [[nodiscard]] QFuture<Rendered> startRendering() const;
+    void showRendered(const Rendered& rendered);
 
     std::shared_ptr<const Drawing> drawing_;
     QString problem_;
@@ -62,6 +75,7 @@ private:
     // The drawing rendered once per document and size: painting only copies it.
     QImage rendered_;
     QPointer<PreviewWindow> largeWindow_;
+    SettledWork<Rendered> rendering_;
 };
 
 // The drawing as the preview shows it at the size, on an image of its own. It may run on

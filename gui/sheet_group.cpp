@@ -100,8 +100,8 @@ void SheetGroup::retranslate() {
     showJob();
 }
 
-void SheetGroup::addToJob(const TemplateCommand& command, const Workbench& wb) {
-    tessaro::addToJob(job_, command, wb);
+void SheetGroup::setJob(Job job) {
+    job_ = std::move(job);
     showJob();
 }
 

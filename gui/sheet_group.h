@@ -46,10 +46,9 @@ public:
     void retranslate();
 
     [[nodiscard]] const Job& job() const { return job_; }
-    // Adds the template with the workbench's tables and switches as they are now; throws
-    // what drawing it throws, and the job stays as it was.
-    void addToJob(const TemplateCommand& command, const Workbench& wb);
     void clearJob();
+    // The job with what was added to it (addToJob of app/job.h), listed.
+    void setJob(Job job);
 
 signals:
     // A field's text changed.

@@ -41,6 +41,8 @@ public:
 
     const Clock& clock;
     MessageBox& messages;
+    // Asked while a command draws; a preview drawn for a window that has moved on stops.
+    StopRequest stop;
 };
 
 // The five tables of a workbench, in the order the window and the command line list them.

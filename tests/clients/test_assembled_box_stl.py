@@ -67,6 +67,32 @@ class AssembledBoxStl(FilesTestCase):
                 expected = cut_area(dxf) * thickness
                 self.assertAlmostEqual(report["volume"] / expected, 1, delta=1e-5)
 
+    def test_tiny_sizes_leave_no_facet_for_a_reader_to_mend(self):
+        """A micrometre feature makes facets that single precision turns by more than a
+        reader forgives: each size that reaches the mesh, at the least the tables take."""
+        relief_and_screws = ("full", "--relief", "--screws")
+        cases = [(relief_and_screws, key, "0.001") for key in
+                 ("main.M", "main.Ah", "main.Al", "main.F", "main.T", "main.Cd",
+                  "screw.L1", "screw.L2", "screw.L3", "screw.L4", "screw.L5")]
+        cases += [(("full",), "main.Cd", "0.001"), (("full", "--screws"), "screw.L4", "0.001"),
+                  (("full",), "main.W", "0.001"), (("simple-full",), "main.H", "0.001"),
+                  (("simple-full", "--screws"), "main.Cd", "0.0001"),
+                  (("simple-full", "--screws"), "screw.L4", "0.0001")]
+        stl = self.work.file("box.stl")
+        for switches, key, value in cases:
+            with self.subTest(case=" ".join(switches), size=f"{key}={value}"):
+                result = run_cli(*switches, "--set", f"{key}={value}", "-f", "stl", "-o", stl)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                report = admesh(stl)
+                self.assertEqual({name: report[name] for name in FAULTS}, dict.fromkeys(FAULTS, 0))
+                self.assertGreater(report["volume"], 0)
+                # A box a micrometre wide or high has panels whose slots cut them apart, as it warns.
+                if b"falls apart" not in result.stderr:
+                    self.assertEqual(report["parts"], 6)
+                else:
+                    self.assertIn(key, ("main.W", "main.H"))
+                    self.assertGreater(report["parts"], 6)
+
     def test_standard_output_takes_the_same_bytes(self):
         path = self.work.file("box.stl")
         self.assertEqual(run_cli("simple-full", "-f", "stl", "-o", path).returncode, 0)

@@ -379,5 +379,43 @@ TEST(CutoutFit, CutoutsThatTouchEachOtherOrTheirPanelsCutsAreReported) {
     EXPECT_EQ(check[4], "cutout front,circle,50,0.8,1: runs into the face's edge");
 }
 
+// A lid full of holes with room between them, and a few holes dropped among them: the
+// check names exactly the holes that come nearer to each other than the least bar, by
+// their centres and radii, each with the holes it meets in the list's order.
+TEST(CutoutFit, AmongManyCutoutsOnlyThoseThatMeetAreReported) {
+    std::vector<FaceCutout> cutouts;
+    const auto hole = [&cutouts](double x, double y, double diameter) {
+        cutouts.push_back({BoxFace::Lid, {x, y}, RoundHole{diameter}});
+    };
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < 26; ++column) {
+            hole(20 + 6.5 * column, 15 + 8.5 * row, 2);
+        }
+    }
+    hole(23.25, 15, 3);            // 0.75 mm from the two holes beside it
+    hole(150, 55, 2);              // 0.5 mm under one hole, in its column
+    hole(20 + 6.5 * 25, 92, 2.2);  // into the last hole of the last row
+    hole(190, 105, 2);             // alone in the far corner, clear of everything
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < cutouts.size(); ++i) {
+        std::string meets;
+        for (std::size_t j = 0; j < cutouts.size(); ++j) {
+            const Point a = cutouts[i].centre;
+            const Point b = cutouts[j].centre;
+            const double radii =
+                (std::get<RoundHole>(cutouts[i].shape).diameter + std::get<RoundHole>(cutouts[j].shape).diameter) / 2;
+            if (j != i && std::hypot(a.x - b.x, a.y - b.y) - radii < kLeastBar) {
+                meets += (meets.empty() ? "" : "; ") + cutoutLine(cutouts[j]);
+            }
+        }
+        if (!meets.empty()) {
+            expected.push_back(cutoutLine(cutouts[i]) + ": runs into " + meets);
+        }
+    }
+    ASSERT_EQ(expected.size(), 7U);  // the three dropped in and the four they meet
+    expected.insert(expected.begin(), "cut-outs: 7 clash");
+    EXPECT_EQ(checkLines(fitOf("full", cutouts)), expected);
+}
+
 }  // namespace
 }  // namespace tessaro

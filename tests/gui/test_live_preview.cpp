@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -6,7 +7,9 @@
 #include <QtTest>
 #include <set>
 
+#include "app/cutout_list_file.h"
 #include "app/preview_drawing.h"
+#include "app/table_folders.h"
 #include "gui/fakes.h"
 #include "gui/live_preview.h"
 #include "gui/main_window.h"
@@ -50,13 +53,19 @@ class LivePreviewTest : public QObject {
 private slots:
     void init() { fakes = std::make_unique<testing::FakeWindowPorts>(); }
 
-    // From the start the folding box's whole set is drawn, on a copy: the window's own
-    // documents and template label wait for a button.
+    // From the start the folding box's whole set is drawn, on a copy and on the worker,
+    // the preview saying so until it is there: the window's own documents and template
+    // label wait for a button.
     void startsWithTheFoldingBoxSetAndFollowsEdits() {
         MainWindow form(fakes->ports());
+        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QVERIFY(preview->redrawPending());
+        QCOMPARE(preview->caption(), QString("построение…"));
+        QVERIFY(preview->drawing().empty());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QVERIFY(settled(form));
+        QVERIFY(!preview->redrawPending());
         const auto full = expected(form, "full");
         QCOMPARE(preview->drawing().partCount(), full->partCount());
         QCOMPARE(preview->drawing().outlineCount(), full->outlineCount());
@@ -80,9 +89,54 @@ private slots:
         QVERIFY(fakes->messages.errors.empty() && fakes->messages.shown.empty());
     }
 
+    // A box with as many vents as a list may make takes a while to draw: the window opens
+    // at once, the preview saying it is drawing until the worker is done, and a window
+    // closed meanwhile does not wait for the drawing no one will see.
+    void aLongFirstPreviewKeepsTheWindowNeitherFromOpeningNorFromClosing() {
+        const std::filesystem::path list = tableFolders(fakes->folders).readFrom / kCutoutsFile;
+        std::filesystem::create_directories(list.parent_path());
+        QFile file(QString::fromStdString(list.string()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "vent lid,holes,100,55,190,100,4.4,0.5\nvent bottom,holes,100,55,190,100,4.4,0.5\n"
+            "vent front,holes,100,50,190,90,4.4,0.5\nvent rear,holes,100,50,190,90,4.4,0.5\n");
+        file.close();
+
+        QElapsedTimer clock;
+        clock.start();
+        qint64 drawn = 0;
+        {
+            MainWindow form(fakes->ports());
+            auto* preview = form.findChild<PreviewWidget*>("Preview");
+            QVERIFY(preview->redrawPending());
+            QVERIFY(preview->drawing().empty());
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QVERIFY(form.findChild<LivePreview*>()->busy());
+            QCOMPARE(preview->caption(), QString("построение…"));
+            QVERIFY(settled(form));
+            drawn = clock.elapsed();
+            QVERIFY2(preview->problem().isEmpty(), qPrintable(preview->problem()));
+            QVERIFY(!preview->redrawPending());
+            QCOMPARE(preview->drawing(), *expected(form, "full"));
+            QVERIFY(preview->drawing().outlineCount() > 4000);
+        }
+
+        auto form = std::make_unique<MainWindow>(fakes->ports());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(form->findChild<LivePreview*>()->busy());
+        clock.restart();
+        QVERIFY(form->close());
+        form.reset();
+        // Closed within a small part of what the drawing takes, whatever the machine's speed.
+        QVERIFY2(clock.elapsed() < drawn / 3, qPrintable(QString("%1 of %2 ms").arg(clock.elapsed()).arg(drawn)));
+    }
+
     void followsSwitchesTabsAndTheLastButton() {
         MainWindow form(fakes->ports());
         auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QVERIFY(settled(form));
         const std::size_t twoFeet = preview->drawing().pointCount();
         form.findChild<QRadioButton*>("feet0")->setChecked(true);
         QVERIFY(settled(form));
@@ -115,7 +169,9 @@ private slots:
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         preview->openLargeWindow();
         auto* largeLine = preview->largeWindow()->findChild<QLabel*>("ExtentLabel");
+        QVERIFY(settled(form));
         const std::size_t points = preview->drawing().pointCount();
+        QVERIFY(points > 0);
         edit(form, "boxTable", 5, "0,1");
         QTRY_VERIFY(preview->dimmed());
         QCOMPARE(preview->drawing().pointCount(), points);
@@ -254,9 +310,11 @@ private slots:
         form.move(200, 150);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(settled(form));
         auto* preview = form.findChild<PreviewWidget*>("Preview");
         form.findChild<QPushButton*>("englishButton")->click();
         QCOMPARE(preview->toolTip(), QString("Double-click opens the large preview"));
+        QVERIFY(settled(form));
         QVERIFY(preview->caption().endsWith(" mm"));
         edit(form, "boxTable", 1, "x");
         QTRY_VERIFY(preview->dimmed());

@@ -11,6 +11,7 @@
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -106,7 +107,8 @@ private slots:
         QVERIFY(QRect(0, 0, 1317, 605).contains(preview->geometry()));
         QVERIFY(!preview->geometry().intersects(form.findChild<QTableView*>("boxTable")->geometry()));
         dialog.preview = preview;
-        // The folding box's whole set is drawn from the start.
+        // The folding box's whole set is drawn from the start, on the worker.
+        QVERIFY(testing::settled(form));
         QVERIFY(!darkBounds(preview->grab().toImage(), preview->rect().adjusted(2, 2, -2, -24)).isNull());
 
         form.findChild<QPushButton*>("spiralButton")->click();
@@ -195,6 +197,37 @@ private slots:
         tessaro::makeSpiral(wb);
         preview.showDrawing(std::make_shared<const tessaro::Drawing>(wb.drawing));
         QVERIFY(canvas->view().scale() < fittedScale);
+    }
+
+    // A drawing too large to render while painting (a long fine spiral) is rendered on the
+    // worker whenever the widget needs a new image, at its first showing and at a new size:
+    // the caption says so until the image is there, the image painting would have made.
+    void aLargeDrawingIsRenderedOnTheWorker() {
+        testing::FakeMessageBox box;
+        Workbench wb(clock, box);
+        wb.spiralTable.setCell(1, 2, "1");
+        wb.spiralTable.setCell(1, 4, "100");
+        tessaro::makeSpiral(wb);
+        const auto drawing = std::make_shared<const Drawing>(wb.drawing);
+        QVERIFY(drawing->pointCount() > 30000);
+        PreviewWidget preview;
+        preview.resize(314, 252);
+        preview.showDrawing(drawing);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        for (const QSize size : {QSize(314, 252), QSize(420, 300)}) {
+            preview.resize(size);
+            preview.repaint();
+            QVERIFY(preview.rendering());
+            QCOMPARE(preview.caption(), PreviewWidget::tr("drawing…"));
+            QTRY_VERIFY(!preview.rendering());
+            QCOMPARE(preview.caption(), extentText(drawing->extent()));
+            const QRect drawingPart(1, 1, size.width() - 2, size.height() - 24);  // inside the frame
+            QCOMPARE(preview.grab().toImage().copy(drawingPart).convertToFormat(QImage::Format_RGB32),
+                     renderedPreview(*drawing, size, preview.devicePixelRatioF())
+                         .copy(drawingPart)
+                         .convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     // Merging sub-pixel steps and runs beyond the edge changes no pixel by more than one,

@@ -16,6 +16,7 @@
 #include "gui/main_window.h"
 #include "gui/preview_widget.h"
 #include "gui/preview_window.h"
+#include "gui/window_steps.h"
 
 using namespace tessaro;
 using namespace tessaro::gui;
@@ -145,6 +146,9 @@ private slots:
         preview->openLargeWindow();
         PreviewWindow* large = preview->largeWindow();
         QVERIFY(QTest::qWaitForWindowActive(large));
+        // The first drawing comes from the worker; the large window shows it fitted.
+        QVERIFY(testing::settled(form));
+        QVERIFY(large->canvas()->drawing().outlineCount() > 0);
         DrawingCanvas* canvas = large->canvas();
         const double fitted = canvas->view().scale();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus);

@@ -140,7 +140,9 @@ private slots:
     void viewOpensTheLargePreview() {
         MainWindow form(fakes.ports());
         form.show();
+        QVERIFY(testing::settled(form));
         auto* preview = form.findChild<PreviewWidget*>("Preview");
+        QVERIFY(preview->drawing().outlineCount() > 0);
         QVERIFY(!preview->largeWindow());
         action(form, "largeViewAction")->trigger();
         QVERIFY(preview->largeWindow() && preview->largeWindow()->isVisible());
