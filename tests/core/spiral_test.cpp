@@ -59,6 +59,16 @@ TEST(Spiral, StepsTurnCounterClockwiseAndGrowWithTheRadius) {
     EXPECT_NEAR(outer, 10 + 8 * 5, 8);
 }
 
+// Past a million points the spiral's are made again for each reading instead of held.
+TEST(Spiral, AMillionPointsAndMoreAreNotHeld) {
+    Bench b;
+    b.wb.spiralTable.setCell(1, 2, "1");
+    b.wb.spiralTable.setCell(1, 4, "2913");
+    makeSpiral(b.wb);
+    EXPECT_EQ(b.wb.drawing.pointCount(), 2U + 360 * 2913 + 2);
+    EXPECT_EQ(b.wb.drawing.heldPointCount(), 0U);
+}
+
 TEST(Spiral, QuarterTurnsTakeTheStepBeyondTheLastTurn) {
     Bench b;
     b.wb.spiralTable.setCell(1, 2, "90");
