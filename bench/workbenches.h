@@ -19,6 +19,16 @@ struct BigSpiral : QuietWorkbench {
     }
 };
 
+// Set for the largest spiral the line limit allows: ten million lines, each turn 0.09 mm
+// from the last so that its PDF page stays within the largest a PDF may have.
+struct LargestSpiral : QuietWorkbench {
+    LargestSpiral() {
+        wb.spiralTable.setValue(SpiralRow::StepAngle, "1");
+        wb.spiralTable.setValue(SpiralRow::TurnPitch, "0.09");
+        wb.spiralTable.setValue(SpiralRow::Turns, "27777");
+    }
+};
+
 // Set for the folding box's full set with every option that adds lines: six parts,
 // relief and screw holes, about 1 200 lines; the command a maker runs most.
 struct BusiestFoldingSet : QuietWorkbench {

@@ -22,10 +22,9 @@ bool within(const Extent& inner, const Extent& outer) {
     return inner.minX >= outer.minX && inner.maxX <= outer.maxX && inner.minY >= outer.minY && inner.maxY <= outer.maxY;
 }
 
-// A closed cut that may hold others: its points and its rectangle.
+// A closed cut that may hold others, and its rectangle.
 struct Container {
     std::size_t index = 0;
-    DrawnOutline points;
     Extent extent;
 };
 
@@ -41,25 +40,26 @@ std::vector<std::size_t> drawingOrder(const Drawing& drawing, std::size_t part) 
 std::vector<std::size_t> cuttingOrder(const Drawing& drawing, std::size_t part) {
     std::vector<std::size_t> order = drawingOrder(drawing, part);
     std::vector<Container> containers;
+    // The outlines are read without their points: a cut's are needed only when another
+    // lies within its rectangle, so a streamed outline is held only then.
     for (const std::size_t i : order) {
-        const Outline outline = drawing.outline(i);
-        if (outline.role != OutlineRole::Mark && outline.role != OutlineRole::Engrave && outline.closed()) {
-            containers.push_back({i, {outline.points.begin(), outline.points.end()}, extentOf(outline.points)});
+        const OutlineReading outline = drawing.reading(i);
+        if (outline.role() != OutlineRole::Mark && outline.role() != OutlineRole::Engrave && outline.closed()) {
+            containers.push_back({i, outline.extent()});
         }
     }
     // How many closed cuts hold the outline's first point and its whole rectangle.
-    const auto depth = [&](std::size_t i) {
-        const Outline outline = drawing.outline(i);
-        const Extent extent = extentOf(outline.points);
+    const auto depth = [&](const OutlineReading& outline, std::size_t i) {
+        const Extent extent = outline.extent();
         return std::count_if(containers.begin(), containers.end(), [&](const Container& c) {
             return c.index != i && within(extent, c.extent) && extent != c.extent &&
-                   holdsPoint(c.points, outline.points.front());
+                   holdsPoint(drawing.outline(c.index).points, outline.front());
         });
     };
     std::vector<std::pair<std::ptrdiff_t, int>> keys(drawing.outlineCount());
     for (const std::size_t i : order) {
-        const OutlineRole role = drawing.outline(i).role;
-        keys[i] = {role == OutlineRole::Mark ? 0 : -depth(i), roleRank(role)};
+        const OutlineReading outline = drawing.reading(i);
+        keys[i] = {outline.role() == OutlineRole::Mark ? 0 : -depth(outline, i), roleRank(outline.role())};
     }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     return order;

@@ -1,20 +1,10 @@
 #include "drawing/drawing.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace tessaro {
-namespace {
 
-// Half a unit in the sixth decimal from each end of the outline, with room for the
-// binary rounding of the sums that traced it.
-constexpr double kSamePointTolerance = 1.5e-6;
-
-}  // namespace
-
-bool Outline::closed() const {
-    return points.size() > 1 && std::abs(points.back().x - points.front().x) < kSamePointTolerance &&
-           std::abs(points.back().y - points.front().y) < kSamePointTolerance;
-}
+bool Outline::closed() const { return !points.empty() && endsMeet(points.size(), points.front(), points.back()); }
 
 void Drawing::beginOutline(Point start, OutlineRole role) {
     outlines_.push_back({points_.size(), role});
@@ -22,7 +12,12 @@ void Drawing::beginOutline(Point start, OutlineRole role) {
 }
 
 void Drawing::lineTo(Point p) {
-    if (outlines_.empty() || (!parts_.empty() && parts_.back().endOutline == outlines_.size())) {
+    if (!outlines_.empty() && outlines_.back().streamed != kHeld &&
+        (parts_.empty() || parts_.back().endOutline != outlines_.size())) {
+        const StreamedPoints& last = *streamed_[outlines_.back().streamed];
+        beginOutline(last.back(), outlines_.back().role);
+        extent_.include(last.back());
+    } else if (outlines_.empty() || (!parts_.empty() && parts_.back().endOutline == outlines_.size())) {
         outlines_.push_back({points_.size(), OutlineRole::OuterCut});
     } else if (outlines_.back().firstPoint + 1 == points_.size()) {
         // A lone point measures nothing until a line leaves it.
@@ -30,6 +25,34 @@ void Drawing::lineTo(Point p) {
     }
     points_.push_back(p);
     extent_.include(p);
+}
+
+void Drawing::addStreamedOutline(std::shared_ptr<const PointSource> points, OutlineRole role) {
+    auto streamed = std::make_shared<const StreamedPoints>(std::move(points));
+    if (streamed->size() == 0) {
+        return;
+    }
+    if (streamed->size() > 1) {
+        extent_.include(streamed->extent());
+    }
+    outlines_.push_back({points_.size(), role, streamed_.size()});
+    streamed_.push_back(std::move(streamed));
+}
+
+void Drawing::addOutlineOf(const Drawing& from, std::size_t i) {
+    const OutlineStart& start = from.outlines_[i];
+    if (start.streamed == kHeld) {
+        const std::span<const Point> points = from.heldPoints(i);
+        beginOutline(points.front(), start.role);
+        std::for_each(points.begin() + 1, points.end(), [this](Point p) { lineTo(p); });
+        return;
+    }
+    const std::shared_ptr<const StreamedPoints>& streamed = from.streamed_[start.streamed];
+    if (streamed->size() > 1) {
+        extent_.include(streamed->extent());
+    }
+    outlines_.push_back({points_.size(), start.role, streamed_.size()});
+    streamed_.push_back(streamed);
 }
 
 void Drawing::endPart(std::string_view name) {
@@ -44,6 +67,7 @@ void Drawing::clearOutlines() {
     points_.clear();
     outlines_.clear();
     parts_.clear();
+    streamed_.clear();
     extent_ = {};
 }
 
@@ -60,11 +84,60 @@ Part Drawing::part(std::size_t i) const {
     return {{}, first, outlines_.size(), false};
 }
 
-Outline Drawing::outline(std::size_t i) const {
+std::span<const Point> Drawing::heldPoints(std::size_t i) const {
     const std::size_t first = outlines_[i].firstPoint;
     const std::size_t end = i + 1 < outlines_.size() ? outlines_[i + 1].firstPoint : points_.size();
-    const std::span<const Point> points = std::span(points_).subspan(first, end - first);
-    return {points, points.size() < 2 ? OutlineRole::Mark : outlines_[i].role};
+    return std::span(points_).subspan(first, end - first);
+}
+
+OutlineRole Drawing::roleOf(std::size_t i, std::size_t size) const {
+    return size < 2 ? OutlineRole::Mark : outlines_[i].role;
+}
+
+Outline Drawing::outline(std::size_t i) const {
+    const std::span<const Point> points =
+        outlines_[i].streamed == kHeld ? heldPoints(i) : streamed_[outlines_[i].streamed]->held();
+    return {points, roleOf(i, points.size())};
+}
+
+OutlineReading Drawing::reading(std::size_t i) const {
+    if (outlines_[i].streamed == kHeld) {
+        const std::span<const Point> points = heldPoints(i);
+        return {points, roleOf(i, points.size())};
+    }
+    const StreamedPoints& streamed = *streamed_[outlines_[i].streamed];
+    return {streamed, roleOf(i, streamed.size())};
+}
+
+std::size_t Drawing::pointCount() const {
+    std::size_t count = points_.size();
+    for (const auto& streamed : streamed_) {
+        count += streamed->size();
+    }
+    return count;
+}
+
+std::size_t Drawing::heldPointCount() const {
+    std::size_t count = points_.size();
+    for (const auto& streamed : streamed_) {
+        count += streamed->isHeld() ? streamed->size() : 0;
+    }
+    return count;
+}
+
+bool operator==(const Drawing& a, const Drawing& b) {
+    if (a.header != b.header || a.parts_ != b.parts_ || a.extent_ != b.extent_ ||
+        a.outlineCount() != b.outlineCount()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.outlineCount(); ++i) {
+        OutlineReading first = a.reading(i);
+        OutlineReading second = b.reading(i);
+        if (first.role() != second.role() || first.size() != second.size() || !std::ranges::equal(first, second)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void appendMoved(Drawing& to, const Drawing& from, Vec offset, std::string_view namePrefix) {

@@ -72,9 +72,11 @@ public:
         const Part range = drawing_.part(part_);
         std::vector<Cut> cuts;
         for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
-            const Outline outline = drawing_.outline(i);
-            const bool cut = outline.role == OutlineRole::OuterCut || outline.role == OutlineRole::InnerCut;
-            if (cut && outline.closed()) {
+            // Read without its points first: an open cut (the spiral's millions) is copied as drawn.
+            const OutlineReading reading = drawing_.reading(i);
+            const bool cut = reading.role() == OutlineRole::OuterCut || reading.role() == OutlineRole::InnerCut;
+            if (cut && reading.closed()) {
+                const Outline outline = drawing_.outline(i);
                 Path path = clipperPath(outline.points.first(outline.points.size() - 1));
                 const Extent extent = extentOf(outline.points);
                 const double area = std::abs(ClipperLib::Area(path));
@@ -98,7 +100,7 @@ public:
     // "outline 3 (an inner cut) of "bottom"", as the messages name an outline.
     [[nodiscard]] std::string name(std::size_t index) const {
         const Part range = drawing_.part(part_);
-        const OutlineRole role = drawing_.outline(index).role;
+        const OutlineRole role = drawing_.reading(index).role();
         const std::string partName = range.name.empty() ? "the drawing" : "\"" + std::string(range.name) + "\"";
         return "outline " + std::to_string(index - range.firstOutline + 1) +
                (role == OutlineRole::OuterCut ? " (an outer cut)" : " (an inner cut)") + " of " + partName;
@@ -198,15 +200,15 @@ Drawing cutByBeam(const Drawing& drawing, double kerf) {
     for (std::size_t part = 0; part < drawing.partCount(); ++part) {
         const Part range = drawing.part(part);
         for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
-            const Outline outline = drawing.outline(i);
-            const bool offset =
-                (outline.role == OutlineRole::OuterCut || outline.role == OutlineRole::InnerCut) && outline.closed();
-            const double by = outline.role == OutlineRole::OuterCut ? -kerf / 2 : kerf / 2;
-            const Paths cutOut = offset ? mitredOffset({clipperPath(outline.points)}, by) : Paths{};
+            const OutlineReading reading = drawing.reading(i);
+            const bool offset = (reading.role() == OutlineRole::OuterCut || reading.role() == OutlineRole::InnerCut) &&
+                                reading.closed();
+            const double by = reading.role() == OutlineRole::OuterCut ? -kerf / 2 : kerf / 2;
+            const Paths cutOut = offset ? mitredOffset({clipperPath(drawing.outline(i).points)}, by) : Paths{};
             if (cutOut.size() == 1) {
-                copyOutline(cut, outlineOf(cutOut.front(), outline.points), outline.role);
+                copyOutline(cut, outlineOf(cutOut.front(), drawing.outline(i).points), reading.role());
             } else {
-                copyOutline(cut, outline.points, outline.role);
+                cut.addOutlineOf(drawing, i);
             }
         }
         if (range.finished) {
@@ -233,8 +235,7 @@ Drawing withKerf(const Drawing& drawing, double kerf, std::vector<std::string>& 
         auto next = cuts.begin();
         for (std::size_t i = range.firstOutline; i < range.endOutline; ++i) {
             if (next == cuts.end() || next->index != i) {
-                const Outline outline = drawing.outline(i);
-                copyOutline(kerfed, outline.points, outline.role);
+                kerfed.addOutlineOf(drawing, i);
                 continue;
             }
             if (!next->notchOf) {

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 #include "drawing/drawing.h"
 
 namespace tessaro {
+
+// The point a relative step from `from` leads to; a step to a coordinate too large to be
+// written throws DrawingError. The pen's one arithmetic, which a streamed outline's
+// generator repeats for each reading.
+[[nodiscard]] Point steppedFrom(Point from, double dx, double dy);
 
 // The pen through which every template is drawn: relative steps in, absolute points
 // recorded into the drawing. Generators set currentX/currentY directly to start a part.
@@ -26,7 +32,9 @@ public:
     void startEngraving(double dx, double dy) { begin(dx, dy, OutlineRole::Engrave); }
     void placeMark(double dx, double dy) { begin(dx, dy, OutlineRole::Mark); }
     void lineTo(double dx, double dy);
-    void reserveMorePoints(std::size_t count) { drawing_.reserveMorePoints(count); }
+    // An outline of millions of points, made by its source from the current point for
+    // each reading instead of held; the pen ends on its last point.
+    void drawStreamed(std::shared_ptr<const PointSource> points, OutlineRole role);
 
     // Puts the current point on the origin without drawing.
     void toOrigin() {

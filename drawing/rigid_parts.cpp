@@ -22,7 +22,7 @@ const DrawnOutline* outerCutOf(const RigidPart& part) {
     return nullptr;
 }
 
-bool holdsPoint(const DrawnOutline& outline, Point p) {
+bool holdsPoint(std::span<const Point> outline, Point p) {
     bool inside = false;
     for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
         const Point a = outline[i];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ struct RigidPart {
 
 // Whether the point lies inside the outline, by even-odd ray crossing; an open outline
 // counts as closed by its last line back to the start.
-[[nodiscard]] bool holdsPoint(const DrawnOutline& outline, Point p);
+[[nodiscard]] bool holdsPoint(std::span<const Point> outline, Point p);
 
 // The drawing's pieces in drawing order. Within each part every outer cut is a piece;
 // each inner cut or engraved line goes with the largest outer cut that holds it, or else

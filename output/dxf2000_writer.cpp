@@ -278,15 +278,16 @@ void blocks(Tags& tag) {
     tag(0, "ENDSEC");
 }
 
-void polyline(Tags& tag, const Outline& outline, unsigned handle) {
+void polyline(Tags& tag, OutlineReading& outline, unsigned handle) {
     const bool closed = outline.closed();
-    const std::size_t vertices = closed ? outline.points.size() - 1 : outline.points.size();
-    beginEntity(tag, "LWPOLYLINE", handle, kModelSpaceRecord, layerOf(outline.role).name);
+    const std::size_t vertices = closed ? outline.size() - 1 : outline.size();
+    beginEntity(tag, "LWPOLYLINE", handle, kModelSpaceRecord, layerOf(outline.role()).name);
     tag(100, "AcDbPolyline");
     tag(90, std::string_view(std::to_string(vertices)));
     tag(70, closed ? 1 : 0);
-    for (std::size_t i = 0; i < vertices; ++i) {
-        tag.point(10, outline.points[i]);
+    std::size_t count = 0;
+    for (auto point = outline.begin(); count < vertices; ++point, ++count) {
+        tag.point(10, *point);
     }
 }
 
@@ -308,14 +309,14 @@ void objects(Tags& tag) {
     tag(0, "ENDSEC");
 }
 
-bool written(const Outline& outline) { return outline.role != OutlineRole::Mark; }
+bool written(const OutlineReading& outline) { return outline.role() != OutlineRole::Mark; }
 
 }  // namespace
 
 void writeDxf2000(const Drawing& drawing, LineSink& out) {
     unsigned polylines = 0;
     for (std::size_t i = 0; i < drawing.outlineCount(); ++i) {
-        polylines += written(drawing.outline(i)) ? 1 : 0;
+        polylines += written(drawing.reading(i)) ? 1 : 0;
     }
     Tags tag(out);
     header(tag, drawing.extent(), kFirstEntity + polylines);
@@ -326,7 +327,7 @@ void writeDxf2000(const Drawing& drawing, LineSink& out) {
     unsigned handle = kFirstEntity;
     for (std::size_t part = 0; part < drawing.partCount(); ++part) {
         for (const std::size_t o : cuttingOrder(drawing, part)) {
-            const Outline outline = drawing.outline(o);
+            OutlineReading outline = drawing.reading(o);
             if (written(outline)) {
                 polyline(tag, outline, handle++);
             }

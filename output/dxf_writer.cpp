@@ -62,14 +62,14 @@ void writeDxf(const Drawing& drawing, bool lastPolylineClosed, LineSink& out, bo
                 out.line("SEQEND");
                 out.line("0");
             }
-            const Outline outline = drawing.outline(o);
+            OutlineReading outline = drawing.reading(o);
             // An engraved stroke is a line, never a loop, wherever it stands.
             const bool open = (written == outlines && !lastPolylineClosed) ||
-                              (outline.role == OutlineRole::Engrave && !outline.closed());
+                              (outline.role() == OutlineRole::Engrave && !outline.closed());
             writeAll(out, kPolylineHead);
             out.line(open ? "  2" : "  1");
             out.line("  0");
-            for (const Point p : outline.points) {
+            for (const Point p : outline) {
                 writeVertex(out, p, x, y);
             }
         }

@@ -40,11 +40,12 @@ void writeEps(const Drawing& drawing, LineSink& out, bool innerCutsFirst) {
     for (std::size_t p = 0; p < drawing.partCount(); ++p) {
         const Part part = drawing.part(p);
         for (const std::size_t o : outlineOrder(drawing, p, innerCutsFirst)) {
-            const Outline outline = drawing.outline(o);
-            for (std::size_t i = 0; i < outline.points.size(); ++i) {
+            bool first = true;
+            for (const Point point : drawing.reading(o)) {
                 line.clear();
-                appendPointLine(line, outline.points[i], i == 0);
+                appendPointLine(line, point, first);
                 out.line(line);
+                first = false;
             }
         }
         if (part.finished) {

@@ -17,14 +17,34 @@ EncodedLines::~EncodedLines() {
     }
 }
 
-void EncodedLines::line(std::string_view text) {
+void LineListSink::line(std::string_view text) {
+    if (started_.empty()) {
+        lines_.append(text);
+        return;
+    }
+    started_.append(text);
+    lines_.append(started_);
+    started_.clear();
+}
+
+void EncodedLines::append(std::string_view text) {
     if (encoding_ == LineEncoding::Utf8WithLf) {
         buffer_.append(text);
-        buffer_.push_back('\n');
     } else {
         appendWindows1251(buffer_, text);
-        buffer_.append("\r\n");
     }
+}
+
+void EncodedLines::line(std::string_view text) {
+    append(text);
+    buffer_.append(encoding_ == LineEncoding::Utf8WithLf ? "\n" : "\r\n");
+    if (buffer_.size() >= kGatheredBytes) {
+        flush();
+    }
+}
+
+void EncodedLines::piece(std::string_view text) {
+    append(text);
     if (buffer_.size() >= kGatheredBytes) {
         flush();
     }

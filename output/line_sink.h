@@ -15,6 +15,9 @@ class LineSink {
 public:
     virtual ~LineSink() = default;
     virtual void line(std::string_view text) = 0;
+    // The start of a line too long to build whole (an SVG path of millions of points): the
+    // next piece or line continues it. A piece ends between two characters.
+    virtual void piece(std::string_view text) = 0;
 };
 
 // Where the bytes of a document go: a string, a file being saved, standard output.
@@ -66,10 +69,12 @@ private:
 class LineListSink final : public LineSink {
 public:
     explicit LineListSink(LineList& lines) : lines_(lines) {}
-    void line(std::string_view text) override { lines_.append(text); }
+    void line(std::string_view text) override;
+    void piece(std::string_view text) override { started_.append(text); }
 
 private:
     LineList& lines_;
+    std::string started_;  // the pieces of a line not yet ended
 };
 
 // How the lines of a document become bytes.
@@ -78,8 +83,9 @@ enum class LineEncoding {
     Utf8WithLf,           // SVG
 };
 
-// Lines encoded and gathered into large writes, so that a document of millions of lines
-// costs a few hundred writes to its sink.
+// Lines encoded and gathered into writes of a bounded size, so that a document of
+// millions of lines costs a few thousand writes to its sink and never more memory than
+// one of them.
 class EncodedLines final : public LineSink {
 public:
     EncodedLines(ByteSink& sink, LineEncoding encoding) : sink_(sink), encoding_(encoding) {}
@@ -88,10 +94,13 @@ public:
     ~EncodedLines() override;
 
     void line(std::string_view text) override;
+    void piece(std::string_view text) override;
     // Hands what is gathered to the sink; the destructor does too, but cannot report a failure.
     void flush();
 
 private:
+    void append(std::string_view text);
+
     ByteSink& sink_;
     LineEncoding encoding_;
     std::string buffer_;

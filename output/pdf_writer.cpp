@@ -12,6 +12,7 @@
 #include "drawing/cutting_order.h"
 #include "drawing/drawing_error.h"
 #include "output/layer_colours.h"
+#include "output/pdf_strokes.h"
 
 namespace tessaro {
 namespace {
@@ -55,24 +56,12 @@ void setColour(cairo_t* cr, OutlineRole role) {
     cairo_set_source_rgb(cr, layer.red / 255.0, layer.green / 255.0, layer.blue / 255.0);
 }
 
-void traceOutline(cairo_t* cr, const Outline& outline) {
-    if (outline.role == OutlineRole::Mark) {
-        const Point at = outline.points.front();
-        cairo_move_to(cr, at.x - kMarkHalfArm, at.y);
-        cairo_line_to(cr, at.x + kMarkHalfArm, at.y);
-        cairo_move_to(cr, at.x, at.y - kMarkHalfArm);
-        cairo_line_to(cr, at.x, at.y + kMarkHalfArm);
-        return;
-    }
-    cairo_move_to(cr, outline.points.front().x, outline.points.front().y);
-    const bool closed = outline.closed();
-    const std::size_t drawn = closed ? outline.points.size() - 1 : outline.points.size();
-    for (std::size_t i = 1; i < drawn; ++i) {
-        cairo_line_to(cr, outline.points[i].x, outline.points[i].y);
-    }
-    if (closed) {
-        cairo_close_path(cr);
-    }
+void strokeMark(cairo_t* cr, Point at) {
+    cairo_move_to(cr, at.x - kMarkHalfArm, at.y);
+    cairo_line_to(cr, at.x + kMarkHalfArm, at.y);
+    cairo_move_to(cr, at.x, at.y - kMarkHalfArm);
+    cairo_line_to(cr, at.x, at.y + kMarkHalfArm);
+    cairo_stroke(cr);
 }
 
 // Millimetres with Y up, from the page's lower-left corner, to cairo's points with Y down.
@@ -124,10 +113,13 @@ void writePdf(const Drawing& drawing, std::string_view title, ByteSink& out, con
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         for (std::size_t part = 0; part < drawing.partCount(); ++part) {
             for (const std::size_t o : cuttingOrder(drawing, part)) {
-                const Outline outline = drawing.outline(o);
-                setColour(cr, outline.role);
-                traceOutline(cr, outline);
-                cairo_stroke(cr);
+                OutlineReading outline = drawing.reading(o);
+                setColour(cr, outline.role());
+                if (outline.role() == OutlineRole::Mark) {
+                    strokeMark(cr, outline.front());
+                } else {
+                    strokeOutline(cr, outline);
+                }
             }
         }
         cairo_show_page(cr);

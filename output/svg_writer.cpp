@@ -47,14 +47,24 @@ void beginPath(std::string& path, OutlineRole role) {
     path += "\" d=\"M";
 }
 
-void writePath(LineSink& out, const Outline& outline, std::string& path) {
+// The text a path's element gathers before it is handed on as a piece of its line: a
+// path of millions of points is never held whole.
+constexpr std::size_t kPathPieceBytes = 1 << 12;
+
+void writePath(LineSink& out, OutlineReading& outline, std::string& path) {
     const bool closed = outline.closed();
-    const std::size_t drawn = closed ? outline.points.size() - 1 : outline.points.size();
-    beginPath(path, outline.role);
-    appendPoint(path, outline.points.front());
-    for (std::size_t i = 1; i < drawn; ++i) {
-        path += i == 1 ? "L" : " ";
-        appendPoint(path, outline.points[i]);
+    const std::size_t drawn = closed ? outline.size() - 1 : outline.size();
+    beginPath(path, outline.role());
+    std::size_t i = 0;
+    for (auto point = outline.begin(); i < drawn; ++point, ++i) {
+        if (i > 0) {
+            path += i == 1 ? "L" : " ";
+        }
+        appendPoint(path, *point);
+        if (path.size() >= kPathPieceBytes) {
+            out.piece(path);
+            path.clear();
+        }
     }
     path += closed ? "Z\"/>" : "\"/>";
     out.line(path);
@@ -110,9 +120,9 @@ void writeSvg(const Drawing& drawing, std::string_view title, LineSink& out, con
     for (std::size_t p = 0; p < drawing.partCount(); ++p) {
         out.line("<g>");
         for (const std::size_t o : cuttingOrder(drawing, p)) {
-            const Outline outline = drawing.outline(o);
-            if (outline.role == OutlineRole::Mark) {
-                writeMark(out, outline.points.front(), path);
+            OutlineReading outline = drawing.reading(o);
+            if (outline.role() == OutlineRole::Mark) {
+                writeMark(out, outline.front(), path);
             } else {
                 writePath(out, outline, path);
             }

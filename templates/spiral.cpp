@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <span>
 
 #include "drawing/drawing_error.h"
 
@@ -21,8 +23,7 @@ long double numberWidth(long double magnitude) {
 
 // A step that is not a positive finite angle never ends, and a spiral of huge numbers
 // would fill the memory long before its lines do: both are refused before drawing.
-// Returns how many steps the spiral takes.
-std::size_t refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, double St) {
+void refuseEndlessSpiral(double Fi, double dt, double tmax, double R, double K, double St) {
     if (Fi == 0) {
         throw DrawingError("Floating point division by zero");
     }
@@ -46,11 +47,70 @@ std::size_t refuseEndlessSpiral(double Fi, double dt, double tmax, double R, dou
     if (!((steps + 2) * lineBytes <= kMaxSpiralBytes)) {
         throw DrawingError("The spiral's numbers are too large to write; choose a smaller radius R or step St");
     }
-    return static_cast<std::size_t>(steps);
 }
 
-// The sums of the angle steps may take one step more or less than the count divided out.
-constexpr std::size_t kStepSlack = 16;
+// The spiral as the table's values set it out.
+struct SpiralCourse {
+    Point centre;
+    double R = 0;
+    double St = 0;
+    double dt = 0;  // the step's turn, in radians
+    double K = 0;
+    long double bound = 0;  // the angle past which no step starts
+};
+
+// The spiral's points from the centre: the pen's steps, one at a time, as a reading asks.
+class SpiralSteps final : public PointCursor {
+public:
+    explicit SpiralSteps(const SpiralCourse& course) : course_(course) {}
+
+    std::size_t next(std::span<Point> block) override {
+        std::size_t count = 0;
+        while (count < block.size() && step()) {
+            block[count++] = at_;
+        }
+        return count;
+    }
+
+private:
+    // The centre, a line down to the start radius, then the turns of tangent steps.
+    bool step() {
+        const SpiralCourse& c = course_;
+        if (stage_ == Stage::Centre) {
+            at_ = steppedFrom(c.centre, 0, 0);
+            stage_ = Stage::StartRadius;
+        } else if (stage_ == Stage::StartRadius) {
+            at_ = steppedFrom(at_, 0, -c.R);
+            stage_ = Stage::Turns;
+        } else if (t_ <= c.bound) {
+            const double rho = static_cast<double>(c.R / static_cast<long double>(c.K) + (c.St / kTwoPi) * t_ / c.K);
+            long double sine = 0;
+            long double cosine = 0;
+            ::sincosl(t_, &sine, &cosine);  // one call for both halves the cost of the hot loop
+            at_ = steppedFrom(at_, static_cast<double>(cosine * rho), static_cast<double>(sine * rho));
+            t_ += c.dt;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    enum class Stage { Centre, StartRadius, Turns };
+    SpiralCourse course_;
+    Stage stage_ = Stage::Centre;
+    double t_ = 0;
+    Point at_;
+};
+
+// Ten million points would take 160 MB held: the spiral is made again for each reading.
+class SpiralPoints final : public PointSource {
+public:
+    explicit SpiralPoints(const SpiralCourse& course) : course_(course) {}
+    [[nodiscard]] std::unique_ptr<PointCursor> start() const override { return std::make_unique<SpiralSteps>(course_); }
+
+private:
+    SpiralCourse course_;
+};
 
 }  // namespace
 
@@ -60,27 +120,17 @@ void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral) {
     const double St = spiral.turnPitch;
     const int N = spiral.turns;
 
-    double t = 0;
     const double dt = static_cast<double>(kTwoPi * Fi / 360);
     const double tmax = static_cast<double>((2 * static_cast<long long>(N)) * kPi);
     const double K = static_cast<double>(kDegreesPerRadian / Fi);
-    const std::size_t steps = refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
-    pen.reserveMorePoints(steps + 2 + kStepSlack);
+    refuseEndlessSpiral(Fi, dt, tmax, R, K, St);
 
     pen.originX = 0;
     pen.originY = 0;
     pen.toOrigin();
-    pen.startOuterCut(0, 0);
-    pen.lineTo(0, -R);
     const long double bound = static_cast<long double>(tmax) + dt;
-    while (t <= bound) {
-        const double rho = static_cast<double>(R / static_cast<long double>(K) + (St / kTwoPi) * t / K);
-        long double sine = 0;
-        long double cosine = 0;
-        ::sincosl(t, &sine, &cosine);  // one call for both halves the cost of the hot loop
-        pen.lineTo(static_cast<double>(cosine * rho), static_cast<double>(sine * rho));
-        t += dt;
-    }
+    pen.drawStreamed(std::make_shared<SpiralPoints>(SpiralCourse{{pen.currentX, pen.currentY}, R, St, dt, K, bound}),
+                     OutlineRole::OuterCut);
 }
 
 }  // namespace tessaro

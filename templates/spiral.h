@@ -4,7 +4,7 @@
 
 namespace tessaro {
 
-// The most lines a spiral may have; more would exhaust memory long before it is saved.
+// The most lines a spiral may have: its files already run to hundreds of megabytes.
 inline constexpr long double kMaxSpiralLines = 10'000'000;
 // The text of that many lines of ordinary numbers; huge numbers reach it with fewer lines.
 inline constexpr long double kMaxSpiralBytes = kMaxSpiralLines * 32;
@@ -18,8 +18,9 @@ struct SpiralSizes {
 };
 
 // The Archimedean spiral as one open path of tangent steps, from the centre down to the
-// start radius and then N turns counter-clockwise. Refuses a spiral that would never end
-// or would not fit in memory before it draws anything.
+// start radius and then N turns counter-clockwise: a streamed outline, its points made
+// again for each reading. Refuses a spiral that would never end or whose files would be
+// too large before it draws anything.
 void drawArchimedeanSpiral(Pen& pen, const SpiralSizes& spiral);
 
 }  // namespace tessaro

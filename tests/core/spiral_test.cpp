@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/commands.h"
@@ -57,6 +58,28 @@ TEST(Spiral, StepsTurnCounterClockwiseAndGrowWithTheRadius) {
     // After eight turns of 5 mm the spiral stands roughly 40 mm further out than it began.
     const double outer = std::hypot(points.back().x, points.back().y);
     EXPECT_NEAR(outer, 10 + 8 * 5, 8);
+}
+
+// Counts the lines of a document as they are handed on.
+class LineEnds final : public ByteSink {
+public:
+    void write(std::string_view bytes) override { count += static_cast<std::size_t>(std::ranges::count(bytes, '\n')); }
+    std::size_t count = 0;
+};
+
+// Past a million points the spiral's are made again by each writer instead of held.
+TEST(Spiral, AMillionPointsAndMoreAreWrittenEachOnceAndNeverHeld) {
+    Bench b;
+    b.wb.spiralTable.setCell(1, 2, "1");
+    b.wb.spiralTable.setCell(1, 4, "2913");
+    makeSpiral(b.wb);
+    const Drawing& d = b.wb.drawing;
+    EXPECT_EQ(d.pointCount(), 2U + 360 * 2913 + 2);
+    EXPECT_EQ(d.heldPointCount(), 0U);
+    LineEnds eps;
+    writeDrawingAs(d, FileType::Eps, writeChoices(b.wb), eps);
+    EXPECT_EQ(eps.count, 17 + d.pointCount() + 1);
+    EXPECT_EQ(d.heldPointCount(), 0U);
 }
 
 TEST(Spiral, QuarterTurnsTakeTheStepBeyondTheLastTurn) {
