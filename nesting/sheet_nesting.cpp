@@ -80,6 +80,16 @@ std::vector<UnitPoint> unitOutline(const RigidPart& part) {
     return outline;
 }
 
+// The footprint as the placer sees it, in whole units: a sliver thinner than one is a
+// line to it, and the hull of a fine cut along one line is that line.
+DrawnOutline inPlacersUnits(const RigidPart& part) {
+    DrawnOutline outline;
+    for (const UnitPoint p : unitOutline(part)) {
+        outline.push_back({millimetresOf(p.x), millimetresOf(p.y)});
+    }
+    return outline;
+}
+
 std::string millimetres(double value) { return fixedText(value, 3, TrailingZeros::Dropped); }
 
 // The piece as the user knows it, from its part of the drawing: "the front panel".
@@ -283,7 +293,8 @@ std::vector<PlacedPart> nestParts(const std::vector<RigidPart>& drawn, SheetSize
         parts.push_back(turning == Turning::QuarterTurns ? turnedToFit(part, sheet, gap) : part);
         if (parts.back().footprint.size() > kMostFootprintPoints) {
             parts.back().footprint = coarseFootprint(parts.back());
-        } else if (!(enclosedArea(parts.back().footprint) > kLeastFootprintArea)) {
+        }
+        if (!(enclosedArea(inPlacersUnits(parts.back())) > kLeastFootprintArea)) {
             parts.back().footprint = boxWithRoom(parts.back().extent);
         }
         outlines.push_back(unitOutline(parts.back()));

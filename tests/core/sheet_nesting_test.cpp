@@ -362,6 +362,28 @@ TEST(sheetNesting, OpenAndSharpCutsNeedOnlyTheirSizeAndTheGap) {
     }
 }
 
+// Cuts that enclose nothing the nesting can see are nested like a cut of one line, beside
+// the rest: a fine cut along one line, whose hull is that line, and a sliver thinner than
+// the nesting's resolution.
+TEST(sheetNesting, CutsThatEncloseNothingAtTheNestingsResolutionAreNested) {
+    DrawnOutline thereAndBack;
+    for (int i = 0; i <= 2500; ++i) {
+        thereAndBack.push_back({(i % 2 == 0 ? 0.0 : 25.4) + i * 1e-3, 10});
+    }
+    Drawing drawing = outlineAlone(thereAndBack);
+    for (const DrawnOutline& cut :
+         {DrawnOutline{{50, 0}, {75.4, 0.000001}, {50, 0}}, DrawnOutline{{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}}}) {
+        drawing.beginOutline(cut.front(), OutlineRole::OuterCut);
+        for (std::size_t i = 1; i < cut.size(); ++i) {
+            drawing.lineTo(cut[i]);
+        }
+        drawing.endPart("piece");
+    }
+    const SheetSize sheet{60, 40};
+    const std::vector<Drawing> sheets = nestOntoSheets(drawing, sheet, 2);
+    EXPECT_EQ(shapesOf(expectSoundSheets(sheets, sheet, 2)), shapesOf(rigidParts(drawing)));
+}
+
 TEST(sheetNesting, UnusableSheetsAndGapsAreRefused) {
     Bench b;
     findCommand("full")->run(b.wb);
