@@ -63,10 +63,10 @@ bool wantsSheet(std::string_view words) {
 }
 
 // Enough for a box's panels to be nested whole; a larger nesting is stopped, as Cancel stops it.
-constexpr std::size_t kNestingQuestions = 64;
+constexpr std::size_t kNestingQuestions = 24;
 // The box assembled, its STL and its fit take seconds under the sanitizers, the drawing a
 // few milliseconds: one input in so many assembles it.
-constexpr std::uint64_t kAssembledOneIn = 16;
+constexpr std::uint64_t kAssembledOneIn = 64;
 
 // Every outline of the drawing on a sheet, the gap from its edge; the pieces, kept apart,
 // fill no more than the sheets.

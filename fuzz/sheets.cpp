@@ -27,9 +27,9 @@ using tessaro::fuzz::expect;
 
 // Nesting cost grows with the points of every pair of pieces; longer bodies only slow
 // the fuzzer without reaching other code.
-constexpr std::size_t kMostBodyLines = 60;
+constexpr std::size_t kMostBodyLines = 40;
 // Enough for a few pieces to be nested whole; a larger nesting is stopped, as Cancel stops it.
-constexpr std::size_t kNestingQuestions = 32;
+constexpr std::size_t kNestingQuestions = 16;
 
 void checkSheetSize(std::string_view text) {
     SheetSize size;
